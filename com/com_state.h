@@ -1,0 +1,40 @@
+// Tables of the computer player: the influence map that every evaluation
+// reads, the snapshots the search keeps of the position it started from, and
+// the results of the once-per-turn probes.  They are part of the one game
+// state (状態 derives from this struct) so every routine sees them by name.
+#pragma once
+
+struct COM表 {
+    // Influence map, rebuilt by 勢力調査 from the board alone.
+    int 勢MAN[10][10] = {};
+    int 勢COM[10][10] = {};
+    int 弱MAN駒[10][10] = {};
+    int 弱MAN_X[10][10] = {};
+    int 弱MAN_Y[10][10] = {};
+    int 弱COM駒[10][10] = {};
+    int 弱COM_X[10][10] = {};  // never reset: keeps values of earlier surveys
+    int 弱COM_Y[10][10] = {};
+    int 弱COM攻駒[10][10] = {};
+    int 弱COM攻_X[10][10] = {};  // never reset
+    int 弱COM攻_Y[10][10] = {};
+    int 守MAN駒[10][10] = {};
+    int 王手COM[10][10] = {};
+    int 王X_COM = 0;
+    int 王Y_COM = 0;
+
+    // Snapshots taken at the start of the computer's turn.
+    int 盤_保存[10][10] = {};
+    int 勢MAN_保存[10][10] = {};
+    int 勢COM_保存[10][10] = {};
+    int 弱COM攻_X_保存[10][10] = {};
+    int 弱COM攻_Y_保存[10][10] = {};
+    int 逃道数_MAN王 = 0;
+    int 移動元王距離 = 0;
+    int 候補駒 = 0;
+    int 最高点 = 0;
+
+    // Probes run once per turn.
+    int 移動不可駒[10][10] = {};
+    int 移動不可あり = 0;
+    int 持角狙座標_MAN[10][10] = {};
+};

@@ -1,0 +1,12 @@
+// The influence map: which squares each side reaches, the weakest attacker
+// of each piece, the lance lines and both kings' squares, rebuilt from the
+// board alone.
+#pragma once
+
+#include "core/state.h"
+
+void 勢力調査(状態& s);
+void 勢力確定上直進(状態& s, int 駒種類, int 入力X, int 入力Y);
+void 勢力確定下直進(状態& s, int 駒種類, int 入力X, int 入力Y);
+void 勢力確定右直進(状態& s, int 駒種類, int 入力X, int 入力Y);
+void 勢力確定左直進(状態& s, int 駒種類, int 入力X, int 入力Y);

@@ -1,0 +1,133 @@
+#include "core/move.h"
+
+#include "ui/render.h"
+
+namespace {
+int 絶対(int v) { return v < 0 ? -v : v; }
+}
+
+int 駒移動_回転(const 状態& s, int 移動先X, int 移動先Y, int I_移動駒) {
+    // A capturing piece keeps its facing.
+    if (s.盤[移動先X][移動先Y] != 空) return I_移動駒;
+    if (I_移動駒 == 0) return 0;
+    const int a = 絶対(I_移動駒);
+    const int type = a / 10;
+    int facing = a % 10;
+    const int 色 = s.桝色[移動先X][移動先Y];
+    if (色 == 桝色_緑) facing = (facing + 1) % 4;       // clockwise
+    else if (色 == 桝色_水) facing = (facing + 3) % 4;  // anticlockwise
+    const int v = type * 10 + facing;
+    return I_移動駒 < 0 ? -v : v;
+}
+
+void 駒取得(状態& s, int 取得駒) {
+    const int kind = 絶対(取得駒) / 100;
+    if (取得駒 >= 800 && 取得駒 <= 803) {
+        s.勝者 = s.手番_MAN;
+        return;
+    }
+    if (取得駒 <= -800 && 取得駒 >= -803) {
+        s.勝者 = s.手番_COM;
+        return;
+    }
+    if (kind < 1 || kind > 7) return;
+    if (取得駒 >= 100) s.持駒_MAN[kind] += 1;
+    else if (取得駒 <= -100) s.持駒_COM[kind] += 1;
+}
+
+void 駒移動(状態& s, Platform& p, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+    const int 旧 = s.盤[移動先X][移動先Y];
+    if (旧 <= -100) {
+        s.持駒数_COM += 1;
+        駒取得(s, 旧);
+        描画_敵持盤(s, p);
+    } else if (旧 >= 100) {
+        s.持駒数_MAN += 1;
+        駒取得(s, 旧);
+        描画_自持盤(s, p);
+    }
+    描画_絵(s, p, 空, 移動元X, 移動元Y);
+    描画_桝輪郭(s, p, 背景色, 移動元X, 移動元Y);
+    if (移動駒 <= -800 && 移動駒 >= -803) {
+        s.王X_MAN = 移動先X;
+        s.王Y_MAN = 移動先Y;
+    }
+    if (移動元X == -1) {
+        s.持駒数_COM -= 1;
+        s.持駒_COM[移動元Y] -= 1;
+        描画_敵持盤(s, p);
+    } else if (移動元X == 11) {
+        s.持駒数_MAN -= 1;
+        s.持駒_MAN[移動元Y - 2] -= 1;
+        描画_自持盤(s, p);
+    } else {
+        s.盤[移動元X][移動元Y] = 空;
+    }
+    描画_絵(s, p, 移動駒, 移動先X, 移動先Y);
+    描画_桝輪郭(s, p, 背景色, 移動先X, 移動先Y);
+    if (旧 != 空) {
+        s.盤[移動先X][移動先Y] = 移動駒;
+        return;
+    }
+    // Let the player see the piece land in its old facing, then turn.
+    p.再描画();
+    待ち時間(p, 0.1);
+    const int 回転後 = 駒移動_回転(s, 移動先X, 移動先Y, 移動駒);
+    描画_絵(s, p, 回転後, 移動先X, 移動先Y);
+    描画_桝輪郭(s, p, 背景色, 移動先X, 移動先Y);
+    s.盤[移動先X][移動先Y] = 回転後;
+}
+
+int 調査_駒成(状態& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
+    if (移動元X == -1 || 移動元X == 11) return 偽;
+    const int v = 移動駒種類;
+    const int a = 絶対(v);
+    if (!有効な駒コード(v) || v == 0) return 偽;
+    const int type = a / 10;
+    bool 可 = false;
+    const bool 小駒 = type == 10 || type == 20 || type == 30;
+    const bool 大駒 = type == 40 || type == 60 || type == 70;
+    if (v < 0) {
+        if (小駒) 可 = 移動先Y <= 3;
+        else if (大駒) 可 = 移動先Y <= 3 || 移動元Y <= 3;
+    } else {
+        if (小駒) 可 = 移動先Y >= 7;
+        else if (大駒) 可 = 移動先Y >= 7 || 移動元Y >= 7;
+    }
+    if (!可) return 偽;
+    s.成駒 = v < 0 ? v - 10 : v + 10;
+    return 真;
+}
+
+int 調査_駒存在(const 状態& s, int I_駒種類) {
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x)
+            if (s.盤[x][y] == I_駒種類) return 真;
+    return 偽;
+}
+
+int 調査_持駒数(const 状態& s, int IN_手番) {
+    const int* 手 = nullptr;
+    if (IN_手番 == s.手番_MAN) 手 = s.持駒_MAN;
+    else if (IN_手番 == s.手番_COM) 手 = s.持駒_COM;
+    if (!手) return 0;
+    int n = 0;
+    for (int i = 1; i <= 7; ++i) n += 手[i];
+    return n;
+}
+
+void 調査_移動結果(const 状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) {
+    if (IN_CNT < 1 || IN_CNT > 履歴最大) return;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int v = s.盤履歴[IN_CNT][x][y];
+            if (v != 空 && v != s.盤履歴[IN_CNT - 1][x][y]) {
+                O_移動先X = x;
+                O_移動先Y = y;
+                O_移動駒種類 = v;
+                return;
+            }
+        }
+}
+
+void 待ち時間(Platform& p, double IN_秒) { p.待つ(IN_秒); }

@@ -1,0 +1,73 @@
+// What the game asks of its surroundings: painting in twips, message boxes,
+// the timer and the time of day, pauses, menu check marks, the record-file
+// panel and the sound library.  The Qt window implements it; tests and the
+// command-line tool use a recording fake.  Nothing in here names Qt.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/state.h"
+
+// Picture identifiers handed to Platform::絵. Piece codes, background codes
+// 5..9 and the title (−3) stand for themselves; the three empty-cell
+// pictures get numbers of their own.
+inline constexpr int 絵_空桝0 = 1000;  // plain empty cell (hands, off-board)
+inline constexpr int 絵_空桝1 = 1001;  // empty square of colour 桝色_緑
+inline constexpr int 絵_空桝2 = 1002;  // empty square of colour 桝色_水
+
+enum class ボタン { OK, はいいいえ };
+enum class 応答 { OK, はい, いいえ };
+
+// Controls of the record-file panel.
+enum class パネル部品 {
+    Drive1, Dir1, File1,
+    ラベル_対局名, ラベル_上, ラベル_下, ラベル_ファイル名,
+    入力_対局名, 入力_上, 入力_下, 入力_ファイル名,
+    RETURN,
+};
+inline constexpr int パネル部品数 = 12;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // ---- painting (positions in twips) ----
+    virtual void 絵(int 絵番号, int x, int y) = 0;
+    virtual void 枠(int x1, int y1, int x2, int y2, int 色) = 0;
+    virtual void 塗り(int x1, int y1, int x2, int y2, int 色) = 0;
+    virtual void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) = 0;
+    virtual void 再描画() = 0;  // show what has been painted, now
+
+    // ---- dialogs ----
+    // A carriage return in the text is a line break.
+    virtual 応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b,
+                            bool 警告 = false) = 0;
+
+    // ---- time ----
+    virtual void タイマー(bool 有効) = 0;
+    virtual double 時刻() = 0;        // seconds since midnight, with fraction
+    virtual void 待つ(double 秒) = 0;  // blocking pause; zero in tests
+
+    // ---- menu ----
+    virtual void チェック表示(メニュー項目 項目, bool 付ける) = 0;
+
+    // ---- record-file panel ----
+    virtual void パネル表示(パネル部品 部品, bool 見える) = 0;
+    virtual std::string パネル文字(パネル部品 部品) = 0;
+    virtual void パネル文字設定(パネル部品 部品, const std::string& 文字列) = 0;
+    virtual std::string パネルフォルダ() = 0;  // folder chosen in Dir1
+    virtual void パネルフォルダ設定(const std::string& フォルダ) = 0;
+
+    // ---- sound library ----
+    virtual long dsInitialize() = 0;
+    virtual long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) = 0;
+    virtual void dsPlay(long 音) = 0;
+    virtual void dsPlayLooping(long 音) = 0;
+    virtual void dsStop(long 音) = 0;
+    virtual void dsFree(long 音) = 0;
+    virtual void dsTerminate(long 装置) = 0;
+
+    // ---- end of the program ----
+    virtual void 終了() = 0;
+};

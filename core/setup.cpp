@@ -1,0 +1,109 @@
+#include "core/setup.h"
+
+#include "core/clock.h"
+#include "ui/render.h"
+#include "ui/settings.h"
+#include "ui/sound.h"
+
+namespace {
+
+// Starting position, rows 1..9 from the top, columns 1..9 from the left.
+constexpr int 初期配置[9][9] = {
+    {200, 300, 400, 500, 800, 500, 400, 300, 200},
+    {0, 700, 0, 0, 0, 0, 0, 600, 0},
+    {100, 100, 100, 100, 100, 100, 100, 100, 100},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {-102, -102, -102, -102, -102, -102, -102, -102, -102},
+    {0, -602, 0, 0, 0, 0, 0, -702, 0},
+    {-202, -302, -402, -502, -802, -502, -402, -302, -202},
+};
+
+}  // namespace
+
+void 起動(状態& s, Platform& p) {
+    // Sounds first: the settings file may start the music.
+    サウンド初期化(s, p);
+    s.音_その他 = サウンド読込(s, p, "その他.wav", 3);
+    s.音_禁止 = サウンド読込(s, p, "禁止.wav", 3);
+    s.音_駒打 = サウンド読込(s, p, "駒打音.wav", 3);
+    s.音_BGM = サウンド読込(s, p, "BGM.wav", 1);
+
+    s.棋譜モード = 偽;
+    s.移動指導 = 偽;
+    s.棋譜最終手数 = 0;
+    s.レベル = 3;
+    チェック変更(s, p, メニュー項目::LEVEL1, false);
+    チェック変更(s, p, メニュー項目::LEVEL2, false);
+    チェック変更(s, p, メニュー項目::LEVEL3, true);
+    s.移動指導色 = 桝輪郭色;
+    s.手番_COM = 先手;
+    s.手番_MAN = 後手;
+
+    読込_環境設定ファイル(s, p);
+
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
+
+    初期設定(s, p);
+}
+
+void 初期設定(状態& s, Platform& p) {
+    s.ハンデレベル = 0;
+    s.ハンデ設定中 = 偽;
+    s.対局種別 = 対局_人間;
+    s.勝者 = 手番_なし;
+    s.手番 = 手番_なし;
+    s.棋譜手数 = 0;
+    s.手数 = 0;
+
+    Timer1_有効(s, p, false);
+
+    s.所有時間_COM = 0;
+    s.所有時間_MAN = 0;
+    s.再開待ち = 偽;
+    s.棋譜モード = 偽;
+    s.経過秒_表示 = 0;
+    s.選択状態 = 0;
+
+    for (int i = 1; i <= 7; ++i) s.持駒_MAN[i] = s.持駒_COM[i] = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) s.盤[x][y] = 空;
+
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) s.盤[x][y] = 初期配置[y - 1][x - 1];
+
+    s.持駒数_MAN = s.持駒数_COM = 0;
+    for (int i = 1; i <= 7; ++i) {
+        if (s.持駒_MAN[i] > 0) s.持駒数_MAN += s.持駒_MAN[i];
+        if (s.持駒_COM[i] > 0) s.持駒数_COM += s.持駒_COM[i];
+    }
+
+    画面_再描画(s, p);
+
+    手順保存(s, 0, 0, 0, 0, 0, 0, s.所有時間_MAN, s.所有時間_MAN + s.経過秒, s.所有時間_COM,
+             s.所有時間_COM);
+}
+
+int 調査_記録満杯(const 状態& s) { return s.棋譜手数 > 履歴最大 ? 真 : 偽; }
+
+int 手順保存(状態& s, int, int, int 先X, int 先Y, int, int, double 前秒M, double 後秒M,
+             double 前秒C, double 後秒C) {
+    const int n = s.棋譜手数;
+    if (n < 0 || n > 履歴最大) return 偽;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) s.盤履歴[n][x][y] = s.盤[x][y];
+    for (int i = 1; i <= 7; ++i) {
+        s.持駒履歴_MAN[n][i] = s.持駒_MAN[i];
+        s.持駒履歴_COM[n][i] = s.持駒_COM[i];
+    }
+    s.先X履歴[n] = 先X;
+    s.先Y履歴[n] = 先Y;
+    s.前秒M履歴[n] = 前秒M;
+    s.後秒M履歴[n] = 後秒M;
+    s.前秒C履歴[n] = 前秒C;
+    s.後秒C履歴[n] = 後秒C;
+    s.棋譜最終手数 = n;
+    return 真;
+}

@@ -1,0 +1,22 @@
+// Program start, new-game set-up and the position log.
+#pragma once
+
+#include "core/platform.h"
+#include "core/state.h"
+
+// Everything the window does once when it opens, in order: sounds, the
+// constants, the settings, the square colours, a new game.
+void 起動(状態& s, Platform& p);
+// A new game: the starting position, counters, clocks and flags reset,
+// everything redrawn, history slot 0 logged.
+void 初期設定(状態& s, Platform& p);
+// Logs the current position and the four clock values into slot 棋譜手数.
+// Answers 偽 and writes nothing when the log is full (slot 501 would be
+// needed); callers then refuse the move with 記録上限メッセージ.
+int 手順保存(状態& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M,
+             double 後秒M, double 前秒C, double 後秒C);
+// 真 when the next move could not be logged.
+int 調査_記録満杯(const 状態& s);
+inline constexpr const char* 記録上限メッセージ =
+    "棋譜の記録が上限（500手）に達しました。\rこれ以上は指せません。";
+inline constexpr const char* 記録上限題 = "棋譜";

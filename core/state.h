@@ -1,0 +1,172 @@
+// The one game state.  Every routine of the game receives it and reads and
+// writes its members by name; there is no other object with game state.
+//
+// Piece codes: sign × (type × 10 + facing).  Positive codes are the
+// computer's (COM, top), negative codes the human's (MAN, bottom).  type is
+// kind × 10 + promoted; kinds 1 歩 … 8 王.  Facing 0 is down the screen,
+// 1 left, 2 up, 3 right.  空 (0) is an empty square.
+//
+// Board-shaped tables are 10 × 10 and indexed [x][y] with x = column 1..9
+// (left to right) and y = row 1..9 (top to bottom).  Index 0 is kept,
+// zero-initialised and never written: some probes read it.
+#pragma once
+
+#include "com/com_state.h"
+
+// ---- Named constants -------------------------------------------------------
+inline constexpr int 真 = 1;
+inline constexpr int 偽 = 0;
+inline constexpr int 空 = 0;
+inline constexpr int 盤サイズ = 9;
+
+inline constexpr int 手番_なし = 0;
+inline constexpr int 先手 = 1;
+inline constexpr int 後手 = -1;
+
+inline constexpr int 対局_人間 = 0;
+inline constexpr int 対局_COM = 1;
+
+inline constexpr int 桝色_緑 = 2;  // clockwise turn on arrival
+inline constexpr int 桝色_水 = 3;  // anticlockwise turn on arrival
+
+// Palette colours (16-colour palette numbers).
+inline constexpr int 色_黒 = 0;
+inline constexpr int 色_白 = 15;
+inline constexpr int 色_赤 = 12;
+inline constexpr int 色_黄 = 14;
+inline constexpr int 背景色 = 2;
+inline constexpr int 桝輪郭色 = 背景色;
+
+// Background tile codes; the same numbers pick the tile picture.
+inline constexpr int 背景_緑 = 5;
+inline constexpr int 背景_畳 = 6;
+inline constexpr int 背景_竹 = 7;
+inline constexpr int 背景_宇宙 = 8;
+inline constexpr int 背景_煉瓦 = 9;
+inline constexpr int 絵_タイトル = -3;
+
+// Geometry in twips.
+inline constexpr int 盤原点X = 1050;
+inline constexpr int 盤原点Y = 100;
+inline constexpr int 桝幅 = 615;
+inline constexpr int 桝高 = 615;
+
+// History: slots 0..500.
+inline constexpr int 履歴最大 = 500;
+
+// ---- The 112 piece codes ---------------------------------------------------
+#define VZ_PIECE_CODES(N, V)                                           \
+    inline constexpr int COM_##N##0 = (V), COM_##N##1 = (V) + 1,       \
+                         COM_##N##2 = (V) + 2, COM_##N##3 = (V) + 3;   \
+    inline constexpr int MAN_##N##0 = -(V), MAN_##N##1 = -(V) - 1,     \
+                         MAN_##N##2 = -(V) - 2, MAN_##N##3 = -(V) - 3;
+VZ_PIECE_CODES(歩, 100)
+VZ_PIECE_CODES(と, 110)
+VZ_PIECE_CODES(香, 200)
+VZ_PIECE_CODES(香成, 210)
+VZ_PIECE_CODES(桂, 300)
+VZ_PIECE_CODES(桂成, 310)
+VZ_PIECE_CODES(銀, 400)
+VZ_PIECE_CODES(銀成, 410)
+VZ_PIECE_CODES(金, 500)
+VZ_PIECE_CODES(角, 600)
+VZ_PIECE_CODES(角成, 610)
+VZ_PIECE_CODES(飛, 700)
+VZ_PIECE_CODES(飛成, 710)
+VZ_PIECE_CODES(王, 800)
+#undef VZ_PIECE_CODES
+
+// True for 0 and for every one of the 112 piece codes.
+constexpr bool 有効な駒コード(int v) {
+    if (v == 0) return true;
+    int a = v < 0 ? -v : v;
+    if (a < 100 || a > 803) return false;
+    int kind = a / 100, promoted = (a / 10) % 10, facing = a % 10;
+    if (facing > 3 || promoted > 1) return false;
+    if (promoted == 1 && (kind == 5 || kind == 8)) return false;
+    return true;
+}
+
+// Menu items whose check marks the game reads and writes.
+enum class メニュー項目 {
+    LEVEL1, LEVEL2, LEVEL3,
+    MIDORI, TATAMI, TAKE, UCHU, RENGA,
+    SIDOU, KEIKA, BGM,
+};
+inline constexpr int メニュー項目数 = 11;
+
+// ---- The state -------------------------------------------------------------
+struct 状態 : COM表 {
+    // Board and square colours.
+    int 盤[10][10] = {};
+    int 桝色[10][10] = {};
+
+    // Hands, indexed by kind 1..7 (index 0 unused).
+    int 持駒_MAN[8] = {};
+    int 持駒_COM[8] = {};
+    int 持駒数_MAN = 0;
+    int 持駒数_COM = 0;
+
+    // Square of the human's king, kept current by 駒移動.
+    int 王X_MAN = 0;
+    int 王Y_MAN = 0;
+
+    // Sides, turn and result.
+    int 手番_MAN = 後手;
+    int 手番_COM = 先手;
+    int 手番 = 手番_なし;
+    int 勝者 = 手番_なし;
+    int 対局種別 = 対局_人間;
+    int レベル = 3;
+
+    // Counters.
+    int 手数 = 0;
+    int 棋譜手数 = 0;
+    int 棋譜最終手数 = 0;
+
+    // Move history, slots 0..500.
+    int 盤履歴[履歴最大 + 1][10][10] = {};
+    int 持駒履歴_MAN[履歴最大 + 1][8] = {};
+    int 持駒履歴_COM[履歴最大 + 1][8] = {};
+    int 先X履歴[履歴最大 + 1] = {};
+    int 先Y履歴[履歴最大 + 1] = {};
+    double 前秒M履歴[履歴最大 + 1] = {};
+    double 後秒M履歴[履歴最大 + 1] = {};
+    double 前秒C履歴[履歴最大 + 1] = {};
+    double 後秒C履歴[履歴最大 + 1] = {};
+
+    // Clocks (seconds).
+    double 開始時刻 = 0;
+    double 経過秒 = 0;
+    int 経過秒_表示 = 0;
+    double 所有時間_COM = 0;
+    double 所有時間_MAN = 0;
+    bool Timer1有効 = false;
+
+    // Flags.
+    int 棋譜モード = 偽;
+    int ハンデ設定中 = 偽;
+    int ハンデレベル = 0;
+    int 再開待ち = 偽;
+    int 選択状態 = 0;
+    int 成駒 = 0;
+
+    // Selection memory of the mouse handler: survives new games.
+    int 選択元X = 0, 選択元Y = 0, 選択先X = 0, 選択先Y = 0, 選択駒 = 0;
+
+    // Options and presentation.
+    int 移動指導 = 偽;
+    int 移動指導色 = 桝輪郭色;
+    int 背景種類 = 背景_緑;
+    bool フォント太字 = false;
+    bool チェック[メニュー項目数] = {};
+
+    // Sound buffer handles (0 when a sound could not be loaded).
+    long 音_その他 = 0;
+    long 音_禁止 = 0;
+    long 音_駒打 = 0;
+    long 音_BGM = 0;
+    long サウンド装置 = 0;
+
+    bool checked(メニュー項目 m) const { return チェック[static_cast<int>(m)]; }
+};

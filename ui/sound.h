@@ -1,0 +1,18 @@
+// The game's side of the sound library: open the device, load the WAV files
+// that lie beside the program, shut down.  Playing goes straight to the
+// library through the platform (dsPlay, dsPlayLooping, dsStop, dsFree).
+#pragma once
+
+#include <string>
+
+#include "core/platform.h"
+#include "core/state.h"
+
+inline constexpr const char* サウンド題 = "Vezuvire.dll";
+inline constexpr const char* サウンド装置なし = "Direct Soundインターフェースが作成できません。";
+
+void サウンド初期化(状態& s, Platform& p);
+// Buffer handle for the file, 0 when there is no device or no such file.
+long サウンド読込(状態& s, Platform& p, const std::string& ファイル名, int フラグ);
+void サウンド終了(状態& s, Platform& p);
+void サウンドエラー表示(Platform& p, const std::string& 本文);

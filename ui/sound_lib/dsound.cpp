@@ -1,0 +1,1 @@
+// Placeholder: replaced by the SDL2_mixer sound library.

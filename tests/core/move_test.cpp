@@ -1,0 +1,156 @@
+// Carrying out moves: the quarter turn, captures into hand, drops, the king,
+// promotion zones, and the small queries around them.
+#include <gtest/gtest.h>
+
+#include "core/move.h"
+#include "core/setup.h"
+#include "tests/support/fake_platform.h"
+#include "ui/render.h"
+
+namespace {
+
+struct 盤テスト : ::testing::Test {
+    状態 s;
+    FakePlatform p;
+    void SetUp() override {
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
+    }
+};
+
+}  // namespace
+
+TEST_F(盤テスト, 空いた桝に着くと緑で右回り水色で左回り) {
+    s.盤[5][7] = -402;
+    駒移動(s, p, 5, 7, 5, 6, -402);  // (5,6) odd → colour 3, anticlockwise
+    EXPECT_EQ(s.盤[5][6], -401);
+    EXPECT_EQ(s.盤[5][7], 空);
+    s.盤[5][7] = -402;
+    駒移動(s, p, 5, 7, 4, 6, -402);  // (4,6) even → colour 2, clockwise
+    EXPECT_EQ(s.盤[4][6], -403);
+    // Facing wraps both ways.
+    EXPECT_EQ(駒移動_回転(s, 5, 5, 103), 100);
+    EXPECT_EQ(駒移動_回転(s, 7, 6, -700), -703);
+    s.盤[5][5] = 100;
+    EXPECT_EQ(駒移動_回転(s, 5, 5, -102), -102);  // occupied: no turn
+}
+
+TEST_F(盤テスト, 着いてから一拍おいて回る) {
+    s.盤[5][7] = -102;
+    駒移動(s, p, 5, 7, 5, 6, -102);
+    // The piece is shown in its old facing, the window refreshed, a 0.1 s
+    // pause, then the turned piece.
+    const auto 絵 = p.絵の履歴(5, 6);
+    ASSERT_EQ(絵.size(), 2u);
+    EXPECT_EQ(絵[0], -102);
+    EXPECT_EQ(絵[1], -101);
+    ASSERT_EQ(p.待ち.size(), 1u);
+    EXPECT_DOUBLE_EQ(p.待ち[0], 0.1);
+    bool 再描画あり = false;
+    for (const auto& d : p.描画) 再描画あり |= d.種類 == 描画記録::再描画;
+    EXPECT_TRUE(再描画あり);
+}
+
+TEST_F(盤テスト, 取った駒は成りも向きも捨てて手駒に_取った駒は向きを保つ) {
+    s.盤[4][7] = -101;
+    s.盤[4][6] = 500;
+    駒移動(s, p, 4, 7, 4, 6, -101);
+    EXPECT_EQ(s.盤[4][6], -101);
+    EXPECT_EQ(s.持駒_MAN[5], 1);
+    EXPECT_EQ(s.持駒数_MAN, 1);
+    EXPECT_TRUE(p.待ち.empty());  // a capture does not turn, so no pause
+
+    s.盤[3][3] = 412;
+    s.盤[3][4] = -102;
+    駒移動(s, p, 3, 4, 3, 3, -102);
+    EXPECT_EQ(s.持駒_MAN[4], 1);
+    s.盤[6][6] = -613;
+    s.盤[6][5] = 100;
+    駒移動(s, p, 6, 5, 6, 6, 100);
+    EXPECT_EQ(s.持駒_COM[6], 1);
+    EXPECT_EQ(s.持駒数_COM, 1);
+}
+
+TEST_F(盤テスト, 王を取ると勝者が決まり手駒は増えない) {
+    s.盤[5][2] = 801;
+    s.盤[5][3] = -102;
+    駒移動(s, p, 5, 3, 5, 2, -102);
+    EXPECT_EQ(s.勝者, s.手番_MAN);
+    EXPECT_EQ(s.持駒数_MAN, 1);
+    for (int i = 1; i <= 7; ++i) EXPECT_EQ(s.持駒_MAN[i], 0);
+    状態 t;
+    駒取得(t, -803);
+    EXPECT_EQ(t.勝者, t.手番_COM);
+}
+
+TEST_F(盤テスト, 打つと手駒が減り向きが回る) {
+    s.持駒_MAN[7] = 1;
+    s.持駒数_MAN = 1;
+    駒移動(s, p, 11, 9, 3, 4, -702);  // (3,4) odd → colour 3
+    EXPECT_EQ(s.盤[3][4], -701);
+    EXPECT_EQ(s.持駒_MAN[7], 0);
+    EXPECT_EQ(s.持駒数_MAN, 0);
+    s.持駒_COM[1] = 2;
+    s.持駒数_COM = 2;
+    駒移動(s, p, -1, 1, 5, 5, 100);
+    EXPECT_EQ(s.盤[5][5], 101);
+    EXPECT_EQ(s.持駒_COM[1], 1);
+    EXPECT_EQ(s.持駒数_COM, 1);
+}
+
+TEST_F(盤テスト, 自玉が動くと位置を覚える) {
+    s.盤[5][9] = -802;
+    駒移動(s, p, 5, 9, 4, 8, -802);
+    EXPECT_EQ(s.王X_MAN, 4);
+    EXPECT_EQ(s.王Y_MAN, 8);
+    EXPECT_EQ(s.盤[4][8], -803);
+}
+
+TEST_F(盤テスト, 成れるかは陣営の敵陣で決まる) {
+    EXPECT_EQ(調査_駒成(s, 5, 4, 5, 3, -102), 真);
+    EXPECT_EQ(s.成駒, -112);
+    s.成駒 = 7;
+    EXPECT_EQ(調査_駒成(s, 5, 3, 5, 4, -102), 偽);
+    EXPECT_EQ(s.成駒, 7);  // untouched when the answer is no
+    EXPECT_EQ(調査_駒成(s, 5, 2, 5, 5, -402), 真);  // leaving the zone
+    EXPECT_EQ(s.成駒, -412);
+    EXPECT_EQ(調査_駒成(s, 8, 6, 8, 7, 603), 真);
+    EXPECT_EQ(s.成駒, 613);
+    EXPECT_EQ(調査_駒成(s, 2, 7, 2, 6, 700), 真);
+    EXPECT_EQ(調査_駒成(s, 2, 5, 2, 6, 700), 偽);
+    EXPECT_EQ(調査_駒成(s, 2, 6, 2, 7, 300), 真);
+    EXPECT_EQ(調査_駒成(s, 2, 7, 2, 6, 300), 偽);  // small pieces look at the destination only
+    EXPECT_EQ(調査_駒成(s, 5, 4, 5, 3, -502), 偽);
+    EXPECT_EQ(調査_駒成(s, 5, 4, 5, 3, -802), 偽);
+    EXPECT_EQ(調査_駒成(s, 5, 4, 5, 3, -112), 偽);
+    EXPECT_EQ(調査_駒成(s, 11, 3, 5, 1, -102), 偽);  // drops never promote
+    EXPECT_EQ(調査_駒成(s, -1, 1, 5, 9, 100), 偽);
+}
+
+TEST_F(盤テスト, 駒の存在と手駒の数と記録の行き先) {
+    EXPECT_EQ(調査_駒存在(s, 800), 偽);
+    s.盤[9][9] = 800;
+    EXPECT_EQ(調査_駒存在(s, 800), 真);
+    EXPECT_EQ(調査_駒存在(s, 801), 偽);
+
+    s.持駒_MAN[1] = 3;
+    s.持駒_MAN[7] = 1;
+    s.持駒_COM[2] = 2;
+    EXPECT_EQ(調査_持駒数(s, s.手番_MAN), 4);
+    EXPECT_EQ(調査_持駒数(s, s.手番_COM), 2);
+    EXPECT_EQ(調査_持駒数(s, 手番_なし), 0);
+
+    s.盤履歴[0][7][7] = -102;
+    s.盤履歴[1][7][6] = -101;
+    int x = -1, y = -1, k = -1;
+    調査_移動結果(s, 1, x, y, k);
+    EXPECT_EQ(x, 7);
+    EXPECT_EQ(y, 6);
+    EXPECT_EQ(k, -101);
+    x = y = k = -1;
+    調査_移動結果(s, 2, x, y, k);  // nothing changed: outputs untouched
+    EXPECT_EQ(x, -1);
+    調査_移動結果(s, 0, x, y, k);    // out of range: ignored
+    調査_移動結果(s, 501, x, y, k);
+    EXPECT_EQ(x, -1);
+}

@@ -1,0 +1,139 @@
+// The settings file: first start, exact matching, short and damaged files,
+// the writer and the option items.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "records/sjis.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
+#include "ui/settings.h"
+
+namespace {
+
+struct 設定テスト : ::testing::Test {
+    一時フォルダ 場所;
+    状態 s;
+    FakePlatform p;
+
+    static void 書く(const std::string& bytes) {
+        std::ofstream f(設定ファイル名, std::ios::binary);
+        f << bytes;
+    }
+    static void 書く行(std::initializer_list<std::string> 行) {
+        std::string b;
+        for (const auto& l : 行) b += *UTF8からSJIS(l) + "\r\n";
+        書く(b);
+    }
+    static std::string 中身() {
+        std::ifstream f(設定ファイル名, std::ios::binary);
+        std::stringstream ss;
+        ss << f.rdbuf();
+        return SJISからUTF8(ss.str());
+    }
+    bool 音楽開始() const {
+        for (const auto& a : p.音)
+            if (a.rfind("loop", 0) == 0) return true;
+        return false;
+    }
+};
+
+const std::string 既定 = "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n";
+
+}  // namespace
+
+TEST_F(設定テスト, 初回は既定値を書いて適用する) {
+    s.背景種類 = 背景_宇宙;
+    読込_環境設定ファイル(s, p);
+    EXPECT_EQ(中身(), 既定);
+    EXPECT_EQ(s.背景種類, 背景_緑);
+    EXPECT_TRUE(s.checked(メニュー項目::MIDORI));
+    EXPECT_FALSE(s.checked(メニュー項目::SIDOU));
+    EXPECT_EQ(s.移動指導色, 2);
+    EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
+    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    EXPECT_TRUE(音楽開始());
+    EXPECT_TRUE(p.メッセージ履歴.empty());
+}
+
+TEST_F(設定テスト, 四行はそのまま比べる) {
+    書く行({"背景画=煉瓦", "移動指導=ON", "経過時間=OFF", "BGM=OFF"});
+    読込_環境設定ファイル(s, p);
+    EXPECT_EQ(s.背景種類, 背景_煉瓦);
+    EXPECT_TRUE(s.checked(メニュー項目::RENGA));
+    EXPECT_FALSE(s.checked(メニュー項目::MIDORI));
+    EXPECT_EQ(s.移動指導, 1);
+    EXPECT_EQ(s.移動指導色, 色_白);
+    EXPECT_FALSE(s.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(s.checked(メニュー項目::BGM));
+    EXPECT_FALSE(音楽開始());
+
+    状態 t;
+    FakePlatform q;
+    t.背景種類 = 背景_竹;
+    書く行({"背景画=みどり", "移動指導=on", "経過時間=ON", "BGM=ON"});
+    読込_環境設定ファイル(t, q);
+    EXPECT_EQ(t.背景種類, 背景_竹);  // unknown first line changes nothing
+    EXPECT_EQ(t.移動指導, 0);        // only the exact upper-case text turns it on
+    EXPECT_TRUE(t.checked(メニュー項目::KEIKA));
+}
+
+TEST_F(設定テスト, 短いか壊れたファイルは既定値に戻して書き直す) {
+    書く行({"背景画=畳", "移動指導=ON"});
+    読込_環境設定ファイル(s, p);
+    EXPECT_EQ(s.背景種類, 背景_緑);
+    EXPECT_EQ(s.移動指導, 0);
+    EXPECT_EQ(中身(), 既定);
+
+    for (const std::string& bad : {std::string("\x82\xff\x00\x01garbage", 11), std::string(100000, 'x'),
+                                  std::string("\x81")}) {
+        状態 t;
+        FakePlatform q;
+        書く(bad);
+        読込_環境設定ファイル(t, q);
+        EXPECT_EQ(中身(), 既定);
+        EXPECT_EQ(t.背景種類, 背景_緑);
+    }
+}
+
+TEST_F(設定テスト, 書き出しは印から_背景は決まった順で最初の一つ) {
+    チェック変更(s, p, メニュー項目::TAKE, true);
+    チェック変更(s, p, メニュー項目::UCHU, true);
+    チェック変更(s, p, メニュー項目::SIDOU, true);
+    書込_環境設定ファイル(s, p);
+    EXPECT_EQ(中身(), "背景画=竹\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n");
+    状態 t;
+    書込_環境設定ファイル(t, p);  // nothing checked: no background line
+    EXPECT_EQ(中身(), "移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n");
+}
+
+TEST_F(設定テスト, 選択肢の項目) {
+    読込_環境設定ファイル(s, p);
+    p.全消去();
+    TATAMI_Click(s, p);
+    EXPECT_EQ(s.背景種類, 背景_畳);
+    EXPECT_TRUE(s.checked(メニュー項目::TATAMI));
+    EXPECT_FALSE(s.checked(メニュー項目::MIDORI));
+    EXPECT_EQ(中身().rfind("背景画=畳\r\n", 0), 0u);
+    EXPECT_FALSE(p.描画.empty());  // redrawn
+
+    SIDOU_Click(s, p);
+    EXPECT_EQ(s.移動指導, 1);
+    EXPECT_EQ(s.移動指導色, 色_白);
+    p.全消去();
+    SIDOU_Click(s, p);  // off: every board and hand outline wiped in grid colour
+    EXPECT_EQ(s.移動指導, 0);
+    int 枠数 = 0;
+    for (const auto& d : p.描画) 枠数 += d.種類 == 描画記録::枠 && d.色 == 2;
+    EXPECT_EQ(枠数, 81 + 7 + 7);
+
+    p.全消去();
+    BGM_Click(s, p);
+    BGM_Click(s, p);
+    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    ASSERT_EQ(p.音.size(), 2u);
+    EXPECT_EQ(p.音[0].substr(0, 4), "stop");
+    EXPECT_EQ(p.音[1].substr(0, 4), "loop");
+    EXPECT_NE(中身().find("BGM=ON"), std::string::npos);
+}

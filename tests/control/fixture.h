@@ -1,0 +1,79 @@
+// A started program on the recording platform, run inside a fresh temporary
+// folder (start-up reads and writes the settings file there).  Dummy sound
+// files make the four buffers 1 その他, 2 禁止, 3 駒打, 4 BGM.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "control/mouse.h"
+#include "core/setup.h"
+#include "tests/support/fake_platform.h"
+
+class 対局試験 : public ::testing::Test {
+protected:
+    std::filesystem::path 元の場所, 作業場所;
+    std::unique_ptr<状態> sp = std::make_unique<状態>();
+    状態& s = *sp;
+    FakePlatform p;
+
+    void SetUp() override {
+        元の場所 = std::filesystem::current_path();
+        std::string t = (std::filesystem::temp_directory_path() / "vz_ctl_XXXXXX").string();
+        ASSERT_NE(mkdtemp(t.data()), nullptr);
+        作業場所 = t;
+        std::filesystem::current_path(作業場所);
+        for (const char* f : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"}) std::ofstream(f) << "RIFF";
+        起動(s, p);
+        COM手番フック = {};
+        p.全消去();
+    }
+    void TearDown() override {
+        COM手番フック = {};
+        std::filesystem::current_path(元の場所);
+        std::filesystem::remove_all(作業場所);
+    }
+
+    // A press in the middle of cell (c, r).
+    void 押す(int c, int r, int button = 1) {
+        Form_MouseDown(s, p, button, 0, 盤原点X + 桝幅 * c + 300, 盤原点Y + 桝高 * r + 300);
+    }
+    void 指す(int c1, int r1, int c2, int r2, int button = 1) {
+        押す(c1, r1);
+        押す(c2, r2, button);
+    }
+    // A game between two people, 先手 (bottom) to move, with nothing shown yet.
+    void 二人対局() {
+        s.手番_MAN = 先手;
+        s.手番_COM = 後手;
+        s.手番 = 先手;
+        s.対局種別 = 対局_人間;
+    }
+    // Only the two kings, on their home squares.
+    void 王だけ() {
+        for (auto& col : s.盤)
+            for (auto& v : col) v = 空;
+        s.盤[5][1] = 800;
+        s.盤[5][9] = -802;
+    }
+    int 鳴った(const std::string& what) const {
+        int n = 0;
+        for (const auto& a : p.音) n += a == what;
+        return n;
+    }
+    // Outlines drawn around cell (c, r) in colour 色.
+    int 枠の数(int c, int r, int 色) const {
+        int n = 0;
+        for (const auto& d : p.描画)
+            n += d.種類 == 描画記録::枠 && d.x == 盤原点X + 桝幅 * c && d.y == 盤原点Y + 桝高 * r && d.色 == 色;
+        return n;
+    }
+    メッセージ記録 最後の告知() const {
+        return p.メッセージ履歴.empty() ? メッセージ記録{} : p.メッセージ履歴.back();
+    }
+};

@@ -1,0 +1,288 @@
+#include "control/mouse.h"
+
+#include "core/clock.h"
+#include "tests/control/fixture.h"
+#include "ui/settings.h"
+
+using 告知対 = std::pair<std::string, std::string>;
+static 告知対 対(const メッセージ記録& m) { return {m.本文, m.題}; }
+
+TEST(桝の位置, 負の側へ切り捨てる) {
+    EXPECT_EQ(桝列(1049), -1);
+    EXPECT_EQ(桝列(1050), 0);
+    EXPECT_EQ(桝列(1665), 1);
+    EXPECT_EQ(桝列(434), -2);
+    EXPECT_EQ(桝行(99), -1);
+    EXPECT_EQ(桝行(100 + 615 * 9 + 614), 9);
+}
+
+TEST_F(対局試験, 断りの文句と音) {
+    // No game yet.
+    押す(5, 7);
+    EXPECT_EQ(対(最後の告知()), 告知対("「対局」で始めて下さい", "開始"));
+    EXPECT_EQ(鳴った("play 2"), 1);
+
+    // A finished game: message, no sound.
+    二人対局();
+    s.勝者 = 先手;
+    押す(5, 7);
+    EXPECT_EQ(対(最後の告知()), 告知対("新規に対局してください", "終局"));
+    EXPECT_EQ(鳴った("play 2"), 1);
+
+    // A loaded record: はい keeps it, いいえ drops it for a fresh position.
+    s.勝者 = 手番_なし;
+    s.棋譜モード = 真;
+    押す(5, 7);
+    EXPECT_EQ(対(最後の告知()), 告知対("棋譜を '進 'で進めて下さい", "棋譜"));
+    EXPECT_EQ(最後の告知().b, ボタン::はいいいえ);
+    EXPECT_EQ(s.棋譜モード, 真);
+    EXPECT_EQ(s.選択状態, 0);
+    p.応答予定.push_back(応答::いいえ);
+    押す(5, 7);
+    EXPECT_EQ(s.棋譜モード, 偽);
+    EXPECT_EQ(s.手番, 手番_なし);
+    EXPECT_EQ(鳴った("play 2"), 2);
+}
+
+TEST_F(対局試験, 選択と選び直しと指導) {
+    二人対局();
+    押す(5, 7);  // guidance off: the red outline only
+    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(枠の数(5, 7, 色_赤), 1);
+    EXPECT_EQ(枠の数(5, 6, 色_白), 0);
+    EXPECT_EQ(枠の数(5, 6, 桝輪郭色), 1);  // the grid only, no invisible guidance
+
+    SIDOU_Click(s, p);  // guidance on: destinations in white
+    p.全消去();
+    押す(4, 7);  // another own piece: the selection moves, silently
+    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(s.選択元X, 4);
+    EXPECT_EQ(枠の数(5, 7, 桝輪郭色), 2);  // old red outline wiped (grid and own)
+    EXPECT_EQ(枠の数(4, 7, 色_赤), 1);
+    EXPECT_EQ(枠の数(4, 6, 色_白), 1);
+    EXPECT_EQ(枠の数(4, 5, 色_白), 0);
+    EXPECT_TRUE(p.音.empty());
+
+    // Off the board: highlights erased, selection kept.
+    p.全消去();
+    押す(20, 5);
+    EXPECT_EQ(枠の数(4, 6, 桝輪郭色), 2);  // grid, then the guidance colour of erasing
+    EXPECT_EQ(枠の数(4, 6, 色_白), 0);
+    EXPECT_EQ(s.選択状態, 1);
+
+    // An opponent's piece in the idle state only shows its reach.
+    s.選択状態 = 0;
+    p.全消去();
+    押す(3, 1);  // COM knight 300 facing down
+    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(枠の数(3, 1, 色_白), 1);
+    EXPECT_EQ(枠の数(3, 1, 色_赤), 0);
+    押す(5, 5);  // an empty square: ignored
+    EXPECT_EQ(s.選択状態, 0);
+}
+
+TEST_F(対局試験, 動けない所は音だけで何も記録しない) {
+    二人対局();
+    指す(5, 7, 5, 5);
+    EXPECT_EQ(鳴った("play 2"), 1);
+    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.盤[5][7], -102);
+    EXPECT_EQ(s.手数, 0);
+    EXPECT_EQ(s.棋譜手数, 0);
+    EXPECT_EQ(s.手番, 先手);
+}
+
+TEST_F(対局試験, 指すと回り記録され時計が進む) {
+    二人対局();
+    s.開始時刻 = 1000;
+    Timer1_有効(s, p, true);
+    p.現在時刻 = 1012.5;
+    Timer1_Timer(s, p);
+    指す(3, 7, 3, 6);  // pawn up onto a colour-3 square: turns to face left
+    EXPECT_EQ(s.盤[3][6], -101);
+    EXPECT_EQ(s.盤[3][7], 空);
+    ASSERT_EQ(p.待ち.size(), 1u);
+    EXPECT_DOUBLE_EQ(p.待ち[0], 0.1);
+    EXPECT_EQ(鳴った("play 3"), 1);
+    EXPECT_EQ(s.手数, 1);
+    EXPECT_EQ(s.棋譜手数, 1);
+    EXPECT_EQ(s.盤履歴[0][3][7], -102);  // logged before the move
+    EXPECT_EQ(s.後秒M履歴[0], 12.5);
+    EXPECT_EQ(s.所有時間_MAN, 12.5);
+    EXPECT_EQ(s.所有時間_COM, 0);
+    EXPECT_EQ(s.開始時刻, 1012.5);
+    EXPECT_EQ(s.手番, 後手);
+    auto t = p.文字の履歴();
+    EXPECT_NE(std::find(t.begin(), t.end(), "1"), t.end());  // move counter
+    EXPECT_EQ(std::vector<std::string>(t.end() - 6, t.end()),
+              (std::vector<std::string>{"７", "７", "六", "六", "歩", "歩"}));
+
+    // 後手 is charged on its own clock.
+    p.現在時刻 = 1020;
+    Timer1_Timer(s, p);
+    指す(1, 3, 1, 4);
+    EXPECT_EQ(s.盤[1][4], 103);
+    EXPECT_DOUBLE_EQ(s.所有時間_COM, 7.5);
+    EXPECT_EQ(s.所有時間_MAN, 12.5);
+    EXPECT_DOUBLE_EQ(s.後秒C履歴[1], 7.5);
+    EXPECT_EQ(s.前秒M履歴[1], 12.5);
+    EXPECT_EQ(s.手番, 先手);
+}
+
+TEST_F(対局試験, 両方の持駒から打つ) {
+    二人対局();
+    s.持駒_MAN[7] = 1;
+    s.持駒数_MAN = 1;
+    押す(11, 8);  // no bishop in hand: ignored
+    EXPECT_EQ(s.選択状態, 0);
+    押す(11, 9);
+    EXPECT_EQ(s.選択駒, -702);
+    EXPECT_EQ(枠の数(11, 9, 色_赤), 1);
+    押す(5, 5);
+    EXPECT_EQ(s.盤[5][5], -703);  // colour 2: clockwise
+    EXPECT_EQ(s.持駒_MAN[7], 0);
+    EXPECT_EQ(s.持駒数_MAN, 0);
+
+    // The top hand shows the rook in row 1: the drop must take kind 7.
+    s.持駒_COM[7] = 1;
+    s.持駒_COM[1] = 1;
+    s.持駒数_COM = 2;
+    押す(-1, 1);
+    EXPECT_EQ(s.選択駒, 700);
+    押す(4, 5);
+    EXPECT_EQ(s.盤[4][5], 700 + 3);  // colour 3: anticlockwise from 0
+    EXPECT_EQ(s.持駒_COM[7], 0);
+    EXPECT_EQ(s.持駒_COM[1], 1);
+    EXPECT_EQ(s.手番, 先手);
+
+    // 先手 looking at the top hand, then clicking the board: cancelled.
+    押す(-1, 7);
+    EXPECT_EQ(s.選択駒, 100);
+    EXPECT_EQ(s.選択状態, 1);
+    押す(6, 5);
+    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.盤[6][5], 空);
+    EXPECT_EQ(鳴った("play 2"), 0);
+}
+
+TEST_F(対局試験, 右押しで成るのは成れる時だけ) {
+    二人対局();
+    王だけ();
+    s.盤[5][4] = -102;
+    s.盤[2][6] = -102;
+    s.盤[7][4] = 100;
+    指す(5, 4, 5, 3, 2);  // right: promotes, then turns on (5, 3)
+    EXPECT_EQ(s.盤[5][3], -113);
+    auto t = p.文字の履歴();
+    EXPECT_EQ(t.back(), "と");
+    指す(7, 4, 7, 5);  // 後手, left, outside its zone
+    指す(2, 6, 2, 5, 2);  // right, but outside the zone: stays a pawn
+    EXPECT_EQ(s.盤[2][5], -101);
+    指す(7, 5, 6, 5);  // the 後手 pawn now faces left
+    EXPECT_EQ(s.盤[6][5], 100 + 0);  // (6, 5) is colour 3: back to facing down
+    s.盤[3][4] = -102;
+    指す(3, 4, 3, 3);  // left in the zone: stays a pawn
+    EXPECT_EQ(s.盤[3][3], -103);
+}
+
+TEST_F(対局試験, 王を取ると勝ちの文句) {
+    二人対局();
+    王だけ();
+    s.盤[5][5] = -702;
+    指す(5, 5, 5, 1);
+    EXPECT_EQ(対(最後の告知()), 告知対("先手の勝ちです", "終了"));
+    EXPECT_EQ(s.勝者, 先手);
+
+    s.勝者 = 手番_なし;
+    王だけ();
+    s.手番 = 後手;
+    s.盤[5][5] = 700;
+    指す(5, 5, 5, 9);
+    EXPECT_EQ(対(最後の告知()), 告知対("後手の勝ちです", "終了"));
+    押す(5, 5);
+    EXPECT_EQ(対(最後の告知()), 告知対("新規に対局してください", "終局"));
+}
+
+TEST_F(対局試験, 記録が満杯なら指させない) {
+    二人対局();
+    s.棋譜手数 = 履歴最大;
+    指す(5, 7, 5, 6);  // slot 500 is the last one
+    EXPECT_EQ(s.棋譜最終手数, 履歴最大);
+    EXPECT_EQ(s.棋譜手数, 履歴最大 + 1);
+    p.全消去();
+    指す(5, 3, 5, 4);
+    EXPECT_EQ(対(最後の告知()), 告知対(記録上限メッセージ, 記録上限題));
+    EXPECT_EQ(鳴った("play 2"), 1);
+    EXPECT_EQ(s.盤[5][3], 100);
+    EXPECT_EQ(s.手数, 1);
+    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.手番, 後手);
+}
+
+TEST_F(対局試験, 二人対局の再開は時計を動かし手番を告げる) {
+    二人対局();
+    s.手番 = 後手;
+    s.再開待ち = 真;
+    p.現在時刻 = 2000;
+    押す(5, 3);
+    EXPECT_EQ(対(最後の告知()), 告知対("後手の番です", "対局"));
+    EXPECT_EQ(s.再開待ち, 偽);
+    EXPECT_EQ(s.開始時刻, 2000);
+    EXPECT_TRUE(p.タイマー有効);
+    EXPECT_EQ(s.選択状態, 1);  // the same click still selects
+    押す(5, 7);
+    EXPECT_EQ(p.メッセージ履歴.size(), 1u);
+}
+
+TEST_F(対局試験, COM対局では人の手の後にフックを呼ぶ) {
+    std::vector<std::string> 呼出;
+    COM手番フック.勢力調査 = [&](状態&) { 呼出.push_back("勢力"); };
+    COM手番フック.com_ban = [&](状態& st, Platform&) {
+        呼出.push_back(st.手番 == st.手番_COM ? "com" : "com?");
+        st.手番 = st.手番_MAN;
+    };
+    s.手番_MAN = 先手;
+    s.手番_COM = 後手;
+    s.手番 = 先手;
+    s.対局種別 = 対局_COM;
+    Timer1_有効(s, p, true);
+    s.経過秒 = 4;
+    指す(5, 7, 5, 6);
+    EXPECT_EQ(呼出, (std::vector<std::string>{"勢力", "com"}));
+    EXPECT_FALSE(p.タイマー有効);
+    EXPECT_EQ(s.所有時間_MAN, 4);
+
+    // Resuming on the computer's turn: it moves first.
+    s.手番 = 後手;
+    押す(20, 20);
+    EXPECT_EQ(対(p.メッセージ履歴.at(0)), 告知対("OKですか？", "再開(COM)"));
+    EXPECT_EQ(呼出.size(), 3u);
+
+    王だけ();
+    s.盤[5][5] = -702;
+    指す(5, 5, 5, 1);
+    EXPECT_EQ(対(最後の告知()), 告知対("あなたの勝ちです", "終了"));
+    EXPECT_EQ(呼出.size(), 4u);  // 勢力 only; the computer does not move
+
+    s.勝者 = 手番_なし;
+    王だけ();
+    s.盤[5][9] = 空;
+    s.盤[5][5] = -702;
+    指す(5, 5, 5, 4);
+    EXPECT_EQ(対(最後の告知()), 告知対("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"));
+}
+
+TEST_F(対局試験, 経過時間を表示しなくても指した側に自分の秒が付く) {
+    二人対局();
+    s.Timer1有効 = false;  // elapsed-time display off: no ticks
+    s.経過秒 = 500;        // left over from an earlier game
+    s.開始時刻 = 1000;
+    p.現在時刻 = 1030;
+    指す(7, 7, 7, 6);
+    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 30);
+    EXPECT_DOUBLE_EQ(s.後秒M履歴[0], 30);
+    p.現在時刻 = 1042;
+    指す(3, 3, 3, 4);
+    EXPECT_DOUBLE_EQ(s.所有時間_COM, 12);
+    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 30);
+}

@@ -58,6 +58,7 @@ public:
     virtual void パネル文字設定(パネル部品 部品, const std::string& 文字列) = 0;
     virtual std::string パネルフォルダ() = 0;  // folder chosen in Dir1
     virtual void パネルフォルダ設定(const std::string& フォルダ) = 0;
+    virtual void パネル一覧更新() = 0;  // re-read the file list (File1)
 
     // ---- sound library ----
     virtual long dsInitialize() = 0;

@@ -72,6 +72,8 @@ public:
     void パネル文字設定(パネル部品 部品, const std::string& t) override { パネル文字列[static_cast<int>(部品)] = t; }
     std::string パネルフォルダ() override { return フォルダ; }
     void パネルフォルダ設定(const std::string& f) override { フォルダ = f; }
+    int 一覧更新回数 = 0;
+    void パネル一覧更新() override { ++一覧更新回数; }
 
     long dsInitialize() override;
     long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;

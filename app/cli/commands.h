@@ -1,0 +1,7 @@
+// Sub-commands of vezuvire-cli.
+#pragma once
+
+// vezuvire-cli play [--level N] [--gote] …
+int cli_play(int argc, char** argv);
+// vezuvire-cli show [--lines] FILE
+int cli_show(int argc, char** argv);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "records/panel.h"
 #include "records/sjis.h"
 #include "ui/render.h"
 
@@ -193,4 +194,9 @@ void BGM_Click(状態& s, Platform& p) {
         p.dsPlayLooping(s.音_BGM);
     }
     書込_環境設定ファイル(s, p);
+}
+
+void OPTION_Click(状態& s, Platform& p) {
+    描画_可視(s, p, 偽, 偽, 偽);
+    描画_棋譜_IO(s, p, 1);
 }

@@ -20,3 +20,5 @@ void UCHU_Click(状態& s, Platform& p);
 void RENGA_Click(状態& s, Platform& p);
 void SIDOU_Click(状態& s, Platform& p);
 void BGM_Click(状態& s, Platform& p);
+// Opening the option menu closes the record panel.
+void OPTION_Click(状態& s, Platform& p);

@@ -19,6 +19,7 @@ long サウンド読込(状態& s, Platform& p, const std::string& ファイル�
     if (s.サウンド装置 == 0) return 0;
     struct stat st {};
     if (::stat(ファイル名.c_str(), &st) != 0) return 0;  // a missing sound is silence
+    errno = 0;
     std::ifstream f(ファイル名, std::ios::binary);
     std::vector<unsigned char> buf;
     if (f) {

@@ -1,0 +1,207 @@
+#include "eval/danger.h"
+
+#include "core/rules.h"
+#include "eval/probes.h"
+
+namespace {
+
+int 絶対(int v) { return v < 0 ? -v : v; }
+bool 盤上(int x, int y) { return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; }
+bool 表内(int x, int y) { return x >= 0 && x <= 盤サイズ && y >= 0 && y <= 盤サイズ; }
+
+bool 人の歩(int v) { return v <= -100 && v >= -103; }
+bool 人の飛(int v) { return v <= -700 && v >= -703; }
+bool 人の飛系(int v) { return v <= -700 && v >= -713; }  // rook or promoted rook
+
+// What the fork of the moved piece has found so far.
+struct 両取り {
+    int 数 = 0;
+    int 値 = 9999;
+};
+
+// A. An empty square: what the human could do there next.
+double 空き桝(状態& s, int x, int y) {
+    double 点 = 0;
+    const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
+    const bool 銀金あり = s.持駒_MAN[4] > 0 || s.持駒_MAN[5] > 0;
+
+    // A1. Squares the human already reaches.
+    if (勢M > 0) {
+        // Around the computer king.
+        if (絶対(x - s.王X_COM) < 2 && 絶対(y - s.王Y_COM) < 2) {
+            点 -= 0.5 * 勢M;
+            if (勢C == 1 && 勢M > 1) 点 -= 10;
+            if (銀金あり) 点 -= 10;
+        }
+        bool 続ける = true;
+        if (勢C == 0) {
+            if (y > 3) {
+                続ける = false;  // deep squares: straight on to the hand terms
+            } else {
+                点 -= 0.1;
+                if (調査_自守駒MAN_直進駒(s, x, y) == 真) 点 -= 10;
+            }
+        }
+        // A human pawn about to push into the computer camp.
+        if (続ける && y < 4 && 人の歩(s.盤[x][y + 1]) && 勢M >= 勢C) {
+            点 -= 30;
+            if (調査_自守駒MAN_直進駒(s, x, y + 1) == 真) 点 -= 70;
+        }
+    }
+
+    // A2. Drops from the human hand.
+    if (s.持駒数_MAN == 0) return 点;
+
+    // Lance dropped here skewering a computer piece and the one behind it.
+    if (s.持駒_MAN[2] > 0 && y > 2 && s.盤[x][y - 1] > 200 && (勢M > 0 || 勢C == 0)) {
+        for (int v = y - 2; v >= 1; --v) {
+            const int p = s.盤[x][v];
+            if (p == 空) continue;
+            if (p > 200) 点 -= 100 + p / 2.0;
+            break;
+        }
+    }
+    // Knight dropped here forking two computer pieces.
+    if (s.持駒_MAN[3] > 0 && (勢C == 0 || 勢M > 0) && y > 2 && x >= 2 && x <= 8 &&
+        s.盤[x - 1][y - 2] > 100 && s.盤[x + 1][y - 2] > 100)
+        点 -= 20;
+    // Silver or gold dropped among the computer's heavy pieces.
+    if ((s.持駒_MAN[5] > 0 || s.持駒_MAN[4] > 0) && 勢C <= 1) {
+        if (調査_周辺状況(s, x, y) < -1) 点 -= 5;
+        if (勢C == 0 && 調査_周辺状況(s, x, y) < 0) {
+            点 -= 1;
+            if (y < 4) 点 -= 10;
+        }
+    }
+    // Squares the computer does not cover at all.
+    if (勢C == 0) {
+        if (y == 2 && s.盤[x][1] == 300) 点 -= 5;
+        if (y < 4) 点 -= 0.1;
+        // Silver dropped here forking along a diagonal.
+        if (s.持駒_MAN[4] > 0 && y > 1 && y < 9 && x >= 2 && x <= 8) {
+            if (s.盤[x - 1][y - 1] >= 100 && s.盤[x + 1][y + 1] >= 100 &&
+                s.勢COM[x - 1][y - 1] == 0 && s.勢COM[x + 1][y + 1] == 0)
+                点 -= 20;
+            if (s.盤[x - 1][y + 1] >= 100 && s.盤[x + 1][y - 1] >= 100 &&
+                s.勢COM[x - 1][y + 1] == 0 && s.勢COM[x + 1][y - 1] == 0)
+                点 -= 20;
+        }
+    }
+    return 点;
+}
+
+// B. A computer piece: is it attacked, and how well is it defended?
+double 自駒(状態& s, int x, int y) {
+    double 点 = 0;
+    const int p = s.盤[x][y];
+    const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
+
+    // B1. King on the back row with the square in front under attack.
+    if (p >= 800 && p <= 803 && y == 1 && s.勢MAN[x][2] > 0) {
+        点 -= 50;
+        if (s.勢MAN[x][2] >= s.勢COM[x][2]) 点 -= 250;
+        if (s.持駒_MAN[4] > 0 || s.持駒_MAN[5] > 0) 点 -= 700;
+    }
+    // B2. Pawn held by a human rook while the human has a pawn to drop.
+    if (p >= 100 && p <= 103 && 人の飛(s.弱MAN駒[x][y]) && s.持駒_MAN[1] > 0 && 勢M >= 勢C && y < 9 &&
+        s.勢COM[x][y + 1] == 1)
+        点 -= 5;
+
+    // B3. Attacked pieces.
+    if (勢M > 0) {
+        const int ax = s.弱MAN_X[x][y], ay = s.弱MAN_Y[x][y];
+        // The cheapest attacker may be pinned to its king; then it cannot take.
+        const int 不可 = 表内(ax, ay) ? s.移動不可駒[ax][ay] : 偽;
+        const int v = 絶対(s.弱MAN駒[x][y]);
+        if (不可 == 偽 && p > v) 点 -= p - v;
+        if (勢C > 0 && 不可 == 偽) {
+            if (勢M > 勢C && s.弱COM駒[x][y] >= v) 点 -= p;
+            if (y <= 3 && 勢C == 勢M && s.盤[x][y + 1] != 空 && 調査_自守駒MAN_直進駒(s, x, y + 1) == 真)
+                点 -= p + 絶対(s.弱MAN駒[x][y + 1]);
+        }
+        if (勢C == 0) {
+            点 -= p;
+            if (y <= 3) 点 -= 10;
+            // A piece that has just captured there has won its prize back.
+            if (s.盤_保存[x][y] <= -100) 点 += 絶対(s.盤_保存[x][y]);
+            if (y < 4 && (s.弱MAN駒[x][y] == -102 || s.弱MAN駒[x][y] == -202)) 点 -= 20;
+        }
+    }
+    return 点;
+}
+
+// C. A human piece: new attacks on it, knight and rook patterns, and the
+// threats of the moved piece.
+double 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool 先は安全, 両取り& 取) {
+    double 点 = 0;
+    const int p = s.盤[x][y];
+
+    // C1. Newly attacked by the move.
+    if (s.勢COM_保存[x][y] == 0 && s.勢COM[x][y] > 0) {
+        if (y > 2 && p == -302 && s.勢MAN[x][y - 1] == 0 &&
+            (s.盤[x][y - 1] == 400 || s.盤[x][y - 1] == 710 || s.盤[x][y - 1] == 610))
+            点 += 1;
+        if (絶対(x - s.王X_COM) < 3 && 絶対(y - s.王Y_COM) < 3) 点 += 15;
+    }
+    // C2. A knight facing up with a valuable computer piece four rows ahead.
+    if (p == -302 && y > 4 && s.盤[x][y - 4] >= 400) {
+        if (x > 1 && s.盤[x - 1][y - 2] >= 0 && s.勢COM[x - 1][y - 2] == 0) 点 -= 1;
+        if (x < 9 && s.盤[x + 1][y - 2] >= 0 && s.勢COM[x + 1][y - 2] == 0) 点 -= 1;
+    } else if ((人の飛系(p) || p == -202) && x == s.王X_COM) {
+        // C3. A rook or an upward lance in the computer king's column.
+        点 -= 1;
+    }
+    // C4. Pieces the moved piece now threatens from a square the human
+    // cannot reach.
+    if (先は安全 && (s.勢MAN[x][y] == 0 || (x == s.王X_MAN && y == s.王Y_MAN)) &&
+        移動チェック(s, 先X, 先Y, x, y, 移動駒) == 真) {
+        点 += 0.1;
+        取.数 += 1;
+        if (絶対(p) < 取.値) 取.値 = 絶対(p);
+    }
+    return 点;
+}
+
+}  // namespace
+
+double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, int COM移動先Y) {
+    double 点 = 0;
+    両取り 取;
+    const bool 先は安全 = 盤上(COM移動先X, COM移動先Y) && s.勢MAN[COM移動先X][COM移動先Y] == 0;
+    for (int x = 1; x <= 盤サイズ; ++x)
+        for (int y = 1; y <= 盤サイズ; ++y) {
+            const int p = s.盤[x][y];
+            if (p == 空) 点 += 空き桝(s, x, y);
+            else if (p >= 100) 点 += 自駒(s, x, y);
+            else if (p <= -100) 点 += 人駒(s, x, y, 移動駒, COM移動先X, COM移動先Y, 先は安全, 取);
+        }
+    // A fork: the moved piece attacks two or more loose human pieces.
+    if (取.数 > 1) 点 += 取.値;
+    return 点;
+}
+
+int 盤評価_自角注意_COM(const 状態& s, int 移動元X, int 移動元Y, int 移動駒) {
+    const int p = 移動元X, q = 移動元Y, r = 移動駒;
+    // The first bishop square the moved piece (or its unpromoted form) covers.
+    int x0 = 0, y0 = 0;
+    bool 見つけた = false;
+    for (int x = 1; x <= 盤サイズ && !見つけた; ++x)
+        for (int y = 1; y <= 盤サイズ; ++y)
+            if (s.持角狙座標_MAN[x][y] == 1 &&
+                (移動チェック(s, p, q, x, y, r) == 真 || 移動チェック(s, p, q, x, y, r - 10) == 真)) {
+                x0 = x;
+                y0 = y;
+                見つけた = true;
+                break;
+            }
+    if (!見つけた) return 0;
+    // Some piece of that code (the moved one included) guards it.
+    for (int x = 1; x <= 盤サイズ; ++x)
+        for (int y = 1; y <= 盤サイズ; ++y) {
+            const int v = s.盤[x][y];
+            if ((v == r || v == r - 10) && 移動チェック(s, x, y, x0, y0, v) == 真) return r;
+        }
+    // Or one more of it could be dropped there.
+    if (s.持駒_MAN[6] > 0 && 移動チェック(s, -1, 10, x0, y0, r) == 真) return r;
+    return 0;
+}

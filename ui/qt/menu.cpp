@@ -1,0 +1,69 @@
+#include "ui/qt/menu.h"
+
+#include "control/com_game.h"
+#include "control/commands.h"
+#include "control/handicap.h"
+#include "control/mouse.h"
+#include "core/clock.h"
+#include "ui/about.h"
+#include "ui/settings.h"
+
+const std::vector<メニュー定義>& メニュー一覧() {
+    static const std::vector<メニュー定義> 一覧 = {
+        {"TAIKYOKU", "対局", "", false, {}, TAIKYOKU_Click},
+        {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, {}, MATCH_MAN_Click},
+        {"START", "スタート", "MATCH_MAN", false, START_Click, {}},
+        {"START2", "対局(COM)", "TAIKYOKU", false, {}, {}},
+        {"SENTE", "先手", "START2", false, SENTE_Click, {}},
+        {"GOTE", "後手", "START2", false, GOTE_Click, {}},
+        {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false, {}, {}},
+        {"LEVEL1", "LEVEL1", "LEVEL", true, LEVEL1_Click, {}},
+        {"LEVEL2", "LEVEL2", "LEVEL", true, LEVEL2_Click, {}},
+        {"LEVEL3", "LEVEL3", "LEVEL", true, LEVEL3_Click, {}},
+        {"OWARI", "終わり", "TAIKYOKU", false, OWARI_Click, {}},
+        {"STOP", "局面", "", false, {}, STOP_Click},
+        {"CANCEL", "最初", "STOP", false, {}, {}},
+        {"REPLAY", "戻", "", false, {}, {}},
+        {"AFTER", "進", "", false, {}, {}},
+        {"LBEL_UP", "△", "", false, LBEL_UP_Click, {}},
+        {"LEBEL_DOWN", "▽", "", false, LEBEL_DOWN_Click, {}},
+        {"KIFU", "棋譜", "", false, {}, {}},
+        {"KIFU_READ", "読込", "KIFU", false, {}, {}},
+        {"KIFU_WRITE", "書込", "KIFU", false, {}, {}},
+        {"OPTION", "ｵﾌﾟｼｮﾝ", "", false, {}, OPTION_Click},
+        {"HAIKEI_GA", "背景画", "OPTION", false, {}, {}},
+        {"MIDORI", "緑", "HAIKEI_GA", true, MIDORI_Click, {}},
+        {"TATAMI", "畳", "HAIKEI_GA", true, TATAMI_Click, {}},
+        {"TAKE", "竹", "HAIKEI_GA", true, TAKE_Click, {}},
+        {"UCHU", "宇宙", "HAIKEI_GA", true, UCHU_Click, {}},
+        {"RENGA", "煉瓦", "HAIKEI_GA", true, RENGA_Click, {}},
+        {"SIDOU", "移動指導", "OPTION", true, SIDOU_Click, {}},
+        {"KEIKA", "経過時間", "OPTION", true, KEIKA_Click, {}},
+        {"BGM", "BGM", "OPTION", true, BGM_Click, {}},
+        {"VER", "その他", "", false, VER_Click, {}},
+    };
+    return 一覧;
+}
+
+QString メニュー名(メニュー項目 項目) {
+    switch (項目) {
+        case メニュー項目::LEVEL1: return "LEVEL1";
+        case メニュー項目::LEVEL2: return "LEVEL2";
+        case メニュー項目::LEVEL3: return "LEVEL3";
+        case メニュー項目::MIDORI: return "MIDORI";
+        case メニュー項目::TATAMI: return "TATAMI";
+        case メニュー項目::TAKE: return "TAKE";
+        case メニュー項目::UCHU: return "UCHU";
+        case メニュー項目::RENGA: return "RENGA";
+        case メニュー項目::SIDOU: return "SIDOU";
+        case メニュー項目::KEIKA: return "KEIKA";
+        case メニュー項目::BGM: return "BGM";
+    }
+    return {};
+}
+
+void マウス処理(状態& s, Platform& p, int ボタン, int shift, int X, int Y) {
+    Form_MouseDown(s, p, ボタン, shift, X, Y);
+}
+void キー処理(状態& s, Platform& p, int KeyAscii) { Form_KeyPress(s, p, KeyAscii); }
+void 閉じる処理(状態& s, Platform& p) { Form_Unload(s, p); }

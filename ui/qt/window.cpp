@@ -1,0 +1,396 @@
+#include "ui/qt/window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTime>
+#include <QWindow>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "control/com_game.h"
+#include "core/clock.h"
+#include "core/setup.h"
+#include "ui/qt/menu.h"
+#include "ui/qt/pictures.h"
+#include "ui/sound_lib/dsound.h"
+
+namespace {
+
+constexpr int 絵幅 = 615;          // 41 pixels
+constexpr int タイトル幅 = 172 * 15;
+constexpr int タイトル高 = 38 * 15;
+constexpr int 画素 = 15;           // twips per pixel at scale 1
+
+QFont 文字フォント(int 大きさ, bool 太字) {
+    QFont f;
+    f.setFamilies({"Noto Sans CJK JP", "Noto Sans JP", "IPAGothic", "VL Gothic", "sans-serif"});
+    f.setPixelSize(大きさ * 20);  // points → twips
+    f.setBold(太字);
+    return f;
+}
+
+}  // namespace
+
+// The canvas widget: shows the off-screen picture scaled to fit and passes
+// mouse presses on to the window.
+class 盤面 : public QWidget {
+public:
+    explicit 盤面(窓* w) : QWidget(w), w_(w) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMinimumSize(窓::幅 / 画素 / 2, 窓::高さ / 画素 / 2);
+    }
+    QSize sizeHint() const override { return {窓::幅 / 画素, 窓::高さ / 画素}; }
+
+    // Scale (widget pixels per canvas pixel) and the canvas' top-left.
+    double 拡大() const {
+        return std::min(width() / double(窓::幅 / 画素), height() / double(窓::高さ / 画素));
+    }
+    QPointF 原点() const {
+        const double k = 拡大();
+        return {(width() - k * 窓::幅 / 画素) / 2, (height() - k * 窓::高さ / 画素) / 2};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter g(this);
+        g.fillRect(rect(), パレット色(背景色));
+        const double k = 拡大();
+        const QPointF o = 原点();
+        g.setRenderHint(QPainter::SmoothPixmapTransform);
+        g.drawImage(QRectF(o.x(), o.y(), k * 窓::幅 / 画素, k * 窓::高さ / 画素), w_->画布_);
+    }
+    void resizeEvent(QResizeEvent*) override { w_->描き直し(); }
+    void mousePressEvent(QMouseEvent* e) override { w_->マウス(e); }
+
+private:
+    窓* w_;
+};
+
+窓::窓(bool 起動する) : s_(std::make_unique<状態>()) {
+    setWindowTitle("Vezuvire");
+    盤面_ = new 盤面(this);
+    setCentralWidget(盤面_);
+    メニュー作成();
+    timer1_.setInterval(Timer1_周期ms);
+    connect(&timer1_, &QTimer::timeout, this, [this] { 操作(Timer1_Timer); });
+    描き直し();
+    move(0, 0);
+    resize(幅 / 画素, 高さ / 画素 + menuBar()->sizeHint().height());
+    if (起動する) 開始();
+}
+
+void 窓::開始() {
+    COM対局を登録();  // the mouse handler hands the turn to the computer
+    起動(*s_, *this);
+}
+
+窓::~窓() = default;
+
+QAction* 窓::メニュー(const QString& 名前) const {
+    auto it = メニュー_.find(名前);
+    return it == メニュー_.end() ? nullptr : it->second;
+}
+
+QWidget* 窓::キャンバス() const { return 盤面_; }
+
+QPoint 窓::ツイップから位置(int X, int Y) const {
+    const double k = 盤面_->拡大();
+    const QPointF o = 盤面_->原点();
+    return QPoint(static_cast<int>(std::floor(o.x() + X * k / 画素)),
+                  static_cast<int>(std::floor(o.y() + Y * k / 画素)));
+}
+
+double 窓::倍率() const {
+    const double dpr = 盤面_ ? 盤面_->devicePixelRatioF() : 1.0;
+    const double k = 盤面_ ? 盤面_->拡大() : 1.0;
+    // Quantised so that small resizes do not re-render for nothing.
+    return std::max(0.5, std::ceil(k * dpr * 4) / 4);
+}
+
+QImage 窓::画像(double r) const {
+    QImage img(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
+               QImage::Format_ARGB32_Premultiplied);
+    img.fill(パレット色(背景色));
+    QPainter g(&img);
+    for (const auto& op : ops_) 実行(g, op, r);
+    return img;
+}
+
+void 窓::実行(QPainter& g, const 命令& op, double r) const {
+    g.save();
+    g.scale(r / 画素, r / 画素);  // paint in twips
+    switch (op.種類) {
+        case 命令::絵: {
+            const QImage& img = ::絵(op.番号, r);
+            if (!img.isNull()) {
+                const int w = op.番号 == 絵_タイトル ? タイトル幅 : 絵幅;
+                const int h = op.番号 == 絵_タイトル ? タイトル高 : 絵幅;
+                g.drawImage(QRectF(op.x, op.y, w, h), img);
+            }
+            break;
+        }
+        case 命令::枠: {
+            // A one-pixel line through the first pixel of both corners,
+            // like an outline drawn from one cell corner to the next.
+            QPen pen(パレット色(op.色));
+            pen.setWidthF(画素);
+            pen.setJoinStyle(Qt::MiterJoin);
+            g.setPen(pen);
+            g.setBrush(Qt::NoBrush);
+            g.drawRect(QRectF(op.x + 画素 / 2.0, op.y + 画素 / 2.0, op.x2 - op.x, op.y2 - op.y));
+            break;
+        }
+        case 命令::塗り:
+            g.fillRect(QRectF(op.x, op.y, op.x2 - op.x, op.y2 - op.y), パレット色(op.色));
+            break;
+        case 命令::文字:
+            g.setRenderHint(QPainter::TextAntialiasing);
+            g.setFont(文字フォント(op.大きさ, op.太字));
+            g.setPen(パレット色(op.色));
+            g.drawText(QRectF(op.x, op.y, 20000, 5000), Qt::AlignLeft | Qt::AlignTop, op.文字列);
+            break;
+    }
+    g.restore();
+}
+
+void 窓::命令追加(命令 op) {
+    {
+        QPainter g(&画布_);
+        実行(g, op, 画布倍率_);
+    }
+    ops_.push_back(std::move(op));
+    if (ops_.size() > 4000) 整理();
+    盤面_->update();
+}
+
+void 窓::描き直し() {
+    const double r = 倍率();
+    if (!画布_.isNull() && 画布倍率_ == r) {
+        if (盤面_) 盤面_->update();
+        return;
+    }
+    画布_ = QImage(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
+                  QImage::Format_ARGB32_Premultiplied);
+    画布倍率_ = r;  // kept beside the image: painting scales by it explicitly
+    画布_.fill(パレット色(背景色));
+    {
+        QPainter g(&画布_);
+        for (const auto& op : ops_) 実行(g, op, r);
+    }
+    if (盤面_) 盤面_->update();
+}
+
+// Later opaque pictures on whole cells hide everything drawn inside those
+// cells before them; such operations are dropped so that re-rendering stays
+// cheap however long the game runs.
+void 窓::整理() {
+    constexpr int C0 = -3, C1 = 28, R0 = -2, R1 = 17;
+    bool 覆[C1 - C0 + 1][R1 - R0 + 1] = {};
+    auto セル = [](int t, int o) { return static_cast<int>(std::floor((t - o) / double(桝幅))); };
+    std::vector<命令> 残り;
+    残り.reserve(ops_.size());
+    for (auto it = ops_.rbegin(); it != ops_.rend(); ++it) {
+        // An outline also covers the first pixel row and column past its
+        // far corner.
+        const int 余 = it->種類 == 命令::枠 ? 画素 : 0;
+        const int cx0 = セル(it->x, 盤原点X), cx1 = セル(it->x2 + 余 - 1, 盤原点X);
+        const int cy0 = セル(it->y, 盤原点Y), cy1 = セル(it->y2 + 余 - 1, 盤原点Y);
+        bool 隠れる = cx0 >= C0 && cx1 <= C1 && cy0 >= R0 && cy1 <= R1;
+        for (int cx = cx0; 隠れる && cx <= cx1; ++cx)
+            for (int cy = cy0; 隠れる && cy <= cy1; ++cy) 隠れる = 覆[cx - C0][cy - R0];
+        if (隠れる) continue;
+        残り.push_back(*it);
+        const bool 桝に揃う = (it->x - 盤原点X) % 桝幅 == 0 && (it->y - 盤原点Y) % 桝高 == 0;
+        if (it->種類 == 命令::絵 && it->番号 != 絵_タイトル && 桝に揃う && cx0 >= C0 && cx0 <= C1 && cy0 >= R0 &&
+            cy0 <= R1)
+            覆[cx0 - C0][cy0 - R0] = true;
+    }
+    ops_.assign(残り.rbegin(), 残り.rend());
+}
+
+// ---- Platform: painting ---------------------------------------------------
+
+void 窓::絵(int 絵番号, int x, int y) {
+    命令 op;
+    op.種類 = 命令::絵;
+    op.番号 = 絵番号;
+    op.x = x;
+    op.y = y;
+    op.x2 = x + (絵番号 == 絵_タイトル ? タイトル幅 : 絵幅);
+    op.y2 = y + (絵番号 == 絵_タイトル ? タイトル高 : 絵幅);
+    命令追加(std::move(op));
+}
+
+void 窓::枠(int x1, int y1, int x2, int y2, int 色) {
+    命令 op;
+    op.種類 = 命令::枠;
+    op.x = std::min(x1, x2);
+    op.y = std::min(y1, y2);
+    op.x2 = std::max(x1, x2);
+    op.y2 = std::max(y1, y2);
+    op.色 = 色;
+    命令追加(std::move(op));
+}
+
+void 窓::塗り(int x1, int y1, int x2, int y2, int 色) {
+    命令 op;
+    op.種類 = 命令::塗り;
+    op.x = std::min(x1, x2);
+    op.y = std::min(y1, y2);
+    op.x2 = std::max(x1, x2);
+    op.y2 = std::max(y1, y2);
+    op.色 = 色;
+    命令追加(std::move(op));
+}
+
+void 窓::文字(int x, int y, const std::string& t, int 大きさ, bool 太字, int 色) {
+    命令 op;
+    op.種類 = 命令::文字;
+    op.x = x;
+    op.y = y;
+    op.文字列 = QString::fromStdString(t);
+    op.大きさ = 大きさ;
+    op.太字 = 太字;
+    op.色 = 色;
+    const QFontMetrics fm(文字フォント(大きさ, 太字));
+    const QRect b = fm.boundingRect(QRect(0, 0, 20000, 5000), Qt::AlignLeft | Qt::AlignTop, op.文字列);
+    op.x2 = x + b.width() + 画素;
+    op.y2 = y + b.height() + 画素;
+    命令追加(std::move(op));
+}
+
+void 窓::再描画() { 盤面_->repaint(); }
+
+// ---- Platform: dialogs, time ----------------------------------------------
+
+応答 窓::メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) {
+    if (自動応答) return 自動応答(本文, 題, b);
+    QString text = QString::fromStdString(本文);
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    QMessageBox box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, QString::fromStdString(題), text,
+                    b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
+    const int r = box.exec();
+    if (b == ボタン::OK) return 応答::OK;
+    return r == QMessageBox::Yes ? 応答::はい : 応答::いいえ;
+}
+
+void 窓::タイマー(bool 有効) {
+    if (有効) timer1_.start();
+    else timer1_.stop();
+}
+
+double 窓::時刻() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+void 窓::待つ(double 秒) {
+    // A real pause that blocks the game, measured on a monotonic clock and
+    // spent asleep.
+    using namespace std::chrono;
+    const auto 終わり = steady_clock::now() + duration_cast<steady_clock::duration>(duration<double>(秒));
+    while (steady_clock::now() < 終わり) std::this_thread::sleep_until(終わり);
+}
+
+void 窓::チェック表示(メニュー項目 項目, bool 付ける) {
+    if (QAction* a = メニュー(メニュー名(項目))) a->setChecked(付ける);
+}
+
+// ---- Platform: record-file panel (kept as state until the panel exists) ----
+
+void 窓::パネル表示(パネル部品 部品, bool 見える) { パネル見える_[static_cast<int>(部品)] = 見える; }
+std::string 窓::パネル文字(パネル部品 部品) { return パネル文字_[static_cast<int>(部品)]; }
+void 窓::パネル文字設定(パネル部品 部品, const std::string& t) { パネル文字_[static_cast<int>(部品)] = t; }
+std::string 窓::パネルフォルダ() { return フォルダ_; }
+void 窓::パネルフォルダ設定(const std::string& f) { フォルダ_ = f; }
+void 窓::パネル一覧更新() {}
+
+// ---- Platform: sound --------------------------------------------------------
+
+long 窓::dsInitialize() { return ::dsInitialize(reinterpret_cast<void*>(winId())); }
+long 窓::dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) {
+    return ::dsCreateDSB(装置, 画像, 長さ, フラグ);
+}
+void 窓::dsPlay(long h) { ::dsPlay(h); }
+void 窓::dsPlayLooping(long h) { ::dsPlayLooping(h); }
+void 窓::dsStop(long h) { ::dsStop(h); }
+void 窓::dsFree(long h) { ::dsFree(h); }
+void 窓::dsTerminate(long d) { ::dsTerminate(d); }
+
+void 窓::終了() {
+    終了中_ = true;
+    timer1_.stop();
+    QApplication::quit();
+}
+
+// ---- events ------------------------------------------------------------------
+
+void 窓::操作(const std::function<void(状態&, Platform&)>& f) {
+    if (終了中_) return;
+    f(*s_, *this);
+}
+
+void 窓::closeEvent(QCloseEvent* e) {
+    if (!終了中_) 操作(閉じる処理);
+    e->accept();
+}
+
+void 窓::keyPressEvent(QKeyEvent* e) {
+    const QString t = e->text();
+    int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
+    if (code != 0) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });
+}
+
+void 窓::マウス(QMouseEvent* e) {
+    int ボタン = 0;
+    if (e->button() == Qt::LeftButton) ボタン = (e->modifiers() & Qt::ControlModifier) ? 2 : 1;
+    else if (e->button() == Qt::RightButton) ボタン = 2;
+    else if (e->button() == Qt::MiddleButton) ボタン = 4;
+    if (ボタン == 0) return;
+    const double k = 盤面_->拡大();
+    const QPointF o = 盤面_->原点();
+    const int X = static_cast<int>(std::floor((e->position().x() - o.x()) * 画素 / k));
+    const int Y = static_cast<int>(std::floor((e->position().y() - o.y()) * 画素 / k));
+    int shift = 0;
+    if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
+    if (e->modifiers() & Qt::ControlModifier) shift |= 2;
+    if (e->modifiers() & Qt::AltModifier) shift |= 4;
+    操作([=](状態& s, Platform& p) { マウス処理(s, p, ボタン, shift, X, Y); });
+}
+
+void 窓::メニュー作成() {
+    std::map<QString, QMenu*> 親メニュー;
+    for (const auto& d : メニュー一覧()) {
+        // Items with children become menus.
+        bool 子あり = false;
+        for (const auto& c : メニュー一覧())
+            if (c.親 == d.名前) 子あり = true;
+        QAction* a = nullptr;
+        if (子あり) {
+            QMenu* m = d.親.isEmpty() ? menuBar()->addMenu(d.表題) : 親メニュー.at(d.親)->addMenu(d.表題);
+            m->setObjectName(d.名前);
+            親メニュー[d.名前] = m;
+            a = m->menuAction();
+            if (d.開く) connect(m, &QMenu::aboutToShow, this, [this, f = d.開く] { 操作(f); });
+        } else {
+            a = d.親.isEmpty() ? menuBar()->addAction(d.表題) : 親メニュー.at(d.親)->addAction(d.表題);
+            a->setCheckable(d.チェック式);
+            if (d.クリック)
+                connect(a, &QAction::triggered, this, [this, f = d.クリック] {
+                    操作(f);
+                    // The game owns the check marks; undo Qt's own toggle.
+                    for (int i = 0; i < メニュー項目数; ++i)
+                        if (QAction* c = メニュー(メニュー名(static_cast<メニュー項目>(i))))
+                            c->setChecked(s_->チェック[i]);
+                });
+        }
+        a->setObjectName(d.名前);
+        メニュー_[d.名前] = a;
+    }
+}

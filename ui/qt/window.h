@@ -1,0 +1,106 @@
+// The game window: a menu bar over a canvas.  Everything the game paints goes
+// into a persistent off-screen picture kept in twips, so covering,
+// uncovering and resizing never lose it; a resize (or a move to a screen with
+// another pixel ratio) re-renders the picture at the new resolution so
+// pictures and text stay crisp.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "core/platform.h"
+#include "core/state.h"
+
+class QAction;
+class 盤面;
+
+class 窓 : public QMainWindow, public Platform {
+public:
+    // 起動する = false leaves the start-up sequence to the caller (tests).
+    explicit 窓(bool 起動する = true);
+    ~窓() override;
+
+    // The start-up sequence (sounds, settings, a new game).
+    void 開始();
+    状態& 状態参照() { return *s_; }
+    QAction* メニュー(const QString& 名前) const;  // by control name, e.g. "START"
+    QWidget* キャンバス() const;
+    // Twip position → widget position of the canvas (for tests and events).
+    QPoint ツイップから位置(int X, int Y) const;
+    // Current drawing as an image of the canvas at the given device scale.
+    QImage 画像(double 倍率 = 1.0) const;
+    // For tests: when set, message boxes are not shown; each is recorded and
+    // answered by this function.
+    std::function<応答(const std::string& 本文, const std::string& 題, ボタン)> 自動応答;
+
+    // Number of drawing operations kept for re-rendering.
+    std::size_t 描画命令数() const { return ops_.size(); }
+
+    // Platform
+    void 絵(int 絵番号, int x, int y) override;
+    void 枠(int x1, int y1, int x2, int y2, int 色) override;
+    void 塗り(int x1, int y1, int x2, int y2, int 色) override;
+    void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
+    void 再描画() override;
+    応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
+    void タイマー(bool 有効) override;
+    double 時刻() override;
+    void 待つ(double 秒) override;
+    void チェック表示(メニュー項目 項目, bool 付ける) override;
+    void パネル表示(パネル部品 部品, bool 見える) override;
+    std::string パネル文字(パネル部品 部品) override;
+    void パネル文字設定(パネル部品 部品, const std::string& 文字列) override;
+    std::string パネルフォルダ() override;
+    void パネルフォルダ設定(const std::string& フォルダ) override;
+    void パネル一覧更新() override;
+    long dsInitialize() override;
+    long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;
+    void dsPlay(long 音) override;
+    void dsPlayLooping(long 音) override;
+    void dsStop(long 音) override;
+    void dsFree(long 音) override;
+    void dsTerminate(long 装置) override;
+    void 終了() override;
+
+    // Canvas size in twips.
+    static constexpr int 幅 = 10620;
+    static constexpr int 高さ = 7230;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    friend class 盤面;
+    struct 命令 {
+        enum 種類 { 絵, 枠, 塗り, 文字 } 種類 = 絵;
+        int x = 0, y = 0, x2 = 0, y2 = 0;  // twips; x2/y2 = bounding box for 絵/文字
+        int 番号 = 0, 色 = 0, 大きさ = 0;
+        bool 太字 = false;
+        QString 文字列;
+    };
+    void 命令追加(命令 op);
+    void 実行(QPainter& g, const 命令& op, double 倍率) const;
+    void 描き直し();          // re-render every kept operation
+    void 整理();              // drop operations covered by later pictures
+    double 倍率() const;      // device pixels per canvas pixel (15 twips)
+    void メニュー作成();
+    void 操作(const std::function<void(状態&, Platform&)>& f);
+    void マウス(QMouseEvent* e);
+
+    std::unique_ptr<状態> s_;
+    盤面* 盤面_ = nullptr;
+    QImage 画布_;
+    double 画布倍率_ = 0;
+    std::vector<命令> ops_;
+    std::map<QString, QAction*> メニュー_;
+    QTimer timer1_;
+    std::string パネル文字_[パネル部品数];
+    bool パネル見える_[パネル部品数] = {};
+    std::string フォルダ_ = ".";
+    bool 終了中_ = false;
+};

@@ -2,7 +2,7 @@
 # make test — install what is missing, build, run every test (also under ASan+UBSan)
 
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-noto-cjk clang
+            libbenchmark-dev fonts-noto-cjk clang libclang-rt-14-dev
 JOBS     ?= $(shell nproc)
 BUILD    := build
 ASAN     := build-asan
@@ -20,7 +20,7 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVZ_FUZZ=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps

@@ -5,6 +5,8 @@
 #include "control/handicap.h"
 #include "control/mouse.h"
 #include "core/clock.h"
+#include "records/navigation.h"
+#include "records/record_io.h"
 #include "ui/about.h"
 #include "ui/settings.h"
 
@@ -22,14 +24,14 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"LEVEL3", "LEVEL3", "LEVEL", true, LEVEL3_Click, {}},
         {"OWARI", "終わり", "TAIKYOKU", false, OWARI_Click, {}},
         {"STOP", "局面", "", false, {}, STOP_Click},
-        {"CANCEL", "最初", "STOP", false, {}, {}},
-        {"REPLAY", "戻", "", false, {}, {}},
-        {"AFTER", "進", "", false, {}, {}},
+        {"CANCEL", "最初", "STOP", false, CANCEL_Click, {}},
+        {"REPLAY", "戻", "", false, REPLAY_Click, {}},
+        {"AFTER", "進", "", false, AFTER_Click, {}},
         {"LBEL_UP", "△", "", false, LBEL_UP_Click, {}},
         {"LEBEL_DOWN", "▽", "", false, LEBEL_DOWN_Click, {}},
         {"KIFU", "棋譜", "", false, {}, {}},
-        {"KIFU_READ", "読込", "KIFU", false, {}, {}},
-        {"KIFU_WRITE", "書込", "KIFU", false, {}, {}},
+        {"KIFU_READ", "読込", "KIFU", false, KIFU_READ_Click, {}},
+        {"KIFU_WRITE", "書込", "KIFU", false, KIFU_WRITE_Click, {}},
         {"OPTION", "ｵﾌﾟｼｮﾝ", "", false, {}, OPTION_Click},
         {"HAIKEI_GA", "背景画", "OPTION", false, {}, {}},
         {"MIDORI", "緑", "HAIKEI_GA", true, MIDORI_Click, {}},

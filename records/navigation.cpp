@@ -1,0 +1,123 @@
+#include "records/navigation.h"
+
+#include "core/clock.h"
+#include "core/move.h"
+#include "core/setup.h"
+#include "records/notation.h"
+#include "records/panel.h"
+#include "ui/render.h"
+
+namespace {
+
+void パネルを閉じる(状態& s, Platform& p) {
+    描画_可視(s, p, 偽, 偽, 偽);
+    描画_棋譜_IO(s, p, 1);
+}
+
+void 告知(Platform& p, const char* 本文, const char* 題) { p.メッセージ(本文, 題, ボタン::OK); }
+
+// The kings' squares follow the restored board, as they would after a move.
+void 王の位置(状態& s) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int v = s.盤[x][y];
+            if (v <= -800 && v >= -803) s.王X_MAN = x, s.王Y_MAN = y;
+            else if (v >= 800 && v <= 803) s.王X_COM = x, s.王Y_COM = y;
+        }
+}
+
+}  // namespace
+
+void 復元_記録(状態& s, int i) {
+    if (i < 0 || i > 履歴最大) return;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) s.盤[x][y] = s.盤履歴[i][x][y];
+    for (int k = 1; k <= 7; ++k) {
+        s.持駒_MAN[k] = s.持駒履歴_MAN[i][k];
+        s.持駒_COM[k] = s.持駒履歴_COM[i][k];
+    }
+    s.持駒数_COM = 調査_持駒数(s, s.手番_COM);
+    s.持駒数_MAN = 調査_持駒数(s, s.手番_MAN);
+    王の位置(s);
+}
+
+void CANCEL_Click(状態& s, Platform& p) {
+    初期設定(s, p);
+    p.dsPlay(s.音_駒打);
+}
+
+void REPLAY_Click(状態& s, Platform& p) {
+    パネルを閉じる(s, p);
+    s.再開待ち = 真;
+    if (s.棋譜手数 < 1) {
+        p.dsPlay(s.音_禁止);
+        告知(p, "できません", "戻る");
+        return;
+    }
+    s.選択状態 = 0;
+    Timer1_有効(s, p, false);
+    描画_将棋盤桝(s, p);
+
+    const int 前 = s.棋譜手数 - 1;
+    復元_記録(s, 前);
+    s.所有時間_COM = s.前秒C履歴[前];
+    描画_所有時間(s, p, s.手番_COM, s.所有時間_COM);
+    s.所有時間_MAN = s.前秒M履歴[前];
+    描画_所有時間(s, p, s.手番_MAN, s.所有時間_MAN);
+    描画_自持盤(s, p);
+    描画_敵持盤(s, p);
+    描画_盤(s, p);
+
+    int X = 0, Y = 0, 駒 = 0;
+    調査_移動結果(s, s.棋譜手数, X, Y, 駒);
+    p.dsPlay(s.音_駒打);
+    消去_移動結果(s, p, 駒 > 0 ? s.手番_COM : s.手番_MAN);
+
+    s.棋譜手数 -= 1;
+    s.手数 -= 1;
+    s.手番 = -s.手番;
+    描画_手数(s, p, s.手数, 色_白);
+}
+
+void AFTER_Click(状態& s, Platform& p) {
+    パネルを閉じる(s, p);
+    if (s.手番 == 手番_なし) {
+        p.dsPlay(s.音_禁止);
+        告知(p, "「対局」で始めて下さい", "開始");
+        return;
+    }
+    s.再開待ち = 真;
+    if (s.棋譜手数 >= s.棋譜最終手数) {
+        if (s.棋譜モード == 真) {
+            告知(p, "終わり", "進む");
+        } else {
+            p.dsPlay(s.音_禁止);
+            告知(p, "できません", "進む");
+        }
+        return;
+    }
+    s.選択状態 = 0;
+    Timer1_有効(s, p, false);
+    描画_将棋盤桝(s, p);
+
+    s.棋譜手数 += 1;
+    s.手数 += 1;
+    描画_手数(s, p, s.手数, 色_白);
+
+    復元_記録(s, s.棋譜手数);
+    s.所有時間_COM = s.後秒C履歴[s.棋譜手数];
+    描画_所有時間(s, p, s.手番_COM, s.所有時間_COM);
+    s.所有時間_MAN = s.後秒M履歴[s.棋譜手数];
+    描画_所有時間(s, p, s.手番_MAN, s.所有時間_MAN);
+    描画_自持盤(s, p);
+    描画_敵持盤(s, p);
+    描画_盤(s, p);
+
+    int X = 0, Y = 0, 駒 = 0;
+    調査_移動結果(s, s.棋譜手数, X, Y, 駒);
+    p.dsPlay(s.音_駒打);
+    描画_移動結果(s, p, 駒 > 0 ? s.手番_COM : s.手番_MAN, X, Y, 駒, 色_白);
+
+    s.手番 = -s.手番;
+    描画_手数(s, p, s.手数, 色_白);
+}

@@ -1,0 +1,173 @@
+// Stepping back and forth through the log of a game and of a loaded record.
+#include "records/navigation.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "core/move.h"
+#include "tests/control/fixture.h"
+
+namespace {
+
+using 告知対 = std::pair<std::string, std::string>;
+告知対 対(const メッセージ記録& m) { return {m.本文, m.題}; }
+
+bool 盤が同じ(const 状態& s, int n) { return std::memcmp(s.盤, s.盤履歴[n], sizeof s.盤) == 0; }
+
+class 棋譜操作 : public 対局試験 {
+protected:
+    // Three pawn moves of a game between two people, bottom, top, bottom,
+    // taking 3.5, 10.25 and 2 seconds.
+    void 三手() {
+        二人対局();
+        s.開始時刻 = p.現在時刻;
+        p.現在時刻 += 3.5;
+        指す(7, 7, 7, 6);
+        p.現在時刻 += 10.25;
+        指す(3, 3, 3, 4);
+        p.現在時刻 += 2;
+        指す(2, 7, 2, 6);
+        ASSERT_EQ(s.棋譜手数, 3);
+        ASSERT_EQ(s.棋譜最終手数, 2);
+        p.全消去();
+    }
+    int 描いた文字数(const std::string& t) const {
+        int n = 0;
+        for (const auto& x : p.文字の履歴()) n += x == t;
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進めない) {
+    三手();
+    const auto 盤3 = std::make_unique<状態>(s);
+
+    REPLAY_Click(s, p);
+    EXPECT_TRUE(盤が同じ(s, 2));
+    EXPECT_EQ(s.盤[2][7], -102);
+    EXPECT_EQ(s.手数, 2);
+    EXPECT_EQ(s.棋譜手数, 2);
+    EXPECT_EQ(s.手番, 先手);  // the side that made move 3 is to move again
+    EXPECT_EQ(s.再開待ち, 真);
+    EXPECT_FALSE(s.Timer1有効);
+    EXPECT_EQ(s.所有時間_MAN, 3.5);  // before move 3
+    EXPECT_EQ(s.所有時間_COM, 10.25);
+    EXPECT_EQ(鳴った("play 3"), 1);
+    EXPECT_TRUE(p.メッセージ履歴.empty());
+
+    REPLAY_Click(s, p);
+    REPLAY_Click(s, p);
+    EXPECT_TRUE(盤が同じ(s, 0));
+    EXPECT_EQ(s.手数, 0);
+    EXPECT_EQ(s.手番, 先手);
+    EXPECT_EQ(s.所有時間_MAN, 0);
+
+    // Nothing left to take back.
+    p.全消去();
+    REPLAY_Click(s, p);
+    EXPECT_EQ(対(最後の告知()), 告知対("できません", "戻る"));
+    EXPECT_EQ(鳴った("play 2"), 1);
+    EXPECT_EQ(s.手数, 0);
+
+    // Forward again: the position after each move with the clocks after it.
+    AFTER_Click(s, p);
+    EXPECT_TRUE(盤が同じ(s, 1));
+    EXPECT_EQ(s.所有時間_MAN, 3.5);
+    EXPECT_EQ(s.手番, 後手);
+    EXPECT_GE(描いた文字数("３"), 1);  // the move is shown again: ３六歩
+    AFTER_Click(s, p);
+    EXPECT_TRUE(盤が同じ(s, 2));
+    EXPECT_EQ(s.所有時間_COM, 10.25);
+    EXPECT_EQ(s.手数, 2);
+
+    // The position after the last move was never logged.
+    p.全消去();
+    AFTER_Click(s, p);
+    EXPECT_EQ(対(最後の告知()), 告知対("できません", "進む"));
+    EXPECT_EQ(鳴った("play 2"), 1);
+    EXPECT_EQ(s.手数, 2);
+    EXPECT_NE(std::memcmp(s.盤, 盤3->盤, sizeof s.盤), 0);
+}
+
+TEST_F(棋譜操作, 新しい手は記録をその手で切り次の押下で再開する) {
+    三手();
+    REPLAY_Click(s, p);
+    REPLAY_Click(s, p);  // record 1, the top side to move
+    ASSERT_EQ(s.手番, 後手);
+    p.全消去();
+    p.現在時刻 += 100;
+    指す(9, 3, 9, 4);  // a different move
+    ASSERT_FALSE(p.メッセージ履歴.empty());
+    EXPECT_EQ(対(p.メッセージ履歴.front()), 告知対("後手の番です", "対局"));
+    EXPECT_EQ(s.再開待ち, 偽);
+    EXPECT_EQ(s.棋譜手数, 2);
+    EXPECT_EQ(s.棋譜最終手数, 1);  // records 2 and beyond are gone
+    p.全消去();
+    AFTER_Click(s, p);
+    EXPECT_EQ(対(最後の告知()), 告知対("できません", "進む"));
+    REPLAY_Click(s, p);
+    EXPECT_TRUE(盤が同じ(s, 1));
+}
+
+TEST_F(棋譜操作, 最初は記録を捨て進は対局の開始を求める) {
+    三手();
+    p.全消去();
+    CANCEL_Click(s, p);
+    EXPECT_EQ(鳴った("play 3"), 1);
+    EXPECT_EQ(s.手番, 手番_なし);
+    EXPECT_EQ(s.棋譜最終手数, 0);
+    EXPECT_EQ(s.盤[7][7], -102);
+    EXPECT_TRUE(p.メッセージ履歴.empty());
+
+    AFTER_Click(s, p);
+    EXPECT_EQ(対(最後の告知()), 告知対("「対局」で始めて下さい", "開始"));
+    EXPECT_EQ(鳴った("play 2"), 1);
+    // "戻" finds nothing to take back.
+    REPLAY_Click(s, p);
+    EXPECT_EQ(対(最後の告知()), 告知対("できません", "戻る"));
+
+    // Both steps close the record panel.
+    p.パネル見える[static_cast<int>(パネル部品::Dir1)] = true;
+    REPLAY_Click(s, p);
+    EXPECT_FALSE(p.パネル見える[static_cast<int>(パネル部品::Dir1)]);
+}
+
+TEST_F(棋譜操作, 戻った後コンピュータの番なら次の押下でコンピュータが指す) {
+    s.対局種別 = 対局_COM;
+    s.手番_MAN = 先手;
+    s.手番_COM = 後手;
+    s.手番 = 先手;
+    int 呼ばれた = 0;
+    // A stand-in computer: answers every move with its next pawn.
+    COM手番フック.com_ban = [&](状態& t, Platform& q) {
+        ++呼ばれた;
+        const int x = 10 - 呼ばれた;
+        手順保存(t, x, 3, x, 4, 100, 0, t.所有時間_MAN, t.所有時間_MAN, t.所有時間_COM, t.所有時間_COM);
+        駒移動(t, q, x, 3, x, 4, 100);
+        t.棋譜手数 += 1;
+        t.手数 += 1;
+        t.手番 = t.手番_MAN;
+    };
+    指す(7, 7, 7, 6);
+    ASSERT_EQ(呼ばれた, 1);
+    ASSERT_EQ(s.手数, 2);
+
+    REPLAY_Click(s, p);  // the computer's move taken back
+    EXPECT_EQ(s.手番, s.手番_COM);
+    p.全消去();
+    押す(5, 5);
+    EXPECT_EQ(対(p.メッセージ履歴.front()), 告知対("OKですか？", "再開(COM)"));
+    EXPECT_EQ(呼ばれた, 2);
+    EXPECT_EQ(s.手番, s.手番_MAN);
+
+    // Back to the human's turn: the clock restarts with "MANの番です".
+    REPLAY_Click(s, p);
+    REPLAY_Click(s, p);
+    EXPECT_EQ(s.手番, s.手番_MAN);
+    p.全消去();
+    押す(5, 5);
+    EXPECT_EQ(対(最後の告知()), 告知対("MANの番です", "対局"));
+    EXPECT_EQ(呼ばれた, 2);
+}

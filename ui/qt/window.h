@@ -99,8 +99,9 @@ private:
     std::vector<命令> ops_;
     std::map<QString, QAction*> メニュー_;
     QTimer timer1_;
-    std::string パネル文字_[パネル部品数];
-    bool パネル見える_[パネル部品数] = {};
-    std::string フォルダ_ = ".";
+    void パネル作成();
+    void パネル配置();  // places the panel's controls over the canvas, scaled
+    QWidget* 部品_[パネル部品数] = {};
+    std::string フォルダ_;
     bool 終了中_ = false;
 };

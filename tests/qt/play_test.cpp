@@ -6,36 +6,11 @@
 #include <QApplication>
 #include <QTest>
 
-#include "tests/support/temp_dir.h"
-#include "ui/qt/window.h"
+#include "tests/qt/window_fixture.h"
 
 namespace {
 
-void アプリ() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char arg0[] = "test_qt";
-    static char* argv[] = {arg0, nullptr};
-    new QApplication(argc, argv);
-}
-
-struct 対局窓 : ::testing::Test {
-    一時フォルダ 場所;
-    std::unique_ptr<窓> w;
-    std::vector<std::string> 告知;
-    void SetUp() override {
-        アプリ();
-        qputenv("SDL_AUDIODRIVER", "dummy");
-        w = std::make_unique<窓>(false);
-        w->自動応答 = [this](const std::string& 本文, const std::string&, ボタン) {
-            告知.push_back(本文);
-            return 応答::OK;
-        };
-        w->開始();
-        w->show();
-        QApplication::processEvents();
-    }
-    状態& s() { return w->状態参照(); }
+struct 対局窓 : 窓の試験 {
     // A press in the middle of cell (c, r).
     void 押す(int c, int r, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}) {
         QTest::mouseClick(w->キャンバス(), b, m, w->ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));

@@ -8,37 +8,13 @@
 #include <QTest>
 
 #include "core/setup.h"
-#include "tests/support/temp_dir.h"
 #include "ui/qt/pictures.h"
-#include "ui/qt/window.h"
+#include "tests/qt/window_fixture.h"
 #include "ui/render.h"
 
 namespace {
 
-void アプリ() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char arg0[] = "test_qt";
-    static char* argv[] = {arg0, nullptr};
-    new QApplication(argc, argv);
-}
-
-struct 窓テスト : ::testing::Test {
-    一時フォルダ 場所;
-    std::unique_ptr<窓> w;
-    std::vector<std::string> 告知;
-    void SetUp() override {
-        アプリ();
-        qputenv("SDL_AUDIODRIVER", "dummy");
-        w = std::make_unique<窓>(false);
-        w->自動応答 = [this](const std::string& 本文, const std::string&, ボタン) {
-            告知.push_back(本文);
-            return 応答::OK;
-        };
-        w->開始();
-        w->show();
-        QApplication::processEvents();
-    }
+struct 窓テスト : 窓の試験 {
     // Colour at the centre of cell (c, r) of the painted canvas.
     QColor 中心(const QImage& img, double c, double r, double 倍率) {
         const double px = (盤原点X + 桝幅 * (c + 0.5)) / 15.0 * 倍率;

@@ -1,0 +1,40 @@
+// The real game window, started offscreen in a folder of its own, with its
+// message boxes answered OK and remembered instead of shown.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_dir.h"
+#include "ui/qt/window.h"
+
+inline void テスト用アプリ() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char arg0[] = "test_qt";
+    static char* argv[] = {arg0, nullptr};
+    new QApplication(argc, argv);
+}
+
+struct 窓の試験 : ::testing::Test {
+    一時フォルダ 場所;
+    std::unique_ptr<窓> w;
+    std::vector<std::string> 告知;
+    void SetUp() override {
+        テスト用アプリ();
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        w = std::make_unique<窓>(false);
+        w->自動応答 = [this](const std::string& 本文, const std::string&, ボタン) {
+            告知.push_back(本文);
+            return 応答::OK;
+        };
+        w->開始();
+        w->show();
+        QApplication::processEvents();
+    }
+    状態& s() { return w->状態参照(); }
+};

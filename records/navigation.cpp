@@ -46,6 +46,22 @@ void CANCEL_Click(状態& s, Platform& p) {
     p.dsPlay(s.音_駒打);
 }
 
+namespace {
+
+// Shows logged position i with the two clock totals of that step.
+void 記録を見せる(状態& s, Platform& p, int i, double COM秒, double MAN秒) {
+    復元_記録(s, i);
+    s.所有時間_COM = COM秒;
+    描画_所有時間(s, p, s.手番_COM, s.所有時間_COM);
+    s.所有時間_MAN = MAN秒;
+    描画_所有時間(s, p, s.手番_MAN, s.所有時間_MAN);
+    描画_自持盤(s, p);
+    描画_敵持盤(s, p);
+    描画_盤(s, p);
+}
+
+}  // namespace
+
 void REPLAY_Click(状態& s, Platform& p) {
     パネルを閉じる(s, p);
     s.再開待ち = 真;
@@ -59,14 +75,7 @@ void REPLAY_Click(状態& s, Platform& p) {
     描画_将棋盤桝(s, p);
 
     const int 前 = s.棋譜手数 - 1;
-    復元_記録(s, 前);
-    s.所有時間_COM = s.前秒C履歴[前];
-    描画_所有時間(s, p, s.手番_COM, s.所有時間_COM);
-    s.所有時間_MAN = s.前秒M履歴[前];
-    描画_所有時間(s, p, s.手番_MAN, s.所有時間_MAN);
-    描画_自持盤(s, p);
-    描画_敵持盤(s, p);
-    描画_盤(s, p);
+    記録を見せる(s, p, 前, s.前秒C履歴[前], s.前秒M履歴[前]);
 
     int X = 0, Y = 0, 駒 = 0;
     調査_移動結果(s, s.棋譜手数, X, Y, 駒);
@@ -104,14 +113,7 @@ void AFTER_Click(状態& s, Platform& p) {
     s.手数 += 1;
     描画_手数(s, p, s.手数, 色_白);
 
-    復元_記録(s, s.棋譜手数);
-    s.所有時間_COM = s.後秒C履歴[s.棋譜手数];
-    描画_所有時間(s, p, s.手番_COM, s.所有時間_COM);
-    s.所有時間_MAN = s.後秒M履歴[s.棋譜手数];
-    描画_所有時間(s, p, s.手番_MAN, s.所有時間_MAN);
-    描画_自持盤(s, p);
-    描画_敵持盤(s, p);
-    描画_盤(s, p);
+    記録を見せる(s, p, s.棋譜手数, s.後秒C履歴[s.棋譜手数], s.後秒M履歴[s.棋譜手数]);
 
     int X = 0, Y = 0, 駒 = 0;
     調査_移動結果(s, s.棋譜手数, X, Y, 駒);

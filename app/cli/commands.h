@@ -3,5 +3,7 @@
 
 // vezuvire-cli play [--level N] [--gote] …
 int cli_play(int argc, char** argv);
+// vezuvire-cli bestmove [--level N] < one move line of a record file
+int cli_bestmove(int argc, char** argv);
 // vezuvire-cli show [--lines] FILE
 int cli_show(int argc, char** argv);

@@ -24,6 +24,16 @@ void 使い方(std::ostream& o) {
          "      a computer without a move prints \"none\" and resigns; a full move\n"
          "      log prints \"full\" and stops.  The clock stands still.\n"
          "\n"
+         "  bestmove [--level N]\n"
+         "      Reads one position from standard input, written as a move line\n"
+         "      of a record file (358 columns: 81 board fields of 4 columns,\n"
+         "      x = 1..9 outer, y = 1..9 inner; 14 hand digits, for each kind\n"
+         "      the bottom side's count then the top side's; four clock fields,\n"
+         "      ignored), and prints the computer's move for the top side as\n"
+         "      \"fromX fromY toX toY piece score\" (a drop from -1 kind), or\n"
+         "      \"none\".  A line that is not a position with both kings: a\n"
+         "      message on standard error, exit status 2.\n"
+         "\n"
          "  show [--lines] FILE\n"
          "      Prints a game record file (.棋譜) as text.\n"
          "\n"
@@ -44,6 +54,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(命令, "play") == 0) return cli_play(argc - 1, argv + 1);
+    if (std::strcmp(命令, "bestmove") == 0) return cli_bestmove(argc - 1, argv + 1);
     if (std::strcmp(命令, "show") == 0) return cli_show(argc - 1, argv + 1);
     std::cerr << "vezuvire-cli: unknown command '" << 命令 << "'\n";
     使い方(std::cerr);

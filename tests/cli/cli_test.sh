@@ -27,6 +27,12 @@ for level in 1 2 3; do
     diff -u "$expected/lines$level.out" "lines$level.out"
 done
 
+# The computer's choice in every recorded position of the strength-3 game.
+tail -n +4 "$expected/lines3.out" | while IFS= read -r line; do
+    printf '%s\n' "$line" | "$cli" bestmove --level 3
+done > bestmove3.out
+diff -u "$expected/bestmove3.out" bestmove3.out
+
 printf '%s\n' "$moves" | "$cli" play --gote > gote.out
 diff -u "$expected/gote.out" gote.out
 
@@ -35,6 +41,9 @@ status=0
 "$cli" show missing.棋譜 2> err.out > /dev/null || status=$?
 [ "$status" -eq 2 ] || { echo "show of a missing file: status $status"; exit 1; }
 [ "$(wc -l < err.out)" -eq 1 ] || { echo "show of a missing file: not one line"; cat err.out; exit 1; }
+status=0
+echo "not a position" | "$cli" bestmove 2> /dev/null > /dev/null || status=$?
+[ "$status" -eq 2 ] || { echo "bestmove of a bad line: status $status"; exit 1; }
 status=0
 "$cli" play --level 7 < /dev/null > /dev/null 2>&1 || status=$?
 [ "$status" -eq 2 ] || { echo "bad level: status $status"; exit 1; }

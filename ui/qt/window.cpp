@@ -350,6 +350,10 @@ void 窓::パネル作成() {
     dir->setHeaderHidden(true);
     for (int c = 1; c < model->columnCount(); ++c) dir->hideColumn(c);
     dir->setCurrentIndex(model->index(QString::fromStdString(フォルダ_)));
+    // The model fills in folders as they load; keep the chosen one in view.
+    connect(model, &QFileSystemModel::directoryLoaded, dir, [dir] {
+        dir->scrollTo(dir->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, model](const QModelIndex& i) {
                 const std::string f = model->filePath(i).toStdString();
@@ -404,6 +408,8 @@ void 窓::パネル表示(パネル部品 部品, bool 見える) {
     if (QWidget* w = 部品_[static_cast<int>(部品)]) {
         w->setVisible(見える);
         if (見える) w->raise();
+        if (auto* dir = qobject_cast<QTreeView*>(w); dir && 見える)
+            dir->scrollTo(dir->currentIndex(), QAbstractItemView::PositionAtCenter);
     }
 }
 

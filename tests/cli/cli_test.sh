@@ -26,6 +26,8 @@ for level in 1 2 3; do
     "$cli" show --lines "game$level.棋譜" > "lines$level.out"
     diff -u "$expected/lines$level.out" "lines$level.out"
 done
+"$cli" show game1.棋譜 > show1.out
+diff -u "$expected/show1.out" show1.out
 
 # The computer's choice in every recorded position of the strength-3 game.
 tail -n +4 "$expected/lines3.out" | while IFS= read -r line; do

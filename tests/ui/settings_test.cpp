@@ -2,6 +2,7 @@
 // the writer and the option items.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -136,4 +137,19 @@ TEST_F(設定テスト, 選択肢の項目) {
     EXPECT_EQ(p.音[0].substr(0, 4), "stop");
     EXPECT_EQ(p.音[1].substr(0, 4), "loop");
     EXPECT_NE(中身().find("BGM=ON"), std::string::npos);
+}
+
+TEST_F(設定テスト, 書けない場所では既定値の印に戻すだけで落ちない) {
+    // A folder in the file's place can be neither read as a file nor
+    // replaced by one: both paths fall back without a crash.
+    std::filesystem::create_directory(設定ファイル名);
+    読込_環境設定ファイル(s, p);
+    EXPECT_EQ(s.背景種類, 背景_緑);
+    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    SIDOU_Click(s, p);  // the write fails: only the check marks go back to the defaults
+    EXPECT_EQ(s.移動指導, 1);
+    EXPECT_FALSE(s.checked(メニュー項目::SIDOU));
+    EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
+    EXPECT_TRUE(std::filesystem::is_directory(設定ファイル名));
+    EXPECT_FALSE(std::filesystem::exists(std::string(設定ファイル名) + ".tmp"));
 }

@@ -68,6 +68,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        w_->描き直し();  // re-renders only when the screen's pixel ratio changed
         QPainter g(this);
         g.fillRect(rect(), パレット色(背景色));
         const double k = 拡大();
@@ -185,10 +186,7 @@ void 窓::命令追加(命令 op) {
 
 void 窓::描き直し() {
     const double r = 倍率();
-    if (!画布_.isNull() && 画布倍率_ == r) {
-        if (盤面_) 盤面_->update();
-        return;
-    }
+    if (!画布_.isNull() && 画布倍率_ == r) return;
     画布_ = QImage(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
                   QImage::Format_ARGB32_Premultiplied);
     画布倍率_ = r;  // kept beside the image: painting scales by it explicitly
@@ -197,7 +195,6 @@ void 窓::描き直し() {
         QPainter g(&画布_);
         for (const auto& op : ops_) 実行(g, op, r);
     }
-    if (盤面_) 盤面_->update();
 }
 
 // Later opaque pictures on whole cells hide everything drawn inside those
@@ -476,6 +473,8 @@ void 窓::closeEvent(QCloseEvent* e) {
 }
 
 void 窓::keyPressEvent(QKeyEvent* e) {
+    // Keys typed into the record panel's boxes and lists belong to them.
+    if (QWidget* f = QApplication::focusWidget(); f && f != this && f != 盤面_) return;
     const QString t = e->text();
     int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
     if (code != 0) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });

@@ -85,7 +85,7 @@ private:
     };
     void 命令追加(命令 op);
     void 実行(QPainter& g, const 命令& op, double 倍率) const;
-    void 描き直し();          // re-render every kept operation
+    void 描き直し();          // re-render every kept operation if the resolution changed
     void 整理();              // drop operations covered by later pictures
     double 倍率() const;      // device pixels per canvas pixel (15 twips)
     void メニュー作成();

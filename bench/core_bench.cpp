@@ -59,8 +59,7 @@ BENCHMARK(BM_移動チェック);
 void BM_全描き直し_ゲーム側(benchmark::State& st) {
     static 状態 s;
     無Platform p;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
+    桝色設定(s);
     中盤(s);
     for (auto _ : st) 画面_再描画(s, p);
 }
@@ -75,8 +74,7 @@ void BM_全描き直し_窓(benchmark::State& st) {
     static QApplication app(argc, argv);
     static 窓 w(false);
     状態& s = w.状態参照();
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
+    桝色設定(s);
     中盤(s);
     for (auto _ : st) 画面_再描画(s, w);
 }

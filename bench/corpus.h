@@ -6,6 +6,7 @@
 // results.
 #pragma once
 
+#include "core/setup.h"
 #include "com/influence.h"
 #include "core/state.h"
 
@@ -775,11 +776,9 @@ inline constexpr int 局面数 = static_cast<int>(sizeof 局面集 / sizeof 局�
 // computer to move at strength レベル, the influence map surveyed once.
 // s must be fresh.
 inline void 置く(状態& s, const 局面& e, int レベル) {
+    桝色設定(s);
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
-            s.盤[x][y] = e.盤[y - 1][x - 1];
-        }
+        for (int y = 1; y <= 9; ++y) s.盤[x][y] = e.盤[y - 1][x - 1];
     s.持駒数_MAN = s.持駒数_COM = 0;
     for (int k = 1; k <= 7; ++k) {
         s.持駒_MAN[k] = e.持駒_MAN[k - 1];

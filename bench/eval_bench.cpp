@@ -1,5 +1,6 @@
 // Speed of the danger-square scan that scores every candidate of the
 // computer's search.
+#include "core/setup.h"
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -28,8 +29,7 @@ constexpr int 局面[9][9] = {
 // the pawn on (6, 5)), surveyed, with the turn's snapshots taken before it.
 std::unique_ptr<状態> 候補局面() {
     auto s = std::make_unique<状態>();
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s->桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
+    桝色設定(*s);
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) s->盤[x][y] = 局面[y - 1][x - 1];
     s->持駒_MAN[1] = 2, s->持駒_MAN[3] = 1, s->持駒_MAN[4] = 1;

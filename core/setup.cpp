@@ -43,10 +43,13 @@ void 起動(状態& s, Platform& p) {
 
     読込_環境設定ファイル(s, p);
 
+    桝色設定(s);
+    初期設定(s, p);
+}
+
+void 桝色設定(状態& s) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
-
-    初期設定(s, p);
 }
 
 void 初期設定(状態& s, Platform& p) {

@@ -4,6 +4,9 @@
 #include "core/platform.h"
 #include "core/state.h"
 
+// Colours the squares: 桝色_緑 where x + y is even, 桝色_水 where odd.  The
+// colour decides which way a piece turns when it lands there.
+void 桝色設定(状態& s);
 // Everything the window does once when it opens, in order: sounds, the
 // constants, the settings, the square colours, a new game.
 void 起動(状態& s, Platform& p);

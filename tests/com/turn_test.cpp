@@ -61,8 +61,7 @@ protected:
         p = 時計が進む場{};
         記録.clear();
         台本 = nullptr;
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
+        桝色設定(s);
         s.手番_COM = 先手;
         s.手番_MAN = 後手;
         s.手番 = s.手番_COM;

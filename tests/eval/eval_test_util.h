@@ -1,6 +1,7 @@
 // Small hand-built positions for the evaluation tests.
 #pragma once
 
+#include "core/setup.h"
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,8 +15,7 @@ namespace eval_test {
 // empty hands.
 inline std::unique_ptr<状態> 新しい状態() {
     auto s = std::make_unique<状態>();
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s->桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
+    桝色設定(*s);
     return s;
 }
 

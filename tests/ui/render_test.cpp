@@ -12,8 +12,7 @@ struct 描画テスト : ::testing::Test {
     状態 s;
     FakePlatform p;
     void SetUp() override {
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
+        桝色設定(s);
     }
 };
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "core/rules.h"
 #include "core/setup.h"
-#include "tests/support/fake_platform.h"
+#include "app/cli/silent.h"
 #include "ui/render.h"
 
 #ifdef VZ_BENCH_QT
@@ -13,16 +13,6 @@
 #endif
 
 namespace {
-
-// A platform that does nothing, so the game's own cost is measured.
-class 無Platform : public FakePlatform {
-public:
-    void 絵(int, int, int) override {}
-    void 枠(int, int, int, int, int) override {}
-    void 塗り(int, int, int, int, int) override {}
-    void 文字(int, int, const std::string&, int, bool, int) override {}
-    void 再描画() override {}
-};
 
 // A middle-game position with pieces turned every way.
 void 中盤(状態& s) {
@@ -58,7 +48,7 @@ BENCHMARK(BM_移動チェック);
 
 void BM_全描き直し_ゲーム側(benchmark::State& st) {
     static 状態 s;
-    無Platform p;
+    無言の場 p;  // draws nothing, so the game's own cost is measured
     桝色設定(s);
     中盤(s);
     for (auto _ : st) 画面_再描画(s, p);

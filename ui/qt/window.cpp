@@ -132,10 +132,13 @@ QImage 窓::画像(double r) const {
     QImage img(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
                QImage::Format_ARGB32_Premultiplied);
     img.fill(パレット色(背景色));
-    QPainter g(&img);
-    for (const auto& op : ops_) 実行(g, op, r);
+    {
+        QPainter g(&img);
+        for (const auto& op : ops_) 実行(g, op, r);
+    }
     return img;
 }
+
 
 void 窓::実行(QPainter& g, const 命令& op, double r) const {
     g.save();
@@ -187,14 +190,8 @@ void 窓::命令追加(命令 op) {
 void 窓::描き直し() {
     const double r = 倍率();
     if (!画布_.isNull() && 画布倍率_ == r) return;
-    画布_ = QImage(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
-                  QImage::Format_ARGB32_Premultiplied);
+    画布_ = 画像(r);
     画布倍率_ = r;  // kept beside the image: painting scales by it explicitly
-    画布_.fill(パレット色(背景色));
-    {
-        QPainter g(&画布_);
-        for (const auto& op : ops_) 実行(g, op, r);
-    }
 }
 
 // Later opaque pictures on whole cells hide everything drawn inside those

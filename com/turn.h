@@ -3,7 +3,6 @@
 // taken back; the best one is then played like a human move.
 #pragma once
 
-#include "core/platform.h"
 #include "core/state.h"
 
 // The move the search settled on.  A drop comes from (−1, kind).  元駒 is
@@ -20,30 +19,18 @@ struct COM候補 {
 // then every board move (promoted and unpromoted where it may promote) and
 // every drop, best first by strictly higher score.  Sets 最高点 and the
 // other search members of the state; board and hands are as before when it
-// returns.  With a platform it keeps the elapsed-time display going and
-// refreshes the window once before the long loops; without one it touches
-// nothing outside the state.
+// returns.  The search itself touches nothing outside the state: whoever
+// shows it gets a word once the position has been surveyed and before each
+// column of board moves and each kind of drop (the game refreshes the
+// window and keeps the elapsed-time display going).
 //
 // 評価 scores one candidate as 盤評価 does; the game always uses 盤評価.
+class 探索の合間 {
+public:
+    virtual ~探索の合間() = default;
+    virtual void 調べ始め() = 0;
+    virtual void 列ごと() = 0;
+};
 using 評価関数 = double (*)(状態& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
-COM候補 COM探索(状態& s, Platform* p, 評価関数 評価 = nullptr);
+COM候補 COM探索(状態& s, 探索の合間* 合間 = nullptr, 評価関数 評価 = nullptr);
 
-// How a turn of the computer ended.
-enum class COM手番 {
-    指した,      // a move was made (the game may have ended with it)
-    指し手なし,  // no legal move at all: the computer resigned
-    記録満杯,    // the log is full: nothing moved, the turn went back
-    何もせず,    // the game was already decided
-};
-struct COM手番結果 {
-    COM手番 結果 = COM手番::何もせず;
-    COM候補 手;
-};
-
-// The whole turn: thinking caption, search, then the chosen move logged,
-// blinked, made, sounded and announced, the end of the game tested and the
-// turn handed to the human.  Answers what happened and the move chosen.
-COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価 = nullptr);
-
-// The computer's move, as the menu commands and the mouse handler call it.
-void com_ban(状態& s, Platform& p);

@@ -1,6 +1,8 @@
 #include "control/commands.h"
 
 #include "core/clock.h"
+#include "ui/clock_view.h"
+#include "control/start.h"
 #include "core/setup.h"
 #include "records/panel.h"
 #include "ui/render.h"

@@ -1,8 +1,11 @@
 #include "control/mouse.h"
 
 #include "core/clock.h"
+#include "ui/clock_view.h"
 #include "core/move.h"
+#include "ui/move_view.h"
 #include "core/rules.h"
+#include "control/start.h"
 #include "core/setup.h"
 #include "records/notation.h"
 #include "records/panel.h"
@@ -54,7 +57,7 @@ void 時計再開(状態& s, Platform& p) {
 
 // A game interrupted by stepping through the record goes on with this click;
 // the click itself is still handled afterwards.
-void 再開(状態& s, Platform& p) {
+void 再開(状態& s, Platform& p, 応手& 相手) {
     if (s.対局種別 == 対局_人間) {
         if (s.再開待ち != 真) return;
         時計再開(s, p);
@@ -64,7 +67,7 @@ void 再開(状態& s, Platform& p) {
         if (s.手番 == s.手番_COM) {
             s.再開待ち = 偽;
             告知(p, "OKですか？", "再開(COM)");
-            if (COM手番フック.com_ban) COM手番フック.com_ban(s, p);
+            相手.指す(s, p);
         } else if (s.手番 == s.手番_MAN && s.再開待ち == 真) {
             時計再開(s, p);
             告知(p, "MANの番です", "対局");
@@ -93,7 +96,7 @@ void 選択を解く(状態& s, Platform& p) {
     描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
 }
 
-void 移動先で(状態& s, Platform& p, int Button, int 列, int 行) {
+void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, int 行) {
     s.選択先X = 列;
     s.選択先Y = 行;
 
@@ -123,69 +126,7 @@ void 移動先で(状態& s, Platform& p, int Button, int 列, int 行) {
         return;
     }
 
-    // The log holds 501 positions; a move that cannot be logged is not made.
-    if (調査_記録満杯(s) == 真) {
-        p.dsPlay(s.音_禁止);
-        告知(p, 記録上限メッセージ, 記録上限題);
-        選択を解く(s, p);
-        return;
-    }
-
-    // Ticks keep 経過秒 current only while the elapsed-time display runs;
-    // with the display off, read the clock now so that the move is charged
-    // its own seconds and not those of an earlier turn.
-    if (!s.Timer1有効) s.経過秒 = 調査_経過秒(s.開始時刻, p.時刻());
-
-    // Log the position with the clocks before and after this move; the
-    // seconds of the move go to the side that is moving.
-    double 後秒M = s.所有時間_MAN, 後秒C = s.所有時間_COM;
-    if (s.対局種別 == 対局_人間 && s.手番 == 後手) 後秒C += s.経過秒;
-    else 後秒M += s.経過秒;
-    手順保存(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒, s.盤[s.選択先X][s.選択先Y],
-             s.所有時間_MAN, 後秒M, s.所有時間_COM, 後秒C);
-
-    s.手数 += 1;
-    描画_手数(s, p, s.手数, 色_白);
-
-    // A right press on the destination promotes; a left press never does,
-    // and nobody is asked.
-    if (調査_駒成(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒) == 真 && Button == 2)
-        s.選択駒 = s.成駒;
-
-    s.選択状態 = 0;
-    描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
-    描画_桝輪郭(s, p, 桝輪郭色, s.選択先X, s.選択先Y);
-    描画_移動可能桝色(s, p, s.選択元X, s.選択元Y, 桝輪郭色, s.選択駒);
-
-    // The top hand shows the rook in slot row 1 and the pawn in row 7, but
-    // a drop names the kind: row r holds kind 8 − r.  The bottom hand's slot
-    // row (kind + 2) is what 駒移動 expects already.
-    if (s.選択元X < 0) s.選択元Y = 8 - s.選択元Y;
-
-    駒移動(s, p, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒);
-    p.dsPlay(s.音_駒打);
-    s.棋譜手数 += 1;
-
-    描画_移動結果(s, p, s.選択駒 >= 100 ? s.手番_COM : s.手番_MAN, s.選択先X, s.選択先Y, s.選択駒, 色_白);
-
-    if (s.対局種別 == 対局_COM) {
-        Timer1_有効(s, p, false);
-        s.所有時間_MAN += s.経過秒;
-        if (COM手番フック.勢力調査) COM手番フック.勢力調査(s);
-        if (終局判定(s, p, "あなたの勝ちです", "ｺﾝﾋﾟｭｰﾀの勝ちです")) return;
-        s.手番 = s.手番_COM;
-        if (COM手番フック.com_ban) COM手番フック.com_ban(s, p);
-    } else if (s.対局種別 == 対局_人間) {
-        if (s.手番 == 先手) {
-            s.手番 = 後手;
-            s.所有時間_MAN += s.経過秒;
-        } else if (s.手番 == 後手) {
-            s.手番 = 先手;
-            s.所有時間_COM += s.経過秒;
-        }
-        s.開始時刻 = p.時刻();  // the clock keeps running for the other player
-        終局判定(s, p, "先手の勝ちです", "後手の勝ちです");
-    }
+    人の手を指す(s, p, 相手, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒, Button);
 }
 
 void 盤外で(状態& s, Platform& p, int 列, int 行) {
@@ -218,6 +159,46 @@ void 盤外で(状態& s, Platform& p, int 列, int 行) {
     }
 }
 
+// Logs the position before the human's move with the clocks before and
+// after it.
+void 記録する(状態& s, Platform& p) {
+    // Ticks keep 経過秒 current only while the elapsed-time display runs;
+    // with the display off, read the clock now so that the move is charged
+    // its own seconds and not those of an earlier turn.
+    if (!s.Timer1有効) s.経過秒 = 調査_経過秒(s.開始時刻, p.時刻());
+
+    // Log the position with the clocks before and after this move; the
+    // seconds of the move go to the side that is moving.
+    double 後秒M = s.所有時間_MAN, 後秒C = s.所有時間_COM;
+    if (s.対局種別 == 対局_人間 && s.手番 == 後手) 後秒C += s.経過秒;
+    else 後秒M += s.経過秒;
+    手順保存(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒, s.盤[s.選択先X][s.選択先Y],
+             s.所有時間_MAN, 後秒M, s.所有時間_COM, 後秒C);
+}
+
+// After the human's move: the computer answers, or the other person moves
+// next; either way the end of the game is tested first.
+void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
+    if (s.対局種別 == 対局_COM) {
+        Timer1_有効(s, p, false);
+        s.所有時間_MAN += s.経過秒;
+        相手.局面更新(s);
+        if (終局判定(s, p, "あなたの勝ちです", "ｺﾝﾋﾟｭｰﾀの勝ちです")) return;
+        s.手番 = s.手番_COM;
+        相手.指す(s, p);
+    } else if (s.対局種別 == 対局_人間) {
+        if (s.手番 == 先手) {
+            s.手番 = 後手;
+            s.所有時間_MAN += s.経過秒;
+        } else if (s.手番 == 後手) {
+            s.手番 = 先手;
+            s.所有時間_COM += s.経過秒;
+        }
+        s.開始時刻 = p.時刻();  // the clock keeps running for the other player
+        終局判定(s, p, "先手の勝ちです", "後手の勝ちです");
+    }
+}
+
 }  // namespace
 
 int 桝列(int X) { return 切り捨て除算(X - 盤原点X, 桝幅); }
@@ -231,7 +212,51 @@ void 描画_移動可能桝色(状態& s, Platform& p, int 移動元X, int 移�
             if (移動チェック(s, 移動元X, 移動元Y, c, r, 移動駒) == 真) 描画_桝輪郭(s, p, 描画色, c, r);
 }
 
-void Form_MouseDown(状態& s, Platform& p, int Button, int /*Shift*/, int X, int Y) {
+void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int 元Y, int 先X, int 先Y, int 駒, int Button) {
+    s.選択元X = 元X;
+    s.選択元Y = 元Y;
+    s.選択先X = 先X;
+    s.選択先Y = 先Y;
+    s.選択駒 = 駒;
+
+    // The log holds 501 positions; a move that cannot be logged is not made.
+    if (調査_記録満杯(s) == 真) {
+        p.dsPlay(s.音_禁止);
+        告知(p, 記録上限メッセージ, 記録上限題);
+        選択を解く(s, p);
+        return;
+    }
+
+    記録する(s, p);
+
+    s.手数 += 1;
+    描画_手数(s, p, s.手数, 色_白);
+
+    // A right press on the destination promotes; a left press never does,
+    // and nobody is asked.
+    if (調査_駒成(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒) == 真 && Button == 2)
+        s.選択駒 = s.成駒;
+
+    s.選択状態 = 0;
+    描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
+    描画_桝輪郭(s, p, 桝輪郭色, s.選択先X, s.選択先Y);
+    描画_移動可能桝色(s, p, s.選択元X, s.選択元Y, 桝輪郭色, s.選択駒);
+
+    // The top hand shows the rook in slot row 1 and the pawn in row 7, but
+    // a drop names the kind: row r holds kind 8 − r.  The bottom hand's slot
+    // row (kind + 2) is what 駒移動 expects already.
+    if (s.選択元X < 0) s.選択元Y = 8 - s.選択元Y;
+
+    駒移動(s, p, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒);
+    p.dsPlay(s.音_駒打);
+    s.棋譜手数 += 1;
+
+    描画_移動結果(s, p, s.選択駒 >= 100 ? s.手番_COM : s.手番_MAN, s.選択先X, s.選択先Y, s.選択駒, 色_白);
+
+    手番を渡す(s, p, 相手);
+}
+
+void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Shift*/, int X, int Y) {
     // Any press on the window closes the record-file panel.
     描画_可視(s, p, 偽, 偽, 偽);
     描画_棋譜_IO(s, p, 1);
@@ -258,11 +283,11 @@ void Form_MouseDown(状態& s, Platform& p, int Button, int /*Shift*/, int X, in
         return;
     }
 
-    再開(s, p);
+    再開(s, p, 相手);
 
     if (列 >= 1 && 列 <= 盤サイズ && 行 >= 1 && 行 <= 盤サイズ) {
         if (s.選択状態 == 0) 盤上で選択(s, p, 列, 行);
-        else 移動先で(s, p, Button, 列, 行);
+        else 移動先で(s, p, 相手, Button, 列, 行);
     } else {
         盤外で(s, p, 列, 行);
     }

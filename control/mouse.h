@@ -3,24 +3,22 @@
 // press on the destination promotes when the move may promote.
 #pragma once
 
-#include <functional>
-
+#include "control/opponent.h"
 #include "core/platform.h"
 #include "core/state.h"
 
-// The computer player's entry points, filled in by the computer player when
-// it is linked in.  Empty by default; an empty entry is simply not called.
-struct COM手番フック表 {
-    // Refreshes the influence map after the human's move (勢力調査).
-    std::function<void(状態&)> 勢力調査;
-    // The computer's move, made inside the same event (com_ban).
-    std::function<void(状態&, Platform&)> com_ban;
-};
-inline COM手番フック表 COM手番フック;
 
 // Mouse-button press on the window.  Button: 1 left, 2 right, 4 middle (the
 // window delivers 2 for Ctrl+left).  Shift is ignored.  X, Y in twips.
-void Form_MouseDown(状態& s, Platform& p, int Button, int Shift, int X, int Y);
+// 相手 answers the human's moves in a game against the computer.
+void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int Shift, int X, int Y);
+
+// A human move that the mouse handler has found legal: the selection (source,
+// destination, the piece picked up) is recorded, the position logged, the
+// move counted, promoted when the destination was pressed with the right
+// button (Button 2), made, sounded and announced; then the turn passes — to
+// 相手 in a game against the computer.
+void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int 元Y, int 先X, int 先Y, int 駒, int Button);
 
 // Redraws the board grid and, with move guidance on, outlines in 描画色 every
 // square 移動駒 standing at the source could go to.  With 描画色 =

@@ -1,7 +1,5 @@
 #include "core/move.h"
 
-#include "ui/render.h"
-
 namespace {
 int 絶対(int v) { return v < 0 ? -v : v; }
 }
@@ -35,47 +33,48 @@ void 駒取得(状態& s, int 取得駒) {
     else if (取得駒 <= -100) s.持駒_COM[kind] += 1;
 }
 
-void 駒移動(状態& s, Platform& p, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+移動結果 駒を動かす(状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+    移動結果 r;
+    r.元X = 移動元X;
+    r.元Y = 移動元Y;
+    r.先X = 移動先X;
+    r.先Y = 移動先Y;
+    r.置駒 = 移動駒;
     const int 旧 = s.盤[移動先X][移動先Y];
+    r.取得駒 = 旧;
     if (旧 <= -100) {
         s.持駒数_COM += 1;
         駒取得(s, 旧);
-        描画_敵持盤(s, p);
+        r.取得_COM持駒 = true;
     } else if (旧 >= 100) {
         s.持駒数_MAN += 1;
         駒取得(s, 旧);
-        描画_自持盤(s, p);
+        r.取得_MAN持駒 = true;
     }
-    描画_絵(s, p, 空, 移動元X, 移動元Y);
-    描画_桝輪郭(s, p, 背景色, 移動元X, 移動元Y);
     if (移動駒 <= -800 && 移動駒 >= -803) {
         s.王X_MAN = 移動先X;
         s.王Y_MAN = 移動先Y;
+        r.王移動_MAN = true;
     }
     if (移動元X == -1) {
         s.持駒数_COM -= 1;
         s.持駒_COM[移動元Y] -= 1;
-        描画_敵持盤(s, p);
+        r.打_COM持駒 = true;
     } else if (移動元X == 11) {
         s.持駒数_MAN -= 1;
         s.持駒_MAN[移動元Y - 2] -= 1;
-        描画_自持盤(s, p);
-    } else {
-        s.盤[移動元X][移動元Y] = 空;
+        r.打_MAN持駒 = true;
     }
-    描画_絵(s, p, 移動駒, 移動先X, 移動先Y);
-    描画_桝輪郭(s, p, 背景色, 移動先X, 移動先Y);
-    if (旧 != 空) {
-        s.盤[移動先X][移動先Y] = 移動駒;
-        return;
-    }
-    // Let the player see the piece land in its old facing, then turn.
-    p.再描画();
-    待ち時間(p, 0.1);
-    const int 回転後 = 駒移動_回転(s, 移動先X, 移動先Y, 移動駒);
-    描画_絵(s, p, 回転後, 移動先X, 移動先Y);
-    描画_桝輪郭(s, p, 背景色, 移動先X, 移動先Y);
-    s.盤[移動先X][移動先Y] = 回転後;
+    r.回転 = 旧 == 空;
+    r.着後駒 = 盤上で動かす(s, 移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
+    return r;
+}
+
+int 盤上で動かす(状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+    if (移動元X >= 1 && 移動元X <= 盤サイズ) s.盤[移動元X][移動元Y] = 空;
+    const int 着後 = 駒移動_回転(s, 移動先X, 移動先Y, 移動駒);
+    s.盤[移動先X][移動先Y] = 着後;
+    return 着後;
 }
 
 int 調査_駒成(状態& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
@@ -129,5 +128,3 @@ void 調査_移動結果(const 状態& s, int IN_CNT, int& O_移動先X, int& O_
             }
         }
 }
-
-void 待ち時間(Platform& p, double IN_秒) { p.待つ(IN_秒); }

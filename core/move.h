@@ -2,13 +2,32 @@
 // queries around it.
 #pragma once
 
-#include "core/platform.h"
 #include "core/state.h"
 
+// What one move did to the state, for whoever shows it.
+struct 移動結果 {
+    int 元X = 0, 元Y = 0, 先X = 0, 先Y = 0;
+    int 置駒 = 空;     // the code as it landed, before any turn
+    int 取得駒 = 空;   // what stood on the destination
+    int 着後駒 = 空;   // the code left on the destination (turned when it landed on an empty square)
+    bool 回転 = false; // the destination was empty: the piece made its quarter turn
+    // Hands that changed: the capture went into the top (COM) or bottom (MAN)
+    // hand; a drop came out of one.
+    bool 取得_COM持駒 = false, 取得_MAN持駒 = false;
+    bool 打_COM持駒 = false, 打_MAN持駒 = false;
+    bool 王移動_MAN = false;  // the human's king now stands on the destination
+};
+
 // Moves (or drops) 移動駒 — already promoted if the mover promotes — from the
-// source to the destination: capture into hand, king bookkeeping, the quarter
-// turn on an empty square 0.1 s after landing, and the matching redraws.
-void 駒移動(状態& s, Platform& p, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+// source to the destination: capture into hand (a captured king decides the
+// game), king bookkeeping and the quarter turn on an empty square.  Only the
+// state changes; the answer says what happened.
+移動結果 駒を動かす(状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+// The board part alone, as the computer tries its candidates: the source
+// square (if on the board) is emptied and the destination gets the piece as
+// it stands after landing.  Hands, king squares and the result are left
+// alone.  Answers the code now on the destination.
+int 盤上で動かす(状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
 // The code a piece shows after arriving on the destination (pure).
 int 駒移動_回転(const 状態& s, int 移動先X, int 移動先Y, int I_移動駒);
 void 駒取得(状態& s, int 取得駒);
@@ -17,4 +36,3 @@ int 調査_駒成(状態& s, int 移動元X, int 移動元Y, int 移動先X, int
 int 調査_駒存在(const 状態& s, int I_駒種類);
 int 調査_持駒数(const 状態& s, int IN_手番);
 void 調査_移動結果(const 状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類);
-void 待ち時間(Platform& p, double IN_秒);

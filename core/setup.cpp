@@ -1,9 +1,5 @@
 #include "core/setup.h"
 
-#include "core/clock.h"
-#include "ui/render.h"
-#include "ui/settings.h"
-#include "ui/sound.h"
 
 namespace {
 
@@ -22,37 +18,12 @@ constexpr int 初期配置[9][9] = {
 
 }  // namespace
 
-void 起動(状態& s, Platform& p) {
-    // Sounds first: the settings file may start the music.
-    サウンド初期化(s, p);
-    s.音_その他 = サウンド読込(s, p, "その他.wav", 3);
-    s.音_禁止 = サウンド読込(s, p, "禁止.wav", 3);
-    s.音_駒打 = サウンド読込(s, p, "駒打音.wav", 3);
-    s.音_BGM = サウンド読込(s, p, "BGM.wav", 1);
-
-    s.棋譜モード = 偽;
-    s.移動指導 = 偽;
-    s.棋譜最終手数 = 0;
-    s.レベル = 3;
-    チェック変更(s, p, メニュー項目::LEVEL1, false);
-    チェック変更(s, p, メニュー項目::LEVEL2, false);
-    チェック変更(s, p, メニュー項目::LEVEL3, true);
-    s.移動指導色 = 桝輪郭色;
-    s.手番_COM = 先手;
-    s.手番_MAN = 後手;
-
-    読込_環境設定ファイル(s, p);
-
-    桝色設定(s);
-    初期設定(s, p);
-}
-
 void 桝色設定(状態& s) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
 }
 
-void 初期設定(状態& s, Platform& p) {
+void 新規対局(状態& s) {
     s.ハンデレベル = 0;
     s.ハンデ設定中 = 偽;
     s.対局種別 = 対局_人間;
@@ -61,7 +32,7 @@ void 初期設定(状態& s, Platform& p) {
     s.棋譜手数 = 0;
     s.手数 = 0;
 
-    Timer1_有効(s, p, false);
+    s.Timer1有効 = false;
 
     s.所有時間_COM = 0;
     s.所有時間_MAN = 0;
@@ -82,8 +53,6 @@ void 初期設定(状態& s, Platform& p) {
         if (s.持駒_MAN[i] > 0) s.持駒数_MAN += s.持駒_MAN[i];
         if (s.持駒_COM[i] > 0) s.持駒数_COM += s.持駒_COM[i];
     }
-
-    画面_再描画(s, p);
 
     手順保存(s, 0, 0, 0, 0, 0, 0, s.所有時間_MAN, s.所有時間_MAN + s.経過秒, s.所有時間_COM,
              s.所有時間_COM);

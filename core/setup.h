@@ -1,18 +1,14 @@
-// Program start, new-game set-up and the position log.
+// New-game set-up and the position log.
 #pragma once
 
-#include "core/platform.h"
 #include "core/state.h"
 
 // Colours the squares: 桝色_緑 where x + y is even, 桝色_水 where odd.  The
 // colour decides which way a piece turns when it lands there.
 void 桝色設定(状態& s);
-// Everything the window does once when it opens, in order: sounds, the
-// constants, the settings, the square colours, a new game.
-void 起動(状態& s, Platform& p);
-// A new game: the starting position, counters, clocks and flags reset,
-// everything redrawn, history slot 0 logged.
-void 初期設定(状態& s, Platform& p);
+// A new game in the state alone: the starting position, counters, clocks
+// and flags reset (the timer marked off), history slot 0 logged.
+void 新規対局(状態& s);
 // Logs the current position and the four clock values into slot 棋譜手数.
 // Answers 偽 and writes nothing when the log is full (slot 501 would be
 // needed); callers then refuse the move with 記録上限メッセージ.

@@ -11,7 +11,7 @@
 // zero-initialised and never written: some probes read it.
 #pragma once
 
-#include "com/com_state.h"
+#include "core/com_tables.h"
 
 // ---- Named constants -------------------------------------------------------
 inline constexpr int 真 = 1;

@@ -1,7 +1,9 @@
 #include "records/navigation.h"
 
 #include "core/clock.h"
+#include "ui/clock_view.h"
 #include "core/move.h"
+#include "control/start.h"
 #include "core/setup.h"
 #include "records/notation.h"
 #include "records/panel.h"

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "control/start.h"
 #include "core/setup.h"
 #include "records/panel.h"
 

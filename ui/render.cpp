@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/clock.h"
+#include "ui/clock_view.h"
 
 namespace {
 

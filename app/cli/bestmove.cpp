@@ -68,7 +68,7 @@ int cli_bestmove(int argc, char** argv) {
     s->対局種別 = 対局_COM;
     s->手番 = s->手番_COM;
     勢力調査(*s);  // as the end of a human move leaves it
-    const COM候補 手 = COM探索(*s, &p);
+    const COM候補 手 = COM探索(*s);
     if (!手.あり) {
         std::cout << "none\n";
         return 0;

@@ -7,7 +7,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/silent.h"
-#include "control/com_game.h"
+#include "app/cli/text_game.h"
 #include "control/commands.h"
 #include "core/setup.h"
 #include "records/record_file.h"

@@ -5,6 +5,7 @@
 
 #include "control/commands.h"
 #include "core/platform.h"
+#include "control/start.h"
 #include "core/setup.h"
 
 // A platform that shows nothing, plays nothing and never waits.  Its time

@@ -1,4 +1,5 @@
 #include "com/turn.h"
+#include "control/com_turn.h"
 
 #include <gtest/gtest.h>
 

@@ -8,12 +8,26 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "control/mouse.h"
+#include "control/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
+
+// A stand-in for the side that answers a human move, played by the test.
+struct 試験の応手 : 応手 {
+    std::function<void(状態&)> 更新;
+    std::function<void(状態&, Platform&)> 手;
+    void 局面更新(状態& s) override {
+        if (更新) 更新(s);
+    }
+    void 指す(状態& s, Platform& p) override {
+        if (手) 手(s, p);
+    }
+};
 
 class 対局試験 : public ::testing::Test {
 protected:
@@ -21,6 +35,9 @@ protected:
     std::unique_ptr<状態> sp = std::make_unique<状態>();
     状態& s = *sp;
     FakePlatform p;
+    // Who answers a human move; nobody unless a test says otherwise.
+    応手なし 誰も;
+    応手* 相手 = &誰も;
 
     void SetUp() override {
         元の場所 = std::filesystem::current_path();
@@ -30,18 +47,16 @@ protected:
         std::filesystem::current_path(作業場所);
         for (const char* f : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"}) std::ofstream(f) << "RIFF";
         起動(s, p);
-        COM手番フック = {};
         p.全消去();
     }
     void TearDown() override {
-        COM手番フック = {};
         std::filesystem::current_path(元の場所);
         std::filesystem::remove_all(作業場所);
     }
 
     // A press in the middle of cell (c, r).
     void 押す(int c, int r, int button = 1) {
-        Form_MouseDown(s, p, button, 0, 盤原点X + 桝幅 * c + 300, 盤原点Y + 桝高 * r + 300);
+        Form_MouseDown(s, p, *相手, button, 0, 盤原点X + 桝幅 * c + 300, 盤原点Y + 桝高 * r + 300);
     }
     void 指す(int c1, int r1, int c2, int r2, int button = 1) {
         押す(c1, r1);

@@ -1,6 +1,7 @@
 #include "control/mouse.h"
 
 #include "core/clock.h"
+#include "ui/clock_view.h"
 #include "tests/control/fixture.h"
 #include "ui/settings.h"
 
@@ -234,10 +235,12 @@ TEST_F(対局試験, 二人対局の再開は時計を動かし手番を告げ�
     EXPECT_EQ(p.メッセージ履歴.size(), 1u);
 }
 
-TEST_F(対局試験, COM対局では人の手の後にフックを呼ぶ) {
+TEST_F(対局試験, COM対局では人の手の後に相手が答える) {
     std::vector<std::string> 呼出;
-    COM手番フック.勢力調査 = [&](状態&) { 呼出.push_back("勢力"); };
-    COM手番フック.com_ban = [&](状態& st, Platform&) {
+    試験の応手 代役;
+    相手 = &代役;
+    代役.更新 = [&](状態&) { 呼出.push_back("勢力"); };
+    代役.手 = [&](状態& st, Platform&) {
         呼出.push_back(st.手番 == st.手番_COM ? "com" : "com?");
         st.手番 = st.手番_MAN;
     };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/clock.h"
+#include "ui/clock_view.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 #include "ui/settings.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/move.h"
+#include "ui/move_view.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "ui/render.h"

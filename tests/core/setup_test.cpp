@@ -3,6 +3,7 @@
 
 
 #include "core/move.h"
+#include "control/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"

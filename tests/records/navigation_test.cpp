@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/move.h"
+#include "ui/move_view.h"
 #include "tests/control/fixture.h"
 
 namespace {
@@ -141,7 +142,9 @@ TEST_F(棋譜操作, 戻った後コンピュータの番なら次の押下で�
     s.手番 = 先手;
     int 呼ばれた = 0;
     // A stand-in computer: answers every move with its next pawn.
-    COM手番フック.com_ban = [&](状態& t, Platform& q) {
+    試験の応手 代役;
+    相手 = &代役;
+    代役.手 = [&](状態& t, Platform& q) {
         ++呼ばれた;
         const int x = 10 - 呼ばれた;
         手順保存(t, x, 3, x, 4, 100, 0, t.所有時間_MAN, t.所有時間_MAN, t.所有時間_COM, t.所有時間_COM);

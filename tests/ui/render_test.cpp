@@ -1,6 +1,7 @@
 // What gets painted where, and in which order.
 #include <gtest/gtest.h>
 
+#include "control/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"

@@ -1,14 +1,22 @@
 #include "ui/qt/menu.h"
 
 #include "control/com_game.h"
+#include "control/com_turn.h"
 #include "control/commands.h"
 #include "control/handicap.h"
 #include "control/mouse.h"
 #include "core/clock.h"
+#include "ui/clock_view.h"
 #include "records/navigation.h"
 #include "records/record_io.h"
 #include "ui/about.h"
 #include "ui/settings.h"
+
+namespace {
+// The computer answers every human move in a game against it; it keeps no
+// state of its own between moves.
+COMの応手 コンピュータ;
+}  // namespace
 
 const std::vector<メニュー定義>& メニュー一覧() {
     static const std::vector<メニュー定義> 一覧 = {
@@ -16,8 +24,8 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, {}, MATCH_MAN_Click},
         {"START", "スタート", "MATCH_MAN", false, START_Click, {}},
         {"START2", "対局(COM)", "TAIKYOKU", false, {}, {}},
-        {"SENTE", "先手", "START2", false, SENTE_Click, {}},
-        {"GOTE", "後手", "START2", false, GOTE_Click, {}},
+        {"SENTE", "先手", "START2", false, [](状態& s, Platform& p) { SENTE_Click(s, p, コンピュータ); }, {}},
+        {"GOTE", "後手", "START2", false, [](状態& s, Platform& p) { GOTE_Click(s, p, コンピュータ); }, {}},
         {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false, {}, {}},
         {"LEVEL1", "LEVEL1", "LEVEL", true, LEVEL1_Click, {}},
         {"LEVEL2", "LEVEL2", "LEVEL", true, LEVEL2_Click, {}},
@@ -65,7 +73,7 @@ QString メニュー名(メニュー項目 項目) {
 }
 
 void マウス処理(状態& s, Platform& p, int ボタン, int shift, int X, int Y) {
-    Form_MouseDown(s, p, ボタン, shift, X, Y);
+    Form_MouseDown(s, p, コンピュータ, ボタン, shift, X, Y);
 }
 void キー処理(状態& s, Platform& p, int KeyAscii) { Form_KeyPress(s, p, KeyAscii); }
 void 閉じる処理(状態& s, Platform& p) { Form_Unload(s, p); }

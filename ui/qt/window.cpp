@@ -24,6 +24,8 @@
 
 #include "control/com_game.h"
 #include "core/clock.h"
+#include "ui/clock_view.h"
+#include "control/start.h"
 #include "core/setup.h"
 #include "records/record_io.h"
 #include "ui/qt/menu.h"
@@ -101,7 +103,6 @@ private:
 }
 
 void 窓::開始() {
-    COM対局を登録();  // the mouse handler hands the turn to the computer
     起動(*s_, *this);
 }
 

@@ -1,0 +1,110 @@
+#include "control/com_turn.h"
+
+#include "com/influence.h"
+#include "core/move.h"
+#include "core/setup.h"
+#include "records/notation.h"
+#include "ui/clock_view.h"
+#include "ui/move_view.h"
+#include "ui/render.h"
+
+namespace {
+
+// The window is refreshed once the position has been surveyed, and the
+// elapsed-time display keeps going while the computer thinks.
+class 画面の合間 : public 探索の合間 {
+public:
+    画面の合間(状態& s, Platform& p) : s_(s), p_(p) {}
+    void 調べ始め() override { p_.再描画(); }
+    void 列ごと() override { Timer1_Timer(s_, p_); }
+
+private:
+    状態& s_;
+    Platform& p_;
+};
+
+// The caption left of the board while the computer thinks.
+void 思考中を描く(状態& s, Platform& p) {
+    描画_絵(s, p, s.背景種類, -2, 8);
+    描画_絵(s, p, s.背景種類, -1, 8);
+    描画_絵(s, p, s.背景種類, 0, 8);
+    描画_桝輪郭(s, p, 背景色, -1, 7);
+    描画_数値(s, p, -1.5, 8.5, "思考中", 色_黒, 0, 12);
+    描画_数値(s, p, -1.6, 8.4, "思考中", 色_白, 0, 12);
+    描画_桝輪郭(s, p, 背景色, 1, 8);
+}
+
+bool 王あり(const 状態& s, int 符号) {
+    for (int f : {0, 2, 3, 1})
+        if (調査_駒存在(s, 符号 * (800 + f)) == 真) return true;
+    return false;
+}
+
+}  // namespace
+
+COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
+    if (s.勝者 != 手番_なし) return {};
+
+    s.開始時刻 = p.時刻();
+    if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
+    思考中を描く(s, p);
+
+    画面の合間 合間(s, p);
+    const COM候補 手 = COM探索(s, &合間, 評価);
+
+    // Nothing to move: the computer resigns.
+    if (!手.あり) {
+        Timer1_有効(s, p, false);
+        s.勝者 = s.手番_MAN;
+        p.メッセージ("あなたの勝ちです", "終了", ボタン::OK);
+        s.手番 = s.手番_MAN;
+        return {COM手番::指し手なし, 手};
+    }
+    // The log holds 501 positions; a move that cannot be logged is not made.
+    if (調査_記録満杯(s) == 真) {
+        Timer1_有効(s, p, false);
+        p.メッセージ(記録上限メッセージ, 記録上限題, ボタン::OK);
+        s.手番 = s.手番_MAN;
+        return {COM手番::記録満杯, 手};
+    }
+
+    手順保存(s, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.元駒, 手.置駒, s.所有時間_MAN, s.所有時間_MAN, s.所有時間_COM,
+             s.所有時間_COM + s.経過秒);
+    s.手数 += 1;
+    描画_手数(s, p, s.手数, 色_白);
+
+    // The piece blinks where it starts: a hand piece in the top hand, whose
+    // slot row r holds kind 8 − r.
+    if (手.元X == -1) 描画_駒点滅(s, p, 手.置駒, -1, 8 - 手.元Y, 2);
+    else 描画_駒点滅(s, p, 手.元駒, 手.元X, 手.元Y, 2);
+
+    駒移動(s, p, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.置駒);
+    待ち時間(p, 0.1);
+    p.dsPlay(s.音_駒打);
+    s.棋譜手数 += 1;
+    Timer1_有効(s, p, false);
+    勢力調査(s);  // the map now describes the position the human moves from
+
+    if (!王あり(s, -1)) {
+        p.メッセージ("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了", ボタン::OK);
+        s.手番 = s.手番_MAN;
+        return {COM手番::指した, 手};
+    }
+    if (!王あり(s, +1)) {
+        p.メッセージ("あなたの勝ちです", "終了", ボタン::OK);
+        s.手番 = s.手番_MAN;
+        return {COM手番::指した, 手};
+    }
+
+    描画_移動結果(s, p, s.手番_COM, 手.先X, 手.先Y, 手.置駒, 色_白);
+    描画_桝輪郭(s, p, 色_白, 手.先X, 手.先Y);
+    s.所有時間_COM += s.経過秒;
+    s.開始時刻 = p.時刻();
+    s.手番 = s.手番_MAN;
+    if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
+    return {COM手番::指した, 手};
+}
+
+void com_ban(状態& s, Platform& p) { com_ban_指す(s, p); }
+
+void COMの応手::局面更新(状態& s) { 勢力調査(s); }

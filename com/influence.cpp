@@ -4,10 +4,6 @@
 
 namespace {
 
-// Human king codes are −800..−803, the computer's 800..803.
-constexpr bool 人間王(int v) { return v <= -800 && v >= -803; }
-constexpr bool COM王(int v) { return v >= 800 && v <= 803; }
-
 // One square reached by a piece in a window scan (or over the whole board for
 // the long-range pieces).  The caller has already asked 移動チェック, so
 // (xx, yy) is on the board and never holds a piece of the scanning side.
@@ -29,7 +25,7 @@ inline void 到達記録(状態& s, int p, int x, int y, int xx, int yy) {
         // Only a computer pawn notes itself as an attacker here; the square
         // it came from is not recorded.
         if (p >= 100 && p <= 103 && 先 <= -100 && s.弱COM攻駒[xx][yy] > 100) s.弱COM攻駒[xx][yy] = p;
-        if (!COM王(p) && 人間王(先)) s.王手COM[x][y] = 9;
+        if (!COMの王(p) && MANの王(先)) s.王手COM[x][y] = 9;
     }
 }
 
@@ -86,7 +82,7 @@ void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) 
                 s.弱COM攻_Y[x][y] = 入力Y;
             }
         }
-        const bool 敵王 = (駒種類 >= 100 && 人間王(先)) || (駒種類 <= -100 && COM王(先));
+        const bool 敵王 = (駒種類 >= 100 && MANの王(先)) || (駒種類 <= -100 && COMの王(先));
         if (敵王) {
             if (駒種類 >= 100) {
                 // A computer lance gives check: mark the line up to the king
@@ -128,7 +124,7 @@ void 勢力調査(状態& s) {
         for (int y = 1; y <= 盤サイズ; ++y) {
             const int p = s.盤[x][y];
             if (p == 空) continue;
-            const int a = p < 0 ? -p : p;
+            const int a = 駒絶対(p);
             if (a == 200) {
                 勢力確定下直進(s, p, x, y);
             } else if (a == 201) {
@@ -140,10 +136,9 @@ void 勢力調査(状態& s) {
             } else if (a >= 300 && a <= 303) {
                 // Knights jump two squares forward: a 5 × 5 window.
                 窓調査(s, p, x, y, x - 2, x + 2, y - 2, y + 2);
-            } else if ((a >= 600 && a <= 603) || (a >= 610 && a <= 613) || (a >= 700 && a <= 703) ||
-                       (a >= 710 && a <= 713)) {
+            } else if (大駒(p)) {
                 全盤調査(s, p, x, y);
-            } else if (a >= 800 && a <= 803) {
+            } else if (王(p)) {
                 if (p < 0) {
                     s.王X_MAN = x;
                     s.王Y_MAN = y;

@@ -18,8 +18,6 @@ constexpr int 最低点 = -99999;
 // A drop that mates (or better) ends the search at once.
 constexpr int 打ち切り点 = 9998;
 
-bool 人の王(int v) { return v == MAN_王0 || v == MAN_王2 || v == MAN_王3 || v == MAN_王1; }
-
 // Pawns, bishops and rooks are always worth more promoted.
 bool 必ず成る駒(int v) {
     return (v >= COM_歩0 && v <= COM_歩3) || (v >= COM_角0 && v <= COM_角3) || (v >= COM_飛0 && v <= COM_飛3);
@@ -106,7 +104,7 @@ COM候補 COM探索(状態& s, 探索の合間* 合間, 評価関数 評価) {
                     s.盤[x2][y2] = 取得駒;
                     s.盤[x][y] = s.候補駒;
 
-                    if (更新(s, 最善, 点, x, y, x2, y2, s.候補駒, 置駒) && 人の王(取得駒))
+                    if (更新(s, 最善, 点, x, y, x2, y2, s.候補駒, 置駒) && MANの王(取得駒))
                         return 最善;  // taking the king: nothing can be better
                 }
         }

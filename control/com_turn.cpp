@@ -34,11 +34,7 @@ void 思考中を描く(状態& s, Platform& p) {
     描画_桝輪郭(s, p, 背景色, 1, 8);
 }
 
-bool 王あり(const 状態& s, int 符号) {
-    for (int f : {0, 2, 3, 1})
-        if (調査_駒存在(s, 符号 * (800 + f)) == 真) return true;
-    return false;
-}
+bool 王あり(const 状態& s, int 符号) { return 調査_王あり(s, 符号) == 真; }
 
 }  // namespace
 

@@ -29,11 +29,7 @@ void 告知(Platform& p, const char* 本文, const char* 題) { p.メッセー�
 
 // 真 while at least one of the four king codes of that side stands on the
 // board.
-bool 王あり(const 状態& s, int 符号) {
-    for (int f : {0, 2, 3, 1})
-        if (調査_駒存在(s, 符号 * (800 + f)) == 真) return true;
-    return false;
-}
+bool 王あり(const 状態& s, int 符号) { return 調査_王あり(s, 符号) == 真; }
 
 // After a move: a side whose king has been taken has lost.  Answers true
 // when the game is over and the result has been announced.

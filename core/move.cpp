@@ -1,16 +1,11 @@
 #include "core/move.h"
 
-namespace {
-int 絶対(int v) { return v < 0 ? -v : v; }
-}
-
 int 駒移動_回転(const 状態& s, int 移動先X, int 移動先Y, int I_移動駒) {
     // A capturing piece keeps its facing.
     if (s.盤[移動先X][移動先Y] != 空) return I_移動駒;
     if (I_移動駒 == 0) return 0;
-    const int a = 絶対(I_移動駒);
-    const int type = a / 10;
-    int facing = a % 10;
+    const int type = 駒型(I_移動駒);
+    int facing = 駒向き(I_移動駒);
     const int 色 = s.桝色[移動先X][移動先Y];
     if (色 == 桝色_緑) facing = (facing + 1) % 4;       // clockwise
     else if (色 == 桝色_水) facing = (facing + 3) % 4;  // anticlockwise
@@ -19,12 +14,12 @@ int 駒移動_回転(const 状態& s, int 移動先X, int 移動先Y, int I_移�
 }
 
 void 駒取得(状態& s, int 取得駒) {
-    const int kind = 絶対(取得駒) / 100;
-    if (取得駒 >= 800 && 取得駒 <= 803) {
+    const int kind = 駒種(取得駒);
+    if (COMの王(取得駒)) {
         s.勝者 = s.手番_MAN;
         return;
     }
-    if (取得駒 <= -800 && 取得駒 >= -803) {
+    if (MANの王(取得駒)) {
         s.勝者 = s.手番_COM;
         return;
     }
@@ -51,7 +46,7 @@ void 駒取得(状態& s, int 取得駒) {
         駒取得(s, 旧);
         r.取得_MAN持駒 = true;
     }
-    if (移動駒 <= -800 && 移動駒 >= -803) {
+    if (MANの王(移動駒)) {
         s.王X_MAN = 移動先X;
         s.王Y_MAN = 移動先Y;
         r.王移動_MAN = true;
@@ -80,9 +75,8 @@ int 盤上で動かす(状態& s, int 移動元X, int 移動元Y, int 移動先X
 int 調査_駒成(状態& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
     if (移動元X == -1 || 移動元X == 11) return 偽;
     const int v = 移動駒種類;
-    const int a = 絶対(v);
     if (!有効な駒コード(v) || v == 0) return 偽;
-    const int type = a / 10;
+    const int type = 駒型(v);
     bool 可 = false;
     const bool 小駒 = type == 10 || type == 20 || type == 30;
     const bool 大駒 = type == 40 || type == 60 || type == 70;
@@ -102,6 +96,13 @@ int 調査_駒存在(const 状態& s, int I_駒種類) {
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x)
             if (s.盤[x][y] == I_駒種類) return 真;
+    return 偽;
+}
+
+int 調査_王あり(const 状態& s, int 符号) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (符号 > 0 ? COMの王(s.盤[x][y]) : MANの王(s.盤[x][y])) return 真;
     return 偽;
 }
 

@@ -34,5 +34,8 @@ void 駒取得(状態& s, int 取得駒);
 // 真 when the move may promote; then 成駒 holds the promoted code.
 int 調査_駒成(状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
 int 調査_駒存在(const 状態& s, int I_駒種類);
+// 真 while a king of that side (+1 the computer's, −1 the human's) stands
+// on the board.
+int 調査_王あり(const 状態& s, int 符号);
 int 調査_持駒数(const 状態& s, int IN_手番);
 void 調査_移動結果(const 状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類);

@@ -1,5 +1,7 @@
 #include "core/rules.h"
 
+#include <cstdlib>
+
 namespace {
 
 // Forward step of each facing.
@@ -7,7 +9,6 @@ constexpr int 前DX[4] = {0, -1, 0, 1};
 constexpr int 前DY[4] = {1, 0, -1, 0};
 
 int 符号(int v) { return (v > 0) - (v < 0); }
-int 絶対(int v) { return v < 0 ? -v : v; }
 
 // Express (dx, dy) in the piece's own frame: f = steps forward, r = steps
 // sideways.  Every pattern is symmetric left/right, so which side counts as
@@ -45,7 +46,7 @@ int 移動チェック飛車(const 状態& s, int 移動元X, int 移動元Y, in
 
 int 移動チェック角(const 状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     const int dx = 移動先X - 移動元X, dy = 移動先Y - 移動元Y;
-    if (絶対(dx) != 絶対(dy)) return 偽;
+    if (std::abs(dx) != std::abs(dy)) return 偽;
     const int sx = 符号(dx), sy = 符号(dy);
     for (int x = 移動元X + sx, y = 移動元Y + sy; x != 移動先X; x += sx, y += sy)
         if (s.盤[x][y] != 空) return 偽;
@@ -75,12 +76,11 @@ int 移動チェック(const 状態& s, int 移動元X, int 移動元Y, int 移�
     if (移動駒種類 == 0 || !有効な駒コード(移動駒種類)) return 偽;
 
     // 6. The movement pattern of the piece turned to its facing.
-    const int a = 絶対(移動駒種類);
-    const int type = a / 10, facing = a % 10;
+    const int type = 駒型(移動駒種類), facing = 駒向き(移動駒種類);
     const int dx = 移動先X - 移動元X, dy = 移動先Y - 移動元Y;
     int f, r;
     自分向き(facing, dx, dy, f, r);
-    const bool 隣 = 絶対(dx) <= 1 && 絶対(dy) <= 1;
+    const bool 隣 = dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
 
     switch (type) {
         case 10:  // 歩

@@ -12,12 +12,11 @@
 #pragma once
 
 #include "core/com_tables.h"
+#include "core/pieces.h"
 
 // ---- Named constants -------------------------------------------------------
 inline constexpr int 真 = 1;
 inline constexpr int 偽 = 0;
-inline constexpr int 空 = 0;
-inline constexpr int 盤サイズ = 9;
 
 inline constexpr int 手番_なし = 0;
 inline constexpr int 先手 = 1;
@@ -53,39 +52,6 @@ inline constexpr int 桝高 = 615;
 
 // History: slots 0..500.
 inline constexpr int 履歴最大 = 500;
-
-// ---- The 112 piece codes ---------------------------------------------------
-#define VZ_PIECE_CODES(N, V)                                           \
-    inline constexpr int COM_##N##0 = (V), COM_##N##1 = (V) + 1,       \
-                         COM_##N##2 = (V) + 2, COM_##N##3 = (V) + 3;   \
-    inline constexpr int MAN_##N##0 = -(V), MAN_##N##1 = -(V) - 1,     \
-                         MAN_##N##2 = -(V) - 2, MAN_##N##3 = -(V) - 3;
-VZ_PIECE_CODES(歩, 100)
-VZ_PIECE_CODES(と, 110)
-VZ_PIECE_CODES(香, 200)
-VZ_PIECE_CODES(香成, 210)
-VZ_PIECE_CODES(桂, 300)
-VZ_PIECE_CODES(桂成, 310)
-VZ_PIECE_CODES(銀, 400)
-VZ_PIECE_CODES(銀成, 410)
-VZ_PIECE_CODES(金, 500)
-VZ_PIECE_CODES(角, 600)
-VZ_PIECE_CODES(角成, 610)
-VZ_PIECE_CODES(飛, 700)
-VZ_PIECE_CODES(飛成, 710)
-VZ_PIECE_CODES(王, 800)
-#undef VZ_PIECE_CODES
-
-// True for 0 and for every one of the 112 piece codes.
-constexpr bool 有効な駒コード(int v) {
-    if (v == 0) return true;
-    int a = v < 0 ? -v : v;
-    if (a < 100 || a > 803) return false;
-    int kind = a / 100, promoted = (a / 10) % 10, facing = a % 10;
-    if (facing > 3 || promoted > 1) return false;
-    if (promoted == 1 && (kind == 5 || kind == 8)) return false;
-    return true;
-}
 
 // Menu items whose check marks the game reads and writes.
 enum class メニュー項目 {

@@ -6,6 +6,8 @@
 
 #include "eval/board_eval.h"
 
+#include <cstdlib>
+
 #include "core/rules.h"
 #include "eval/danger.h"
 #include "eval/mate.h"
@@ -14,19 +16,12 @@
 
 namespace {
 
-int 絶対値(int v) { return v < 0 ? -v : v; }
-
-bool 盤上(int x, int y) { return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; }
-
-// Tables are read with indices 0..9 only; a coordinate taken from a table
-// that could hold anything else reads as an empty square.
-bool 表内(int x, int y) { return x >= 0 && x <= 盤サイズ && y >= 0 && y <= 盤サイズ; }
-
+// Tables are read with indices 0..9 only (表内); a coordinate taken from a
+// table that could hold anything else reads as an empty square.
 // The square where, before the move, a computer lance aiming at the
 // attacker stood still holds a piece.
 bool 攻め手が残る(const 状態& s, int x, int y) { return 表内(x, y) && s.盤[x][y] != 空; }
 
-bool MAN王(int v) { return v >= -803 && v <= -800; }
 
 // A human bishop or rook, promoted or not, in any direction.
 bool MAN大駒(int v) { return (v >= -613 && v <= -600) || (v >= -713 && v <= -700); }
@@ -57,7 +52,7 @@ double 盤評価(状態& s, int 取得駒, int 移動駒, int 移動元X, int �
 
     // Decisive results: taking the king, leaving our own king en prise,
     // and a check the human cannot answer.
-    if (MAN王(取得駒)) return 9999;
+    if (MANの王(取得駒)) return 9999;
     if (s.勢MAN[s.王X_COM][s.王Y_COM] >= 1) return -9998;
     const bool 王手 = s.勢COM[s.王X_MAN][s.王Y_MAN] > 0;
     if (王手 && 詰めかMAN(s) == 真) return 9998;
@@ -65,7 +60,7 @@ double 盤評価(状態& s, int 取得駒, int 移動駒, int 移動元X, int �
     // A check: better when only the king can answer the checking piece,
     // and when nothing of the human's reaches it at all.
     if (王手) {
-        if (MAN王(s.弱MAN駒[X][Y]) && s.勢COM[X][Y] > 0) 点 += 100;
+        if (MANの王(s.弱MAN駒[X][Y]) && s.勢COM[X][Y] > 0) 点 += 100;
         if (s.勢MAN[X][Y] == 0) 点 += 10;
     }
 
@@ -90,14 +85,14 @@ double 盤評価(状態& s, int 取得駒, int 移動駒, int 移動元X, int �
             ((kx == ax && kx != X) || (ky == ay && ky != Y) || (kx != ax && ky != ay && (kx == X || ky == Y))) &&
             移動チェック(s, X, Y, ax, ay, s.候補駒) == 真 &&
             (打ち || 攻め手が残る(s, s.弱COM攻_X_保存[ax][ay], s.弱COM攻_Y_保存[ax][ay]))) {
-            点 += 絶対値(s.盤[ax][ay]);
+            点 += 駒絶対(s.盤[ax][ay]);
         }
     }
 
     // Safety of the destination.
     if (s.勢MAN[X][Y] == 0) {
         点 -= 盤評価_自角注意_COM(s, X, Y, 移動駒);
-        if (絶対値(X - s.王X_MAN) < 3 && 絶対値(Y - s.王Y_MAN) < 3) {
+        if (std::abs(X - s.王X_MAN) < 3 && std::abs(Y - s.王Y_MAN) < 3) {
             const int e = 調査_自王逃道(s);
             if (s.逃道数_MAN王 > e) 点 += s.逃道数_MAN王 - e;
         }
@@ -107,8 +102,8 @@ double 盤評価(状態& s, int 取得駒, int 移動駒, int 移動元X, int �
         // the king that only the king attacks cannot be taken under our
         // guard: it earns its own value.
         const int 弱 = s.弱MAN駒[X][Y];
-        if (移動駒 > 絶対値(弱)) 点 += 絶対値(弱) - 移動駒;
-        if (MAN王(弱) && Y < s.王Y_MAN && s.勢COM[s.王X_MAN][s.王Y_MAN] > 0) 点 += 移動駒;
+        if (移動駒 > 駒絶対(弱)) 点 += 駒絶対(弱) - 移動駒;
+        if (MANの王(弱) && Y < s.王Y_MAN && s.勢COM[s.王X_MAN][s.王Y_MAN] > 0) 点 += 移動駒;
     } else if (打ち) {
         // Dropped where the human takes it for free.
         点 -= 移動駒 + 50;
@@ -116,11 +111,11 @@ double 盤評価(状態& s, int 取得駒, int 移動駒, int 移動元X, int �
 
     // Captures.
     if (取得駒 != 空) {
-        if (MAN大駒(取得駒) && 移動駒 <= 500) 点 += 絶対値(取得駒);
+        if (MAN大駒(取得駒) && 移動駒 <= 500) 点 += 駒絶対(取得駒);
         if (s.レベル == 1) return 点;
         if (s.勢MAN[X][Y] > 0) {
             if (s.勢COM[X][Y] > 0) {
-                if (s.盤[X][Y] < 絶対値(s.弱MAN駒[X][Y])) 点 += 50;
+                if (s.盤[X][Y] < 駒絶対(s.弱MAN駒[X][Y])) 点 += 50;
             } else {
                 // Undefended, but it was attacked where it stood and had no
                 // safe square to go to anyway.
@@ -130,7 +125,7 @@ double 盤評価(状態& s, int 取得駒, int 移動駒, int 移動元X, int �
             }
         }
         if (s.勢MAN[X][Y] == 0) {
-            点 += 絶対値(取得駒);
+            点 += 駒絶対(取得駒);
             if (MAN成小駒(取得駒)) 点 += 50;
         }
     }

@@ -1,13 +1,11 @@
 #include "eval/danger.h"
 
+#include <cstdlib>
+
 #include "core/rules.h"
 #include "eval/probes.h"
 
 namespace {
-
-int 絶対(int v) { return v < 0 ? -v : v; }
-bool 盤上(int x, int y) { return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; }
-bool 表内(int x, int y) { return x >= 0 && x <= 盤サイズ && y >= 0 && y <= 盤サイズ; }
 
 bool 人の歩(int v) { return v <= -100 && v >= -103; }
 bool 人の飛(int v) { return v <= -700 && v >= -703; }
@@ -28,7 +26,7 @@ double 空き桝(状態& s, int x, int y) {
     // A1. Squares the human already reaches.
     if (勢M > 0) {
         // Around the computer king.
-        if (絶対(x - s.王X_COM) < 2 && 絶対(y - s.王Y_COM) < 2) {
+        if (std::abs(x - s.王X_COM) < 2 && std::abs(y - s.王Y_COM) < 2) {
             点 -= 0.5 * 勢M;
             if (勢C == 1 && 勢M > 1) 点 -= 10;
             if (銀金あり) 点 -= 10;
@@ -97,7 +95,7 @@ double 自駒(状態& s, int x, int y) {
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
 
     // B1. King on the back row with the square in front under attack.
-    if (p >= 800 && p <= 803 && y == 1 && s.勢MAN[x][2] > 0) {
+    if (COMの王(p) && y == 1 && s.勢MAN[x][2] > 0) {
         点 -= 50;
         if (s.勢MAN[x][2] >= s.勢COM[x][2]) 点 -= 250;
         if (s.持駒_MAN[4] > 0 || s.持駒_MAN[5] > 0) 点 -= 700;
@@ -112,18 +110,18 @@ double 自駒(状態& s, int x, int y) {
         const int ax = s.弱MAN_X[x][y], ay = s.弱MAN_Y[x][y];
         // The cheapest attacker may be pinned to its king; then it cannot take.
         const int 不可 = 表内(ax, ay) ? s.移動不可駒[ax][ay] : 偽;
-        const int v = 絶対(s.弱MAN駒[x][y]);
+        const int v = 駒絶対(s.弱MAN駒[x][y]);
         if (不可 == 偽 && p > v) 点 -= p - v;
         if (勢C > 0 && 不可 == 偽) {
             if (勢M > 勢C && s.弱COM駒[x][y] >= v) 点 -= p;
             if (y <= 3 && 勢C == 勢M && s.盤[x][y + 1] != 空 && 調査_自守駒MAN_直進駒(s, x, y + 1) == 真)
-                点 -= p + 絶対(s.弱MAN駒[x][y + 1]);
+                点 -= p + 駒絶対(s.弱MAN駒[x][y + 1]);
         }
         if (勢C == 0) {
             点 -= p;
             if (y <= 3) 点 -= 10;
             // A piece that has just captured there has won its prize back.
-            if (s.盤_保存[x][y] <= -100) 点 += 絶対(s.盤_保存[x][y]);
+            if (s.盤_保存[x][y] <= -100) 点 += 駒絶対(s.盤_保存[x][y]);
             if (y < 4 && (s.弱MAN駒[x][y] == -102 || s.弱MAN駒[x][y] == -202)) 点 -= 20;
         }
     }
@@ -141,7 +139,7 @@ double 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool �
         if (y > 2 && p == -302 && s.勢MAN[x][y - 1] == 0 &&
             (s.盤[x][y - 1] == 400 || s.盤[x][y - 1] == 710 || s.盤[x][y - 1] == 610))
             点 += 1;
-        if (絶対(x - s.王X_COM) < 3 && 絶対(y - s.王Y_COM) < 3) 点 += 15;
+        if (std::abs(x - s.王X_COM) < 3 && std::abs(y - s.王Y_COM) < 3) 点 += 15;
     }
     // C2. A knight facing up with a valuable computer piece four rows ahead.
     if (p == -302 && y > 4 && s.盤[x][y - 4] >= 400) {
@@ -157,7 +155,7 @@ double 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool �
         移動チェック(s, 先X, 先Y, x, y, 移動駒) == 真) {
         点 += 0.1;
         取.数 += 1;
-        if (絶対(p) < 取.値) 取.値 = 絶対(p);
+        if (駒絶対(p) < 取.値) 取.値 = 駒絶対(p);
     }
     return 点;
 }

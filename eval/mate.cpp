@@ -4,8 +4,6 @@
 
 namespace {
 
-bool 盤上(int x, int y) { return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; }
-
 // 真 while some checking piece (marked 9 in 王手COM) still reaches the human king.
 bool 王手が続く(const 状態& s) {
     for (int a = 1; a <= 盤サイズ; ++a)

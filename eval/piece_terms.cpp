@@ -9,14 +9,12 @@
 
 #include "eval/piece_terms.h"
 
+#include <cstdlib>
+
 #include "core/rules.h"
 #include "eval/probes.h"
 
 namespace {
-
-int 絶対値(int v) { return v < 0 ? -v : v; }
-
-bool 盤上(int x, int y) { return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; }
 
 bool 範囲(int v, int 下, int 上) { return v >= 下 && v <= 上; }
 
@@ -58,7 +56,7 @@ bool 金銀の壁(const 手& m, int X, int Y) {
 
 // The rook stands on the human king's file or rank, within two squares.
 bool 王に迫る(const 状態& s, int X, int Y) {
-    return (s.王X_MAN == X || s.王Y_MAN == Y) && 絶対値(s.王X_MAN - X) < 3 && 絶対値(s.王Y_MAN - Y) < 3;
+    return (s.王X_MAN == X || s.王Y_MAN == Y) && std::abs(s.王X_MAN - X) < 3 && std::abs(s.王Y_MAN - Y) < 3;
 }
 
 // Nothing of the human's reaches the rook, or only the king (facing up)
@@ -210,7 +208,7 @@ void 歩(手& m) {
             const int p = m.盤(x, y);
             if (COM金(p)) m.点 += 0.5;
             if (COM飛(p)) m.点 += -1;
-            if (s.勢COM[X][Y] >= s.勢MAN[X][Y] && p <= -100) m.点 += 絶対値(p);
+            if (s.勢COM[X][Y] >= s.勢MAN[X][Y] && p <= -100) m.点 += 駒絶対(p);
         }
     if (s.勢COM[X][Y] > 0 && 1 < X && X < 9 && (m.盤(X + 1, Y) == 空 || m.盤(X - 1, Y) == 空)) m.点 += -1;
     if (m.打ち()) {

@@ -4,8 +4,6 @@
 
 namespace {
 
-bool 盤上(int x, int y) { return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; }
-
 // An escape square: on the board, empty and out of the computer's reach.
 int 逃げられる(const 状態& s, int x, int y) {
     if (!盤上(x, y)) return 0;

@@ -23,8 +23,8 @@ void 王の位置(状態& s) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int v = s.盤[x][y];
-            if (v <= -800 && v >= -803) s.王X_MAN = x, s.王Y_MAN = y;
-            else if (v >= 800 && v <= 803) s.王X_COM = x, s.王Y_COM = y;
+            if (MANの王(v)) s.王X_MAN = x, s.王Y_MAN = y;
+            else if (COMの王(v)) s.王X_COM = x, s.王Y_COM = y;
         }
 }
 

@@ -19,12 +19,6 @@ int 失敗(const std::string& 理由) {
     return 2;
 }
 
-bool 王がいる(const 状態& s, int 符号) {
-    for (int f = 0; f < 4; ++f)
-        if (調査_駒存在(s, 符号 * (800 + f)) == 真) return true;
-    return false;
-}
-
 }  // namespace
 
 int cli_bestmove(int argc, char** argv) {
@@ -61,7 +55,7 @@ int cli_bestmove(int argc, char** argv) {
         s->持駒数_MAN += r.持駒_MAN[k];
         s->持駒数_COM += r.持駒_COM[k];
     }
-    if (!王がいる(*s, 1) || !王がいる(*s, -1)) return 失敗("a king is missing");
+    if (調査_王あり(*s, 1) != 真 || 調査_王あり(*s, -1) != 真) return 失敗("a king is missing");
 
     s->手番_MAN = 後手;
     s->手番_COM = 先手;

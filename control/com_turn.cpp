@@ -71,7 +71,7 @@ COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
 
     // The piece blinks where it starts: a hand piece in the top hand, whose
     // slot row r holds kind 8 − r.
-    if (手.元X == -1) 描画_駒点滅(s, p, 手.置駒, -1, 8 - 手.元Y, 2);
+    if (手.元X == 持駒列_COM) 描画_駒点滅(s, p, 手.置駒, 持駒列_COM, 持駒行_COM(手.元Y), 2);
     else 描画_駒点滅(s, p, 手.元駒, 手.元X, 手.元Y, 2);
 
     駒移動(s, p, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.置駒);

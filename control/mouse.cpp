@@ -132,7 +132,7 @@ void 盤外で(状態& s, Platform& p, int 列, int 行) {
     }
     if (列 == 11 && 行 >= 3 && 行 <= 9) {
         // Bottom hand: row r holds kind r − 2, pawn at the top.
-        const int 種 = 行 - 2;
+        const int 種 = 持駒種_MAN(行);
         if (s.持駒_MAN[種] <= 0) return;
         s.選択状態 = 1;
         s.選択元X = 11;
@@ -143,7 +143,7 @@ void 盤外で(状態& s, Platform& p, int 列, int 行) {
         描画_移動可能桝色(s, p, 11, 行, s.移動指導色, s.選択駒);
     } else if (列 == -1 && 行 >= 1 && 行 <= 7) {
         // Top hand: row r holds kind 8 − r, rook at the top.
-        const int 種 = 8 - 行;
+        const int 種 = 持駒種_COM(行);
         if (s.持駒_COM[種] <= 0) return;
         s.選択状態 = 1;
         s.選択元X = -1;
@@ -241,7 +241,7 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
     // The top hand shows the rook in slot row 1 and the pawn in row 7, but
     // a drop names the kind: row r holds kind 8 − r.  The bottom hand's slot
     // row (kind + 2) is what 駒移動 expects already.
-    if (s.選択元X < 0) s.選択元Y = 8 - s.選択元Y;
+    if (s.選択元X < 0) s.選択元Y = 持駒種_COM(s.選択元Y);
 
     駒移動(s, p, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒);
     p.dsPlay(s.音_駒打);

@@ -34,7 +34,7 @@ bool MAN成小駒(int v) { return (v >= -113 && v <= -110) || (v >= -213 && v <=
 bool 盤外向き(int 移動駒, int X, int Y) {
     const bool 小駒 = (移動駒 >= 100 && 移動駒 <= 103) || (移動駒 >= 200 && 移動駒 <= 203) || (移動駒 >= 300 && 移動駒 <= 303);
     if (!小駒) return false;
-    switch (移動駒 % 10) {
+    switch (駒向き(移動駒)) {
         case 0: return Y == 9;
         case 2: return Y == 1;
         case 3: return X == 9;

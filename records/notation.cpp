@@ -36,8 +36,7 @@ std::string 文字列変換(int IN_文字列) {
     if (v >= 1 && v <= 9) return 全角数字[v];
     if (v >= 1001 && v <= 1009) return 漢数字[v - 1000];
     if (v != 0 && 有効な駒コード(v)) {
-        const int a = v < 0 ? -v : v;
-        return 駒名[a / 100][(a / 10) % 10];
+        return 駒名[駒種(v)][成り駒(v) ? 1 : 0];
     }
     return "";
 }

@@ -39,8 +39,7 @@ constexpr const char* 持駒の名[8] = {"", "歩", "香", "桂", "銀", "金", 
 // way the piece faces on the screen.
 std::string 桝の字(int v) {
     if (v == 0) return " ・ ";
-    const int a = v < 0 ? -v : v;
-    return std::string(v > 0 ? "v" : "^") + 駒の字(a / 10) + 向きの字[a % 10];
+    return std::string(v > 0 ? "v" : "^") + 駒の字(駒型(v)) + 向きの字[駒向き(v)];
 }
 
 std::string 持駒の字(const int (&手)[8]) {

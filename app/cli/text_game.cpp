@@ -77,7 +77,8 @@ bool 読む(const std::string& 行, 入力手& 手) {
 int 動かす駒(const 状態& s, const 入力手& 手) {
     if (手.元X >= 1 && 手.元X <= 9 && 手.元Y >= 1 && 手.元Y <= 9)
         return s.盤[手.元X][手.元Y] <= -100 ? s.盤[手.元X][手.元Y] : 0;
-    if (手.元X == 11 && 手.元Y >= 3 && 手.元Y <= 9 && s.持駒_MAN[手.元Y - 2] > 0) return -((手.元Y - 2) * 100 + 2);
+    if (手.元X == 持駒列_MAN && 手.元Y >= 3 && 手.元Y <= 9 && s.持駒_MAN[持駒種_MAN(手.元Y)] > 0)
+        return -(持駒種_MAN(手.元Y) * 100 + 2);  // a drop leaves the hand facing up
     return 0;
 }
 

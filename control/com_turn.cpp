@@ -36,6 +36,26 @@ void 思考中を描く(状態& s, Platform& p) {
 
 bool 王あり(const 状態& s, int 符号) { return 調査_王あり(s, 符号) == 真; }
 
+// The chosen move logged, blinked where it starts, made, sounded; the
+// influence map then describes the position the human moves from.
+void 指して見せる(状態& s, Platform& p, const COM候補& 手) {
+    手順保存(s, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.元駒, 手.置駒, s.所有時間_MAN, s.所有時間_MAN, s.所有時間_COM,
+             s.所有時間_COM + s.経過秒);
+    s.手数 += 1;
+    描画_手数(s, p, s.手数, 色_白);
+
+    // A hand piece blinks in the top hand, whose slot row is 8 − kind.
+    if (手.元X == 持駒列_COM) 描画_駒点滅(s, p, 手.置駒, 持駒列_COM, 持駒行_COM(手.元Y), 2);
+    else 描画_駒点滅(s, p, 手.元駒, 手.元X, 手.元Y, 2);
+
+    駒移動(s, p, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.置駒);
+    待ち時間(p, 0.1);
+    p.dsPlay(s.音_駒打);
+    s.棋譜手数 += 1;
+    Timer1_有効(s, p, false);
+    勢力調査(s);
+}
+
 }  // namespace
 
 COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
@@ -64,22 +84,7 @@ COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
         return {COM手番::記録満杯, 手};
     }
 
-    手順保存(s, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.元駒, 手.置駒, s.所有時間_MAN, s.所有時間_MAN, s.所有時間_COM,
-             s.所有時間_COM + s.経過秒);
-    s.手数 += 1;
-    描画_手数(s, p, s.手数, 色_白);
-
-    // The piece blinks where it starts: a hand piece in the top hand, whose
-    // slot row r holds kind 8 − r.
-    if (手.元X == 持駒列_COM) 描画_駒点滅(s, p, 手.置駒, 持駒列_COM, 持駒行_COM(手.元Y), 2);
-    else 描画_駒点滅(s, p, 手.元駒, 手.元X, 手.元Y, 2);
-
-    駒移動(s, p, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.置駒);
-    待ち時間(p, 0.1);
-    p.dsPlay(s.音_駒打);
-    s.棋譜手数 += 1;
-    Timer1_有効(s, p, false);
-    勢力調査(s);  // the map now describes the position the human moves from
+    指して見せる(s, p, 手);
 
     if (!王あり(s, -1)) {
         p.メッセージ("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了", ボタン::OK);

@@ -346,3 +346,25 @@ TEST_F(危険, 項はすべて一つの点に順に足す) {
     ASSERT_NE(期待, 別);
     EXPECT_EQ(評価(COM_金0, 7, 2), 期待);
 }
+
+// The edges of two patterns: the human pawn below a reached square counts on
+// the computer's three home rows only, and a knight on the first column has
+// no target square to its left.
+TEST_F(危険, 歩の押し上げは三段目までと端の桂) {
+    s.勢MAN[4][3] = 1;
+    s.盤[4][4] = MAN_歩2;
+    EXPECT_DOUBLE_EQ(評価(), -30);
+    s.勢MAN[4][3] = 0;
+    s.盤[4][4] = 空;
+    s.勢MAN[4][4] = 1;  // row 4, defended as often as attacked
+    s.盤[4][5] = MAN_歩2;
+    EXPECT_DOUBLE_EQ(評価(), 0);
+    s.勢MAN[4][4] = 0;
+    s.盤[4][5] = 空;
+
+    s.盤[1][7] = MAN_桂2;
+    s.盤[1][3] = COM_銀0;
+    EXPECT_DOUBLE_EQ(評価(), 0);  // (2, 5) is covered, and there is no (0, 5)
+    s.勢COM[2][5] = 0;
+    EXPECT_DOUBLE_EQ(評価(), -1);
+}

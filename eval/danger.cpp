@@ -17,9 +17,12 @@ struct 両取り {
     int 値 = 9999;
 };
 
+// Every term below goes straight onto the routine's one running score 点,
+// in the order written: a block keeps no sum of its own, so the score is
+// rounded exactly as if all the terms stood in one long sequence.
+
 // A. An empty square: what the human could do there next.
-double 空き桝(状態& s, int x, int y) {
-    double 点 = 0;
+void 空き桝(状態& s, int x, int y, double& 点) {
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
     const bool 銀金あり = s.持駒_MAN[4] > 0 || s.持駒_MAN[5] > 0;
 
@@ -48,7 +51,7 @@ double 空き桝(状態& s, int x, int y) {
     }
 
     // A2. Drops from the human hand.
-    if (s.持駒数_MAN == 0) return 点;
+    if (s.持駒数_MAN == 0) return;
 
     // Lance dropped here skewering a computer piece and the one behind it.
     if (s.持駒_MAN[2] > 0 && y > 2 && s.盤[x][y - 1] > 200 && (勢M > 0 || 勢C == 0)) {
@@ -85,12 +88,10 @@ double 空き桝(状態& s, int x, int y) {
                 点 -= 20;
         }
     }
-    return 点;
 }
 
 // B. A computer piece: is it attacked, and how well is it defended?
-double 自駒(状態& s, int x, int y) {
-    double 点 = 0;
+void 自駒(状態& s, int x, int y, double& 点) {
     const int p = s.盤[x][y];
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
 
@@ -125,13 +126,11 @@ double 自駒(状態& s, int x, int y) {
             if (y < 4 && (s.弱MAN駒[x][y] == -102 || s.弱MAN駒[x][y] == -202)) 点 -= 20;
         }
     }
-    return 点;
 }
 
 // C. A human piece: new attacks on it, knight and rook patterns, and the
 // threats of the moved piece.
-double 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool 先は安全, 両取り& 取) {
-    double 点 = 0;
+void 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool 先は安全, 両取り& 取, double& 点) {
     const int p = s.盤[x][y];
 
     // C1. Newly attacked by the move.
@@ -157,7 +156,6 @@ double 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool �
         取.数 += 1;
         if (駒絶対(p) < 取.値) 取.値 = 駒絶対(p);
     }
-    return 点;
 }
 
 }  // namespace
@@ -169,9 +167,9 @@ double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, in
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
             const int p = s.盤[x][y];
-            if (p == 空) 点 += 空き桝(s, x, y);
-            else if (p >= 100) 点 += 自駒(s, x, y);
-            else if (p <= -100) 点 += 人駒(s, x, y, 移動駒, COM移動先X, COM移動先Y, 先は安全, 取);
+            if (p == 空) 空き桝(s, x, y, 点);
+            else if (p >= 100) 自駒(s, x, y, 点);
+            else if (p <= -100) 人駒(s, x, y, 移動駒, COM移動先X, COM移動先Y, 先は安全, 取, 点);
         }
     // A fork: the moved piece attacks two or more loose human pieces.
     if (取.数 > 1) 点 += 取.値;

@@ -35,6 +35,16 @@ tail -n +4 "$expected/lines3.out" | while IFS= read -r line; do
 done > bestmove3.out
 diff -u "$expected/bestmove3.out" bestmove3.out
 
+# Positions whose best score is a long sum of tenths and halves landing just
+# above a half: the chosen move and the rounded score at each strength.
+while IFS= read -r line; do
+    for level in 1 2 3; do
+        printf '%s ' "$level"
+        printf '%s\n' "$line" | "$cli" bestmove --level "$level"
+    done
+done < "$expected/halves.lines" > halves.out
+diff -u "$expected/halves.out" halves.out
+
 printf '%s\n' "$moves" | "$cli" play --gote > gote.out
 diff -u "$expected/gote.out" gote.out
 

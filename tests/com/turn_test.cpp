@@ -15,6 +15,7 @@
 #include "bench/corpus.h"
 #include "com/influence.h"
 #include "core/setup.h"
+#include "records/record_file.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
@@ -484,8 +485,8 @@ namespace {
 
 // The search must settle on the same move with the very same score as when
 // the table was made, at every strength.  On a mismatch the whole table as
-// the search now sees it is printed, ready to replace the old one once the
-// change is known to be wanted.
+// the search now sees it is printed; once the change is known to be wanted,
+// the target regen_corpus_expected writes the new table into the file.
 TEST(探索集, 全局面で表どおりの手と点) {
     std::string 新しい表;
     int 違い = 0;
@@ -510,6 +511,63 @@ TEST(探索集, 全局面で表どおりの手と点) {
         新しい表 += "    },\n";
     }
     if (違い) ADD_FAILURE() << 違い << " positions differ; the search now gives:\n" << 新しい表;
+}
+
+}  // namespace
+
+// ---- scores on a half ------------------------------------------------------------
+
+namespace {
+
+// Positions, written as move lines of a record file, in which the best
+// candidate's score is the sum of many tenths and halves and lands a hair
+// above a half.  Summed term by term, in order, it rounds up to the whole
+// number above; any regrouping of the terms lets it fall onto the half
+// itself, which rounds to the even number below and can hand the move to
+// another candidate.
+struct 半端な局面 {
+    const char* 行;
+    int レベル;
+    int 元X, 元Y, 先X, 先Y, 置駒, 最高点;
+};
+
+constexpr const char* 銀桂の中盤 =
+    " 402   0 301 103   0-101-203   0-303 701   0   0 101   0   0   0-602-302   0   0   0 103-103   0-102-500   0 502   0 203 101-101   0   0   0   0   0 502   0 103   0   0   0   0-801   0 401 100   0-102   0-102-403   0   0 800 100 100   0   0   0   0   0   0 101   0 603   0-500   0-400-302   0-710   0 103-103   0-102-201   000100000000000    0    0    0    0";
+constexpr const char* 玉を囲う中盤 =
+    " 200   0 100   0   0   0-102 613   0 300 700 100   0   0-103   0   0   0 400   0 100   0   0-101   0   0-402 500   0 100   0   0   0   0   0-502 800   0 100   0   0   0   0   0-802 500   0 100   0   0   0   0-403-502 400   0-303 103   0   0-102   0   0-612   0 100   0   0   0-102-702-302   0   0 100   0   0   0-102   0-20203110100000000    0    0    0    0";
+
+TEST(半端な点, 項を順に足した点で丸める) {
+    const 半端な局面 例[] = {
+        {銀桂の中盤, 1, 7, 4, 7, 5, COM_歩0, -113},
+        {銀桂の中盤, 3, 7, 4, 7, 5, COM_歩0, -113},
+        {玉を囲う中盤, 3, 7, 1, 6, 2, COM_銀0, -95},
+    };
+    for (const auto& e : 例) {
+        ASSERT_EQ(std::strlen(e.行), 指し手行の長さ);
+        bool 損傷 = false;
+        const 棋譜局面 r = 解析_指し手行(e.行, 損傷);
+        ASSERT_FALSE(損傷);
+        探索集::局面 g{"中盤", {}, {}, {}};
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) g.盤[y - 1][x - 1] = r.盤[x][y];
+        for (int k = 1; k <= 7; ++k) {
+            g.持駒_MAN[k - 1] = r.持駒_MAN[k];
+            g.持駒_COM[k - 1] = r.持駒_COM[k];
+        }
+        auto s = std::make_unique<状態>();
+        探索集::置く(*s, g, e.レベル);
+        const COM候補 c = COM探索(*s, nullptr);
+        ASSERT_TRUE(c.あり);
+        EXPECT_EQ(c.元X, e.元X);
+        EXPECT_EQ(c.元Y, e.元Y);
+        EXPECT_EQ(c.先X, e.先X);
+        EXPECT_EQ(c.先Y, e.先Y);
+        EXPECT_EQ(c.置駒, e.置駒);
+        EXPECT_EQ(s->最高点, e.最高点) << "level " << e.レベル << ", score " << c.点;
+        // Just above the half below the kept whole number, not on it.
+        EXPECT_GT(c.点, e.最高点 - 0.5);
+        EXPECT_LT(c.点, e.最高点 - 0.5 + 1e-9);
+    }
 }
 
 }  // namespace

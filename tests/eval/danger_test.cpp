@@ -306,3 +306,65 @@ TEST(自角注意, 角の打ち場所を守る駒) {
     s.持角狙座標_MAN[4][4] = 0;
     EXPECT_EQ(注意(5, 5, COM_銀成0), 410);
 }
+
+// Every term of every square goes onto the one running score in the order
+// the board is walked; a square keeps no sum of its own.  Tenths do not add
+// up exactly in binary, so a subtotal per square changes the last bits of
+// the result, and a score on a half can then round the other way in the
+// search.  Hence exact comparisons here.
+TEST_F(危険, 項はすべて一つの点に順に足す) {
+    // The computer king on (5, 2); the squares around it are empty, reached
+    // once by the human and not at all by the computer, and the human holds
+    // a pawn.  Each such square costs 0.5 for the attack next to the king,
+    // 0.1 as an uncovered home square the human reaches, and 0.1 more as an
+    // uncovered home square with a piece to drop.
+    王を移す(5, 2);
+    手駒_MAN(s, 1, 1);
+    auto 攻めさせる = [&](int x, int y) { s.勢MAN[x][y] = 1, s.勢COM[x][y] = 0; };
+    攻めさせる(4, 1);
+    攻めさせる(4, 2);
+    const double 順に = -0.5 - 0.1 - 0.1 - 0.5 - 0.1 - 0.1;
+    const double 桝ごと = (-0.5 - 0.1 - 0.1) + (-0.5 - 0.1 - 0.1);
+    ASSERT_NE(順に, 桝ごと);  // the case tells the two readings apart
+    EXPECT_EQ(評価(), 順に);
+
+    // All eight neighbours, then a human pawn on (7, 3) that the gold moved
+    // to (7, 2) newly attacks near our king (+15) and threatens (+0.1).
+    for (int x = 4; x <= 6; ++x)
+        for (int y = 1; y <= 3; ++y)
+            if (x != 5 || y != 2) 攻めさせる(x, y);
+    s.盤[7][2] = COM_金0;
+    s.盤[7][3] = MAN_歩2;
+    s.勢COM_保存[7][3] = 0;
+    double 期待 = 0, 別 = 0;
+    for (int i = 0; i < 8; ++i) {
+        期待 = 期待 - 0.5 - 0.1 - 0.1;
+        別 += -0.5 - 0.1 - 0.1;
+    }
+    期待 = 期待 + 15 + 0.1;
+    別 += 15 + 0.1;
+    ASSERT_NE(期待, 別);
+    EXPECT_EQ(評価(COM_金0, 7, 2), 期待);
+}
+
+// The edges of two patterns: the human pawn below a reached square counts on
+// the computer's three home rows only, and a knight on the first column has
+// no target square to its left.
+TEST_F(危険, 歩の押し上げは三段目までと端の桂) {
+    s.勢MAN[4][3] = 1;
+    s.盤[4][4] = MAN_歩2;
+    EXPECT_DOUBLE_EQ(評価(), -30);
+    s.勢MAN[4][3] = 0;
+    s.盤[4][4] = 空;
+    s.勢MAN[4][4] = 1;  // row 4, defended as often as attacked
+    s.盤[4][5] = MAN_歩2;
+    EXPECT_DOUBLE_EQ(評価(), 0);
+    s.勢MAN[4][4] = 0;
+    s.盤[4][5] = 空;
+
+    s.盤[1][7] = MAN_桂2;
+    s.盤[1][3] = COM_銀0;
+    EXPECT_DOUBLE_EQ(評価(), 0);  // (2, 5) is covered, and there is no (0, 5)
+    s.勢COM[2][5] = 0;
+    EXPECT_DOUBLE_EQ(評価(), -1);
+}

@@ -1,10 +1,15 @@
 // A platform that remembers everything the game asks of it: every drawing,
 // message, sound and timer call, in order.  Message boxes are answered from
 // a script (OK / はい by default).  Pauses take no time.
+//
+// Besides the per-kind lists below, 呼出履歴 keeps every call of every kind
+// as one text line, in the order the calls were made (see 呼出履歴 for the
+// form of the lines).
 #pragma once
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/platform.h"
@@ -26,8 +31,26 @@ struct メッセージ記録 {
     bool 警告;
 };
 
+// Names used in the call lines.
+const char* 項目名(メニュー項目 項目);
+const char* 部品名(パネル部品 部品);
+const char* 応答名(応答 r);
+// A text in double quotes with \\, \", \r, \n, \t and other control
+// characters escaped, so that one call stays on one line.
+std::string 引用(const std::string& t);
+// Shortest text that reads back as the same double.
+std::string 数値文字(double v);
+
 class FakePlatform : public Platform {
 public:
+    // Every call, one line each, in order: the call's name, then its
+    // arguments separated by spaces (texts quoted by 引用), then for calls
+    // that answer something " -> " and the answer.  For example
+    //   絵 1001 1665 715
+    //   文字 8800 6350 12 0 15 "▲７六歩"
+    //   メッセージ "先手の番です" " " OK 0 -> OK
+    //   時刻 -> 1000
+    std::vector<std::string> 呼出履歴;
     std::vector<描画記録> 描画;
     std::vector<メッセージ記録> メッセージ履歴;
     std::deque<応答> 応答予定;
@@ -43,6 +66,7 @@ public:
     long 次の音 = 1;
 
     void 全消去() {
+        呼出履歴.clear();
         描画.clear();
         メッセージ履歴.clear();
         音.clear();
@@ -60,28 +84,31 @@ public:
     void 再描画() override;
     応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
     void タイマー(bool 有効) override;
-    double 時刻() override { return 現在時刻; }
-    void 待つ(double 秒) override { 待ち.push_back(秒); }
-    void チェック表示(メニュー項目 項目, bool 付ける) override { チェック[static_cast<int>(項目)] = 付ける; }
+    double 時刻() override;
+    void 待つ(double 秒) override;
+    void チェック表示(メニュー項目 項目, bool 付ける) override;
 
     bool パネル見える[パネル部品数] = {};
     std::string パネル文字列[パネル部品数];
     std::string フォルダ = ".";
-    void パネル表示(パネル部品 部品, bool 見える) override { パネル見える[static_cast<int>(部品)] = 見える; }
-    std::string パネル文字(パネル部品 部品) override { return パネル文字列[static_cast<int>(部品)]; }
-    void パネル文字設定(パネル部品 部品, const std::string& t) override { パネル文字列[static_cast<int>(部品)] = t; }
-    std::string パネルフォルダ() override { return フォルダ; }
-    void パネルフォルダ設定(const std::string& f) override { フォルダ = f; }
+    void パネル表示(パネル部品 部品, bool 見える) override;
+    std::string パネル文字(パネル部品 部品) override;
+    void パネル文字設定(パネル部品 部品, const std::string& t) override;
+    std::string パネルフォルダ() override;
+    void パネルフォルダ設定(const std::string& f) override;
     int 一覧更新回数 = 0;
-    void パネル一覧更新() override { ++一覧更新回数; }
+    void パネル一覧更新() override;
 
     long dsInitialize() override;
     long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;
-    void dsPlay(long h) override { 音.push_back("play " + std::to_string(h)); }
-    void dsPlayLooping(long h) override { 音.push_back("loop " + std::to_string(h)); }
-    void dsStop(long h) override { 音.push_back("stop " + std::to_string(h)); }
-    void dsFree(long h) override { 音.push_back("free " + std::to_string(h)); }
-    void dsTerminate(long d) override { 音.push_back("terminate " + std::to_string(d)); }
+    void dsPlay(long h) override;
+    void dsPlayLooping(long h) override;
+    void dsStop(long h) override;
+    void dsFree(long h) override;
+    void dsTerminate(long d) override;
 
-    void 終了() override { 終了済み = true; }
+    void 終了() override;
+
+private:
+    void 行(std::string t) { 呼出履歴.push_back(std::move(t)); }
 };

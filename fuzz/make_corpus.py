@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""Writes the seed files of the fuzz targets into fuzz/corpus/<target>/.
+
+Run from the repository root: python3 fuzz/make_corpus.py
+The files are committed; run this again only to change them.
+"""
+import os
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def sjis(t):
+    return t.encode("cp932")
+
+
+def start_position():
+    """Board [x][y] of a plausible opening: the top side faces down (0), the
+    bottom side up (2)."""
+    b = [[0] * 10 for _ in range(10)]
+    back = [2, 3, 4, 5, 8, 5, 4, 3, 2]
+    for x in range(1, 10):
+        b[x][1] = back[x - 1] * 100
+        b[x][3] = 100
+        b[x][7] = -102
+        b[x][9] = -(back[x - 1] * 100 + 2)
+    b[2][2], b[8][2] = 700, 600
+    b[2][8], b[8][8] = -602, -702
+    return b
+
+
+def move_line(board, hands="00000000000000", clocks=(0, 0, 0, 0)):
+    s = "".join("%4d" % board[x][y] for x in range(1, 10) for y in range(1, 10))
+    s += hands
+    s += "".join("%5d" % c for c in clocks)
+    assert len(s) == 358
+    return s.encode("ascii")
+
+
+def write(target, name, data):
+    d = os.path.join(HERE, "corpus", target)
+    os.makedirs(d, exist_ok=True)
+    with open(os.path.join(d, name), "wb") as f:
+        f.write(data)
+
+
+def records():
+    crlf = b"\r\n"
+    head = sjis("練習対局") + crlf + sjis("コンピュータ") + crlf + sjis("ﾀﾛｳ") + crlf
+    b = start_position()
+    lines = [move_line(b, clocks=(0, 0, 0, 0))]
+    b[5][7], b[5][6] = 0, -101  # a pawn steps forward and turns
+    lines.append(move_line(b, clocks=(0, 3, 3, 3)))
+    b[5][3], b[5][4] = 0, 103
+    lines.append(move_line(b, "1A0000000000I0", clocks=(3, 7, 1234, 12345)))
+    seeds = {
+        # an ordinary short game
+        "start": head + crlf.join(lines) + crlf,
+        # every line ended CR CR LF, as some editors save it
+        "cr_cr_lf": head.replace(crlf, b"\r" + crlf) + (b"\r" + crlf).join(lines) + b"\r" + crlf,
+        # damaged fields: a facing-4 king, a hand that is no count, a negative clock
+        "damaged": head + lines[0] + crlf + lines[1][:4] + b"-804" + lines[1][8:324] + b"x" +
+                   lines[1][325:338] + b"  -12" + lines[1][343:] + crlf + lines[2][:200] + crlf,
+        # the third position has lost the bottom king
+        "kingless": head + lines[0] + crlf + lines[1] + crlf + lines[2].replace(b"-802", b"   0") + crlf + lines[0] + crlf,
+        # 501 short move lines (each only the two kings, the rest missing): one too many
+        "over_500": b"\n\n\n" + b"".join(b" 800-802\n" for _ in range(501)),
+        # exactly 500 of them, then an empty line
+        "500_and_empty": b"\n\n\n" + b"".join(b" 800-802\r\n" for _ in range(500)) + crlf,
+        # headers that are not Shift_JIS, LF and lone CR line ends
+        "bad_headers": b"\x82\xa0\x82\xff\x85\x40ok\n\x81\r\xa0\xfd\xfe\xff\n" + lines[0] + b"\r",
+    }
+    for target in ("record_fuzz", "record_file_fuzz"):
+        for name, data in seeds.items():
+            write(target, name, data)
+
+
+def settings():
+    def f(*lines, end="\r\n"):
+        return b"".join(sjis(l) + end.encode() for l in lines)
+    seeds = {
+        "defaults": f("背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"),
+        "all_other": f("背景画=煉瓦", "移動指導=ON", "経過時間=OFF", "BGM=OFF"),
+        "lower_case": f("背景画=宇宙", "移動指導=on", "経過時間=ON", "BGM=off"),
+        "unknown_background": f("背景画=青", "移動指導=ON", "経過時間=ON", "BGM=ON"),
+        "two_lines": f("背景画=竹", "移動指導=ON"),
+        "lf_only": f("背景画=畳", "移動指導=ON", "経過時間=OFF", "BGM=ON", end="\n"),
+        "cr_only": f("背景画=畳", "移動指導=ON", "経過時間=OFF", "BGM=ON", end="\r"),
+        "not_sjis": f("背景画=竹", "移動指導=ON") + b"\x85\x40\r\nBGM=OFF\r\n",
+        "too_big": f("背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF") + b" " * 4100,
+    }
+    for name, data in seeds.items():
+        write("settings_fuzz", name, data)
+
+
+if __name__ == "__main__":
+    records()
+    settings()

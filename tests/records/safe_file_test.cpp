@@ -239,7 +239,8 @@ TEST(置換, このユーザーが書けないファイルは置き換えない)
 
 TEST(置換, 保存の前に残った古い一時ファイルだけを消す) {
     一時フォルダ d;
-    EXPECT_TRUE(調査_一時ファイル名(".vezuvire_tmp_aZ09xy"));
+    for (const char* 名 : {".vezuvire_tmp_aZ09xy", ".vezuvire_tmp_zzzzzz", ".vezuvire_tmp_ZZZZZZ", ".vezuvire_tmp_999999"})
+        EXPECT_TRUE(調査_一時ファイル名(名)) << 名;
     for (const char* 名 : {".vezuvire_tmp_aZ09x", ".vezuvire_tmp_aZ09xyz", "x.vezuvire_tmp_aZ09xy",
                            ".vezuvire_tmp_aZ-9xy", ".vezuvire_TMP_aZ09xy", ".vezuvire_tmp_"})
         EXPECT_FALSE(調査_一時ファイル名(名)) << 名;
@@ -263,6 +264,8 @@ TEST(置換, 保存の前に残った古い一時ファイルだけを消す) {
     EXPECT_TRUE(fs::is_symlink(".vezuvire_tmp_LINKLN"));
     EXPECT_EQ(読む("普通.棋譜"), "他の");
     EXPECT_EQ(掃除_一時ファイル(d.場所().string(), 5), 1) << "the young one, once old enough";
+    作る(".vezuvire_tmp_zzzzzz", "");
+    EXPECT_EQ(掃除_一時ファイル(d.場所().string(), 0), 1) << "no age asked: even one of this second";
     EXPECT_EQ(掃除_一時ファイル("無い棚"), 0);
 }
 

@@ -66,6 +66,18 @@ TEST_F(対局試験, 棋譜モードと対局途中は断る) {
     EXPECT_EQ(s.棋譜最終手数, 7);
     EXPECT_EQ(s.盤[8][2], 600);
 
+    // A loaded record stepped forward has moves behind it too: the record
+    // mode is what the player is told about, on both buttons.
+    s.棋譜手数 = 3;
+    for (auto f : {LBEL_UP_Click, LEBEL_DOWN_Click}) {
+        p.全消去();
+        f(s, p);
+        ASSERT_EQ(p.メッセージ履歴.size(), 1u);
+        EXPECT_EQ(p.メッセージ履歴[0].本文, "棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい");
+        EXPECT_EQ(p.音, std::vector<std::string>{"play 2"});
+    }
+    EXPECT_EQ(s.ハンデ設定中, 偽);
+
     s.棋譜モード = 偽;
     s.棋譜手数 = 1;
     LEBEL_DOWN_Click(s, p);

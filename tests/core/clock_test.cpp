@@ -90,8 +90,8 @@ TEST_F(時計テスト, 上の側の時計は盤の左に上の側の合計で�
     const std::vector<文字> 期待{{"00:00:12", 色_黒, セルX(-1.5), セルY(9.3)},
                                 {"00:00:12", 色_白, セルX(-1.6), セルY(9.2)}};
     EXPECT_EQ(文字一覧(), 期待);
-    EXPECT_EQ(p.絵の履歴(-2, 9).size(), 1u);  // the old text wiped first
-    EXPECT_EQ(p.絵の履歴(13, 9).size(), 0u);  // the bottom clock left alone
+    // The old text wiped first: three tiles, (−2, 9) .. (0, 9), no more.
+    for (int c = -3; c <= 16; ++c) EXPECT_EQ(p.絵の履歴(c, 9).size(), c >= -2 && c <= 0 ? 1u : 0u) << c;
     EXPECT_EQ(p.描画.back().種類, 描画記録::再描画);
     EXPECT_DOUBLE_EQ(s.所有時間_COM, 10);
 
@@ -101,8 +101,7 @@ TEST_F(時計テスト, 上の側の時計は盤の左に上の側の合計で�
     const std::vector<文字> 下{{"12:34:56", 色_黒, セルX(13.1), セルY(9.3)},
                                {"12:34:56", 色_白, セルX(13), セルY(9.2)}};
     EXPECT_EQ(文字一覧(), 下);
-    EXPECT_EQ(p.絵の履歴(15, 9).size(), 1u);
-    EXPECT_EQ(p.絵の履歴(0, 9).size(), 0u);
+    for (int c = -3; c <= 16; ++c) EXPECT_EQ(p.絵の履歴(c, 9).size(), c >= 13 && c <= 15 ? 1u : 0u) << c;
 
     // No game: the tick keeps time but draws nothing.
     p.全消去();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/clock.h"
 #include "core/move.h"
 #include "tests/control/fixture.h"
 #include "ui/render.h"
@@ -45,7 +46,9 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
     三手();
     const auto 盤3 = std::make_unique<状態>(s);
 
+    Timer1_有効(s, p, true);
     REPLAY_Click(s, p);
+    EXPECT_GE(描いた文字数("2"), 2);  // the move counter, shadow and text
     EXPECT_TRUE(盤が同じ(s, 2));
     EXPECT_EQ(s.盤[2][7], -102);
     EXPECT_EQ(s.手数, 2);
@@ -73,8 +76,15 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
     EXPECT_EQ(s.手数, 0);
 
     // Forward again: the position after each move with the clocks after it.
+    Timer1_有効(s, p, true);
+    s.再開待ち = 偽;
+    p.全消去();
     AFTER_Click(s, p);
     EXPECT_TRUE(盤が同じ(s, 1));
+    EXPECT_FALSE(s.Timer1有効);  // the clock waits for the resuming click
+    EXPECT_EQ(s.再開待ち, 真);
+    EXPECT_EQ(鳴った("play 3"), 1);
+    EXPECT_GE(描いた文字数("1"), 2);  // the move counter
     EXPECT_EQ(s.所有時間_MAN, 3.5);
     EXPECT_EQ(s.手番, 後手);
     EXPECT_GE(描いた文字数("３"), 1);  // the move is shown again: ３六歩
@@ -85,7 +95,9 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
 
     // The position after the last move was never logged.
     p.全消去();
+    s.再開待ち = 偽;
     AFTER_Click(s, p);
+    EXPECT_EQ(s.再開待ち, 真);
     EXPECT_EQ(対(最後の告知()), 告知対("できません", "進む"));
     EXPECT_EQ(鳴った("play 2"), 1);
     EXPECT_EQ(s.手数, 2);

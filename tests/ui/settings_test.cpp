@@ -86,6 +86,51 @@ TEST_F(設定テスト, 四行はそのまま比べる) {
     EXPECT_TRUE(t.checked(メニュー項目::KEIKA));
 }
 
+TEST_F(設定テスト, 行は丸ごと一致した時だけ効く) {
+    // Texts that begin (or end) like a known line but are not that line:
+    // each counts as "anything else".
+    for (const auto& 余分 : {std::string(" "), std::string("X"), std::string("=ON")}) {
+        SCOPED_TRACE("[" + 余分 + "]");
+        状態 t;
+        FakePlatform q;
+        t.背景種類 = 背景_畳;
+        チェック変更(t, q, メニュー項目::TATAMI, true);
+        チェック変更(t, q, メニュー項目::SIDOU, true);
+        t.移動指導 = 1;
+        書く行({"背景画=竹" + 余分, "移動指導=ON" + 余分, "経過時間=ON" + 余分, "BGM=ON" + 余分});
+        読込_環境設定ファイル(t, q);
+        EXPECT_EQ(t.背景種類, 背景_畳);
+        EXPECT_TRUE(t.checked(メニュー項目::TATAMI));
+        EXPECT_FALSE(t.checked(メニュー項目::TAKE));
+        EXPECT_EQ(t.移動指導, 0);
+        EXPECT_EQ(t.移動指導色, 2);
+        EXPECT_FALSE(t.checked(メニュー項目::SIDOU));
+        EXPECT_FALSE(t.checked(メニュー項目::KEIKA));
+        EXPECT_FALSE(t.checked(メニュー項目::BGM));
+        for (const auto& a : q.音) EXPECT_NE(a.rfind("loop", 0), 0u) << a;
+    }
+    // "…=OFF" with something after it is no "OFF" either, but it is no "ON":
+    // everything stays off.
+    状態 t;
+    FakePlatform q;
+    書く行({"背景画=緑", "移動指導=OFFX", "経過時間=OFFX", "BGM=OFFX"});
+    読込_環境設定ファイル(t, q);
+    EXPECT_EQ(t.背景種類, 背景_緑);
+    EXPECT_EQ(t.移動指導, 0);
+    EXPECT_FALSE(t.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(t.checked(メニュー項目::BGM));
+    // Missing the last letters is no match either.
+    状態 u;
+    FakePlatform r;
+    u.背景種類 = 背景_竹;
+    書く行({"背景画=宇", "移動指導=O", "経過時間=O", "BGM=O"});
+    読込_環境設定ファイル(u, r);
+    EXPECT_EQ(u.背景種類, 背景_竹);
+    EXPECT_EQ(u.移動指導, 0);
+    EXPECT_FALSE(u.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(u.checked(メニュー項目::BGM));
+}
+
 TEST_F(設定テスト, 短いか壊れたファイルは既定値に戻して書き直す) {
     書く行({"背景画=畳", "移動指導=ON"});
     読込_環境設定ファイル(s, p);
@@ -152,10 +197,23 @@ TEST_F(設定テスト, 書けない場所では既定値の印に戻すだけ�
     読込_環境設定ファイル(s, p);
     EXPECT_EQ(s.背景種類, 背景_緑);
     EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    // Another background, elapsed time and music off in the menu.
+    チェック設定(s, p, 背景_宇宙);
+    s.背景種類 = 背景_宇宙;
+    チェック変更(s, p, メニュー項目::KEIKA, false);
+    チェック変更(s, p, メニュー項目::BGM, false);
+    p.全消去();
     SIDOU_Click(s, p);  // the write fails: only the check marks go back to the defaults
     EXPECT_EQ(s.移動指導, 1);
+    EXPECT_EQ(s.移動指導色, 色_白);
     EXPECT_FALSE(s.checked(メニュー項目::SIDOU));
     EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
+    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    EXPECT_TRUE(s.checked(メニュー項目::MIDORI));  // green checked again
+    EXPECT_TRUE(p.チェック[static_cast<int>(メニュー項目::MIDORI)]);
+    EXPECT_FALSE(s.checked(メニュー項目::UCHU));
+    EXPECT_EQ(s.背景種類, 背景_宇宙);  // the marks only: the picture stays
+    EXPECT_TRUE(p.音.empty());         // and the music is not started
     EXPECT_TRUE(std::filesystem::is_directory(設定ファイル名));
     EXPECT_FALSE(std::filesystem::exists(std::string(設定ファイル名) + ".tmp"));
 }

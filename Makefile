@@ -2,8 +2,9 @@
 # make test    — install everything, build everything, run every test (also under ASan+UBSan)
 # make package — build the Debian package build/vezuvire_<version>_<arch>.deb
 
-# Building and playing the game: its compiler, build tools, libraries and font.
-RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev fonts-noto-cjk
+# Building and playing the game: its compiler, build tools, libraries, Qt's
+# window-system plugins (only recommended by Qt) and a Japanese font.
+RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-mixer-dev fonts-noto-cjk
 # The Debian package: dpkg-shlibdeps (dpkg-dev) and file for its dependency scan.
 PKG_PACKAGES  := dpkg-dev file
 # Tests, benchmarks, fuzzing and the validators of the installed files.

@@ -17,8 +17,10 @@
 #include "ui/qt/icon.h"
 #include "ui/qt/window.h"
 
+// The application's reverse-domain name, set with the install rules
+// (cmake/install.cmake): the desktop entry and the icon carry it.
 #ifndef VZ_APP_ID
-#define VZ_APP_ID "vezuvire"
+#error "VZ_APP_ID is set by the build"
 #endif
 
 int main(int argc, char** argv) {

@@ -64,7 +64,10 @@ if(TARGET vezuvire)
     install(FILES ${VZ_DIST_DIR}/icons/${n}x${n}/apps/${VZ_APP_ID}.png
       DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${n}x${n}/apps)
   endforeach()
+  # (drawn afresh into an empty folder, so that no icon of an earlier run
+  # stands in for one the tool failed to draw)
   add_custom_command(OUTPUT ${VZ_ICONS}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${VZ_DIST_DIR}/icons
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
             $<TARGET_FILE:vz_icongen> ${VZ_DIST_DIR}/icons ${VZ_APP_ID} ${VZ_ICON_SIZES}
     DEPENDS vz_icongen

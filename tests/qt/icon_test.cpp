@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
 #include "core/state.h"
 #include "ui/qt/icon.h"
@@ -78,6 +80,9 @@ TEST(アイコン, 大きさは一から千二十四まで) {
 
 TEST(アイコン, 窓のアイコンは全ての大きさを持つ) {
     アプリを用意();
+    // the usual sizes of the icon theme, as installed
+    const std::vector<int> 標準{16, 22, 24, 32, 48, 64, 128, 256};
+    EXPECT_EQ(std::vector<int>(std::begin(アイコンの大きさ), std::end(アイコンの大きさ)), 標準);
     const QIcon icon = アイコン();
     const QList<QSize> sizes = icon.availableSizes();
     for (int 辺 : アイコンの大きさ) EXPECT_TRUE(sizes.contains(QSize(辺, 辺))) << 辺;

@@ -1,16 +1,31 @@
-# make run  — install what is missing, build, start the game
-# make test — install what is missing, build, run every test (also under ASan+UBSan)
+# make run     — install what the game needs, build it, start it
+# make test    — install everything, build everything, run every test (also under ASan+UBSan)
+# make package — build the Debian package build/vezuvire_<version>_<arch>.deb
 
-PACKAGES := cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-noto-cjk clang libclang-rt-14-dev
+# Building and playing the game: its compiler, build tools, libraries, Qt's
+# window-system plugins (only recommended by Qt) and a Japanese font.
+RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-mixer-dev fonts-noto-cjk
+# The Debian package: dpkg-shlibdeps (dpkg-dev) and file for its dependency scan.
+PKG_PACKAGES  := dpkg-dev file
+# Tests, benchmarks, fuzzing and the validators of the installed files.
+TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+                 desktop-file-utils appstream
 JOBS     ?= $(shell nproc)
 BUILD    := build
 ASAN     := build-asan
 
-.PHONY: run test deps build build-asan clean bench
+# The game alone; the first configuration of $(BUILD) by `make run` or
+# `make package` uses it, later ones keep whatever the build folder has.
+GAME_ONLY := -DVZ_TESTS=OFF -DVZ_BENCH=OFF -DVZ_FUZZ=OFF
+EVERYTHING := -DVZ_TESTS=ON -DVZ_BENCH=ON -DVZ_FUZZ=ON -DVZ_WERROR=ON
+CONFIGURE_GAME = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+                 $(if $(wildcard $(BUILD)/CMakeCache.txt),,$(GAME_ONLY))
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+.PHONY: run test package deps deps-run deps-package build build-game build-asan clean bench
+
+# install_missing PACKAGES
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -18,17 +33,36 @@ deps:
 	  if [ "$$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi; \
 	  $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps-run:
+	$(call install_missing,$(RUN_PACKAGES))
+
+deps-package:
+	$(call install_missing,$(RUN_PACKAGES) $(PKG_PACKAGES))
+
+deps:
+	$(call install_missing,$(RUN_PACKAGES) $(PKG_PACKAGES) $(TEST_PACKAGES))
+
+build-game: deps-run
+	$(CONFIGURE_GAME)
+	cmake --build $(BUILD) -j $(JOBS) --target vezuvire
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVZ_FUZZ=ON
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(EVERYTHING)
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DVZ_SANITIZE=ON -DVZ_BENCH=OFF
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DVZ_SANITIZE=ON -DVZ_TESTS=ON -DVZ_BENCH=OFF -DVZ_WERROR=ON
 	cmake --build $(ASAN) -j $(JOBS)
 
-run: build
+run: build-game
 	cd $(BUILD)/bin && ./vezuvire
+
+package: deps-package
+	$(CONFIGURE_GAME)
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && cpack -G DEB
 
 test: build build-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)

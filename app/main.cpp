@@ -1,13 +1,41 @@
 // Vezuvire: shogi in which every piece faces a direction and turns a
 // quarter turn whenever it lands on an empty square.
+//
+// The game keeps its settings file and finds its sounds in the working
+// directory, and the record panel opens there; the installed launcher
+// (dist/vezuvire.sh.in) starts it in the player's own folder.
+//
+// One switch exists for the tests of the installed game only, read here and
+// nowhere else: VEZUVIRE_QUIT_AFTER_MS=n closes the window n milliseconds
+// after start-up, by the same road as the window's close box, so that the
+// game ends the way a player ends it.
 #include <QApplication>
+#include <QTimer>
 
+#include <cstdlib>
+
+#include "ui/qt/icon.h"
 #include "ui/qt/window.h"
+
+// The application's reverse-domain name, set with the install rules
+// (cmake/install.cmake): the desktop entry and the icon carry it.
+#ifndef VZ_APP_ID
+#error "VZ_APP_ID is set by the build"
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vezuvire");
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(VZ_APP_ID);
     窓 w;
+    w.setWindowIcon(アイコン());
     w.show();
+    if (const char* 待ち = std::getenv("VEZUVIRE_QUIT_AFTER_MS")) {
+        char* 末尾 = nullptr;
+        const long ms = std::strtol(待ち, &末尾, 10);
+        if (末尾 != 待ち && *末尾 == '\0' && ms >= 0 && ms <= 600000)
+            QTimer::singleShot(static_cast<int>(ms), &w, &QWidget::close);
+    }
     return app.exec();
 }

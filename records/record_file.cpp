@@ -1,16 +1,11 @@
 #include "records/record_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "records/sjis.h"
@@ -114,8 +109,9 @@ std::string 変換_指し手行(const 棋譜局面& r) {
 }
 
 std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局名, const std::string& 上の名前,
-                               const std::string& 下の名前, std::string& エラー) {
+                               const std::string& 下の名前, std::string& エラー, std::string* 注意) {
     エラー.clear();
+    if (注意) 注意->clear();
     std::string out;
     for (const std::string* t : {&対局名, &上の名前, &下の名前}) {
         const std::string sj = 見出しをSJISへ(*t, エラー);
@@ -123,66 +119,37 @@ std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局
         out += sj + "\r\n";
     }
     const int 最後 = s.棋譜最終手数 > 履歴最大 ? 履歴最大 : s.棋譜最終手数;
+
+    // A value the columns cannot hold is never changed silently: pieces are
+    // refused, clocks are kept within their five columns and the player told.
+    static const char* const 駒名[8] = {"", "歩", "香", "桂", "銀", "金", "角", "飛"};
+    bool 時間を丸めた = false;
+    for (int n = 1; n <= 最後; ++n) {
+        const std::string 手 = std::to_string(n) + "手目の";
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y)
+                if (!有効な駒コード(s.盤履歴[n][x][y])) {
+                    エラー = 手 + "盤（" + std::to_string(x) + ", " + std::to_string(y) + "）の駒 " +
+                             std::to_string(s.盤履歴[n][x][y]) + " は棋譜ファイルに書けません。";
+                    return {};
+                }
+        for (int k = 1; k <= 7; ++k)
+            for (const auto& [手駒, 側] : {std::pair{s.持駒履歴_MAN[n][k], "下"}, std::pair{s.持駒履歴_COM[n][k], "上"}})
+                if (手駒 < 0 || 手駒 > 持駒の上限) {
+                    エラー = 手 + 側 + "の持駒の" + 駒名[k] + "が" + std::to_string(手駒) +
+                             "枚あり、棋譜ファイルには書けません（1種類" + std::to_string(持駒の上限) + "枚まで）。";
+                    return {};
+                }
+        for (double t : {s.前秒M履歴[n], s.後秒M履歴[n], s.前秒C履歴[n], s.後秒C履歴[n]})
+            if (!(t >= 0 && t < 時間の上限 + 1)) 時間を丸めた = true;
+    }
+    if (時間を丸めた && 注意)
+        *注意 = "0〜" + std::to_string(時間の上限) + "秒に収まらない時間は、" + std::to_string(時間の上限) +
+                "秒（負の時間は0秒）として書きました。";
+
     out.reserve(out.size() + static_cast<std::size_t>(最後 > 0 ? 最後 : 0) * (指し手行の長さ + 2));
     for (int n = 1; n <= 最後; ++n) out += 変換_指し手行(取得_記録局面(s, n)) + "\r\n";
     return out;
-}
-
-std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名,
-                     const std::string& 上の名前, const std::string& 下の名前) {
-    if (s.棋譜最終手数 < 1) return "保存するデータがありません";
-    const std::string 頭 = "棋譜ファイル「" + パス + "」を書き込めませんでした。\r";
-    std::string エラー;
-    const std::string バイト列 = 変換_棋譜バイト列(s, 対局名, 上の名前, 下の名前, エラー);
-    if (!エラー.empty()) return 頭 + エラー;
-    エラー = 書込_原子的(パス, バイト列);
-    if (!エラー.empty()) return 頭 + エラー;
-    return "";
-}
-
-std::string 書込_原子的(const std::string& パス, const std::string& バイト列) {
-    namespace fs = std::filesystem;
-    fs::path フォルダ = fs::path(パス).parent_path();
-    if (フォルダ.empty()) フォルダ = ".";
-    std::string 一時 = (フォルダ / ".vezuvire_tmp_XXXXXX").string();
-
-    const int fd = ::mkstemp(一時.data());
-    if (fd < 0) return 変換_エラー理由(errno);
-
-    // Keep the permissions of a file being replaced; a new file gets the
-    // usual ones rather than mkstemp's private 0600.
-    mode_t 権限;
-    struct stat st;
-    if (::stat(パス.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        権限 = st.st_mode & 07777;
-    } else {
-        const mode_t m = ::umask(0);
-        ::umask(m);
-        権限 = 0666 & ~m;
-    }
-
-    int 番号 = 0;
-    if (::fchmod(fd, 権限) != 0) 番号 = errno;
-    const char* p = バイト列.data();
-    std::size_t 残り = バイト列.size();
-    while (番号 == 0 && 残り > 0) {
-        const ssize_t n = ::write(fd, p, 残り);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            番号 = errno;
-            break;
-        }
-        p += n;
-        残り -= static_cast<std::size_t>(n);
-    }
-    if (番号 == 0 && ::fsync(fd) != 0) 番号 = errno;
-    if (::close(fd) != 0 && 番号 == 0) 番号 = errno;
-    if (番号 == 0 && ::rename(一時.c_str(), パス.c_str()) != 0) 番号 = errno;
-    if (番号 != 0) {
-        ::unlink(一時.c_str());
-        return 変換_エラー理由(番号);
-    }
-    return "";
 }
 
 // ---- file names ---------------------------------------------------------------
@@ -217,14 +184,25 @@ std::string 調査_ファイル名(const std::string& フォルダ, const std::s
 
 // ---- reading ------------------------------------------------------------------
 
-int 読込_棋譜ファイル(std::istream& f, std::string& 文字列, std::size_t 上限) {
+namespace {
+
+// Empty lines still owed by a run of carriage returns (see below), kept
+// with the stream itself.
+int 保留の空行() {
+    static const int 番号 = std::ios_base::xalloc();
+    return 番号;
+}
+
+int 一行読む(std::istream& f, std::streambuf& sb, std::string& 文字列, std::size_t 上限) {
     using T = std::char_traits<char>;
-    文字列.clear();
-    std::streambuf* sb = f.rdbuf();
-    if (!f.good() || sb == nullptr) return 偽;
+    long& 保留 = f.iword(保留の空行());
+    if (保留 > 0) {
+        --保留;
+        return 真;
+    }
     bool 何か = false;
     for (;;) {
-        const int c = sb->sbumpc();
+        const int c = sb.sbumpc();
         if (c == T::eof()) {
             f.setstate(std::ios::eofbit);
             return 何か ? 真 : 偽;
@@ -232,10 +210,36 @@ int 読込_棋譜ファイル(std::istream& f, std::string& 文字列, std::size
         何か = true;
         if (c == '\n') return 真;
         if (c == '\r') {
-            if (sb->sgetc() == '\n') sb->sbumpc();
+            // CR LF ends a line, and so does CR CR LF: a file that went
+            // through a second line-end conversion.  Carriage returns that
+            // no line feed follows end one line each.
+            long 余り = 0;
+            while (sb.sgetc() == '\r') {
+                sb.sbumpc();
+                ++余り;
+            }
+            if (sb.sgetc() == '\n') sb.sbumpc();
+            else 保留 = 余り;
             return 真;
         }
         if (文字列.size() < 上限) 文字列.push_back(static_cast<char>(c));
+    }
+}
+
+}  // namespace
+
+int 読込_棋譜ファイル(std::istream& f, std::string& 文字列, std::size_t 上限) {
+    文字列.clear();
+    std::streambuf* sb = f.rdbuf();
+    if (!f.good() || sb == nullptr) return 偽;
+    // A stream buffer may throw on a read error (a file stream does); the
+    // error then ends the input and shows in the stream's state.
+    try {
+        return 一行読む(f, *sb, 文字列, 上限);
+    } catch (...) {
+        文字列.clear();
+        f.setstate(std::ios::badbit);  // no exceptions are asked of our streams
+        return 偽;
     }
 }
 
@@ -255,7 +259,10 @@ int 変換_数値(std::string_view 欄) {
     return static_cast<int>(負 ? -v : v);
 }
 
-棋譜局面 解析_指し手行(std::string_view 行, bool& 損傷) {
+namespace {
+
+// One move line; 盤損傷 for the board's fields, 他損傷 for the rest.
+棋譜局面 行を解析(std::string_view 行, bool& 盤損傷, bool& 他損傷) {
     if (行.size() > 指し手行の長さ) 行 = 行.substr(0, 指し手行の長さ);
     棋譜局面 r;
     std::size_t p = 0;
@@ -265,23 +272,38 @@ int 変換_数値(std::string_view 欄) {
             if (有効な駒コード(v)) {
                 r.盤[x][y] = v;
             } else {
-                損傷 = true;
+                盤損傷 = true;
                 r.盤[x][y] = 空;
             }
         }
     for (int k = 1; k <= 7; ++k) {
-        r.持駒_MAN[k] = 持駒の値(欄(行, p++, 1), 損傷);
-        r.持駒_COM[k] = 持駒の値(欄(行, p++, 1), 損傷);
+        r.持駒_MAN[k] = 持駒の値(欄(行, p++, 1), 他損傷);
+        r.持駒_COM[k] = 持駒の値(欄(行, p++, 1), 他損傷);
     }
     for (int* t : {&r.前秒M, &r.後秒M, &r.前秒C, &r.後秒C}) {
         int v = 変換_数値(欄(行, p, 5));
         p += 5;
         if (v < 0) {  // thinking time is never negative
-            損傷 = true;
+            他損傷 = true;
             v = 0;
         }
         *t = v;
     }
+    return r;
+}
+
+bool 空行(std::string_view 行) {
+    for (char c : 行)
+        if (!空白(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+}  // namespace
+
+棋譜局面 解析_指し手行(std::string_view 行, bool& 損傷) {
+    bool 盤 = false, 他 = false;
+    棋譜局面 r = 行を解析(行, 盤, 他);
+    if (盤 || 他) 損傷 = true;
     return r;
 }
 
@@ -292,71 +314,40 @@ int 変換_数値(std::string_view 欄) {
         if (読込_棋譜ファイル(f, 行) == 真) *見出し = SJISからUTF8(行);
 
     while (読込_棋譜ファイル(f, 行, 指し手行の長さ) == 真) {
+        // A blank line between move lines holds no position.
+        if (空行(行)) continue;
         if (k.局面.size() == static_cast<std::size_t>(履歴最大)) {
             k.超過 = true;
             break;
         }
-        k.局面.push_back(解析_指し手行(行, k.損傷));
-    }
-
-    for (std::size_t i = 0; i < k.局面.size(); ++i)
-        if (!王がいる(k.局面[i], +1) || !王がいる(k.局面[i], -1)) {
-            k.王なし手 = static_cast<int>(i) + 1;
-            k.局面.resize(i);
-            break;
+        bool 盤損傷 = false, 他損傷 = false;
+        k.局面.push_back(行を解析(行, 盤損傷, 他損傷));
+        if (盤損傷 || 他損傷) k.損傷 = true;
+        // The first position that lacks a king ends the record; say why.
+        const 棋譜局面& r = k.局面.back();
+        if (k.王なし手 == 0 && (!王がいる(r, +1) || !王がいる(r, -1))) {
+            k.王なし手 = static_cast<int>(k.局面.size());
+            k.切断 = 行.size() < 持駒の列 - 1 ? 切断理由::行が短い
+                     : 盤損傷               ? 切断理由::駒が壊れている
+                                            : 切断理由::王がない;
         }
+    }
+    if (k.王なし手 > 0) k.局面.resize(static_cast<std::size_t>(k.王なし手 - 1));
     return k;
+}
+
+std::string 説明_切断(const 棋譜内容& k) {
+    const std::string 手 = std::to_string(k.王なし手) + "手目";
+    switch (k.切断) {
+        case 切断理由::行が短い: return 手 + "の行は途中で切れていて、王がそろっていません。";
+        case 切断理由::駒が壊れている: return 手 + "の行は駒の欄が壊れていて、王がそろっていません。";
+        case 切断理由::王がない: return 手 + "の局面には王がありません。";
+        case 切断理由::なし: break;
+    }
+    return "";
 }
 
 棋譜内容 解析_棋譜(std::string_view バイト列) {
     std::istringstream f{std::string(バイト列)};
     return 解析_棋譜(f);
-}
-
-int 読込_棋譜(const std::string& パス, 棋譜内容& 内容, std::string& エラー) {
-    エラー.clear();
-    struct stat st;
-    if (::stat(パス.c_str(), &st) != 0) {
-        エラー = 変換_エラー理由(errno);
-        return 偽;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        エラー = "フォルダです。";
-        return 偽;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        エラー = "通常のファイルではありません。";
-        return 偽;
-    }
-    errno = 0;
-    std::ifstream f(パス, std::ios::binary);
-    if (!f) {
-        エラー = 変換_エラー理由(errno != 0 ? errno : EIO);
-        return 偽;
-    }
-    内容 = 解析_棋譜(f);
-    if (f.bad()) {
-        エラー = 変換_エラー理由(EIO);
-        return 偽;
-    }
-    return 真;
-}
-
-std::string 変換_エラー理由(int 番号) {
-    switch (番号) {
-        case EACCES:
-        case EPERM: return "アクセスする権限がありません。";
-        case ENOENT: return "ファイルまたはフォルダが見つかりません。";
-        case EISDIR: return "同じ名前のフォルダがあります。";
-        case ENOTDIR: return "フォルダの指定が正しくありません。";
-        case ENOSPC:
-        case EDQUOT: return "ディスクの空きが足りません。";
-        case EROFS: return "読み取り専用の場所です。";
-        case ENAMETOOLONG: return "名前が長すぎます。";
-        case EIO: return "入出力エラーが起きました。";
-        case EFBIG: return "ファイルが大きすぎます。";
-        case EMFILE:
-        case ENFILE: return "開いているファイルが多すぎます。";
-        default: return "システムエラー（番号 " + std::to_string(番号) + "）が起きました。";
-    }
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/state.h"
+#include "records/safe_file.h"
 
 inline constexpr const char* 棋譜拡張子 = ".棋譜";
 inline constexpr std::size_t 指し手行の長さ = 358;
@@ -38,6 +39,14 @@ struct 棋譜局面 {
     bool operator==(const 棋譜局面&) const = default;
 };
 
+// Why a record was cut (棋譜内容::王なし手).
+enum class 切断理由 {
+    なし,
+    王がない,        // a whole line whose position lacks a king
+    行が短い,        // the line ends before the board does: the file was cut off
+    駒が壊れている,  // a board field held no piece code, and a king went with it
+};
+
 // What a record file yields.
 struct 棋譜内容 {
     std::string 対局名, 上の名前, 下の名前;  // UTF-8; undecodable bytes shown as U+FFFD
@@ -48,7 +57,12 @@ struct 棋譜内容 {
     // The record is cut just before it, so that play can never continue
     // from a kingless board; 0 when every position is whole.
     int 王なし手 = 0;
+    切断理由 切断 = 切断理由::なし;  // why that position has no king
 };
+
+// What the player is told about a cut record, e.g. "3手目の局面には王があり
+// ません。"; "" when the record was not cut.
+std::string 説明_切断(const 棋譜内容& k);
 
 // ---- writing ----------------------------------------------------------------
 
@@ -60,20 +74,25 @@ struct 棋譜内容 {
 std::string 変換_指し手行(const 棋譜局面& r);
 // The whole file: the three header lines (UTF-8 in, Shift_JIS out), then
 // records 1..棋譜最終手数, each line ended by CR LF.  Empty string and a
-// reason in エラー when a header cannot be written in Shift_JIS.
+// reason in エラー when something cannot be written as it is: a header
+// that has no Shift_JIS form, a hand count outside 0..18, a piece code the
+// game does not know.  Clocks outside 0..99999 seconds are written as the
+// nearest end of that range and 注意 (when given) then says so.
 std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局名, const std::string& 上の名前,
-                               const std::string& 下の名前, std::string& エラー);
+                               const std::string& 下の名前, std::string& エラー, std::string* 注意 = nullptr);
 
 // Saves the game's record at パス (the full path, extension included) the
 // way the "RETURN" button does: header line 2 is the top player, line 3 the
 // bottom player.  Answers "" on success, otherwise a message for the player
 // that names the file and the reason; an older file of that name is then
-// left as it was.
+// left as it was.  The file is replaced as a whole (書込_置換): a target
+// that is not a regular file (a symbolic link included) or that this user
+// may not write is refused.  注意 as for 変換_棋譜バイト列.
 std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名,
-                     const std::string& 上の名前, const std::string& 下の名前);
+                     const std::string& 上の名前, const std::string& 下の名前, std::string* 注意 = nullptr);
 
-// Writes バイト列 to パス through a temporary file in the same folder that is
-// renamed over the target.  Answers "" or the reason of the failure.
+// Writes バイト列 to パス with 書込_置換.  Answers "" or the reason of the
+// failure.
 std::string 書込_原子的(const std::string& パス, const std::string& バイト列);
 
 // ---- file names ---------------------------------------------------------------
@@ -88,8 +107,9 @@ std::string 調査_ファイル名(const std::string& フォルダ, const std::s
 // ---- reading ------------------------------------------------------------------
 
 // Reads the next line of an open record file into 文字列 (line ends CR LF,
-// LF or CR; the end is not kept), keeping at most 上限 bytes of it.  真, or
-// 偽 when no line can be read (end of file or a read error).
+// CR CR LF, LF or CR; the end is not kept), keeping at most 上限 bytes of
+// it.  真, or 偽 when no line can be read (end of file or a read error; an
+// exception of the stream buffer is caught and sets badbit).
 int 読込_棋譜ファイル(std::istream& f, std::string& 文字列, std::size_t 上限 = 見出しの上限);
 
 // The leading-number value of a field: leading spaces skipped, optional
@@ -98,12 +118,10 @@ int 変換_数値(std::string_view 欄);
 // One move line; missing fields read as 0.  Sets 損傷 when a field holds
 // something that is not a valid value (that field then reads as 0).
 棋譜局面 解析_指し手行(std::string_view 行, bool& 損傷);
-// A whole record file.
+// A whole record file.  Blank lines between move lines are skipped.
 棋譜内容 解析_棋譜(std::istream& f);
 棋譜内容 解析_棋譜(std::string_view バイト列);
 // Opens and parses the file at パス.  偽 and a reason in エラー when it is not
-// a readable regular file.
+// a readable regular file, or when reading it fails part-way (the record
+// read so far is then not used).  Never blocks on a FIFO and never throws.
 int 読込_棋譜(const std::string& パス, 棋譜内容& 内容, std::string& エラー);
-
-// A plain-language reason for a system error number.
-std::string 変換_エラー理由(int 番号);

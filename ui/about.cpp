@@ -2,11 +2,10 @@
 
 #include "records/panel.h"
 
-#ifndef VZ_VERSION
-#define VZ_VERSION "0.0.0"
-#endif
-#ifndef VZ_RELEASE_DATE
-#define VZ_RELEASE_DATE "2026-12-07"
+// The version and the release date come from the build (CMakeLists.txt), the
+// one place that also stamps them on the package and its metadata.
+#if !defined(VZ_VERSION) || !defined(VZ_RELEASE_DATE)
+#error "VZ_VERSION and VZ_RELEASE_DATE are set by the build"
 #endif
 
 std::string バージョン表示文() {

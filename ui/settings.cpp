@@ -1,11 +1,10 @@
 #include "ui/settings.h"
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "records/panel.h"
+#include "records/safe_file.h"
 #include "records/sjis.h"
 #include "ui/render.h"
 
@@ -30,16 +29,11 @@ const 背景行 背景表[5] = {
 
 // Reads up to four CR LF lines (in UTF-8).  Fewer lines than four, an
 // unreadable, oversized or non-Shift_JIS file all count as a failure, but
-// the lines before the failure are still handed back.
+// the lines before the failure are still handed back.  Only a regular file
+// is read: a FIFO or a device by that name is unreadable, never waited on.
 bool 行を読む(std::vector<std::string>& 行) {
-    std::ifstream f(設定ファイル名, std::ios::binary);
-    if (!f) return false;
     std::string raw;
-    char buf[512];
-    while (f.read(buf, sizeof buf) || f.gcount() > 0) {
-        raw.append(buf, static_cast<std::size_t>(f.gcount()));
-        if (raw.size() > 最大長) return false;
-    }
+    if (読込_通常ファイル(設定ファイル名, 最大長, raw) != 0) return false;
     if (raw.find('\0') != std::string::npos) return false;
     std::size_t pos = 0;
     while (行.size() < 4) {
@@ -56,8 +50,9 @@ bool 行を読む(std::vector<std::string>& 行) {
     return true;
 }
 
-// Writes the lines atomically: a temporary file beside the target, then a
-// rename over it, so a crash or a full disk never leaves half a file.
+// Replaces the file as a whole, the way records are saved: never half a
+// file, never through a link planted in its place, never over a file this
+// user may not write.
 bool 行を書く(const std::vector<std::string>& 行) {
     std::string data;
     for (const auto& l : 行) {
@@ -65,23 +60,7 @@ bool 行を書く(const std::vector<std::string>& 行) {
         if (!sj) return false;
         data += *sj + "\r\n";
     }
-    const std::string tmp = std::string(設定ファイル名) + ".tmp";
-    {
-        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        if (!f) return false;
-        f.write(data.data(), static_cast<std::streamsize>(data.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(tmp.c_str(), 設定ファイル名) != 0) {
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return true;
+    return 書込_置換(設定ファイル名, data) == 0;
 }
 
 void 背景を適用(状態& s, Platform& p, int 種類) {

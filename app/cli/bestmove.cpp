@@ -63,11 +63,15 @@ int cli_bestmove(int argc, char** argv) {
     s->手番 = s->手番_COM;
     勢力調査(*s);  // as the end of a human move leaves it
     const COM候補 手 = COM探索(*s);
-    if (!手.あり) {
+    if (!手.あり)
         std::cout << "none\n";
-        return 0;
+    else
+        std::cout << 手.元X << ' ' << 手.元Y << ' ' << 手.先X << ' ' << 手.先Y << ' ' << 手.置駒 << ' ' << s->最高点
+                  << "\n";
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vezuvire-cli bestmove: 出力に失敗しました\n";
+        return 1;
     }
-    std::cout << 手.元X << ' ' << 手.元Y << ' ' << 手.先X << ' ' << 手.先Y << ' ' << 手.置駒 << ' ' << s->最高点
-              << "\n";
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "app/cli/one_line.h"
 #include "app/cli/silent.h"
 #include "app/cli/text_game.h"
 #include "control/commands.h"
@@ -38,6 +39,10 @@ int cli_play(int argc, char** argv) {
                 return 2;
             }
             *値 = argv[++i];
+            if (値 == &保存先 && 保存先.empty()) {
+                std::cerr << "vezuvire-cli play: --save needs a file name\n";
+                return 2;
+            }
         } else if (a == "--gote") {
             後手で = true;
         } else if (a == "--level" && i + 1 < argc && std::strlen(argv[i + 1]) == 1 && argv[i + 1][0] >= '1' &&
@@ -68,11 +73,20 @@ int cli_play(int argc, char** argv) {
     }
     // The record is written as the "RETURN" button writes it.
     if (!保存先.empty()) {
-        const std::string e = 書込_棋譜(*s, 保存先, 対局名, 上の名, 下の名);
+        std::string 注意;
+        const std::string e = 書込_棋譜(*s, 保存先, 対局名, 上の名, 下の名, &注意);
         if (!e.empty()) {
-            std::cerr << e << "\n";
+            std::cerr << "vezuvire-cli play: " << 一行に(e) << "\n";
             return 2;
         }
+        if (!注意.empty()) std::cerr << "vezuvire-cli play: " << 一行に(注意) << "\n";
+    }
+    // The moves printed are the point of the command: output that could not
+    // be written is a failure even when the game itself went well.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vezuvire-cli play: 出力に失敗しました\n";
+        return 1;
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "app/cli/one_line.h"
 #include "records/record_file.h"
 
 namespace {
@@ -94,16 +95,16 @@ int cli_show(int argc, char** argv) {
 
     棋譜内容 内容;
     std::string エラー;
+    const std::string 名 = 一行に(ファイル);
     if (読込_棋譜(ファイル, 内容, エラー) != 真) {
-        std::cerr << "vezuvire-cli show: " << ファイル << ": 読めません: " << エラー << "\n";
+        std::cerr << "vezuvire-cli show: " << 名 << ": 読めません: " << 一行に(エラー) << "\n";
         return 2;
     }
-    if (内容.損傷) std::cerr << "vezuvire-cli show: " << ファイル << ": 壊れた項目を 0（空）として読みました\n";
+    if (内容.損傷) std::cerr << "vezuvire-cli show: " << 名 << ": 壊れた項目を 0（空）として読みました\n";
     if (内容.超過)
-        std::cerr << "vezuvire-cli show: " << ファイル << ": 500手を超えています。501手目から後は読みませんでした\n";
+        std::cerr << "vezuvire-cli show: " << 名 << ": 500手を超えています。501手目から後は読みませんでした\n";
     if (内容.王なし手 > 0)
-        std::cerr << "vezuvire-cli show: " << ファイル << ": " << 内容.王なし手
-                  << "手目の局面に王がありません。その前の局面までを読みました\n";
+        std::cerr << "vezuvire-cli show: " << 名 << ": " << 一行に(説明_切断(内容)) << "その前の局面までを読みました\n";
 
     std::ostream& o = std::cout;
     if (行で) {

@@ -59,4 +59,66 @@ echo "not a position" | "$cli" bestmove 2> /dev/null > /dev/null || status=$?
 status=0
 "$cli" play --level 7 < /dev/null > /dev/null 2>&1 || status=$?
 [ "$status" -eq 2 ] || { echo "bad level: status $status"; exit 1; }
+
+# One message line on standard error, no carriage return in it.
+one_line() {
+    [ "$(wc -l < err.out)" -eq 1 ] || { echo "$1: not one line"; cat err.out; exit 1; }
+    if grep -q "$(printf '\r')" err.out; then echo "$1: carriage return in the message"; exit 1; fi
+}
+expect_status() {
+    [ "$status" -eq "$1" ] || { echo "$2: status $status, not $1"; cat err.out; exit 1; }
+}
+
+# Read errors and special files: a message and status 2, never an abort or
+# a wait for ever.
+ln -s /proc/self/mem mem.棋譜
+status=0
+"$cli" show mem.棋譜 2> err.out > /dev/null || status=$?
+expect_status 2 "show of a file that fails to read"
+one_line "show of a file that fails to read"
+mkfifo fifo.棋譜
+status=0
+timeout 60 "$cli" show fifo.棋譜 2> err.out > /dev/null || status=$?
+expect_status 2 "show of a FIFO"
+one_line "show of a FIFO"
+
+# A record whose lines end CR CR LF reads like the original.
+sed 's/\r$/\r\r/' game1.棋譜 > crcr.棋譜
+status=0
+"$cli" show --lines crcr.棋譜 > crcr.out 2> err.out || status=$?
+expect_status 0 "show of a CR CR LF record"
+diff -u "$expected/lines1.out" crcr.out
+[ ! -s err.out ] || { echo "show of a CR CR LF record: a complaint"; cat err.out; exit 1; }
+
+# Saving: never through a link or onto a FIFO; an empty name is no name.
+echo keep > keep.txt
+ln -s keep.txt link.棋譜
+status=0
+echo "7 7 7 6" | "$cli" play --level 1 --save link.棋譜 > /dev/null 2> err.out || status=$?
+expect_status 2 "save onto a link"
+one_line "save onto a link"
+[ -L link.棋譜 ] && [ "$(cat keep.txt)" = keep ] || { echo "save onto a link: the link or its target changed"; exit 1; }
+status=0
+echo "7 7 7 6" | timeout 60 "$cli" play --level 1 --save fifo.棋譜 > /dev/null 2> err.out || status=$?
+expect_status 2 "save onto a FIFO"
+one_line "save onto a FIFO"
+[ -p fifo.棋譜 ] || { echo "save onto a FIFO: replaced"; exit 1; }
+mkdir folder.棋譜
+status=0
+echo "7 7 7 6" | "$cli" play --level 1 --save folder.棋譜 > /dev/null 2> err.out || status=$?
+expect_status 2 "save onto a folder"
+one_line "save onto a folder"
+status=0
+"$cli" play --save "" < /dev/null > /dev/null 2> err.out || status=$?
+expect_status 2 "save with an empty name"
+one_line "save with an empty name"
+ls -A | grep -q '^\.vezuvire_tmp_' && { echo "a temporary file was left"; exit 1; }
+
+# Output that cannot be written is a failure, with a message.
+if [ -w /dev/full ]; then
+    status=0
+    printf '%s\n' "$moves" | "$cli" play --level 1 > /dev/full 2> err.out || status=$?
+    [ "$status" -ne 0 ] || { echo "play into a full device: status 0"; exit 1; }
+    one_line "play into a full device"
+fi
 echo ok

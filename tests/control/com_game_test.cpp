@@ -13,7 +13,10 @@
 #include "control/com_turn.h"
 #include "control/commands.h"
 #include "core/move.h"
+#include "core/clock.h"
 #include "core/rules.h"
+#include "records/navigation.h"
+#include "ui/clock_view.h"
 #include "tests/control/fixture.h"
 
 namespace {
@@ -87,10 +90,17 @@ TEST_F(COM対局試験, 途中からの先手と後手) {
     EXPECT_TRUE(p.メッセージ履歴.empty());
 
     // The human to move: "後手" keeps the sides, "先手" makes the human 先手.
+    // Either way the announcement stands for the resuming click's.
+    s.再開待ち = 真;
     GOTE_Click(s, p, *相手);
     EXPECT_EQ(対(最後の告知()), 告知対("MANの番です", "対局"));
     EXPECT_EQ(s.手数, 2);
     EXPECT_EQ(s.手番_MAN, 先手);
+    EXPECT_EQ(s.再開待ち, 偽);
+    p.全消去();
+    押す(3, 7);  // straight to selecting, without a second "MANの番です"
+    EXPECT_TRUE(p.メッセージ履歴.empty());
+    EXPECT_EQ(s.選択状態, 1);
 
     初期設定(s, p);
     GOTE_Click(s, p, *相手);
@@ -109,6 +119,31 @@ TEST_F(COM対局試験, 途中からの先手と後手) {
     GOTE_Click(s, p, *相手);
     EXPECT_EQ(s.手数, 2);
     EXPECT_EQ(s.手番, s.手番_MAN);
+}
+
+TEST_F(COM対局試験, 後手の人の秒は人の時計の欄に記録され戻と進で戻る) {
+    GOTE_Click(s, p, *相手);  // the computer opens, taking no time on this platform
+    ASSERT_EQ(s.手番, s.手番_MAN);
+    ASSERT_EQ(s.手番_MAN, 後手);
+    const double COM秒 = s.所有時間_COM;
+    p.現在時刻 = s.開始時刻 + 20;
+    Timer1_Timer(s, p);
+    指す(7, 7, 7, 6);  // the human, as 後手, thinks for 20 seconds
+    ASSERT_EQ(s.棋譜手数, 3);
+    // Record 1 holds the human's move: its seconds go to the bottom side.
+    EXPECT_DOUBLE_EQ(s.前秒M履歴[1], 0);
+    EXPECT_DOUBLE_EQ(s.後秒M履歴[1], 20);
+    EXPECT_DOUBLE_EQ(s.前秒C履歴[1], COM秒);
+    EXPECT_DOUBLE_EQ(s.後秒C履歴[1], COM秒);
+    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 20);
+    EXPECT_DOUBLE_EQ(s.前秒M履歴[2], 20);  // the reply starts from the charged total
+
+    REPLAY_Click(s, p);
+    REPLAY_Click(s, p);  // before the human's move
+    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 0);
+    AFTER_Click(s, p);  // after it
+    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 20);
+    EXPECT_DOUBLE_EQ(s.所有時間_COM, COM秒);
 }
 
 TEST_F(COM対局試験, 棋譜の途中と終わった対局から始める) {

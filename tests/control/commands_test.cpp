@@ -9,6 +9,7 @@ bool 印(const FakePlatform& p, メニュー項目 m) { return p.チェック[st
 
 TEST_F(対局試験, スタートは先手から始め二度押しても盤を保つ) {
     p.現在時刻 = 500;
+    s.対局種別 = 対局_COM;  // left over from a game against the computer
     START_Click(s, p);
     EXPECT_EQ(s.手番, 先手);
     EXPECT_EQ(s.手番_MAN, 先手);
@@ -21,13 +22,21 @@ TEST_F(対局試験, スタートは先手から始め二度押しても盤を�
     EXPECT_EQ(p.メッセージ履歴[0].題, " ");
     for (int c = -2; c <= 0; ++c) EXPECT_EQ(p.絵の履歴(c, 0), std::vector<int>{背景_緑}) << c;
 
-    // Mid-game the turn is kept and announced.
+    // Mid-game the turn is kept and announced; that announcement stands for
+    // the one a resuming click would make.
     押す(5, 7);
     押す(5, 6);
+    s.再開待ち = 真;
     START_Click(s, p);
     EXPECT_EQ(p.メッセージ履歴.back().本文, "後手の番です");
     EXPECT_EQ(s.盤[5][6], -101);
     EXPECT_EQ(s.手番, 後手);
+    EXPECT_EQ(s.再開待ち, 偽);
+    const auto 告知数 = p.メッセージ履歴.size();
+    押す(5, 3);
+    EXPECT_EQ(p.メッセージ履歴.size(), 告知数);
+    EXPECT_EQ(s.選択状態, 1);
+    s.選択状態 = 0;
 
     // After a finished game a new one is set up.
     s.勝者 = 先手;

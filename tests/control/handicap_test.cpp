@@ -22,8 +22,13 @@ TEST_F(対局試験, 上げると相手の駒が一枚ずつ消え下げると�
     EXPECT_EQ(鳴った("play 3"), 1);
     EXPECT_EQ(p.絵の履歴(8, 2), (std::vector<int>{絵_空桝1}));
 
+    s.ハンデ設定中 = 偽;
+    p.全消去();
     LEBEL_DOWN_Click(s, p);
+    EXPECT_EQ(s.ハンデ設定中, 真);
     EXPECT_EQ(s.盤[8][2], 600);
+    EXPECT_EQ(p.絵の履歴(8, 2), (std::vector<int>{600}));
+    EXPECT_EQ(枠の数(8, 2, 背景色), 1);  // the square's outline put back
     EXPECT_EQ(p.文字の履歴().back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
     EXPECT_TRUE(同じ盤(s, *初期));
 
@@ -65,6 +70,18 @@ TEST_F(対局試験, 棋譜モードと対局途中は断る) {
     EXPECT_EQ(鳴った("play 2"), 1);
     EXPECT_EQ(s.棋譜最終手数, 7);
     EXPECT_EQ(s.盤[8][2], 600);
+
+    // A loaded record stepped forward has moves behind it too: the record
+    // mode is what the player is told about, on both buttons.
+    s.棋譜手数 = 3;
+    for (auto f : {LBEL_UP_Click, LEBEL_DOWN_Click}) {
+        p.全消去();
+        f(s, p);
+        ASSERT_EQ(p.メッセージ履歴.size(), 1u);
+        EXPECT_EQ(p.メッセージ履歴[0].本文, "棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい");
+        EXPECT_EQ(p.音, std::vector<std::string>{"play 2"});
+    }
+    EXPECT_EQ(s.ハンデ設定中, 偽);
 
     s.棋譜モード = 偽;
     s.棋譜手数 = 1;

@@ -166,6 +166,32 @@ TEST_F(対局試験, 両方の持駒から打つ) {
     EXPECT_EQ(鳴った("play 2"), 0);
 }
 
+TEST_F(対局試験, 駒台の赤枠は手番の側だけ_相手の駒台は指導色) {
+    二人対局();
+    s.持駒_MAN[1] = 1;
+    s.持駒_COM[1] = 1;
+    SIDOU_Click(s, p);  // guidance on: the guidance colour is white
+    for (int 手番 : {先手, 後手}) {
+        SCOPED_TRACE(手番);
+        s.手番 = 手番;
+        // The bottom hand: pawn in row 3.
+        s.選択状態 = 0;
+        p.全消去();
+        押す(11, 3);
+        EXPECT_EQ(s.選択状態, 1);
+        EXPECT_EQ(枠の数(11, 3, 色_赤), 手番 == 先手 ? 1 : 0);
+        EXPECT_EQ(枠の数(11, 3, 色_白), 手番 == 先手 ? 0 : 1);
+        // The top hand: pawn in row 7.
+        s.選択状態 = 0;
+        p.全消去();
+        押す(-1, 7);
+        EXPECT_EQ(s.選択状態, 1);
+        EXPECT_EQ(枠の数(-1, 7, 色_赤), 手番 == 後手 ? 1 : 0);
+        EXPECT_EQ(枠の数(-1, 7, 色_白), 手番 == 後手 ? 0 : 1);
+    }
+    EXPECT_TRUE(p.音.empty());
+}
+
 TEST_F(対局試験, 右押しで成るのは成れる時だけ) {
     二人対局();
     王だけ();

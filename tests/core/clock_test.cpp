@@ -2,10 +2,15 @@
 // display and its switch.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "core/clock.h"
 #include "ui/clock_view.h"
+#include "records/sjis.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
+#include "ui/render.h"
 #include "ui/settings.h"
 
 TEST(時計, 経過秒は真夜中をまたいでも正しい) {
@@ -39,6 +44,24 @@ struct 時計テスト : ::testing::Test {
         s.所有時間_COM = 10;
         s.Timer1有効 = true;
     }
+    // The texts drawn, as (text, colour, x, y) with x, y in twips.
+    struct 文字 {
+        std::string t;
+        int 色, x, y;
+        bool operator==(const 文字&) const = default;
+    };
+    std::vector<文字> 文字一覧() const {
+        std::vector<文字> out;
+        for (const auto& d : p.描画)
+            if (d.種類 == 描画記録::文字) out.push_back({d.文字列, d.色, d.x, d.y});
+        return out;
+    }
+    static std::string 設定ファイル() {
+        std::ifstream f(設定ファイル名, std::ios::binary);
+        std::stringstream ss;
+        ss << f.rdbuf();
+        return SJISからUTF8(ss.str());
+    }
 };
 }  // namespace
 
@@ -57,6 +80,36 @@ TEST_F(時計テスト, 刻みは秒が変わった時だけ手番の側を描�
     const auto& d = p.描画.back().種類 == 描画記録::再描画 ? p.描画[p.描画.size() - 2] : p.描画.back();
     EXPECT_EQ(d.色, 色_白);
     EXPECT_EQ(d.x, 盤原点X + 桝幅 * 13);
+}
+
+TEST_F(時計テスト, 上の側の時計は盤の左に上の側の合計で描く) {
+    // The top side to move: its own total plus the running turn, drawn left
+    // of the board (shadow at (−1.5, 9.3), text at (−1.6, 9.2)).
+    s.手番 = s.手番_COM;
+    p.現在時刻 = 1002.7;
+    Timer1_Timer(s, p);
+    const std::vector<文字> 期待{{"00:00:12", 色_黒, セルX(-1.5), セルY(9.3)},
+                                {"00:00:12", 色_白, セルX(-1.6), セルY(9.2)}};
+    EXPECT_EQ(文字一覧(), 期待);
+    // The old text wiped first: three tiles, (−2, 9) .. (0, 9), no more.
+    for (int c = -3; c <= 16; ++c) EXPECT_EQ(p.絵の履歴(c, 9).size(), c >= -2 && c <= 0 ? 1u : 0u) << c;
+    EXPECT_EQ(p.描画.back().種類, 描画記録::再描画);
+    EXPECT_DOUBLE_EQ(s.所有時間_COM, 10);
+
+    // The bottom side's clock, right of the board.
+    p.全消去();
+    描画_所有時間(s, p, s.手番_MAN, 45296);
+    const std::vector<文字> 下{{"12:34:56", 色_黒, セルX(13.1), セルY(9.3)},
+                               {"12:34:56", 色_白, セルX(13), セルY(9.2)}};
+    EXPECT_EQ(文字一覧(), 下);
+    for (int c = -3; c <= 16; ++c) EXPECT_EQ(p.絵の履歴(c, 9).size(), c >= 13 && c <= 15 ? 1u : 0u) << c;
+
+    // No game: the tick keeps time but draws nothing.
+    p.全消去();
+    s.手番 = 手番_なし;
+    p.現在時刻 = 1004.1;
+    Timer1_Timer(s, p);
+    EXPECT_TRUE(文字一覧().empty());
 }
 
 TEST_F(時計テスト, 勝負がついたか止まっていれば何もしない) {
@@ -81,6 +134,8 @@ TEST_F(時計テスト, 経過時間が切なら描かない_切替で消して�
     ASSERT_EQ(t.size(), 4u);
     EXPECT_EQ(t[1], "00:00:10");
     EXPECT_EQ(t[3], "01:02:05");
+    // Every switch is saved at once (no background checked here: no line 1).
+    EXPECT_EQ(設定ファイル(), "移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n");
     p.全消去();
     KEIKA_Click(s, p);  // off: erased with the background tile, timer stopped
     EXPECT_FALSE(s.checked(メニュー項目::KEIKA));
@@ -88,4 +143,5 @@ TEST_F(時計テスト, 経過時間が切なら描かない_切替で消して�
     EXPECT_TRUE(p.文字の履歴().empty());
     EXPECT_EQ(p.絵の履歴(13, 9).size(), 1u);
     EXPECT_EQ(p.絵の履歴(-2, 9).size(), 1u);
+    EXPECT_EQ(設定ファイル(), "移動指導=OFF\r\n経過時間=OFF\r\nBGM=OFF\r\n");
 }

@@ -4,9 +4,12 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/clock.h"
 #include "core/move.h"
 #include "ui/move_view.h"
+#include "ui/clock_view.h"
 #include "tests/control/fixture.h"
+#include "ui/render.h"
 
 namespace {
 
@@ -45,7 +48,9 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
     三手();
     const auto 盤3 = std::make_unique<状態>(s);
 
+    Timer1_有効(s, p, true);
     REPLAY_Click(s, p);
+    EXPECT_GE(描いた文字数("2"), 2);  // the move counter, shadow and text
     EXPECT_TRUE(盤が同じ(s, 2));
     EXPECT_EQ(s.盤[2][7], -102);
     EXPECT_EQ(s.手数, 2);
@@ -73,8 +78,15 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
     EXPECT_EQ(s.手数, 0);
 
     // Forward again: the position after each move with the clocks after it.
+    Timer1_有効(s, p, true);
+    s.再開待ち = 偽;
+    p.全消去();
     AFTER_Click(s, p);
     EXPECT_TRUE(盤が同じ(s, 1));
+    EXPECT_FALSE(s.Timer1有効);  // the clock waits for the resuming click
+    EXPECT_EQ(s.再開待ち, 真);
+    EXPECT_EQ(鳴った("play 3"), 1);
+    EXPECT_GE(描いた文字数("1"), 2);  // the move counter
     EXPECT_EQ(s.所有時間_MAN, 3.5);
     EXPECT_EQ(s.手番, 後手);
     EXPECT_GE(描いた文字数("３"), 1);  // the move is shown again: ３六歩
@@ -85,11 +97,59 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
 
     // The position after the last move was never logged.
     p.全消去();
+    s.再開待ち = 偽;
     AFTER_Click(s, p);
+    EXPECT_EQ(s.再開待ち, 真);
     EXPECT_EQ(対(最後の告知()), 告知対("できません", "進む"));
     EXPECT_EQ(鳴った("play 2"), 1);
     EXPECT_EQ(s.手数, 2);
     EXPECT_NE(std::memcmp(s.盤, 盤3->盤, sizeof s.盤), 0);
+}
+
+TEST_F(棋譜操作, 進は指した側の欄に手を描き戻はその欄だけ消す) {
+    // Texts drawn at cell (x, y), white ones only (the black shadows sit
+    // 0.1 cell lower right).
+    const auto 白文字 = [&](double x, double y) {
+        std::vector<std::string> out;
+        for (const auto& d : p.描画)
+            if (d.種類 == 描画記録::文字 && d.色 == 色_白 && d.x == セルX(x) && d.y == セルY(y))
+                out.push_back(d.文字列);
+        return out;
+    };
+    const auto 影 = [&](double x, double y) {
+        int n = 0;
+        for (const auto& d : p.描画)
+            n += d.種類 == 描画記録::文字 && d.色 == 色_黒 && d.x == セルX(x) && d.y == セルY(y);
+        return n;
+    };
+    三手();
+    REPLAY_Click(s, p);  // move 3 was the bottom side's: only its slot is wiped
+    for (int c = 12; c <= 14; ++c) EXPECT_EQ(p.絵の履歴(c, 2), std::vector<int>{背景_緑}) << c;
+    for (int c = -2; c <= 0; ++c) EXPECT_TRUE(p.絵の履歴(c, 8).empty()) << c;
+    p.全消去();
+    REPLAY_Click(s, p);  // move 2, the top side's
+    for (int c = -2; c <= 0; ++c) EXPECT_EQ(p.絵の履歴(c, 8), std::vector<int>{背景_緑}) << c;
+    for (int c = 12; c <= 14; ++c) EXPECT_TRUE(p.絵の履歴(c, 2).empty()) << c;
+    REPLAY_Click(s, p);
+
+    // Move 1, a bottom pawn to ３六: the slot right of the board.
+    p.全消去();
+    AFTER_Click(s, p);
+    EXPECT_EQ(白文字(12.4, 2.4), std::vector<std::string>{"３"});
+    EXPECT_EQ(白文字(12.8, 2.4), std::vector<std::string>{"六"});
+    EXPECT_EQ(白文字(13.4, 2.4), std::vector<std::string>{"歩"});
+    EXPECT_EQ(影(12.5, 2.5) + 影(12.9, 2.5) + 影(13.5, 2.5), 3);
+    for (int c = -2; c <= 0; ++c) EXPECT_TRUE(p.絵の履歴(c, 8).empty()) << c;
+
+    // Move 2, a top pawn to ７四: the slot left of the board.
+    p.全消去();
+    AFTER_Click(s, p);
+    EXPECT_EQ(白文字(-1.6, 8.4), std::vector<std::string>{"７"});
+    EXPECT_EQ(白文字(-1.2, 8.4), std::vector<std::string>{"四"});
+    EXPECT_EQ(白文字(-0.6, 8.4), std::vector<std::string>{"歩"});
+    EXPECT_EQ(影(-1.5, 8.5) + 影(-1.1, 8.5) + 影(-0.5, 8.5), 3);
+    EXPECT_TRUE(白文字(12.4, 2.4).empty());
+    for (int c = 12; c <= 14; ++c) EXPECT_TRUE(p.絵の履歴(c, 2).empty()) << c;
 }
 
 TEST_F(棋譜操作, 新しい手は記録をその手で切り次の押下で再開する) {

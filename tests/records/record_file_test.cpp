@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 #include <filesystem>
@@ -12,11 +13,15 @@
 #include <sstream>
 
 #include "records/sjis.h"
+#include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
+#include "tests/support/watchdog.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 // Field of square (x, y) in a move line.
 std::string 桝欄(const std::string& 行, int x, int y) {
@@ -162,16 +167,127 @@ TEST(棋譜を読む, 五百手を超える分は読まず王のない局面の�
     EXPECT_EQ(k.局面.size(), 500u);
     EXPECT_FALSE(k.超過);
 
-    // Record 3 lost the bottom king (its field is damaged): 1 and 2 stay.
+    // Record 3 lost the bottom king (its field is damaged): 1 and 2 stay,
+    // and the reason given is the damage.
     std::string 無し = 行;
     無し.replace((4 * 9 + 8) * 4, 4, "-8O2");
     k = 解析_棋譜(頭 + 行 + 行 + 無し + 行);
     EXPECT_EQ(k.局面.size(), 2u);
     EXPECT_EQ(k.王なし手, 3);
-    // An empty line is a position without any king.
-    k = 解析_棋譜(頭 + "\r\n" + 行);
-    EXPECT_TRUE(k.局面.empty());
-    EXPECT_EQ(k.王なし手, 1);
+    EXPECT_EQ(k.切断, 切断理由::駒が壊れている);
+    EXPECT_EQ(説明_切断(k), "3手目の行は駒の欄が壊れていて、王がそろっていません。");
+    // A whole line without the king.
+    無し.replace((4 * 9 + 8) * 4, 4, "   0");
+    k = 解析_棋譜(頭 + 行 + 無し);
+    EXPECT_EQ(k.局面.size(), 1u);
+    EXPECT_EQ(k.切断, 切断理由::王がない);
+    EXPECT_EQ(説明_切断(k), "2手目の局面には王がありません。");
+    // A file cut off in the middle of the board.
+    k = 解析_棋譜(頭 + 行 + 行 + 行.substr(0, 100));
+    EXPECT_EQ(k.局面.size(), 2u);
+    EXPECT_EQ(k.切断, 切断理由::行が短い);
+    EXPECT_EQ(説明_切断(k), "3手目の行は途中で切れていて、王がそろっていません。");
+    // Cut off after the board: the kings are there, the rest reads as 0.
+    k = 解析_棋譜(頭 + 行 + 行.substr(0, 持駒の列 + 2));
+    EXPECT_EQ(k.局面.size(), 2u);
+    EXPECT_EQ(k.切断, 切断理由::なし);
+    EXPECT_EQ(説明_切断(k), "");
+}
+
+TEST(棋譜を読む, 空行は局面でなくCRCRLFの行末も一つの行末) {
+    const std::string 行 = 変換_指し手行(王二枚());
+    std::string 行2 = 行;
+    行2[持駒の列 - 1] = '3';
+    const std::string 名 = *UTF8からSJIS("名人戦");
+    // Blank lines between move lines, and at the end, hold no position.
+    棋譜内容 k = 解析_棋譜(頭 + "\r\n" + 行 + "\r\n\r\n  \r\n" + 行2 + "\r\n\r\n");
+    ASSERT_EQ(k.局面.size(), 2u);
+    EXPECT_EQ(k.局面[1].持駒_MAN[1], 3);
+    EXPECT_EQ(k.王なし手, 0);
+
+    // Every line ended by CR CR LF (a CR LF file converted once more): the
+    // same record, empty header lines included.
+    for (const std::string& 見出し : {名 + "\r\r\n\r\r\n" + 名 + "\r\r\n", "\r\r\n\r\r\n\r\r\n"s}) {
+        k = 解析_棋譜(見出し + 行 + "\r\r\n" + 行2 + "\r\r\n");
+        ASSERT_EQ(k.局面.size(), 2u) << 説明_切断(k);
+        EXPECT_EQ(k.局面[1].持駒_MAN[1], 3);
+        EXPECT_EQ(k.上の名前, "");
+        EXPECT_EQ(k.下の名前, k.対局名);
+        EXPECT_FALSE(k.損傷);
+    }
+    // Bare CRs still end one line each: two empty headers in a row.
+    k = 解析_棋譜(名 + "\r\r" + 名 + "\r" + 行 + "\r\r\r" + 行2);
+    EXPECT_EQ(k.対局名, "名人戦");
+    EXPECT_EQ(k.上の名前, "");
+    EXPECT_EQ(k.下の名前, "名人戦");
+    EXPECT_EQ(k.局面.size(), 2u);
+    // Mixed: LF, CR LF, CR CR LF.
+    std::istringstream f("a\nb\r\nc\r\r\nd\r\re");
+    std::string t, 全部;
+    while (読込_棋譜ファイル(f, t) == 真) 全部 += "[" + t + "]";
+    EXPECT_EQ(全部, "[a][b][c][d][][e]");
+}
+
+namespace {
+
+// A stream buffer that fails like a file stream's does on a read error:
+// by throwing, after handing out 残り bytes.
+class 投げるバッファ : public std::streambuf {
+public:
+    投げるバッファ(std::string 中身, std::size_t 残り) : 中身_(std::move(中身)), 残り_(残り) {}
+
+protected:
+    int_type underflow() override {
+        if (位置_ >= 残り_) throw std::ios_base::failure("read error");
+        if (位置_ >= 中身_.size()) return traits_type::eof();
+        c_ = 中身_[位置_++];
+        setg(&c_, &c_, &c_ + 1);
+        return traits_type::to_int_type(c_);
+    }
+
+private:
+    std::string 中身_;
+    std::size_t 残り_, 位置_ = 0;
+    char c_ = 0;
+};
+
+}  // namespace
+
+TEST(棋譜を読む, 読込エラーは落ちずに読めない理由になる) {
+    一時フォルダ d;
+    見張り 犬;
+    const std::string 体 = 頭 + 変換_指し手行(王二枚()) + "\r\n" + 変換_指し手行(王二枚()) + "\r\n";
+
+    // The stream buffer throws part-way through the second line.
+    投げるバッファ 窓(体, 頭.size() + 500);
+    std::istream in(&窓);
+    棋譜内容 k;
+    EXPECT_NO_THROW(k = 解析_棋譜(in));
+    EXPECT_TRUE(in.bad());
+    EXPECT_EQ(k.局面.size(), 1u);
+
+    // Files: one whose reads fail part-way, a name that leads to a file of
+    // the system that errs on reading, a FIFO, a device.
+    std::ofstream("良い.棋譜", std::ios::binary) << 体;
+    fs::create_symlink("/proc/self/mem", "記憶.棋譜");
+    ASSERT_EQ(::mkfifo("管.棋譜", 0644), 0);
+    fs::create_symlink("/dev/zero", "零.棋譜");
+    k.対局名 = "前の内容";
+    std::string エラー;
+    {
+        読込故障 故障(6);
+        EXPECT_EQ(読込_棋譜("良い.棋譜", k, エラー), 偽);
+        EXPECT_EQ(エラー, "入出力エラーが起きました。");
+    }
+    EXPECT_EQ(読込_棋譜("記憶.棋譜", k, エラー), 偽);
+    EXPECT_EQ(エラー, "入出力エラーが起きました。");
+    EXPECT_EQ(読込_棋譜("管.棋譜", k, エラー), 偽);
+    EXPECT_EQ(エラー, "通常のファイルではありません。");
+    EXPECT_EQ(読込_棋譜("零.棋譜", k, エラー), 偽);
+    EXPECT_EQ(エラー, "通常のファイルではありません。");
+    EXPECT_EQ(k.対局名, "前の内容") << "a failed read hands nothing back";
+    EXPECT_EQ(読込_棋譜("良い.棋譜", k, エラー), 真);
+    EXPECT_EQ(k.局面.size(), 2u);
 }
 
 TEST(棋譜を保存, 書けなかったとき古いファイルはそのまま残る) {
@@ -206,6 +322,76 @@ TEST(棋譜を保存, 書けなかったとき古いファイルはそのまま�
     EXPECT_EQ(読む(パス), 一回目);
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(d.場所()), fs::directory_iterator{}), 1);
+}
+
+TEST(棋譜を保存, 書けない値は黙って変えず_持駒は断り時間は収めて知らせる) {
+    一時フォルダ d;
+    auto s = std::make_unique<状態>();
+    for (int n = 1; n <= 3; ++n) s->盤履歴[n][5][1] = 800, s->盤履歴[n][5][9] = -802;
+    s->棋譜最終手数 = 3;
+    ASSERT_EQ(書込_棋譜(*s, "対局.棋譜", "", "", ""), "");
+    const std::string 元 = 読む("対局.棋譜");
+
+    // 18 pawns in hand and one more captured.
+    s->持駒履歴_MAN[2][1] = 18;
+    s->持駒履歴_MAN[3][1] = 19;
+    std::string 注意 = "前の注意";
+    std::string e = 書込_棋譜(*s, "対局.棋譜", "", "", "", &注意);
+    EXPECT_EQ(e, "棋譜ファイル「対局.棋譜」を書き込めませんでした。\r3手目の下の持駒の歩が19枚あり、"
+                 "棋譜ファイルには書けません（1種類18枚まで）。");
+    EXPECT_EQ(注意, "");
+    EXPECT_EQ(読む("対局.棋譜"), 元);
+    s->持駒履歴_MAN[3][1] = 18;
+    s->持駒履歴_COM[1][7] = -1;
+    EXPECT_NE(書込_棋譜(*s, "対局.棋譜", "", "", "").find("1手目の上の持駒の飛が-1枚あり"), std::string::npos);
+    s->持駒履歴_COM[1][7] = 0;
+    s->盤履歴[2][4][4] = 813;
+    EXPECT_NE(書込_棋譜(*s, "対局.棋譜", "", "", "").find("2手目の盤（4, 4）の駒 813 は"), std::string::npos);
+    s->盤履歴[2][4][4] = 0;
+    EXPECT_EQ(読む("対局.棋譜"), 元);
+
+    // Clocks beyond the five columns are written at the limit, and said so.
+    s->後秒C履歴[2] = 123456.5;
+    EXPECT_EQ(書込_棋譜(*s, "対局.棋譜", "", "", "", &注意), "");
+    EXPECT_EQ(注意, "0〜99999秒に収まらない時間は、99999秒（負の時間は0秒）として書きました。");
+    棋譜内容 k;
+    std::string エラー;
+    ASSERT_EQ(読込_棋譜("対局.棋譜", k, エラー), 真);
+    EXPECT_EQ(k.局面[1].後秒C, 99999);
+    EXPECT_EQ(k.局面[1].持駒_MAN[1], 18);
+    s->後秒C履歴[2] = 99999.9;  // whole seconds: fits
+    EXPECT_EQ(書込_棋譜(*s, "対局.棋譜", "", "", "", &注意), "");
+    EXPECT_EQ(注意, "");
+    s->前秒M履歴[1] = -3;
+    EXPECT_EQ(書込_棋譜(*s, "対局.棋譜", "", "", "", &注意), "");
+    EXPECT_NE(注意, "");
+}
+
+TEST(棋譜を保存, リンクやFIFOや書けないファイルへは書かず理由を告げる) {
+    一時フォルダ d;
+    見張り 犬;
+    auto s = std::make_unique<状態>();
+    s->盤履歴[1][5][1] = 800, s->盤履歴[1][5][9] = -802;
+    s->棋譜最終手数 = 1;
+    std::ofstream("大事.txt") << "大事";
+    fs::create_symlink("大事.txt", "リンク.棋譜");
+    ASSERT_EQ(::mkfifo("管.棋譜", 0644), 0);
+    EXPECT_EQ(書込_棋譜(*s, "リンク.棋譜", "", "", ""),
+              "棋譜ファイル「リンク.棋譜」を書き込めませんでした。\r通常のファイルではありません。");
+    EXPECT_NE(書込_棋譜(*s, "管.棋譜", "", "", ""), "");
+    EXPECT_EQ(読む("大事.txt"), "大事");
+    EXPECT_TRUE(fs::is_symlink("リンク.棋譜"));
+    EXPECT_TRUE(fs::is_fifo("管.棋譜"));
+
+    ::chmod(d.場所().c_str(), 0777);
+    std::ofstream("読専.棋譜") << "古い";
+    ::chmod("読専.棋譜", 0444);
+    一般ユーザーのものに("読専.棋譜");
+    std::string e;
+    const int 結果 = 一般ユーザーで([&] { return 書込_棋譜(*s, "読専.棋譜", "", "", "").find("書き込みが許されていないファイルです") != std::string::npos ? 0 : 1; });
+    ASSERT_NE(結果, 255) << "could not run as an ordinary user";
+    EXPECT_EQ(結果, 0);
+    EXPECT_EQ(読む("読専.棋譜"), "古い");
 }
 
 TEST(ファイル名, 空白を除き長すぎる名前を断る) {

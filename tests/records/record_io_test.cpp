@@ -17,6 +17,7 @@
 #include "records/panel.h"
 #include "records/sjis.h"
 #include "tests/control/fixture.h"
+#include "tests/support/read_fault.h"
 
 namespace {
 
@@ -297,4 +298,63 @@ TEST_F(棋譜パネル, 実戦を書いて読み戻すとどの局面も同じ�
     EXPECT_EQ(最後(), 告知対("できません", "戻る"));
     EXPECT_EQ(鳴った("play 2"), 1);
     EXPECT_EQ(s.棋譜モード, 真);
+}
+
+TEST_F(棋譜パネル, 読込エラーでも対局はそのままでCRCRLFの棋譜は全部読める) {
+    二手指す();
+    const auto 元 = std::make_unique<状態>(s);
+    書く("良い.棋譜", "\r\n\r\n\r\n" + 王二枚の行() + 王二枚の行() + 王二枚の行());
+    fs::create_symlink("/proc/self/mem", 作業場所 / "記憶.棋譜");
+    {
+        読込故障 故障(8);  // part-way through the second move line
+        File1_Click(s, p, "良い.棋譜");
+    }
+    EXPECT_EQ(最後(), 告知対("棋譜ファイル「良い.棋譜」を開けませんでした。\r入出力エラーが起きました。", "棋譜"));
+    File1_Click(s, p, "記憶.棋譜");
+    EXPECT_EQ(最後(), 告知対("棋譜ファイル「記憶.棋譜」を開けませんでした。\r入出力エラーが起きました。", "棋譜"));
+    EXPECT_EQ(s.棋譜モード, 偽);
+    EXPECT_EQ(s.棋譜最終手数, 元->棋譜最終手数);
+    EXPECT_EQ(std::memcmp(s.盤, 元->盤, sizeof s.盤), 0) << "the game in play is untouched";
+    指す(2, 7, 2, 6);
+    EXPECT_EQ(s.手数, 3);
+
+    // Every line ended by CR CR LF.
+    std::string 体 = *UTF8からSJIS("対局\r\r\n上\r\r\n下\r\r\n");
+    for (int i = 0; i < 3; ++i) 体 += 王二枚の行().insert(王二枚の行().size() - 2, "\r");
+    書く("二重.棋譜", 体);
+    p.全消去();
+    File1_Click(s, p, "二重.棋譜");
+    EXPECT_EQ(告知(), (std::vector<告知対>{{" 読み込みました", "棋譜"}, {"棋譜を '進 'で進めて下さい", "棋譜"}}));
+    EXPECT_EQ(s.棋譜最終手数, 3);
+    const auto 字 = p.文字の履歴();
+    EXPECT_NE(std::find(字.begin(), 字.end(), "下"), 字.end());
+}
+
+TEST_F(棋譜パネル, 書けない値や書けないファイルは知らせて書かず時間を収めたら言う) {
+    二手指す();
+    s.持駒履歴_COM[1][1] = 19;  // 18 pawns from a record, and one more taken
+    KIFU_WRITE_Click(s, p);
+    名前("十九");
+    Command1_Click(s, p);
+    EXPECT_EQ(最後(), 告知対("棋譜ファイル「./十九.棋譜」を書き込めませんでした。\r"
+                             "1手目の上の持駒の歩が19枚あり、棋譜ファイルには書けません（1種類18枚まで）。",
+                             "棋譜保存"));
+    EXPECT_TRUE(p.メッセージ履歴.back().警告);
+    EXPECT_FALSE(fs::exists(作業場所 / "十九.棋譜"));
+    EXPECT_TRUE(見える(パネル部品::RETURN)) << "the panel stays open";
+
+    s.持駒履歴_COM[1][1] = 0;
+    fs::create_symlink("/dev/null", 作業場所 / "リンク.棋譜");
+    名前("リンク");
+    Command1_Click(s, p);
+    EXPECT_TRUE(告知に("「./リンク.棋譜」を書き込めませんでした。\r通常のファイルではありません。")) << 最後().first;
+    EXPECT_TRUE(fs::is_symlink(作業場所 / "リンク.棋譜"));
+
+    s.後秒M履歴[1] = 200000;
+    名前("長考");
+    p.全消去();
+    Command1_Click(s, p);
+    EXPECT_EQ(告知(), (std::vector<告知対>{{"棋譜を書き込みました", "  "},
+                                           {"0〜99999秒に収まらない時間は、99999秒（負の時間は0秒）として書きました。",
+                                            "棋譜保存"}}));
 }

@@ -5,6 +5,7 @@
 
 #include <SDL_mixer.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -16,6 +17,9 @@
 #include <vector>
 
 #include "tests/support/fake_platform.h"
+#include "tests/support/read_fault.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/watchdog.h"
 #include "ui/sound.h"
 #include "ui/sound_lib/dsound.h"
 
@@ -116,6 +120,46 @@ TEST(サウンド読込, 読めないファイルは警告を出して0) {
     EXPECT_EQ(m.b, ボタン::OK);
     EXPECT_TRUE(m.警告);
     EXPECT_NE(m.本文.find(偽物.string()), std::string::npos) << m.本文;
+}
+
+TEST(サウンド読込, FIFOや大きすぎるファイルや読込エラーは待たず読み切らず警告して0) {
+    一時フォルダ d;
+    見張り 犬;
+    auto s = 新しい状態();
+    記録する p;
+    サウンド初期化(*s, p);
+    ASSERT_EQ(::mkfifo("BGM.wav", 0644), 0);
+    EXPECT_EQ(サウンド読込(*s, p, "BGM.wav", 1), 0);  // would wait for a writer for ever
+    ASSERT_EQ(p.メッセージ履歴.size(), 1u);
+    EXPECT_EQ(p.メッセージ履歴[0].本文, "音声ファイル「BGM.wav」を読み込めませんでした。\r通常のファイルではありません。");
+    EXPECT_EQ(p.メッセージ履歴[0].題, "Vezuvire.dll");
+
+    // A sparse file far beyond any sound: refused from its size alone.
+    fs::remove("BGM.wav");
+    std::ofstream("BGM.wav").close();
+    fs::resize_file("BGM.wav", サウンドの上限 + 1);
+    {
+        読込故障 数える(1 << 30);
+        EXPECT_EQ(サウンド読込(*s, p, "BGM.wav", 1), 0);
+        EXPECT_EQ(読込故障::回数(), 0);
+    }
+    EXPECT_EQ(p.メッセージ履歴.back().本文, "音声ファイル「BGM.wav」を読み込めませんでした。\rファイルが大きすぎます。");
+
+    // The disk fails part-way through a sound.
+    const バイト列 中身 = 読む(場所("駒打音.wav"));
+    ASSERT_GT(中身.size(), 1000u);
+    fs::copy_file(場所("駒打音.wav"), "駒打音.wav");
+    {
+        読込故障 故障(5);
+        EXPECT_EQ(サウンド読込(*s, p, "駒打音.wav", 3), 0);
+    }
+    EXPECT_EQ(p.メッセージ履歴.back().本文, "音声ファイル「駒打音.wav」を読み込めませんでした。\r入出力エラーが起きました。");
+    EXPECT_EQ(p.メッセージ履歴.size(), 3u);
+    EXPECT_TRUE(p.作成履歴.empty());
+    // The limit itself is still a sound.
+    fs::resize_file("BGM.wav", サウンドの上限);
+    EXPECT_NE(サウンド読込(*s, p, "BGM.wav", 1), 0);
+    EXPECT_EQ(p.作成履歴.back().画像.size(), サウンドの上限);
 }
 
 TEST(サウンド読込, 装置が無ければ一度だけ警告し_どの読込も0) {

@@ -79,6 +79,43 @@ TEST_F(描画テスト, 駒台は持っている駒と数を描く) {
     EXPECT_EQ(t, (std::vector<std::string>{"3", "3", "1", "1"}));
 }
 
+TEST_F(描画テスト, 手数は桁が増えるほど左から書く) {
+    // (number, x of the shadow, x of the white text), in cells; a twip of
+    // rounding either way is no matter.
+    const struct {
+        int 数;
+        double 影x, x;
+    } 例[] = {{0, 13.3, 13.2}, {9, 13.3, 13.2}, {10, 13.2, 13.1}, {99, 13.2, 13.1}, {100, 13.1, 13.0}, {500, 13.1, 13.0}};
+    for (const auto& [数, 影x, x] : 例) {
+        SCOPED_TRACE(数);
+        p.全消去();
+        描画_手数(s, p, 数, 色_白);
+        EXPECT_EQ(p.絵の履歴(13, 3), std::vector<int>{s.背景種類});
+        EXPECT_EQ(p.絵の履歴(14, 3), std::vector<int>{s.背景種類});
+        std::vector<描画記録> 文字;
+        for (const auto& d : p.描画)
+            if (d.種類 == 描画記録::文字) 文字.push_back(d);
+        ASSERT_EQ(文字.size(), 4u);
+        EXPECT_EQ(文字[0].文字列, std::to_string(数));
+        EXPECT_EQ(文字[0].色, 色_黒);
+        EXPECT_NEAR(文字[0].x, セルX(影x), 1);
+        EXPECT_NEAR(文字[0].y, セルY(3.4), 1);
+        EXPECT_EQ(文字[1].文字列, std::to_string(数));
+        EXPECT_EQ(文字[1].色, 色_白);
+        EXPECT_NEAR(文字[1].x, セルX(x), 1);
+        EXPECT_NEAR(文字[1].y, セルY(3.3), 1);
+        EXPECT_EQ(文字[0].大きさ, 12);
+        // "手目" after it, at a fixed place, with the fixed-text shift.
+        EXPECT_EQ(文字[2].文字列, "手目");
+        EXPECT_EQ(文字[2].色, 色_黒);
+        EXPECT_NEAR(文字[2].x, セルX(13.9) + 120, 1);
+        EXPECT_NEAR(文字[2].y, セルY(3.2) + 160, 1);
+        EXPECT_NEAR(文字[3].x, セルX(13.8) + 120, 1);
+        EXPECT_NEAR(文字[3].y, セルY(3.1) + 160, 1);
+        EXPECT_EQ(文字[3].大きさ, 10);
+    }
+}
+
 TEST_F(描画テスト, 全部描き直す順序) {
     一時フォルダ 場所;
     起動(s, p);  // green, elapsed time on

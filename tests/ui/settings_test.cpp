@@ -2,13 +2,20 @@
 // the writer and the option items.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "core/clock.h"
 #include "records/sjis.h"
+#include "ui/clock_view.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/unprivileged.h"
+#include "tests/support/watchdog.h"
 #include "ui/settings.h"
 
 namespace {
@@ -80,6 +87,51 @@ TEST_F(設定テスト, 四行はそのまま比べる) {
     EXPECT_TRUE(t.checked(メニュー項目::KEIKA));
 }
 
+TEST_F(設定テスト, 行は丸ごと一致した時だけ効く) {
+    // Texts that begin (or end) like a known line but are not that line:
+    // each counts as "anything else".
+    for (const auto& 余分 : {std::string(" "), std::string("X"), std::string("=ON")}) {
+        SCOPED_TRACE("[" + 余分 + "]");
+        状態 t;
+        FakePlatform q;
+        t.背景種類 = 背景_畳;
+        チェック変更(t, q, メニュー項目::TATAMI, true);
+        チェック変更(t, q, メニュー項目::SIDOU, true);
+        t.移動指導 = 1;
+        書く行({"背景画=竹" + 余分, "移動指導=ON" + 余分, "経過時間=ON" + 余分, "BGM=ON" + 余分});
+        読込_環境設定ファイル(t, q);
+        EXPECT_EQ(t.背景種類, 背景_畳);
+        EXPECT_TRUE(t.checked(メニュー項目::TATAMI));
+        EXPECT_FALSE(t.checked(メニュー項目::TAKE));
+        EXPECT_EQ(t.移動指導, 0);
+        EXPECT_EQ(t.移動指導色, 2);
+        EXPECT_FALSE(t.checked(メニュー項目::SIDOU));
+        EXPECT_FALSE(t.checked(メニュー項目::KEIKA));
+        EXPECT_FALSE(t.checked(メニュー項目::BGM));
+        for (const auto& a : q.音) EXPECT_NE(a.rfind("loop", 0), 0u) << a;
+    }
+    // "…=OFF" with something after it is no "OFF" either, but it is no "ON":
+    // everything stays off.
+    状態 t;
+    FakePlatform q;
+    書く行({"背景画=緑", "移動指導=OFFX", "経過時間=OFFX", "BGM=OFFX"});
+    読込_環境設定ファイル(t, q);
+    EXPECT_EQ(t.背景種類, 背景_緑);
+    EXPECT_EQ(t.移動指導, 0);
+    EXPECT_FALSE(t.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(t.checked(メニュー項目::BGM));
+    // Missing the last letters is no match either.
+    状態 u;
+    FakePlatform r;
+    u.背景種類 = 背景_竹;
+    書く行({"背景画=宇", "移動指導=O", "経過時間=O", "BGM=O"});
+    読込_環境設定ファイル(u, r);
+    EXPECT_EQ(u.背景種類, 背景_竹);
+    EXPECT_EQ(u.移動指導, 0);
+    EXPECT_FALSE(u.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(u.checked(メニュー項目::BGM));
+}
+
 TEST_F(設定テスト, 短いか壊れたファイルは既定値に戻して書き直す) {
     書く行({"背景画=畳", "移動指導=ON"});
     読込_環境設定ファイル(s, p);
@@ -146,10 +198,108 @@ TEST_F(設定テスト, 書けない場所では既定値の印に戻すだけ�
     読込_環境設定ファイル(s, p);
     EXPECT_EQ(s.背景種類, 背景_緑);
     EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    // Another background, elapsed time and music off in the menu.
+    チェック設定(s, p, 背景_宇宙);
+    s.背景種類 = 背景_宇宙;
+    チェック変更(s, p, メニュー項目::KEIKA, false);
+    チェック変更(s, p, メニュー項目::BGM, false);
+    p.全消去();
     SIDOU_Click(s, p);  // the write fails: only the check marks go back to the defaults
     EXPECT_EQ(s.移動指導, 1);
+    EXPECT_EQ(s.移動指導色, 色_白);
     EXPECT_FALSE(s.checked(メニュー項目::SIDOU));
     EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
+    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    EXPECT_TRUE(s.checked(メニュー項目::MIDORI));  // green checked again
+    EXPECT_TRUE(p.チェック[static_cast<int>(メニュー項目::MIDORI)]);
+    EXPECT_FALSE(s.checked(メニュー項目::UCHU));
+    EXPECT_EQ(s.背景種類, 背景_宇宙);  // the marks only: the picture stays
+    EXPECT_TRUE(p.音.empty());         // and the music is not started
     EXPECT_TRUE(std::filesystem::is_directory(設定ファイル名));
     EXPECT_FALSE(std::filesystem::exists(std::string(設定ファイル名) + ".tmp"));
+}
+
+TEST_F(設定テスト, FIFOや装置の名前でも起動は止まらず既定値になる) {
+    見張り 犬;
+    ASSERT_EQ(::mkfifo(設定ファイル名, 0644), 0);
+    読込_環境設定ファイル(s, p);  // would wait for a writer for ever
+    EXPECT_EQ(s.背景種類, 背景_緑);
+    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    EXPECT_TRUE(音楽開始());
+    EXPECT_TRUE(std::filesystem::is_fifo(設定ファイル名)) << "not replaced either";
+    std::filesystem::remove(設定ファイル名);
+
+    std::filesystem::create_symlink("/dev/zero", 設定ファイル名);
+    状態 t;
+    読込_環境設定ファイル(t, p);
+    EXPECT_EQ(t.背景種類, 背景_緑);
+    EXPECT_TRUE(std::filesystem::is_symlink(設定ファイル名));
+}
+
+TEST_F(設定テスト, 読込エラーは落ちずに既定値の道を通る) {
+    書く行({"背景画=煉瓦", "移動指導=ON", "経過時間=OFF", "BGM=OFF"});
+    {
+        読込故障 故障(0);
+        読込_環境設定ファイル(s, p);
+    }
+    EXPECT_EQ(s.背景種類, 背景_緑);
+    EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
+    EXPECT_EQ(中身(), 既定);
+}
+
+TEST_F(設定テスト, 書き出しは仕掛けられたリンクをたどらず権限を保つ) {
+    書く("大事なファイル");
+    std::filesystem::rename(設定ファイル名, "大事.txt");
+    // The temporary name the writer once used, planted as a link.
+    std::filesystem::create_symlink("大事.txt", std::string(設定ファイル名) + ".tmp");
+    読込_環境設定ファイル(s, p);
+    SIDOU_Click(s, p);
+    EXPECT_EQ(中身(), "背景画=緑\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=ON\r\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(設定ファイル名)));
+    std::ifstream f("大事.txt");
+    std::string 大事;
+    std::getline(f, 大事);
+    EXPECT_EQ(大事, "大事なファイル");
+
+    // A private settings file stays private.
+    ::chmod(設定ファイル名, 0600);
+    KEIKA_Click(s, p);
+    struct stat st {};
+    ::stat(設定ファイル名, &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(中身(), "背景画=緑\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n");
+
+    // The settings file itself a link: never written through.
+    std::filesystem::remove(設定ファイル名);
+    std::filesystem::create_symlink("大事.txt", 設定ファイル名);
+    SIDOU_Click(s, p);
+    EXPECT_TRUE(std::filesystem::is_symlink(設定ファイル名));
+    std::ifstream g("大事.txt");
+    std::getline(g, 大事);
+    EXPECT_EQ(大事, "大事なファイル");
+    EXPECT_FALSE(s.checked(メニュー項目::SIDOU)) << "the write failed: the check marks fall back";
+}
+
+TEST_F(設定テスト, 書けない設定ファイルはそのまま残り印だけ既定値に戻る) {
+    ::chmod(場所.場所().c_str(), 0777);
+    書く行({"背景画=宇宙", "移動指導=ON", "経過時間=OFF", "BGM=OFF"});
+    ::chmod(設定ファイル名, 0444);
+    一般ユーザーのものに(設定ファイル名);
+    const std::string 前 = 中身();
+    const int 結果 = 一般ユーザーで([this] {
+        読込_環境設定ファイル(s, p);
+        int 違い = 0;
+        if (s.背景種類 != 背景_宇宙 || !s.checked(メニュー項目::SIDOU)) 違い |= 1;  // read as it is
+        BGM_Click(s, p);  // the write is refused
+        if (!s.checked(メニュー項目::MIDORI) || s.checked(メニュー項目::SIDOU) || !s.checked(メニュー項目::KEIKA))
+            違い |= 2;
+        if (s.背景種類 != 背景_宇宙) 違い |= 4;  // only the check marks change
+        return 違い;
+    });
+    ASSERT_NE(結果, 255) << "could not run as an ordinary user";
+    EXPECT_EQ(結果, 0);
+    EXPECT_EQ(中身(), 前);
+    struct stat st {};
+    ::stat(設定ファイル名, &st);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
 }

@@ -141,18 +141,26 @@ QImage 窓::画像(double r) const {
 
 
 void 窓::実行(QPainter& g, const 命令& op, double r) const {
+    if (op.種類 == 命令::絵) {
+        // A picture covers whole device pixels, from its corner rounded to
+        // the nearest pixel to its far corner rounded the same way, so that
+        // neighbouring cells meet exactly at any scale: no seam lets through
+        // what was there before, and none is painted twice.
+        const QImage& img = ::絵(op.番号, r);
+        if (img.isNull()) return;
+        auto 画素位置 = [r](int t) { return static_cast<int>(std::lround(t * r / 画素)); };
+        const int x0 = 画素位置(op.x), y0 = 画素位置(op.y);
+        const QRect 先(x0, y0, 画素位置(op.x2) - x0, 画素位置(op.y2) - y0);
+        g.save();
+        g.setRenderHint(QPainter::SmoothPixmapTransform);
+        g.drawImage(先, img);
+        g.restore();
+        return;
+    }
     g.save();
     g.scale(r / 画素, r / 画素);  // paint in twips
     switch (op.種類) {
-        case 命令::絵: {
-            const QImage& img = ::絵(op.番号, r);
-            if (!img.isNull()) {
-                const int w = op.番号 == 絵_タイトル ? タイトル幅 : 絵幅;
-                const int h = op.番号 == 絵_タイトル ? タイトル高 : 絵幅;
-                g.drawImage(QRectF(op.x, op.y, w, h), img);
-            }
-            break;
-        }
+        case 命令::絵: break;  // above
         case 命令::枠: {
             // A one-pixel line through the first pixel of both corners,
             // like an outline drawn from one cell corner to the next.

@@ -97,6 +97,9 @@ private:
     描き直し();
     move(0, 0);
     resize(幅 / 画素, 高さ / 画素 + menuBar()->sizeHint().height());
+    // Esc is watched for before any widget of the window sees it (see
+    // eventFilter).
+    qApp->installEventFilter(this);
     if (起動する) 開始();
 }
 
@@ -477,9 +480,32 @@ void 窓::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+bool 窓::パネルに入力中() const {
+    const QWidget* f = QApplication::focusWidget();
+    if (!f) return false;
+    for (const QWidget* w : 部品_)
+        if (w && w->isVisible() && (f == w || w->isAncestorOf(f))) return true;
+    return false;
+}
+
+// Esc ends the game whichever widget of the window has the keyboard: after
+// a menu was closed with Esc the menu bar keeps the focus and would swallow
+// the key, and nothing else in the window ever takes the focus back.  Only
+// an open menu (Esc closes it), a message box (Esc answers it) and the
+// record panel's controls (they keep their keys) are left alone.
+bool 窓::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+        o->isWidgetType() && static_cast<QWidget*>(o)->window() == this &&
+        !QApplication::activePopupWidget() && !QApplication::activeModalWidget() && !パネルに入力中()) {
+        操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
+        return true;
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
 void 窓::keyPressEvent(QKeyEvent* e) {
     // Keys typed into the record panel's boxes and lists belong to them.
-    if (QWidget* f = QApplication::focusWidget(); f && f != this && f != 盤面_) return;
+    if (パネルに入力中()) return;
     const QString t = e->text();
     int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
     if (code != 0) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });

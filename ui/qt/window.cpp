@@ -70,10 +70,10 @@ protected:
     void paintEvent(QPaintEvent*) override {
         w_->描き直し();  // re-renders only when the screen's pixel ratio changed
         QPainter g(this);
-        g.fillRect(rect(), パレット色(背景色));
         const double k = 拡大();
         const QPointF o = 原点();
         g.setRenderHint(QPainter::SmoothPixmapTransform);
+        余白(g, k, o);
         g.drawImage(QRectF(o.x(), o.y(), k * 窓::幅 / 画素, k * 窓::高さ / 画素), w_->画布_);
     }
     void resizeEvent(QResizeEvent*) override {
@@ -83,6 +83,25 @@ protected:
     void mousePressEvent(QMouseEvent* e) override { w_->マウス(e); }
 
 private:
+    // Where the window is wider or taller than the board allows, the
+    // background tile carries on past the canvas on the canvas' own cell
+    // grid, so the margins look like more of the same table.
+    void 余白(QPainter& g, double k, QPointF o) {
+        QImage 地 = ::絵(w_->s_->背景種類, w_->画布倍率_);
+        if (地.isNull() || 地.width() == 0) {
+            g.fillRect(rect(), パレット色(背景色));
+            return;
+        }
+        地.setDevicePixelRatio(1);  // scaled by the brush below
+        QBrush b(地);
+        const double 桝 = k * 桝幅 / 画素;  // one cell in widget pixels
+        QTransform t;
+        t.translate(o.x() + k * 盤原点X / 画素, o.y() + k * 盤原点Y / 画素);
+        t.scale(桝 / 地.width(), 桝 / 地.height());
+        b.setTransform(t);
+        g.fillRect(rect(), b);
+    }
+
     窓* w_;
 };
 

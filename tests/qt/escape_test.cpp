@@ -139,3 +139,13 @@ TEST_F(Esc窓, 棋譜欄の入力中はEscを欄に任せ_欄が閉じれば終�
     Esc();
     EXPECT_TRUE(w->終わった());
 }
+
+TEST_F(Esc窓, 棋譜欄が開いていても入力中でなければEscで終わる) {
+    ASSERT_NE(開く("KIFU"), nullptr);
+    Esc();  // the menu bar keeps the focus
+    w->メニュー("KIFU_READ")->trigger();
+    ASSERT_NE(見えるパネル部品<QTreeView>(), nullptr);
+    ASSERT_FALSE(w->キャンバス()->isAncestorOf(QApplication::focusWidget()));
+    Esc();
+    EXPECT_TRUE(w->終わった());
+}

@@ -302,11 +302,10 @@ void 緑の地(QPainter& p) {
 
 void 畳の地(QPainter& p) {
     // woven rush: 14 horizontal strands per tile, on a ground of the same
-    // straw colour: the strands meet between pixels, and each only half
-    // covers the pixel row they share
+    // straw colour (see 絵を作る): the strands meet between pixels, and each
+    // only half covers the pixel row they share
     const int 本数 = 14;
     const double 高 = 桝 / 本数;
-    p.fillRect(QRectF(0, 0, 桝, 桝), 畳色);
     // (the edges of the tile fall in the middle of a strand)
     for (int i = 0; i <= 本数; ++i) {
         const double y = i * 高 - 高 / 2;

@@ -88,7 +88,7 @@ private:
     // grid, so the margins look like more of the same table.
     void 余白(QPainter& g, double k, QPointF o) {
         QImage 地 = ::絵(w_->s_->背景種類, w_->画布倍率_);
-        if (地.isNull() || 地.width() == 0) {
+        if (地.isNull()) {
             g.fillRect(rect(), パレット色(背景色));
             return;
         }
@@ -503,7 +503,7 @@ bool 窓::パネルに入力中() const {
     const QWidget* f = QApplication::focusWidget();
     if (!f) return false;
     for (const QWidget* w : 部品_)
-        if (w && w->isVisible() && (f == w || w->isAncestorOf(f))) return true;
+        if (w && w->isVisible() && w->isAncestorOf(f)) return true;  // f itself or inside it
     return false;
 }
 

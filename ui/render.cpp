@@ -171,7 +171,10 @@ void 描画_レベル(状態& s, Platform& p, int IN_LEVEL) {
 }
 
 void 描画_ハンデレベル(状態& s, Platform& p, int IN_ハンデレベル) {
-    描画_絵(s, p, s.背景種類, 11, 1);
+    // The grade name runs on some three cells to the right of (11, 1); the
+    // whole row from there to the right edge of the window is wiped, or a
+    // shorter name would be printed over the tail of the last one.
+    for (int c = ハンデ欄_左; c <= ハンデ欄_右; ++c) 描画_絵(s, p, s.背景種類, c, 1);
     描画_文字列(s, p, 11.1, 1.1, IN_ハンデレベル, 色_黒, 10);
     描画_文字列(s, p, 11, 1, IN_ハンデレベル, 色_白, 10);
 }

@@ -34,6 +34,10 @@ void 描画_自持盤(状態& s, Platform& p);
 void 描画_敵持盤(状態& s, Platform& p);
 void 描画_手数(状態& s, Platform& p, int 数値, int 色 = 色_白);
 void 描画_レベル(状態& s, Platform& p, int IN_LEVEL);
+// The handicap label: cells ハンデ欄_左..ハンデ欄_右 of row 1 are cleared
+// with the background before the grade name is printed at (11, 1).
+inline constexpr int ハンデ欄_左 = 11;
+inline constexpr int ハンデ欄_右 = 15;  // the last column inside the window
 void 描画_ハンデレベル(状態& s, Platform& p, int IN_ハンデレベル);
 void 描画_駒点滅(状態& s, Platform& p, int 入力_駒, double 入力_X, double 入力_Y, int 入力_点滅回数);
 void 描画_棋譜読込み部分消去(状態& s, Platform& p);

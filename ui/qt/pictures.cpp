@@ -37,13 +37,16 @@ struct 乱数 {
 // A fresh image of w × h logical pixels for scale 倍率; 描く paints it in
 // logical coordinates.  The device-pixel ratio is set only afterwards so the
 // painter's scale is exactly device size / logical size and the picture
-// fills the image to the last pixel.
+// fills the image to the last pixel.  The image starts filled with 下地:
+// cells and tiles get an opaque ground, so that no pixel lets through what
+// was on the screen before them, even where antialiased shapes only half
+// cover it; only the title logo starts transparent.
 template <class F>
-QImage 画像(double w, double h, double 倍率, F&& 描く) {
+QImage 画像(double w, double h, double 倍率, F&& 描く, const QColor& 下地) {
     const int dw = std::max(1, static_cast<int>(std::lround(w * 倍率)));
     const int dh = std::max(1, static_cast<int>(std::lround(h * 倍率)));
     QImage img(dw, dh, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    img.fill(下地);
     {
         QPainter p(&img);
         p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
@@ -268,6 +271,8 @@ void 駒(QPainter& p, int 駒コード) {
 
 // ---- background tiles --------------------------------------------------------
 
+const QColor 畳色(0xC8, 0xBC, 0x72);
+
 void 緑の地(QPainter& p) {
     p.fillRect(QRectF(0, 0, 桝, 桝), QColor(0x16, 0x78, 0x24));
     // fine twill: diagonals spaced so that they wrap
@@ -296,14 +301,16 @@ void 緑の地(QPainter& p) {
 }
 
 void 畳の地(QPainter& p) {
-    // woven rush: 14 horizontal strands per tile
+    // woven rush: 14 horizontal strands per tile, on a ground of the same
+    // straw colour (see 絵を作る): the strands meet between pixels, and each
+    // only half covers the pixel row they share
     const int 本数 = 14;
     const double 高 = 桝 / 本数;
     // (the edges of the tile fall in the middle of a strand)
     for (int i = 0; i <= 本数; ++i) {
         const double y = i * 高 - 高 / 2;
         const int 色差 = ((i % 本数) * 7) % 5 - 2;
-        const QColor 基(0xC8 + 色差 * 3, 0xBC + 色差 * 3, 0x72 + 色差 * 2);
+        const QColor 基(畳色.red() + 色差 * 3, 畳色.green() + 色差 * 3, 畳色.blue() + 色差 * 2);
         QLinearGradient g(0, y, 0, y + 高);
         g.setColorAt(0.0, 基.lighter(112));
         g.setColorAt(0.6, 基);
@@ -485,20 +492,22 @@ QColor パレット色(int 番号) {
 
 QImage 絵を作る(int 絵番号, double 倍率) {
     if (!std::isfinite(倍率) || 倍率 <= 0 || 倍率 > 16) return {};
+    // Every cell picture is opaque, on a ground of its own main colour.
+    const QColor 木(0xD4, 0xB8, 0x84);
     if (絵番号 != 空 && 有効な駒コード(絵番号))
-        return 画像(桝, 桝, 倍率, [&](QPainter& p) { 駒(p, 絵番号); });
+        return 画像(桝, 桝, 倍率, [&](QPainter& p) { 駒(p, 絵番号); }, 木);
     switch (絵番号) {
-        case 絵_空桝0: return 画像(桝, 桝, 倍率, 木の桝);
+        case 絵_空桝0: return 画像(桝, 桝, 倍率, 木の桝, 木);
         case 絵_空桝1:
-            return 画像(桝, 桝, 倍率, [](QPainter& p) { 色の桝(p, パレット色(桝色_緑)); });
+            return 画像(桝, 桝, 倍率, [](QPainter& p) { 色の桝(p, パレット色(桝色_緑)); }, パレット色(桝色_緑));
         case 絵_空桝2:
-            return 画像(桝, 桝, 倍率, [](QPainter& p) { 色の桝(p, パレット色(桝色_水)); });
-        case 背景_緑: return 画像(桝, 桝, 倍率, 緑の地);
-        case 背景_畳: return 画像(桝, 桝, 倍率, 畳の地);
-        case 背景_竹: return 画像(桝, 桝, 倍率, 竹の地);
-        case 背景_宇宙: return 画像(桝, 桝, 倍率, 宇宙の地);
-        case 背景_煉瓦: return 画像(桝, 桝, 倍率, 煉瓦の地);
-        case 絵_タイトル: return 画像(題幅, 題高, 倍率, 題字);
+            return 画像(桝, 桝, 倍率, [](QPainter& p) { 色の桝(p, パレット色(桝色_水)); }, パレット色(桝色_水));
+        case 背景_緑: return 画像(桝, 桝, 倍率, 緑の地, QColor(0x16, 0x78, 0x24));
+        case 背景_畳: return 画像(桝, 桝, 倍率, 畳の地, 畳色);
+        case 背景_竹: return 画像(桝, 桝, 倍率, 竹の地, QColor(0x24, 0x30, 0x14));
+        case 背景_宇宙: return 画像(桝, 桝, 倍率, 宇宙の地, QColor(0x05, 0x06, 0x16));
+        case 背景_煉瓦: return 画像(桝, 桝, 倍率, 煉瓦の地, QColor(0xB4, 0xAC, 0x9C));
+        case 絵_タイトル: return 画像(題幅, 題高, 倍率, 題字, Qt::transparent);
         default: return {};
     }
 }

@@ -72,10 +72,10 @@ protected:
     void paintEvent(QPaintEvent*) override {
         w_->描き直し();  // re-renders only when the screen's pixel ratio changed
         QPainter g(this);
-        g.fillRect(rect(), パレット色(背景色));
         const double k = 拡大();
         const QPointF o = 原点();
         g.setRenderHint(QPainter::SmoothPixmapTransform);
+        余白(g, k, o);
         g.drawImage(QRectF(o.x(), o.y(), k * 窓::幅 / 画素, k * 窓::高さ / 画素), w_->画布_);
     }
     void resizeEvent(QResizeEvent*) override {
@@ -85,6 +85,25 @@ protected:
     void mousePressEvent(QMouseEvent* e) override { w_->マウス(e); }
 
 private:
+    // Where the window is wider or taller than the board allows, the
+    // background tile carries on past the canvas on the canvas' own cell
+    // grid, so the margins look like more of the same table.
+    void 余白(QPainter& g, double k, QPointF o) {
+        QImage 地 = ::絵(w_->s_->背景種類, w_->画布倍率_);
+        if (地.isNull()) {
+            g.fillRect(rect(), パレット色(背景色));
+            return;
+        }
+        地.setDevicePixelRatio(1);  // scaled by the brush below
+        QBrush b(地);
+        const double 桝 = k * 桝幅 / 画素;  // one cell in widget pixels
+        QTransform t;
+        t.translate(o.x() + k * 盤原点X / 画素, o.y() + k * 盤原点Y / 画素);
+        t.scale(桝 / 地.width(), 桝 / 地.height());
+        b.setTransform(t);
+        g.fillRect(rect(), b);
+    }
+
     窓* w_;
 };
 
@@ -99,6 +118,9 @@ private:
     描き直し();
     move(0, 0);
     resize(幅 / 画素, 高さ / 画素 + menuBar()->sizeHint().height());
+    // Esc is watched for before any widget of the window sees it (see
+    // eventFilter).
+    qApp->installEventFilter(this);
     if (起動する) 開始();
 }
 
@@ -142,18 +164,26 @@ QImage 窓::画像(double r) const {
 
 
 void 窓::実行(QPainter& g, const 命令& op, double r) const {
+    if (op.種類 == 命令::絵) {
+        // A picture covers whole device pixels, from its corner rounded to
+        // the nearest pixel to its far corner rounded the same way, so that
+        // neighbouring cells meet exactly at any scale: no seam lets through
+        // what was there before, and none is painted twice.
+        const QImage& img = ::絵(op.番号, r);
+        if (img.isNull()) return;
+        auto 画素位置 = [r](int t) { return static_cast<int>(std::lround(t * r / 画素)); };
+        const int x0 = 画素位置(op.x), y0 = 画素位置(op.y);
+        const QRect 先(x0, y0, 画素位置(op.x2) - x0, 画素位置(op.y2) - y0);
+        g.save();
+        g.setRenderHint(QPainter::SmoothPixmapTransform);
+        g.drawImage(先, img);
+        g.restore();
+        return;
+    }
     g.save();
     g.scale(r / 画素, r / 画素);  // paint in twips
     switch (op.種類) {
-        case 命令::絵: {
-            const QImage& img = ::絵(op.番号, r);
-            if (!img.isNull()) {
-                const int w = op.番号 == 絵_タイトル ? タイトル幅 : 絵幅;
-                const int h = op.番号 == 絵_タイトル ? タイトル高 : 絵幅;
-                g.drawImage(QRectF(op.x, op.y, w, h), img);
-            }
-            break;
-        }
+        case 命令::絵: break;  // above
         case 命令::枠: {
             // A one-pixel line through the first pixel of both corners,
             // like an outline drawn from one cell corner to the next.
@@ -470,9 +500,32 @@ void 窓::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+bool 窓::パネルに入力中() const {
+    const QWidget* f = QApplication::focusWidget();
+    if (!f) return false;
+    for (const QWidget* w : 部品_)
+        if (w && w->isVisible() && w->isAncestorOf(f)) return true;  // f itself or inside it
+    return false;
+}
+
+// Esc ends the game whichever widget of the window has the keyboard: after
+// a menu was closed with Esc the menu bar keeps the focus and would swallow
+// the key, and nothing else in the window ever takes the focus back.  Only
+// an open menu (Esc closes it), a message box (Esc answers it) and the
+// record panel's controls (they keep their keys) are left alone.
+bool 窓::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+        o->isWidgetType() && static_cast<QWidget*>(o)->window() == this &&
+        !QApplication::activePopupWidget() && !QApplication::activeModalWidget() && !パネルに入力中()) {
+        操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
+        return true;
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
 void 窓::keyPressEvent(QKeyEvent* e) {
     // Keys typed into the record panel's boxes and lists belong to them.
-    if (QWidget* f = QApplication::focusWidget(); f && f != this && f != 盤面_) return;
+    if (パネルに入力中()) return;
     const QString t = e->text();
     int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
     if (code != 0) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });

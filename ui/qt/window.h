@@ -37,6 +37,9 @@ public:
     // answered by this function.
     std::function<応答(const std::string& 本文, const std::string& 題, ボタン)> 自動応答;
 
+    // True once the game has asked to end the program.
+    bool 終わった() const { return 終了中_; }
+
     // Number of drawing operations kept for re-rendering.
     std::size_t 描画命令数() const { return ops_.size(); }
 
@@ -73,6 +76,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     friend class 盤面;
@@ -101,6 +105,7 @@ private:
     QTimer timer1_;
     void パネル作成();
     void パネル配置();  // places the panel's controls over the canvas, scaled
+    bool パネルに入力中() const;  // a visible control of the panel has the focus
     QWidget* 部品_[パネル部品数] = {};
     std::string フォルダ_;
     bool 終了中_ = false;

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "ui/clock_view.h"
 #include "core/move.h"
+#include "core/position.h"
 #include "control/start.h"
 #include "core/setup.h"
 #include "records/notation.h"
@@ -18,29 +19,11 @@ void パネルを閉じる(状態& s, Platform& p) {
 
 void 告知(Platform& p, const char* 本文, const char* 題) { p.メッセージ(本文, 題, ボタン::OK); }
 
-// The kings' squares follow the restored board, as they would after a move.
-void 王の位置(状態& s) {
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int v = s.盤[x][y];
-            if (MANの王(v)) s.王X_MAN = x, s.王Y_MAN = y;
-            else if (COMの王(v)) s.王X_COM = x, s.王Y_COM = y;
-        }
-}
-
 }  // namespace
 
 void 復元_記録(状態& s, int i) {
     if (i < 0 || i > 履歴最大) return;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s.盤[x][y] = s.盤履歴[i][x][y];
-    for (int k = 1; k <= 7; ++k) {
-        s.持駒_MAN[k] = s.持駒履歴_MAN[i][k];
-        s.持駒_COM[k] = s.持駒履歴_COM[i][k];
-    }
-    s.持駒数_COM = 調査_持駒数(s, s.手番_COM);
-    s.持駒数_MAN = 調査_持駒数(s, s.手番_MAN);
-    王の位置(s);
+    局面_設定(s, 局面_履歴(s, i));
 }
 
 void CANCEL_Click(状態& s, Platform& p) {

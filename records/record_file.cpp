@@ -78,12 +78,7 @@ bool 空白(unsigned char c) { return c == ' ' || c == '\t'; }
 棋譜局面 取得_記録局面(const 状態& s, int n) {
     棋譜局面 r;
     if (n < 0 || n > 履歴最大) return r;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) r.盤[x][y] = s.盤履歴[n][x][y];
-    for (int k = 1; k <= 7; ++k) {
-        r.持駒_MAN[k] = s.持駒履歴_MAN[n][k];
-        r.持駒_COM[k] = s.持駒履歴_COM[n][k];
-    }
+    static_cast<局面&>(r) = 局面_履歴(s, n);
     r.前秒M = 時間欄(s.前秒M履歴[n]);
     r.後秒M = 時間欄(s.後秒M履歴[n]);
     r.前秒C = 時間欄(s.前秒C履歴[n]);

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/position.h"
 #include "core/state.h"
 #include "records/safe_file.h"
 
@@ -31,10 +32,7 @@ inline constexpr int 持駒の上限 = 18;
 inline constexpr std::size_t 見出しの上限 = 4096;
 
 // One logged position as a file holds it.
-struct 棋譜局面 {
-    int 盤[10][10] = {};  // [x][y], 1..9
-    int 持駒_MAN[8] = {};
-    int 持駒_COM[8] = {};
+struct 棋譜局面 : 局面 {
     int 前秒M = 0, 後秒M = 0, 前秒C = 0, 後秒C = 0;
     bool operator==(const 棋譜局面&) const = default;
 };

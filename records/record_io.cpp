@@ -106,12 +106,7 @@ int 設定_棋譜履歴(状態& s, const 棋譜内容& 内容) {
     int n = 0;
     for (const auto& r : 内容.局面) {
         if (++n > 履歴最大) break;
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) s.盤履歴[n][x][y] = r.盤[x][y];
-        for (int k = 1; k <= 7; ++k) {
-            s.持駒履歴_MAN[n][k] = r.持駒_MAN[k];
-            s.持駒履歴_COM[n][k] = r.持駒_COM[k];
-        }
+        局面_履歴設定(s, n, r);
         s.前秒M履歴[n] = r.前秒M;
         s.後秒M履歴[n] = r.後秒M;
         s.前秒C履歴[n] = r.前秒C;

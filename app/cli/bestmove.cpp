@@ -46,15 +46,7 @@ int cli_bestmove(int argc, char** argv) {
     auto s = std::make_unique<状態>();
     無言の場 p;
     起動_ファイルなし(*s, p, レベル);
-    s->持駒数_MAN = s->持駒数_COM = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s->盤[x][y] = r.盤[x][y];
-    for (int k = 1; k <= 7; ++k) {
-        s->持駒_MAN[k] = r.持駒_MAN[k];
-        s->持駒_COM[k] = r.持駒_COM[k];
-        s->持駒数_MAN += r.持駒_MAN[k];
-        s->持駒数_COM += r.持駒_COM[k];
-    }
+    局面_設定(*s, r);
     if (調査_王あり(*s, 1) != 真 || 調査_王あり(*s, -1) != 真) return 失敗("a king is missing");
 
     s->手番_MAN = 後手;

@@ -1,0 +1,51 @@
+#include "core/position.h"
+
+局面 局面_取得(const 状態& s) {
+    局面 k;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) k.盤[x][y] = s.盤[x][y];
+    for (int i = 1; i <= 7; ++i) {
+        k.持駒_MAN[i] = s.持駒_MAN[i];
+        k.持駒_COM[i] = s.持駒_COM[i];
+    }
+    return k;
+}
+
+局面 局面_履歴(const 状態& s, int n) {
+    局面 k;
+    if (n < 0 || n > 履歴最大) return k;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) k.盤[x][y] = s.盤履歴[n][x][y];
+    for (int i = 1; i <= 7; ++i) {
+        k.持駒_MAN[i] = s.持駒履歴_MAN[n][i];
+        k.持駒_COM[i] = s.持駒履歴_COM[n][i];
+    }
+    return k;
+}
+
+void 局面_設定(状態& s, const 局面& k) {
+    s.持駒数_MAN = s.持駒数_COM = 0;
+    for (int i = 1; i <= 7; ++i) {
+        s.持駒_MAN[i] = k.持駒_MAN[i];
+        s.持駒_COM[i] = k.持駒_COM[i];
+        s.持駒数_MAN += k.持駒_MAN[i];
+        s.持駒数_COM += k.持駒_COM[i];
+    }
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int v = k.盤[x][y];
+            s.盤[x][y] = v;
+            if (MANの王(v)) s.王X_MAN = x, s.王Y_MAN = y;
+            else if (COMの王(v)) s.王X_COM = x, s.王Y_COM = y;
+        }
+}
+
+void 局面_履歴設定(状態& s, int n, const 局面& k) {
+    if (n < 0 || n > 履歴最大) return;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) s.盤履歴[n][x][y] = k.盤[x][y];
+    for (int i = 1; i <= 7; ++i) {
+        s.持駒履歴_MAN[n][i] = k.持駒_MAN[i];
+        s.持駒履歴_COM[n][i] = k.持駒_COM[i];
+    }
+}

@@ -1,0 +1,24 @@
+// A position: the board and both hands, apart from everything else the game
+// keeps.  One loader puts a position into the state, one storer takes it out;
+// record files, stepping through the log, the command-line tool, the
+// benchmarks and the tests all go through them.
+#pragma once
+
+#include "core/state.h"
+
+struct 局面 {
+    int 盤[10][10] = {};   // [x][y], 1..9; row and column 0 stay empty
+    int 持駒_MAN[8] = {};  // counts by kind 1..7
+    int 持駒_COM[8] = {};
+    bool operator==(const 局面&) const = default;
+};
+
+// The position on the board now.
+局面 局面_取得(const 状態& s);
+// The position logged in slot n (0..500).
+局面 局面_履歴(const 状態& s, int n);
+// Puts a position on the board: board, hands, the hand totals and both
+// kings' squares, as a move would leave them.
+void 局面_設定(状態& s, const 局面& k);
+// Logs a position into slot n (board and hands only; 0..500).
+void 局面_履歴設定(状態& s, int n, const 局面& k);

@@ -1,5 +1,6 @@
 // Speed of the computer's search (snapshot, surveys, every board move and
-// drop scored) over the fixed positions of corpus.h, at each strength.
+// drop scored) over the fixed positions of the search corpus in tests/data,
+// at each strength.
 // Besides the mean time per pass over all positions it reports the median
 // and the 95th percentile of the time of one move, in milliseconds.
 #include <benchmark/benchmark.h>
@@ -9,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "bench/corpus.h"
 #include "com/turn.h"
+#include "tests/support/search_corpus.h"
 
 namespace {
 
@@ -20,9 +21,9 @@ void BM_COM探索(benchmark::State& st) {
     // copy, because a search leaves the computer's tables as its last
     // candidate left them.
     std::vector<std::unique_ptr<状態>> 元;
-    for (int i = 0; i < 探索集::局面数; ++i) {
+    for (const auto& e : 探索集::局面集()) {
         元.push_back(std::make_unique<状態>());
-        探索集::置く(*元.back(), 探索集::局面集[i], レベル);
+        探索集::置く(*元.back(), e.位置, レベル);
     }
     auto 作業 = std::make_unique<状態>();
     std::vector<double> 一手ms;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/corpus.h"
+#include "tests/support/search_corpus.h"
 #include "com/influence.h"
 #include "core/setup.h"
 #include "records/record_file.h"
@@ -488,29 +488,26 @@ namespace {
 // the search now sees it is printed; once the change is known to be wanted,
 // the target regen_corpus_expected writes the new table into the file.
 TEST(探索集, 全局面で表どおりの手と点) {
-    std::string 新しい表;
+    const auto 集 = 探索集::局面集();
+    const auto 期待 = 探索集::期待();
+    ASSERT_GE(集.size(), 60u);
     int 違い = 0;
     for (int L = 1; L <= 3; ++L) {
-        新しい表 += "    {\n";
-        for (int i = 0; i < 探索集::局面数; ++i) {
+        ASSERT_EQ(期待[static_cast<std::size_t>(L - 1)].size(), 集.size());
+        for (std::size_t i = 0; i < 集.size(); ++i) {
             auto s = std::make_unique<状態>();
-            探索集::置く(*s, 探索集::局面集[i], L);
+            探索集::置く(*s, 集[i].位置, L);
             const auto 前 = std::make_unique<状態>(*s);
-            const COM候補 c = COM探索(*s, nullptr);
-            const 探索集::結果& e = 探索集::期待[L - 1][i];
+            const COM候補 c = COM探索(*s);
+            const 探索集::結果& e = 期待[static_cast<std::size_t>(L - 1)][i];
             const bool 同じ = c.あり && c.元X == e.元X && c.元Y == e.元Y && c.先X == e.先X && c.先Y == e.先Y &&
                               c.置駒 == e.置駒 && s->最高点 == e.最高点 && std::memcmp(&c.点, &e.点, sizeof c.点) == 0;
             違い += !同じ;
-            EXPECT_TRUE(同じ) << "level " << L << " position " << i << " (" << 探索集::局面集[i].段階 << ")";
+            EXPECT_TRUE(同じ) << "level " << L << " position " << i + 1 << " (" << 集[i].段階 << ")";
             EXPECT_EQ(std::memcmp(s->盤, 前->盤, sizeof s->盤), 0);
-            char 行[160];
-            std::snprintf(行, sizeof 行, "        {%d, %d, %d, %d, %d, %d, %a},\n", c.元X, c.元Y, c.先X, c.先Y, c.置駒,
-                          s->最高点, c.点);
-            新しい表 += 行;
         }
-        新しい表 += "    },\n";
     }
-    if (違い) ADD_FAILURE() << 違い << " positions differ; the search now gives:\n" << 新しい表;
+    if (違い) ADD_FAILURE() << 違い << " positions differ; the search now gives:\n" << 探索集::期待の表();
 }
 
 }  // namespace
@@ -544,18 +541,8 @@ TEST(半端な点, 項を順に足した点で丸める) {
     };
     for (const auto& e : 例) {
         ASSERT_EQ(std::strlen(e.行), 指し手行の長さ);
-        bool 損傷 = false;
-        const 棋譜局面 r = 解析_指し手行(e.行, 損傷);
-        ASSERT_FALSE(損傷);
-        探索集::局面 g{"中盤", {}, {}, {}};
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) g.盤[y - 1][x - 1] = r.盤[x][y];
-        for (int k = 1; k <= 7; ++k) {
-            g.持駒_MAN[k - 1] = r.持駒_MAN[k];
-            g.持駒_COM[k - 1] = r.持駒_COM[k];
-        }
         auto s = std::make_unique<状態>();
-        探索集::置く(*s, g, e.レベル);
+        探索集::置く(*s, 探索集::行から(e.行), e.レベル);
         const COM候補 c = COM探索(*s, nullptr);
         ASSERT_TRUE(c.あり);
         EXPECT_EQ(c.元X, e.元X);

@@ -53,6 +53,9 @@ int 移動チェック角(const 状態& s, int 移動元X, int 移動元Y, int �
     return 真;
 }
 
+// The numbered tests below run in their fixed order and the first that
+// answers decides; the routine is kept whole so that the order reads at a
+// glance, the movement patterns last.
 int 移動チェック(const 状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類) {
     // 1. The destination is on the board.
     if (移動先X < 1 || 移動先X > 盤サイズ || 移動先Y < 1 || 移動先Y > 盤サイズ) return 偽;

@@ -195,6 +195,9 @@ void と(手& m) {
     if (m.s.勢COM[m.X][m.Y] >= m.s.勢MAN[m.X][m.Y]) m.点 += 1;
 }
 
+// The pawn's terms, one after another in their fixed order, each able to end
+// the evaluation.  Kept as one routine on purpose: splitting the list would
+// hide which term may stop the ones after it.
 void 歩(手& m) {
     状態& s = m.s;
     const int X = m.X, Y = m.Y;

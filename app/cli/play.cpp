@@ -20,18 +20,21 @@ void 使い方(std::ostream& o) {
          " [--bottom-name B]]\n";
 }
 
-}  // namespace
-
-int cli_play(int argc, char** argv) {
+struct 選択肢 {
     int レベル = 3;
     bool 後手で = false;
     std::string 保存先, 対局名, 上の名, 下の名;
+};
+
+// Reads the arguments into o.  Answers the exit status when the command
+// ends here (help, or a wrong argument), −1 when the game is to be played.
+int 引数を読む(int argc, char** argv, 選択肢& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        std::string* 値 = a == "--save"        ? &保存先
-                          : a == "--game-name" ? &対局名
-                          : a == "--top-name"  ? &上の名
-                          : a == "--bottom-name" ? &下の名
+        std::string* 値 = a == "--save"        ? &o.保存先
+                          : a == "--game-name" ? &o.対局名
+                          : a == "--top-name"  ? &o.上の名
+                          : a == "--bottom-name" ? &o.下の名
                                                  : nullptr;
         if (値) {
             if (i + 1 >= argc) {
@@ -39,15 +42,15 @@ int cli_play(int argc, char** argv) {
                 return 2;
             }
             *値 = argv[++i];
-            if (値 == &保存先 && 保存先.empty()) {
+            if (値 == &o.保存先 && o.保存先.empty()) {
                 std::cerr << "vezuvire-cli play: --save needs a file name\n";
                 return 2;
             }
         } else if (a == "--gote") {
-            後手で = true;
+            o.後手で = true;
         } else if (a == "--level" && i + 1 < argc && std::strlen(argv[i + 1]) == 1 && argv[i + 1][0] >= '1' &&
                    argv[i + 1][0] <= '3') {
-            レベル = argv[++i][0] - '0';
+            o.レベル = argv[++i][0] - '0';
         } else if (a == "--level") {
             std::cerr << "vezuvire-cli play: --level needs 1, 2 or 3\n";
             return 2;
@@ -60,11 +63,19 @@ int cli_play(int argc, char** argv) {
             return 2;
         }
     }
+    return -1;
+}
+
+}  // namespace
+
+int cli_play(int argc, char** argv) {
+    選択肢 o;
+    if (const int 終わり = 引数を読む(argc, argv, o); 終わり >= 0) return 終わり;
 
     auto s = std::make_unique<状態>();
     無言の場 p;
-    起動_ファイルなし(*s, p, レベル);
-    文字対局_開始(*s, p, std::cout, 後手で);
+    起動_ファイルなし(*s, p, o.レベル);
+    文字対局_開始(*s, p, std::cout, o.後手で);
     std::cout.flush();
     for (std::string 行; std::getline(std::cin, 行);) {
         const bool 続く = 文字対局_一行(*s, p, 行, std::cout);
@@ -72,9 +83,9 @@ int cli_play(int argc, char** argv) {
         if (!続く) break;
     }
     // The record is written as the "RETURN" button writes it.
-    if (!保存先.empty()) {
+    if (!o.保存先.empty()) {
         std::string 注意;
-        const std::string e = 書込_棋譜(*s, 保存先, 対局名, 上の名, 下の名, &注意);
+        const std::string e = 書込_棋譜(*s, o.保存先, o.対局名, o.上の名, o.下の名, &注意);
         if (!e.empty()) {
             std::cerr << "vezuvire-cli play: " << 一行に(e) << "\n";
             return 2;

@@ -66,9 +66,27 @@ def records():
         "over_500": b"\n\n\n" + b"".join(b" 800-802\n" for _ in range(501)),
         # exactly 500 of them, then an empty line
         "500_and_empty": b"\n\n\n" + b"".join(b" 800-802\r\n" for _ in range(500)) + crlf,
+        # blank move lines (empty, spaces, a tab, a CR run before LF) between
+        # and after the positions; none of them is a position
+        "blank_lines": head + lines[0] + crlf + crlf + b"   " + crlf + b"\t \r\r\n" + lines[1] + b"\n\n" +
+                       lines[2] + b"\r\r\r\n" + b" " * 400 + b"9" + crlf,
+        # bare CRs around an empty header line, then CR CR LF ends
+        "bare_cr": sjis("対局") + b"\r\r" + sjis("下") + b"\r\r\n" + lines[0] + b"\r\r\n" + lines[1] + b"\r",
+        # the file cut off in the middle of the board of its third position
+        "cut_short": head + lines[0] + crlf + lines[1] + crlf + lines[2][:150],
+        # a kingless third position in a file of 502 move lines: both the cut
+        # and the over-limit flag
+        "over_500_kingless": b"\n\n\n" + b" 800-802\n" * 2 + b" 800   0\n" + b" 800-802\n" * 499,
+        # (as a file-name box) blanks of all three kinds at both ends
+        "name_blanks": " \t\u3000棋譜\u3000名 \u3000\t\u3000".encode("utf-8"),
         # headers that are not Shift_JIS, LF and lone CR line ends
         "bad_headers": b"\x82\xa0\x82\xff\x85\x40ok\n\x81\r\xa0\xfd\xfe\xff\n" + lines[0] + b"\r",
     }
+    # A last byte that is no line end makes the saving target plant a value
+    # into the log first: "0" a hand above 18, "1" a negative hand, "2" a
+    # number that is no piece code, "3" a clock out of range.
+    for c in b"0123":
+        seeds["plant_" + chr(c)] = seeds["start"] + bytes([c])
     for target in ("record_fuzz", "record_file_fuzz"):
         for name, data in seeds.items():
             write(target, name, data)

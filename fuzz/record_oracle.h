@@ -2,12 +2,6 @@
 // made of some bytes, compared field by field with the plain reader in
 // reference_record.h.  A difference prints the input and both readings and
 // aborts, which libFuzzer reports with the input saved.
-//
-// VZ_FUZZ_TOLERATE_EMPTY_LINES (1 by default): the game's reader may still
-// take an empty line among the move lines for a position (an empty board,
-// which then cuts the record as kingless).  With the switch on, such a
-// reading is accepted when it matches the plain reader run the same way;
-// with it off, empty move lines must be skipped.
 #pragma once
 
 #include <string>
@@ -16,16 +10,12 @@
 #include "fuzz/reference_record.h"
 #include "records/record_file.h"
 
-#ifndef VZ_FUZZ_TOLERATE_EMPTY_LINES
-#define VZ_FUZZ_TOLERATE_EMPTY_LINES 1
-#endif
-
 // The first difference between the game's reading and the reference's, or ""
 // when they agree on everything.
 std::string 差分(const 棋譜内容& 読んだ, const 参照::結果& 参);
 
 // Aborts, after printing both readings, unless 読んだ is what the reference
-// reads from バイト列 (or, with the switch on, its older reading of empty lines).
+// reads from バイト列.
 void 照合(std::string_view バイト列, const 棋譜内容& 読んだ);
 
 // Checks the positions of a reading for what the game can hold and that each

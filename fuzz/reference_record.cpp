@@ -14,9 +14,20 @@ std::vector<std::string_view> 行に分ける(std::string_view b) {
     std::vector<std::string_view> 行々;
     std::size_t 始め = 0, i = 0;
     while (i < b.size()) {
-        if (b[i] == '\n' || b[i] == '\r') {
+        if (b[i] == '\n') {
             行々.push_back(b.substr(始め, i - 始め));
-            i += (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n') ? 2 : 1;
+            始め = ++i;
+        } else if (b[i] == '\r') {
+            std::size_t j = i;
+            while (j < b.size() && b[j] == '\r') ++j;
+            行々.push_back(b.substr(始め, i - 始め));
+            if (j < b.size() && b[j] == '\n') {
+                i = j + 1;  // the whole run and the LF: one line end
+            } else {
+                // Bare CRs: one line end each, the lines between them empty.
+                for (std::size_t n = i + 1; n < j; ++n) 行々.push_back({});
+                i = j;
+            }
             始め = i;
         } else {
             ++i;
@@ -24,6 +35,12 @@ std::vector<std::string_view> 行に分ける(std::string_view b) {
     }
     if (始め < b.size()) 行々.push_back(b.substr(始め));
     return 行々;
+}
+
+bool 空白だけ(std::string_view 行) {
+    for (char c : 行)
+        if (c != ' ' && c != '\t') return false;
+    return true;
 }
 
 // The columns [位置, 位置 + 幅) as far as the line reaches.
@@ -49,11 +66,12 @@ int 数値(std::string_view t) {
 局面 一行(std::string_view 行, bool& 損傷) {
     if (行.size() > 行長) 行 = 行.substr(0, 行長);
     局面 r;
+    r.短い = 行.size() < 81 * 4;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int v = 数値(列(行, static_cast<std::size_t>(((x - 1) * 9 + (y - 1)) * 4), 4));
             if (駒コードか(v)) r.盤[x][y] = v;
-            else 損傷 = true;
+            else r.盤が壊れ = 損傷 = true;
         }
     for (int k = 1; k <= 7; ++k)
         for (int 側 = 0; 側 < 2; ++側) {
@@ -120,30 +138,27 @@ bool 駒コードか(int v) {
     return !(成 == 1 && (種 == 5 || 種 == 8));
 }
 
-結果 解析(std::string_view バイト列, bool 空行を飛ばす) {
+結果 解析(std::string_view バイト列) {
     結果 k;
     const std::vector<std::string_view> 行々 = 行に分ける(バイト列);
     for (std::size_t i = 0; i < 3 && i < 行々.size(); ++i) k.見出し[i] = std::string(行々[i].substr(0, 見出し長));
 
     std::vector<std::string_view> 指し手;
-    for (std::size_t i = 3; i < 行々.size(); ++i) {
-        if (行々[i].empty()) {
-            ++k.空行数;
-            if (空行を飛ばす) continue;
-        }
-        指し手.push_back(行々[i]);
-    }
+    for (std::size_t i = 3; i < 行々.size(); ++i)
+        if (!空白だけ(行々[i].substr(0, 行長))) 指し手.push_back(行々[i]);
     if (指し手.size() > static_cast<std::size_t>(最大局面)) {
         k.超過 = true;
         指し手.resize(最大局面);
     }
     for (std::string_view 行 : 指し手) k.局面々.push_back(一行(行, k.損傷));
-    for (std::size_t n = 0; n < k.局面々.size(); ++n)
-        if (!王あり(k.局面々[n], +1) || !王あり(k.局面々[n], -1)) {
-            k.王なし手 = static_cast<int>(n + 1);
-            k.局面々.resize(n);
-            break;
-        }
+    for (std::size_t n = 0; n < k.局面々.size(); ++n) {
+        const 局面& r = k.局面々[n];
+        if (王あり(r, +1) && 王あり(r, -1)) continue;
+        k.王なし手 = static_cast<int>(n + 1);
+        k.理由 = r.短い ? 切断::行が短い : r.盤が壊れ ? 切断::駒が壊れている : 切断::王がない;
+        k.局面々.resize(n);
+        break;
+    }
     return k;
 }
 

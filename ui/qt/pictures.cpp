@@ -185,33 +185,25 @@ QPainterPath 駒の輪郭(double s) {
     return path;
 }
 
-void 駒(QPainter& p, int 駒コード) {
-    木の桝(p);
-
-    const bool COM側 = 駒コード > 0;
-    const int a = COM側 ? 駒コード : -駒コード;
-    const int 型 = a / 10, 向き = a % 10;
-    const bool 成 = 型 % 10 == 1;
-    const 駒の字 字 = 字と大きさ(型);
-
-    // Draw with the point up, turned to the facing: 2 up, 3 right, 0 down, 1 left.
+// Turns the painter so that a piece drawn with its point up faces 向き:
+// 2 up, 3 right, 0 down, 1 left.
+void 向きに回す(QPainter& p, int 向き) {
     p.translate(中心, 中心);
     p.rotate(((向き + 2) % 4) * 90.0);
     p.translate(-中心, -中心);
+}
 
-    const QPainterPath 輪郭 = 駒の輪郭(字.大きさ);
-
-    // shadow, falling towards the base
+// The shadow, falling towards the base, and the face: pale boxwood for the
+// human, reddish dark wood for the computer.
+void 駒の影と面(QPainter& p, const QPainterPath& 輪郭, bool COM側) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 20, 0, 45));
     p.drawPath(輪郭.translated(0, 1.6));
     p.setBrush(QColor(40, 20, 0, 60));
     p.drawPath(輪郭.translated(0, 0.8));
 
-    // face: pale boxwood for the human, reddish dark wood for the computer
     const QColor 明 = COM側 ? QColor(0xDE, 0x9A, 0x62) : QColor(0xFB, 0xEC, 0xC6);
     const QColor 暗 = COM側 ? QColor(0xB8, 0x6A, 0x38) : QColor(0xEA, 0xCC, 0x8E);
-    const QColor 縁 = COM側 ? QColor(0x80, 0x16, 0x10) : QColor(0x1C, 0x3C, 0x7C);
     const QRectF 枠 = 輪郭.boundingRect();
     QLinearGradient g(枠.left(), 0, 枠.right(), 0);
     g.setColorAt(0.0, 暗);
@@ -219,10 +211,15 @@ void 駒(QPainter& p, int 駒コード) {
     g.setColorAt(1.0, 暗);
     p.setBrush(g);
     p.drawPath(輪郭);
+}
 
+// Inside the outline: wood grain along the length of the piece, the side's
+// coloured rim (red for the computer, blue for the human) and a pale line
+// just inside the rim.
+void 駒の木目と縁(QPainter& p, const QPainterPath& 輪郭, bool COM側, double 大きさ) {
+    const QColor 縁 = COM側 ? QColor(0x80, 0x16, 0x10) : QColor(0x1C, 0x3C, 0x7C);
     p.save();
     p.setClipPath(輪郭);
-    // wood grain along the length of the piece
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x6A, 0x40, 0x18, COM側 ? 40 : 30), 0.5));
     for (int i = 0; i < 7; ++i) {
@@ -232,23 +229,20 @@ void 駒(QPainter& p, int 駒コード) {
         line.cubicTo(x + 1.6, 14, x - 1.4, 28, x + 0.8, 桝);
         p.drawPath(line);
     }
-    // the side's coloured rim, inside the outline
-    p.setPen(QPen(縁, 4.2 * 字.大きさ, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(QPen(縁, 4.2 * 大きさ, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawPath(輪郭);
     p.setPen(QPen(QColor(255, 255, 255, 70), 0.7));
-    const double t = 2.45 * 字.大きさ;
+    const double t = 2.45 * 大きさ;
     QTransform inset;
     inset.translate(中心, 21.0 + t * 0.25);
     inset.scale(1.0 - t / 15.5, 1.0 - t / 19.0);
     inset.translate(-中心, -21.0);
     p.drawPath(inset.map(輪郭));
     p.restore();
+}
 
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x30, 0x1C, 0x0A), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(輪郭);
-
-    // the kanji, its top towards the point
+// The kanji, its top towards the point; a promoted piece's in red.
+void 駒の字を書く(QPainter& p, const 駒の字& 字, bool 成) {
     const double s = 字.大きさ;
     const QPainterPath 形 = 文字を合わせる(文字の形(QString::fromUtf8(字.字), true), 中心,
                                           21.0 + 4.4 * s, 18.5 * s, 20.0 * s);
@@ -267,6 +261,27 @@ void 駒(QPainter& p, int 駒コード) {
     p.setPen(QPen(墨, 太さ, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(墨);
     p.drawPath(形);
+}
+
+// A piece on its board-wood cell, turned to its facing.
+void 駒(QPainter& p, int 駒コード) {
+    木の桝(p);
+
+    const bool COM側 = 駒コード > 0;
+    const int a = COM側 ? 駒コード : -駒コード;
+    const int 型 = a / 10, 向き = a % 10;
+    const bool 成 = 型 % 10 == 1;
+    const 駒の字 字 = 字と大きさ(型);
+
+    向きに回す(p, 向き);
+    const QPainterPath 輪郭 = 駒の輪郭(字.大きさ);
+    駒の影と面(p, 輪郭, COM側);
+    駒の木目と縁(p, 輪郭, COM側, 字.大きさ);
+    // the dark edge all round
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x30, 0x1C, 0x0A), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(輪郭);
+    駒の字を書く(p, 字, 成);
 }
 
 // ---- background tiles --------------------------------------------------------

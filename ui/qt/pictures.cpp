@@ -4,72 +4,19 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <map>
 #include <utility>
 
 #include "core/platform.h"
 #include "core/state.h"
+#include "ui/qt/picture_parts.h"
 
-namespace {
+namespace 絵の部品 {
 
-constexpr double 桝 = 41.0;       // a cell, in logical pixels
-constexpr double 中心 = 桝 / 2;   // centre of a cell
-constexpr double 題幅 = 172.0;    // title logo
-constexpr double 題高 = 38.0;
-
-// ---- helpers ---------------------------------------------------------------
-
-// Small deterministic generator, so textures look the same on every run.
-struct 乱数 {
-    std::uint32_t s;
-    double 次() {
-        s = s * 1664525u + 1013904223u;
-        return static_cast<double>(s >> 8) / 16777216.0;
-    }
-    double 範囲(double a, double b) { return a + (b - a) * 次(); }
-};
-
-// A fresh image of w × h logical pixels for scale 倍率; 描く paints it in
-// logical coordinates.  The device-pixel ratio is set only afterwards so the
-// painter's scale is exactly device size / logical size and the picture
-// fills the image to the last pixel.  The image starts filled with 下地:
-// cells and tiles get an opaque ground, so that no pixel lets through what
-// was on the screen before them, even where antialiased shapes only half
-// cover it; only the title logo starts transparent.
-template <class F>
-QImage 画像(double w, double h, double 倍率, F&& 描く, const QColor& 下地) {
-    const int dw = std::max(1, static_cast<int>(std::lround(w * 倍率)));
-    const int dh = std::max(1, static_cast<int>(std::lround(h * 倍率)));
-    QImage img(dw, dh, QImage::Format_ARGB32_Premultiplied);
-    img.fill(下地);
-    {
-        QPainter p(&img);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                         QPainter::SmoothPixmapTransform);
-        p.scale(dw / w, dh / h);
-        描く(p);
-    }
-    img.setDevicePixelRatio(倍率);
-    return img;
-}
-
-// Paints something nine times, shifted by a whole cell each way, so that
-// whatever leaves the tile on one side comes back on the other.
-template <class F>
-void 巡回(QPainter& p, F&& 描く) {
-    for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy) {
-            p.save();
-            p.translate(dx * 桝, dy * 桝);
-            描く();
-            p.restore();
-        }
-}
+// ---- texts -------------------------------------------------------------------
 
 // Outline of a text in the given font, cached per text.
 const QPainterPath& 文字の形(const QString& 字, bool 明朝) {
@@ -103,349 +50,6 @@ QPainterPath 文字を合わせる(const QPainterPath& 形, double cx, double cy
     return t.map(形);
 }
 
-// ---- cells -------------------------------------------------------------------
-
-// Board-wood cell: the hand slots and the ground every piece stands on.  It
-// is symmetric under quarter turns, so a piece turned with its facing turns
-// its whole picture.
-void 木の桝(QPainter& p) {
-    QRadialGradient g(中心, 中心, 桝 * 0.75);
-    g.setColorAt(0.0, QColor(0xE2, 0xC9, 0x98));
-    g.setColorAt(1.0, QColor(0xC8, 0xA8, 0x72));
-    p.fillRect(QRectF(0, 0, 桝, 桝), g);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x8A, 0x68, 0x38, 150), 1.0));
-    p.drawRect(QRectF(1.5, 1.5, 桝 - 3, 桝 - 3));
-    p.setPen(QPen(QColor(0xF4, 0xE4, 0xC0, 110), 1.0));
-    p.drawRect(QRectF(2.5, 2.5, 桝 - 5, 桝 - 5));
-}
-
-// Empty board square in a palette colour, with a soft inset bevel.
-void 色の桝(QPainter& p, const QColor& c) {
-    QRadialGradient g(中心, 中心, 桝 * 0.72);
-    g.setColorAt(0.0, c.lighter(108));
-    g.setColorAt(0.55, c);
-    g.setColorAt(1.0, c.darker(125));
-    p.fillRect(QRectF(0, 0, 桝, 桝), g);
-    // a faint cloth grain, deterministic
-    乱数 r{static_cast<std::uint32_t>(c.rgb())};
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 70; ++i) {
-        const double x = r.範囲(3, 桝 - 3), y = r.範囲(3, 桝 - 3);
-        const bool 明 = r.次() < 0.5;
-        p.setBrush(明 ? QColor(255, 255, 255, 16) : QColor(0, 0, 0, 20));
-        p.drawEllipse(QPointF(x, y), 0.6, 0.6);
-    }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
-    p.drawLine(QPointF(1.5, 桝 - 2), QPointF(1.5, 1.5));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(桝 - 2, 1.5));
-    p.setPen(QPen(QColor(0, 0, 0, 70), 1.0));
-    p.drawLine(QPointF(桝 - 1.5, 2), QPointF(桝 - 1.5, 桝 - 1.5));
-    p.drawLine(QPointF(桝 - 1.5, 桝 - 1.5), QPointF(2, 桝 - 1.5));
-}
-
-// ---- pieces ----------------------------------------------------------------
-
-struct 駒の字 {
-    const char* 字;
-    double 大きさ;  // pieces of higher rank are a little larger
-};
-
-駒の字 字と大きさ(int 型) {
-    switch (型) {
-        case 10: return {"歩", 0.88};
-        case 11: return {"と", 0.88};
-        case 20: return {"香", 0.91};
-        case 21: return {"杏", 0.91};
-        case 30: return {"桂", 0.93};
-        case 31: return {"圭", 0.93};
-        case 40: return {"銀", 0.96};
-        case 41: return {"全", 0.96};
-        case 50: return {"金", 0.96};
-        case 60: return {"角", 1.0};
-        case 61: return {"馬", 1.0};
-        case 70: return {"飛", 1.0};
-        case 71: return {"龍", 1.0};
-        default: return {"王", 1.0};
-    }
-}
-
-// The five-sided outline with its point up, scaled about the cell centre.
-QPainterPath 駒の輪郭(double s) {
-    const double cy = 21.0;
-    auto pt = [&](double x, double y) { return QPointF(中心 + (x - 中心) * s, cy + (y - cy) * s); };
-    QPainterPath path;
-    path.moveTo(pt(20.5, 1.6));
-    path.lineTo(pt(32.6, 9.4));
-    path.lineTo(pt(36.0, 39.0));
-    path.lineTo(pt(5.0, 39.0));
-    path.lineTo(pt(8.4, 9.4));
-    path.closeSubpath();
-    return path;
-}
-
-void 駒(QPainter& p, int 駒コード) {
-    木の桝(p);
-
-    const bool COM側 = 駒コード > 0;
-    const int a = COM側 ? 駒コード : -駒コード;
-    const int 型 = a / 10, 向き = a % 10;
-    const bool 成 = 型 % 10 == 1;
-    const 駒の字 字 = 字と大きさ(型);
-
-    // Draw with the point up, turned to the facing: 2 up, 3 right, 0 down, 1 left.
-    p.translate(中心, 中心);
-    p.rotate(((向き + 2) % 4) * 90.0);
-    p.translate(-中心, -中心);
-
-    const QPainterPath 輪郭 = 駒の輪郭(字.大きさ);
-
-    // shadow, falling towards the base
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 20, 0, 45));
-    p.drawPath(輪郭.translated(0, 1.6));
-    p.setBrush(QColor(40, 20, 0, 60));
-    p.drawPath(輪郭.translated(0, 0.8));
-
-    // face: pale boxwood for the human, reddish dark wood for the computer
-    const QColor 明 = COM側 ? QColor(0xDE, 0x9A, 0x62) : QColor(0xFB, 0xEC, 0xC6);
-    const QColor 暗 = COM側 ? QColor(0xB8, 0x6A, 0x38) : QColor(0xEA, 0xCC, 0x8E);
-    const QColor 縁 = COM側 ? QColor(0x80, 0x16, 0x10) : QColor(0x1C, 0x3C, 0x7C);
-    const QRectF 枠 = 輪郭.boundingRect();
-    QLinearGradient g(枠.left(), 0, 枠.right(), 0);
-    g.setColorAt(0.0, 暗);
-    g.setColorAt(0.35, 明);
-    g.setColorAt(1.0, 暗);
-    p.setBrush(g);
-    p.drawPath(輪郭);
-
-    p.save();
-    p.setClipPath(輪郭);
-    // wood grain along the length of the piece
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x6A, 0x40, 0x18, COM側 ? 40 : 30), 0.5));
-    for (int i = 0; i < 7; ++i) {
-        const double x = 7.0 + i * 4.5 + (i % 3) * 0.7;
-        QPainterPath line;
-        line.moveTo(x, 0);
-        line.cubicTo(x + 1.6, 14, x - 1.4, 28, x + 0.8, 桝);
-        p.drawPath(line);
-    }
-    // the side's coloured rim, inside the outline
-    p.setPen(QPen(縁, 4.2 * 字.大きさ, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawPath(輪郭);
-    p.setPen(QPen(QColor(255, 255, 255, 70), 0.7));
-    const double t = 2.45 * 字.大きさ;
-    QTransform inset;
-    inset.translate(中心, 21.0 + t * 0.25);
-    inset.scale(1.0 - t / 15.5, 1.0 - t / 19.0);
-    inset.translate(-中心, -21.0);
-    p.drawPath(inset.map(輪郭));
-    p.restore();
-
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x30, 0x1C, 0x0A), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(輪郭);
-
-    // the kanji, its top towards the point
-    const double s = 字.大きさ;
-    const QPainterPath 形 = 文字を合わせる(文字の形(QString::fromUtf8(字.字), true), 中心,
-                                          21.0 + 4.4 * s, 18.5 * s, 20.0 * s);
-    // the strokes are drawn a little heavier than the font so that the thin
-    // strokes of the brush face survive small sizes and every facing
-    const double 太さ = 0.2 + 0.2 * s;
-    QColor 墨(0x16, 0x0E, 0x06);
-    if (成) {
-        // promoted: red ink with a pale halo so it reads on either wood
-        p.setPen(QPen(QColor(0xFF, 0xF4, 0xDC, 150), 太さ + 1.1, Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(形);
-        墨 = QColor(0xD8, 0x0C, 0x0C);
-    }
-    p.setPen(QPen(墨, 太さ, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(墨);
-    p.drawPath(形);
-}
-
-// ---- background tiles --------------------------------------------------------
-
-const QColor 畳色(0xC8, 0xBC, 0x72);
-
-void 緑の地(QPainter& p) {
-    p.fillRect(QRectF(0, 0, 桝, 桝), QColor(0x16, 0x78, 0x24));
-    // fine twill: diagonals spaced so that they wrap
-    p.setPen(QPen(QColor(255, 255, 255, 14), 0.8));
-    const double 間 = 桝 / 12;
-    for (int i = -12; i <= 12; ++i) {
-        const double c = i * 間;
-        p.drawLine(QPointF(c, 0), QPointF(c + 桝, 桝));
-    }
-    p.setPen(QPen(QColor(0, 0, 0, 14), 0.8));
-    for (int i = -12; i <= 12; ++i) {
-        const double c = i * 間 + 間 / 2;
-        p.drawLine(QPointF(c, 0), QPointF(c + 桝, 桝));
-    }
-    // felt fibres
-    乱数 r{5};
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 160; ++i) {
-        const double x = r.範囲(0, 桝), y = r.範囲(0, 桝), rad = r.範囲(0.3, 0.9);
-        const QColor c = r.次() < 0.5 ? QColor(0x60, 0xC0, 0x60, 40) : QColor(0x00, 0x30, 0x00, 45);
-        巡回(p, [&] {
-            p.setBrush(c);
-            p.drawEllipse(QPointF(x, y), rad, rad);
-        });
-    }
-}
-
-void 畳の地(QPainter& p) {
-    // woven rush: 14 horizontal strands per tile, on a ground of the same
-    // straw colour (see 絵を作る): the strands meet between pixels, and each
-    // only half covers the pixel row they share
-    const int 本数 = 14;
-    const double 高 = 桝 / 本数;
-    // (the edges of the tile fall in the middle of a strand)
-    for (int i = 0; i <= 本数; ++i) {
-        const double y = i * 高 - 高 / 2;
-        const int 色差 = ((i % 本数) * 7) % 5 - 2;
-        const QColor 基(畳色.red() + 色差 * 3, 畳色.green() + 色差 * 3, 畳色.blue() + 色差 * 2);
-        QLinearGradient g(0, y, 0, y + 高);
-        g.setColorAt(0.0, 基.lighter(112));
-        g.setColorAt(0.6, 基);
-        g.setColorAt(1.0, 基.darker(118));
-        p.fillRect(QRectF(0, y, 桝, 高), g);
-    }
-    // stitch threads crossing the strands, and the short breaks beside them
-    p.setPen(QPen(QColor(0x5A, 0x50, 0x20, 110), 0.7));
-    for (int k = 0; k < 4; ++k) {
-        const double x = 5.0 + k * 桝 / 4;
-        p.drawLine(QPointF(x, 0), QPointF(x, 桝));
-        for (int i = 0; i < 本数; ++i) {
-            const double y = i * 高;
-            const double dx = (i % 2 == 0) ? 3.2 : -3.2;
-            p.setPen(QPen(QColor(0x6A, 0x5C, 0x28, 60), 0.5));
-            p.drawLine(QPointF(x + dx, y + 0.4), QPointF(x + dx, y + 高 - 0.4));
-            p.setPen(QPen(QColor(0x5A, 0x50, 0x20, 110), 0.7));
-        }
-    }
-}
-
-void 竹の地(QPainter& p) {
-    p.fillRect(QRectF(0, 0, 桝, 桝), QColor(0x24, 0x30, 0x14));
-    struct 茎 {
-        double 左, 幅, 節;
-    };
-    const 茎 茎々[] = {{0.8, 11.6, 12.0}, {13.9, 12.0, 31.0}, {27.4, 12.6, 4.5}};
-    for (const 茎& k : 茎々) {
-        QLinearGradient g(k.左, 0, k.左 + k.幅, 0);
-        g.setColorAt(0.0, QColor(0x3E, 0x5E, 0x18));
-        g.setColorAt(0.3, QColor(0xA8, 0xC8, 0x58));
-        g.setColorAt(0.45, QColor(0x88, 0xB0, 0x40));
-        g.setColorAt(1.0, QColor(0x34, 0x52, 0x14));
-        p.fillRect(QRectF(k.左, 0, k.幅, 桝), g);
-        // fibres
-        p.setPen(QPen(QColor(0x20, 0x38, 0x08, 45), 0.4));
-        for (double x = k.左 + 2.0; x < k.左 + k.幅 - 1.5; x += 2.3)
-            p.drawLine(QPointF(x, 0), QPointF(x, 桝));
-        // the node, repeated a cell above and below so it wraps
-        for (int dy = -1; dy <= 1; ++dy) {
-            const double y = k.節 + dy * 桝;
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0x2A, 0x40, 0x0C, 200));
-            p.drawRoundedRect(QRectF(k.左 - 0.4, y - 0.9, k.幅 + 0.8, 1.8), 0.9, 0.9);
-            p.setBrush(QColor(0xD8, 0xE8, 0x98, 150));
-            p.drawRect(QRectF(k.左 + 1.0, y + 0.9, k.幅 - 2.0, 0.6));
-            p.setBrush(QColor(0x20, 0x30, 0x08, 70));
-            p.drawRect(QRectF(k.左 + 0.5, y - 2.2, k.幅 - 1.0, 1.3));
-        }
-    }
-}
-
-void 宇宙の地(QPainter& p) {
-    p.fillRect(QRectF(0, 0, 桝, 桝), QColor(0x05, 0x06, 0x16));
-    p.setPen(Qt::NoPen);
-    // faint nebulae
-    const struct {
-        double x, y, r;
-        QColor c;
-    } 雲[] = {{10, 28, 16, QColor(0x50, 0x20, 0x80, 50)}, {32, 9, 13, QColor(0x10, 0x40, 0x90, 45)}};
-    for (const auto& n : 雲) {
-        巡回(p, [&] {
-            QRadialGradient g(n.x, n.y, n.r);
-            g.setColorAt(0.0, n.c);
-            g.setColorAt(1.0, QColor(n.c.red(), n.c.green(), n.c.blue(), 0));
-            p.setBrush(g);
-            p.drawEllipse(QPointF(n.x, n.y), n.r, n.r);
-        });
-    }
-    // stars
-    乱数 r{8};
-    const QColor 星色[] = {QColor(255, 255, 255), QColor(0xC8, 0xD8, 0xFF), QColor(0xFF, 0xF0, 0xC0)};
-    for (int i = 0; i < 26; ++i) {
-        const double x = r.範囲(0, 桝), y = r.範囲(0, 桝);
-        const double rad = r.範囲(0.25, 0.7);
-        QColor c = 星色[static_cast<int>(r.次() * 3) % 3];
-        c.setAlpha(static_cast<int>(r.範囲(140, 255)));
-        巡回(p, [&] {
-            p.setBrush(c);
-            p.drawEllipse(QPointF(x, y), rad, rad);
-        });
-    }
-    // two brighter stars with a glint
-    const QPointF 明星[] = {QPointF(27.5, 25.0), QPointF(7.0, 8.5)};
-    for (const QPointF& c : 明星) {
-        巡回(p, [&] {
-            QRadialGradient g(c, 3.2);
-            g.setColorAt(0.0, QColor(255, 255, 255, 150));
-            g.setColorAt(1.0, QColor(255, 255, 255, 0));
-            p.setBrush(g);
-            p.drawEllipse(c, 3.2, 3.2);
-            p.setBrush(QColor(255, 255, 255, 200));
-            QPainterPath 光;
-            光.moveTo(c + QPointF(0, -3.4));
-            光.quadTo(c, c + QPointF(3.4, 0));
-            光.quadTo(c, c + QPointF(0, 3.4));
-            光.quadTo(c, c + QPointF(-3.4, 0));
-            光.quadTo(c, c + QPointF(0, -3.4));
-            p.drawPath(光);
-        });
-    }
-}
-
-void 煉瓦の地(QPainter& p) {
-    // running bond: four courses of two bricks, every other course shifted
-    // by half a brick, so the tile wraps both ways
-    p.fillRect(QRectF(0, 0, 桝, 桝), QColor(0xB4, 0xAC, 0x9C));
-    const double 高 = 桝 / 4, 幅 = 桝 / 2, 目地 = 0.8;
-    const QColor 煉瓦色[] = {QColor(0xA8, 0x48, 0x2C), QColor(0x98, 0x3C, 0x26),
-                            QColor(0xB4, 0x54, 0x30), QColor(0x9E, 0x44, 0x2E)};
-    for (int 段 = 0; 段 < 4; ++段) {
-        const double ずれ = (段 % 2) * 幅 / 2;
-        for (int k = -1; k <= 2; ++k) {
-            const int 番 = (段 * 2 + ((k % 2) + 2) % 2) % 4;
-            const QColor c = 煉瓦色[(番 + 段) % 4];
-            const QRectF b(ずれ + k * 幅 + 目地, 段 * 高 + 目地, 幅 - 2 * 目地, 高 - 2 * 目地);
-            QLinearGradient g(0, b.top(), 0, b.bottom());
-            g.setColorAt(0.0, c.lighter(115));
-            g.setColorAt(1.0, c.darker(115));
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawRoundedRect(b, 0.8, 0.8);
-            // a few pits, the same for every copy of this brick
-            乱数 r{static_cast<std::uint32_t>(番 * 31 + 段 * 7 + 1)};
-            p.setBrush(QColor(0x50, 0x18, 0x08, 60));
-            for (int i = 0; i < 5; ++i)
-                p.drawEllipse(QPointF(b.left() + r.範囲(1.5, b.width() - 1.5),
-                                      b.top() + r.範囲(1.5, b.height() - 1.5)),
-                              0.45, 0.45);
-            p.setBrush(QColor(255, 220, 190, 50));
-            p.drawRect(QRectF(b.left() + 0.8, b.top() + 0.4, b.width() - 1.6, 0.6));
-        }
-    }
-}
-
 // ---- title -----------------------------------------------------------------
 
 void 題字(QPainter& p) {
@@ -473,6 +77,36 @@ void 題字(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(形.translated(0, 0.8));
     p.restore();
+}
+
+}  // namespace 絵の部品
+
+using namespace 絵の部品;
+
+namespace {
+
+// A fresh image of w × h logical pixels for scale 倍率; 描く paints it in
+// logical coordinates.  The device-pixel ratio is set only afterwards so the
+// painter's scale is exactly device size / logical size and the picture
+// fills the image to the last pixel.  The image starts filled with 下地:
+// cells and tiles get an opaque ground, so that no pixel lets through what
+// was on the screen before them, even where antialiased shapes only half
+// cover it; only the title logo starts transparent.
+template <class F>
+QImage 画像(double w, double h, double 倍率, F&& 描く, const QColor& 下地) {
+    const int dw = std::max(1, static_cast<int>(std::lround(w * 倍率)));
+    const int dh = std::max(1, static_cast<int>(std::lround(h * 倍率)));
+    QImage img(dw, dh, QImage::Format_ARGB32_Premultiplied);
+    img.fill(下地);
+    {
+        QPainter p(&img);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                         QPainter::SmoothPixmapTransform);
+        p.scale(dw / w, dh / h);
+        描く(p);
+    }
+    img.setDevicePixelRatio(倍率);
+    return img;
 }
 
 }  // namespace

@@ -43,23 +43,29 @@ public:
     // Number of drawing operations kept for re-rendering.
     std::size_t 描画命令数() const { return ops_.size(); }
 
-    // Platform
+    // Platform: painting (window_drawing.cpp, window_canvas.cpp)
     void 絵(int 絵番号, int x, int y) override;
     void 枠(int x1, int y1, int x2, int y2, int 色) override;
     void 塗り(int x1, int y1, int x2, int y2, int 色) override;
     void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
     void 再描画() override;
+    // Platform: dialogs and the end of the program (window.cpp)
     応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
+    void 終了() override;
+    // Platform: time (window_services.cpp)
     void タイマー(bool 有効) override;
     double 時刻() override;
     void 待つ(double 秒) override;
+    // Platform: menu check marks (window_menu.cpp)
     void チェック表示(メニュー項目 項目, bool 付ける) override;
+    // Platform: record panel (window_panel.cpp)
     void パネル表示(パネル部品 部品, bool 見える) override;
     std::string パネル文字(パネル部品 部品) override;
     void パネル文字設定(パネル部品 部品, const std::string& 文字列) override;
     std::string パネルフォルダ() override;
     void パネルフォルダ設定(const std::string& フォルダ) override;
     void パネル一覧更新() override;
+    // Platform: sound, passed on to the sound library (window_services.cpp)
     long dsInitialize() override;
     long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;
     void dsPlay(long 音) override;
@@ -67,7 +73,6 @@ public:
     void dsStop(long 音) override;
     void dsFree(long 音) override;
     void dsTerminate(long 装置) override;
-    void 終了() override;
 
     // Canvas size in twips.
     static constexpr int 幅 = 10620;
@@ -79,7 +84,9 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    friend class 盤面;
+    friend class 盤面;  // the canvas widget (window_canvas.h)
+
+    // Drawing (window_drawing.cpp) and the canvas' picture (window_canvas.cpp).
     struct 命令 {
         enum 種類 { 絵, 枠, 塗り, 文字 } 種類 = 絵;
         int x = 0, y = 0, x2 = 0, y2 = 0;  // twips; x2/y2 = bounding box for 絵/文字
@@ -92,7 +99,16 @@ private:
     void 描き直し();          // re-render every kept operation if the resolution changed
     void 整理();              // drop operations covered by later pictures
     double 倍率() const;      // device pixels per canvas pixel (15 twips)
+
+    // Menu bar (window_menu.cpp).
     void メニュー作成();
+
+    // Record panel (window_panel.cpp).
+    void パネル作成();
+    void パネル配置();  // places the panel's controls over the canvas, scaled
+    bool パネルに入力中() const;  // a visible control of the panel has the focus
+
+    // Events handed to the game (window.cpp).
     void 操作(const std::function<void(状態&, Platform&)>& f);
     void マウス(QMouseEvent* e);
 
@@ -103,9 +119,6 @@ private:
     std::vector<命令> ops_;
     std::map<QString, QAction*> メニュー_;
     QTimer timer1_;
-    void パネル作成();
-    void パネル配置();  // places the panel's controls over the canvas, scaled
-    bool パネルに入力中() const;  // a visible control of the panel has the focus
     QWidget* 部品_[パネル部品数] = {};
     std::string フォルダ_;
     bool 終了中_ = false;

@@ -1,0 +1,47 @@
+// The window's menu bar, built from the game's menu tree, and its check
+// marks, which the game owns.
+#include <QAction>
+#include <QMenuBar>
+
+#include "ui/qt/menu.h"
+#include "ui/qt/window.h"
+
+QAction* 窓::メニュー(const QString& 名前) const {
+    auto it = メニュー_.find(名前);
+    return it == メニュー_.end() ? nullptr : it->second;
+}
+
+void 窓::チェック表示(メニュー項目 項目, bool 付ける) {
+    if (QAction* a = メニュー(メニュー名(項目))) a->setChecked(付ける);
+}
+
+void 窓::メニュー作成() {
+    std::map<QString, QMenu*> 親メニュー;
+    for (const auto& d : メニュー一覧()) {
+        // Items with children become menus.
+        bool 子あり = false;
+        for (const auto& c : メニュー一覧())
+            if (c.親 == d.名前) 子あり = true;
+        QAction* a = nullptr;
+        if (子あり) {
+            QMenu* m = d.親.isEmpty() ? menuBar()->addMenu(d.表題) : 親メニュー.at(d.親)->addMenu(d.表題);
+            m->setObjectName(d.名前);
+            親メニュー[d.名前] = m;
+            a = m->menuAction();
+            if (d.開く) connect(m, &QMenu::aboutToShow, this, [this, f = d.開く] { 操作(f); });
+        } else {
+            a = d.親.isEmpty() ? menuBar()->addAction(d.表題) : 親メニュー.at(d.親)->addAction(d.表題);
+            a->setCheckable(d.チェック式);
+            if (d.クリック)
+                connect(a, &QAction::triggered, this, [this, f = d.クリック] {
+                    操作(f);
+                    // The game owns the check marks; undo Qt's own toggle.
+                    for (int i = 0; i < メニュー項目数; ++i)
+                        if (QAction* c = メニュー(メニュー名(static_cast<メニュー項目>(i))))
+                            c->setChecked(s_->チェック[i]);
+                });
+        }
+        a->setObjectName(d.名前);
+        メニュー_[d.名前] = a;
+    }
+}

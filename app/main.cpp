@@ -11,7 +11,6 @@
 // game ends the way a player ends it.
 #include <QApplication>
 #include <QTimer>
-
 #include <cstdlib>
 
 #include "ui/qt/icon.h"

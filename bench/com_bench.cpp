@@ -13,6 +13,7 @@ namespace {
 // the human camp and a human rook turned towards the left.  Rows are listed
 // top (row 1) to bottom, columns 1..9 left to right.
 constexpr int 中盤[9][9] = {
+    // clang-format off
     {200, 0, 0, 500, 0, 0, 400, 300, 200},
     {0, 703, 0, 0, 801, 502, 0, 0, 0},
     {100, 0, 100, 401, 100, 100, 0, 100, 100},
@@ -22,6 +23,7 @@ constexpr int 中盤[9][9] = {
     {-102, -100, 0, -403, 0, -102, 0, 0, 0},
     {0, -602, 0, 0, -503, 0, -701, -402, 0},
     {-202, -302, 0, -502, -802, 0, 0, -301, -201},
+    // clang-format on
 };
 
 std::unique_ptr<状態> 中盤の状態() {

@@ -2,13 +2,14 @@
 // against every square, several times per candidate) and of a full redraw.
 #include <benchmark/benchmark.h>
 
+#include "app/cli/silent.h"
 #include "core/rules.h"
 #include "core/setup.h"
-#include "app/cli/silent.h"
 #include "ui/render.h"
 
 #ifdef VZ_BENCH_QT
 #include <QApplication>
+
 #include "ui/qt/window.h"
 #endif
 
@@ -17,11 +18,10 @@ namespace {
 // A middle-game position with pieces turned every way.
 void 中盤(状態& s) {
     const int 配置[][3] = {
-        {1, 1, 200}, {2, 1, 300}, {4, 2, 501}, {5, 1, 800}, {6, 2, 503}, {7, 1, 400}, {9, 1, 200},
-        {2, 3, 710}, {8, 4, 602}, {1, 3, 100}, {3, 4, 101}, {5, 4, 103}, {7, 3, 100}, {9, 4, 102},
-        {4, 5, -301}, {6, 5, -412}, {2, 6, -101}, {5, 6, -103}, {8, 6, -100}, {1, 7, -102},
-        {3, 7, -102}, {9, 7, -102}, {2, 8, -611}, {8, 8, -702}, {1, 9, -202}, {3, 9, -401},
-        {4, 9, -502}, {5, 9, -802}, {6, 8, -503}, {7, 9, -402}, {9, 9, -203},
+        {1, 1, 200},  {2, 1, 300},  {4, 2, 501},  {5, 1, 800},  {6, 2, 503},  {7, 1, 400},  {9, 1, 200},  {2, 3, 710},
+        {8, 4, 602},  {1, 3, 100},  {3, 4, 101},  {5, 4, 103},  {7, 3, 100},  {9, 4, 102},  {4, 5, -301}, {6, 5, -412},
+        {2, 6, -101}, {5, 6, -103}, {8, 6, -100}, {1, 7, -102}, {3, 7, -102}, {9, 7, -102}, {2, 8, -611}, {8, 8, -702},
+        {1, 9, -202}, {3, 9, -401}, {4, 9, -502}, {5, 9, -802}, {6, 8, -503}, {7, 9, -402}, {9, 9, -203},
     };
     for (auto& p : 配置) s.盤[p[0]][p[1]] = p[2];
 }
@@ -75,5 +75,3 @@ BENCHMARK(BM_全描き直し_窓)->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace
-
-

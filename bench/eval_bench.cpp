@@ -1,12 +1,12 @@
 // Speed of the danger-square scan that scores every candidate of the
 // computer's search.
-#include "core/setup.h"
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "com/influence.h"
 #include "com/probes.h"
+#include "core/setup.h"
 #include "eval/danger.h"
 
 namespace {
@@ -14,6 +14,7 @@ namespace {
 // A middle game with pieces in both hands.  Rows top (row 1) to bottom,
 // columns 1..9 left to right.
 constexpr int 局面[9][9] = {
+    // clang-format off
     {200, 300, 0, 0, 0, 500, 0, 300, 200},
     {0, 0, 0, 400, 802, 0, 0, 601, 0},
     {100, 0, 101, 0, 500, 100, 400, 0, 100},
@@ -23,6 +24,7 @@ constexpr int 局面[9][9] = {
     {0, -102, 0, -402, -102, 0, -302, 0, 0},
     {0, -602, -503, 0, -802, -502, 0, -702, 0},
     {-202, 0, 0, -403, 0, 0, 0, 0, -202},
+    // clang-format on
 };
 
 // The position after the computer's candidate move (rook from (5, 5) takes

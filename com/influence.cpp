@@ -57,8 +57,7 @@ inline void 全盤調査(状態& s, int p, int x, int y) {
 // The first occupied square counts whichever side holds it; the opponent's
 // king is seen through, any other piece ends the line.
 void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) {
-    for (int x = 入力X + dx, y = 入力Y + dy; x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ;
-         x += dx, y += dy) {
+    for (int x = 入力X + dx, y = 入力Y + dy; x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; x += dx, y += dy) {
         const int 先 = s.盤[x][y];
         if (駒種類 <= -100) {
             s.勢MAN[x][y] += 1;

@@ -7,8 +7,8 @@ namespace {
 // Lances, bishops, rooks and their promotions: the pieces whose line a piece
 // can stand in.  a is the absolute code.
 constexpr bool 長距離(int a) {
-    return (a >= 200 && a <= 203) || (a >= 600 && a <= 603) || (a >= 610 && a <= 613) ||
-           (a >= 700 && a <= 703) || (a >= 710 && a <= 713);
+    return (a >= 200 && a <= 203) || (a >= 600 && a <= 603) || (a >= 610 && a <= 613) || (a >= 700 && a <= 703) ||
+           (a >= 710 && a <= 713);
 }
 constexpr bool COM長距離駒(int v) { return v > 0 && 長距離(v); }
 constexpr bool MAN長距離駒(int v) { return v < 0 && 長距離(-v); }
@@ -30,15 +30,13 @@ void 調査_移動不可駒(状態& s) {
             if (p <= -100) {
                 for (int a = 1; a <= 盤サイズ; ++a)
                     for (int b = 1; b <= 盤サイズ; ++b)
-                        if (COM長距離駒(s.盤[a][b]) &&
-                            移動チェック(s, a, b, s.王X_MAN, s.王Y_MAN, s.盤[a][b]) == 真)
+                        if (COM長距離駒(s.盤[a][b]) && 移動チェック(s, a, b, s.王X_MAN, s.王Y_MAN, s.盤[a][b]) == 真)
                             s.移動不可駒[x][y] = 1;
             }
             if (p >= 100) {
                 for (int a = 1; a <= 盤サイズ; ++a)
                     for (int b = 1; b <= 盤サイズ; ++b)
-                        if (MAN長距離駒(s.盤[a][b]) &&
-                            移動チェック(s, a, b, s.王X_COM, s.王Y_COM, s.盤[a][b]) == 真)
+                        if (MAN長距離駒(s.盤[a][b]) && 移動チェック(s, a, b, s.王X_COM, s.王Y_COM, s.盤[a][b]) == 真)
                             s.移動不可あり = 真;
             }
             s.盤[x][y] = p;
@@ -51,8 +49,7 @@ int 調査_持角狙座標(状態& s) {
             s.持角狙座標_MAN[x][y] = 0;
             // An empty square out of the computer's reach from which a human
             // bishop would have a clear diagonal onto the computer's king.
-            if (s.盤[x][y] == 空 && s.勢COM[x][y] == 0 &&
-                移動チェック(s, x, y, s.王X_COM, s.王Y_COM, MAN_角0) == 真)
+            if (s.盤[x][y] == 空 && s.勢COM[x][y] == 0 && 移動チェック(s, x, y, s.王X_COM, s.王Y_COM, MAN_角0) == 真)
                 s.持角狙座標_MAN[x][y] = 1;
         }
     return 0;

@@ -33,4 +33,3 @@ public:
 };
 using 評価関数 = double (*)(状態& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 COM候補 COM探索(状態& s, 探索の合間* 合間 = nullptr, 評価関数 評価 = nullptr);
-

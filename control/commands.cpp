@@ -1,10 +1,10 @@
 #include "control/commands.h"
 
-#include "core/clock.h"
-#include "ui/clock_view.h"
 #include "control/start.h"
+#include "core/clock.h"
 #include "core/setup.h"
 #include "records/panel.h"
+#include "ui/clock_view.h"
 #include "ui/render.h"
 #include "ui/settings.h"
 #include "ui/sound.h"

@@ -1,14 +1,14 @@
 #include "control/mouse.h"
 
-#include "core/clock.h"
-#include "ui/clock_view.h"
-#include "core/move.h"
-#include "ui/move_view.h"
-#include "core/rules.h"
 #include "control/start.h"
+#include "core/clock.h"
+#include "core/move.h"
+#include "core/rules.h"
 #include "core/setup.h"
 #include "records/notation.h"
 #include "records/panel.h"
+#include "ui/clock_view.h"
+#include "ui/move_view.h"
 #include "ui/render.h"
 
 namespace {
@@ -21,9 +21,7 @@ int 切り捨て除算(int a, int b) {
 
 // A piece belongs to the side to move: the bottom side plays the negative
 // codes, the top side the positive ones.
-bool 自駒(const 状態& s, int v) {
-    return (v <= -100 && s.手番 == s.手番_MAN) || (v >= 100 && s.手番 == s.手番_COM);
-}
+bool 自駒(const 状態& s, int v) { return (v <= -100 && s.手番 == s.手番_MAN) || (v >= 100 && s.手番 == s.手番_COM); }
 
 void 告知(Platform& p, const char* 本文, const char* 題) { p.メッセージ(本文, 題, ボタン::OK); }
 
@@ -168,8 +166,8 @@ void 記録する(状態& s, Platform& p) {
     double 後秒M = s.所有時間_MAN, 後秒C = s.所有時間_COM;
     if (s.対局種別 == 対局_人間 && s.手番 == 後手) 後秒C += s.経過秒;
     else 後秒M += s.経過秒;
-    手順保存(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒, s.盤[s.選択先X][s.選択先Y],
-             s.所有時間_MAN, 後秒M, s.所有時間_COM, 後秒C);
+    手順保存(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒, s.盤[s.選択先X][s.選択先Y], s.所有時間_MAN, 後秒M,
+             s.所有時間_COM, 後秒C);
 }
 
 // After the human's move: the computer answers, or the other person moves
@@ -230,8 +228,7 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
 
     // A right press on the destination promotes; a left press never does,
     // and nobody is asked.
-    if (調査_駒成(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒) == 真 && Button == 2)
-        s.選択駒 = s.成駒;
+    if (調査_駒成(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒) == 真 && Button == 2) s.選択駒 = s.成駒;
 
     s.選択状態 = 0;
     描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);

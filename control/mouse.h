@@ -7,7 +7,6 @@
 #include "core/platform.h"
 #include "core/state.h"
 
-
 // Mouse-button press on the window.  Button: 1 left, 2 right, 4 middle (the
 // window delivers 2 for Ctrl+left).  Shift is ignored.  X, Y in twips.
 // 相手 answers the human's moves in a game against the computer.

@@ -26,4 +26,3 @@ std::string 調査_時間秒追加結果(double IN_経過秒) {
     return 変換_数字から文字(static_cast<int>(h)) + ":" + 変換_数字から文字(static_cast<int>(m)) + ":" +
            変換_数字から文字(static_cast<int>(std::floor(sec)));
 }
-

@@ -7,10 +7,10 @@
 // What one move did to the state, for whoever shows it.
 struct 移動結果 {
     int 元X = 0, 元Y = 0, 先X = 0, 先Y = 0;
-    int 置駒 = 空;     // the code as it landed, before any turn
-    int 取得駒 = 空;   // what stood on the destination
-    int 着後駒 = 空;   // the code left on the destination (turned when it landed on an empty square)
-    bool 回転 = false; // the destination was empty: the piece made its quarter turn
+    int 置駒 = 空;      // the code as it landed, before any turn
+    int 取得駒 = 空;    // what stood on the destination
+    int 着後駒 = 空;    // the code left on the destination (turned when it landed on an empty square)
+    bool 回転 = false;  // the destination was empty: the piece made its quarter turn
     // Hands that changed: the capture went into the top (COM) or bottom (MAN)
     // hand; a drop came out of one.
     bool 取得_COM持駒 = false, 取得_MAN持駒 = false;

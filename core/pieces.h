@@ -12,11 +12,9 @@ inline constexpr int 空 = 0;
 inline constexpr int 盤サイズ = 9;
 
 // ---- The 112 piece codes ---------------------------------------------------
-#define VZ_PIECE_CODES(N, V)                                           \
-    inline constexpr int COM_##N##0 = (V), COM_##N##1 = (V) + 1,       \
-                         COM_##N##2 = (V) + 2, COM_##N##3 = (V) + 3;   \
-    inline constexpr int MAN_##N##0 = -(V), MAN_##N##1 = -(V) - 1,     \
-                         MAN_##N##2 = -(V) - 2, MAN_##N##3 = -(V) - 3;
+#define VZ_PIECE_CODES(N, V)                                                                                 \
+    inline constexpr int COM_##N##0 = (V), COM_##N##1 = (V) + 1, COM_##N##2 = (V) + 2, COM_##N##3 = (V) + 3; \
+    inline constexpr int MAN_##N##0 = -(V), MAN_##N##1 = -(V)-1, MAN_##N##2 = -(V)-2, MAN_##N##3 = -(V)-3;
 VZ_PIECE_CODES(歩, 100)
 VZ_PIECE_CODES(と, 110)
 VZ_PIECE_CODES(香, 200)
@@ -32,7 +30,6 @@ VZ_PIECE_CODES(飛, 700)
 VZ_PIECE_CODES(飛成, 710)
 VZ_PIECE_CODES(王, 800)
 #undef VZ_PIECE_CODES
-
 
 // ---- What a code says ------------------------------------------------------
 constexpr int 駒絶対(int v) { return v < 0 ? -v : v; }

@@ -21,9 +21,17 @@ enum class 応答 { OK, はい, いいえ };
 
 // Controls of the record-file panel.
 enum class パネル部品 {
-    Drive1, Dir1, File1,
-    ラベル_対局名, ラベル_上, ラベル_下, ラベル_ファイル名,
-    入力_対局名, 入力_上, 入力_下, 入力_ファイル名,
+    Drive1,
+    Dir1,
+    File1,
+    ラベル_対局名,
+    ラベル_上,
+    ラベル_下,
+    ラベル_ファイル名,
+    入力_対局名,
+    入力_上,
+    入力_下,
+    入力_ファイル名,
     RETURN,
 };
 inline constexpr int パネル部品数 = 12;
@@ -41,12 +49,11 @@ public:
 
     // ---- dialogs ----
     // A carriage return in the text is a line break.
-    virtual 応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b,
-                            bool 警告 = false) = 0;
+    virtual 応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告 = false) = 0;
 
     // ---- time ----
     virtual void タイマー(bool 有効) = 0;
-    virtual double 時刻() = 0;        // seconds since midnight, with fraction
+    virtual double 時刻() = 0;         // seconds since midnight, with fraction
     virtual void 待つ(double 秒) = 0;  // blocking pause; zero in tests
 
     // ---- menu ----

@@ -88,8 +88,11 @@ int 移動チェック(const 状態& s, int 移動元X, int 移動元Y, int 移�
     switch (type) {
         case 10:  // 歩
             return (f == 1 && r == 0) ? 真 : 偽;
-        case 11: case 21: case 31: case 41: case 50:
-            return 金の動き(f, r) ? 真 : 偽;
+        case 11:
+        case 21:
+        case 31:
+        case 41:
+        case 50: return 金の動き(f, r) ? 真 : 偽;
         case 20: {  // 香: straight forward, path clear
             if (r != 0 || f < 1) return 偽;
             const int sx = 前DX[facing], sy = 前DY[facing];
@@ -102,19 +105,15 @@ int 移動チェック(const 状態& s, int 移動元X, int 移動元Y, int 移�
         case 40:  // 銀
             if (f == 1 && r >= -1 && r <= 1) return 真;
             return (f == -1 && (r == 1 || r == -1)) ? 真 : 偽;
-        case 60:
-            return 移動チェック角(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
+        case 60: return 移動チェック角(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
         case 61:
             if (隣) return 真;
             return 移動チェック角(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
-        case 70:
-            return 移動チェック飛車(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
+        case 70: return 移動チェック飛車(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
         case 71:
             if (隣) return 真;
             return 移動チェック飛車(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
-        case 80:
-            return 隣 ? 真 : 偽;
-        default:
-            return 偽;
+        case 80: return 隣 ? 真 : 偽;
+        default: return 偽;
     }
 }

@@ -1,10 +1,10 @@
 #include "core/setup.h"
 
-
 namespace {
 
 // Starting position, rows 1..9 from the top, columns 1..9 from the left.
 constexpr int 初期配置[9][9] = {
+    // clang-format off
     {200, 300, 400, 500, 800, 500, 400, 300, 200},
     {0, 700, 0, 0, 0, 0, 0, 600, 0},
     {100, 100, 100, 100, 100, 100, 100, 100, 100},
@@ -14,6 +14,7 @@ constexpr int 初期配置[9][9] = {
     {-102, -102, -102, -102, -102, -102, -102, -102, -102},
     {0, -602, 0, 0, 0, 0, 0, -702, 0},
     {-202, -302, -402, -502, -802, -502, -402, -302, -202},
+    // clang-format on
 };
 
 }  // namespace
@@ -54,14 +55,12 @@ void 新規対局(状態& s) {
         if (s.持駒_COM[i] > 0) s.持駒数_COM += s.持駒_COM[i];
     }
 
-    手順保存(s, 0, 0, 0, 0, 0, 0, s.所有時間_MAN, s.所有時間_MAN + s.経過秒, s.所有時間_COM,
-             s.所有時間_COM);
+    手順保存(s, 0, 0, 0, 0, 0, 0, s.所有時間_MAN, s.所有時間_MAN + s.経過秒, s.所有時間_COM, s.所有時間_COM);
 }
 
 int 調査_記録満杯(const 状態& s) { return s.棋譜手数 > 履歴最大 ? 真 : 偽; }
 
-int 手順保存(状態& s, int, int, int 先X, int 先Y, int, int, double 前秒M, double 後秒M,
-             double 前秒C, double 後秒C) {
+int 手順保存(状態& s, int, int, int 先X, int 先Y, int, int, double 前秒M, double 後秒M, double 前秒C, double 後秒C) {
     const int n = s.棋譜手数;
     if (n < 0 || n > 履歴最大) return 偽;
     for (int x = 1; x <= 9; ++x)

@@ -55,9 +55,17 @@ inline constexpr int 履歴最大 = 500;
 
 // Menu items whose check marks the game reads and writes.
 enum class メニュー項目 {
-    LEVEL1, LEVEL2, LEVEL3,
-    MIDORI, TATAMI, TAKE, UCHU, RENGA,
-    SIDOU, KEIKA, BGM,
+    LEVEL1,
+    LEVEL2,
+    LEVEL3,
+    MIDORI,
+    TATAMI,
+    TAKE,
+    UCHU,
+    RENGA,
+    SIDOU,
+    KEIKA,
+    BGM,
 };
 inline constexpr int メニュー項目数 = 11;
 

@@ -22,7 +22,6 @@ namespace {
 // attacker stood still holds a piece.
 bool 攻め手が残る(const 状態& s, int x, int y) { return 表内(x, y) && s.盤[x][y] != 空; }
 
-
 // A human bishop or rook, promoted or not, in any direction.
 bool MAN大駒(int v) { return (v >= -613 && v <= -600) || (v >= -713 && v <= -700); }
 
@@ -32,7 +31,8 @@ bool MAN成小駒(int v) { return (v >= -113 && v <= -110) || (v >= -213 && v <=
 // An unpromoted pawn, lance or knight that can no longer step forward:
 // its facing points off the board.
 bool 盤外向き(int 移動駒, int X, int Y) {
-    const bool 小駒 = (移動駒 >= 100 && 移動駒 <= 103) || (移動駒 >= 200 && 移動駒 <= 203) || (移動駒 >= 300 && 移動駒 <= 303);
+    const bool 小駒 =
+        (移動駒 >= 100 && 移動駒 <= 103) || (移動駒 >= 200 && 移動駒 <= 203) || (移動駒 >= 300 && 移動駒 <= 303);
     if (!小駒) return false;
     switch (駒向き(移動駒)) {
         case 0: return Y == 9;

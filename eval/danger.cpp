@@ -65,8 +65,8 @@ void 空き桝(状態& s, int x, int y, double& 点) {
         }
     }
     // Knight dropped here forking two computer pieces.
-    if (s.持駒_MAN[3] > 0 && (勢C == 0 || 勢M > 0) && y > 2 && x >= 2 && x <= 8 &&
-        s.盤[x - 1][y - 2] > 100 && s.盤[x + 1][y - 2] > 100)
+    if (s.持駒_MAN[3] > 0 && (勢C == 0 || 勢M > 0) && y > 2 && x >= 2 && x <= 8 && s.盤[x - 1][y - 2] > 100 &&
+        s.盤[x + 1][y - 2] > 100)
         点 -= 20;
     // Silver or gold dropped among the computer's heavy pieces.
     if ((s.持駒_MAN[5] > 0 || s.持駒_MAN[4] > 0) && 勢C <= 1) {
@@ -82,11 +82,11 @@ void 空き桝(状態& s, int x, int y, double& 点) {
         if (y < 4) 点 -= 0.1;
         // Silver dropped here forking along a diagonal.
         if (s.持駒_MAN[4] > 0 && y > 1 && y < 9 && x >= 2 && x <= 8) {
-            if (s.盤[x - 1][y - 1] >= 100 && s.盤[x + 1][y + 1] >= 100 &&
-                s.勢COM[x - 1][y - 1] == 0 && s.勢COM[x + 1][y + 1] == 0)
+            if (s.盤[x - 1][y - 1] >= 100 && s.盤[x + 1][y + 1] >= 100 && s.勢COM[x - 1][y - 1] == 0 &&
+                s.勢COM[x + 1][y + 1] == 0)
                 点 -= 20;
-            if (s.盤[x - 1][y + 1] >= 100 && s.盤[x + 1][y - 1] >= 100 &&
-                s.勢COM[x - 1][y + 1] == 0 && s.勢COM[x + 1][y - 1] == 0)
+            if (s.盤[x - 1][y + 1] >= 100 && s.盤[x + 1][y - 1] >= 100 && s.勢COM[x - 1][y + 1] == 0 &&
+                s.勢COM[x + 1][y - 1] == 0)
                 点 -= 20;
         }
     }

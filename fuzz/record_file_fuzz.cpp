@@ -155,13 +155,15 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
         if (答.empty()) 失敗("a record that cannot be saved was reported as saved", 元);
         if (N > 0 && 答.find(パス) == std::string::npos) 失敗("a refused save does not name the file: " + 答, 元);
         if (!注意.empty()) 失敗("a refused save still carries a notice: " + 注意, 元);
-        if (中身(パス) != 前) 失敗(前 ? "a refused save changed the older file" : "a refused save left a file behind", 元);
+        if (中身(パス) != 前)
+            失敗(前 ? "a refused save changed the older file" : "a refused save left a file behind", 元);
         const std::string 余計 = 余計なもの({"対局.棋譜", 名});
         if (!余計.empty()) 失敗("a refused save left behind" + 余計, 元);
         return;
     }
     if (!答.empty()) 失敗("saving what was read failed: " + 答, 元);
-    if (注意.empty() == 時計が外) 失敗(時計が外 ? "a clock out of range was written without a notice" : "a notice without cause: " + 注意, 元);
+    if (注意.empty() == 時計が外)
+        失敗(時計が外 ? "a clock out of range was written without a notice" : "a notice without cause: " + 注意, 元);
     const std::string 余計 = 余計なもの({"対局.棋譜", 名});
     if (!余計.empty()) 失敗("a save left behind" + 余計, 元);
     棋譜内容 再;

@@ -70,8 +70,8 @@ std::string 差分(const 棋譜内容& g, const 参照::結果& r) {
         return "number of positions" + 値(static_cast<int>(g.局面.size()), static_cast<int>(r.局面々.size()));
     if (g.王なし手 != r.王なし手) return "kingless record number" + 値(g.王なし手, r.王なし手);
     if (g.切断 != ゲームの(r.理由))
-        return "reason of the cut at record " + std::to_string(g.王なし手) + ": game " + 理由名(g.切断) + ", reference " +
-               理由名(ゲームの(r.理由));
+        return "reason of the cut at record " + std::to_string(g.王なし手) + ": game " + 理由名(g.切断) +
+               ", reference " + 理由名(ゲームの(r.理由));
     // The player's text: none without a cut, else one that names the record.
     const std::string 説明 = 説明_切断(g);
     if ((g.王なし手 == 0) != 説明.empty()) return "cut explained as \"" + 見せる(説明) + "\"";
@@ -84,20 +84,25 @@ std::string 差分(const 棋譜内容& g, const 参照::結果& r) {
         // Whole tables first: long records are mostly positions that agree.
         const int 時計0[4] = {a.前秒M, a.後秒M, a.前秒C, a.後秒C};
         if (std::memcmp(a.盤, b.盤, sizeof a.盤) == 0 && std::memcmp(a.持駒_MAN, b.持駒_下, sizeof a.持駒_MAN) == 0 &&
-            std::memcmp(a.持駒_COM, b.持駒_上, sizeof a.持駒_COM) == 0 && std::memcmp(時計0, b.秒.data(), sizeof 時計0) == 0)
+            std::memcmp(a.持駒_COM, b.持駒_上, sizeof a.持駒_COM) == 0 &&
+            std::memcmp(時計0, b.秒.data(), sizeof 時計0) == 0)
             continue;
         const std::string 何 = "record " + std::to_string(n + 1) + " ";
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
                 if (a.盤[x][y] != b.盤[x][y])
-                    return 何 + "square (" + std::to_string(x) + "," + std::to_string(y) + ")" + 値(a.盤[x][y], b.盤[x][y]);
+                    return 何 + "square (" + std::to_string(x) + "," + std::to_string(y) + ")" +
+                           値(a.盤[x][y], b.盤[x][y]);
         for (int k = 1; k <= 7; ++k) {
-            if (a.持駒_MAN[k] != b.持駒_下[k]) return 何 + "bottom hand kind " + std::to_string(k) + 値(a.持駒_MAN[k], b.持駒_下[k]);
-            if (a.持駒_COM[k] != b.持駒_上[k]) return 何 + "top hand kind " + std::to_string(k) + 値(a.持駒_COM[k], b.持駒_上[k]);
+            if (a.持駒_MAN[k] != b.持駒_下[k])
+                return 何 + "bottom hand kind " + std::to_string(k) + 値(a.持駒_MAN[k], b.持駒_下[k]);
+            if (a.持駒_COM[k] != b.持駒_上[k])
+                return 何 + "top hand kind " + std::to_string(k) + 値(a.持駒_COM[k], b.持駒_上[k]);
         }
         const int 時計[4] = {a.前秒M, a.後秒M, a.前秒C, a.後秒C};
         for (int i = 0; i < 4; ++i)
-            if (時計[i] != b.秒[static_cast<std::size_t>(i)]) return 何 + "clock " + std::to_string(i + 1) + 値(時計[i], b.秒[static_cast<std::size_t>(i)]);
+            if (時計[i] != b.秒[static_cast<std::size_t>(i)])
+                return 何 + "clock " + std::to_string(i + 1) + 値(時計[i], b.秒[static_cast<std::size_t>(i)]);
     }
     if (g.損傷 != r.損傷) return "damage flag" + 値(g.損傷, r.損傷);
     return "";

@@ -51,11 +51,11 @@ inline constexpr int 最大局面 = 500;
 
 struct 局面 {
     int 盤[10][10] = {};
-    int 持駒_下[8] = {};  // bottom side (MAN)
-    int 持駒_上[8] = {};  // top side (COM)
+    int 持駒_下[8] = {};         // bottom side (MAN)
+    int 持駒_上[8] = {};         // top side (COM)
     std::array<int, 4> 秒 = {};  // bottom before, bottom after, top before, top after
-    bool 短い = false;     // the line ended before the board's columns did
-    bool 盤が壊れ = false;  // a board field held no piece code
+    bool 短い = false;           // the line ended before the board's columns did
+    bool 盤が壊れ = false;       // a board field held no piece code
 };
 
 // Why the record was cut; the game's 切断理由 in the same order.

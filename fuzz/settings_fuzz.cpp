@@ -70,7 +70,8 @@ void 片付け() {
         if (c >= 0x20 && c < 0x7F && c != '\\') 見せ方 += static_cast<char>(c);
         else std::snprintf(buf, sizeof buf, "\\x%02X", c), 見せ方 += buf;
     }
-    std::fprintf(stderr, "\n== settings reader: %s\n== file (%zu bytes): \"%s\"\n", 理由.c_str(), b.size(), 見せ方.c_str());
+    std::fprintf(stderr, "\n== settings reader: %s\n== file (%zu bytes): \"%s\"\n", 理由.c_str(), b.size(),
+                 見せ方.c_str());
     std::abort();
 }
 
@@ -119,7 +120,11 @@ void 用意(状態& s, 無言の窓& p, const 値& v) {
     s = *初め;
     p = 無言の窓{};
     s.背景種類 = v.背景;
-    s.チェック[static_cast<int>(メニュー項目::MIDORI) + (v.背景 == 背景_緑 ? 0 : v.背景 == 背景_畳 ? 1 : v.背景 == 背景_竹 ? 2 : v.背景 == 背景_宇宙 ? 3 : 4)] = true;
+    s.チェック[static_cast<int>(メニュー項目::MIDORI) + (v.背景 == 背景_緑     ? 0
+                                                         : v.背景 == 背景_畳   ? 1
+                                                         : v.背景 == 背景_竹   ? 2
+                                                         : v.背景 == 背景_宇宙 ? 3
+                                                                               : 4)] = true;
     s.移動指導 = v.指導 ? 1 : 0;
     s.移動指導色 = v.指導 ? 色_白 : 2;
     s.チェック[static_cast<int>(メニュー項目::SIDOU)] = v.指導;
@@ -144,17 +149,22 @@ struct 字面 {
     std::string 指導ON, 指導OFF, 経過ON, 経過OFF, 音ON, 音OFF;
 };
 const 字面& 字() {
-    static const 字面 t{{SJIS("背景画=緑"), SJIS("背景画=畳"), SJIS("背景画=竹"), SJIS("背景画=宇宙"), SJIS("背景画=煉瓦")},
-                        SJIS("移動指導=ON"), SJIS("移動指導=OFF"), SJIS("経過時間=ON"), SJIS("経過時間=OFF"),
-                        "BGM=ON", "BGM=OFF"};
+    static const 字面 t{
+        {SJIS("背景画=緑"), SJIS("背景画=畳"), SJIS("背景画=竹"), SJIS("背景画=宇宙"), SJIS("背景画=煉瓦")},
+        SJIS("移動指導=ON"),
+        SJIS("移動指導=OFF"),
+        SJIS("経過時間=ON"),
+        SJIS("経過時間=OFF"),
+        "BGM=ON",
+        "BGM=OFF"};
     return t;
 }
 
 // The file the options are written as.
 std::string ファイルの形(const 値& v) {
     const 字面& t = 字();
-    return t.背景[v.背景 - 背景_緑] + "\r\n" + (v.指導 ? t.指導ON : t.指導OFF) + "\r\n" + (v.経過 ? t.経過ON : t.経過OFF) +
-           "\r\n" + (v.音 ? t.音ON : t.音OFF) + "\r\n";
+    return t.背景[v.背景 - 背景_緑] + "\r\n" + (v.指導 ? t.指導ON : t.指導OFF) + "\r\n" +
+           (v.経過 ? t.経過ON : t.経過OFF) + "\r\n" + (v.音 ? t.音ON : t.音OFF) + "\r\n";
 }
 const 値 既定{背景_緑, false, true, true};
 
@@ -210,12 +220,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool 既定になる;
     const 値 期 = 期待(b, 既定になる);
     if (!(読んだ == 期))
-        失敗("read background " + std::to_string(読んだ.背景) + " guidance " + std::to_string(読んだ.指導) + " elapsed " +
-                 std::to_string(読んだ.経過) + " music " + std::to_string(読んだ.音) + "; expected " + std::to_string(期.背景) +
-                 " " + std::to_string(期.指導) + " " + std::to_string(期.経過) + " " + std::to_string(期.音),
+        失敗("read background " + std::to_string(読んだ.背景) + " guidance " + std::to_string(読んだ.指導) +
+                 " elapsed " + std::to_string(読んだ.経過) + " music " + std::to_string(読んだ.音) + "; expected " +
+                 std::to_string(期.背景) + " " + std::to_string(期.指導) + " " + std::to_string(期.経過) + " " +
+                 std::to_string(期.音),
              b);
     const std::string 後 = 読む(設定ファイル名);
-    if (既定になる ? 後 != ファイルの形(既定) : 後 != b) 失敗(既定になる ? "the defaults were not written" : "a good file was changed", b);
+    if (既定になる ? 後 != ファイルの形(既定) : 後 != b)
+        失敗(既定になる ? "the defaults were not written" : "a good file was changed", b);
 
     // Written back and read again: the same options, in the file's own form.
     書込_環境設定ファイル(s, p);

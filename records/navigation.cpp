@@ -1,13 +1,13 @@
 #include "records/navigation.h"
 
+#include "control/start.h"
 #include "core/clock.h"
-#include "ui/clock_view.h"
 #include "core/move.h"
 #include "core/position.h"
-#include "control/start.h"
 #include "core/setup.h"
 #include "records/notation.h"
 #include "records/panel.h"
+#include "ui/clock_view.h"
 #include "ui/render.h"
 
 namespace {

@@ -12,8 +12,8 @@ const char* const 漢数字[10] = {"", "一", "二", "三", "四", "五", "六",
 // Names by kind (1..8), unpromoted and promoted.  Gold and king never
 // promote, so their promoted entries stay empty.
 const char* const 駒名[9][2] = {
-    {"", ""},     {"歩", "と"},   {"香", "香成"}, {"桂", "桂成"}, {"銀", "銀成"},
-    {"金", ""},   {"角", "角成"}, {"飛", "飛成"}, {"王", ""},
+    {"", ""},   {"歩", "と"},   {"香", "香成"}, {"桂", "桂成"}, {"銀", "銀成"},
+    {"金", ""}, {"角", "角成"}, {"飛", "飛成"}, {"王", ""},
 };
 
 // One slot: where the shadow of each of the three texts goes.  The text

@@ -104,7 +104,7 @@ std::string 変換_指し手行(const 棋譜局面& r) {
 }
 
 std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局名, const std::string& 上の名前,
-                               const std::string& 下の名前, std::string& エラー, std::string* 注意) {
+                              const std::string& 下の名前, std::string& エラー, std::string* 注意) {
     エラー.clear();
     if (注意) 注意->clear();
     std::string out;
@@ -129,7 +129,8 @@ std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局
                     return {};
                 }
         for (int k = 1; k <= 7; ++k)
-            for (const auto& [手駒, 側] : {std::pair{s.持駒履歴_MAN[n][k], "下"}, std::pair{s.持駒履歴_COM[n][k], "上"}})
+            for (const auto& [手駒, 側] :
+                 {std::pair{s.持駒履歴_MAN[n][k], "下"}, std::pair{s.持駒履歴_COM[n][k], "上"}})
                 if (手駒 < 0 || 手駒 > 持駒の上限) {
                     エラー = 手 + 側 + "の持駒の" + 駒名[k] + "が" + std::to_string(手駒) +
                              "枚あり、棋譜ファイルには書けません（1種類" + std::to_string(持駒の上限) + "枚まで）。";
@@ -323,8 +324,8 @@ bool 空行(std::string_view 行) {
         if (k.王なし手 == 0 && (!王がいる(r, +1) || !王がいる(r, -1))) {
             k.王なし手 = static_cast<int>(k.局面.size());
             k.切断 = 行.size() < 持駒の列 - 1 ? 切断理由::行が短い
-                     : 盤損傷               ? 切断理由::駒が壊れている
-                                            : 切断理由::王がない;
+                     : 盤損傷                 ? 切断理由::駒が壊れている
+                                              : 切断理由::王がない;
         }
     }
     if (k.王なし手 > 0) k.局面.resize(static_cast<std::size_t>(k.王なし手 - 1));

@@ -48,9 +48,9 @@ enum class 切断理由 {
 // What a record file yields.
 struct 棋譜内容 {
     std::string 対局名, 上の名前, 下の名前;  // UTF-8; undecodable bytes shown as U+FFFD
-    std::vector<棋譜局面> 局面;                 // records 1..N, N ≤ 500
-    bool 損傷 = false;  // some field held no valid value and was read as 0
-    bool 超過 = false;  // the file had more than 500 move lines; the rest was ignored
+    std::vector<棋譜局面> 局面;              // records 1..N, N ≤ 500
+    bool 損傷 = false;                       // some field held no valid value and was read as 0
+    bool 超過 = false;                       // the file had more than 500 move lines; the rest was ignored
     // Record number of the first position in which one side has no king.
     // The record is cut just before it, so that play can never continue
     // from a kingless board; 0 when every position is whole.
@@ -77,7 +77,7 @@ std::string 変換_指し手行(const 棋譜局面& r);
 // game does not know.  Clocks outside 0..99999 seconds are written as the
 // nearest end of that range and 注意 (when given) then says so.
 std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局名, const std::string& 上の名前,
-                               const std::string& 下の名前, std::string& エラー, std::string* 注意 = nullptr);
+                              const std::string& 下の名前, std::string& エラー, std::string* 注意 = nullptr);
 
 // Saves the game's record at パス (the full path, extension included) the
 // way the "RETURN" button does: header line 2 is the top player, line 3 the
@@ -86,8 +86,8 @@ std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局
 // left as it was.  The file is replaced as a whole (書込_置換): a target
 // that is not a regular file (a symbolic link included) or that this user
 // may not write is refused.  注意 as for 変換_棋譜バイト列.
-std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名,
-                     const std::string& 上の名前, const std::string& 下の名前, std::string* 注意 = nullptr);
+std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名, const std::string& 上の名前,
+                      const std::string& 下の名前, std::string* 注意 = nullptr);
 
 // Writes バイト列 to パス with 書込_置換.  Answers "" or the reason of the
 // failure.

@@ -7,8 +7,8 @@
 #include "records/record_file.h"
 #include "records/safe_file.h"
 
-std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名,
-                     const std::string& 上の名前, const std::string& 下の名前, std::string* 注意) {
+std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名, const std::string& 上の名前,
+                      const std::string& 下の名前, std::string* 注意) {
     if (注意) 注意->clear();
     if (s.棋譜最終手数 < 1) return "保存するデータがありません";
     const std::string 頭 = "棋譜ファイル「" + パス + "」を書き込めませんでした。\r";

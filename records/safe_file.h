@@ -20,10 +20,10 @@
 
 // Reasons of our own, beside the system's error numbers (which are all
 // positive).
-inline constexpr int 誤り_通常でない = -1;   // a FIFO, a device, a socket, or a symbolic link being written
-inline constexpr int 誤り_フォルダ = -2;     // a folder by that name, being read
-inline constexpr int 誤り_大きすぎる = -3;   // larger than the caller accepts
-inline constexpr int 誤り_書込禁止 = -4;     // an existing file this user may not write
+inline constexpr int 誤り_通常でない = -1;  // a FIFO, a device, a socket, or a symbolic link being written
+inline constexpr int 誤り_フォルダ = -2;    // a folder by that name, being read
+inline constexpr int 誤り_大きすぎる = -3;  // larger than the caller accepts
+inline constexpr int 誤り_書込禁止 = -4;    // an existing file this user may not write
 
 // A plain-language reason for a system error number or an 誤り_ value.
 std::string 変換_エラー理由(int 番号);

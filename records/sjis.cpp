@@ -1,7 +1,8 @@
 #include "records/sjis.h"
 
-#include <cerrno>
 #include <iconv.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -53,6 +54,4 @@ std::optional<std::string> UTF8からSJIS(const std::string& utf8) { return 変�
 
 std::string SJISからUTF8(const std::string& sjis) { return 変換("UTF-8", 符号, sjis, true).value_or(""); }
 
-std::optional<std::string> SJISからUTF8_厳密(const std::string& sjis) {
-    return 変換("UTF-8", 符号, sjis, false);
-}
+std::optional<std::string> SJISからUTF8_厳密(const std::string& sjis) { return 変換("UTF-8", 符号, sjis, false); }

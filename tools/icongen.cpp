@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -27,8 +26,7 @@ int main(int argc, char** argv) {
         const QString dir = 出力先 + QString("/%1x%1/apps").arg(辺);
         const QString file = dir + "/" + 名前 + ".png";
         if (img.isNull() || !QDir().mkpath(dir) || !img.save(file, "PNG")) {
-            std::fprintf(stderr, "vz_icongen: cannot draw a %s-pixel icon into %s\n", argv[i],
-                         qPrintable(file));
+            std::fprintf(stderr, "vz_icongen: cannot draw a %s-pixel icon into %s\n", argv[i], qPrintable(file));
             return 1;
         }
     }

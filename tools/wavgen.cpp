@@ -66,7 +66,9 @@ void 仕上げ(音声& a, double 頂点, double フェード秒) {
 // A struck bell-like tone: a few slightly inharmonic partials, each dying
 // away at its own pace, added into a from time t0 on.
 void 鐘(音声& a, double t0, double f, double 強さ) {
-    struct 倍音 { double 比, 量, 減衰; };
+    struct 倍音 {
+        double 比, 量, 減衰;
+    };
     static constexpr 倍音 部分[] = {{1.0, 1.0, 6.0}, {2.01, 0.35, 9.0}, {3.0, 0.12, 13.0}, {4.17, 0.06, 18.0}};
     const std::size_t 始 = static_cast<std::size_t>(t0 * a.周波数);
     const std::size_t 打 = static_cast<std::size_t>(0.004 * a.周波数);
@@ -90,7 +92,9 @@ void 鐘(音声& a, double t0, double f, double 強さ) {
 // well below Nyquist), the second a little lower: a clear "no".
 音声 ブザー() {
     音声 a(44100, 0.25);
-    struct 区間 { double 始, 終, 周波数; };
+    struct 区間 {
+        double 始, 終, 周波数;
+    };
     constexpr 区間 区[] = {{0.0, 0.10, 196.0}, {0.13, 0.25, 174.6}};
     for (const auto& k : 区) {
         const std::size_t s = static_cast<std::size_t>(k.始 * a.周波数);
@@ -112,7 +116,9 @@ void 鐘(音声& a, double t0, double f, double 強さ) {
 音声 駒音() {
     音声 a(44100, 0.1);
     雑音 乱;
-    struct 共鳴 { double 周波数, 量, 減衰; };
+    struct 共鳴 {
+        double 周波数, 量, 減衰;
+    };
     constexpr 共鳴 体[] = {{620.0, 1.0, 55.0}, {1130.0, 0.7, 70.0}, {1870.0, 0.45, 90.0}, {3150.0, 0.25, 120.0}};
     double 低域 = 0.0;
     for (std::size_t i = 0; i < a.長さ(); ++i) {
@@ -128,35 +134,31 @@ void 鐘(音声& a, double t0, double f, double 強さ) {
 
 // ---- background music ---------------------------------------------------
 
-constexpr double 拍 = 0.5;       // seconds per beat
-constexpr int 小節数 = 12;       // of four beats: 24 s in all
-constexpr double 余白 = 0.4;     // silence kept at the very end of the loop
+constexpr double 拍 = 0.5;    // seconds per beat
+constexpr int 小節数 = 12;    // of four beats: 24 s in all
+constexpr double 余白 = 0.4;  // silence kept at the very end of the loop
 
-struct 音符 { int midi; double 拍数; };  // midi 0 is a rest
+struct 音符 {
+    int midi;
+    double 拍数;
+};  // midi 0 is a rest
 
 // Yo scale on D (D E G A B), twelve bars.  The last bar ends on the tonic
 // and leaves room for it to fade.
 const std::vector<std::vector<音符>> 旋律 = {
-    {{69, 1}, {71, 1}, {74, 2}},
-    {{71, 1}, {69, 1}, {67, 2}},
-    {{64, 1}, {67, 1}, {69, 1}, {71, 1}},
-    {{69, 3}, {0, 1}},
-    {{74, 1}, {76, 1}, {74, 1}, {71, 1}},
-    {{69, 1}, {71, 1}, {69, 2}},
-    {{67, 1}, {64, 1}, {67, 1}, {69, 1}},
-    {{64, 3}, {0, 1}},
-    {{69, 1}, {71, 1}, {74, 1}, {76, 1}},
-    {{79, 2}, {76, 2}},
-    {{74, 1}, {71, 1}, {69, 1}, {67, 1}},
-    {{62, 2}, {0, 2}},
+    {{69, 1}, {71, 1}, {74, 2}},          {{71, 1}, {69, 1}, {67, 2}},
+    {{64, 1}, {67, 1}, {69, 1}, {71, 1}}, {{69, 3}, {0, 1}},
+    {{74, 1}, {76, 1}, {74, 1}, {71, 1}}, {{69, 1}, {71, 1}, {69, 2}},
+    {{67, 1}, {64, 1}, {67, 1}, {69, 1}}, {{64, 3}, {0, 1}},
+    {{69, 1}, {71, 1}, {74, 1}, {76, 1}}, {{79, 2}, {76, 2}},
+    {{74, 1}, {71, 1}, {69, 1}, {67, 1}}, {{62, 2}, {0, 2}},
 };
 constexpr int 低音[小節数] = {50, 43, 52, 45, 50, 45, 43, 52, 50, 43, 45, 50};  // one per bar
 
 // Adds one note: attack, exponential fall, and a cosine release that
 // reaches zero at start + 長さ.  Notes are cut so that they end before the
 // closing silence of the loop.
-void 音を置く(音声& a, double 始秒, double 長さ秒, double f, double 強さ, double 立上秒, double 減衰,
-             bool 柔らか) {
+void 音を置く(音声& a, double 始秒, double 長さ秒, double f, double 強さ, double 立上秒, double 減衰, bool 柔らか) {
     const double 上限 = static_cast<double>(a.長さ()) / a.周波数 - 余白;
     長さ秒 = std::min(長さ秒, 上限 - 始秒);
     if (長さ秒 <= 0.05) return;
@@ -257,7 +259,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path 出力先(argv[1]);
-    struct 一件 { const char8_t* 名前; 音声 (*作る)(); };
+    struct 一件 {
+        const char8_t* 名前;
+        音声 (*作る)();
+    };
     const 一件 表[] = {
         {u8"その他.wav", チャイム},
         {u8"禁止.wav", ブザー},

@@ -17,10 +17,8 @@ void Timer1_Timer(状態& s, Platform& p) {
     const int 秒 = static_cast<int>(std::floor(s.経過秒));
     if (秒 == s.経過秒_表示) return;
     s.経過秒_表示 = 秒;
-    if (s.手番 == s.手番_COM)
-        描画_所有時間(s, p, s.手番_COM, s.経過秒 + s.所有時間_COM);
-    else if (s.手番 == s.手番_MAN)
-        描画_所有時間(s, p, s.手番_MAN, s.経過秒 + s.所有時間_MAN);
+    if (s.手番 == s.手番_COM) 描画_所有時間(s, p, s.手番_COM, s.経過秒 + s.所有時間_COM);
+    else if (s.手番 == s.手番_MAN) 描画_所有時間(s, p, s.手番_MAN, s.経過秒 + s.所有時間_MAN);
     p.再描画();
 }
 

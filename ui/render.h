@@ -19,10 +19,9 @@ int 絵の選択(const 状態& s, int 駒種類, double 座標X, double 座標Y)
 void 描画_絵(状態& s, Platform& p, int 駒種類, double 座標X, double 座標Y);
 void 描画_桝輪郭(状態& s, Platform& p, int 描画色, double 座標X, double 座標Y);
 void 描画_四角形(状態& s, Platform& p, double 入力X, double 入力Y, int X_長, int Y_長, int 色);
-void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 数値, int 色,
-               int モード, int フォントサイズ);
-void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, int 数値, int 色, int モード,
+void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
                int フォントサイズ);
+void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
 // Fixed texts: −10..10 the handicap grades, 99 "手目".  Empty for others.
 std::string 文字列_固定(int 数値);
 void 描画_文字列(状態& s, Platform& p, double 入力X, double 入力Y, int 数値, int 色, int サイズ);

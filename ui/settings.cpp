@@ -20,10 +20,8 @@ struct 背景行 {
 };
 // In the order the writer looks at the check marks.
 const 背景行 背景表[5] = {
-    {"背景画=緑", 背景_緑, メニュー項目::MIDORI},
-    {"背景画=竹", 背景_竹, メニュー項目::TAKE},
-    {"背景画=畳", 背景_畳, メニュー項目::TATAMI},
-    {"背景画=宇宙", 背景_宇宙, メニュー項目::UCHU},
+    {"背景画=緑", 背景_緑, メニュー項目::MIDORI},    {"背景画=竹", 背景_竹, メニュー項目::TAKE},
+    {"背景画=畳", 背景_畳, メニュー項目::TATAMI},    {"背景画=宇宙", 背景_宇宙, メニュー項目::UCHU},
     {"背景画=煉瓦", 背景_煉瓦, メニュー項目::RENGA},
 };
 
@@ -92,8 +90,8 @@ void チェック変更(状態& s, Platform& p, メニュー項目 項目, bool 
 }
 
 void チェック設定(状態& s, Platform& p, int IN_背景種類) {
-    const メニュー項目 全部[5] = {メニュー項目::MIDORI, メニュー項目::TATAMI, メニュー項目::TAKE,
-                                 メニュー項目::UCHU, メニュー項目::RENGA};
+    const メニュー項目 全部[5] = {メニュー項目::MIDORI, メニュー項目::TATAMI, メニュー項目::TAKE, メニュー項目::UCHU,
+                                  メニュー項目::RENGA};
     for (auto m : 全部) チェック変更(s, p, m, false);
     for (const auto& b : 背景表)
         if (b.種類 == IN_背景種類) チェック変更(s, p, b.項目, true);

@@ -4,9 +4,7 @@
 
 #include "records/safe_file.h"
 
-void サウンドエラー表示(Platform& p, const std::string& 本文) {
-    p.メッセージ(本文, サウンド題, ボタン::OK, true);
-}
+void サウンドエラー表示(Platform& p, const std::string& 本文) { p.メッセージ(本文, サウンド題, ボタン::OK, true); }
 
 void サウンド初期化(状態& s, Platform& p) {
     s.サウンド装置 = p.dsInitialize();

@@ -55,8 +55,7 @@ int cli_bestmove(int argc, char** argv) {
     s->手番 = s->手番_COM;
     勢力調査(*s);  // as the end of a human move leaves it
     const COM候補 手 = COM探索(*s);
-    if (!手.あり)
-        std::cout << "none\n";
+    if (!手.あり) std::cout << "none\n";
     else
         std::cout << 手.元X << ' ' << 手.元Y << ' ' << 手.先X << ' ' << 手.先Y << ' ' << 手.置駒 << ' ' << s->最高点
                   << "\n";

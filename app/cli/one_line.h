@@ -18,7 +18,8 @@ inline std::string 一行に(const std::string& 文) {
             continue;
         }
         if (改行中) {
-            const bool 句点の後 = out.size() >= 句点.size() && out.compare(out.size() - 句点.size(), 句点.size(), 句点) == 0;
+            const bool 句点の後 =
+                out.size() >= 句点.size() && out.compare(out.size() - 句点.size(), 句点.size(), 句点) == 0;
             if (!out.empty() && !句点の後) out += ' ';
             改行中 = false;
         }

@@ -31,9 +31,9 @@ struct 選択肢 {
 int 引数を読む(int argc, char** argv, 選択肢& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        std::string* 値 = a == "--save"        ? &o.保存先
-                          : a == "--game-name" ? &o.対局名
-                          : a == "--top-name"  ? &o.上の名
+        std::string* 値 = a == "--save"          ? &o.保存先
+                          : a == "--game-name"   ? &o.対局名
+                          : a == "--top-name"    ? &o.上の名
                           : a == "--bottom-name" ? &o.下の名
                                                  : nullptr;
         if (値) {

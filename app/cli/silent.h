@@ -4,8 +4,8 @@
 #pragma once
 
 #include "control/commands.h"
-#include "core/platform.h"
 #include "control/start.h"
+#include "core/platform.h"
 #include "core/setup.h"
 
 // A platform that shows nothing, plays nothing and never waits.  Its time
@@ -53,4 +53,3 @@ inline void 起動_ファイルなし(状態& s, Platform& p, int レベル) {
     初期設定(s, p);
     レベル_設定(s, p, レベル);
 }
-

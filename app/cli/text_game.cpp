@@ -24,8 +24,8 @@ public:
         const COM手番結果 r = com_ban_指す(s, p);
         switch (r.結果) {
             case COM手番::指した:
-                out_ << "COM " << r.手.元X << ' ' << r.手.元Y << ' ' << r.手.先X << ' ' << r.手.先Y << ' '
-                     << r.手.置駒 << ' ' << s.最高点 << '\n';
+                out_ << "COM " << r.手.元X << ' ' << r.手.元Y << ' ' << r.手.先X << ' ' << r.手.先Y << ' ' << r.手.置駒
+                     << ' ' << s.最高点 << '\n';
                 break;
             case COM手番::指し手なし: out_ << "none\n"; break;
             case COM手番::記録満杯:

@@ -1,8 +1,9 @@
+#include "com/influence.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "com/influence.h"
 #include "core/rules.h"
 
 namespace {
@@ -24,8 +25,8 @@ protected:
 // ---- Reset values and the tables a survey leaves alone ---------------------
 
 TEST_F(勢力, ResetValuesAndUntouchedCells) {
-    int (*const 表[])[10] = {s.勢MAN,   s.勢COM,   s.弱MAN駒, s.弱MAN_X,   s.弱MAN_Y,   s.弱COM駒, s.弱COM攻駒,
-                             s.守MAN駒, s.王手COM, s.弱COM_X, s.弱COM_Y, s.弱COM攻_X, s.弱COM攻_Y};
+    int(*const 表[])[10] = {s.勢MAN,   s.勢COM,   s.弱MAN駒, s.弱MAN_X, s.弱MAN_Y,   s.弱COM駒,  s.弱COM攻駒,
+                            s.守MAN駒, s.王手COM, s.弱COM_X, s.弱COM_Y, s.弱COM攻_X, s.弱COM攻_Y};
     const int 初期値[] = {0, 0, -999, 0, 0, 999, 999, 999, 0, 7, 7, 7, 7};  // 7: never reset
     for (auto t : 表)
         for (int x = 0; x < 10; ++x)
@@ -86,8 +87,8 @@ TEST_F(勢力, SecondSurveyKeepsStaleLanceSquares) {
 // movement rule allows (knights included: a 3 × 3 window would miss them),
 // from the centre, a corner and a square near the edge.
 TEST_F(勢力, WindowScanMatchesMovementRule) {
-    const int 駒[] = {COM_歩1, MAN_と3, MAN_香成0, COM_桂0, COM_桂1, MAN_桂2, MAN_桂3, COM_桂成2,
-                      MAN_銀1, COM_金3, MAN_角0,  COM_角成2, MAN_飛1, COM_飛成0, COM_王2};
+    const int 駒[] = {COM_歩1, MAN_と3, MAN_香成0, COM_桂0,   COM_桂1, MAN_桂2,   MAN_桂3, COM_桂成2,
+                      MAN_銀1, COM_金3, MAN_角0,   COM_角成2, MAN_飛1, COM_飛成0, COM_王2};
     const int 場所[][2] = {{5, 5}, {1, 9}, {8, 2}};
     for (auto [x0, y0] : 場所)
         for (int v : 駒) {
@@ -124,10 +125,10 @@ TEST_F(勢力, KnightsAtTheEdge) {
 
 TEST_F(勢力, OwnPiecesNeverCountedByWindowScans) {
     置く(5, 5, COM_金0);
-    置く(5, 6, COM_歩0);   // forward of the gold
-    置く(4, 6, MAN_歩2);   // diagonally forward
+    置く(5, 6, COM_歩0);  // forward of the gold
+    置く(4, 6, MAN_歩2);  // diagonally forward
     置く(2, 2, MAN_飛0);
-    置く(2, 5, MAN_銀2);   // blocks the rook's file
+    置く(2, 5, MAN_銀2);  // blocks the rook's file
     勢力調査(s);
     EXPECT_EQ(s.勢COM[5][6], 0);
     EXPECT_EQ(s.勢COM[4][6], 1);
@@ -182,7 +183,9 @@ TEST_F(勢力, TwoHumanPawnsOnOnePiece) {
     // Pawns reach (5,5) from (4,5) facing right, (5,4) facing down, (5,6)
     // facing up and (6,5) facing left, scanned in that order.  A later pawn
     // takes over whenever the stored code is below -100; a stored -100 stays.
-    struct 例 { int x1, y1, v1, x2, y2, v2, 結果; } 例々[] = {
+    struct 例 {
+        int x1, y1, v1, x2, y2, v2, 結果;
+    } 例々[] = {
         {4, 5, MAN_歩3, 6, 5, MAN_歩1, MAN_歩1},
         {5, 6, MAN_歩2, 6, 5, MAN_歩1, MAN_歩1},
         {5, 4, MAN_歩0, 5, 6, MAN_歩2, MAN_歩0},
@@ -257,12 +260,12 @@ TEST_F(勢力, PawnAfterLanceKeepsTheLanceSquare) {
 
 TEST_F(勢力, CheckMarksFromWindowScans) {
     置く(5, 5, MAN_王2);
-    置く(5, 4, COM_歩0);   // attacks the king
-    置く(3, 7, COM_角0);   // diagonal onto (5,5)
-    置く(4, 3, COM_桂0);   // jumps to (5,5)
-    置く(6, 6, COM_王0);   // next to the king: never marked
-    置く(9, 9, COM_金0);   // far away
-    置く(5, 9, MAN_飛0);   // human pieces never mark
+    置く(5, 4, COM_歩0);  // attacks the king
+    置く(3, 7, COM_角0);  // diagonal onto (5,5)
+    置く(4, 3, COM_桂0);  // jumps to (5,5)
+    置く(6, 6, COM_王0);  // next to the king: never marked
+    置く(9, 9, COM_金0);  // far away
+    置く(5, 9, MAN_飛0);  // human pieces never mark
     勢力調査(s);
     EXPECT_EQ(s.王手COM[5][4], 9);
     EXPECT_EQ(s.王手COM[3][7], 9);

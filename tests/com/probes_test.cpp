@@ -1,9 +1,10 @@
+#include "com/probes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "com/influence.h"
-#include "com/probes.h"
 
 namespace {
 
@@ -63,10 +64,10 @@ TEST_F(探査, SilverPinnedByRookOnTheFile) {
 TEST_F(探査, LanceAndPromotedPiecesPin) {
     置く(5, 9, MAN_王2);
     置く(5, 6, MAN_金2);
-    置く(5, 1, COM_香0);     // facing down the file: pins the gold
-    置く(1, 5, COM_角成0);   // diagonal (1,5)-(5,9) through (3,7)
+    置く(5, 1, COM_香0);    // facing down the file: pins the gold
+    置く(1, 5, COM_角成0);  // diagonal (1,5)-(5,9) through (3,7)
     置く(3, 7, MAN_桂2);
-    置く(9, 9, COM_飛成0);   // row 9 through (7,9)
+    置く(9, 9, COM_飛成0);  // row 9 through (7,9)
     置く(7, 9, MAN_銀2);
     調べる();
     EXPECT_EQ(s.移動不可駒[5][6], 1);
@@ -99,7 +100,7 @@ TEST_F(探査, KingInCheckByBishopMarksEveryHumanPiece) {
 
 TEST_F(探査, ShortRangeAttackersNeverPin) {
     置く(5, 9, MAN_王2);
-    置く(4, 7, COM_桂0);   // attacks the king directly
+    置く(4, 7, COM_桂0);  // attacks the king directly
     置く(5, 8, COM_歩0);
     置く(6, 8, COM_銀0);
     置く(4, 8, COM_金0);

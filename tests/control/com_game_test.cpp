@@ -12,12 +12,12 @@
 
 #include "control/com_turn.h"
 #include "control/commands.h"
-#include "core/move.h"
 #include "core/clock.h"
+#include "core/move.h"
 #include "core/rules.h"
 #include "records/navigation.h"
-#include "ui/clock_view.h"
 #include "tests/control/fixture.h"
+#include "ui/clock_view.h"
 
 namespace {
 

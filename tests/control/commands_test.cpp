@@ -71,10 +71,10 @@ TEST_F(対局試験, レベルの印と表示) {
 TEST_F(対局試験, メニューと盤の押下は棋譜パネルを閉じる) {
     const auto 部品 = [&](パネル部品 x) { return p.パネル見える[static_cast<int>(x)]; };
     const auto& 名 = p.パネル文字列[static_cast<int>(パネル部品::入力_対局名)];
-    for (auto f : {TAIKYOKU_Click, STOP_Click, +[](状態& s, Platform& p) {
-             応手なし 誰も;
-             Form_MouseDown(s, p, 誰も, 1, 0, 0, 0);
-         }}) {
+    for (auto f : {TAIKYOKU_Click, STOP_Click, +[](状態&s, Platform&p) {
+                       応手なし 誰も;
+                       Form_MouseDown(s, p, 誰も, 1, 0, 0, 0);
+                   }}) {
         描画_可視(s, p, 真, 真, 真);
         描画_棋譜_IO(s, p, 0);  // the write controls come up, the lists stay as they were
         EXPECT_TRUE(部品(パネル部品::RETURN) && 部品(パネル部品::ラベル_上) && 部品(パネル部品::File1));

@@ -60,9 +60,8 @@ struct 段級表示 : 対局試験 {
         for (std::size_t i = 文字[1] + 1; i < p.描画.size(); ++i)
             EXPECT_FALSE(p.描画[i].種類 == 描画記録::絵 && 行1(p.描画[i])) << i;
         if (桝X == 0) return;
-        const long 桝 = 位置([&](const 描画記録& d) {
-            return d.種類 == 描画記録::絵 && d.x == セルX(桝X) && d.y == セルY(桝Y);
-        });
+        const long 桝 =
+            位置([&](const 描画記録& d) { return d.種類 == 描画記録::絵 && d.x == セルX(桝X) && d.y == セルY(桝Y); });
         EXPECT_GT(桝, static_cast<long>(文字[1]));
     }
 };

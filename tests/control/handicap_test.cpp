@@ -1,9 +1,10 @@
 // The handicap ladder: each grade takes one piece off (or puts it back).
+#include "control/handicap.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "control/handicap.h"
 #include "tests/control/fixture.h"
 
 namespace {

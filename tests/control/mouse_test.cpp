@@ -1,8 +1,8 @@
 #include "control/mouse.h"
 
 #include "core/clock.h"
-#include "ui/clock_view.h"
 #include "tests/control/fixture.h"
+#include "ui/clock_view.h"
 #include "ui/settings.h"
 
 using 告知対 = std::pair<std::string, std::string>;
@@ -202,10 +202,10 @@ TEST_F(対局試験, 右押しで成るのは成れる時だけ) {
     EXPECT_EQ(s.盤[5][3], -113);
     auto t = p.文字の履歴();
     EXPECT_EQ(t.back(), "と");
-    指す(7, 4, 7, 5);  // 後手, left, outside its zone
+    指す(7, 4, 7, 5);     // 後手, left, outside its zone
     指す(2, 6, 2, 5, 2);  // right, but outside the zone: stays a pawn
     EXPECT_EQ(s.盤[2][5], -101);
-    指す(7, 5, 6, 5);  // the 後手 pawn now faces left
+    指す(7, 5, 6, 5);                // the 後手 pawn now faces left
     EXPECT_EQ(s.盤[6][5], 100 + 0);  // (6, 5) is colour 3: back to facing down
     s.盤[3][4] = -102;
     指す(3, 4, 3, 3);  // left in the zone: stays a pawn

@@ -1,15 +1,16 @@
 // Thinking-time clocks: arithmetic across midnight, formatting, the live
 // display and its switch.
+#include "core/clock.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "core/clock.h"
-#include "ui/clock_view.h"
 #include "records/sjis.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
+#include "ui/clock_view.h"
 #include "ui/render.h"
 #include "ui/settings.h"
 
@@ -89,7 +90,7 @@ TEST_F(時計テスト, 上の側の時計は盤の左に上の側の合計で�
     p.現在時刻 = 1002.7;
     Timer1_Timer(s, p);
     const std::vector<文字> 期待{{"00:00:12", 色_黒, セルX(-1.5), セルY(9.3)},
-                                {"00:00:12", 色_白, セルX(-1.6), セルY(9.2)}};
+                                 {"00:00:12", 色_白, セルX(-1.6), セルY(9.2)}};
     EXPECT_EQ(文字一覧(), 期待);
     // The old text wiped first: three tiles, (−2, 9) .. (0, 9), no more.
     for (int c = -3; c <= 16; ++c) EXPECT_EQ(p.絵の履歴(c, 9).size(), c >= -2 && c <= 0 ? 1u : 0u) << c;

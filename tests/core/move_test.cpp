@@ -1,11 +1,12 @@
 // Carrying out moves: the quarter turn, captures into hand, drops, the king,
 // promotion zones, and the small queries around them.
+#include "core/move.h"
+
 #include <gtest/gtest.h>
 
-#include "core/move.h"
-#include "ui/move_view.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
+#include "ui/move_view.h"
 #include "ui/render.h"
 
 namespace {
@@ -13,9 +14,7 @@ namespace {
 struct 盤テスト : ::testing::Test {
     状態 s;
     FakePlatform p;
-    void SetUp() override {
-        桝色設定(s);
-    }
+    void SetUp() override { 桝色設定(s); }
 };
 
 }  // namespace
@@ -111,7 +110,7 @@ TEST_F(盤テスト, 成れるかは陣営の敵陣で決まる) {
     EXPECT_EQ(s.成駒, -112);
     s.成駒 = 7;
     EXPECT_EQ(調査_駒成(s, 5, 3, 5, 4, -102), 偽);
-    EXPECT_EQ(s.成駒, 7);  // untouched when the answer is no
+    EXPECT_EQ(s.成駒, 7);                           // untouched when the answer is no
     EXPECT_EQ(調査_駒成(s, 5, 2, 5, 5, -402), 真);  // leaving the zone
     EXPECT_EQ(s.成駒, -412);
     EXPECT_EQ(調査_駒成(s, 8, 6, 8, 7, 603), 真);
@@ -150,7 +149,7 @@ TEST_F(盤テスト, 駒の存在と手駒の数と記録の行き先) {
     x = y = k = -1;
     調査_移動結果(s, 2, x, y, k);  // nothing changed: outputs untouched
     EXPECT_EQ(x, -1);
-    調査_移動結果(s, 0, x, y, k);    // out of range: ignored
+    調査_移動結果(s, 0, x, y, k);  // out of range: ignored
     調査_移動結果(s, 501, x, y, k);
     EXPECT_EQ(x, -1);
 }

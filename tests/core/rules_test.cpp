@@ -1,10 +1,10 @@
 // The movement rule: every piece type in every facing, drops, blocking.
+#include "core/rules.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
-
-#include "core/rules.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ TEST(移動チェック, 香は向いた方へまっすぐ最初の駒まで) {
     }
     s.盤[5][3] = -100;  // own piece blocks
     EXPECT_EQ(行き先(s, 5, 5, -202), (桝集合{{5, 4}}));
-    s.盤[5][3] = 100;   // enemy piece can be taken, nothing beyond
+    s.盤[5][3] = 100;  // enemy piece can be taken, nothing beyond
     EXPECT_EQ(行き先(s, 5, 5, -202), (桝集合{{5, 4}, {5, 3}}));
 }
 
@@ -140,6 +140,5 @@ TEST(移動チェック, 盤外_同じ桝_味方の駒_不正な駒コード) {
     s.盤[5][4] = -100;
     EXPECT_EQ(移動チェック(s, 5, 5, 5, 4, -800), 偽);
     状態 e;
-    for (int bad : {0, 104, 510, 810, 900, 99, -99, 1000, -1234})
-        EXPECT_EQ(行き先(e, 5, 5, bad).size(), 0u) << bad;
+    for (int bad : {0, 104, 510, 810, 900, 99, -99, 1000, -1234}) EXPECT_EQ(行き先(e, 5, 5, bad).size(), 0u) << bad;
 }

@@ -1,10 +1,10 @@
 // A new game and the position log.
+#include "core/setup.h"
+
 #include <gtest/gtest.h>
 
-
-#include "core/move.h"
 #include "control/start.h"
-#include "core/setup.h"
+#include "core/move.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 

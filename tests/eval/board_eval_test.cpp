@@ -13,9 +13,9 @@ constexpr double 誤差 = 1e-9;
 
 // The candidate is evaluated first, so that 危険 and 自角 in the expected
 // value describe that candidate.
-#define EXPECT_SCORE(call, expected)       \
-    do {                                   \
-        const double 実際_ = (call);       \
+#define EXPECT_SCORE(call, expected)          \
+    do {                                      \
+        const double 実際_ = (call);          \
         EXPECT_NEAR(実際_, (expected), 誤差); \
     } while (0)
 

@@ -23,9 +23,9 @@ struct 候補局面 : ::testing::Test {
 
     // What the last candidate looked like, for the expectations.
     int 取得 = 空, 着駒 = 空;
-    double 危険 = 0;    // 盤評価_COM危険座標 of the candidate position
-    int 自角 = 0;       // 盤評価_自角注意_COM of the candidate position
-    int 残り逃道 = 0;   // 調査_自王逃道 of the candidate position
+    double 危険 = 0;   // 盤評価_COM危険座標 of the candidate position
+    int 自角 = 0;      // 盤評価_自角注意_COM of the candidate position
+    int 残り逃道 = 0;  // 調査_自王逃道 of the candidate position
 
     void 置く(int x, int y, int v) { s.盤[x][y] = v; }
     // An empty board and empty hands, for a second position in one test.

@@ -76,7 +76,7 @@ TEST_F(危険, 空き桝_香の串刺し) {
     s.盤[5][4] = COM_銀0;
     s.勢MAN[5][5] = 1;
     EXPECT_DOUBLE_EQ(評価(), -(100 + 701 / 2.0));  // true division: 450.5
-    s.盤[5][3] = MAN_歩2;  // the first piece above the silver is the human's
+    s.盤[5][3] = MAN_歩2;                          // the first piece above the silver is the human's
     EXPECT_DOUBLE_EQ(評価(), 0);
     s.盤[5][3] = COM_歩0;  // or a computer pawn (≤ 200)
     EXPECT_DOUBLE_EQ(評価(), 0);

@@ -1,12 +1,12 @@
 // Small hand-built positions for the evaluation tests.
 #pragma once
 
-#include "core/setup.h"
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 
+#include "core/setup.h"
 #include "core/state.h"
 
 namespace eval_test {
@@ -56,7 +56,8 @@ struct 盤面 {
         持駒数_COM = s.持駒数_COM;
     }
     bool operator==(const 盤面& o) const {
-        return std::memcmp(&表, &o.表, sizeof 表) == 0 && std::memcmp(盤, o.盤, sizeof 盤) == 0 && std::memcmp(持駒_MAN, o.持駒_MAN, sizeof 持駒_MAN) == 0 &&
+        return std::memcmp(&表, &o.表, sizeof 表) == 0 && std::memcmp(盤, o.盤, sizeof 盤) == 0 &&
+               std::memcmp(持駒_MAN, o.持駒_MAN, sizeof 持駒_MAN) == 0 &&
                std::memcmp(持駒_COM, o.持駒_COM, sizeof 持駒_COM) == 0 && 持駒数_MAN == o.持駒数_MAN &&
                持駒数_COM == o.持駒数_COM;
     }

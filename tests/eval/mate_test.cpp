@@ -15,8 +15,12 @@ struct 詰め : ::testing::Test {
         s.盤[9][1] = COM_王0, s.王X_COM = 9, s.王Y_COM = 1;
     }
     void 玉(int x, int y) { s.盤[x][y] = MAN_王2, s.王X_MAN = x, s.王Y_MAN = y; }
-    int 詰みか() { return 変えずに(s, [&] { return 詰めかMAN(s); }); }
-    int 取れるか() { return 変えずに(s, [&] { return 詰めかMAN_COM移動(s); }); }
+    int 詰みか() {
+        return 変えずに(s, [&] { return 詰めかMAN(s); });
+    }
+    int 取れるか() {
+        return 変えずに(s, [&] { return 詰めかMAN_COM移動(s); });
+    }
 
     // Human king in the corner, checked by a gold that a silver defends.
     void 隅の金() {

@@ -165,7 +165,7 @@ TEST_F(駒別の項, 銀と桂) {
     手番開始();
     EXPECT_NEAR(駒別(8, 1, 7, 3), -0.1 - 1 - 5, 誤差);
     EXPECT_DOUBLE_EQ(駒別(8, 1, 9, 3), -0.1);  // edge file: nothing beside is read
-    置く(8, 6, 空);                             // one landing square covered
+    置く(8, 6, 空);                            // one landing square covered
     手番開始();
     EXPECT_NEAR(駒別(8, 1, 7, 3), -0.1 - 5, 誤差);
 }
@@ -250,7 +250,7 @@ TEST_F(駒別の項, 歩_目の前の人間の駒) {
     置く(3, 4, COM_歩0), 置く(3, 6, MAN_歩1), 置く(9, 1, COM_王0), 置く(9, 9, MAN_王2);
     手番開始();
     EXPECT_NEAR(駒別(3, 4, 3, 5), -0.1 + 1, 誤差);  // nobody reaches the pawn
-    置く(3, 6, MAN_歩0);                             // a human pawn facing away
+    置く(3, 6, MAN_歩0);                            // a human pawn facing away
     手番開始();
     EXPECT_NEAR(駒別(3, 4, 3, 5), -0.1 - 5, 誤差);
 

@@ -12,7 +12,9 @@ struct 調査 : ::testing::Test {
     void SetUp() override { 表を空に(s); }
 };
 
-int 逃道(状態& s) { return 変えずに(s, [&] { return 調査_自王逃道(s); }); }
+int 逃道(状態& s) {
+    return 変えずに(s, [&] { return 調査_自王逃道(s); });
+}
 
 }  // namespace
 

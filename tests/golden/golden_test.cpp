@@ -68,8 +68,8 @@ std::string 違いの説明(const std::vector<std::string>& 期待, const std::v
     std::size_t i = 0;
     while (i < 期待.size() && i < 実際.size() && 期待[i] == 実際[i]) ++i;
     std::ostringstream o;
-    o << "first difference at line " << i + 1 << " (recorded " << 期待.size() << " lines, played "
-      << 実際.size() << ")\n";
+    o << "first difference at line " << i + 1 << " (recorded " << 期待.size() << " lines, played " << 実際.size()
+      << ")\n";
     for (std::size_t j = i; j-- > 0;)
         if (実際[j].rfind("> ", 0) == 0) {
             o << "while playing line " << j + 1 << ": " << 実際[j] << "\n";

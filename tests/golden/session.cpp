@@ -10,18 +10,18 @@
 
 #include "control/com_game.h"
 #include "control/com_turn.h"
-#include "control/start.h"
 #include "control/commands.h"
 #include "control/handicap.h"
 #include "control/mouse.h"
+#include "control/start.h"
 #include "core/clock.h"
-#include "ui/clock_view.h"
 #include "core/setup.h"
 #include "records/navigation.h"
 #include "records/record_io.h"
 #include "records/sjis.h"
 #include "tests/support/fake_platform.h"
 #include "ui/about.h"
+#include "ui/clock_view.h"
 #include "ui/settings.h"
 
 namespace {
@@ -231,7 +231,8 @@ private:
     bool メニュー(const std::string& 道, std::string& エラー) {
         std::vector<std::string> 段;
         std::size_t pos = 0;
-        for (std::size_t e; (e = 道.find('/', pos)) != std::string::npos; pos = e + 1) 段.push_back(道.substr(pos, e - pos));
+        for (std::size_t e; (e = 道.find('/', pos)) != std::string::npos; pos = e + 1)
+            段.push_back(道.substr(pos, e - pos));
         段.push_back(道.substr(pos));
         std::string 親;
         for (std::size_t i = 0; i < 段.size(); ++i) {

@@ -48,7 +48,7 @@
 
 struct 台本結果 {
     std::vector<std::string> 行;  // the trace
-    std::string エラー;            // a fault in the script itself, or empty
+    std::string エラー;           // a fault in the script itself, or empty
 };
 
 // Runs a script in the current working directory, which should be an

@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-
 #include <fstream>
 
 #include "records/sjis.h"
@@ -23,7 +22,7 @@ struct 背景 {
     const char* 設定行;
 };
 const 背景 背景一覧[] = {
-    {背景_緑, "MIDORI", "背景画=緑"}, {背景_畳, "TATAMI", "背景画=畳"}, {背景_竹, "TAKE", "背景画=竹"},
+    {背景_緑, "MIDORI", "背景画=緑"},   {背景_畳, "TATAMI", "背景画=畳"},    {背景_竹, "TAKE", "背景画=竹"},
     {背景_宇宙, "UCHU", "背景画=宇宙"}, {背景_煉瓦, "RENGA", "背景画=煉瓦"},
 };
 
@@ -36,7 +35,7 @@ struct 新しい窓 {
         {
             std::ofstream f("Vezuvire.ini", std::ios::binary);
             for (const std::string& 行 : {std::string(b.設定行), std::string("移動指導=OFF"),
-                                        std::string("経過時間=ON"), std::string("BGM=OFF")})
+                                          std::string("経過時間=ON"), std::string("BGM=OFF")})
                 f << *UTF8からSJIS(行) << "\r\n";
         }
         w = std::make_unique<窓>(false);
@@ -91,7 +90,9 @@ const struct {
     const char* 名;
     int c0, r0, c1, r1;
 } 文字の場所[] = {
-    {"MANの指し手", 12, 2, 14, 2}, {"COMの指し手", -2, 8, 0, 8}, {"手数", 13, 3, 14, 3},
+    {"MANの指し手", 12, 2, 14, 2},
+    {"COMの指し手", -2, 8, 0, 8},
+    {"手数", 13, 3, 14, 3},
 };
 
 }  // namespace

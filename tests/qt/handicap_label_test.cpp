@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QApplication>
-
 #include <cmath>
 
 #include "tests/qt/window_fixture.h"

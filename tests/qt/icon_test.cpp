@@ -1,17 +1,17 @@
 // Tests of the game's icon: the human's king on its wood square, corners
 // rounded, at every size the window and the icon theme use.
 
-#include <QApplication>
+#include "ui/qt/icon.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
 #include <vector>
 
 #include "core/state.h"
-#include "ui/qt/icon.h"
 #include "ui/qt/pictures.h"
 
 namespace {
@@ -35,8 +35,8 @@ double 中央の差(const QImage& a0, const QImage& b0) {
     for (int y = a.height() / 4; y < a.height() * 3 / 4; ++y)
         for (int x = a.width() / 4; x < a.width() * 3 / 4; ++x, ++n) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) +
+                   std::abs(qAlpha(p) - qAlpha(q));
         }
     return n == 0 ? 1e9 : sum / (4.0 * n);
 }

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QApplication>
-
 #include <cmath>
 
 #include "tests/qt/window_fixture.h"
@@ -43,9 +42,10 @@ struct 余白の窓 : 窓の試験 {
                 int 最小 = 765;
                 for (int dy = -1; dy <= 1; ++dy)
                     for (int dx = -1; dx <= 1; ++dx) {
-                        const QRgb e = 地.pixel((tx + dx + 地.width()) % 地.width(), (ty + dy + 地.height()) % 地.height());
+                        const QRgb e =
+                            地.pixel((tx + dx + 地.width()) % 地.width(), (ty + dy + 地.height()) % 地.height());
                         最小 = std::min(最小, std::abs(qRed(e) - qRed(g)) + std::abs(qGreen(e) - qGreen(g)) +
-                                                std::abs(qBlue(e) - qBlue(g)));
+                                                  std::abs(qBlue(e) - qBlue(g)));
                     }
                 差 += 最小;
                 ++点数;
@@ -61,7 +61,7 @@ TEST_F(余白の窓, 横長でも縦長でも余白は背景の続き) {
         {"MIDORI", 背景_緑}, {"TATAMI", 背景_畳}, {"TAKE", 背景_竹}, {"UCHU", 背景_宇宙}, {"RENGA", 背景_煉瓦}};
     const QSize 元 = w->size();
     for (QSize 大きさ : {QSize(元.width() * 2, 元.height()), QSize(元.width(), 元.height() * 2),
-                        QSize(元.width() * 3 / 2 + 7, 元.height() * 2 + 5)}) {
+                         QSize(元.width() * 3 / 2 + 7, 元.height() * 2 + 5)}) {
         w->resize(大きさ);
         QApplication::processEvents();
         for (auto [名, 種類] : 背景一覧) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-
 #include <vector>
 
 #include "core/platform.h"

@@ -2,18 +2,18 @@
 // facings, the two sides, promotion, tiles that wrap, the palette and the
 // cache.
 
-#include <QApplication>
-#include <QPainter>
+#include "ui/qt/pictures.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "core/platform.h"
 #include "core/state.h"
-#include "ui/qt/pictures.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ double 平均差(const QImage& a0, const QImage& b0) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) +
+                   std::abs(qAlpha(p) - qAlpha(q));
         }
     return sum / (4.0 * a.width() * a.height());
 }
@@ -65,8 +65,8 @@ double 大差率(const QImage& a0, const QImage& b0, int 閾値) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                    std::abs(qBlue(p) - qBlue(q))});
+            const int d =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
             if (d > 閾値) ++n;
         }
     return static_cast<double>(n) / (a.width() * a.height());
@@ -89,8 +89,7 @@ double 列差(const QImage& img, int x1, int x2) {
     double s = 0;
     for (int y = 0; y < img.height(); ++y) {
         const QRgb p = img.pixel(x1, y), q = img.pixel(x2, y);
-        s += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-             std::abs(qBlue(p) - qBlue(q));
+        s += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
     }
     return s / (3.0 * img.height());
 }
@@ -100,9 +99,8 @@ const double 倍率一覧[] = {1.0, 1.25, 1.5, 2.0, 3.0};
 }  // namespace
 
 TEST(パレット, 標準の十六色) {
-    const QRgb 期待[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
-                           0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
-                           0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    const QRgb 期待[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+                           0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(パレット色(i).rgb() & 0xFFFFFF, 期待[i]) << i;
         EXPECT_EQ(パレット色(i).alpha(), 255) << i;
@@ -139,15 +137,14 @@ TEST_F(絵テスト, 桝と背景と題字の大きさ) {
         }
         const QImage 題 = 絵を作る(絵_タイトル, k);
         ASSERT_FALSE(題.isNull());
-        EXPECT_EQ(題.size(), QSize(static_cast<int>(std::lround(172 * k)),
-                                   static_cast<int>(std::lround(38 * k))));
+        EXPECT_EQ(題.size(), QSize(static_cast<int>(std::lround(172 * k)), static_cast<int>(std::lround(38 * k))));
         EXPECT_DOUBLE_EQ(題.devicePixelRatio(), k);
     }
 }
 
 TEST_F(絵テスト, 無効な番号は空の画像) {
-    for (int id : {0, 104, 510, 810, 900, -99, 1003, 814, -804, -514, 120, 4, 10, -1, -2, -4, 999,
-                   -1000, 1, 2, 3, 804, 99})
+    for (int id :
+         {0, 104, 510, 810, 900, -99, 1003, 814, -804, -514, 120, 4, 10, -1, -2, -4, 999, -1000, 1, 2, 3, 804, 99})
         EXPECT_TRUE(絵を作る(id, 1.0).isNull()) << id;
     EXPECT_TRUE(絵を作る(100, 0.0).isNull());
     EXPECT_TRUE(絵を作る(100, -1.0).isNull());
@@ -259,8 +256,7 @@ TEST_F(絵テスト, 駒の字はどれも違う) {
 TEST_F(絵テスト, 倍率を変えても同じ絵) {
     for (int id : {-102, 713, 絵_空桝1, 背景_竹, 背景_煉瓦}) {
         const QImage 一 = 絵を作る(id, 1.0);
-        const QImage 二 = 絵を作る(id, 2.0).scaled(41, 41, Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation);
+        const QImage 二 = 絵を作る(id, 2.0).scaled(41, 41, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         EXPECT_LT(平均差(一, 二), 12.0) << id;
     }
 }
@@ -303,12 +299,8 @@ TEST_F(絵テスト, 盤の桝は緑と水色) {
         EXPECT_NEAR(g.hsvHue(), 120, 12);
         EXPECT_NEAR(t.hsvHue(), 180, 12);
         const QColor p2 = パレット色(2), p3 = パレット色(3);
-        EXPECT_LT(std::abs(g.red() - p2.red()) + std::abs(g.green() - p2.green()) +
-                      std::abs(g.blue() - p2.blue()),
-                  40);
-        EXPECT_LT(std::abs(t.red() - p3.red()) + std::abs(t.green() - p3.green()) +
-                      std::abs(t.blue() - p3.blue()),
-                  40);
+        EXPECT_LT(std::abs(g.red() - p2.red()) + std::abs(g.green() - p2.green()) + std::abs(g.blue() - p2.blue()), 40);
+        EXPECT_LT(std::abs(t.red() - p3.red()) + std::abs(t.green() - p3.green()) + std::abs(t.blue() - p3.blue()), 40);
     }
 }
 

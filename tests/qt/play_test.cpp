@@ -13,7 +13,8 @@ namespace {
 struct 対局窓 : 窓の試験 {
     // A press in the middle of cell (c, r).
     void 押す(int c, int r, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}) {
-        QTest::mouseClick(w->キャンバス(), b, m, w->ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));
+        QTest::mouseClick(w->キャンバス(), b, m,
+                          w->ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));
     }
     void 選ぶ(const char* 名前) { w->メニュー(名前)->trigger(); }
 };
@@ -94,6 +95,6 @@ TEST_F(対局窓, 棋譜の書込欄は窓の上に出て大きさに合わせ�
 
 TEST_F(対局窓, Escで終わる) {
     QTest::keyClick(w.get(), Qt::Key_Escape);
-    EXPECT_EQ(s().音_BGM, 0);  // sounds freed
+    EXPECT_EQ(s().音_BGM, 0);             // sounds freed
     QTest::keyClick(w.get(), Qt::Key_A);  // nothing more happens
 }

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "core/setup.h"
-#include "ui/qt/pictures.h"
 #include "tests/qt/window_fixture.h"
+#include "ui/qt/pictures.h"
 #include "ui/render.h"
 
 namespace {
@@ -31,13 +31,21 @@ struct 窓テスト : 窓の試験 {
 TEST_F(窓テスト, 題名とメニューの見出しとチェック) {
     EXPECT_EQ(w->windowTitle(), "Vezuvire");
     const std::vector<std::pair<const char*, const char*>> 見出し = {
-        {"TAIKYOKU", "対局"}, {"MATCH_MAN", "対局(人間)"}, {"START", "スタート"}, {"START2", "対局(COM)"},
-        {"SENTE", "先手"}, {"GOTE", "後手"}, {"LEVEL", "COM対局ﾚﾍﾞﾙ"}, {"LEVEL1", "LEVEL1"},
-        {"OWARI", "終わり"}, {"STOP", "局面"}, {"CANCEL", "最初"}, {"REPLAY", "戻"}, {"AFTER", "進"},
-        {"LBEL_UP", "△"}, {"LEBEL_DOWN", "▽"}, {"KIFU", "棋譜"}, {"KIFU_READ", "読込"},
-        {"KIFU_WRITE", "書込"}, {"OPTION", "ｵﾌﾟｼｮﾝ"}, {"HAIKEI_GA", "背景画"}, {"MIDORI", "緑"},
-        {"TATAMI", "畳"}, {"TAKE", "竹"}, {"UCHU", "宇宙"}, {"RENGA", "煉瓦"}, {"SIDOU", "移動指導"},
-        {"KEIKA", "経過時間"}, {"BGM", "BGM"}, {"VER", "その他"},
+        {"TAIKYOKU", "対局"},     {"MATCH_MAN", "対局(人間)"},
+        {"START", "スタート"},    {"START2", "対局(COM)"},
+        {"SENTE", "先手"},        {"GOTE", "後手"},
+        {"LEVEL", "COM対局ﾚﾍﾞﾙ"}, {"LEVEL1", "LEVEL1"},
+        {"OWARI", "終わり"},      {"STOP", "局面"},
+        {"CANCEL", "最初"},       {"REPLAY", "戻"},
+        {"AFTER", "進"},          {"LBEL_UP", "△"},
+        {"LEBEL_DOWN", "▽"},      {"KIFU", "棋譜"},
+        {"KIFU_READ", "読込"},    {"KIFU_WRITE", "書込"},
+        {"OPTION", "ｵﾌﾟｼｮﾝ"},     {"HAIKEI_GA", "背景画"},
+        {"MIDORI", "緑"},         {"TATAMI", "畳"},
+        {"TAKE", "竹"},           {"UCHU", "宇宙"},
+        {"RENGA", "煉瓦"},        {"SIDOU", "移動指導"},
+        {"KEIKA", "経過時間"},    {"BGM", "BGM"},
+        {"VER", "その他"},
     };
     for (auto [名, 表題] : 見出し) {
         QAction* a = w->メニュー(名);

@@ -6,9 +6,9 @@
 
 #include "core/clock.h"
 #include "core/move.h"
-#include "ui/move_view.h"
-#include "ui/clock_view.h"
 #include "tests/control/fixture.h"
+#include "ui/clock_view.h"
+#include "ui/move_view.h"
 #include "ui/render.h"
 
 namespace {

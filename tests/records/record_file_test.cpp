@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -92,8 +92,8 @@ TEST(棋譜ファイル, 見出し三行と一手目からの行をCRLFのShift_
     ASSERT_TRUE(エラー.empty());
     const std::string 期待頭 = "\xC3\xBD\xC4" + *UTF8からSJIS("対局") + "\r\n" + *UTF8からSJIS("上の人") + "\r\n\r\n";
     ASSERT_EQ(b.substr(0, 期待頭.size()), 期待頭);
-    EXPECT_EQ(b.substr(期待頭.size()), 変換_指し手行(取得_記録局面(*s, 1)) + "\r\n" +
-                                           変換_指し手行(取得_記録局面(*s, 2)) + "\r\n");
+    EXPECT_EQ(b.substr(期待頭.size()),
+              変換_指し手行(取得_記録局面(*s, 1)) + "\r\n" + 変換_指し手行(取得_記録局面(*s, 2)) + "\r\n");
 
     // A name the file cannot hold is refused, naming it.
     EXPECT_TRUE(変換_棋譜バイト列(*s, "🐉", "", "", エラー).empty());
@@ -106,9 +106,10 @@ TEST(棋譜を読む, 長い行と短い行と改行の種類とShift_JISでな�
     const std::string 行 = 変換_指し手行(王二枚());
     std::string 長い = 行 + "12345 junk";  // beyond column 358: ignored
     長い[持駒の列 - 1] = '2';
-    std::string 短い = 行.substr(0, 時間の列 - 1) + "    9 3";  // a clock and a half
+    std::string 短い = 行.substr(0, 時間の列 - 1) + "    9 3";             // a clock and a half
     const std::string 悪い = std::string("\x82\xA0") + "\x82\xFF" + "ok";  // "あ", a stray lead byte, 0xFF
-    const 棋譜内容 k = 解析_棋譜(悪い + "\r\n" + *UTF8からSJIS("先手ﾀﾛｳ") + "\n\x81\r" + 長い + "\r\n" + 短い + "\n" + 行);
+    const 棋譜内容 k =
+        解析_棋譜(悪い + "\r\n" + *UTF8からSJIS("先手ﾀﾛｳ") + "\n\x81\r" + 長い + "\r\n" + 短い + "\n" + 行);
     EXPECT_EQ(k.対局名.substr(0, 3), "あ");
     EXPECT_NE(k.対局名.find("\xEF\xBF\xBD"), std::string::npos);
     EXPECT_EQ(k.対局名.substr(k.対局名.size() - 2), "ok");
@@ -133,14 +134,14 @@ TEST(棋譜を読む, 壊れた項目は0として読み損傷を知らせる) {
         int 値;  // what the field reads as
         bool 損傷;
     } 例々[] = {
-        {0, " 999", 0, true},             // not a piece code
+        {0, " 999", 0, true},  // not a piece code
         {0, "  12", 0, true},
-        {0, "-804", 0, true},             // facing 4
-        {0, " 512", 0, true},             // a promoted gold does not exist
-        {0, "-713", -713, false},         // a promoted rook
-        {0, "abcd", 0, false},            // no number at all: an empty square
-        {持駒の列 - 1, "x", 0, true},     // a hand count that is no count
-        {持駒の列 - 1, "J", 0, true},     // 19 cannot be written
+        {0, "-804", 0, true},          // facing 4
+        {0, " 512", 0, true},          // a promoted gold does not exist
+        {0, "-713", -713, false},      // a promoted rook
+        {0, "abcd", 0, false},         // no number at all: an empty square
+        {持駒の列 - 1, "x", 0, true},  // a hand count that is no count
+        {持駒の列 - 1, "J", 0, true},  // 19 cannot be written
         {持駒の列 - 1, "I", 18, false},
         {時間の列 - 1, "  -12", 0, true},  // negative thinking time
         {時間の列 - 1, "12abc", 12, false},
@@ -306,7 +307,8 @@ TEST(棋譜を保存, 書けなかったとき古いファイルはそのまま�
 
     // The disk fills up half-way through a longer record.
     s->棋譜最終手数 = 40;
-    struct sigaction 無視 {}, 元 {};
+    struct sigaction 無視 {
+    }, 元{};
     無視.sa_handler = SIG_IGN;
     sigaction(SIGXFSZ, &無視, &元);
     rlimit 元の上限{}, 小さい{};
@@ -337,8 +339,9 @@ TEST(棋譜を保存, 書けない値は黙って変えず_持駒は断り時間
     s->持駒履歴_MAN[3][1] = 19;
     std::string 注意 = "前の注意";
     std::string e = 書込_棋譜(*s, "対局.棋譜", "", "", "", &注意);
-    EXPECT_EQ(e, "棋譜ファイル「対局.棋譜」を書き込めませんでした。\r3手目の下の持駒の歩が19枚あり、"
-                 "棋譜ファイルには書けません（1種類18枚まで）。");
+    EXPECT_EQ(e,
+              "棋譜ファイル「対局.棋譜」を書き込めませんでした。\r3手目の下の持駒の歩が19枚あり、"
+              "棋譜ファイルには書けません（1種類18枚まで）。");
     EXPECT_EQ(注意, "");
     EXPECT_EQ(読む("対局.棋譜"), 元);
     s->持駒履歴_MAN[3][1] = 18;
@@ -388,7 +391,11 @@ TEST(棋譜を保存, リンクやFIFOや書けないファイルへは書かず
     ::chmod("読専.棋譜", 0444);
     一般ユーザーのものに("読専.棋譜");
     std::string e;
-    const int 結果 = 一般ユーザーで([&] { return 書込_棋譜(*s, "読専.棋譜", "", "", "").find("書き込みが許されていないファイルです") != std::string::npos ? 0 : 1; });
+    const int 結果 = 一般ユーザーで([&] {
+        return 書込_棋譜(*s, "読専.棋譜", "", "", "").find("書き込みが許されていないファイルです") != std::string::npos
+                   ? 0
+                   : 1;
+    });
     ASSERT_NE(結果, 255) << "could not run as an ordinary user";
     EXPECT_EQ(結果, 0);
     EXPECT_EQ(読む("読専.棋譜"), "古い");

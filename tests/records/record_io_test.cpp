@@ -56,7 +56,9 @@ protected:
         ASSERT_EQ(s.棋譜最終手数, 1);
         p.全消去();
     }
-    void 書く(const std::string& 名, const std::string& 中身) { std::ofstream(作業場所 / 名, std::ios::binary) << 中身; }
+    void 書く(const std::string& 名, const std::string& 中身) {
+        std::ofstream(作業場所 / 名, std::ios::binary) << 中身;
+    }
     std::vector<告知対> 告知() const {
         std::vector<告知対> out;
         for (const auto& m : p.メッセージ履歴) out.push_back({m.本文, m.題});
@@ -191,8 +193,8 @@ TEST_F(棋譜パネル, 読み込むと見出しを書き開始局面のまま�
         if (d.種類 == 描画記録::文字 && (d.y == 100 || d.y == 6350)) 字.emplace_back(d.文字列, d.x, d.y, d.色);
     // Centred by length: 1050 + (13 − L) × 123 + 1845; the game name 3000 further left.
     const decltype(字) 期待{{"ﾃｽﾄ対局", 1050 + 8 * 123 + 1845 - 3000, 6350, 色_赤},
-                           {"上の人", 1050 + 10 * 123 + 1845, 100, 色_白},
-                           {"下", 1050 + 12 * 123 + 1845, 6350, 色_白}};
+                            {"上の人", 1050 + 10 * 123 + 1845, 100, 色_白},
+                            {"下", 1050 + 12 * 123 + 1845, 6350, 色_白}};
     EXPECT_EQ(字, 期待);
 
     // A file with headers only.
@@ -354,7 +356,7 @@ TEST_F(棋譜パネル, 書けない値や書けないファイルは知らせ�
     名前("長考");
     p.全消去();
     Command1_Click(s, p);
-    EXPECT_EQ(告知(), (std::vector<告知対>{{"棋譜を書き込みました", "  "},
-                                           {"0〜99999秒に収まらない時間は、99999秒（負の時間は0秒）として書きました。",
-                                            "棋譜保存"}}));
+    EXPECT_EQ(告知(), (std::vector<告知対>{
+                          {"棋譜を書き込みました", "  "},
+                          {"0〜99999秒に収まらない時間は、99999秒（負の時間は0秒）として書きました。", "棋譜保存"}}));
 }

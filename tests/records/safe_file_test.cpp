@@ -3,9 +3,9 @@
 // that a save killed at any moment loses nothing and leaves nothing behind.
 #include "records/safe_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -94,9 +94,7 @@ TEST(安全な読込, 通常のファイルだけを待たずに開く) {
 
 TEST(安全な読込, 上限を超えるファイルは読む前に大きさで断り_大きさを偽るファイルも上限で止める) {
     一時フォルダ d;
-    {
-        std::ofstream("大.wav");
-    }
+    { std::ofstream("大.wav"); }
     // Sparse: as big as it says, without taking the disk.
     fs::resize_file("大.wav", 1000001);
     std::string 中身;
@@ -239,7 +237,8 @@ TEST(置換, このユーザーが書けないファイルは置き換えない)
 
 TEST(置換, 保存の前に残った古い一時ファイルだけを消す) {
     一時フォルダ d;
-    for (const char* 名 : {".vezuvire_tmp_aZ09xy", ".vezuvire_tmp_zzzzzz", ".vezuvire_tmp_ZZZZZZ", ".vezuvire_tmp_999999"})
+    for (const char* 名 :
+         {".vezuvire_tmp_aZ09xy", ".vezuvire_tmp_zzzzzz", ".vezuvire_tmp_ZZZZZZ", ".vezuvire_tmp_999999"})
         EXPECT_TRUE(調査_一時ファイル名(名)) << 名;
     for (const char* 名 : {".vezuvire_tmp_aZ09x", ".vezuvire_tmp_aZ09xyz", "x.vezuvire_tmp_aZ09xy",
                            ".vezuvire_tmp_aZ-9xy", ".vezuvire_TMP_aZ09xy", ".vezuvire_tmp_"})
@@ -286,7 +285,9 @@ TEST(置換, 保存の途中で殺されても古いか新しいファイルが�
             for (unsigned i = 0;; ++i) 書込_置換("対局.棋譜", i % 2 ? 甲 : 乙);
         }
         // Kill it at a random moment of its saves.
-        struct timespec 間 {0, static_cast<long>(std::uniform_int_distribution<int>(0, 3000)(乱)) * 1000};
+        struct timespec 間 {
+            0, static_cast<long>(std::uniform_int_distribution<int>(0, 3000)(乱)) * 1000
+        };
         ::nanosleep(&間, nullptr);
         ::kill(pid, SIGKILL);
         int 状態値 = 0;

@@ -2,9 +2,10 @@
 // observed through the mixer itself (Mix_Playing counts sounding voices).
 // Voices that must still sound when looked at use BGM.wav (24 s) so that a
 // slow machine cannot let them end first.
-#include <gtest/gtest.h>
+#include "ui/sound_lib/dsound.h"
 
 #include <SDL_mixer.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -13,8 +14,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include "ui/sound_lib/dsound.h"
 
 namespace {
 
@@ -178,9 +177,9 @@ TEST_F(音ライブラリ, 壊れたデータや途中で切れたファイル�
     EXPECT_EQ(dsCreateDSB(装置, nullptr, 1000, 3), 0);
     EXPECT_EQ(dsCreateDSB(装置, 駒打.data(), 0, 3), 0);
 
-    for (std::size_t 長さ : {std::size_t{4}, std::size_t{11}, std::size_t{12}, std::size_t{20}, std::size_t{36},
-                            std::size_t{43}, std::size_t{44}, std::size_t{45}, std::size_t{200},
-                            駒打.size() / 2, 駒打.size() - 1})
+    for (std::size_t 長さ :
+         {std::size_t{4}, std::size_t{11}, std::size_t{12}, std::size_t{20}, std::size_t{36}, std::size_t{43},
+          std::size_t{44}, std::size_t{45}, std::size_t{200}, 駒打.size() / 2, 駒打.size() - 1})
         EXPECT_EQ(dsCreateDSB(装置, 駒打.data(), 長さ, 3), 0) << "cut at " << 長さ;
 
     // Deterministic noise, with and without a plausible RIFF start.

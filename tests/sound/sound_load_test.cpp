@@ -1,10 +1,8 @@
 // The game's side of sound: opening the device, loading the WAV files that
 // lie beside the program, closing down.  First against the recording fake,
 // then with the real library behind the platform.
-#include <gtest/gtest.h>
-
 #include <SDL_mixer.h>
-
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -131,7 +129,8 @@ TEST(サウンド読込, FIFOや大きすぎるファイルや読込エラーは
     ASSERT_EQ(::mkfifo("BGM.wav", 0644), 0);
     EXPECT_EQ(サウンド読込(*s, p, "BGM.wav", 1), 0);  // would wait for a writer for ever
     ASSERT_EQ(p.メッセージ履歴.size(), 1u);
-    EXPECT_EQ(p.メッセージ履歴[0].本文, "音声ファイル「BGM.wav」を読み込めませんでした。\r通常のファイルではありません。");
+    EXPECT_EQ(p.メッセージ履歴[0].本文,
+              "音声ファイル「BGM.wav」を読み込めませんでした。\r通常のファイルではありません。");
     EXPECT_EQ(p.メッセージ履歴[0].題, "Vezuvire.dll");
 
     // A sparse file far beyond any sound: refused from its size alone.
@@ -143,7 +142,8 @@ TEST(サウンド読込, FIFOや大きすぎるファイルや読込エラーは
         EXPECT_EQ(サウンド読込(*s, p, "BGM.wav", 1), 0);
         EXPECT_EQ(読込故障::回数(), 0);
     }
-    EXPECT_EQ(p.メッセージ履歴.back().本文, "音声ファイル「BGM.wav」を読み込めませんでした。\rファイルが大きすぎます。");
+    EXPECT_EQ(p.メッセージ履歴.back().本文,
+              "音声ファイル「BGM.wav」を読み込めませんでした。\rファイルが大きすぎます。");
 
     // The disk fails part-way through a sound.
     const バイト列 中身 = 読む(場所("駒打音.wav"));
@@ -153,7 +153,8 @@ TEST(サウンド読込, FIFOや大きすぎるファイルや読込エラーは
         読込故障 故障(5);
         EXPECT_EQ(サウンド読込(*s, p, "駒打音.wav", 3), 0);
     }
-    EXPECT_EQ(p.メッセージ履歴.back().本文, "音声ファイル「駒打音.wav」を読み込めませんでした。\r入出力エラーが起きました。");
+    EXPECT_EQ(p.メッセージ履歴.back().本文,
+              "音声ファイル「駒打音.wav」を読み込めませんでした。\r入出力エラーが起きました。");
     EXPECT_EQ(p.メッセージ履歴.size(), 3u);
     EXPECT_TRUE(p.作成履歴.empty());
     // The limit itself is still a sound.

@@ -3,7 +3,6 @@
 // generator that always writes the same bytes and reports what it cannot
 // write.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -72,8 +71,7 @@ WAV 解析(const バイト列& b) {
             if (w.ビット != 16) return w;
             const std::size_t 枠 = 2 * w.チャンネル;
             if (枠 == 0 || n % 枠 != 0) return w.誤り = "data not whole frames", w;
-            for (std::size_t i = 中; i < 中 + n; i += 枠)
-                w.標本.push_back(static_cast<std::int16_t>(読16(b, i)));
+            for (std::size_t i = 中; i < 中 + n; i += 枠) w.標本.push_back(static_cast<std::int16_t>(読16(b, i)));
             return w;
         }
         pos = 中 + n + (n & 1);

@@ -146,8 +146,8 @@ void FakePlatform::再描画() {
         r = 応答予定.front();
         応答予定.pop_front();
     }
-    行("メッセージ " + 引用(本文) + " " + 引用(題) + (b == ボタン::OK ? " OK " : " はいいいえ ") + 真偽(警告) +
-      " -> " + 応答名(r));
+    行("メッセージ " + 引用(本文) + " " + 引用(題) + (b == ボタン::OK ? " OK " : " はいいいえ ") + 真偽(警告) + " -> " +
+       応答名(r));
     return r;
 }
 
@@ -211,8 +211,8 @@ long FakePlatform::dsInitialize() {
 
 long FakePlatform::dsCreateDSB(long 装置, const unsigned char*, std::size_t 長さ, int フラグ) {
     const long h = 次の音++;
-    音.push_back("create " + std::to_string(装置) + " " + std::to_string(長さ) + " " + std::to_string(フラグ) +
-                " -> " + std::to_string(h));
+    音.push_back("create " + std::to_string(装置) + " " + std::to_string(長さ) + " " + std::to_string(フラグ) + " -> " +
+                 std::to_string(h));
     行("dsCreateDSB " + 数(装置) + " " + std::to_string(長さ) + " " + 数(フラグ) + " -> " + 数(h));
     return h;
 }

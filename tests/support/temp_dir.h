@@ -14,8 +14,7 @@ public:
     explicit 一時フォルダ(const std::filesystem::path& 親 = std::filesystem::temp_directory_path()) {
         static std::atomic<int> 連番{0};
         元_ = std::filesystem::current_path();
-        場所_ = 親 /
-                ("vezuvire_test_" + std::to_string(::getpid()) + "_" + std::to_string(連番++));
+        場所_ = 親 / ("vezuvire_test_" + std::to_string(::getpid()) + "_" + std::to_string(連番++));
         std::filesystem::remove_all(場所_);
         std::filesystem::create_directories(場所_);
         std::filesystem::current_path(場所_);

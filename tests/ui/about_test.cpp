@@ -1,7 +1,8 @@
+#include "ui/about.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/support/fake_platform.h"
-#include "ui/about.h"
 
 TEST(その他, 版と連絡先を音とともに見せる) {
     状態 s;

@@ -1,20 +1,19 @@
 // What gets painted where, and in which order.
+#include "ui/render.h"
+
 #include <gtest/gtest.h>
 
 #include "control/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
-#include "ui/render.h"
 #include "ui/settings.h"
 
 namespace {
 struct 描画テスト : ::testing::Test {
     状態 s;
     FakePlatform p;
-    void SetUp() override {
-        桝色設定(s);
-    }
+    void SetUp() override { 桝色設定(s); }
 };
 }  // namespace
 
@@ -85,7 +84,8 @@ TEST_F(描画テスト, 手数は桁が増えるほど左から書く) {
     const struct {
         int 数;
         double 影x, x;
-    } 例[] = {{0, 13.3, 13.2}, {9, 13.3, 13.2}, {10, 13.2, 13.1}, {99, 13.2, 13.1}, {100, 13.1, 13.0}, {500, 13.1, 13.0}};
+    } 例[] = {{0, 13.3, 13.2},  {9, 13.3, 13.2},   {10, 13.2, 13.1},
+              {99, 13.2, 13.1}, {100, 13.1, 13.0}, {500, 13.1, 13.0}};
     for (const auto& [数, 影x, x] : 例) {
         SCOPED_TRACE(数);
         p.全消去();

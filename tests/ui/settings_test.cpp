@@ -1,7 +1,8 @@
 // The settings file: first start, exact matching, short and damaged files,
 // the writer and the option items.
-#include <gtest/gtest.h>
+#include "ui/settings.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -10,13 +11,12 @@
 
 #include "core/clock.h"
 #include "records/sjis.h"
-#include "ui/clock_view.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"
 #include "tests/support/watchdog.h"
-#include "ui/settings.h"
+#include "ui/clock_view.h"
 
 namespace {
 
@@ -139,8 +139,8 @@ TEST_F(設定テスト, 短いか壊れたファイルは既定値に戻して�
     EXPECT_EQ(s.移動指導, 0);
     EXPECT_EQ(中身(), 既定);
 
-    for (const std::string& bad : {std::string("\x82\xff\x00\x01garbage", 11), std::string(100000, 'x'),
-                                  std::string("\x81")}) {
+    for (const std::string& bad :
+         {std::string("\x82\xff\x00\x01garbage", 11), std::string(100000, 'x'), std::string("\x81")}) {
         状態 t;
         FakePlatform q;
         書く(bad);
@@ -290,7 +290,7 @@ TEST_F(設定テスト, 書けない設定ファイルはそのまま残り印�
         読込_環境設定ファイル(s, p);
         int 違い = 0;
         if (s.背景種類 != 背景_宇宙 || !s.checked(メニュー項目::SIDOU)) 違い |= 1;  // read as it is
-        BGM_Click(s, p);  // the write is refused
+        BGM_Click(s, p);                                                            // the write is refused
         if (!s.checked(メニュー項目::MIDORI) || s.checked(メニュー項目::SIDOU) || !s.checked(メニュー項目::KEIKA))
             違い |= 2;
         if (s.背景種類 != 背景_宇宙) 違い |= 4;  // only the check marks change

@@ -6,10 +6,10 @@
 #include "control/handicap.h"
 #include "control/mouse.h"
 #include "core/clock.h"
-#include "ui/clock_view.h"
 #include "records/navigation.h"
 #include "records/record_io.h"
 #include "ui/about.h"
+#include "ui/clock_view.h"
 #include "ui/settings.h"
 
 namespace {

@@ -12,12 +12,12 @@
 using 処理 = std::function<void(状態&, Platform&)>;
 
 struct メニュー定義 {
-    QString 名前;      // control name, e.g. "START"
-    QString 表題;      // caption shown
-    QString 親;        // control name of the parent ("" for the menu bar)
+    QString 名前;  // control name, e.g. "START"
+    QString 表題;  // caption shown
+    QString 親;    // control name of the parent ("" for the menu bar)
     bool チェック式 = false;
-    処理 クリック;     // on a click (items) — may be empty
-    処理 開く;         // when the menu opens (menus) — may be empty
+    処理 クリック;  // on a click (items) — may be empty
+    処理 開く;      // when the menu opens (menus) — may be empty
 };
 
 // The whole tree in menu-bar order; a parent comes before its children.

@@ -7,16 +7,15 @@
 #include <QColor>
 #include <QPainterPath>
 #include <QString>
-
 #include <cstdint>
 
 class QPainter;
 
 namespace 絵の部品 {
 
-inline constexpr double 桝 = 41.0;       // a cell, in logical pixels
-inline constexpr double 中心 = 桝 / 2;   // centre of a cell
-inline constexpr double 題幅 = 172.0;    // title logo
+inline constexpr double 桝 = 41.0;      // a cell, in logical pixels
+inline constexpr double 中心 = 桝 / 2;  // centre of a cell
+inline constexpr double 題幅 = 172.0;   // title logo
 inline constexpr double 題高 = 38.0;
 
 inline const QColor 畳色(0xC8, 0xBC, 0x72);  // straw of the tatami tile

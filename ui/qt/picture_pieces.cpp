@@ -152,16 +152,15 @@ void 駒の木目と縁(QPainter& p, const QPainterPath& 輪郭, bool COM側, do
 // The kanji, its top towards the point; a promoted piece's in red.
 void 駒の字を書く(QPainter& p, const 駒の字& 字, bool 成) {
     const double s = 字.大きさ;
-    const QPainterPath 形 = 文字を合わせる(文字の形(QString::fromUtf8(字.字), true), 中心,
-                                          21.0 + 4.4 * s, 18.5 * s, 20.0 * s);
+    const QPainterPath 形 =
+        文字を合わせる(文字の形(QString::fromUtf8(字.字), true), 中心, 21.0 + 4.4 * s, 18.5 * s, 20.0 * s);
     // the strokes are drawn a little heavier than the font so that the thin
     // strokes of the brush face survive small sizes and every facing
     const double 太さ = 0.2 + 0.2 * s;
     QColor 墨(0x16, 0x0E, 0x06);
     if (成) {
         // promoted: red ink with a pale halo so it reads on either wood
-        p.setPen(QPen(QColor(0xFF, 0xF4, 0xDC, 150), 太さ + 1.1, Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
+        p.setPen(QPen(QColor(0xFF, 0xF4, 0xDC, 150), 太さ + 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(形);
         墨 = QColor(0xD8, 0x0C, 0x0C);

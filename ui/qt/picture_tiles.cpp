@@ -100,8 +100,7 @@ void 竹の地(QPainter& p) {
         p.fillRect(QRectF(k.左, 0, k.幅, 桝), g);
         // fibres
         p.setPen(QPen(QColor(0x20, 0x38, 0x08, 45), 0.4));
-        for (double x = k.左 + 2.0; x < k.左 + k.幅 - 1.5; x += 2.3)
-            p.drawLine(QPointF(x, 0), QPointF(x, 桝));
+        for (double x = k.左 + 2.0; x < k.左 + k.幅 - 1.5; x += 2.3) p.drawLine(QPointF(x, 0), QPointF(x, 桝));
         // the node, repeated a cell above and below so it wraps
         for (int dy = -1; dy <= 1; ++dy) {
             const double y = k.節 + dy * 桝;
@@ -172,8 +171,8 @@ void 煉瓦の地(QPainter& p) {
     // by half a brick, so the tile wraps both ways
     p.fillRect(QRectF(0, 0, 桝, 桝), QColor(0xB4, 0xAC, 0x9C));
     const double 高 = 桝 / 4, 幅 = 桝 / 2, 目地 = 0.8;
-    const QColor 煉瓦色[] = {QColor(0xA8, 0x48, 0x2C), QColor(0x98, 0x3C, 0x26),
-                            QColor(0xB4, 0x54, 0x30), QColor(0x9E, 0x44, 0x2E)};
+    const QColor 煉瓦色[] = {QColor(0xA8, 0x48, 0x2C), QColor(0x98, 0x3C, 0x26), QColor(0xB4, 0x54, 0x30),
+                             QColor(0x9E, 0x44, 0x2E)};
     for (int 段 = 0; 段 < 4; ++段) {
         const double ずれ = (段 % 2) * 幅 / 2;
         for (int k = -1; k <= 2; ++k) {
@@ -190,8 +189,7 @@ void 煉瓦の地(QPainter& p) {
             乱数 r{static_cast<std::uint32_t>(番 * 31 + 段 * 7 + 1)};
             p.setBrush(QColor(0x50, 0x18, 0x08, 60));
             for (int i = 0; i < 5; ++i)
-                p.drawEllipse(QPointF(b.left() + r.範囲(1.5, b.width() - 1.5),
-                                      b.top() + r.範囲(1.5, b.height() - 1.5)),
+                p.drawEllipse(QPointF(b.left() + r.範囲(1.5, b.width() - 1.5), b.top() + r.範囲(1.5, b.height() - 1.5)),
                               0.45, 0.45);
             p.setBrush(QColor(255, 220, 190, 50));
             p.drawRect(QRectF(b.left() + 0.8, b.top() + 0.4, b.width() - 1.6, 0.6));

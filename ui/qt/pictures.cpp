@@ -4,7 +4,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -25,11 +24,9 @@ const QPainterPath& 文字の形(const QString& 字, bool 明朝) {
     if (it != 控え.end()) return it->second;
     QFont f;
     if (明朝)
-        f.setFamilies({"Noto Serif CJK JP", "Noto Serif JP", "Noto Sans CJK JP", "IPAMincho",
-                       "IPAexMincho", "Yu Mincho", "MS Mincho", "serif"});
-    else
-        f.setFamilies({"DejaVu Serif", "Noto Serif", "Liberation Serif", "Georgia",
-                       "Times New Roman", "serif"});
+        f.setFamilies({"Noto Serif CJK JP", "Noto Serif JP", "Noto Sans CJK JP", "IPAMincho", "IPAexMincho",
+                       "Yu Mincho", "MS Mincho", "serif"});
+    else f.setFamilies({"DejaVu Serif", "Noto Serif", "Liberation Serif", "Georgia", "Times New Roman", "serif"});
     f.setPixelSize(200);
     f.setBold(true);
     f.setStyleStrategy(QFont::PreferOutline);
@@ -53,8 +50,8 @@ QPainterPath 文字を合わせる(const QPainterPath& 形, double cx, double cy
 // ---- title -----------------------------------------------------------------
 
 void 題字(QPainter& p) {
-    const QPainterPath 形 = 文字を合わせる(文字の形(QStringLiteral("Vezuvire"), false),
-                                          題幅 / 2, 題高 / 2, 題幅 - 10, 題高 - 8);
+    const QPainterPath 形 =
+        文字を合わせる(文字の形(QStringLiteral("Vezuvire"), false), 題幅 / 2, 題高 / 2, 題幅 - 10, 題高 - 8);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 150));
     p.drawPath(形.translated(2.0, 2.0));
@@ -100,8 +97,7 @@ QImage 画像(double w, double h, double 倍率, F&& 描く, const QColor& 下�
     img.fill(下地);
     {
         QPainter p(&img);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                         QPainter::SmoothPixmapTransform);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         p.scale(dw / w, dh / h);
         描く(p);
     }
@@ -113,12 +109,10 @@ QImage 画像(double w, double h, double 倍率, F&& 描く, const QColor& 下�
 
 QColor パレット色(int 番号) {
     static const QRgb 色[16] = {
-        qRgb(0x00, 0x00, 0x00), qRgb(0x00, 0x00, 0x80), qRgb(0x00, 0x80, 0x00),
-        qRgb(0x00, 0x80, 0x80), qRgb(0x80, 0x00, 0x00), qRgb(0x80, 0x00, 0x80),
-        qRgb(0x80, 0x80, 0x00), qRgb(0xC0, 0xC0, 0xC0), qRgb(0x80, 0x80, 0x80),
-        qRgb(0x00, 0x00, 0xFF), qRgb(0x00, 0xFF, 0x00), qRgb(0x00, 0xFF, 0xFF),
-        qRgb(0xFF, 0x00, 0x00), qRgb(0xFF, 0x00, 0xFF), qRgb(0xFF, 0xFF, 0x00),
-        qRgb(0xFF, 0xFF, 0xFF),
+        qRgb(0x00, 0x00, 0x00), qRgb(0x00, 0x00, 0x80), qRgb(0x00, 0x80, 0x00), qRgb(0x00, 0x80, 0x80),
+        qRgb(0x80, 0x00, 0x00), qRgb(0x80, 0x00, 0x80), qRgb(0x80, 0x80, 0x00), qRgb(0xC0, 0xC0, 0xC0),
+        qRgb(0x80, 0x80, 0x80), qRgb(0x00, 0x00, 0xFF), qRgb(0x00, 0xFF, 0x00), qRgb(0x00, 0xFF, 0xFF),
+        qRgb(0xFF, 0x00, 0x00), qRgb(0xFF, 0x00, 0xFF), qRgb(0xFF, 0xFF, 0x00), qRgb(0xFF, 0xFF, 0xFF),
     };
     if (番号 < 0 || 番号 > 15) return QColor(色[0]);
     return QColor(色[番号]);
@@ -129,13 +123,16 @@ QImage 絵を作る(int 絵番号, double 倍率) {
     // Every cell picture is opaque, on a ground of its own main colour.
     const QColor 木(0xD4, 0xB8, 0x84);
     if (絵番号 != 空 && 有効な駒コード(絵番号))
-        return 画像(桝, 桝, 倍率, [&](QPainter& p) { 駒(p, 絵番号); }, 木);
+        return 画像(
+            桝, 桝, 倍率, [&](QPainter& p) { 駒(p, 絵番号); }, 木);
     switch (絵番号) {
         case 絵_空桝0: return 画像(桝, 桝, 倍率, 木の桝, 木);
         case 絵_空桝1:
-            return 画像(桝, 桝, 倍率, [](QPainter& p) { 色の桝(p, パレット色(桝色_緑)); }, パレット色(桝色_緑));
+            return 画像(
+                桝, 桝, 倍率, [](QPainter& p) { 色の桝(p, パレット色(桝色_緑)); }, パレット色(桝色_緑));
         case 絵_空桝2:
-            return 画像(桝, 桝, 倍率, [](QPainter& p) { 色の桝(p, パレット色(桝色_水)); }, パレット色(桝色_水));
+            return 画像(
+                桝, 桝, 倍率, [](QPainter& p) { 色の桝(p, パレット色(桝色_水)); }, パレット色(桝色_水));
         case 背景_緑: return 画像(桝, 桝, 倍率, 緑の地, QColor(0x16, 0x78, 0x24));
         case 背景_畳: return 画像(桝, 桝, 倍率, 畳の地, 畳色);
         case 背景_竹: return 画像(桝, 桝, 倍率, 竹の地, QColor(0x24, 0x30, 0x14));

@@ -34,9 +34,7 @@
     if (起動する) 開始();
 }
 
-void 窓::開始() {
-    起動(*s_, *this);
-}
+void 窓::開始() { 起動(*s_, *this); }
 
 窓::~窓() = default;
 
@@ -78,9 +76,9 @@ void 窓::closeEvent(QCloseEvent* e) {
 // an open menu (Esc closes it), a message box (Esc answers it) and the
 // record panel's controls (they keep their keys) are left alone.
 bool 窓::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
-        o->isWidgetType() && static_cast<QWidget*>(o)->window() == this &&
-        !QApplication::activePopupWidget() && !QApplication::activeModalWidget() && !パネルに入力中()) {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && o->isWidgetType() &&
+        static_cast<QWidget*>(o)->window() == this && !QApplication::activePopupWidget() &&
+        !QApplication::activeModalWidget() && !パネルに入力中()) {
         操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
         return true;
     }

@@ -96,16 +96,16 @@ private:
     };
     void 命令追加(命令 op);
     void 実行(QPainter& g, const 命令& op, double 倍率) const;
-    void 描き直し();          // re-render every kept operation if the resolution changed
-    void 整理();              // drop operations covered by later pictures
-    double 倍率() const;      // device pixels per canvas pixel (15 twips)
+    void 描き直し();      // re-render every kept operation if the resolution changed
+    void 整理();          // drop operations covered by later pictures
+    double 倍率() const;  // device pixels per canvas pixel (15 twips)
 
     // Menu bar (window_menu.cpp).
     void メニュー作成();
 
     // Record panel (window_panel.cpp).
     void パネル作成();
-    void パネル配置();  // places the panel's controls over the canvas, scaled
+    void パネル配置();            // places the panel's controls over the canvas, scaled
     bool パネルに入力中() const;  // a visible control of the panel has the focus
 
     // Events handed to the game (window.cpp).

@@ -21,9 +21,7 @@ public:
     QSize sizeHint() const override { return {窓::幅 / 画素, 窓::高さ / 画素}; }
 
     // Scale (widget pixels per canvas pixel) and the canvas' top-left.
-    double 拡大() const {
-        return std::min(width() / double(窓::幅 / 画素), height() / double(窓::高さ / 画素));
-    }
+    double 拡大() const { return std::min(width() / double(窓::幅 / 画素), height() / double(窓::高さ / 画素)); }
     QPointF 原点() const {
         const double k = 拡大();
         return {(width() - k * 窓::幅 / 画素) / 2, (height() - k * 窓::高さ / 画素) / 2};

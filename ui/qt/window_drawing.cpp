@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int 絵幅 = 615;          // 41 pixels
+constexpr int 絵幅 = 615;  // 41 pixels
 constexpr int タイトル幅 = 172 * 15;
 constexpr int タイトル高 = 38 * 15;
 
@@ -57,9 +57,7 @@ void 窓::実行(QPainter& g, const 命令& op, double r) const {
             g.drawRect(QRectF(op.x + 画素 / 2.0, op.y + 画素 / 2.0, op.x2 - op.x, op.y2 - op.y));
             break;
         }
-        case 命令::塗り:
-            g.fillRect(QRectF(op.x, op.y, op.x2 - op.x, op.y2 - op.y), パレット色(op.色));
-            break;
+        case 命令::塗り: g.fillRect(QRectF(op.x, op.y, op.x2 - op.x, op.y2 - op.y), パレット色(op.色)); break;
         case 命令::文字:
             g.setRenderHint(QPainter::TextAntialiasing);
             g.setFont(文字フォント(op.大きさ, op.太字));

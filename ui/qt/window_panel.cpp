@@ -22,16 +22,11 @@ struct 部品位置 {
     int x, y, w, h;
 };
 constexpr 部品位置 部品表[] = {
-    {パネル部品::Dir1, 240, 600, 2535, 1710},
-    {パネル部品::File1, 240, 2280, 2535, 930},
-    {パネル部品::ラベル_対局名, 120, 2400, 840, 270},
-    {パネル部品::ラベル_上, 120, 2640, 840, 270},
-    {パネル部品::ラベル_下, 120, 2880, 840, 270},
-    {パネル部品::ラベル_ファイル名, 120, 3120, 840, 270},
-    {パネル部品::入力_対局名, 960, 2400, 2295, 270},
-    {パネル部品::入力_上, 960, 2640, 2295, 270},
-    {パネル部品::入力_下, 960, 2880, 2295, 270},
-    {パネル部品::入力_ファイル名, 960, 3120, 2295, 270},
+    {パネル部品::Dir1, 240, 600, 2535, 1710},         {パネル部品::File1, 240, 2280, 2535, 930},
+    {パネル部品::ラベル_対局名, 120, 2400, 840, 270}, {パネル部品::ラベル_上, 120, 2640, 840, 270},
+    {パネル部品::ラベル_下, 120, 2880, 840, 270},     {パネル部品::ラベル_ファイル名, 120, 3120, 840, 270},
+    {パネル部品::入力_対局名, 960, 2400, 2295, 270},  {パネル部品::入力_上, 960, 2640, 2295, 270},
+    {パネル部品::入力_下, 960, 2880, 2295, 270},      {パネル部品::入力_ファイル名, 960, 3120, 2295, 270},
     {パネル部品::RETURN, 3360, 3000, 855, 375},
 };
 
@@ -49,14 +44,12 @@ void 窓::パネル作成() {
     for (int c = 1; c < model->columnCount(); ++c) dir->hideColumn(c);
     dir->setCurrentIndex(model->index(QString::fromStdString(フォルダ_)));
     // The model fills in folders as they load; keep the chosen one in view.
-    connect(model, &QFileSystemModel::directoryLoaded, dir, [dir] {
-        dir->scrollTo(dir->currentIndex(), QAbstractItemView::PositionAtCenter);
+    connect(model, &QFileSystemModel::directoryLoaded, dir,
+            [dir] { dir->scrollTo(dir->currentIndex(), QAbstractItemView::PositionAtCenter); });
+    connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, model](const QModelIndex& i) {
+        const std::string f = model->filePath(i).toStdString();
+        操作([f](状態& s, Platform& p) { Dir1_Change(s, p, f); });
     });
-    connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, model](const QModelIndex& i) {
-                const std::string f = model->filePath(i).toStdString();
-                操作([f](状態& s, Platform& p) { Dir1_Change(s, p, f); });
-            });
     部品_[static_cast<int>(パネル部品::Dir1)] = dir;
 
     auto* files = new QListWidget(盤面_);
@@ -94,8 +87,7 @@ void 窓::パネル配置() {
     for (const auto& d : 部品表) {
         QWidget* w = 部品_[static_cast<int>(d.部品)];
         if (!w) continue;
-        w->setGeometry(QRectF(o.x() + d.x * k / 画素, o.y() + d.y * k / 画素, d.w * k / 画素, d.h * k / 画素)
-                           .toRect());
+        w->setGeometry(QRectF(o.x() + d.x * k / 画素, o.y() + d.y * k / 画素, d.w * k / 画素, d.h * k / 画素).toRect());
         QFont f = w->font();
         f.setPixelSize(std::max(8, static_cast<int>(std::lround(12 * k))));
         w->setFont(f);
@@ -139,8 +131,7 @@ void 窓::パネル一覧更新() {
     if (!files) return;
     files->clear();
     const QDir d(QString::fromStdString(フォルダ_));
-    for (const QString& name : d.entryList({"*.棋譜"}, QDir::Files | QDir::Readable, QDir::Name))
-        files->addItem(name);
+    for (const QString& name : d.entryList({"*.棋譜"}, QDir::Files | QDir::Readable, QDir::Name)) files->addItem(name);
 }
 
 bool 窓::パネルに入力中() const {

@@ -13,9 +13,9 @@
 namespace {
 
 constexpr int 出力周波数 = 44100;
-constexpr int 出力チャンネル数 = 2;     // plain stereo, whatever the headset offers
-constexpr int 出力ブロック = 1024;      // sample frames per mixing block (~23 ms)
-constexpr int 同時発音数 = 16;          // mixer voices shared by all buffers
+constexpr int 出力チャンネル数 = 2;  // plain stereo, whatever the headset offers
+constexpr int 出力ブロック = 1024;   // sample frames per mixing block (~23 ms)
+constexpr int 同時発音数 = 16;       // mixer voices shared by all buffers
 constexpr int フラグ_音楽 = 1;
 
 struct 音源 {
@@ -25,7 +25,7 @@ struct 音源 {
 };
 
 struct 状態表 {
-    long 装置 = 0;  // handle of the open device, 0 when closed
+    long 装置 = 0;      // handle of the open device, 0 when closed
     long 最終番号 = 0;  // devices and buffers draw from one numbering
     std::map<long, 音源> 音;
 };

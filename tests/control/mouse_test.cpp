@@ -315,3 +315,19 @@ TEST_F(対局試験, 経過時間を表示しなくても指した側に自分�
     EXPECT_DOUBLE_EQ(s.所有時間_COM, 12);
     EXPECT_DOUBLE_EQ(s.所有時間_MAN, 30);
 }
+
+// Every facing of a piece is still its owner's: a human pawn turned to face
+// down the board (code −100) and a computer pawn facing down (100).
+TEST_F(対局試験, どの向きの駒も持ち主のもの) {
+    二人対局();
+    s.盤[5][5] = -100;
+    押す(5, 5);
+    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(枠の数(5, 5, 色_赤), 1);
+
+    s.選択状態 = 0;
+    s.手番 = 後手;
+    s.盤[4][4] = 100;
+    押す(4, 4);
+    EXPECT_EQ(s.選択状態, 1);
+}

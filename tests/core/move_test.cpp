@@ -153,3 +153,48 @@ TEST_F(盤テスト, 駒の存在と手駒の数と記録の行き先) {
     調査_移動結果(s, 501, x, y, k);
     EXPECT_EQ(x, -1);
 }
+
+// The rules alone: the state changes, nothing is drawn, and the answer says
+// exactly what happened, for the view to draw from.
+TEST_F(盤テスト, 動かすだけの手は起きたことを答え何も描かない) {
+    s.盤[5][7] = -402;
+    s.盤[5][6] = 103;
+    const 移動結果 取 = 駒を動かす(s, 5, 7, 5, 6, -402);
+    EXPECT_TRUE(p.呼出履歴.empty());
+    EXPECT_EQ(取.取得駒, 103);
+    EXPECT_EQ(取.置駒, -402);
+    EXPECT_EQ(取.着後駒, -402);  // a capture keeps its facing
+    EXPECT_FALSE(取.回転);
+    EXPECT_TRUE(取.取得_MAN持駒);
+    EXPECT_FALSE(取.取得_COM持駒 || 取.打_MAN持駒 || 取.打_COM持駒 || 取.王移動_MAN);
+    EXPECT_EQ(s.持駒_MAN[1], 1);
+    EXPECT_EQ(s.盤[5][6], -402);
+
+    s.持駒_COM[6] = 1;
+    s.持駒数_COM = 1;
+    const 移動結果 打 = 駒を動かす(s, -1, 6, 3, 3, 600);
+    EXPECT_EQ(打.取得駒, 空);
+    EXPECT_TRUE(打.回転);
+    EXPECT_TRUE(打.打_COM持駒);
+    EXPECT_FALSE(打.取得_COM持駒 || 打.取得_MAN持駒 || 打.打_MAN持駒);
+    EXPECT_EQ(打.着後駒, 601);  // (3, 3) is a green square: a clockwise turn
+    EXPECT_EQ(s.盤[3][3], 601);
+    EXPECT_EQ(s.持駒_COM[6], 0);
+
+    s.盤[5][9] = -802;
+    const 移動結果 王 = 駒を動かす(s, 5, 9, 4, 8, -802);
+    EXPECT_TRUE(王.王移動_MAN);
+    EXPECT_EQ(王.元X, 5);
+    EXPECT_EQ(王.元Y, 9);
+    EXPECT_EQ(王.先X, 4);
+    EXPECT_EQ(王.先Y, 8);
+    EXPECT_EQ(s.王X_MAN, 4);
+    EXPECT_TRUE(p.呼出履歴.empty());
+
+    // The board part alone, as the search uses it: hands stay as they are.
+    s.盤[2][7] = -102;
+    s.盤[2][6] = 100;
+    EXPECT_EQ(盤上で動かす(s, 2, 7, 2, 6, -102), -102);
+    EXPECT_EQ(s.盤[2][7], 空);
+    EXPECT_EQ(s.持駒_MAN[1], 1);
+}

@@ -1,0 +1,48 @@
+// One position type: taken from the board or the log, put back on the board
+// or into the log, for every slot the log has and none beyond.
+#include "core/position.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+局面 例() {
+    局面 k;
+    k.盤[5][1] = COM_王0;
+    k.盤[4][8] = MAN_王3;
+    k.盤[2][3] = MAN_歩1;
+    k.持駒_MAN[7] = 2;
+    k.持駒_COM[1] = 18;
+    k.持駒_COM[3] = 1;
+    return k;
+}
+
+}  // namespace
+
+TEST(局面, 置くと手駒の数と両方の王の位置も揃う) {
+    auto s = std::make_unique<状態>();
+    局面_設定(*s, 例());
+    EXPECT_EQ(局面_取得(*s), 例());
+    EXPECT_EQ(s->持駒数_MAN, 2);
+    EXPECT_EQ(s->持駒数_COM, 19);
+    EXPECT_EQ(s->王X_MAN, 4);
+    EXPECT_EQ(s->王Y_MAN, 8);
+    EXPECT_EQ(s->王X_COM, 5);
+    EXPECT_EQ(s->王Y_COM, 1);
+}
+
+TEST(局面, 記録は0から500までの枠に入り外は触らない) {
+    auto s = std::make_unique<状態>();
+    for (int n : {0, 1, 499, 履歴最大}) {
+        SCOPED_TRACE(n);
+        局面_履歴設定(*s, n, 例());
+        EXPECT_EQ(局面_履歴(*s, n), 例());
+    }
+    局面_履歴設定(*s, 履歴最大 + 1, 局面{});
+    局面_履歴設定(*s, -1, 局面{});
+    EXPECT_EQ(局面_履歴(*s, 履歴最大 + 1), 局面{});
+    EXPECT_EQ(局面_履歴(*s, 履歴最大), 例());
+    EXPECT_EQ(局面_履歴(*s, 0), 例());
+}

@@ -331,3 +331,16 @@ TEST_F(対局試験, どの向きの駒も持ち主のもの) {
     押す(4, 4);
     EXPECT_EQ(s.選択状態, 1);
 }
+
+// Just past either end of a hand there is nothing to pick up, whatever the
+// hands hold.
+TEST_F(対局試験, 駒台の端の外は何も選ばない) {
+    二人対局();
+    for (int k = 1; k <= 7; ++k) s.持駒_MAN[k] = s.持駒_COM[k] = 1;
+    for (auto [c, r] : {std::pair{11, 2}, {11, 10}, {-1, 0}, {-1, 8}}) {
+        SCOPED_TRACE(std::to_string(c) + "," + std::to_string(r));
+        s.選択状態 = 0;
+        押す(c, r);
+        EXPECT_EQ(s.選択状態, 0);
+    }
+}

@@ -118,7 +118,7 @@ COM候補 COM探索(状態& s, 探索の合間* 合間, 評価関数 評価) {
     for (int x = 1; x <= 9; ++x) {
         if (合間) 合間->列ごと();
         for (int y = 1; y <= 9; ++y) {
-            if (s.盤[x][y] < 100) continue;
+            if (!COMの駒(s.盤[x][y])) continue;
             for (int x2 = 1; x2 <= 9; ++x2)
                 for (int y2 = 1; y2 <= 9; ++y2)
                     if (移動チェック(s, x, y, x2, y2, s.盤[x][y]) == 真 && 盤の手を試す(s, 最善, 評価, x, y, x2, y2))

@@ -21,7 +21,7 @@ int 切り捨て除算(int a, int b) {
 
 // A piece belongs to the side to move: the bottom side plays the negative
 // codes, the top side the positive ones.
-bool 自駒(const 状態& s, int v) { return (v <= -100 && s.手番 == s.手番_MAN) || (v >= 100 && s.手番 == s.手番_COM); }
+bool 自駒(const 状態& s, int v) { return (MANの駒(v) && s.手番 == s.手番_MAN) || (COMの駒(v) && s.手番 == s.手番_COM); }
 
 void 告知(Platform& p, const char* 本文, const char* 題) { p.メッセージ(本文, 題, ボタン::OK); }
 
@@ -124,7 +124,7 @@ void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, i
 }
 
 void 盤外で(状態& s, Platform& p, int 列, int 行) {
-    if (s.選択駒 >= 100 || s.選択駒 <= -100) {
+    if (COMの駒(s.選択駒) || MANの駒(s.選択駒)) {
         描画_移動可能桝色(s, p, s.選択元X, s.選択元Y, 桝輪郭色, s.選択駒);
         描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
     }
@@ -244,7 +244,7 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
     p.dsPlay(s.音_駒打);
     s.棋譜手数 += 1;
 
-    描画_移動結果(s, p, s.選択駒 >= 100 ? s.手番_COM : s.手番_MAN, s.選択先X, s.選択先Y, s.選択駒, 色_白);
+    描画_移動結果(s, p, COMの駒(s.選択駒) ? s.手番_COM : s.手番_MAN, s.選択先X, s.選択先Y, s.選択駒, 色_白);
 
     手番を渡す(s, p, 相手);
 }

@@ -68,6 +68,24 @@ enum class メニュー項目 {
     BGM,
 };
 inline constexpr int メニュー項目数 = 11;
+// The control name of a menu item, as the window and the records of the
+// platform calls name it.
+constexpr const char* メニュー項目名(メニュー項目 項目) {
+    switch (項目) {
+        case メニュー項目::LEVEL1: return "LEVEL1";
+        case メニュー項目::LEVEL2: return "LEVEL2";
+        case メニュー項目::LEVEL3: return "LEVEL3";
+        case メニュー項目::MIDORI: return "MIDORI";
+        case メニュー項目::TATAMI: return "TATAMI";
+        case メニュー項目::TAKE: return "TAKE";
+        case メニュー項目::UCHU: return "UCHU";
+        case メニュー項目::RENGA: return "RENGA";
+        case メニュー項目::SIDOU: return "SIDOU";
+        case メニュー項目::KEIKA: return "KEIKA";
+        case メニュー項目::BGM: return "BGM";
+    }
+    return "?";
+}
 
 // ---- The state -------------------------------------------------------------
 struct 状態 : COM表 {

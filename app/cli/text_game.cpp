@@ -76,7 +76,7 @@ bool 読む(const std::string& 行, 入力手& 手) {
 // holds nothing the human may move.
 int 動かす駒(const 状態& s, const 入力手& 手) {
     if (手.元X >= 1 && 手.元X <= 9 && 手.元Y >= 1 && 手.元Y <= 9)
-        return s.盤[手.元X][手.元Y] <= -100 ? s.盤[手.元X][手.元Y] : 0;
+        return MANの駒(s.盤[手.元X][手.元Y]) ? s.盤[手.元X][手.元Y] : 0;
     if (手.元X == 持駒列_MAN && 手.元Y >= 3 && 手.元Y <= 9 && s.持駒_MAN[持駒種_MAN(手.元Y)] > 0)
         return -(持駒種_MAN(手.元Y) * 100 + 2);  // a drop leaves the hand facing up
     return 0;

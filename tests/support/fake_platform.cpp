@@ -12,23 +12,6 @@ std::string 真偽(bool b) { return b ? "1" : "0"; }
 
 }  // namespace
 
-const char* 項目名(メニュー項目 項目) {
-    switch (項目) {
-        case メニュー項目::LEVEL1: return "LEVEL1";
-        case メニュー項目::LEVEL2: return "LEVEL2";
-        case メニュー項目::LEVEL3: return "LEVEL3";
-        case メニュー項目::MIDORI: return "MIDORI";
-        case メニュー項目::TATAMI: return "TATAMI";
-        case メニュー項目::TAKE: return "TAKE";
-        case メニュー項目::UCHU: return "UCHU";
-        case メニュー項目::RENGA: return "RENGA";
-        case メニュー項目::SIDOU: return "SIDOU";
-        case メニュー項目::KEIKA: return "KEIKA";
-        case メニュー項目::BGM: return "BGM";
-    }
-    return "?";
-}
-
 const char* 部品名(パネル部品 部品) {
     switch (部品) {
         case パネル部品::Drive1: return "Drive1";
@@ -169,7 +152,7 @@ void FakePlatform::待つ(double 秒) {
 
 void FakePlatform::チェック表示(メニュー項目 項目, bool 付ける) {
     チェック[static_cast<int>(項目)] = 付ける;
-    行(std::string("チェック表示 ") + 項目名(項目) + " " + 真偽(付ける));
+    行(std::string("チェック表示 ") + メニュー項目名(項目) + " " + 真偽(付ける));
 }
 
 void FakePlatform::パネル表示(パネル部品 部品, bool 見える) {

@@ -32,7 +32,6 @@ struct メッセージ記録 {
 };
 
 // Names used in the call lines.
-const char* 項目名(メニュー項目 項目);
 const char* 部品名(パネル部品 部品);
 const char* 応答名(応答 r);
 // A text in double quotes with \\, \", \r, \n, \t and other control

@@ -55,22 +55,7 @@ const std::vector<メニュー定義>& メニュー一覧() {
     return 一覧;
 }
 
-QString メニュー名(メニュー項目 項目) {
-    switch (項目) {
-        case メニュー項目::LEVEL1: return "LEVEL1";
-        case メニュー項目::LEVEL2: return "LEVEL2";
-        case メニュー項目::LEVEL3: return "LEVEL3";
-        case メニュー項目::MIDORI: return "MIDORI";
-        case メニュー項目::TATAMI: return "TATAMI";
-        case メニュー項目::TAKE: return "TAKE";
-        case メニュー項目::UCHU: return "UCHU";
-        case メニュー項目::RENGA: return "RENGA";
-        case メニュー項目::SIDOU: return "SIDOU";
-        case メニュー項目::KEIKA: return "KEIKA";
-        case メニュー項目::BGM: return "BGM";
-    }
-    return {};
-}
+QString メニュー名(メニュー項目 項目) { return QString::fromUtf8(メニュー項目名(項目)); }
 
 void マウス処理(状態& s, Platform& p, int ボタン, int shift, int X, int Y) {
     Form_MouseDown(s, p, コンピュータ, ボタン, shift, X, Y);

@@ -95,6 +95,7 @@ private:
         QString 文字列;
     };
     void 命令追加(命令 op);
+    void 箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色);  // 枠 or 塗り
     void 実行(QPainter& g, const 命令& op, double 倍率) const;
     void 描き直し();      // re-render every kept operation if the resolution changed
     void 整理();          // drop operations covered by later pictures

@@ -119,9 +119,10 @@ void 窓::絵(int 絵番号, int x, int y) {
     命令追加(std::move(op));
 }
 
-void 窓::枠(int x1, int y1, int x2, int y2, int 色) {
+// Outlines and filled boxes are kept with their corners in order.
+void 窓::箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色) {
     命令 op;
-    op.種類 = 命令::枠;
+    op.種類 = 種;
     op.x = std::min(x1, x2);
     op.y = std::min(y1, y2);
     op.x2 = std::max(x1, x2);
@@ -130,16 +131,9 @@ void 窓::枠(int x1, int y1, int x2, int y2, int 色) {
     命令追加(std::move(op));
 }
 
-void 窓::塗り(int x1, int y1, int x2, int y2, int 色) {
-    命令 op;
-    op.種類 = 命令::塗り;
-    op.x = std::min(x1, x2);
-    op.y = std::min(y1, y2);
-    op.x2 = std::max(x1, x2);
-    op.y2 = std::max(y1, y2);
-    op.色 = 色;
-    命令追加(std::move(op));
-}
+void 窓::枠(int x1, int y1, int x2, int y2, int 色) { 箱追加(命令::枠, x1, y1, x2, y2, 色); }
+
+void 窓::塗り(int x1, int y1, int x2, int y2, int 色) { 箱追加(命令::塗り, x1, y1, x2, y2, 色); }
 
 void 窓::文字(int x, int y, const std::string& t, int 大きさ, bool 太字, int 色) {
     命令 op;

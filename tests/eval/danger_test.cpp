@@ -118,6 +118,9 @@ TEST_F(危険, 空き桝_銀金打ちと銀の割り打ち) {
     s.盤[4][4] = COM_金0, s.盤[6][6] = COM_金0;
     s.勢COM[4][4] = s.勢COM[6][6] = s.勢COM[5][5] = 0;
     EXPECT_DOUBLE_EQ(評価(), -20);
+    s.盤[4][4] = s.盤[6][6] = COM_歩0;  // the lowest code of the side counts too
+    EXPECT_DOUBLE_EQ(評価(), -20);
+    s.盤[4][4] = s.盤[6][6] = COM_金0;
     s.盤[4][6] = COM_金0, s.盤[6][4] = COM_金0;
     s.勢COM[4][6] = s.勢COM[6][4] = 0;
     EXPECT_DOUBLE_EQ(評価(), -40);

@@ -27,7 +27,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Vezuvire");
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(VZ_APP_ID);
-    窓 w;
+    // The window keeps the game in progress in the working directory and
+    // offers it back at the next start.
+    窓 w(false);
+    w.状態参照().自動保存 = true;
+    w.開始();
     w.setWindowIcon(アイコン());
     w.show();
     if (const char* 待ち = std::getenv("VEZUVIRE_QUIT_AFTER_MS")) {

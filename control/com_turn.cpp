@@ -3,6 +3,7 @@
 #include "com/influence.h"
 #include "core/move.h"
 #include "core/setup.h"
+#include "records/autosave.h"
 #include "records/notation.h"
 #include "ui/clock_view.h"
 #include "ui/move_view.h"
@@ -106,6 +107,9 @@ COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
     return {COM手番::指した, 手};
 }
 
-void com_ban(状態& s, Platform& p) { com_ban_指す(s, p); }
+void com_ban(状態& s, Platform& p) {
+    com_ban_指す(s, p);
+    自動保存_更新(s);
+}
 
 void COMの応手::局面更新(状態& s) { 勢力調査(s); }

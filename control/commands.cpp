@@ -3,6 +3,7 @@
 #include "control/start.h"
 #include "core/clock.h"
 #include "core/setup.h"
+#include "records/autosave.h"
 #include "records/panel.h"
 #include "ui/clock_view.h"
 #include "ui/render.h"
@@ -103,6 +104,7 @@ void Form_Unload(状態& s, Platform& p) {
 }
 
 void 終了処理(状態& s, Platform& p) {
+    自動保存_更新(s);  // a game still running is kept for the next start
     音を放す(p, s.音_その他);
     音を放す(p, s.音_禁止);
     音を放す(p, s.音_駒打);

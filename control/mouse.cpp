@@ -5,6 +5,7 @@
 #include "core/move.h"
 #include "core/rules.h"
 #include "core/setup.h"
+#include "records/autosave.h"
 #include "records/notation.h"
 #include "records/panel.h"
 #include "ui/clock_view.h"
@@ -179,6 +180,7 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
         相手.局面更新(s);
         if (終局判定(s, p, "あなたの勝ちです", "ｺﾝﾋﾟｭｰﾀの勝ちです")) return;
         s.手番 = s.手番_COM;
+        自動保存_更新(s);  // kept before the computer thinks
         相手.指す(s, p);
     } else if (s.対局種別 == 対局_人間) {
         if (s.手番 == 先手) {
@@ -247,6 +249,7 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
     描画_移動結果(s, p, COMの駒(s.選択駒) ? s.手番_COM : s.手番_MAN, s.選択先X, s.選択先Y, s.選択駒, 色_白);
 
     手番を渡す(s, p, 相手);
+    自動保存_更新(s);
 }
 
 void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Shift*/, int X, int Y) {

@@ -1,6 +1,7 @@
 #include "control/start.h"
 
 #include "core/setup.h"
+#include "records/autosave.h"
 #include "ui/clock_view.h"
 #include "ui/render.h"
 #include "ui/settings.h"
@@ -35,4 +36,5 @@ void 初期設定(状態& s, Platform& p) {
     新規対局(s);
     Timer1_有効(s, p, false);
     画面_再描画(s, p);
+    自動保存_更新(s);  // a new game: the kept one goes
 }

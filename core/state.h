@@ -142,6 +142,9 @@ struct 状態 : COM表 {
     int 再開待ち = 偽;
     int 選択状態 = 0;
     int 成駒 = 0;
+    // Keep the game in progress on the disk after every move (the window
+    // turns it on; tests and the command-line tool leave it off).
+    bool 自動保存 = false;
 
     // Selection memory of the mouse handler: survives new games.
     int 選択元X = 0, 選択元Y = 0, 選択先X = 0, 選択先Y = 0, 選択駒 = 0;

@@ -5,6 +5,7 @@
 #include "core/move.h"
 #include "core/position.h"
 #include "core/setup.h"
+#include "records/autosave.h"
 #include "records/notation.h"
 #include "records/panel.h"
 #include "ui/clock_view.h"
@@ -71,6 +72,7 @@ void REPLAY_Click(状態& s, Platform& p) {
     s.手数 -= 1;
     s.手番 = -s.手番;
     描画_手数(s, p, s.手数, 色_白);
+    自動保存_更新(s);
 }
 
 void AFTER_Click(状態& s, Platform& p) {
@@ -107,4 +109,5 @@ void AFTER_Click(状態& s, Platform& p) {
 
     s.手番 = -s.手番;
     描画_手数(s, p, s.手数, 色_白);
+    自動保存_更新(s);
 }

@@ -12,7 +12,7 @@
 #include <QMouseEvent>
 #include <cmath>
 
-#include "control/start.h"
+#include "control/resume.h"
 #include "ui/clock_view.h"
 #include "ui/qt/menu.h"
 #include "ui/qt/window_canvas.h"
@@ -34,7 +34,7 @@
     if (起動する) 開始();
 }
 
-void 窓::開始() { 起動(*s_, *this); }
+void 窓::開始() { 起動して再開(*s_, *this); }
 
 窓::~窓() = default;
 

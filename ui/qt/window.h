@@ -24,7 +24,9 @@ public:
     explicit 窓(bool 起動する = true);
     ~窓() override;
 
-    // The start-up sequence (sounds, settings, a new game).
+    // The start-up sequence (sounds, settings, a new game), then, when the
+    // state keeps the game on the disk (状態::自動保存), the offer of the
+    // game left unfinished last time.
     void 開始();
     状態& 状態参照() { return *s_; }
     QAction* メニュー(const QString& 名前) const;  // by control name, e.g. "START"

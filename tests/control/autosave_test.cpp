@@ -1,0 +1,351 @@
+// The game in progress kept on the disk: written after every move, after
+// 戻 and 進 and at the end of the program, removed when the game is over or
+// replaced, and offered back at the next start exactly as it was.
+#include "records/autosave.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "control/com_game.h"
+#include "control/com_turn.h"
+#include "control/commands.h"
+#include "control/handicap.h"
+#include "control/resume.h"
+#include "core/rules.h"
+#include "records/navigation.h"
+#include "records/record_io.h"
+#include "tests/control/fixture.h"
+#include "tests/support/game_compare.h"
+#include "ui/clock_view.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string 中身(const std::string& パス) {
+    std::ifstream f(パス, std::ios::binary);
+    std::stringstream b;
+    b << f.rdbuf();
+    return b.str();
+}
+
+void 書く(const std::string& パス, const std::string& バイト列) { std::ofstream(パス, std::ios::binary) << バイト列; }
+
+class 自動保存試験 : public 対局試験 {
+protected:
+    COMの応手 計算機;
+
+    void SetUp() override {
+        対局試験::SetUp();
+        s.自動保存 = true;
+    }
+
+    bool 自分の駒(int v) const { return (s.手番 == s.手番_MAN && MANの駒(v)) || (s.手番 == s.手番_COM && COMの駒(v)); }
+    // The first legal board move of the side to move that takes no king,
+    // played with two presses, a little time after the last one.
+    void 一手(double 秒 = 1.25) {
+        p.現在時刻 += 秒;
+        if (s.Timer1有効) Timer1_Timer(s, p);  // the clock's tick
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) {
+                if (!自分の駒(s.盤[x][y])) continue;
+                for (int x2 = 1; x2 <= 9; ++x2)
+                    for (int y2 = 1; y2 <= 9; ++y2)
+                        if (!王(s.盤[x2][y2]) && 移動チェック(s, x, y, x2, y2, s.盤[x][y]) == 真) {
+                            指す(x, y, x2, y2);
+                            return;
+                        }
+            }
+        FAIL() << "no move";
+    }
+
+    // A program started afresh in the same folder, its question answered
+    // with 答え.
+    struct 次の起動 {
+        std::unique_ptr<状態> t = std::make_unique<状態>();
+        FakePlatform q;
+        explicit 次の起動(応答 答え, bool 自動保存 = true) {
+            t->自動保存 = 自動保存;
+            q.応答予定.push_back(答え);
+            起動して再開(*t, q);
+        }
+    };
+
+    // The file on the disk, read back into a fresh program, holds the game
+    // of s exactly.
+    void 戻ると同じ() {
+        ASSERT_TRUE(fs::exists(自動保存ファイル));
+        次の起動 次(応答::はい);
+        ASSERT_EQ(次.q.メッセージ履歴.size(), 1u);
+        EXPECT_EQ(次.q.メッセージ履歴[0].本文, "前回の対局を続けますか？");
+        EXPECT_EQ(次.q.メッセージ履歴[0].題, "再開");
+        EXPECT_EQ(次.q.メッセージ履歴[0].b, ボタン::はいいいえ);
+        同じ対局か(s, *次.t, false);
+        EXPECT_EQ(次.t->再開待ち, 真);
+        EXPECT_FALSE(次.t->Timer1有効);
+    }
+};
+
+TEST_F(自動保存試験, 二人の対局は一手ごとに残り_そのまま戻る) {
+    START_Click(s, p);
+    EXPECT_FALSE(fs::exists(自動保存ファイル));  // nothing played yet
+    for (int i = 0; i < 5; ++i) {
+        一手(0.3 + i);
+        SCOPED_TRACE(i);
+        戻ると同じ();
+    }
+    EXPECT_EQ(s.手数, 5);
+    EXPECT_NE(s.所有時間_MAN, 0);
+    EXPECT_NE(s.所有時間_COM, 0);
+}
+
+TEST_F(自動保存試験, 計算機との対局はどちらの席でもどの強さでも戻る) {
+    for (int レベル = 1; レベル <= 3; ++レベル)
+        for (bool 先に指す : {true, false}) {
+            SCOPED_TRACE(std::to_string(レベル) + (先に指す ? " 先手" : " 後手"));
+            CANCEL_Click(s, p);
+            EXPECT_FALSE(fs::exists(自動保存ファイル));
+            レベル_設定(s, p, レベル);
+            if (先に指す) SENTE_Click(s, p, 計算機);
+            else GOTE_Click(s, p, 計算機);
+            相手 = &計算機;
+            for (int i = 0; i < 3; ++i) 一手(0.7);
+            ASSERT_EQ(s.手番, s.手番_MAN);
+            ASSERT_EQ(s.手数, 先に指す ? 6 : 7);
+            戻ると同じ();
+        }
+}
+
+TEST_F(自動保存試験, 戻と進のあとも残り_計算機の番で戻ればクリックで計算機が指す) {
+    SENTE_Click(s, p, 計算機);
+    相手 = &計算機;
+    一手();
+    一手();
+    REPLAY_Click(s, p);
+    ASSERT_EQ(s.手番, s.手番_COM);
+    戻ると同じ();
+    AFTER_Click(s, p);
+    戻ると同じ();
+    REPLAY_Click(s, p);
+    REPLAY_Click(s, p);
+    戻ると同じ();
+
+    // The restored game waits for a click, and then the computer moves as
+    // after 戻.
+    次の起動 次(応答::はい);
+    次.q.全消去();
+    const int 手数 = 次.t->手数;
+    COMの応手 計算機2;
+    Form_MouseDown(*次.t, 次.q, 計算機2, 1, 0, 盤原点X + 桝幅 * 5 + 300, 盤原点Y + 桝高 * 5 + 300);
+    ASSERT_FALSE(次.q.メッセージ履歴.empty());
+    EXPECT_EQ(次.q.メッセージ履歴[0].本文, "OKですか？");
+    EXPECT_EQ(次.t->手数, 手数 + 1);
+    EXPECT_EQ(次.t->手番, 次.t->手番_MAN);
+}
+
+TEST_F(自動保存試験, 二人の対局を戻せば次のクリックで時計が動き出す) {
+    START_Click(s, p);
+    一手();
+    一手();
+    次の起動 次(応答::はい);
+    EXPECT_EQ(次.t->手番, 先手);
+    次.q.全消去();
+    次.q.現在時刻 = 5000;
+    応手なし 誰も2;
+    Form_MouseDown(*次.t, 次.q, 誰も2, 1, 0, 盤原点X + 桝幅 * 5 + 300, 盤原点Y + 桝高 * 5 + 300);
+    ASSERT_FALSE(次.q.メッセージ履歴.empty());
+    EXPECT_EQ(次.q.メッセージ履歴[0].本文, "先手の番です");
+    EXPECT_EQ(次.t->再開待ち, 偽);
+    EXPECT_EQ(次.t->開始時刻, 5000);
+}
+
+TEST_F(自動保存試験, 棋譜を進めている途中も手合割の対局も戻る) {
+    START_Click(s, p);
+    for (int i = 0; i < 4; ++i) 一手();
+    ASSERT_EQ(書込_棋譜(s, "対局.棋譜", "試合", "上", "下"), "");
+    File1_Click(s, p, "対局.棋譜");
+    ASSERT_EQ(s.棋譜モード, 真);
+    AFTER_Click(s, p);
+    AFTER_Click(s, p);
+    戻ると同じ();
+
+    CANCEL_Click(s, p);
+    LBEL_UP_Click(s, p);
+    LBEL_UP_Click(s, p);
+    LBEL_UP_Click(s, p);
+    ASSERT_EQ(s.ハンデ設定中, 真);
+    START_Click(s, p);
+    一手();
+    EXPECT_EQ(s.ハンデレベル, 3);
+    戻ると同じ();
+}
+
+TEST_F(自動保存試験, 終わりでは続いている対局を残す) {
+    START_Click(s, p);
+    一手();
+    fs::remove(自動保存ファイル);
+    p.現在時刻 += 9;
+    OWARI_Click(s, p);
+    EXPECT_TRUE(p.終了済み);
+    戻ると同じ();
+}
+
+TEST_F(自動保存試験, 王を取って終わった対局と最初と新しい対局で消える) {
+    // A king taken in a game between two people.
+    二人対局();
+    王だけ();
+    s.盤[5][2] = -502;  // the bottom side's gold next to the top king
+    指す(5, 9, 5, 8);
+    ASSERT_TRUE(fs::exists(自動保存ファイル));
+    指す(5, 1, 4, 1);
+    指す(5, 2, 4, 1);
+    EXPECT_NE(s.勝者, 手番_なし);
+    EXPECT_FALSE(fs::exists(自動保存ファイル));
+
+    // "最初".
+    START_Click(s, p);
+    一手();
+    ASSERT_TRUE(fs::exists(自動保存ファイル));
+    CANCEL_Click(s, p);
+    EXPECT_FALSE(fs::exists(自動保存ファイル));
+
+    // A new game by the start command once a game is decided.
+    START_Click(s, p);
+    一手();
+    ASSERT_TRUE(fs::exists(自動保存ファイル));
+    s.勝者 = 先手;
+    START_Click(s, p);
+    EXPECT_FALSE(fs::exists(自動保存ファイル));
+}
+
+TEST_F(自動保存試験, 計算機が投了すると消える) {
+    // The computer's king in the corner, hemmed in by its own pawns that
+    // face it: nothing of the computer can move.
+    王だけ();
+    s.盤[5][1] = 空;
+    s.盤[1][1] = 800;
+    s.盤[2][1] = 101;  // faces left, into the king
+    s.盤[1][2] = 102;  // faces up, into the king
+    s.盤[2][2] = 101;  // faces left, into the pawn at (1, 2)
+    s.対局種別 = 対局_COM;
+    s.手番_MAN = 先手;
+    s.手番_COM = 後手;
+    s.手番 = 先手;
+    相手 = &計算機;
+    指す(5, 9, 5, 8);
+    EXPECT_EQ(s.勝者, s.手番_MAN);
+    EXPECT_EQ(最後の告知().本文, "あなたの勝ちです");
+    EXPECT_FALSE(fs::exists(自動保存ファイル));
+}
+
+TEST_F(自動保存試験, 計算機が考える前に人の手が残る) {
+    SENTE_Click(s, p, 計算機);
+    試験の応手 見る;
+    std::string 考える前;
+    見る.手 = [&](状態&, Platform&) { 考える前 = 中身(自動保存ファイル); };
+    相手 = &見る;
+    一手();
+    自動保存内容 d;
+    ASSERT_TRUE(解析_自動保存(考える前, d));
+    EXPECT_EQ(d.手数, 1);
+    EXPECT_EQ(d.手番, d.手番_COM);
+}
+
+TEST_F(自動保存試験, 切ってあれば何も書かず消さない) {
+    s.自動保存 = false;
+    書く(自動保存ファイル, "前のもの");
+    START_Click(s, p);
+    一手();
+    REPLAY_Click(s, p);
+    AFTER_Click(s, p);
+    CANCEL_Click(s, p);
+    OWARI_Click(s, p);
+    EXPECT_EQ(中身(自動保存ファイル), "前のもの");
+
+    次の起動 次(応答::はい, false);
+    EXPECT_TRUE(次.q.メッセージ履歴.empty());
+    EXPECT_EQ(中身(自動保存ファイル), "前のもの");
+}
+
+TEST_F(自動保存試験, 書けなくても対局は黙って続く) {
+    fs::create_directory(自動保存ファイル);  // nothing can replace a folder
+    START_Click(s, p);
+    p.全消去();
+    一手();
+    一手();
+    EXPECT_TRUE(p.メッセージ履歴.empty());
+    EXPECT_EQ(s.手数, 2);
+    EXPECT_TRUE(fs::is_directory(自動保存ファイル));
+}
+
+// ---- the question at start-up ---------------------------------------------------------
+
+TEST_F(自動保存試験, ファイルがなければ何も聞かない) {
+    次の起動 次(応答::はい);
+    EXPECT_TRUE(次.q.メッセージ履歴.empty());
+    EXPECT_EQ(次.t->手番, 手番_なし);
+}
+
+TEST_F(自動保存試験, いいえなら普通に始まりファイルは旧に移る) {
+    START_Click(s, p);
+    一手();
+    const std::string 残り = 中身(自動保存ファイル);
+    書く(自動保存ファイル_旧, "もっと前の");
+    次の起動 次(応答::いいえ);
+    ASSERT_EQ(次.q.メッセージ履歴.size(), 1u);
+    EXPECT_EQ(次.t->手番, 手番_なし);
+    EXPECT_EQ(次.t->手数, 0);
+    EXPECT_FALSE(fs::exists(自動保存ファイル));
+    EXPECT_EQ(中身(自動保存ファイル_旧), 残り);
+}
+
+TEST_F(自動保存試験, 壊れたファイルは一度告げて破損に移し_前の破損は残す) {
+    START_Click(s, p);
+    一手();
+    const std::string 正しい = 中身(自動保存ファイル);
+    const std::string 壊れ[] = {
+        正しい.substr(0, 正しい.size() / 2),                       // cut off
+        "Vezuvire autosave 2" + 正しい.substr(正しい.find('\n')),  // a later version
+        "ごみ",
+    };
+    const std::string 名前[] = {"Vezuvire.autosave.damaged", "Vezuvire.autosave.damaged.2",
+                                "Vezuvire.autosave.damaged.3"};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        書く(自動保存ファイル, 壊れ[i]);
+        次の起動 次(応答::はい);
+        ASSERT_EQ(次.q.メッセージ履歴.size(), 1u);
+        EXPECT_EQ(次.q.メッセージ履歴[0].本文,
+                  "前回の対局の自動保存ファイルを読めませんでした。\r「" + 名前[i] + "」に移しました。");
+        EXPECT_EQ(次.q.メッセージ履歴[0].題, "再開");
+        EXPECT_EQ(次.q.メッセージ履歴[0].b, ボタン::OK);
+        EXPECT_EQ(次.t->手番, 手番_なし);
+        EXPECT_FALSE(fs::exists(自動保存ファイル));
+        for (int j = 0; j <= i; ++j) EXPECT_EQ(中身(名前[j]), 壊れ[j]);
+    }
+}
+
+TEST_F(自動保存試験, 移せない壊れたファイルはそのままと告げる) {
+    fs::create_directory("Vezuvire.autosave");  // read as damaged
+    // Every name it could be moved to is taken by a folder that is not empty.
+    for (int i = 1; i < 100; ++i) {
+        const std::string 名 =
+            i == 1 ? std::string(自動保存ファイル_破損) : std::string(自動保存ファイル_破損) + "." + std::to_string(i);
+        fs::create_directory(名);
+        書く(名 + "/x", "x");
+    }
+    次の起動 次(応答::はい);
+    ASSERT_EQ(次.q.メッセージ履歴.size(), 1u);
+    EXPECT_EQ(次.q.メッセージ履歴[0].本文,
+              "前回の対局の自動保存ファイルを読めませんでした。\r「Vezuvire.autosave」は移せなかったので、"
+              "そのままにしてあります。");
+    EXPECT_TRUE(fs::is_directory(自動保存ファイル));
+}
+
+}  // namespace

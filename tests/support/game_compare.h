@@ -1,0 +1,63 @@
+// Two states hold the same game: every member a continuation of the game
+// depends on, compared one by one so that a failure names the member.  Left
+// out: the clock's running parts (start time, timer, shown seconds), the
+// selection of the mouse handler, the options and the sound handles, which
+// belong to the session and not to the game.  再開待ち is compared unless
+// 再開待ちも is false.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/state.h"
+
+inline void 同じ対局か(const 状態& a, const 状態& b, bool 再開待ちも = true) {
+#define VZ_SAME(m) EXPECT_EQ(a.m, b.m) << #m
+    VZ_SAME(手番_MAN);
+    VZ_SAME(手番_COM);
+    VZ_SAME(手番);
+    VZ_SAME(勝者);
+    VZ_SAME(対局種別);
+    VZ_SAME(レベル);
+    VZ_SAME(手数);
+    VZ_SAME(棋譜手数);
+    VZ_SAME(棋譜最終手数);
+    VZ_SAME(所有時間_MAN);
+    VZ_SAME(所有時間_COM);
+    VZ_SAME(経過秒);
+    VZ_SAME(棋譜モード);
+    VZ_SAME(ハンデ設定中);
+    VZ_SAME(ハンデレベル);
+    if (再開待ちも) {
+        VZ_SAME(再開待ち);
+    }
+    VZ_SAME(持駒数_MAN);
+    VZ_SAME(持駒数_COM);
+    VZ_SAME(王X_MAN);
+    VZ_SAME(王Y_MAN);
+#undef VZ_SAME
+    for (int x = 0; x <= 9; ++x)
+        for (int y = 0; y <= 9; ++y) EXPECT_EQ(a.盤[x][y], b.盤[x][y]) << "盤 " << x << "," << y;
+    for (int i = 0; i <= 7; ++i) {
+        EXPECT_EQ(a.持駒_MAN[i], b.持駒_MAN[i]) << "持駒_MAN " << i;
+        EXPECT_EQ(a.持駒_COM[i], b.持駒_COM[i]) << "持駒_COM " << i;
+    }
+    // The log up to its last slot; slots after it are never read again.
+    const int n = a.棋譜最終手数 < 0 || a.棋譜最終手数 > 履歴最大 ? -1 : a.棋譜最終手数;
+    for (int i = 0; i <= n; ++i) {
+        EXPECT_EQ(std::memcmp(a.盤履歴[i], b.盤履歴[i], sizeof a.盤履歴[i]), 0) << "盤履歴 " << i;
+        EXPECT_EQ(std::memcmp(a.持駒履歴_MAN[i], b.持駒履歴_MAN[i], sizeof a.持駒履歴_MAN[i]), 0)
+            << "持駒履歴_MAN " << i;
+        EXPECT_EQ(std::memcmp(a.持駒履歴_COM[i], b.持駒履歴_COM[i], sizeof a.持駒履歴_COM[i]), 0)
+            << "持駒履歴_COM " << i;
+        EXPECT_EQ(a.先X履歴[i], b.先X履歴[i]) << "先X履歴 " << i;
+        EXPECT_EQ(a.先Y履歴[i], b.先Y履歴[i]) << "先Y履歴 " << i;
+        EXPECT_EQ(a.前秒M履歴[i], b.前秒M履歴[i]) << "前秒M履歴 " << i;
+        EXPECT_EQ(a.後秒M履歴[i], b.後秒M履歴[i]) << "後秒M履歴 " << i;
+        EXPECT_EQ(a.前秒C履歴[i], b.前秒C履歴[i]) << "前秒C履歴 " << i;
+        EXPECT_EQ(a.後秒C履歴[i], b.後秒C履歴[i]) << "後秒C履歴 " << i;
+    }
+    // The computer's tables: ints only, so the bytes say it all.
+    EXPECT_EQ(std::memcmp(static_cast<const COM表*>(&a), static_cast<const COM表*>(&b), sizeof(COM表)), 0) << "COM表";
+}

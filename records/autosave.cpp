@@ -99,10 +99,12 @@ bool 両方の王がいる(const 局面& k) {
 // ---- writing ------------------------------------------------------------------
 
 void 数を足す(std::string& o, int v) { o += std::to_string(v); }
+// Seconds without an exponent, in the fewest digits that read back as the
+// same double.
 void 数を足す(std::string& o, double v) {
-    char b[64];
-    const auto r = std::to_chars(b, b + sizeof b, v);
-    o.append(b, r.ptr);
+    char b[400];
+    const auto r = std::to_chars(b, b + sizeof b, v, std::chars_format::fixed);
+    o.append(b, r.ec == std::errc() ? r.ptr : b);
 }
 
 template <class T>
@@ -170,7 +172,7 @@ public:
     bool 実数(double& v) {
         const std::string_view t = 欄_[位置_++];
         double r = 0;
-        const auto [p, e] = std::from_chars(t.data(), t.data() + t.size(), r);
+        const auto [p, e] = std::from_chars(t.data(), t.data() + t.size(), r, std::chars_format::fixed);
         if (e != std::errc() || p != t.data() + t.size() || !std::isfinite(r)) return false;
         std::string 書いた;
         数を足す(書いた, r);

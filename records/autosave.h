@@ -5,7 +5,7 @@
 //
 // The file is UTF-8 text with LF line ends, one "key=value" line per item
 // in a fixed order, numbers in their shortest decimal form (a clock is the
-// shortest text that reads back as the same double):
+// shortest text without an exponent that reads back as the same double):
 //
 //   Vezuvire autosave 1
 //   対局種別=0|1          レベル=1..3

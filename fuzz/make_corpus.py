@@ -110,6 +110,50 @@ def settings():
         write("settings_fuzz", name, data)
 
 
+# The computer's tables in the order the autosave writer lists them
+# (records/autosave.cpp).
+COM_TABLES = ["勢MAN", "勢COM", "弱MAN駒", "弱MAN_X", "弱MAN_Y", "弱COM駒", "弱COM_X", "弱COM_Y", "弱COM攻駒",
+              "弱COM攻_X", "弱COM攻_Y", "守MAN駒", "王手COM", "盤_保存", "勢MAN_保存", "勢COM_保存",
+              "弱COM攻_X_保存", "弱COM攻_Y_保存", "移動不可駒", "持角狙座標_MAN"]
+COM_VALUES = ["王X_COM", "王Y_COM", "逃道数_MAN王", "移動元王距離", "候補駒", "最高点", "移動不可あり"]
+
+
+def autosave_file(slots, clock="0", hands=(0,) * 7, level=3, table_value=0):
+    """An autosave of a game at its start, its log holding `slots` copies of
+    the opening position; clock values are given as the writer writes them."""
+    b = start_position()
+    board = " ".join(str(b[x][y]) for x in range(1, 10) for y in range(1, 10))
+    hand = " ".join(str(h) for h in hands)
+    lines = ["Vezuvire autosave 1", "対局種別=1", "レベル=%d" % level, "手番_MAN=1", "手番_COM=-1", "手番=1",
+             "手数=%d" % (slots - 1), "棋譜手数=%d" % (slots - 1), "棋譜最終手数=%d" % (slots - 1),
+             "棋譜モード=0", "ハンデ設定中=0", "ハンデレベル=0", "再開待ち=0",
+             "所有時間_MAN=" + clock, "所有時間_COM=0", "経過秒=0", "王X_MAN=5", "王Y_MAN=9",
+             "盤=" + board, "持駒_MAN=" + hand, "持駒_COM=0 0 0 0 0 0 0"]
+    for n in range(slots):
+        lines.append("履歴=%d %s %s 0 0 0 %s 0 0" % (n, board, " ".join(["0"] * 14), clock))
+    for t in COM_TABLES:
+        lines.append("COM.%s=%s" % (t, " ".join([str(table_value)] * 100)))
+    for v in COM_VALUES:
+        lines.append("COM.%s=%d" % (v, table_value))
+    lines.append("終わり")
+    return "".join(l + "\n" for l in lines).encode("utf-8")
+
+
+def autosaves():
+    start = autosave_file(1)
+    seeds = {
+        "start": start,
+        "three_slots": autosave_file(3, clock="12.5", hands=(18, 4, 4, 4, 4, 2, 2), level=1, table_value=-7),
+        "future_version": start.replace(b"autosave 1", b"autosave 2", 1),
+        "cut_short": start[: len(start) // 2],
+        "crlf": start.replace(b"\n", b"\r\n"),
+        "no_end": start[: start.rfind("終わり".encode())],
+    }
+    for name, data in seeds.items():
+        write("autosave_fuzz", name, data)
+
+
 if __name__ == "__main__":
     records()
     settings()
+    autosaves()

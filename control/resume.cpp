@@ -23,9 +23,13 @@ void 前回の対局を確かめる(状態& s, Platform& p) {
         case 自動保存状況::なし: return;
         case 自動保存状況::破損: {
             const std::string 先 = 退避_自動保存(自動保存ファイル, 自動保存ファイル_破損);
-            const std::string 後半 =
-                先.empty() ? std::string("「") + 自動保存ファイル + "」は移せなかったので、そのままにしてあります。"
-                           : "「" + 先 + "」に移しました。";
+            std::string 後半 = "「" + 先 + "」に移しました。";
+            if (先.empty()) {
+                // It stays where it is, and nothing of this run may replace it.
+                後半 = std::string("「") + 自動保存ファイル + "」を移せなかったので、そのままにしてあります。\r" +
+                       "今回は対局を自動保存しません。";
+                s.自動保存 = false;
+            }
             p.メッセージ(std::string(再開不能の本文) + "\r" + 後半, 再開の題, ボタン::OK, true);
             return;
         }

@@ -13,7 +13,8 @@ void 起動して再開(状態& s, Platform& p);
 // restores it, no moves the file to "Vezuvire.autosave.old" (replacing an
 // older one).  A file that cannot be trusted is moved aside to
 // "Vezuvire.autosave.damaged" (never over another one) and the player told
-// once.
+// once; when it cannot be moved, autosave stays off for this run so that
+// the file is never replaced.
 void 前回の対局を確かめる(状態& s, Platform& p);
 // Puts a kept game on the board and redraws everything.  The clock stands
 // still until the next board click, as after "戻"; against the computer,

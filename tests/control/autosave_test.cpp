@@ -331,7 +331,7 @@ TEST_F(自動保存試験, 壊れたファイルは一度告げて破損に移�
     }
 }
 
-TEST_F(自動保存試験, 移せない壊れたファイルはそのままと告げる) {
+TEST_F(自動保存試験, 移せない壊れたファイルはそのままと告げ_この回は自動保存しない) {
     fs::create_directory("Vezuvire.autosave");  // read as damaged
     // Every name it could be moved to is taken by a folder that is not empty.
     for (int i = 1; i < 100; ++i) {
@@ -343,9 +343,10 @@ TEST_F(自動保存試験, 移せない壊れたファイルはそのままと�
     次の起動 次(応答::はい);
     ASSERT_EQ(次.q.メッセージ履歴.size(), 1u);
     EXPECT_EQ(次.q.メッセージ履歴[0].本文,
-              "前回の対局の自動保存ファイルを読めませんでした。\r「Vezuvire.autosave」は移せなかったので、"
-              "そのままにしてあります。");
+              "前回の対局の自動保存ファイルを読めませんでした。\r「Vezuvire.autosave」を移せなかったので、"
+              "そのままにしてあります。\r今回は対局を自動保存しません。");
     EXPECT_TRUE(fs::is_directory(自動保存ファイル));
+    EXPECT_FALSE(次.t->自動保存);
 }
 
 }  // namespace

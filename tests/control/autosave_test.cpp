@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -147,6 +148,25 @@ TEST_F(自動保存試験, 戻と進のあとも残り_計算機の番で戻れ�
     EXPECT_EQ(次.q.メッセージ履歴[0].本文, "OKですか？");
     EXPECT_EQ(次.t->手数, 手数 + 1);
     EXPECT_EQ(次.t->手番, 次.t->手番_MAN);
+}
+
+TEST_F(自動保存試験, 戻した対局はその局面と手数と時間を描く) {
+    START_Click(s, p);
+    for (int i = 0; i < 12; ++i) 一手(61);
+    次の起動 次(応答::はい);
+    // Every square shows what the restored board holds (an empty square its
+    // colour's picture), after the fresh board of the start-up.
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const auto 絵 = 次.q.絵の履歴(x, y);
+            ASSERT_FALSE(絵.empty());
+            const int 期待 = s.盤[x][y] != 空 ? s.盤[x][y] : (s.桝色[x][y] == 桝色_緑 ? 絵_空桝1 : 絵_空桝2);
+            EXPECT_EQ(絵.back(), 期待) << x << "," << y;
+        }
+    const auto 文字 = 次.q.文字の履歴();
+    ASSERT_FALSE(文字.empty());
+    EXPECT_NE(std::find(文字.begin(), 文字.end(), "12"), 文字.end());        // the move count
+    EXPECT_NE(std::find(文字.begin(), 文字.end(), "00:06:06"), 文字.end());  // six moves a side
 }
 
 TEST_F(自動保存試験, 二人の対局を戻せば次のクリックで時計が動き出す) {
@@ -325,6 +345,7 @@ TEST_F(自動保存試験, 壊れたファイルは一度告げて破損に移�
                   "前回の対局の自動保存ファイルを読めませんでした。\r「" + 名前[i] + "」に移しました。");
         EXPECT_EQ(次.q.メッセージ履歴[0].題, "再開");
         EXPECT_EQ(次.q.メッセージ履歴[0].b, ボタン::OK);
+        EXPECT_TRUE(次.q.メッセージ履歴[0].警告);
         EXPECT_EQ(次.t->手番, 手番_なし);
         EXPECT_FALSE(fs::exists(自動保存ファイル));
         for (int j = 0; j <= i; ++j) EXPECT_EQ(中身(名前[j]), 壊れ[j]);

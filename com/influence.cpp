@@ -1,12 +1,11 @@
 #include "com/influence.h"
 
-#include "core/rules.h"
+#include "core/patterns.h"
 
 namespace {
 
-// One square reached by a piece in a window scan (or over the whole board for
-// the long-range pieces).  The caller has already asked 移動チェック, so
-// (xx, yy) is on the board and never holds a piece of the scanning side.
+// One square reached by a piece.  (xx, yy) is on the board and never holds a
+// piece of the scanning side.
 inline void 到達記録(状態& s, int p, int x, int y, int xx, int yy) {
     const int 先 = s.盤[xx][yy];
     if (p <= -100) {
@@ -29,28 +28,14 @@ inline void 到達記録(状態& s, int p, int x, int y, int xx, int yy) {
     }
 }
 
-// Every square of the window x0..x1 × y0..y1 (columns outer, rows inner) that
-// the piece may move to.  Window squares off the board are refused by
-// 移動チェック before it reads the board.
-inline void 窓調査(状態& s, int p, int x, int y, int x0, int x1, int y0, int y1) {
-    for (int xx = x0; xx <= x1; ++xx)
-        for (int yy = y0; yy <= y1; ++yy)
-            if (移動チェック(s, x, y, xx, yy, p) == 真) 到達記録(s, p, x, y, xx, yy);
-}
-
-// Bishops, rooks and their promotions look over the whole board.  Only
-// squares on one of the piece's eight lines can ever be allowed (a promoted
-// piece's extra step lies on them too), so the rest are not asked about; the
-// squares reached are exactly those of a full 81-square scan.
-inline void 全盤調査(状態& s, int p, int x, int y) {
-    for (int xx = 1; xx <= 盤サイズ; ++xx) {
-        const int dx = xx - x;
-        for (int yy = 1; yy <= 盤サイズ; ++yy) {
-            const int dy = yy - y;
-            if (dx != 0 && dy != 0 && dx != dy && dx != -dy) continue;
-            if (移動チェック(s, x, y, xx, yy, p) == 真) 到達記録(s, p, x, y, xx, yy);
-        }
-    }
+// Every square the piece reaches.  The survey used to ask the movement rule
+// about a window of squares around the piece (5 × 5 for a knight, the whole
+// board for bishops and rooks, 3 × 3 otherwise); every pattern fits inside
+// its window, so walking the pattern reaches the same squares.  One piece
+// never reaches a square twice, so the order among its squares leaves the
+// tables as the window scan did.
+inline void 届く桝(状態& s, int p, int x, int y) {
+    行き先を巡る(s, x, y, p, [&](int xx, int yy) { 到達記録(s, p, x, y, xx, yy); });
 }
 
 // The lance line: walk from the lance one square at a time in (dx, dy).
@@ -132,22 +117,17 @@ void 勢力調査(状態& s) {
                 勢力確定上直進(s, p, x, y);
             } else if (a == 203) {
                 勢力確定右直進(s, p, x, y);
-            } else if (a >= 300 && a <= 303) {
-                // Knights jump two squares forward: a 5 × 5 window.
-                窓調査(s, p, x, y, x - 2, x + 2, y - 2, y + 2);
-            } else if (大駒(p)) {
-                全盤調査(s, p, x, y);
-            } else if (王(p)) {
-                if (p < 0) {
-                    s.王X_MAN = x;
-                    s.王Y_MAN = y;
-                } else {
-                    s.王X_COM = x;
-                    s.王Y_COM = y;
-                }
-                窓調査(s, p, x, y, x - 1, x + 1, y - 1, y + 1);
             } else {
-                窓調査(s, p, x, y, x - 1, x + 1, y - 1, y + 1);
+                if (王(p)) {
+                    if (p < 0) {
+                        s.王X_MAN = x;
+                        s.王Y_MAN = y;
+                    } else {
+                        s.王X_COM = x;
+                        s.王Y_COM = y;
+                    }
+                }
+                届く桝(s, p, x, y);
             }
         }
 }

@@ -1,41 +1,58 @@
 #include "com/influence.h"
 
+#include <cstring>
+
 #include "core/patterns.h"
 
 namespace {
 
-// One square reached by a piece.  (xx, yy) is on the board and never holds a
-// piece of the scanning side.
-inline void 到達記録(状態& s, int p, int x, int y, int xx, int yy) {
-    const int 先 = s.盤[xx][yy];
-    if (p <= -100) {
-        s.勢MAN[xx][yy] += 1;
-        // The weakest human attacker of a computer piece is the code nearest
-        // to zero.  A pawn takes the square over from anything stored below
-        // −100, which includes a pawn of another facing.
-        const int 閾値 = (p >= -103) ? -100 : p;
-        if (先 >= 100 && s.弱MAN駒[xx][yy] < 閾値) {
-            s.弱MAN駒[xx][yy] = p;
-            s.弱MAN_X[xx][yy] = x;
-            s.弱MAN_Y[xx][yy] = y;
-        }
-    } else {
-        s.勢COM[xx][yy] += 1;
-        // Only a computer pawn notes itself as an attacker here; the square
-        // it came from is not recorded.
-        if (p >= 100 && p <= 103 && 先 <= -100 && s.弱COM攻駒[xx][yy] > 100) s.弱COM攻駒[xx][yy] = p;
-        if (!COMの王(p) && MANの王(先)) s.王手COM[x][y] = 9;
-    }
-}
-
-// Every square the piece reaches.  The survey used to ask the movement rule
+// Every square a piece reaches.  The survey used to ask the movement rule
 // about a window of squares around the piece (5 × 5 for a knight, the whole
 // board for bishops and rooks, 3 × 3 otherwise); every pattern fits inside
 // its window, so walking the pattern reaches the same squares.  One piece
 // never reaches a square twice, so the order among its squares leaves the
-// tables as the window scan did.
-inline void 届く桝(状態& s, int p, int x, int y) {
-    行き先を巡る(s, x, y, p, [&](int xx, int yy) { 到達記録(s, p, x, y, xx, yy); });
+// tables as the window scan did.  A reached square never holds a piece of
+// the piece's own side.
+
+// A human piece p on (x, y).
+void MANの届く桝(状態& s, int p, int x, int y) {
+    // The weakest human attacker of a computer piece is the code nearest to
+    // zero.  A pawn takes the square over from anything stored below −100,
+    // which includes a pawn of another facing.
+    const int 閾値 = (p >= -103) ? -100 : p;
+    行き先を巡る(s, x, y, p, [&](int xx, int yy) {
+        s.勢MAN[xx][yy] += 1;
+        if (s.盤[xx][yy] >= 100 && s.弱MAN駒[xx][yy] < 閾値) {
+            s.弱MAN駒[xx][yy] = p;
+            s.弱MAN_X[xx][yy] = x;
+            s.弱MAN_Y[xx][yy] = y;
+        }
+    });
+}
+
+// A computer piece p on (x, y).
+void COMの届く桝(状態& s, int p, int x, int y) {
+    // Only a computer pawn notes itself as an attacker of a human piece (the
+    // square it came from is not recorded), and every piece but the king
+    // marks itself when it reaches the human king.
+    const bool 歩 = p <= 103, 王手を記す = !COMの王(p);
+    行き先を巡る(s, x, y, p, [&](int xx, int yy) {
+        s.勢COM[xx][yy] += 1;
+        const int 先 = s.盤[xx][yy];
+        if (先 <= -100) {
+            if (歩 && s.弱COM攻駒[xx][yy] > 100) s.弱COM攻駒[xx][yy] = p;
+            if (王手を記す && MANの王(先)) s.王手COM[x][y] = 9;
+        }
+    });
+}
+
+// Squares 1..9 × 1..9 of a table back to V; row and column 0 are left
+// alone.  Each column's nine cells are copied whole from a ready row, which
+// the compiler turns into a few wide stores.
+template <int V>
+void 戻す(int (&t)[10][10]) {
+    static constexpr int 列[盤サイズ] = {V, V, V, V, V, V, V, V, V};
+    for (int x = 1; x <= 盤サイズ; ++x) std::memcpy(&t[x][1], 列, sizeof 列);
 }
 
 // The lance line: walk from the lance one square at a time in (dx, dy).
@@ -91,18 +108,15 @@ void 勢力確定左直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
 void 勢力調査(状態& s) {
     // Rebuild the tables.  弱COM_X/Y, 弱COM攻_X/Y and the king squares are
     // left alone: they only mean something next to their code tables.
-    for (int x = 1; x <= 盤サイズ; ++x)
-        for (int y = 1; y <= 盤サイズ; ++y) {
-            s.勢MAN[x][y] = 0;
-            s.勢COM[x][y] = 0;
-            s.弱MAN駒[x][y] = -999;
-            s.弱MAN_X[x][y] = 0;
-            s.弱MAN_Y[x][y] = 0;
-            s.弱COM駒[x][y] = 999;
-            s.弱COM攻駒[x][y] = 999;
-            s.守MAN駒[x][y] = 999;
-            s.王手COM[x][y] = 0;
-        }
+    戻す<0>(s.勢MAN);
+    戻す<0>(s.勢COM);
+    戻す<-999>(s.弱MAN駒);
+    戻す<0>(s.弱MAN_X);
+    戻す<0>(s.弱MAN_Y);
+    戻す<999>(s.弱COM駒);
+    戻す<999>(s.弱COM攻駒);
+    戻す<999>(s.守MAN駒);
+    戻す<0>(s.王手COM);
 
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
@@ -127,7 +141,8 @@ void 勢力調査(状態& s) {
                         s.王Y_COM = y;
                     }
                 }
-                届く桝(s, p, x, y);
+                if (p < 0) MANの届く桝(s, p, x, y);
+                else COMの届く桝(s, p, x, y);
             }
         }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/patterns.h"
 #include "core/rules.h"
 #include "eval/probes.h"
 
@@ -132,7 +133,7 @@ void 自駒(状態& s, int x, int y, double& 点) {
 
 // C. A human piece: new attacks on it, knight and rook patterns, and the
 // threats of the moved piece.
-void 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool 先は安全, 両取り& 取, double& 点) {
+void 人駒(状態& s, int x, int y, bool 先は安全, const 桝集合& 狙える, 両取り& 取, double& 点) {
     const int p = s.盤[x][y];
 
     // C1. Newly attacked by the move.
@@ -152,8 +153,7 @@ void 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool 先
     }
     // C4. Pieces the moved piece now threatens from a square the human
     // cannot reach.
-    if (先は安全 && (s.勢MAN[x][y] == 0 || (x == s.王X_MAN && y == s.王Y_MAN)) &&
-        移動チェック(s, 先X, 先Y, x, y, 移動駒) == 真) {
+    if (先は安全 && (s.勢MAN[x][y] == 0 || (x == s.王X_MAN && y == s.王Y_MAN)) && 狙える.含む(x, y)) {
         点 += 0.1;
         取.数 += 1;
         if (駒絶対(p) < 取.値) 取.値 = 駒絶対(p);
@@ -166,12 +166,15 @@ double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, in
     double 点 = 0;
     両取り 取;
     const bool 先は安全 = 盤上(COM移動先X, COM移動先Y) && s.勢MAN[COM移動先X][COM移動先Y] == 0;
+    // The squares the moved piece could go on to, as 移動チェック allows
+    // them; nothing below moves a piece for good.
+    const 桝集合 狙える = 先は安全 ? 行き先(s, COM移動先X, COM移動先Y, 移動駒) : 桝集合{};
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
             const int p = s.盤[x][y];
             if (p == 空) 空き桝(s, x, y, 点);
             else if (p >= 100) 自駒(s, x, y, 点);
-            else if (p <= -100) 人駒(s, x, y, 移動駒, COM移動先X, COM移動先Y, 先は安全, 取, 点);
+            else if (p <= -100) 人駒(s, x, y, 先は安全, 狙える, 取, 点);
         }
     // A fork: the moved piece attacks two or more loose human pieces.
     if (取.数 > 1) 点 += 取.値;

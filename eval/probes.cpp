@@ -1,5 +1,6 @@
 #include "eval/probes.h"
 
+#include "core/patterns.h"
 #include "core/rules.h"
 
 namespace {
@@ -40,9 +41,7 @@ int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, i
     // computer's for anything else.
     const auto& 相手 = 移動駒 >= 100 ? s.勢MAN : s.勢COM;
     int 数 = 0;
-    for (int x = 1; x <= 盤サイズ; ++x)
-        for (int y = 1; y <= 盤サイズ; ++y)
-            if (移動チェック(s, 移動元X, 移動元Y, x, y, 移動駒) == 真 && 相手[x][y] == 0) ++数;
+    行き先を巡る(s, 移動元X, 移動元Y, 移動駒, [&](int x, int y) { 数 += 相手[x][y] == 0; });
     return 数;
 }
 

@@ -20,12 +20,14 @@ void MANの届く桝(状態& s, int p, int x, int y) {
     // zero.  A pawn takes the square over from anything stored below −100,
     // which includes a pawn of another facing.
     const int 閾値 = (p >= -103) ? -100 : p;
-    行き先を巡る(s, x, y, p, [&](int xx, int yy) {
-        s.勢MAN[xx][yy] += 1;
-        if (s.盤[xx][yy] >= 100 && s.弱MAN駒[xx][yy] < 閾値) {
-            s.弱MAN駒[xx][yy] = p;
-            s.弱MAN_X[xx][yy] = x;
-            s.弱MAN_Y[xx][yy] = y;
+    const int* 盤 = 升目(s.盤);
+    int *勢 = 升目(s.勢MAN), *弱 = 升目(s.弱MAN駒);
+    行き先番号を巡る(s, x, y, p, [&](int 番) {
+        勢[番] += 1;
+        if (盤[番] >= 100 && 弱[番] < 閾値) {
+            弱[番] = p;
+            升目(s.弱MAN_X)[番] = x;
+            升目(s.弱MAN_Y)[番] = y;
         }
     });
 }
@@ -36,11 +38,13 @@ void COMの届く桝(状態& s, int p, int x, int y) {
     // square it came from is not recorded), and every piece but the king
     // marks itself when it reaches the human king.
     const bool 歩 = p <= 103, 王手を記す = !COMの王(p);
-    行き先を巡る(s, x, y, p, [&](int xx, int yy) {
-        s.勢COM[xx][yy] += 1;
-        const int 先 = s.盤[xx][yy];
+    const int* 盤 = 升目(s.盤);
+    int* 勢 = 升目(s.勢COM);
+    行き先番号を巡る(s, x, y, p, [&](int 番) {
+        勢[番] += 1;
+        const int 先 = 盤[番];
         if (先 <= -100) {
-            if (歩 && s.弱COM攻駒[xx][yy] > 100) s.弱COM攻駒[xx][yy] = p;
+            if (歩 && 升目(s.弱COM攻駒)[番] > 100) 升目(s.弱COM攻駒)[番] = p;
             if (王手を記す && MANの王(先)) s.王手COM[x][y] = 9;
         }
     });

@@ -62,6 +62,13 @@ inline constexpr 向き 歩先[16] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1
                                   {-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1}, {-1, 2}, {1, 2}};
 // The eight lines: the same directions as the neighbours.
 inline constexpr const 向き* 線先 = 歩先;
+// Each step as a difference of cell numbers (x × 10 + y).
+constexpr std::array<int, 16> 番号差を作る() {
+    std::array<int, 16> d{};
+    for (std::size_t i = 0; i < 16; ++i) d[i] = 歩先[i].dx * 10 + 歩先[i].dy;
+    return d;
+}
+inline constexpr std::array<int, 16> 番号差 = 番号差を作る();
 
 // The moves of one code: a bit per single step and a bit per line.
 struct 形 {
@@ -148,14 +155,22 @@ inline constexpr std::array<std::array<桝の縁, 10>, 10> 縁 = 縁を作る();
 
 }  // namespace 駒の動き表
 
-// Calls f(x2, y2) for every square 移動チェック(s, 元X, 元Y, x2, y2, 駒)
-// allows, each once, in no particular order.  Sources are read as
-// 移動チェック reads them: column 11 or −1 is a hand, anything else off the
-// board goes nowhere; 空 and anything that is not one of the 112 codes goes
-// nowhere from the board.
+// Board-shaped tables are 10 × 10 and laid out column after column, so a
+// square (x, y) is cell x × 10 + y of the table read as one row of 100; the
+// walks below step through those cell numbers.
+constexpr int 桝番号(int x, int y) { return x * 10 + y; }
+inline const int* 升目(const int (&t)[10][10]) { return &t[0][0]; }
+inline int* 升目(int (&t)[10][10]) { return &t[0][0]; }
+
+// Calls f(番) with the cell number of every square that
+// 移動チェック(s, 元X, 元Y, x2, y2, 駒) allows, each once, in no particular
+// order.  Sources are read as 移動チェック reads them: column 11 or −1 is a
+// hand, anything else off the board goes nowhere; 空 and anything that is
+// not one of the 112 codes goes nowhere from the board.
 template <class F>
-void 行き先を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& f) {
+void 行き先番号を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& f) {
     using namespace 駒の動き表;
+    const int* 盤 = 升目(s.盤);
     // +1 for a computer piece, −1 for a human one: a square whose code
     // times this is 100 or more holds the mover's own side.
     const int 向 = 駒 >= 100 ? 1 : 駒 <= -100 ? -1 : 0;
@@ -164,31 +179,36 @@ void 行き先を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& f) {
         if (!((元X == 持駒列_MAN && 向 < 0) || (元X == 持駒列_COM && 向 > 0))) return;
         for (int x = 1; x <= 盤サイズ; ++x)
             for (int y = 1; y <= 盤サイズ; ++y)
-                if (s.盤[x][y] == 空) f(x, y);
+                if (盤[桝番号(x, y)] == 空) f(桝番号(x, y));
         return;
     }
     if (元Y < 1 || 元Y > 盤サイズ || 向 == 0 || 駒 >= 表の大きさ || 駒 <= -表の大きさ) return;
     const 形& m = 表[static_cast<std::size_t>(駒 * 向)];
     if (!m.あり) return;
+    const int 元 = 桝番号(元X, 元Y);
     const 桝の縁& e = 縁[static_cast<std::size_t>(元X)][static_cast<std::size_t>(元Y)];
     for (unsigned b = m.歩 & e.歩; b != 0; b &= b - 1) {
-        const 向き d = 歩先[std::countr_zero(b)];
-        const int x = 元X + d.dx, y = 元Y + d.dy;
-        if (s.盤[x][y] * 向 < 100) f(x, y);
+        const int 先 = 元 + 番号差[static_cast<std::size_t>(std::countr_zero(b))];
+        if (盤[先] * 向 < 100) f(先);
     }
     for (unsigned b = m.線; b != 0; b &= b - 1) {
         const int i = std::countr_zero(b);
-        const 向き d = 線先[i];
-        int x = 元X, y = 元Y;
+        const int d = 番号差[static_cast<std::size_t>(i)];
+        int 先 = 元;
         for (int n = e.線長[i]; n > 0; --n) {
-            x += d.dx;
-            y += d.dy;
-            const int v = s.盤[x][y];
+            先 += d;
+            const int v = 盤[先];
             if (v * 向 >= 100) break;  // own piece: the line ends before it
-            f(x, y);
+            f(先);
             if (v != 空) break;  // a capture ends the line
         }
     }
+}
+
+// The same with the square as (x2, y2).
+template <class F>
+void 行き先を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& f) {
+    行き先番号を巡る(s, 元X, 元Y, 駒, [&](int 番) { f(番 / 10, 番 % 10); });
 }
 
 // The same squares as a set.

@@ -22,7 +22,7 @@ void MANの届く桝(状態& s, int p, int x, int y) {
     const int 閾値 = (p >= -103) ? -100 : p;
     const int* 盤 = 升目(s.盤);
     int *勢 = 升目(s.勢MAN), *弱 = 升目(s.弱MAN駒);
-    行き先番号を巡る(s, x, y, p, [&](int 番) {
+    盤上の行き先を巡る<-1>(盤, x, y, p, [&](int 番) {
         勢[番] += 1;
         if (盤[番] >= 100 && 弱[番] < 閾値) {
             弱[番] = p;
@@ -40,7 +40,7 @@ void COMの届く桝(状態& s, int p, int x, int y) {
     const bool 歩 = p <= 103, 王手を記す = !COMの王(p);
     const int* 盤 = 升目(s.盤);
     int* 勢 = 升目(s.勢COM);
-    行き先番号を巡る(s, x, y, p, [&](int 番) {
+    盤上の行き先を巡る<1>(盤, x, y, p, [&](int 番) {
         勢[番] += 1;
         const int 先 = 盤[番];
         if (先 <= -100) {
@@ -122,31 +122,29 @@ void 勢力調査(状態& s) {
     戻す<999>(s.守MAN駒);
     戻す<0>(s.王手COM);
 
+    // Each lance walks its line the way it faces (0 down, 1 left, 2 up,
+    // 3 right); every other piece walks its pattern.
+    static constexpr int 香DX[4] = {0, -1, 0, 1}, 香DY[4] = {1, 0, -1, 0};
+    const int* 盤 = 升目(s.盤);
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
-            const int p = s.盤[x][y];
+            const int p = 盤[桝番号(x, y)];
             if (p == 空) continue;
             const int a = 駒絶対(p);
-            if (a == 200) {
-                勢力確定下直進(s, p, x, y);
-            } else if (a == 201) {
-                勢力確定左直進(s, p, x, y);
-            } else if (a == 202) {
-                勢力確定上直進(s, p, x, y);
-            } else if (a == 203) {
-                勢力確定右直進(s, p, x, y);
-            } else {
-                if (王(p)) {
-                    if (p < 0) {
-                        s.王X_MAN = x;
-                        s.王Y_MAN = y;
-                    } else {
-                        s.王X_COM = x;
-                        s.王Y_COM = y;
-                    }
+            if (a >= 200 && a <= 203) {
+                直進(s, p, x, y, 香DX[a - 200], 香DY[a - 200]);
+            } else if (p > 0) {
+                if (COMの王(p)) {
+                    s.王X_COM = x;
+                    s.王Y_COM = y;
                 }
-                if (p < 0) MANの届く桝(s, p, x, y);
-                else COMの届く桝(s, p, x, y);
+                COMの届く桝(s, p, x, y);
+            } else {
+                if (MANの王(p)) {
+                    s.王X_MAN = x;
+                    s.王Y_MAN = y;
+                }
+                MANの届く桝(s, p, x, y);
             }
         }
 }

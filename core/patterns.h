@@ -162,28 +162,18 @@ constexpr int 桝番号(int x, int y) { return x * 10 + y; }
 inline const int* 升目(const int (&t)[10][10]) { return &t[0][0]; }
 inline int* 升目(int (&t)[10][10]) { return &t[0][0]; }
 
-// Calls f(番) with the cell number of every square that
-// 移動チェック(s, 元X, 元Y, x2, y2, 駒) allows, each once, in no particular
-// order.  Sources are read as 移動チェック reads them: column 11 or −1 is a
-// hand, anything else off the board goes nowhere; 空 and anything that is
-// not one of the 112 codes goes nowhere from the board.
-template <class F>
-void 行き先番号を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& f) {
+// Calls f(番) with the cell number of every square a piece of side 向 (+1
+// the computer's, −1 the human's) with code 駒 reaches from the board square
+// (元X, 元Y): its steps that stay on the board and do not land on its own
+// side, and its lines up to and including the first piece of the other
+// side.  A code that is not one of the 112 reaches nothing.
+template <int 向, class F>
+void 盤上の行き先を巡る(const int* 盤, int 元X, int 元Y, int 駒, F&& f) {
     using namespace 駒の動き表;
-    const int* 盤 = 升目(s.盤);
-    // +1 for a computer piece, −1 for a human one: a square whose code
-    // times this is 100 or more holds the mover's own side.
-    const int 向 = 駒 >= 100 ? 1 : 駒 <= -100 ? -1 : 0;
-    if (元X < 1 || 元X > 盤サイズ) {
-        // A drop: every empty square, from the owner's own hand only.
-        if (!((元X == 持駒列_MAN && 向 < 0) || (元X == 持駒列_COM && 向 > 0))) return;
-        for (int x = 1; x <= 盤サイズ; ++x)
-            for (int y = 1; y <= 盤サイズ; ++y)
-                if (盤[桝番号(x, y)] == 空) f(桝番号(x, y));
-        return;
-    }
-    if (元Y < 1 || 元Y > 盤サイズ || 向 == 0 || 駒 >= 表の大きさ || 駒 <= -表の大きさ) return;
-    const 形& m = 表[static_cast<std::size_t>(駒 * 向)];
+    // A square whose code times 向 is 100 or more holds the mover's side.
+    const int 絶対 = 駒 * 向;
+    if (絶対 >= 表の大きさ) return;
+    const 形& m = 表[static_cast<std::size_t>(絶対)];
     if (!m.あり) return;
     const int 元 = 桝番号(元X, 元Y);
     const 桝の縁& e = 縁[static_cast<std::size_t>(元X)][static_cast<std::size_t>(元Y)];
@@ -203,6 +193,28 @@ void 行き先番号を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& 
             if (v != 空) break;  // a capture ends the line
         }
     }
+}
+
+// Calls f(番) with the cell number of every square that
+// 移動チェック(s, 元X, 元Y, x2, y2, 駒) allows, each once, in no particular
+// order.  Sources are read as 移動チェック reads them: column 11 or −1 is a
+// hand, anything else off the board goes nowhere; 空 and anything that is
+// not one of the 112 codes goes nowhere from the board.
+template <class F>
+void 行き先番号を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& f) {
+    const int* 盤 = 升目(s.盤);
+    const bool COM = 駒 >= 100, MAN = 駒 <= -100;
+    if (元X < 1 || 元X > 盤サイズ) {
+        // A drop: every empty square, from the owner's own hand only.
+        if (!((元X == 持駒列_MAN && MAN) || (元X == 持駒列_COM && COM))) return;
+        for (int x = 1; x <= 盤サイズ; ++x)
+            for (int y = 1; y <= 盤サイズ; ++y)
+                if (盤[桝番号(x, y)] == 空) f(桝番号(x, y));
+        return;
+    }
+    if (元Y < 1 || 元Y > 盤サイズ) return;
+    if (COM) 盤上の行き先を巡る<1>(盤, 元X, 元Y, 駒, f);
+    else if (MAN) 盤上の行き先を巡る<-1>(盤, 元X, 元Y, 駒, f);
 }
 
 // The same with the square as (x2, y2).

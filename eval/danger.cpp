@@ -71,8 +71,9 @@ void 空き桝(状態& s, int x, int y, double& 点) {
         点 -= 20;
     // Silver or gold dropped among the computer's heavy pieces.
     if ((s.持駒_MAN[5] > 0 || s.持駒_MAN[4] > 0) && 勢C <= 1) {
-        if (調査_周辺状況(s, x, y) < -1) 点 -= 5;
-        if (勢C == 0 && 調査_周辺状況(s, x, y) < 0) {
+        const int 周辺 = 調査_周辺状況(s, x, y);
+        if (周辺 < -1) 点 -= 5;
+        if (勢C == 0 && 周辺 < 0) {
             点 -= 1;
             if (y < 4) 点 -= 10;
         }

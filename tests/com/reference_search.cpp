@@ -128,6 +128,39 @@ void 勢力調査(状態& s) {
         }
 }
 
+void 調査_移動不可駒(状態& s) {
+    auto 長距離 = [](int a) {
+        return (a >= 200 && a <= 203) || (a >= 600 && a <= 603) || (a >= 610 && a <= 613) || (a >= 700 && a <= 703) ||
+               (a >= 710 && a <= 713);
+    };
+    s.移動不可あり = 偽;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            s.移動不可駒[x][y] = 0;
+            const int p = s.盤[x][y];
+            if (p == 空) continue;
+            s.盤[x][y] = 空;
+            for (int a = 1; a <= 9; ++a)
+                for (int b = 1; b <= 9; ++b) {
+                    const int q = s.盤[a][b];
+                    if (p <= -100 && q > 0 && 長距離(q) && 移動チェック(s, a, b, s.王X_MAN, s.王Y_MAN, q) == 真)
+                        s.移動不可駒[x][y] = 1;
+                    if (p >= 100 && q < 0 && 長距離(-q) && 移動チェック(s, a, b, s.王X_COM, s.王Y_COM, q) == 真)
+                        s.移動不可あり = 真;
+                }
+            s.盤[x][y] = p;
+        }
+}
+
+int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, int 移動駒) {
+    const auto& 相手 = 移動駒 >= 100 ? s.勢MAN : s.勢COM;
+    int 数 = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (移動チェック(s, 移動元X, 移動元Y, x, y, 移動駒) == 真 && 相手[x][y] == 0) ++数;
+    return 数;
+}
+
 COM候補 COM探索(状態& s) {
     COM候補 最善;
     s.最高点 = -99999;
@@ -136,7 +169,7 @@ COM候補 COM探索(状態& s) {
     s.逃道数_MAN王 = 調査_自王逃道(s);
     勢力調査(s);
     調査_持角狙座標(s);
-    調査_移動不可駒(s);
+    参照::調査_移動不可駒(s);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             s.勢MAN_保存[x][y] = s.勢MAN[x][y];

@@ -8,9 +8,11 @@
 #include <random>
 
 #include "com/influence.h"
+#include "com/probes.h"
 #include "com/turn.h"
 #include "core/position.h"
 #include "core/setup.h"
+#include "eval/probes.h"
 #include "tests/com/reference_search.h"
 #include "tests/support/random_position.h"
 
@@ -114,4 +116,28 @@ TEST(探索の突き合わせ, 全強さで手も点も表も素直な探索と�
     EXPECT_EQ(違い, 0);
     // The random positions are real tests: nearly all give the computer a move.
     EXPECT_GT(手あり, 局面数 * 3 * 9 / 10);
+}
+
+TEST(探索の突き合わせ, 釘付けと動ける桝の数は素直な数え方と同じ) {
+    std::mt19937 g(1503);
+    auto a = std::make_unique<状態>(), b = std::make_unique<状態>();
+    const std::vector<int> 駒 = 乱局面::全駒();
+    int 違い = 0;
+    for (int i = 0; i < 局面数 / 20; ++i) {
+        const 局面 k = 乱局面::作る(g, 0.1 + 0.6 * (i % 10) / 10.0);
+        散らかす(*a, g);
+        局面_設定(*a, k);
+        勢力調査(*a);
+        *b = *a;
+        参照::調査_移動不可駒(*a);
+        調査_移動不可駒(*b);
+        if (!表が同じ(*a, *b) || !局面が同じ(*a, *b)) ++違い;
+        // Free squares of every code from every board square and both hands.
+        for (int v : 駒)
+            for (int x = -1; x <= 11; ++x)
+                for (int y = 1; y <= 9; ++y)
+                    if (参照::調査_移動可場所数(*a, x, y, v) != 調査_移動可場所数(*a, x, y, v) && ++違い <= 5)
+                        ADD_FAILURE() << "position " << i << ": code " << v << " from (" << x << ", " << y << ")";
+    }
+    EXPECT_EQ(違い, 0);
 }

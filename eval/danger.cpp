@@ -132,9 +132,30 @@ void 自駒(状態& s, int x, int y, double& 点) {
     }
 }
 
+// The squares the moved piece could go on to next, as 移動チェック allows
+// them, listed the first time a term asks.  Nothing in the danger survey
+// moves a piece for good, so the list stays true for the whole survey.
+class 狙い {
+public:
+    狙い(const 状態& s, int 駒, int X, int Y) : s_(s), 駒_(駒), X_(X), Y_(Y) {}
+    bool 含む(int x, int y) {
+        if (!出来た_) {
+            集_ = 行き先(s_, X_, Y_, 駒_);
+            出来た_ = true;
+        }
+        return 集_.含む(x, y);
+    }
+
+private:
+    const 状態& s_;
+    int 駒_, X_, Y_;
+    bool 出来た_ = false;
+    桝集合 集_;
+};
+
 // C. A human piece: new attacks on it, knight and rook patterns, and the
 // threats of the moved piece.
-void 人駒(状態& s, int x, int y, bool 先は安全, const 桝集合& 狙える, 両取り& 取, double& 点) {
+void 人駒(状態& s, int x, int y, bool 先は安全, 狙い& 狙える, 両取り& 取, double& 点) {
     const int p = s.盤[x][y];
 
     // C1. Newly attacked by the move.
@@ -167,9 +188,7 @@ double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, in
     double 点 = 0;
     両取り 取;
     const bool 先は安全 = 盤上(COM移動先X, COM移動先Y) && s.勢MAN[COM移動先X][COM移動先Y] == 0;
-    // The squares the moved piece could go on to, as 移動チェック allows
-    // them; nothing below moves a piece for good.
-    const 桝集合 狙える = 先は安全 ? 行き先(s, COM移動先X, COM移動先Y, 移動駒) : 桝集合{};
+    狙い 狙える(s, 移動駒, COM移動先X, COM移動先Y);
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
             const int p = s.盤[x][y];

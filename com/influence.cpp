@@ -24,7 +24,7 @@ template <int 向, class F>
 void 届く桝(const int* 盤, int p, int x, int y, F&& 記す) {
     using namespace 駒の動き表;
     const int 絶対 = p * 向;
-    if (絶対 >= 表の大きさ) return;
+    if (絶対 < 0 || 絶対 >= 表の大きさ) return;
     const 形& m = 表[static_cast<std::size_t>(絶対)];
     if (!m.あり) return;
     const int 元 = 桝番号(x, y);

@@ -172,7 +172,7 @@ void 盤上の行き先を巡る(const int* 盤, int 元X, int 元Y, int 駒, F&
     using namespace 駒の動き表;
     // A square whose code times 向 is 100 or more holds the mover's side.
     const int 絶対 = 駒 * 向;
-    if (絶対 >= 表の大きさ) return;
+    if (絶対 < 0 || 絶対 >= 表の大きさ) return;
     const 形& m = 表[static_cast<std::size_t>(絶対)];
     if (!m.あり) return;
     const int 元 = 桝番号(元X, 元Y);

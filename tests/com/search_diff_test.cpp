@@ -21,7 +21,7 @@ namespace {
 // The sanitizer build runs the same comparisons on fewer positions: there
 // it looks for bad memory use, which the first few hundred already reach.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int 局面数 = 150;
+constexpr int 局面数 = 400;
 #else
 constexpr int 局面数 = 2000;
 #endif

@@ -161,6 +161,16 @@ int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, i
     return 数;
 }
 
+int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y) {
+    int 結果 = 0;
+    for (int x = 移動先X - 1; x <= 移動先X + 1; ++x)
+        for (int y = 移動先Y - 1; y <= 移動先Y + 1; ++y) {
+            if (!盤上(x, y) || (x == 移動先X && y == 移動先Y)) continue;
+            if (s.盤[x][y] >= 600) --結果;
+        }
+    return 結果;
+}
+
 COM候補 COM探索(状態& s) {
     COM候補 最善;
     s.最高点 = -99999;

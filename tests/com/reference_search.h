@@ -13,6 +13,7 @@ namespace 参照 {
 void 勢力調査(状態& s);
 void 調査_移動不可駒(状態& s);
 int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, int 移動駒);
+int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y);
 // As COM探索 with 盤評価, no caller to tell between columns.
 COM候補 COM探索(状態& s);
 

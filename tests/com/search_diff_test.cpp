@@ -118,7 +118,7 @@ TEST(探索の突き合わせ, 全強さで手も点も表も素直な探索と�
     EXPECT_GT(手あり, 局面数 * 3 * 9 / 10);
 }
 
-TEST(探索の突き合わせ, 釘付けと動ける桝の数は素直な数え方と同じ) {
+TEST(探索の突き合わせ, 釘付けと動ける桝と周りの大駒は素直な数え方と同じ) {
     std::mt19937 g(1503);
     auto a = std::make_unique<状態>(), b = std::make_unique<状態>();
     const std::vector<int> 駒 = 乱局面::全駒();
@@ -132,6 +132,11 @@ TEST(探索の突き合わせ, 釘付けと動ける桝の数は素直な数え�
         参照::調査_移動不可駒(*a);
         調査_移動不可駒(*b);
         if (!表が同じ(*a, *b) || !局面が同じ(*a, *b)) ++違い;
+        // Heavy pieces around every square, the edges and just beyond.
+        for (int x = 0; x <= 10; ++x)
+            for (int y = 0; y <= 10; ++y)
+                if (参照::調査_周辺状況(*a, x, y) != 調査_周辺状況(*a, x, y) && ++違い <= 5)
+                    ADD_FAILURE() << "position " << i << ": around (" << x << ", " << y << ")";
         // Free squares of every code from every board square and both hands.
         for (int v : 駒)
             for (int x = -1; x <= 11; ++x)

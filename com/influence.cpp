@@ -1,56 +1,96 @@
 #include "com/influence.h"
 
-#include "core/rules.h"
+#include <cstring>
+
+#include "core/patterns.h"
 
 namespace {
 
-// One square reached by a piece in a window scan (or over the whole board for
-// the long-range pieces).  The caller has already asked 移動チェック, so
-// (xx, yy) is on the board and never holds a piece of the scanning side.
-inline void 到達記録(状態& s, int p, int x, int y, int xx, int yy) {
-    const int 先 = s.盤[xx][yy];
-    if (p <= -100) {
-        s.勢MAN[xx][yy] += 1;
-        // The weakest human attacker of a computer piece is the code nearest
-        // to zero.  A pawn takes the square over from anything stored below
-        // −100, which includes a pawn of another facing.
-        const int 閾値 = (p >= -103) ? -100 : p;
-        if (先 >= 100 && s.弱MAN駒[xx][yy] < 閾値) {
-            s.弱MAN駒[xx][yy] = p;
-            s.弱MAN_X[xx][yy] = x;
-            s.弱MAN_Y[xx][yy] = y;
+// Every square a piece reaches.  The survey used to ask the movement rule
+// about a window of squares around the piece (5 × 5 for a knight, the whole
+// board for bishops and rooks, 3 × 3 otherwise); every pattern fits inside
+// its window, so walking the pattern reaches the same squares.  One piece
+// never reaches a square twice, so the order among its squares leaves the
+// tables as the window scan did.
+//
+// The walk calls 記す(番, 届く) for every single step that stays on the
+// board, 届く being 1 when the step reaches the square and 0 when a piece
+// of the mover's own side stands there, and 記す(番, 1) for every square of
+// its lines.  記す adds 届く rather than testing it: which steps land on
+// one's own pieces follows no pattern the processor could guess, and the
+// survey is run for every candidate of the search.  Codes that are not
+// among the 112 reach nothing, as the movement rule has them.
+template <int 向, class F>
+void 届く桝(const int* 盤, int p, int x, int y, F&& 記す) {
+    using namespace 駒の動き表;
+    const int 絶対 = p * 向;
+    if (絶対 < 0 || 絶対 >= 表の大きさ) return;
+    const 形& m = 表[static_cast<std::size_t>(絶対)];
+    if (!m.あり) return;
+    const int 元 = 桝番号(x, y);
+    const 桝の縁& e = 縁[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+    for (unsigned b = m.歩 & e.歩; b != 0; b &= b - 1) {
+        const int 先 = 元 + 番号差[static_cast<std::size_t>(std::countr_zero(b))];
+        記す(先, static_cast<int>(盤[先] * 向 < 100));
+    }
+    for (unsigned b = m.線; b != 0; b &= b - 1) {
+        const int i = std::countr_zero(b);
+        const int d = 番号差[static_cast<std::size_t>(i)];
+        int 先 = 元;
+        for (int n = e.線長[i]; n > 0; --n) {
+            先 += d;
+            const int v = 盤[先];
+            if (v * 向 >= 100) break;  // own piece: the line ends before it
+            記す(先, 1);
+            if (v != 空) break;  // a capture ends the line
         }
-    } else {
-        s.勢COM[xx][yy] += 1;
-        // Only a computer pawn notes itself as an attacker here; the square
-        // it came from is not recorded.
-        if (p >= 100 && p <= 103 && 先 <= -100 && s.弱COM攻駒[xx][yy] > 100) s.弱COM攻駒[xx][yy] = p;
-        if (!COMの王(p) && MANの王(先)) s.王手COM[x][y] = 9;
     }
 }
 
-// Every square of the window x0..x1 × y0..y1 (columns outer, rows inner) that
-// the piece may move to.  Window squares off the board are refused by
-// 移動チェック before it reads the board.
-inline void 窓調査(状態& s, int p, int x, int y, int x0, int x1, int y0, int y1) {
-    for (int xx = x0; xx <= x1; ++xx)
-        for (int yy = y0; yy <= y1; ++yy)
-            if (移動チェック(s, x, y, xx, yy, p) == 真) 到達記録(s, p, x, y, xx, yy);
+// A human piece p on (x, y).
+void MANの届く桝(状態& s, int p, int x, int y) {
+    // The weakest human attacker of a computer piece is the code nearest to
+    // zero.  A pawn takes the square over from anything stored below −100,
+    // which includes a pawn of another facing.  (A square holding a
+    // computer piece is always reached.)
+    const int 閾値 = (p >= -103) ? -100 : p;
+    const int* 盤 = 升目(s.盤);
+    int *勢 = 升目(s.勢MAN), *弱 = 升目(s.弱MAN駒), *弱X = 升目(s.弱MAN_X), *弱Y = 升目(s.弱MAN_Y);
+    届く桝<-1>(盤, p, x, y, [&](int 番, int 届く) {
+        勢[番] += 届く;
+        const bool 弱い = 盤[番] >= 100 && 弱[番] < 閾値;
+        弱[番] = 弱い ? p : 弱[番];
+        弱X[番] = 弱い ? x : 弱X[番];
+        弱Y[番] = 弱い ? y : 弱Y[番];
+    });
 }
 
-// Bishops, rooks and their promotions look over the whole board.  Only
-// squares on one of the piece's eight lines can ever be allowed (a promoted
-// piece's extra step lies on them too), so the rest are not asked about; the
-// squares reached are exactly those of a full 81-square scan.
-inline void 全盤調査(状態& s, int p, int x, int y) {
-    for (int xx = 1; xx <= 盤サイズ; ++xx) {
-        const int dx = xx - x;
-        for (int yy = 1; yy <= 盤サイズ; ++yy) {
-            const int dy = yy - y;
-            if (dx != 0 && dy != 0 && dx != dy && dx != -dy) continue;
-            if (移動チェック(s, x, y, xx, yy, p) == 真) 到達記録(s, p, x, y, xx, yy);
-        }
-    }
+// A computer piece p on (x, y).
+void COMの届く桝(状態& s, int p, int x, int y) {
+    // Only a computer pawn notes itself as an attacker of a human piece (the
+    // square it came from is not recorded), and every piece but the king
+    // marks itself when it reaches the human king.  (A square holding a
+    // human piece is always reached.)
+    const bool 歩 = p <= 103, 王手を記す = !COMの王(p);
+    const int* 盤 = 升目(s.盤);
+    int *勢 = 升目(s.勢COM), *攻 = 升目(s.弱COM攻駒);
+    bool 王に届く = false;
+    届く桝<1>(盤, p, x, y, [&](int 番, int 届く) {
+        勢[番] += 届く;
+        const int 先 = 盤[番];
+        攻[番] = (歩 && 先 <= -100 && 攻[番] > 100) ? p : 攻[番];
+        王に届く |= MANの王(先);
+    });
+    if (王手を記す && 王に届く) s.王手COM[x][y] = 9;
+}
+
+// Squares 1..9 × 1..9 of a table back to V; row and column 0 are left
+// alone.  Each column's nine cells are copied whole from a ready row, which
+// the compiler turns into a few wide stores.
+template <int V>
+void 戻す(int (&t)[10][10]) {
+    static constexpr int 列[盤サイズ] = {V, V, V, V, V, V, V, V, V};
+    for (int x = 1; x <= 盤サイズ; ++x) std::memcpy(&t[x][1], 列, sizeof 列);
 }
 
 // The lance line: walk from the lance one square at a time in (dx, dy).
@@ -106,48 +146,39 @@ void 勢力確定左直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
 void 勢力調査(状態& s) {
     // Rebuild the tables.  弱COM_X/Y, 弱COM攻_X/Y and the king squares are
     // left alone: they only mean something next to their code tables.
-    for (int x = 1; x <= 盤サイズ; ++x)
-        for (int y = 1; y <= 盤サイズ; ++y) {
-            s.勢MAN[x][y] = 0;
-            s.勢COM[x][y] = 0;
-            s.弱MAN駒[x][y] = -999;
-            s.弱MAN_X[x][y] = 0;
-            s.弱MAN_Y[x][y] = 0;
-            s.弱COM駒[x][y] = 999;
-            s.弱COM攻駒[x][y] = 999;
-            s.守MAN駒[x][y] = 999;
-            s.王手COM[x][y] = 0;
-        }
+    戻す<0>(s.勢MAN);
+    戻す<0>(s.勢COM);
+    戻す<-999>(s.弱MAN駒);
+    戻す<0>(s.弱MAN_X);
+    戻す<0>(s.弱MAN_Y);
+    戻す<999>(s.弱COM駒);
+    戻す<999>(s.弱COM攻駒);
+    戻す<999>(s.守MAN駒);
+    戻す<0>(s.王手COM);
 
+    // Each lance walks its line the way it faces (0 down, 1 left, 2 up,
+    // 3 right); every other piece walks its pattern.
+    static constexpr int 香DX[4] = {0, -1, 0, 1}, 香DY[4] = {1, 0, -1, 0};
+    const int* 盤 = 升目(s.盤);
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
-            const int p = s.盤[x][y];
+            const int p = 盤[桝番号(x, y)];
             if (p == 空) continue;
             const int a = 駒絶対(p);
-            if (a == 200) {
-                勢力確定下直進(s, p, x, y);
-            } else if (a == 201) {
-                勢力確定左直進(s, p, x, y);
-            } else if (a == 202) {
-                勢力確定上直進(s, p, x, y);
-            } else if (a == 203) {
-                勢力確定右直進(s, p, x, y);
-            } else if (a >= 300 && a <= 303) {
-                // Knights jump two squares forward: a 5 × 5 window.
-                窓調査(s, p, x, y, x - 2, x + 2, y - 2, y + 2);
-            } else if (大駒(p)) {
-                全盤調査(s, p, x, y);
-            } else if (王(p)) {
-                if (p < 0) {
-                    s.王X_MAN = x;
-                    s.王Y_MAN = y;
-                } else {
+            if (a >= 200 && a <= 203) {
+                直進(s, p, x, y, 香DX[a - 200], 香DY[a - 200]);
+            } else if (p > 0) {
+                if (COMの王(p)) {
                     s.王X_COM = x;
                     s.王Y_COM = y;
                 }
-                窓調査(s, p, x, y, x - 1, x + 1, y - 1, y + 1);
+                COMの届く桝(s, p, x, y);
             } else {
-                窓調査(s, p, x, y, x - 1, x + 1, y - 1, y + 1);
+                if (MANの王(p)) {
+                    s.王X_MAN = x;
+                    s.王Y_MAN = y;
+                }
+                MANの届く桝(s, p, x, y);
             }
         }
 }

@@ -16,6 +16,15 @@ constexpr bool MAN長距離駒(int v) { return v < 0 && 長距離(-v); }
 }  // namespace
 
 void 調査_移動不可駒(状態& s) {
+    // The line pieces of each side, found once: lifting a piece of one side
+    // never changes where the other side's line pieces stand.
+    int COM線[81][2], MAN線[81][2];
+    int COM数 = 0, MAN数 = 0;
+    for (int a = 1; a <= 盤サイズ; ++a)
+        for (int b = 1; b <= 盤サイズ; ++b) {
+            if (COM長距離駒(s.盤[a][b])) COM線[COM数][0] = a, COM線[COM数++][1] = b;
+            if (MAN長距離駒(s.盤[a][b])) MAN線[MAN数][0] = a, MAN線[MAN数++][1] = b;
+        }
     s.移動不可あり = 偽;
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
@@ -28,16 +37,16 @@ void 調査_移動不可駒(状態& s) {
             // check every one of its pieces is marked.
             s.盤[x][y] = 空;
             if (p <= -100) {
-                for (int a = 1; a <= 盤サイズ; ++a)
-                    for (int b = 1; b <= 盤サイズ; ++b)
-                        if (COM長距離駒(s.盤[a][b]) && 移動チェック(s, a, b, s.王X_MAN, s.王Y_MAN, s.盤[a][b]) == 真)
-                            s.移動不可駒[x][y] = 1;
+                for (int i = 0; i < COM数; ++i) {
+                    const int a = COM線[i][0], b = COM線[i][1];
+                    if (移動チェック(s, a, b, s.王X_MAN, s.王Y_MAN, s.盤[a][b]) == 真) s.移動不可駒[x][y] = 1;
+                }
             }
             if (p >= 100) {
-                for (int a = 1; a <= 盤サイズ; ++a)
-                    for (int b = 1; b <= 盤サイズ; ++b)
-                        if (MAN長距離駒(s.盤[a][b]) && 移動チェック(s, a, b, s.王X_COM, s.王Y_COM, s.盤[a][b]) == 真)
-                            s.移動不可あり = 真;
+                for (int i = 0; i < MAN数; ++i) {
+                    const int a = MAN線[i][0], b = MAN線[i][1];
+                    if (移動チェック(s, a, b, s.王X_COM, s.王Y_COM, s.盤[a][b]) == 真) s.移動不可あり = 真;
+                }
             }
             s.盤[x][y] = p;
         }

@@ -7,6 +7,7 @@
 #include "com/influence.h"
 #include "com/probes.h"
 #include "core/move.h"
+#include "core/patterns.h"
 #include "core/rules.h"
 #include "eval/board_eval.h"
 #include "eval/probes.h"
@@ -119,10 +120,11 @@ COM候補 COM探索(状態& s, 探索の合間* 合間, 評価関数 評価) {
         if (合間) 合間->列ごと();
         for (int y = 1; y <= 9; ++y) {
             if (!COMの駒(s.盤[x][y])) continue;
-            for (int x2 = 1; x2 <= 9; ++x2)
-                for (int y2 = 1; y2 <= 9; ++y2)
-                    if (移動チェック(s, x, y, x2, y2, s.盤[x][y]) == 真 && 盤の手を試す(s, 最善, 評価, x, y, x2, y2))
-                        return 最善;
+            // The destinations in scan order: a candidate puts the board
+            // back exactly, so the list stays true while they are tried.
+            const bool 王を取った = 行き先(s, x, y, s.盤[x][y]).順に(
+                [&](int x2, int y2) { return 盤の手を試す(s, 最善, 評価, x, y, x2, y2); });
+            if (王を取った) return 最善;
         }
     }
 
@@ -132,10 +134,9 @@ COM候補 COM探索(状態& s, 探索の合間* 合間, 評価関数 評価) {
             if (合間) 合間->列ごと();
             if (s.持駒_COM[k] <= 0) continue;
             s.候補駒 = k * 100;
-            for (int x2 = 1; x2 <= 9; ++x2)
-                for (int y2 = 1; y2 <= 9; ++y2)
-                    if (移動チェック(s, -1, k, x2, y2, s.候補駒) == 真 && 打ちを試す(s, 最善, 評価, k, x2, y2))
-                        return 最善;
+            const bool 詰んだ = 行き先(s, 持駒列_COM, k, s.候補駒).順に(
+                [&](int x2, int y2) { return 打ちを試す(s, 最善, 評価, k, x2, y2); });
+            if (詰んだ) return 最善;
         }
     }
     return 最善;

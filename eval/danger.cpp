@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/patterns.h"
 #include "core/rules.h"
 #include "eval/probes.h"
 
@@ -70,8 +71,9 @@ void 空き桝(状態& s, int x, int y, double& 点) {
         点 -= 20;
     // Silver or gold dropped among the computer's heavy pieces.
     if ((s.持駒_MAN[5] > 0 || s.持駒_MAN[4] > 0) && 勢C <= 1) {
-        if (調査_周辺状況(s, x, y) < -1) 点 -= 5;
-        if (勢C == 0 && 調査_周辺状況(s, x, y) < 0) {
+        const int 周辺 = 調査_周辺状況(s, x, y);
+        if (周辺 < -1) 点 -= 5;
+        if (勢C == 0 && 周辺 < 0) {
             点 -= 1;
             if (y < 4) 点 -= 10;
         }
@@ -130,9 +132,30 @@ void 自駒(状態& s, int x, int y, double& 点) {
     }
 }
 
+// The squares the moved piece could go on to next, as 移動チェック allows
+// them, listed the first time a term asks.  Nothing in the danger survey
+// moves a piece for good, so the list stays true for the whole survey.
+class 狙い {
+public:
+    狙い(const 状態& s, int 駒, int X, int Y) : s_(s), 駒_(駒), X_(X), Y_(Y) {}
+    bool 含む(int x, int y) {
+        if (!出来た_) {
+            集_ = 行き先(s_, X_, Y_, 駒_);
+            出来た_ = true;
+        }
+        return 集_.含む(x, y);
+    }
+
+private:
+    const 状態& s_;
+    int 駒_, X_, Y_;
+    bool 出来た_ = false;
+    桝集合 集_;
+};
+
 // C. A human piece: new attacks on it, knight and rook patterns, and the
 // threats of the moved piece.
-void 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool 先は安全, 両取り& 取, double& 点) {
+void 人駒(状態& s, int x, int y, bool 先は安全, 狙い& 狙える, 両取り& 取, double& 点) {
     const int p = s.盤[x][y];
 
     // C1. Newly attacked by the move.
@@ -152,8 +175,7 @@ void 人駒(状態& s, int x, int y, int 移動駒, int 先X, int 先Y, bool 先
     }
     // C4. Pieces the moved piece now threatens from a square the human
     // cannot reach.
-    if (先は安全 && (s.勢MAN[x][y] == 0 || (x == s.王X_MAN && y == s.王Y_MAN)) &&
-        移動チェック(s, 先X, 先Y, x, y, 移動駒) == 真) {
+    if (先は安全 && (s.勢MAN[x][y] == 0 || (x == s.王X_MAN && y == s.王Y_MAN)) && 狙える.含む(x, y)) {
         点 += 0.1;
         取.数 += 1;
         if (駒絶対(p) < 取.値) 取.値 = 駒絶対(p);
@@ -166,12 +188,13 @@ double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, in
     double 点 = 0;
     両取り 取;
     const bool 先は安全 = 盤上(COM移動先X, COM移動先Y) && s.勢MAN[COM移動先X][COM移動先Y] == 0;
+    狙い 狙える(s, 移動駒, COM移動先X, COM移動先Y);
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
             const int p = s.盤[x][y];
             if (p == 空) 空き桝(s, x, y, 点);
             else if (p >= 100) 自駒(s, x, y, 点);
-            else if (p <= -100) 人駒(s, x, y, 移動駒, COM移動先X, COM移動先Y, 先は安全, 取, 点);
+            else if (p <= -100) 人駒(s, x, y, 先は安全, 狙える, 取, 点);
         }
     // A fork: the moved piece attacks two or more loose human pieces.
     if (取.数 > 1) 点 += 取.値;

@@ -1,5 +1,6 @@
 #include "eval/probes.h"
 
+#include "core/patterns.h"
 #include "core/rules.h"
 
 namespace {
@@ -40,9 +41,7 @@ int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, i
     // computer's for anything else.
     const auto& 相手 = 移動駒 >= 100 ? s.勢MAN : s.勢COM;
     int 数 = 0;
-    for (int x = 1; x <= 盤サイズ; ++x)
-        for (int y = 1; y <= 盤サイズ; ++y)
-            if (移動チェック(s, 移動元X, 移動元Y, x, y, 移動駒) == 真 && 相手[x][y] == 0) ++数;
+    行き先を巡る(s, 移動元X, 移動元Y, 移動駒, [&](int x, int y) { 数 += 相手[x][y] == 0; });
     return 数;
 }
 
@@ -83,6 +82,16 @@ int 調査_自守駒MAN_直進駒(状態& s, int 入力X, int 入力Y) {
 
 int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y) {
     int 結果 = 0;
+    if (盤上(移動先X, 移動先Y)) {
+        // The neighbours that lie on the board, straight from the step table.
+        using namespace 駒の動き表;
+        const int 元 = 桝番号(移動先X, 移動先Y);
+        const int* 盤 = 升目(s.盤);
+        for (unsigned b = 縁[static_cast<std::size_t>(移動先X)][static_cast<std::size_t>(移動先Y)].歩 & 0xFFu; b != 0;
+             b &= b - 1)
+            結果 -= 盤[元 + 番号差[static_cast<std::size_t>(std::countr_zero(b))]] >= 600;
+        return 結果;
+    }
     for (int x = 移動先X - 1; x <= 移動先X + 1; ++x)
         for (int y = 移動先Y - 1; y <= 移動先Y + 1; ++y) {
             if (!盤上(x, y) || (x == 移動先X && y == 移動先Y)) continue;

@@ -1,0 +1,20 @@
+// The computer's search and influence survey written the straightforward
+// way, as the rules describe them: every destination of every piece and
+// every drop square asked of 移動チェック, every piece's reach found by
+// asking it about a window of squares.  Slow, and kept only to hold the
+// game's own search to the same answers.
+#pragma once
+
+#include "com/turn.h"
+#include "core/state.h"
+
+namespace 参照 {
+
+void 勢力調査(状態& s);
+void 調査_移動不可駒(状態& s);
+int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, int 移動駒);
+int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y);
+// As COM探索 with 盤評価, no caller to tell between columns.
+COM候補 COM探索(状態& s);
+
+}  // namespace 参照

@@ -270,6 +270,13 @@ TEST_F(キー窓, CtrlZで戻りCtrlYとCtrlShiftZで進む) {
     キー(Qt::Key_Z, Qt::ControlModifier);
     キー(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(s().手数, 1);
+    // Ctrl with other letters, and Ctrl+Shift+Y, are nothing.
+    告知.clear();
+    for (Qt::Key k : {Qt::Key_X, Qt::Key_A, Qt::Key_Y})
+        for (Qt::KeyboardModifiers m : {Qt::ControlModifier | Qt::ShiftModifier, Qt::KeyboardModifiers(Qt::ControlModifier)})
+            if (k != Qt::Key_Y || m != Qt::ControlModifier) キー(k, m);
+    EXPECT_EQ(s().手数, 1);
+    EXPECT_TRUE(告知.empty());
     // Resuming works as after the menu items: the next press announces.
     決定(3, 3);
     EXPECT_EQ(告知.back(), "後手の番です");
@@ -311,13 +318,15 @@ TEST_F(キー窓, カーソルは画面の上に描かれ_盤の絵は変わら�
         EXPECT_EQ(画.size(), 元.size());
         const QRect 桝(w->ツイップから位置(盤原点X + 桝幅 * c, 盤原点Y + 桝高 * r),
                       w->ツイップから位置(盤原点X + 桝幅 * (c + 1), 盤原点Y + 桝高 * (r + 1)) - QPoint(1, 1));
-        int 黄 = 0;
+        int 黄 = 0, 黒 = 0;
         for (int y = 0; y < 画.height(); ++y)
             for (int x = 0; x < 画.width(); ++x) {
                 if (画.pixel(x, y) == 元.pixel(x, y)) continue;
                 EXPECT_TRUE(桝.adjusted(2, 2, -2, -2).contains(x, y)) << x << "," << y;
                 黄 += 画.pixel(x, y) == QColor(0xFF, 0xFF, 0).rgb();
+                黒 += 画.pixel(x, y) == QColor(0, 0, 0).rgb();
             }
+        EXPECT_GT(黒, 20);  // the gaps between the dashes, for contrast on any square
         return 黄;
     };
     キー(Qt::Key_Up);  // (5, 6), an empty square

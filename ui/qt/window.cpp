@@ -74,7 +74,7 @@ void 窓::closeEvent(QCloseEvent* e) {
 
 // Esc ends the game whichever widget of the window has the keyboard: after
 // a menu was closed with Esc the menu bar keeps the focus and would swallow
-// the key, and nothing else in the window ever takes the focus back.  Only
+// the key until a press on the board takes the focus back.  Only
 // an open menu (Esc closes it), a message box (Esc answers it) and the
 // record panel's controls (they keep their keys) are left alone.
 // The playing keys are taken the same way (window_keys.cpp).

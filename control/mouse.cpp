@@ -91,6 +91,17 @@ void 選択を解く(状態& s, Platform& p) {
     描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
 }
 
+// A refused destination shows red for a moment, so the refusal is seen even
+// with the sound off.  The square cannot have been a guidance destination
+// (the same rule refused it), so what goes back is the grid outline.
+constexpr double 断り表示秒 = 0.3;
+void 断りを見せる(状態& s, Platform& p, int 列, int 行) {
+    描画_桝輪郭(s, p, 色_赤, 列, 行);
+    p.再描画();  // the pause below paints nothing
+    p.待つ(断り表示秒);
+    描画_桝輪郭(s, p, 桝輪郭色, 列, 行);
+}
+
 void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, int 行) {
     s.選択先X = 列;
     s.選択先Y = 行;
@@ -116,6 +127,7 @@ void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, i
 
     if (移動チェック(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒) != 真) {
         p.dsPlay(s.音_禁止);
+        断りを見せる(s, p, s.選択先X, s.選択先Y);
         s.選択状態 = 0;
         描画_将棋盤桝(s, p);
         return;

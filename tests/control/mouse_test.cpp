@@ -93,6 +93,41 @@ TEST_F(対局試験, 動けない所は音だけで何も記録しない) {
     EXPECT_EQ(s.手番, 先手);
 }
 
+// A refused destination is outlined in red, shown, held for 0.3 s and given
+// back its grid outline before the usual erasing; the guidance outlines
+// around it are left alone until then.
+TEST_F(対局試験, 断られた桝は一瞬赤く囲まれて元に戻る) {
+    二人対局();
+    auto 枠の行 = [](int c, int r, int 色) {
+        return "枠 " + std::to_string(盤原点X + 桝幅 * c) + " " + std::to_string(盤原点Y + 桝高 * r) + " " +
+               std::to_string(盤原点X + 桝幅 * (c + 1)) + " " + std::to_string(盤原点Y + 桝高 * (r + 1)) + " " +
+               std::to_string(色);
+    };
+    for (bool 指導 : {false, true}) {
+        SCOPED_TRACE(指導 ? "guidance on" : "guidance off");
+        if (指導) SIDOU_Click(s, p);
+        押す(5, 7);  // the pawn: only (5, 6) is open to it
+        if (指導) {
+            EXPECT_EQ(枠の数(5, 6, 色_白), 1);
+        }
+        p.全消去();
+        押す(4, 5);
+        // After closing the record panel: the sound, the red flash, the
+        // square's own outline back, then the whole grid and nothing else.
+        const auto& h = p.呼出履歴;
+        const auto 音 = std::find(h.begin(), h.end(), "dsPlay 2");
+        ASSERT_EQ(h.end() - 音, 5 + 81);
+        EXPECT_EQ(std::vector<std::string>(音, 音 + 5),
+                  (std::vector<std::string>{"dsPlay 2", 枠の行(4, 5, 色_赤), "再描画", "待つ 0.3", 枠の行(4, 5, 桝輪郭色)}));
+        for (auto i = 音 + 5; i != h.end(); ++i) EXPECT_EQ(i->rfind("枠 ", 0), 0u) << *i;
+        for (auto i = 音 + 5; i != h.end(); ++i) EXPECT_EQ(i->substr(i->rfind(' ')), " 2") << *i;
+        EXPECT_EQ(枠の数(5, 6, 色_白), 0);  // the guidance stayed until the grid came back
+        EXPECT_EQ(s.選択状態, 0);
+        EXPECT_EQ(s.手数, 0);
+        EXPECT_TRUE(p.メッセージ履歴.empty());
+    }
+}
+
 TEST_F(対局試験, 指すと回り記録され時計が進む) {
     二人対局();
     s.開始時刻 = 1000;

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <cmath>
 
+#include "control/mouse.h"
 #include "control/resume.h"
 #include "ui/clock_view.h"
 #include "ui/qt/menu.h"
@@ -63,6 +64,7 @@ void 窓::終了() {
 void 窓::操作(const std::function<void(状態&, Platform&)>& f) {
     if (終了中_) return;
     f(*s_, *this);
+    カーソル補正(*s_, カーソル_);  // the kind of game may have changed
 }
 
 void 窓::closeEvent(QCloseEvent* e) {
@@ -72,15 +74,18 @@ void 窓::closeEvent(QCloseEvent* e) {
 
 // Esc ends the game whichever widget of the window has the keyboard: after
 // a menu was closed with Esc the menu bar keeps the focus and would swallow
-// the key, and nothing else in the window ever takes the focus back.  Only
+// the key until a press on the board takes the focus back.  Only
 // an open menu (Esc closes it), a message box (Esc answers it) and the
 // record panel's controls (they keep their keys) are left alone.
+// The playing keys are taken the same way (window_keys.cpp).
 bool 窓::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape && o->isWidgetType() &&
-        static_cast<QWidget*>(o)->window() == this && !QApplication::activePopupWidget() &&
-        !QApplication::activeModalWidget() && !パネルに入力中()) {
-        操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
-        return true;
+    if (e->type() == QEvent::KeyPress && キーを盤へ(o)) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Escape) {
+            操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
+            return true;
+        }
+        if (盤のキー(k)) return true;
     }
     return QMainWindow::eventFilter(o, e);
 }
@@ -107,5 +112,9 @@ void 窓::マウス(QMouseEvent* e) {
     if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
     if (e->modifiers() & Qt::ControlModifier) shift |= 2;
     if (e->modifiers() & Qt::AltModifier) shift |= 4;
+    // The keyboard's cursor hides, ready to go on from the pressed cell.
+    if (カーソル可能(*s_, 桝列(X), 桝行(Y))) カーソル_ = {桝列(X), 桝行(Y)};
+    カーソル表示_ = false;
+    盤面_->update();
     操作([=](状態& s, Platform& p) { マウス処理(s, p, ボタン, shift, X, Y); });
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "control/key_cursor.h"
 #include "core/platform.h"
 #include "core/state.h"
 
@@ -41,6 +42,10 @@ public:
 
     // True once the game has asked to end the program.
     bool 終わった() const { return 終了中_; }
+
+    // The keyboard's cursor and whether it is shown (window_keys.cpp).
+    const キーカーソル& カーソル() const { return カーソル_; }
+    bool カーソル表示中() const { return カーソル表示_; }
 
     // Number of drawing operations kept for re-rendering.
     std::size_t 描画命令数() const { return ops_.size(); }
@@ -114,6 +119,9 @@ private:
     // Events handed to the game (window.cpp).
     void 操作(const std::function<void(状態&, Platform&)>& f);
     void マウス(QMouseEvent* e);
+    // Playing keys: the cursor, Enter and Space, 戻 and 進 (window_keys.cpp).
+    bool 盤のキー(QKeyEvent* e);
+    bool キーを盤へ(QObject* o) const;
 
     std::unique_ptr<状態> s_;
     盤面* 盤面_ = nullptr;
@@ -125,4 +133,6 @@ private:
     QWidget* 部品_[パネル部品数] = {};
     std::string フォルダ_;
     bool 終了中_ = false;
+    キーカーソル カーソル_;
+    bool カーソル表示_ = false;  // from the first cursor key until a mouse press
 };

@@ -9,6 +9,8 @@
 
 盤面::盤面(窓* w) : QWidget(w), w_(w) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A press on the board takes the keyboard back from the menu bar.
+    setFocusPolicy(Qt::ClickFocus);
     setMinimumSize(窓::幅 / 画素 / 2, 窓::高さ / 画素 / 2);
 }
 
@@ -20,6 +22,28 @@ void 盤面::paintEvent(QPaintEvent*) {
     g.setRenderHint(QPainter::SmoothPixmapTransform);
     余白(g, k, o);
     g.drawImage(QRectF(o.x(), o.y(), k * 窓::幅 / 画素, k * 窓::高さ / 画素), w_->画布_);
+    if (w_->カーソル表示_) カーソル(g, k, o);
+}
+
+// The keyboard's cursor goes over the game's picture, never into it: a
+// dashed yellow box on black, set in from the cell's edge so that the
+// outlines the game draws on the edge (selection, guidance, grid) all stay
+// in sight.
+void 盤面::カーソル(QPainter& g, double k, QPointF o) {
+    const キーカーソル& c = w_->カーソル_;
+    const double 一画素 = k;  // one canvas pixel in widget pixels
+    const QRectF 桝(o.x() + k * (盤原点X + 桝幅 * c.列) / 画素, o.y() + k * (盤原点Y + 桝高 * c.行) / 画素,
+                   k * 桝幅 / 画素, k * 桝高 / 画素);
+    const QRectF 箱 = 桝.adjusted(4 * 一画素, 4 * 一画素, -4 * 一画素, -4 * 一画素);
+    g.save();
+    g.setRenderHint(QPainter::Antialiasing, false);
+    g.setBrush(Qt::NoBrush);
+    g.setPen(QPen(パレット色(色_黒), 2 * 一画素));
+    g.drawRect(箱);
+    QPen 点線(パレット色(色_黄), 2 * 一画素, Qt::DashLine);
+    g.setPen(点線);
+    g.drawRect(箱);
+    g.restore();
 }
 
 void 盤面::resizeEvent(QResizeEvent*) {

@@ -34,6 +34,7 @@ protected:
 
 private:
     void 余白(QPainter& g, double k, QPointF o);
+    void カーソル(QPainter& g, double k, QPointF o);
 
     窓* w_;
 };

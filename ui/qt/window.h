@@ -17,6 +17,7 @@
 
 class QAction;
 class 盤面;
+class 遊び方窓;
 
 class 窓 : public QMainWindow, public Platform {
 public:
@@ -36,6 +37,11 @@ public:
     // For tests: when set, message boxes are not shown; each is recorded and
     // answered by this function.
     std::function<応答(const std::string& 本文, const std::string& 題, ボタン)> 自動応答;
+
+    // The help window ("遊び方"), opened by its menu item and F1; created on
+    // first use.  Null until then.
+    void 遊び方を開く();
+    遊び方窓* 遊び方() const { return 遊び方_; }
 
     // True once the game has asked to end the program.
     bool 終わった() const { return 終了中_; }
@@ -123,4 +129,5 @@ private:
     QWidget* 部品_[パネル部品数] = {};
     std::string フォルダ_;
     bool 終了中_ = false;
+    遊び方窓* 遊び方_ = nullptr;
 };

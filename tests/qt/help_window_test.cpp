@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 
 #include "tests/qt/window_fixture.h"
 #include "ui/help_diagrams.h"
@@ -40,6 +41,34 @@ struct 遊び方試験 : 窓の試験 {
     static int 差(QColor a, QColor b) {
         return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
     }
+    // Share of the pixels inside square (列, 行) of the picture 図, as drawn
+    // in 画 (the help's text rendered at ratio r), that differ from the
+    // game's picture 絵番号 made for that size.  The square's edge, where
+    // the grid and the outlines go, is left out.
+    double 違い(const QImage& 画, double r, QWidget* 図, int 列, int 行, int 絵番号) {
+        const int k = 遊び方窓::桝;
+        const QPoint 左上 = 図->mapTo(w->遊び方()->本文(), QPoint(列 * k, 行 * k));
+        const QImage 駒 = 絵を作る(絵番号, r * k / 41.0).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        int 違う = 0, 数 = 0;
+        for (int y = 4 * r; y < 駒.height() - 4 * r; ++y)
+            for (int x = 4 * r; x < 駒.width() - 4 * r; ++x) {
+                ++数;
+                if (差(画.pixelColor(左上.x() * r + x, 左上.y() * r + y), 駒.pixelColor(x, y)) > 24) ++違う;
+            }
+        return 数 ? double(違う) / 数 : 1.0;
+    }
+    // The pictures of one name, left to right as the text shows them.
+    std::vector<QWidget*> 並べた図(const char* 名前) {
+        QWidget* 本文 = w->遊び方()->本文();
+        std::vector<QWidget*> r;
+        for (QWidget* c : 本文->findChildren<QWidget*>(名前)) r.push_back(c);
+        std::sort(r.begin(), r.end(), [本文](QWidget* a, QWidget* b) {
+            const QPoint pa = a->mapTo(本文, QPoint()), pb = b->mapTo(本文, QPoint());
+            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+        });
+        return r;
+    }
+    static QRect 本文での位置(QWidget* c, QWidget* 本文) { return QRect(c->mapTo(本文, QPoint()), c->size()); }
 };
 
 }  // namespace
@@ -184,4 +213,77 @@ TEST_F(遊び方試験, 画素比2では大きく_駒の絵はその解像度で
     EXPECT_LT(差(二.pixelColor(下 * 2), Qt::white), 30);
     const QPoint 上 = 図->mapTo(h->本文(), QPoint(図半径 * 遊び方窓::桝 + 遊び方窓::桝 / 2, (図半径 - 1) * 遊び方窓::桝 + 遊び方窓::桝 / 2));
     EXPECT_GT(差(二.pixelColor(上 * 2), Qt::white), 100);
+}
+
+TEST_F(遊び方試験, 回転の図は着いた桝の色で回り_取ると回らない) {
+    w->遊び方を開く();
+    ASSERT_NE(開いた窓(), nullptr);
+    QApplication::processEvents();
+    const QImage 画 = w->遊び方()->画像(1.0);
+    const auto 前 = 並べた図("回転前"), 後 = 並べた図("回転後");
+    ASSERT_EQ(前.size(), 3u);
+    ASSERT_EQ(後.size(), 3u);
+    // Destination above, source below; before on the left of after.
+    // Green: the pawn facing up lands facing right.  Teal: facing left.
+    // A capture: it keeps facing up where the computer's gold stood.
+    struct 期待 {
+        int 前の先, 後の先, 後の元;
+    } 例[] = {{絵_空桝1, MAN_歩3, 絵_空桝2}, {絵_空桝2, MAN_歩1, 絵_空桝1}, {COM_金0, MAN_歩2, 絵_空桝2}};
+    QWidget* 本文 = w->遊び方()->本文();
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_LT(本文での位置(前[i], 本文).right(), 本文での位置(後[i], 本文).left());
+        EXPECT_EQ(本文での位置(前[i], 本文).top(), 本文での位置(後[i], 本文).top());
+        EXPECT_LT(違い(画, 1.0, 前[i], 0, 0, 例[i].前の先), 0.02);
+        EXPECT_LT(違い(画, 1.0, 前[i], 0, 1, MAN_歩2), 0.02);
+        EXPECT_LT(違い(画, 1.0, 後[i], 0, 0, 例[i].後の先), 0.02);
+        EXPECT_LT(違い(画, 1.0, 後[i], 0, 1, 例[i].後の元), 0.02);
+        if (i > 0) {
+            EXPECT_LT(本文での位置(後[i - 1], 本文).right(), 本文での位置(前[i], 本文).left());
+        }
+    }
+    // The wrong turn would show: facing right is not facing left.
+    EXPECT_GT(違い(画, 1.0, 後[0], 0, 0, MAN_歩1), 0.05);
+}
+
+TEST_F(遊び方試験, 駒の図は移動チェックの答えを印し_名前と向きの見出しが付く) {
+    w->遊び方を開く();
+    遊び方窓* h = 開いた窓();
+    ASSERT_NE(h, nullptr);
+    QApplication::processEvents();
+    QWidget* 本文 = h->本文();
+    // The text fills the scroll area's width exactly: nothing cut off.
+    EXPECT_EQ(本文->width(), h->巻物()->viewport()->width());
+    const QImage 画 = h->画像(1.0);
+    const auto 図 = 並べた図("移動図");
+    const auto 表 = 駒の表();
+    ASSERT_EQ(図.size(), 表.size() * 4);
+    const auto 名 = 並べた図("駒名");
+    const auto 向き = 並べた図("向き名");
+    ASSERT_EQ(名.size(), 表.size());
+    ASSERT_EQ(向き.size(), 4u);
+    const int k = 遊び方窓::桝;
+    for (std::size_t i = 0; i < 図.size(); ++i) {
+        const 移動図& m = 表[i / 4].向き別[i % 4];
+        SCOPED_TRACE(testing::Message() << "piece " << m.駒);
+        const QRect 枠 = 本文での位置(図[i], 本文);
+        // The row's name on its left, the facing's heading above.
+        const QRect 名前 = 本文での位置(名[i / 4], 本文);
+        EXPECT_EQ(static_cast<QLabel*>(名[i / 4])->text().toStdString(), 表[i / 4].名前);
+        EXPECT_LT(名前.right(), 枠.left());
+        EXPECT_TRUE(名前.center().y() > 枠.top() && 名前.center().y() < 枠.bottom());
+        const QRect 見出し = 本文での位置(向き[i % 4], 本文);
+        EXPECT_TRUE(見出し.center().x() > 枠.left() && 見出し.center().x() < 枠.right());
+        EXPECT_LT(見出し.bottom(), 本文での位置(図[i % 4], 本文).top());  // above the first row
+        // The piece in the middle, a dot on exactly the squares it reaches.
+        EXPECT_LT(違い(画, 1.0, 図[i], 図半径, 図半径, m.駒), 0.02);
+        for (int c = 0; c <= 2 * 図半径; ++c)
+            for (int r = 0; r <= 2 * 図半径; ++r) {
+                const int x = m.X + c - 図半径, y = m.Y + r - 図半径;
+                if (x == m.X && y == m.Y) continue;
+                const QPoint 中 = 図[i]->mapTo(本文, QPoint(c * k + k / 2, r * k + k / 2));
+                const bool 白 = 差(画.pixelColor(中), Qt::white) < 40;
+                EXPECT_EQ(白, m.行ける[x][y]) << "square " << x << "," << y;
+            }
+    }
 }

@@ -197,7 +197,9 @@ QWidget* 回転の絵(const 回転例& e, bool 後, int 元の色, QWidget* 親)
     絵[0] = {0, 0, 後 ? e.後駒 : (e.取られた駒 != 空 ? e.取られた駒 : 空桝の絵(e.桝色)), -1, false};
     絵[1] = {0, 1, 後 ? 空桝の絵(元の色) : e.前駒, 後 ? -1 : 色_赤, false};
     if (!後) 絵[0].枠色 = 色_白;
-    return new 桝図(1, 2, std::move(絵), 親);
+    auto* w = new 桝図(1, 2, std::move(絵), 親);
+    w->setObjectName(後 ? "回転後" : "回転前");
+    return w;
 }
 
 QLabel* 見出し(const QString& t, QWidget* 親, int 大きさ = 14) {
@@ -247,10 +249,16 @@ QWidget* 駒の一覧(QWidget* 親) {
     g->setHorizontalSpacing(10);
     g->setVerticalSpacing(8);
     const char* 向き名[4] = {"下向き", "左向き", "上向き", "右向き"};
-    for (int f = 0; f < 4; ++f) g->addWidget(new QLabel(向き名[f], w), 0, f + 1, Qt::AlignCenter);
+    for (int f = 0; f < 4; ++f) {
+        auto* l = new QLabel(向き名[f], w);
+        l->setObjectName("向き名");
+        g->addWidget(l, 0, f + 1, Qt::AlignCenter);
+    }
     int 行 = 1;
     for (const 駒の段& 段 : 駒の表()) {
-        g->addWidget(見出し(QString::fromStdString(段.名前), w, 12), 行, 0, Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* 名 = 見出し(QString::fromStdString(段.名前), w, 12);
+        名->setObjectName("駒名");
+        g->addWidget(名, 行, 0, Qt::AlignRight | Qt::AlignVCenter);
         for (int f = 0; f < 4; ++f) g->addWidget(移動図の絵(段.向き別[f], w), 行, f + 1);
         ++行;
     }
@@ -267,7 +275,6 @@ QStringList 遊び方の文() {
 }
 
 遊び方窓::遊び方窓(QWidget* 親) : QWidget(親, Qt::Window) {
-    setObjectName("遊び方");
     setWindowTitle("遊び方");
     本文_ = new QWidget;
     本文_->setObjectName("遊び方本文");
@@ -311,10 +318,7 @@ void 遊び方窓::keyPressEvent(QKeyEvent* e) {
 }
 
 QImage 遊び方窓::画像(double 倍率) const {
-    本文_->layout()->activate();
-    const QSize 大きさ = 本文_->size().expandedTo(本文_->sizeHint());
-    if (本文_->size() != 大きさ) 本文_->resize(大きさ);
-    QImage img(大きさ * 倍率, QImage::Format_ARGB32_Premultiplied);
+    QImage img(本文_->size() * 倍率, QImage::Format_ARGB32_Premultiplied);
     img.setDevicePixelRatio(倍率);
     img.fill(本文_->palette().color(QPalette::Window));
     本文_->render(&img);

@@ -150,6 +150,9 @@ TEST_F(遊び方試験, 閉じるボタンで閉じる) {
     遊び方窓* h = 開いた窓();
     ASSERT_NE(h, nullptr);
     EXPECT_EQ(h->閉じるボタン()->text(), "閉じる");
+    // Below the scrolled text, where it stays in view.
+    EXPECT_TRUE(h->閉じるボタン()->isVisible());
+    EXPECT_GE(h->閉じるボタン()->geometry().top(), h->巻物()->geometry().bottom());
     QTest::mouseClick(h->閉じるボタン(), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_FALSE(h->isVisible());

@@ -290,3 +290,18 @@ TEST_F(遊び方試験, 駒の図は移動チェックの答えを印し_名前�
             }
     }
 }
+
+TEST_F(遊び方試験, その他のメニューをEscで閉じたあとのEscで終わる) {
+    QMenuBar* bar = w->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->メニュー("SONOTA")).center());
+    QApplication::processEvents();
+    auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->objectName(), "SONOTA");
+    キー(w.get(), Qt::Key_Escape);  // closes the menu only
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_FALSE(w->終わった());
+    EXPECT_EQ(w->遊び方(), nullptr);
+    キー(w.get(), Qt::Key_Escape);
+    EXPECT_TRUE(w->終わった());
+}

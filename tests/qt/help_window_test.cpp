@@ -81,6 +81,7 @@ TEST_F(遊び方試験, その他のメニューはバージョン情報と遊�
     for (QAction* a : その他->menu()->actions()) 項目 << a->objectName() + ":" + a->text();
     EXPECT_EQ(項目, (QStringList{"VER:バージョン情報", "ASOBIKATA:遊び方"}));
     EXPECT_EQ(w->メニュー("ASOBIKATA")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_FALSE(w->メニュー("ASOBIKATA")->isCheckable());
 
     // The about box is still the same item, opened from the menu.
     w->メニュー("VER")->trigger();
@@ -241,6 +242,8 @@ TEST_F(遊び方試験, 回転の図は着いた桝の色で回り_取ると回�
         EXPECT_LT(違い(画, 1.0, 前[i], 0, 1, MAN_歩2), 0.02);
         EXPECT_LT(違い(画, 1.0, 後[i], 0, 0, 例[i].後の先), 0.02);
         EXPECT_LT(違い(画, 1.0, 後[i], 0, 1, 例[i].後の元), 0.02);
+        EXPECT_EQ(前[i]->size(), QSize(遊び方窓::桝 + 1, 2 * 遊び方窓::桝 + 1));
+        EXPECT_EQ(後[i]->size(), 前[i]->size());
         if (i > 0) {
             EXPECT_LT(本文での位置(後[i - 1], 本文).right(), 本文での位置(前[i], 本文).left());
         }
@@ -278,8 +281,12 @@ TEST_F(遊び方試験, 駒の図は移動チェックの答えを印し_名前�
         const QRect 見出し = 本文での位置(向き[i % 4], 本文);
         EXPECT_TRUE(見出し.center().x() > 枠.left() && 見出し.center().x() < 枠.right());
         EXPECT_LT(見出し.bottom(), 本文での位置(図[i % 4], 本文).top());  // above the first row
-        // The piece in the middle, a dot on exactly the squares it reaches.
+        EXPECT_EQ(図[i]->size(), QSize((2 * 図半径 + 1) * k + 1, (2 * 図半径 + 1) * k + 1));
+        // The piece in the middle, outlined red like a selected piece; a dot
+        // and a white outline on exactly the squares it reaches.
         EXPECT_LT(違い(画, 1.0, 図[i], 図半径, 図半径, m.駒), 0.02);
+        const QPoint 駒の縁 = 図[i]->mapTo(本文, QPoint(図半径 * k + 1, 図半径 * k + k / 2));
+        EXPECT_LT(差(画.pixelColor(駒の縁), パレット色(色_赤)), 40);
         for (int c = 0; c <= 2 * 図半径; ++c)
             for (int r = 0; r <= 2 * 図半径; ++r) {
                 const int x = m.X + c - 図半径, y = m.Y + r - 図半径;
@@ -287,6 +294,8 @@ TEST_F(遊び方試験, 駒の図は移動チェックの答えを印し_名前�
                 const QPoint 中 = 図[i]->mapTo(本文, QPoint(c * k + k / 2, r * k + k / 2));
                 const bool 白 = 差(画.pixelColor(中), Qt::white) < 40;
                 EXPECT_EQ(白, m.行ける[x][y]) << "square " << x << "," << y;
+                const QPoint 縁 = 図[i]->mapTo(本文, QPoint(c * k + 1, r * k + k / 2));
+                EXPECT_EQ(差(画.pixelColor(縁), Qt::white) < 40, m.行ける[x][y]) << "outline " << x << "," << y;
             }
     }
 }

@@ -277,7 +277,6 @@ QStringList 遊び方の文() {
 遊び方窓::遊び方窓(QWidget* 親) : QWidget(親, Qt::Window) {
     setWindowTitle("遊び方");
     本文_ = new QWidget;
-    本文_->setObjectName("遊び方本文");
     auto* v = new QVBoxLayout(本文_);
     v->setContentsMargins(16, 16, 16, 16);
     v->setSpacing(8);

@@ -50,7 +50,11 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"SIDOU", "移動指導", "OPTION", true, SIDOU_Click, {}},
         {"KEIKA", "経過時間", "OPTION", true, KEIKA_Click, {}},
         {"BGM", "BGM", "OPTION", true, BGM_Click, {}},
-        {"VER", "その他", "", false, VER_Click, {}},
+        {"SONOTA", "その他", "", false, {}, {}},
+        {"VER", "バージョン情報", "SONOTA", false, VER_Click, {}},
+        // Opens the help window, which is the window's own, not the game's:
+        // the window connects it (and its key, F1).
+        {"ASOBIKATA", "遊び方", "SONOTA", false, {}, {}},
     };
     return 一覧;
 }

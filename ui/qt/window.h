@@ -18,6 +18,7 @@
 
 class QAction;
 class 盤面;
+class 遊び方窓;
 
 class 窓 : public QMainWindow, public Platform {
 public:
@@ -39,6 +40,11 @@ public:
     // For tests: when set, message boxes are not shown; each is recorded and
     // answered by this function.
     std::function<応答(const std::string& 本文, const std::string& 題, ボタン)> 自動応答;
+
+    // The help window ("遊び方"), opened by its menu item and F1; created on
+    // first use.  Null until then.
+    void 遊び方を開く();
+    遊び方窓* 遊び方() const { return 遊び方_; }
 
     // True once the game has asked to end the program.
     bool 終わった() const { return 終了中_; }
@@ -135,4 +141,5 @@ private:
     bool 終了中_ = false;
     キーカーソル カーソル_;
     bool カーソル表示_ = false;  // from the first cursor key until a mouse press
+    遊び方窓* 遊び方_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include "ui/qt/help_window.h"
 #include "ui/qt/menu.h"
 #include "ui/qt/window.h"
 
@@ -44,4 +45,17 @@ void 窓::メニュー作成() {
         a->setObjectName(d.名前);
         メニュー_[d.名前] = a;
     }
+    // The help: F1 opens it also while no menu is open.
+    if (QAction* a = メニュー("ASOBIKATA")) {
+        a->setShortcut(QKeySequence(Qt::Key_F1));
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this] { 遊び方を開く(); });
+    }
+}
+
+void 窓::遊び方を開く() {
+    if (!遊び方_) 遊び方_ = new 遊び方窓(this);
+    遊び方_->show();
+    遊び方_->raise();
+    遊び方_->activateWindow();
 }

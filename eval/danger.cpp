@@ -84,7 +84,7 @@ void 空き桝(状態& s, const 人の持駒& 手, int x, int y, double& 点) {
         点 -= 20;
     // Silver or gold dropped among the computer's heavy pieces.
     if (手.銀金 && 勢C <= 1) {
-        const int 周辺 = 調査_周辺状況(s, x, y);
+        const int 周辺 = 調査_周辺状況_盤上(s, x, y);
         if (周辺 < -1) 点 -= 5;
         if (勢C == 0 && 周辺 < 0) {
             点 -= 1;

@@ -101,12 +101,12 @@ void 戻す(int (&t)[10][10]) {
     int* c = 升目(t);
     int 頭[盤サイズ - 1];
     for (int x = 2; x <= 盤サイズ; ++x) 頭[x - 2] = c[桝番号(x, 0)];
-    // 89 cells: 22 runs of four and the last one.
+    // 89 cells: the first one, then 22 runs of four.
     static constexpr int 四[4] = {V, V, V, V};
-    int* 先 = c + 桝番号(1, 1);
+    c[桝番号(1, 1)] = V;
+    int* 先 = c + 桝番号(1, 2);
 #pragma GCC unroll 22
     for (int i = 0; i < 22; ++i) std::memcpy(先 + 4 * i, 四, sizeof 四);
-    c[桝番号(盤サイズ, 盤サイズ)] = V;
     for (int x = 2; x <= 盤サイズ; ++x) c[桝番号(x, 0)] = 頭[x - 2];
 }
 

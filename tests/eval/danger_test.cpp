@@ -100,6 +100,9 @@ TEST_F(危険, 空き桝_桂の両取り) {
     EXPECT_DOUBLE_EQ(評価(), 0);
     s.盤[6][3] = COM_歩1;
     EXPECT_DOUBLE_EQ(評価(), -20);
+    s.盤[4][3] = COM_歩1;  // 101 is above 100 on the left as well
+    EXPECT_DOUBLE_EQ(評価(), -20);
+    s.盤[4][3] = COM_金0;
     // On the edge columns the pattern is not looked for.
     s.盤[2][3] = COM_金0;
     s.勢MAN[1][5] = 1;

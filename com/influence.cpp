@@ -66,31 +66,48 @@ void MANの届く桝(状態& s, int p, int x, int y) {
 }
 
 // A computer piece p on (x, y).
-void COMの届く桝(状態& s, int p, int x, int y) {
-    // Only a computer pawn notes itself as an attacker of a human piece (the
-    // square it came from is not recorded), and every piece but the king
-    // marks itself when it reaches the human king.  (A square holding a
-    // human piece is always reached.)
-    const bool 歩 = p <= 103, 王手を記す = !COMの王(p);
+//
+// Only a computer pawn notes itself as an attacker of a human piece (the
+// square it came from is not recorded), and every piece but the king marks
+// itself when it reaches the human king.  (A square holding a human piece is
+// always reached.)  The three cases are walked apart so that each step does
+// only its own piece's work.
+template <bool 歩, bool 王手を記す>
+void COMの届く桝_(状態& s, int p, int x, int y) {
     const int* 盤 = 升目(s.盤);
     int *勢 = 升目(s.勢COM), *攻 = 升目(s.弱COM攻駒);
     bool 王に届く = false;
     届く桝<1>(盤, p, x, y, [&](int 番, int 届く) {
         勢[番] += 届く;
         const int 先 = 盤[番];
-        攻[番] = (歩 && 先 <= -100 && 攻[番] > 100) ? p : 攻[番];
-        王に届く |= MANの王(先);
+        if constexpr (歩) 攻[番] = (先 <= -100 && 攻[番] > 100) ? p : 攻[番];
+        if constexpr (王手を記す) 王に届く |= MANの王(先);
     });
     if (王手を記す && 王に届く) s.王手COM[x][y] = 9;
 }
 
+void COMの届く桝(状態& s, int p, int x, int y) {
+    if (p <= 103) COMの届く桝_<true, true>(s, p, x, y);
+    else if (COMの王(p)) COMの届く桝_<false, false>(s, p, x, y);
+    else COMの届く桝_<false, true>(s, p, x, y);
+}
+
 // Squares 1..9 × 1..9 of a table back to V; row and column 0 are left
-// alone.  Each column's nine cells are copied whole from a ready row, which
-// the compiler turns into a few wide stores.
+// alone.  Read as one row of 100, the board squares are cells 11..99 less
+// the column heads 20, 30, .. 90: those eight are kept aside, the whole run
+// is filled and they are put back.
 template <int V>
 void 戻す(int (&t)[10][10]) {
-    static constexpr int 列[盤サイズ] = {V, V, V, V, V, V, V, V, V};
-    for (int x = 1; x <= 盤サイズ; ++x) std::memcpy(&t[x][1], 列, sizeof 列);
+    int* c = 升目(t);
+    int 頭[盤サイズ - 1];
+    for (int x = 2; x <= 盤サイズ; ++x) 頭[x - 2] = c[桝番号(x, 0)];
+    // 89 cells: the first one, then 22 runs of four.
+    static constexpr int 四[4] = {V, V, V, V};
+    c[桝番号(1, 1)] = V;
+    int* 先 = c + 桝番号(1, 2);
+#pragma GCC unroll 22
+    for (int i = 0; i < 22; ++i) std::memcpy(先 + 4 * i, 四, sizeof 四);
+    for (int x = 2; x <= 盤サイズ; ++x) c[桝番号(x, 0)] = 頭[x - 2];
 }
 
 // The lance line: walk from the lance one square at a time in (dx, dy).

@@ -18,6 +18,20 @@ struct 両取り {
     int 値 = 9999;
 };
 
+// What the human holds in hand, as the terms below ask about it.  Nothing in
+// the survey changes a hand, so it is read once per survey rather than once
+// per square.
+struct 人の持駒 {
+    explicit 人の持駒(const 状態& s)
+        : 何か(s.持駒数_MAN != 0),
+          歩(s.持駒_MAN[1] > 0),
+          香(s.持駒_MAN[2] > 0),
+          桂(s.持駒_MAN[3] > 0),
+          銀(s.持駒_MAN[4] > 0),
+          銀金(s.持駒_MAN[4] > 0 || s.持駒_MAN[5] > 0) {}
+    bool 何か, 歩, 香, 桂, 銀, 銀金;
+};
+
 // Every term below goes straight onto the routine's one running score 点,
 // in the order written: a block keeps no sum of its own, so the score is
 // rounded exactly as if all the terms stood in one long sequence.
@@ -25,9 +39,8 @@ struct 両取り {
 // A. An empty square: what the human could do there next.  Kept as one
 // routine: the rule list reads best in one piece, and splitting it in two
 // made the whole danger survey measurably slower.
-void 空き桝(状態& s, int x, int y, double& 点) {
+void 空き桝(状態& s, const 人の持駒& 手, int x, int y, double& 点) {
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
-    const bool 銀金あり = s.持駒_MAN[4] > 0 || s.持駒_MAN[5] > 0;
 
     // A1. Squares the human already reaches.
     if (勢M > 0) {
@@ -35,7 +48,7 @@ void 空き桝(状態& s, int x, int y, double& 点) {
         if (std::abs(x - s.王X_COM) < 2 && std::abs(y - s.王Y_COM) < 2) {
             点 -= 0.5 * 勢M;
             if (勢C == 1 && 勢M > 1) 点 -= 10;
-            if (銀金あり) 点 -= 10;
+            if (手.銀金) 点 -= 10;
         }
         bool 続ける = true;
         if (勢C == 0) {
@@ -54,10 +67,10 @@ void 空き桝(状態& s, int x, int y, double& 点) {
     }
 
     // A2. Drops from the human hand.
-    if (s.持駒数_MAN == 0) return;
+    if (!手.何か) return;
 
     // Lance dropped here skewering a computer piece and the one behind it.
-    if (s.持駒_MAN[2] > 0 && y > 2 && s.盤[x][y - 1] > 200 && (勢M > 0 || 勢C == 0)) {
+    if (手.香 && y > 2 && s.盤[x][y - 1] > 200 && (勢M > 0 || 勢C == 0)) {
         for (int v = y - 2; v >= 1; --v) {
             const int p = s.盤[x][v];
             if (p == 空) continue;
@@ -66,12 +79,12 @@ void 空き桝(状態& s, int x, int y, double& 点) {
         }
     }
     // Knight dropped here forking two computer pieces.
-    if (s.持駒_MAN[3] > 0 && (勢C == 0 || 勢M > 0) && y > 2 && x >= 2 && x <= 8 && s.盤[x - 1][y - 2] > 100 &&
+    if (手.桂 && (勢C == 0 || 勢M > 0) && y > 2 && x >= 2 && x <= 8 && s.盤[x - 1][y - 2] > 100 &&
         s.盤[x + 1][y - 2] > 100)
         点 -= 20;
     // Silver or gold dropped among the computer's heavy pieces.
-    if ((s.持駒_MAN[5] > 0 || s.持駒_MAN[4] > 0) && 勢C <= 1) {
-        const int 周辺 = 調査_周辺状況(s, x, y);
+    if (手.銀金 && 勢C <= 1) {
+        const int 周辺 = 調査_周辺状況_盤上(s, x, y);
         if (周辺 < -1) 点 -= 5;
         if (勢C == 0 && 周辺 < 0) {
             点 -= 1;
@@ -83,7 +96,7 @@ void 空き桝(状態& s, int x, int y, double& 点) {
         if (y == 2 && s.盤[x][1] == 300) 点 -= 5;
         if (y < 4) 点 -= 0.1;
         // Silver dropped here forking along a diagonal.
-        if (s.持駒_MAN[4] > 0 && y > 1 && y < 9 && x >= 2 && x <= 8) {
+        if (手.銀 && y > 1 && y < 9 && x >= 2 && x <= 8) {
             if (s.盤[x - 1][y - 1] >= 100 && s.盤[x + 1][y + 1] >= 100 && s.勢COM[x - 1][y - 1] == 0 &&
                 s.勢COM[x + 1][y + 1] == 0)
                 点 -= 20;
@@ -95,7 +108,7 @@ void 空き桝(状態& s, int x, int y, double& 点) {
 }
 
 // B. A computer piece: is it attacked, and how well is it defended?
-void 自駒(状態& s, int x, int y, double& 点) {
+void 自駒(状態& s, const 人の持駒& 手, int x, int y, double& 点) {
     const int p = s.盤[x][y];
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
 
@@ -103,10 +116,10 @@ void 自駒(状態& s, int x, int y, double& 点) {
     if (COMの王(p) && y == 1 && s.勢MAN[x][2] > 0) {
         点 -= 50;
         if (s.勢MAN[x][2] >= s.勢COM[x][2]) 点 -= 250;
-        if (s.持駒_MAN[4] > 0 || s.持駒_MAN[5] > 0) 点 -= 700;
+        if (手.銀金) 点 -= 700;
     }
     // B2. Pawn held by a human rook while the human has a pawn to drop.
-    if (p >= 100 && p <= 103 && 人の飛(s.弱MAN駒[x][y]) && s.持駒_MAN[1] > 0 && 勢M >= 勢C && y < 9 &&
+    if (p >= 100 && p <= 103 && 人の飛(s.弱MAN駒[x][y]) && 手.歩 && 勢M >= 勢C && y < 9 &&
         s.勢COM[x][y + 1] == 1)
         点 -= 5;
 
@@ -189,11 +202,12 @@ double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, in
     両取り 取;
     const bool 先は安全 = 盤上(COM移動先X, COM移動先Y) && s.勢MAN[COM移動先X][COM移動先Y] == 0;
     狙い 狙える(s, 移動駒, COM移動先X, COM移動先Y);
+    const 人の持駒 手(s);
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
             const int p = s.盤[x][y];
-            if (p == 空) 空き桝(s, x, y, 点);
-            else if (p >= 100) 自駒(s, x, y, 点);
+            if (p == 空) 空き桝(s, 手, x, y, 点);
+            else if (p >= 100) 自駒(s, 手, x, y, 点);
             else if (p <= -100) 人駒(s, x, y, 先は安全, 狙える, 取, 点);
         }
     // A fork: the moved piece attacks two or more loose human pieces.

@@ -81,17 +81,8 @@ int 調査_自守駒MAN_直進駒(状態& s, int 入力X, int 入力Y) {
 }
 
 int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y) {
+    if (盤上(移動先X, 移動先Y)) return 調査_周辺状況_盤上(s, 移動先X, 移動先Y);
     int 結果 = 0;
-    if (盤上(移動先X, 移動先Y)) {
-        // The neighbours that lie on the board, straight from the step table.
-        using namespace 駒の動き表;
-        const int 元 = 桝番号(移動先X, 移動先Y);
-        const int* 盤 = 升目(s.盤);
-        for (unsigned b = 縁[static_cast<std::size_t>(移動先X)][static_cast<std::size_t>(移動先Y)].歩 & 0xFFu; b != 0;
-             b &= b - 1)
-            結果 -= 盤[元 + 番号差[static_cast<std::size_t>(std::countr_zero(b))]] >= 600;
-        return 結果;
-    }
     for (int x = 移動先X - 1; x <= 移動先X + 1; ++x)
         for (int y = 移動先Y - 1; y <= 移動先Y + 1; ++y) {
             if (!盤上(x, y) || (x == 移動先X && y == 移動先Y)) continue;

@@ -5,6 +5,9 @@
 // and keep nothing between calls.
 #pragma once
 
+#include <bit>
+
+#include "core/patterns.h"
 #include "core/state.h"
 
 // Empty neighbours of the human king, on the board, that no computer piece
@@ -31,3 +34,17 @@ int 調査_自守駒MAN_直進駒(状態& s, int 入力X, int 入力Y);
 // Minus the number of computer bishops, rooks (promoted or not) and the
 // computer king on the eight squares around the destination: −8..0.
 int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y);
+
+// The same for a destination on the board, where the eight neighbours that
+// lie on the board come straight from the step table.  Kept inline: the
+// danger survey asks it for many squares of every candidate.
+inline int 調査_周辺状況_盤上(const 状態& s, int 移動先X, int 移動先Y) {
+    using namespace 駒の動き表;
+    const int 元 = 桝番号(移動先X, 移動先Y);
+    const int* 盤 = 升目(s.盤);
+    int 結果 = 0;
+    for (unsigned b = 縁[static_cast<std::size_t>(移動先X)][static_cast<std::size_t>(移動先Y)].歩 & 0xFFu; b != 0;
+         b &= b - 1)
+        結果 -= 盤[元 + 番号差[static_cast<std::size_t>(std::countr_zero(b))]] >= 600;
+    return 結果;
+}

@@ -83,6 +83,11 @@ TEST_F(危険, 空き桝_香の串刺し) {
     s.盤[5][3] = 空;
     s.盤[5][4] = COM_香0;  // the piece in front must be above 200
     EXPECT_DOUBLE_EQ(評価(), 0);
+    // The shallowest drop square is on row 3, skewering rows 2 and 1.
+    s.盤[5][2] = 空, s.盤[5][4] = 空, s.勢MAN[5][5] = 0;
+    s.盤[7][2] = COM_飛1, s.盤[7][1] = COM_銀0;
+    s.勢MAN[7][3] = 1;
+    EXPECT_DOUBLE_EQ(評価(), -(100 + 400 / 2.0));
 }
 
 TEST_F(危険, 空き桝_桂の両取り) {
@@ -95,6 +100,9 @@ TEST_F(危険, 空き桝_桂の両取り) {
     EXPECT_DOUBLE_EQ(評価(), 0);
     s.盤[6][3] = COM_歩1;
     EXPECT_DOUBLE_EQ(評価(), -20);
+    s.盤[4][3] = COM_歩1;  // 101 is above 100 on the left as well
+    EXPECT_DOUBLE_EQ(評価(), -20);
+    s.盤[4][3] = COM_金0;
     // On the edge columns the pattern is not looked for.
     s.盤[2][3] = COM_金0;
     s.勢MAN[1][5] = 1;
@@ -156,6 +164,11 @@ TEST_F(危険, 歩が飛車に狙われ歩を打たれる) {
     s.弱MAN駒[5][5] = MAN_飛1, s.弱MAN_X[5][5] = 5, s.弱MAN_Y[5][5] = 8;
     s.盤[5][8] = MAN_飛1;
     EXPECT_DOUBLE_EQ(評価(), -5);
+    for (int 歩 : {COM_歩0, COM_歩1, COM_歩3}) {  // whichever way the pawn faces
+        s.盤[5][5] = 歩;
+        EXPECT_DOUBLE_EQ(評価(), -5) << 歩;
+    }
+    s.盤[5][5] = COM_歩2;
     手駒_MAN(s, 1, 0);  // no pawn to drop
     EXPECT_DOUBLE_EQ(評価(), 0);
     手駒_MAN(s, 1, 1);

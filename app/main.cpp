@@ -28,12 +28,13 @@ int main(int argc, char** argv) {
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(VZ_APP_ID);
     // The window keeps the game in progress in the working directory and
-    // offers it back at the next start.
+    // offers it back at the next start, asking over the board once the
+    // window is on the screen.
     窓 w(false);
-    w.状態参照().自動保存 = true;
-    w.開始();
+    w.起動だけ();
     w.setWindowIcon(アイコン());
     w.show();
+    QTimer::singleShot(0, &w, [&w] { w.自動保存を始める(); });
     if (const char* 待ち = std::getenv("VEZUVIRE_QUIT_AFTER_MS")) {
         char* 末尾 = nullptr;
         const long ms = std::strtol(待ち, &末尾, 10);

@@ -35,9 +35,17 @@ void 前回の対局を確かめる(状態& s, Platform& p) {
         }
         case 自動保存状況::あり: break;
     }
-    if (p.メッセージ(再開の問い, 再開の題, ボタン::はいいいえ) == 応答::はい) {
+    // While the question is up the program may still be ended (its window
+    // closed, the session ended): that must leave the kept game alone, so
+    // autosave waits for the answer, and a box that goes away unanswered
+    // changes nothing.
+    s.自動保存 = false;
+    const 応答 答え = p.メッセージ(再開の問い, 再開の題, ボタン::はいいいえ);
+    if (答え == 応答::はい) {
+        s.自動保存 = true;
         再開_自動保存(s, p, *d);
-    } else {
+    } else if (答え == 応答::いいえ) {
+        s.自動保存 = true;
         // One generation is kept; a failure leaves the file where it was.
         std::rename(自動保存ファイル, 自動保存ファイル_旧);
     }

@@ -14,6 +14,7 @@
 
 #include "control/mouse.h"
 #include "control/resume.h"
+#include "control/start.h"
 #include "ui/clock_view.h"
 #include "ui/qt/menu.h"
 #include "ui/qt/window_canvas.h"
@@ -36,6 +37,16 @@
 }
 
 void 窓::開始() { 起動して再開(*s_, *this); }
+void 窓::起動だけ() {
+    s_->自動保存 = false;
+    起動(*s_, *this);
+}
+void 窓::自動保存を始める() {
+    操作([](状態& s, Platform& p) {
+        s.自動保存 = true;
+        前回の対局を確かめる(s, p);
+    });
+}
 
 窓::~窓() = default;
 
@@ -49,7 +60,8 @@ void 窓::開始() { 起動して再開(*s_, *this); }
     QMessageBox box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, QString::fromStdString(題), text,
                     b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
     const int r = box.exec();
-    if (b == ボタン::OK) return 応答::OK;
+    // A box taken down because the program is ending was not answered.
+    if (b == ボタン::OK || 終了中_) return 応答::OK;
     return r == QMessageBox::Yes ? 応答::はい : 応答::いいえ;
 }
 

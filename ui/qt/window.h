@@ -30,6 +30,12 @@ public:
     // state keeps the game on the disk (状態::自動保存), the offer of the
     // game left unfinished last time.
     void 開始();
+    // The same in two steps, for the program itself: the start-up sequence
+    // with the disk left alone, and later, with the window on the screen,
+    // autosave turned on and the question about a game left unfinished last
+    // time.  Until then nothing can remove or replace the kept game.
+    void 起動だけ();
+    void 自動保存を始める();
     状態& 状態参照() { return *s_; }
     QAction* メニュー(const QString& 名前) const;  // by control name, e.g. "START"
     QWidget* キャンバス() const;

@@ -1,0 +1,98 @@
+// The program's own start-up: the window comes up first, then autosave is
+// turned on and the kept game offered over the board.  Ending the program
+// while that question is up must leave the kept game exactly as it was.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "control/resume.h"
+#include "records/autosave.h"
+#include "tests/qt/window_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string 中身(const std::string& パス) {
+    std::ifstream f(パス, std::ios::binary);
+    std::stringstream b;
+    b << f.rdbuf();
+    return b.str();
+}
+
+// A kept game of two people, one move played, as a window leaves it.
+std::string 対局を残す() {
+    auto w = std::make_unique<窓>(false);
+    w->自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
+    w->起動だけ();
+    w->自動保存を始める();
+    w->メニュー("START")->trigger();
+    for (auto [c, r] : {std::pair{3, 7}, std::pair{3, 6}})
+        QTest::mouseClick(w->キャンバス(), Qt::LeftButton, {},
+                          w->ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));
+    EXPECT_EQ(w->状態参照().手数, 1);
+    return 中身(自動保存ファイル);
+}
+
+}  // namespace
+
+TEST(起動時の問い, 問いの間に終わっても残した対局はそのまま) {
+    テスト用アプリ();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    一時フォルダ 場所;
+    const std::string 残り = 対局を残す();
+    ASSERT_FALSE(残り.empty());
+
+    窓 w(false);
+    w.起動だけ();
+    EXPECT_EQ(中身(自動保存ファイル), 残り) << "the start-up's own new game touched the kept one";
+    w.show();
+    // The real question box comes up; the window is closed under it, as a
+    // session that ends does.
+    bool 問いが出た = false;
+    QTimer::singleShot(50, &w, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        問いが出た = box && box->text() == QString::fromUtf8(再開の問い);
+        w.close();
+    });
+    // As the program runs it: the question from inside the application's
+    // event loop, which the window's end then leaves.
+    QTimer::singleShot(0, &w, [&w] { w.自動保存を始める(); });
+    QApplication::exec();
+    EXPECT_TRUE(問いが出た);
+    EXPECT_TRUE(w.終わった());
+    EXPECT_EQ(中身(自動保存ファイル), 残り);
+    EXPECT_FALSE(fs::exists(自動保存ファイル_旧));
+}
+
+TEST(起動時の問い, はいで対局が戻りいいえで一代前に移る) {
+    テスト用アプリ();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    一時フォルダ 場所;
+    const std::string 残り = 対局を残す();
+    for (応答 答え : {応答::はい, 応答::いいえ}) {
+        窓 w(false);
+        w.自動応答 = [答え](const std::string&, const std::string&, ボタン b) {
+            return b == ボタン::はいいいえ ? 答え : 応答::OK;
+        };
+        w.起動だけ();
+        w.自動保存を始める();
+        if (答え == 応答::はい) {
+            EXPECT_EQ(w.状態参照().手数, 1);
+            EXPECT_EQ(中身(自動保存ファイル), 残り);
+        } else {
+            EXPECT_EQ(w.状態参照().手数, 0);
+            EXPECT_FALSE(fs::exists(自動保存ファイル));
+            EXPECT_EQ(中身(自動保存ファイル_旧), 残り);
+        }
+    }
+}

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 
+#include "core/patterns.h"
 #include "core/rules.h"
 #include "eval/probes.h"
 
@@ -203,11 +204,12 @@ void 歩(手& m) {
     const int X = m.X, Y = m.Y;
     if (s.持駒_COM[2] > 0) m.点 += 調査_香狙い(s, X, Y, m.移動駒);
     if (s.持駒_COM[3] > 0) m.点 += 調査_桂狙い(s, X, Y, m.移動駒);
-    // What the pawn touches next.
+    // What the pawn touches next: the squares around it that the movement
+    // rule lets it go to, listed once.
+    const 桝集合 次 = 行き先(s, X, Y, m.移動駒);
     for (int x = X - 1; x <= X + 1; ++x)
         for (int y = Y - 1; y <= Y + 1; ++y) {
-            if (!盤上(x, y)) continue;
-            if (移動チェック(s, X, Y, x, y, m.移動駒) != 真) continue;
+            if (!次.含む(x, y)) continue;
             const int p = m.盤(x, y);
             if (COM金(p)) m.点 += 0.5;
             if (COM飛(p)) m.点 += -1;

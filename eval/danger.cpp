@@ -37,11 +37,12 @@ struct 人の持駒 {
 // rounded exactly as if all the terms stood in one long sequence.
 
 // Minus the number of computer pieces of code 600 and up (bishops, rooks,
-// their promotions and the king) around each square, as 調査_周辺状況
-// counts them.  Such pieces are few, so marking around each of them once
-// is much cheaper than looking around every empty square; the table is
-// made the first time a term asks and stays true for the whole survey,
-// which moves nothing for good.
+// their promotions and the king) around each empty square, as
+// 調査_周辺状況 counts them.  Such pieces are few, so marking around each
+// of them once is much cheaper than looking around every empty square; the
+// table is made the first time a term asks and stays true for the whole
+// survey, which moves nothing for good.  A piece also marks its own square,
+// which holds it and so is never asked about.
 class 大駒の周り {
 public:
     explicit 大駒の周り(const 状態& s) : s_(s) {}
@@ -60,7 +61,6 @@ private:
                 if (s_.盤[x][y] < 600) continue;
                 for (int a = x - 1; a <= x + 1; ++a)
                     for (int b = y - 1; b <= y + 1; ++b) 数_[a][b] -= 1;
-                数_[x][y] += 1;  // not a neighbour of itself
             }
         出来た_ = true;
     }

@@ -141,6 +141,25 @@ TEST_F(危険, 空き桝_銀金打ちと銀の割り打ち) {
     EXPECT_NEAR(評価(), -20 - 5 - 0.1, 1e-9);
 }
 
+// The heavy pieces counted around a square may stand on any file and rank,
+// the last ones and the corners included.
+TEST_F(危険, 空き桝_銀金打ちは端の大駒も数える) {
+    手駒_MAN(s, 5, 1);
+    // (8, 5) and (9, 5) lie between the two on the ninth file.
+    s.盤[9][4] = COM_飛0, s.盤[9][6] = COM_角0;
+    EXPECT_DOUBLE_EQ(評価(), -10);
+    // The same on the ninth rank: (5, 8) and (5, 9).
+    s.盤[9][4] = s.盤[9][6] = 空;
+    s.盤[4][9] = COM_飛成0, s.盤[6][9] = COM_角成0;
+    EXPECT_DOUBLE_EQ(評価(), -10);
+    // Around the corner (9, 1), where the king already stands, with rooks
+    // on (7, 1) and (8, 3): (8, 1), (8, 2) and (9, 2) touch the king and a
+    // rook, (7, 2) both rooks.
+    s.盤[4][9] = s.盤[6][9] = 空;
+    s.盤[7][1] = COM_飛0, s.盤[8][3] = COM_飛0;
+    EXPECT_DOUBLE_EQ(評価(), -5 * 4);
+}
+
 TEST_F(危険, 王が一段目_前の桝が攻められる) {
     王を移す(5, 1);
     手駒_MAN(s, 4, 1);

@@ -148,8 +148,12 @@ TEST_F(危険, 空き桝_銀金打ちは端の大駒も数える) {
     // (8, 5) and (9, 5) lie between the two on the ninth file.
     s.盤[9][4] = COM_飛0, s.盤[9][6] = COM_角0;
     EXPECT_DOUBLE_EQ(評価(), -10);
-    // The same on the ninth rank: (5, 8) and (5, 9).
+    // The same on the first file: (1, 5) and (2, 5).
     s.盤[9][4] = s.盤[9][6] = 空;
+    s.盤[1][4] = COM_角0, s.盤[1][6] = COM_飛0;
+    EXPECT_DOUBLE_EQ(評価(), -10);
+    // And on the ninth rank: (5, 8) and (5, 9).
+    s.盤[1][4] = s.盤[1][6] = 空;
     s.盤[4][9] = COM_飛成0, s.盤[6][9] = COM_角成0;
     EXPECT_DOUBLE_EQ(評価(), -10);
     // Around the corner (9, 1), where the king already stands, with rooks

@@ -3,6 +3,7 @@
 // while that question is up must leave the kept game exactly as it was.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
@@ -29,6 +30,10 @@ std::string 中身(const std::string& パス) {
     return b.str();
 }
 
+void 押す(窓& w, int 列, int 行) {
+    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {}, w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
+}
+
 // A kept game of two people, one move played, as a window leaves it.
 std::string 対局を残す() {
     auto w = std::make_unique<窓>(false);
@@ -36,11 +41,17 @@ std::string 対局を残す() {
     w->起動だけ();
     w->自動保存を始める();
     w->メニュー("START")->trigger();
-    for (auto [c, r] : {std::pair{3, 7}, std::pair{3, 6}})
-        QTest::mouseClick(w->キャンバス(), Qt::LeftButton, {},
-                          w->ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));
+    押す(*w, 3, 7);
+    押す(*w, 3, 6);
     EXPECT_EQ(w->状態参照().手数, 1);
     return 中身(自動保存ファイル);
+}
+
+// The number of moves the kept game holds.
+int 残った手数() {
+    const std::string t = 中身(自動保存ファイル);
+    const auto i = t.find("\n手数=");
+    return i == std::string::npos ? -1 : std::stoi(t.substr(i + 8));
 }
 
 }  // namespace
@@ -74,25 +85,40 @@ TEST(起動時の問い, 問いの間に終わっても残した対局はその�
     EXPECT_FALSE(fs::exists(自動保存ファイル_旧));
 }
 
+// The real question box, answered with its own buttons; after either
+// answer the game goes on being kept.
 TEST(起動時の問い, はいで対局が戻りいいえで一代前に移る) {
     テスト用アプリ();
     qputenv("SDL_AUDIODRIVER", "dummy");
     一時フォルダ 場所;
-    const std::string 残り = 対局を残す();
-    for (応答 答え : {応答::はい, 応答::いいえ}) {
+    対局を残す();
+    for (auto ボタン : {QMessageBox::Yes, QMessageBox::No}) {
+        SCOPED_TRACE(ボタン == QMessageBox::Yes ? "はい" : "いいえ");
+        const std::string 残り = 中身(自動保存ファイル);
         窓 w(false);
-        w.自動応答 = [答え](const std::string&, const std::string&, ボタン b) {
-            return b == ボタン::はいいいえ ? 答え : 応答::OK;
-        };
         w.起動だけ();
+        w.show();
+        QTimer::singleShot(50, &w, [ボタン] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->button(ボタン)->click();
+        });
         w.自動保存を始める();
-        if (答え == 応答::はい) {
+        w.自動応答 = [](const std::string&, const std::string&, ::ボタン) { return 応答::OK; };
+        if (ボタン == QMessageBox::Yes) {
             EXPECT_EQ(w.状態参照().手数, 1);
             EXPECT_EQ(中身(自動保存ファイル), 残り);
+            押す(w, 3, 3);  // the other side's pawn
+            押す(w, 3, 4);
+            EXPECT_EQ(w.状態参照().手数, 2);
+            EXPECT_EQ(残った手数(), 2);
         } else {
             EXPECT_EQ(w.状態参照().手数, 0);
+            EXPECT_EQ(残り.find("\n手数=2\n") != std::string::npos, true) << "the game played on after はい";
             EXPECT_FALSE(fs::exists(自動保存ファイル));
             EXPECT_EQ(中身(自動保存ファイル_旧), 残り);
+            w.メニュー("START")->trigger();
+            押す(w, 3, 7);
+            押す(w, 3, 6);
+            EXPECT_EQ(残った手数(), 1);
         }
     }
 }

@@ -6,46 +6,12 @@
 
 namespace {
 
-// Every square a piece reaches.  The survey used to ask the movement rule
-// about a window of squares around the piece (5 × 5 for a knight, the whole
-// board for bishops and rooks, 3 × 3 otherwise); every pattern fits inside
-// its window, so walking the pattern reaches the same squares.  One piece
-// never reaches a square twice, so the order among its squares leaves the
-// tables as the window scan did.
-//
-// The walk calls 記す(番, 届く) for every single step that stays on the
-// board, 届く being 1 when the step reaches the square and 0 when a piece
-// of the mover's own side stands there, and 記す(番, 1) for every square of
-// its lines.  記す adds 届く rather than testing it: which steps land on
-// one's own pieces follows no pattern the processor could guess, and the
-// survey is run for every candidate of the search.  Codes that are not
-// among the 112 reach nothing, as the movement rule has them.
-template <int 向, class F>
-void 届く桝(const int* 盤, int p, int x, int y, F&& 記す) {
-    using namespace 駒の動き表;
-    const int 絶対 = p * 向;
-    if (絶対 < 0 || 絶対 >= 表の大きさ) return;
-    const 形& m = 表[static_cast<std::size_t>(絶対)];
-    if (!m.あり) return;
-    const int 元 = 桝番号(x, y);
-    const 桝の縁& e = 縁[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-    for (unsigned b = m.歩 & e.歩; b != 0; b &= b - 1) {
-        const int 先 = 元 + 番号差[static_cast<std::size_t>(std::countr_zero(b))];
-        記す(先, static_cast<int>(盤[先] * 向 < 100));
-    }
-    for (unsigned b = m.線; b != 0; b &= b - 1) {
-        const int i = std::countr_zero(b);
-        const int d = 番号差[static_cast<std::size_t>(i)];
-        int 先 = 元;
-        for (int n = e.線長[i]; n > 0; --n) {
-            先 += d;
-            const int v = 盤[先];
-            if (v * 向 >= 100) break;  // own piece: the line ends before it
-            記す(先, 1);
-            if (v != 空) break;  // a capture ends the line
-        }
-    }
-}
+// Every square a piece reaches comes from 盤上の届き方を巡る.  The survey
+// used to ask the movement rule about a window of squares around the piece
+// (5 × 5 for a knight, the whole board for bishops and rooks, 3 × 3
+// otherwise); every pattern fits inside its window, so walking the pattern
+// reaches the same squares.  One piece never reaches a square twice, so the
+// order among its squares leaves the tables as the window scan did.
 
 // A human piece p on (x, y).
 void MANの届く桝(状態& s, int p, int x, int y) {
@@ -56,7 +22,7 @@ void MANの届く桝(状態& s, int p, int x, int y) {
     const int 閾値 = (p >= -103) ? -100 : p;
     const int* 盤 = 升目(s.盤);
     int *勢 = 升目(s.勢MAN), *弱 = 升目(s.弱MAN駒), *弱X = 升目(s.弱MAN_X), *弱Y = 升目(s.弱MAN_Y);
-    届く桝<-1>(盤, p, x, y, [&](int 番, int 届く) {
+    盤上の届き方を巡る<-1>(盤, x, y, p, [&](int 番, int 届く) {
         勢[番] += 届く;
         const bool 弱い = 盤[番] >= 100 && 弱[番] < 閾値;
         弱[番] = 弱い ? p : 弱[番];
@@ -77,7 +43,7 @@ void COMの届く桝_(状態& s, int p, int x, int y) {
     const int* 盤 = 升目(s.盤);
     int *勢 = 升目(s.勢COM), *攻 = 升目(s.弱COM攻駒);
     bool 王に届く = false;
-    届く桝<1>(盤, p, x, y, [&](int 番, int 届く) {
+    盤上の届き方を巡る<1>(盤, x, y, p, [&](int 番, int 届く) {
         勢[番] += 届く;
         const int 先 = 盤[番];
         if constexpr (歩) 攻[番] = (先 <= -100 && 攻[番] > 100) ? p : 攻[番];

@@ -162,13 +162,17 @@ constexpr int 桝番号(int x, int y) { return x * 10 + y; }
 inline const int* 升目(const int (&t)[10][10]) { return &t[0][0]; }
 inline int* 升目(int (&t)[10][10]) { return &t[0][0]; }
 
-// Calls f(番) with the cell number of every square a piece of side 向 (+1
-// the computer's, −1 the human's) with code 駒 reaches from the board square
-// (元X, 元Y): its steps that stay on the board and do not land on its own
-// side, and its lines up to and including the first piece of the other
-// side.  A code that is not one of the 112 reaches nothing.
+// Calls f(番, 届く) for every single step of a piece of side 向 (+1 the
+// computer's, −1 the human's) with code 駒 on the board square (元X, 元Y)
+// that stays on the board, 届く being 1 when the step may land there and 0
+// when a piece of the mover's own side stands there; and f(番, 1) for every
+// square of its lines up to and including the first piece of the other
+// side.  A code that is not one of the 112 reaches nothing.  The influence
+// survey adds 届く rather than testing it (which steps land on one's own
+// pieces follows no pattern a processor could guess); everyone else wants
+// only the squares reached, 盤上の行き先を巡る below.
 template <int 向, class F>
-void 盤上の行き先を巡る(const int* 盤, int 元X, int 元Y, int 駒, F&& f) {
+void 盤上の届き方を巡る(const int* 盤, int 元X, int 元Y, int 駒, F&& f) {
     using namespace 駒の動き表;
     // A square whose code times 向 is 100 or more holds the mover's side.
     const int 絶対 = 駒 * 向;
@@ -179,7 +183,7 @@ void 盤上の行き先を巡る(const int* 盤, int 元X, int 元Y, int 駒, F&
     const 桝の縁& e = 縁[static_cast<std::size_t>(元X)][static_cast<std::size_t>(元Y)];
     for (unsigned b = m.歩 & e.歩; b != 0; b &= b - 1) {
         const int 先 = 元 + 番号差[static_cast<std::size_t>(std::countr_zero(b))];
-        if (盤[先] * 向 < 100) f(先);
+        f(先, static_cast<int>(盤[先] * 向 < 100));
     }
     for (unsigned b = m.線; b != 0; b &= b - 1) {
         const int i = std::countr_zero(b);
@@ -189,10 +193,20 @@ void 盤上の行き先を巡る(const int* 盤, int 元X, int 元Y, int 駒, F&
             先 += d;
             const int v = 盤[先];
             if (v * 向 >= 100) break;  // own piece: the line ends before it
-            f(先);
+            f(先, 1);
             if (v != 空) break;  // a capture ends the line
         }
     }
+}
+
+// Calls f(番) with the cell number of every square the piece reaches: its
+// steps that stay on the board and do not land on its own side, and its
+// lines as above.
+template <int 向, class F>
+void 盤上の行き先を巡る(const int* 盤, int 元X, int 元Y, int 駒, F&& f) {
+    盤上の届き方を巡る<向>(盤, 元X, 元Y, 駒, [&f](int 先, int 届く) {
+        if (届く) f(先);
+    });
 }
 
 // Calls f(番) with the cell number of every square that

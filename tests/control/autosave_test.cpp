@@ -22,6 +22,7 @@
 #include "records/navigation.h"
 #include "records/record_io.h"
 #include "tests/control/fixture.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/game_compare.h"
 #include "ui/clock_view.h"
 
@@ -29,12 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string 中身(const std::string& パス) {
-    std::ifstream f(パス, std::ios::binary);
-    std::stringstream b;
-    b << f.rdbuf();
-    return b.str();
-}
+std::string 中身(const std::string& パス) { return ファイルの中身(パス); }
 
 void 書く(const std::string& パス, const std::string& バイト列) { std::ofstream(パス, std::ios::binary) << バイト列; }
 

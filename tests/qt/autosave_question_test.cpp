@@ -18,17 +18,13 @@
 #include "control/resume.h"
 #include "records/autosave.h"
 #include "tests/qt/window_fixture.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string 中身(const std::string& パス) {
-    std::ifstream f(パス, std::ios::binary);
-    std::stringstream b;
-    b << f.rdbuf();
-    return b.str();
-}
+std::string 中身(const std::string& パス) { return ファイルの中身(パス); }
 
 void 押す(窓& w, int 列, int 行) {
     QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {}, w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));

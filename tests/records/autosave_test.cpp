@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/setup.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/game_compare.h"
 #include "tests/support/temp_dir.h"
 
@@ -276,12 +277,7 @@ TEST(自動保存形式, 満杯の記録も書けて読める) {
 
 // ---- on the disk ---------------------------------------------------------------
 
-std::string 中身(const std::string& パス) {
-    std::ifstream f(パス, std::ios::binary);
-    std::stringstream b;
-    b << f.rdbuf();
-    return b.str();
-}
+std::string 中身(const std::string& パス) { return ファイルの中身(パス); }
 
 TEST(自動保存ファイル, 続いている対局だけを書き_読めば同じ) {
     一時フォルダ 場所;

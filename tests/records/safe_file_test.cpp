@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -138,6 +139,25 @@ TEST(安全な読込, 途中の読込エラーは例外でなく答えになる)
         EXPECT_TRUE(in.eof()) << "the error ends the input";
         EXPECT_EQ(窓.誤り(), EIO);
         EXPECT_EQ(in.get(), EOF) << "and it stays ended";
+    }
+}
+
+// Streamed reading hands over every byte, whatever size the last piece
+// read from the disk has (a single byte included).
+TEST(安全な読込, 流して読むと最後の1バイトまで届く) {
+    一時フォルダ d;
+    for (std::size_t 長さ : {std::size_t{1}, std::size_t{2}, std::size_t{8192}, std::size_t{8193}, std::size_t{16385}}) {
+        SCOPED_TRACE(長さ);
+        std::string 元(長さ, 'x');
+        元.back() = 'z';
+        作る("b.txt", 元);
+        読込ファイル f;
+        ASSERT_EQ(f.開く("b.txt"), 0);
+        読込ファイルバッファ 窓(f);
+        std::istream in(&窓);
+        const std::string 読めた{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        EXPECT_EQ(読めた, 元);
+        EXPECT_EQ(窓.誤り(), 0);
     }
 }
 

@@ -103,6 +103,15 @@ void Form_Unload(状態& s, Platform& p) {
     p.終了();
 }
 
+bool 調査_対局途中(const 状態& s) {
+    return s.手番 != 手番_なし && s.勝者 == 手番_なし && s.棋譜モード == 偽 && (s.手数 > 0 || s.棋譜最終手数 > 0);
+}
+
+bool 確認_対局終了(状態& s, Platform& p) {
+    if (!調査_対局途中(s)) return true;
+    return p.メッセージ("今の対局を終わりにしますか？", "確認", ボタン::はいいいえ) == 応答::はい;
+}
+
 void 終了処理(状態& s, Platform& p) {
     自動保存_更新(s);  // a game still running is kept for the next start
     音を放す(p, s.音_その他);

@@ -1,5 +1,6 @@
 #include "records/navigation.h"
 
+#include "control/commands.h"
 #include "control/start.h"
 #include "core/clock.h"
 #include "core/move.h"
@@ -28,6 +29,7 @@ void 復元_記録(状態& s, int i) {
 }
 
 void CANCEL_Click(状態& s, Platform& p) {
+    if (!確認_対局終了(s, p)) return;
     初期設定(s, p);
     p.dsPlay(s.音_駒打);
 }

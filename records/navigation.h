@@ -8,6 +8,8 @@
 #include "core/state.h"
 
 // "局面" → "最初": a new start position; the log and a loaded record go.
+// A game in progress goes only when the player confirms it; otherwise
+// nothing changes.
 void CANCEL_Click(状態& s, Platform& p);
 // "戻": one move back.
 void REPLAY_Click(状態& s, Platform& p);

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "control/commands.h"
 #include "control/start.h"
 #include "core/setup.h"
 #include "records/panel.h"
@@ -118,12 +119,19 @@ int 設定_棋譜履歴(状態& s, const 棋譜内容& 内容) {
 }
 
 void File1_Click(状態& s, Platform& p, const std::string& ファイル名) {
-    描画_可視(s, p, 偽, 偽, 偽);
+    // A game in progress is asked about with the lists still open, so that
+    // いいえ leaves the window exactly as it was.
+    const bool 問う = 調査_対局途中(s);
+    if (!問う) 描画_可視(s, p, 偽, 偽, 偽);
 
-    // Read first: a file that cannot be read must not cost the game in play.
+    // Read first: a file that cannot be read must not cost the game in play,
+    // nor should the player be asked about a record that never comes.
     棋譜内容 内容;
     std::string エラー;
-    if (読込_棋譜(現在のフォルダ(p) + "/" + ファイル名, 内容, エラー) != 真) {
+    const bool 読めた = 読込_棋譜(現在のフォルダ(p) + "/" + ファイル名, 内容, エラー) == 真;
+    if (問う && 読めた && !確認_対局終了(s, p)) return;
+    if (問う) 描画_可視(s, p, 偽, 偽, 偽);
+    if (!読めた) {
         告知(p, "棋譜ファイル「" + ファイル名 + "」を開けませんでした。\r" + エラー, 題_読込, true);
         return;
     }

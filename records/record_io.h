@@ -21,7 +21,9 @@ void Dir1_Change(状態& s, Platform& p, const std::string& フォルダ);
 // to the player and the game goes on; the panel stays open then.
 void Command1_Click(状態& s, Platform& p);
 // A click on ファイル名 in the file list: loads that record for replay with
-// "進" and "戻".  A file that cannot be read leaves the game as it was.
+// "進" and "戻".  A file that cannot be read leaves the game as it was.  A
+// game in progress is given up for a record that was read only when the
+// player confirms it; otherwise the panel stays open and nothing changes.
 void File1_Click(状態& s, Platform& p, const std::string& ファイル名);
 
 // X (twips) at which a header text is printed: centred on the board by its

@@ -180,7 +180,9 @@ TEST_F(棋譜操作, 最初は記録を捨て進は対局の開始を求める) 
     EXPECT_EQ(s.手番, 手番_なし);
     EXPECT_EQ(s.棋譜最終手数, 0);
     EXPECT_EQ(s.盤[7][7], -102);
-    EXPECT_TRUE(p.メッセージ履歴.empty());
+    // A game in progress: the only box is the question, answered はい.
+    ASSERT_EQ(p.メッセージ履歴.size(), 1u);
+    EXPECT_EQ(対(p.メッセージ履歴[0]), 告知対("今の対局を終わりにしますか？", "確認"));
 
     AFTER_Click(s, p);
     EXPECT_EQ(対(最後の告知()), 告知対("「対局」で始めて下さい", "開始"));

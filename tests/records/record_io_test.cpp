@@ -326,7 +326,10 @@ TEST_F(棋譜パネル, 読込エラーでも対局はそのままでCRCRLFの�
     書く("二重.棋譜", 体);
     p.全消去();
     File1_Click(s, p, "二重.棋譜");
-    EXPECT_EQ(告知(), (std::vector<告知対>{{" 読み込みました", "棋譜"}, {"棋譜を '進 'で進めて下さい", "棋譜"}}));
+    // The game goes on until a record has been read; then it is asked about.
+    EXPECT_EQ(告知(), (std::vector<告知対>{{"今の対局を終わりにしますか？", "確認"},
+                                           {" 読み込みました", "棋譜"},
+                                           {"棋譜を '進 'で進めて下さい", "棋譜"}}));
     EXPECT_EQ(s.棋譜最終手数, 3);
     const auto 字 = p.文字の履歴();
     EXPECT_NE(std::find(字.begin(), 字.end(), "下"), 字.end());

@@ -121,7 +121,12 @@ TEST_F(背景窓, 局面を最初に戻すと新しい窓と同じ絵になる) 
         SCOPED_TRACE(b.メニュー);
         w->メニュー(b.メニュー)->trigger();
         一手ずつ指す();
-        w->メニュー("CANCEL")->trigger();  // 局面 → 最初
+        // 局面 → 最初, the question about the game in progress answered はい.
+        w->自動応答 = [](const std::string&, const std::string&, ボタン b) {
+            return b == ボタン::はいいいえ ? 応答::はい : 応答::OK;
+        };
+        w->メニュー("CANCEL")->trigger();
+        ASSERT_EQ(s().手数, 0);
         新しい窓 新(b);
         for (double 倍率 : {1.0, 2.0}) {
             const QImage 今 = w->画像(倍率), 元 = 新.w->画像(倍率);

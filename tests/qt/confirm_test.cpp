@@ -20,7 +20,8 @@
 namespace {
 
 void 押す(窓& w, int 列, int 行) {
-    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {}, w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
+    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {},
+                      w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
 }
 
 enum class 答え方 { はい, いいえ, Esc };

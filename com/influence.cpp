@@ -77,39 +77,32 @@ void 戻す(int (&t)[10][10]) {
     for (int x = 2; x <= 盤サイズ; ++x) c[桝番号(x, 0)] = 頭[x - 2];
 }
 
-// The lance line: walk from the lance along its line 線 (one of the eight
-// directions of 駒の動き表) to the edge of the board.  The first occupied
-// square counts whichever side holds it; the opponent's king is seen
-// through, any other piece ends the line.
-void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int 線) {
-    using namespace 駒の動き表;
-    const int* 盤 = 升目(s.盤);
-    const int 元 = 桝番号(入力X, 入力Y), d = 番号差[static_cast<std::size_t>(線)];
-    const int 長さ = 縁[static_cast<std::size_t>(入力X)][static_cast<std::size_t>(入力Y)].線長[線];
-    int 先番 = 元;
-    for (int n = 0; n < 長さ; ++n) {
-        先番 += d;
-        const int 先 = 盤[先番];
+// The lance line: walk from the lance one square at a time in (dx, dy).
+// The first occupied square counts whichever side holds it; the opponent's
+// king is seen through, any other piece ends the line.
+void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) {
+    for (int x = 入力X + dx, y = 入力Y + dy; x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; x += dx, y += dy) {
+        const int 先 = s.盤[x][y];
         if (駒種類 <= -100) {
-            升目(s.勢MAN)[先番] += 1;
-            if (先 <= -100 && 升目(s.守MAN駒)[先番] > 駒種類) {
-                升目(s.守MAN駒)[先番] = 駒種類;
-            } else if (先 >= 100 && 升目(s.弱MAN駒)[先番] < 駒種類) {
-                升目(s.弱MAN駒)[先番] = 駒種類;
-                升目(s.弱MAN_X)[先番] = 入力X;
-                升目(s.弱MAN_Y)[先番] = 入力Y;
+            s.勢MAN[x][y] += 1;
+            if (先 <= -100 && s.守MAN駒[x][y] > 駒種類) {
+                s.守MAN駒[x][y] = 駒種類;
+            } else if (先 >= 100 && s.弱MAN駒[x][y] < 駒種類) {
+                s.弱MAN駒[x][y] = 駒種類;
+                s.弱MAN_X[x][y] = 入力X;
+                s.弱MAN_Y[x][y] = 入力Y;
             }
         }
         if (駒種類 >= 100) {
-            升目(s.勢COM)[先番] += 1;
-            if (先 >= 100 && 升目(s.弱COM駒)[先番] > 駒種類) {
-                升目(s.弱COM駒)[先番] = 駒種類;
-                升目(s.弱COM_X)[先番] = 入力X;
-                升目(s.弱COM_Y)[先番] = 入力Y;
-            } else if (先 <= -100 && 升目(s.弱COM攻駒)[先番] > 駒種類) {
-                升目(s.弱COM攻駒)[先番] = 駒種類;
-                升目(s.弱COM攻_X)[先番] = 入力X;
-                升目(s.弱COM攻_Y)[先番] = 入力Y;
+            s.勢COM[x][y] += 1;
+            if (先 >= 100 && s.弱COM駒[x][y] > 駒種類) {
+                s.弱COM駒[x][y] = 駒種類;
+                s.弱COM_X[x][y] = 入力X;
+                s.弱COM_Y[x][y] = 入力Y;
+            } else if (先 <= -100 && s.弱COM攻駒[x][y] > 駒種類) {
+                s.弱COM攻駒[x][y] = 駒種類;
+                s.弱COM攻_X[x][y] = 入力X;
+                s.弱COM攻_Y[x][y] = 入力Y;
             }
         }
         const bool 敵王 = (駒種類 >= 100 && MANの王(先)) || (駒種類 <= -100 && COMの王(先));
@@ -117,8 +110,9 @@ void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int 線) {
             if (駒種類 >= 100) {
                 // A computer lance gives check: mark the line up to the king
                 // (the squares a defender could block on) and the lance.
-                for (int 間 = 元 + d; 間 != 先番; 間 += d) 升目(s.王手COM)[間] = 1;
-                升目(s.王手COM)[元] = 9;
+                for (int bx = 入力X + dx, by = 入力Y + dy; bx != x || by != y; bx += dx, by += dy)
+                    s.王手COM[bx][by] = 1;
+                s.王手COM[入力X][入力Y] = 9;
             }
             continue;  // the squares behind the king stay covered
         }
@@ -130,16 +124,17 @@ void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int 線) {
 // as it faces.
 void 香の直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
     const 駒の動き表::形& m = 駒の動き表::表[static_cast<std::size_t>(駒絶対(駒種類))];
-    直進(s, 駒種類, 入力X, 入力Y, std::countr_zero(static_cast<unsigned>(m.線)));
+    const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m.線))];
+    直進(s, 駒種類, 入力X, 入力Y, d.dx, d.dy);
 }
 
 }  // namespace
 
 void 勢力確定直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 香の直進(s, 駒種類, 入力X, 入力Y); }
-void 勢力確定上直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 駒の動き表::歩番号(0, -1)); }
-void 勢力確定下直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 駒の動き表::歩番号(0, 1)); }
-void 勢力確定右直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 駒の動き表::歩番号(1, 0)); }
-void 勢力確定左直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 駒の動き表::歩番号(-1, 0)); }
+void 勢力確定上直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, -1); }
+void 勢力確定下直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, 1); }
+void 勢力確定右直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 1, 0); }
+void 勢力確定左直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, -1, 0); }
 
 void 勢力調査(状態& s) {
     // Rebuild the tables.  弱COM_X/Y, 弱COM攻_X/Y and the king squares are

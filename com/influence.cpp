@@ -121,10 +121,11 @@ void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) 
 }
 
 // A lance's own line, the one line of its pattern: down, left, up or right
-// as it faces.
+// as it faces.  A code whose pattern is not a single line walks nothing.
 void 香の直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
-    const 駒の動き表::形& m = 駒の動き表::表[static_cast<std::size_t>(駒絶対(駒種類))];
-    const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m.線))];
+    const 駒の動き表::形* m = 駒の動き表::形を引く(駒種類);
+    if (m == nullptr || !std::has_single_bit(static_cast<unsigned>(m->線))) return;
+    const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m->線))];
     直進(s, 駒種類, 入力X, 入力Y, d.dx, d.dy);
 }
 

@@ -121,17 +121,22 @@ void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) 
 }
 
 // A lance's own line, the one line of its pattern: down, left, up or right
-// as it faces.  A code whose pattern is not a single line walks nothing.
+// as it faces.
 void 香の直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
-    const 駒の動き表::形* m = 駒の動き表::形を引く(駒種類);
-    if (m == nullptr || !std::has_single_bit(static_cast<unsigned>(m->線))) return;
-    const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m->線))];
+    const 駒の動き表::形& m = 駒の動き表::表[static_cast<std::size_t>(駒絶対(駒種類))];
+    const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m.線))];
     直進(s, 駒種類, 入力X, 入力Y, d.dx, d.dy);
 }
 
 }  // namespace
 
-void 勢力確定直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 香の直進(s, 駒種類, 入力X, 入力Y); }
+void 勢力確定直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
+    // A code whose pattern is not a single line walks nothing.
+    const 駒の動き表::形* m = 駒の動き表::形を引く(駒種類);
+    if (m == nullptr || !std::has_single_bit(static_cast<unsigned>(m->線))) return;
+    const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m->線))];
+    直進(s, 駒種類, 入力X, 入力Y, d.dx, d.dy);
+}
 void 勢力確定上直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, -1); }
 void 勢力確定下直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, 1); }
 void 勢力確定右直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 1, 0); }

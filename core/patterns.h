@@ -82,16 +82,16 @@ constexpr std::array<規則の行, 10> 規則を書く() {
     constexpr 自分向き 前左{1, -1}, 前右{1, 1}, 後左{-1, -1}, 後右{-1, 1};
     constexpr 自分向き 桂左{2, -1}, 桂右{2, 1};
     return {{
-        {{10}, {前}, {}},                                                              // 歩
-        {{11, 21, 31, 41, 50}, {前, 前左, 前右, 左, 右, 後}, {}},                      // と, 成香, 成桂, 成銀, 金
-        {{20}, {}, {前}},                                                              // 香
-        {{30}, {桂左, 桂右}, {}},                                                      // 桂: jumps
-        {{40}, {前, 前左, 前右, 後左, 後右}, {}},                                      // 銀
-        {{60}, {}, {前左, 前右, 後左, 後右}},                                          // 角
-        {{61}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {前左, 前右, 後左, 後右}},    // 馬: a neighbour, or as 角
-        {{70}, {}, {前, 後, 左, 右}},                                                  // 飛
-        {{71}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {前, 後, 左, 右}},            // 竜: a neighbour, or as 飛
-        {{80}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {}},                          // 王
+        {{10}, {前}, {}},                                                            // 歩
+        {{11, 21, 31, 41, 50}, {前, 前左, 前右, 左, 右, 後}, {}},                    // と, 成香, 成桂, 成銀, 金
+        {{20}, {}, {前}},                                                            // 香
+        {{30}, {桂左, 桂右}, {}},                                                    // 桂: jumps
+        {{40}, {前, 前左, 前右, 後左, 後右}, {}},                                    // 銀
+        {{60}, {}, {前左, 前右, 後左, 後右}},                                        // 角
+        {{61}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {前左, 前右, 後左, 後右}},  // 馬: a neighbour, or as 角
+        {{70}, {}, {前, 後, 左, 右}},                                                // 飛
+        {{71}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {前, 後, 左, 右}},          // 竜: a neighbour, or as 飛
+        {{80}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {}},                        // 王
     }};
 }
 inline constexpr std::array<規則の行, 10> 規則 = 規則を書く();
@@ -114,8 +114,8 @@ constexpr 向き 盤の向き(自分向き v, int facing) {
 
 // The sixteen single steps any piece can make: the eight neighbours, then
 // the eight knight's jumps.
-inline constexpr 向き 歩先[16] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1},  {1, -1},  {1, 0},  {1, 1},
-                                  {-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1}, {-1, 2}, {1, 2}};
+inline constexpr 向き 歩先[16] = {{-1, -1}, {-1, 0}, {-1, 1},  {0, -1}, {0, 1},  {1, -1}, {1, 0},  {1, 1},
+                                  {-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1},  {-1, 2}, {1, 2}};
 // The eight lines: the same directions as the neighbours.
 inline constexpr const 向き* 線先 = 歩先;
 // Each step as a difference of cell numbers (x × 10 + y).
@@ -137,7 +137,8 @@ constexpr std::array<std::array<signed char, 5>, 5> 歩番号表を作る() {
     std::array<std::array<signed char, 5>, 5> t{};
     for (int dx = -2; dx <= 2; ++dx)
         for (int dy = -2; dy <= 2; ++dy)
-            t[static_cast<std::size_t>(dx + 2)][static_cast<std::size_t>(dy + 2)] = static_cast<signed char>(歩番号(dx, dy));
+            t[static_cast<std::size_t>(dx + 2)][static_cast<std::size_t>(dy + 2)] =
+                static_cast<signed char>(歩番号(dx, dy));
     return t;
 }
 inline constexpr std::array<std::array<signed char, 5>, 5> 歩番号表 = 歩番号表を作る();

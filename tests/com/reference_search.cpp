@@ -46,8 +46,7 @@ int 窓の幅(int p) {
     if (m.線 != 0) return 盤サイズ - 1;
     int 幅 = 0;
     for (int i = 0; i < 16; ++i)
-        if ((m.歩 >> i) & 1u)
-            幅 = std::max({幅, std::abs(駒の動き表::歩先[i].dx), std::abs(駒の動き表::歩先[i].dy)});
+        if ((m.歩 >> i) & 1u) 幅 = std::max({幅, std::abs(駒の動き表::歩先[i].dx), std::abs(駒の動き表::歩先[i].dy)});
     return 幅;
 }
 
@@ -57,9 +56,7 @@ bool 長距離(int p) {
     return m != nullptr && m->線 != 0;
 }
 
-bool 必ず成る駒(int v) {
-    return (v >= 100 && v <= 103) || (v >= 600 && v <= 603) || (v >= 700 && v <= 703);
-}
+bool 必ず成る駒(int v) { return (v >= 100 && v <= 103) || (v >= 600 && v <= 603) || (v >= 700 && v <= 703); }
 
 bool 更新(状態& s, COM候補& 最善, double 点, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 置駒) {
     if (!(点 > s.最高点)) return false;

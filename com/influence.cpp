@@ -1,5 +1,6 @@
 #include "com/influence.h"
 
+#include <bit>
 #include <cstring>
 
 #include "core/patterns.h"
@@ -119,8 +120,23 @@ void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) 
     }
 }
 
+// A lance's own line, the one line of its pattern: down, left, up or right
+// as it faces.
+void 香の直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
+    const 駒の動き表::形& m = 駒の動き表::表[static_cast<std::size_t>(駒絶対(駒種類))];
+    const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m.線))];
+    直進(s, 駒種類, 入力X, 入力Y, d.dx, d.dy);
+}
+
 }  // namespace
 
+void 勢力確定直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
+    // A code whose pattern is not a single line walks nothing.
+    const 駒の動き表::形* m = 駒の動き表::形を引く(駒種類);
+    if (m == nullptr || !std::has_single_bit(static_cast<unsigned>(m->線))) return;
+    const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m->線))];
+    直進(s, 駒種類, 入力X, 入力Y, d.dx, d.dy);
+}
 void 勢力確定上直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, -1); }
 void 勢力確定下直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, 1); }
 void 勢力確定右直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 1, 0); }
@@ -139,9 +155,8 @@ void 勢力調査(状態& s) {
     戻す<999>(s.守MAN駒);
     戻す<0>(s.王手COM);
 
-    // Each lance walks its line the way it faces (0 down, 1 left, 2 up,
-    // 3 right); every other piece walks its pattern.
-    static constexpr int 香DX[4] = {0, -1, 0, 1}, 香DY[4] = {1, 0, -1, 0};
+    // Each lance walks its line the way it faces; every other piece walks
+    // its pattern.
     const int* 盤 = 升目(s.盤);
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
@@ -149,7 +164,7 @@ void 勢力調査(状態& s) {
             if (p == 空) continue;
             const int a = 駒絶対(p);
             if (a >= 200 && a <= 203) {
-                直進(s, p, x, y, 香DX[a - 200], 香DY[a - 200]);
+                香の直進(s, p, x, y);
             } else if (p > 0) {
                 if (COMの王(p)) {
                     s.王X_COM = x;

@@ -1,9 +1,13 @@
-// Where a piece can go, listed rather than asked square by square.  The
-// computer tries every move of every piece and surveys every piece's reach
-// after each candidate; asking 移動チェック about all 81 squares each time
-// was most of its thinking.  These routines give exactly the squares that
-// 移動チェック would allow from the same source on the same board, found
-// by walking each piece's steps and lines.
+// How the pieces move, written once, and where a piece can go, listed
+// rather than asked square by square.  The rule table 規則 gives each kind's
+// steps and lines as it faces; every code's pattern is turned from it when
+// the program is compiled, and both the rule check 移動チェック and the
+// listings here read those patterns.  The computer tries every move of every
+// piece and surveys every piece's reach after each candidate; asking
+// 移動チェック about all 81 squares each time was most of its thinking.  The
+// listings give exactly the squares that 移動チェック would allow from the
+// same source on the same board, found by walking each piece's steps and
+// lines.
 #pragma once
 
 #include <array>
@@ -52,14 +56,66 @@ private:
 
 namespace 駒の動き表 {
 
+// ---- The movement rule -------------------------------------------------------
+// Everything the program knows of how the pieces move is the table 規則
+// below; the per-code patterns, the rule check 移動チェック, the listings
+// further down, the influence survey and the help diagrams all read it.
+
+// A move in the piece's own frame: 前 squares forward (negative: back) and
+// 横 squares to one side.  Every pattern is the same on its left and its
+// right, so which side counts as positive does not matter.
+struct 自分向き {
+    int 前 = 0, 横 = 0;
+};
+
+// One row of the rule: the kinds (code ÷ 10) that move alike, ended by 0;
+// the single steps and jumps, ended by (0, 0); and the lines, along which
+// the piece runs up to and including the first piece in its way.
+struct 規則の行 {
+    int 型[5] = {};
+    自分向き 歩[8] = {};
+    自分向き 線[4] = {};
+};
+
+constexpr std::array<規則の行, 10> 規則を書く() {
+    constexpr 自分向き 前{1, 0}, 後{-1, 0}, 左{0, -1}, 右{0, 1};
+    constexpr 自分向き 前左{1, -1}, 前右{1, 1}, 後左{-1, -1}, 後右{-1, 1};
+    constexpr 自分向き 桂左{2, -1}, 桂右{2, 1};
+    return {{
+        {{10}, {前}, {}},                                                            // 歩
+        {{11, 21, 31, 41, 50}, {前, 前左, 前右, 左, 右, 後}, {}},                    // と, 成香, 成桂, 成銀, 金
+        {{20}, {}, {前}},                                                            // 香
+        {{30}, {桂左, 桂右}, {}},                                                    // 桂: jumps
+        {{40}, {前, 前左, 前右, 後左, 後右}, {}},                                    // 銀
+        {{60}, {}, {前左, 前右, 後左, 後右}},                                        // 角
+        {{61}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {前左, 前右, 後左, 後右}},  // 馬: a neighbour, or as 角
+        {{70}, {}, {前, 後, 左, 右}},                                                // 飛
+        {{71}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {前, 後, 左, 右}},          // 竜: a neighbour, or as 飛
+        {{80}, {前, 前左, 前右, 左, 右, 後, 後左, 後右}, {}},                        // 王
+    }};
+}
+inline constexpr std::array<規則の行, 10> 規則 = 規則を書く();
+
+// ---- The rule turned to each facing -------------------------------------------
+
 struct 向き {
     int dx, dy;
 };
 
+// The forward step of each facing: 0 down the screen, then a quarter turn
+// clockwise per facing (left, up, right).
+inline constexpr 向き 前方[4] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
+
+// A move of the piece's own frame on the board, for a piece with that facing.
+constexpr 向き 盤の向き(自分向き v, int facing) {
+    const 向き f = 前方[facing];
+    return {v.前 * f.dx - v.横 * f.dy, v.前 * f.dy + v.横 * f.dx};
+}
+
 // The sixteen single steps any piece can make: the eight neighbours, then
 // the eight knight's jumps.
-inline constexpr 向き 歩先[16] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1},  {1, -1},  {1, 0},  {1, 1},
-                                  {-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1}, {-1, 2}, {1, 2}};
+inline constexpr 向き 歩先[16] = {{-1, -1}, {-1, 0}, {-1, 1},  {0, -1}, {0, 1},  {1, -1}, {1, 0},  {1, 1},
+                                  {-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1},  {-1, 2}, {1, 2}};
 // The eight lines: the same directions as the neighbours.
 inline constexpr const 向き* 線先 = 歩先;
 // Each step as a difference of cell numbers (x × 10 + y).
@@ -70,6 +126,23 @@ constexpr std::array<int, 16> 番号差を作る() {
 }
 inline constexpr std::array<int, 16> 番号差 = 番号差を作る();
 
+constexpr int 歩番号(int dx, int dy) {
+    for (int i = 0; i < 16; ++i)
+        if (歩先[i].dx == dx && 歩先[i].dy == dy) return i;
+    return -1;
+}
+// The same for a difference of up to two squares each way, indexed
+// [dx + 2][dy + 2]: −1 where no single step goes.
+constexpr std::array<std::array<signed char, 5>, 5> 歩番号表を作る() {
+    std::array<std::array<signed char, 5>, 5> t{};
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            t[static_cast<std::size_t>(dx + 2)][static_cast<std::size_t>(dy + 2)] =
+                static_cast<signed char>(歩番号(dx, dy));
+    return t;
+}
+inline constexpr std::array<std::array<signed char, 5>, 5> 歩番号表 = 歩番号表を作る();
+
 // The moves of one code: a bit per single step and a bit per line.
 struct 形 {
     std::uint16_t 歩 = 0;
@@ -77,58 +150,42 @@ struct 形 {
     bool あり = false;  // one of the 112 codes
 };
 
-constexpr int 歩番号(int dx, int dy) {
-    for (int i = 0; i < 16; ++i)
-        if (歩先[i].dx == dx && 歩先[i].dy == dy) return i;
-    return -1;
-}
-
-// A quarter turn clockwise on the screen per facing step.
-constexpr 向き 回す(向き v, int facing) {
-    for (int i = 0; i < facing; ++i) v = {-v.dy, v.dx};
-    return v;
-}
-
-// Every type as it moves facing down the screen (forward = (0, +1)), as the
-// movement rule lists them, turned to each facing.  Indexed by the code's
-// absolute value: the pattern does not depend on the side.
+// Every row of the rule turned to each facing.  Indexed by the code's
+// absolute value: the pattern does not depend on the side.  A step that is
+// also the first square of one of the piece's lines is left to the line, so
+// that every square is reached one way only.
 inline constexpr int 表の大きさ = 814;
 constexpr std::array<形, 表の大きさ> 表を作る() {
-    struct 下向き {
-        int 型;
-        向き 歩[8];
-        int 歩数;
-        向き 線[4];
-        int 線数;
-    };
-    constexpr 向き 金[6] = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}};
-    const 下向き 金形 = {0, {金[0], 金[1], 金[2], 金[3], 金[4], 金[5]}, 6, {}, 0};
-    const 下向き 形一覧[] = {
-        {10, {{0, 1}}, 1, {}, 0},                                                            // 歩
-        {20, {}, 0, {{0, 1}}, 1},                                                            // 香
-        {30, {{-1, 2}, {1, 2}}, 2, {}, 0},                                                   // 桂: jumps
-        {40, {{-1, 1}, {0, 1}, {1, 1}, {-1, -1}, {1, -1}}, 5, {}, 0},                        // 銀
-        {60, {}, 0, {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}}, 4},                                // 角
-        {61, {{-1, 0}, {0, -1}, {0, 1}, {1, 0}}, 4, {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}}, 4},  // 馬
-        {70, {}, 0, {{-1, 0}, {0, -1}, {0, 1}, {1, 0}}, 4},                                  // 飛
-        {71, {{-1, -1}, {-1, 1}, {1, -1}, {1, 1}}, 4, {{-1, 0}, {0, -1}, {0, 1}, {1, 0}}, 4},  // 竜
-        {80, {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}}, 8, {}, 0},  // 王
-    };
     std::array<形, 表の大きさ> t{};
-    auto 入れる = [&](int 型, const 下向き& k) {
-        for (int facing = 0; facing < 4; ++facing) {
-            形& m = t[static_cast<std::size_t>(型 * 10 + facing)];
-            m.あり = true;
-            for (int i = 0; i < k.歩数; ++i) m.歩 |= static_cast<std::uint16_t>(1u << 歩番号(回す(k.歩[i], facing).dx, 回す(k.歩[i], facing).dy));
-            for (int i = 0; i < k.線数; ++i) m.線 |= static_cast<std::uint8_t>(1u << 歩番号(回す(k.線[i], facing).dx, 回す(k.線[i], facing).dy));
+    for (const 規則の行& k : 規則)
+        for (int 型 : k.型) {
+            if (型 == 0) break;
+            for (int facing = 0; facing < 4; ++facing) {
+                形& m = t[static_cast<std::size_t>(型 * 10 + facing)];
+                m.あり = true;
+                for (自分向き v : k.線) {
+                    if (v.前 == 0 && v.横 == 0) break;
+                    const 向き d = 盤の向き(v, facing);
+                    m.線 |= static_cast<std::uint8_t>(1u << 歩番号(d.dx, d.dy));
+                }
+                for (自分向き v : k.歩) {
+                    if (v.前 == 0 && v.横 == 0) break;
+                    const 向き d = 盤の向き(v, facing);
+                    m.歩 |= static_cast<std::uint16_t>(1u << 歩番号(d.dx, d.dy));
+                }
+                m.歩 &= static_cast<std::uint16_t>(~m.線);
+            }
         }
-    };
-    for (const auto& k : 形一覧) 入れる(k.型, k);
-    // と, 成香, 成桂, 成銀 and 金 move alike.
-    for (int 型 : {11, 21, 31, 41, 50}) 入れる(型, 金形);
     return t;
 }
 inline constexpr std::array<形, 表の大きさ> 表 = 表を作る();
+
+// The pattern of a code, or nullptr when it is not one of the 112.
+constexpr const 形* 形を引く(int 駒) {
+    const int a = 駒 < 0 ? -駒 : 駒;
+    if (a >= 表の大きさ || !表[static_cast<std::size_t>(a)].あり) return nullptr;
+    return &表[static_cast<std::size_t>(a)];
+}
 
 // For each square, the single steps that stay on the board and how far each
 // line runs before the edge.

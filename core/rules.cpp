@@ -2,29 +2,11 @@
 
 #include <cstdlib>
 
+#include "core/patterns.h"
+
 namespace {
 
-// Forward step of each facing.
-constexpr int 前DX[4] = {0, -1, 0, 1};
-constexpr int 前DY[4] = {1, 0, -1, 0};
-
 int 符号(int v) { return (v > 0) - (v < 0); }
-
-// Express (dx, dy) in the piece's own frame: f = steps forward, r = steps
-// sideways.  Every pattern is symmetric left/right, so which side counts as
-// positive does not matter.
-void 自分向き(int facing, int dx, int dy, int& f, int& r) {
-    const int fx = 前DX[facing], fy = 前DY[facing];
-    f = dx * fx + dy * fy;
-    r = dx * -fy + dy * fx;
-}
-
-bool 金の動き(int f, int r) {
-    // forward, forward diagonals, sideways, straight back
-    if (f == 1 && r >= -1 && r <= 1) return true;
-    if (f == 0 && (r == 1 || r == -1)) return true;
-    return f == -1 && r == 0;
-}
 
 }  // namespace
 
@@ -76,44 +58,24 @@ int 移動チェック(const 状態& s, int 移動元X, int 移動元Y, int 移�
         return 偽;
     }
     if (移動元Y < 1 || 移動元Y > 盤サイズ) return 偽;
-    if (移動駒種類 == 0 || !有効な駒コード(移動駒種類)) return 偽;
+    // 空 and numbers that are none of the 112 codes have no pattern.
+    const 駒の動き表::形* 模様 = 駒の動き表::形を引く(移動駒種類);
+    if (模様 == nullptr) return 偽;
 
-    // 6. The movement pattern of the piece turned to its facing.
-    const int type = 駒型(移動駒種類), facing = 駒向き(移動駒種類);
+    // 6. The movement pattern of the piece turned to its facing, as the
+    // rule table gives it: a single step or jump of the pattern ...
+    const 駒の動き表::形& m = *模様;
     const int dx = 移動先X - 移動元X, dy = 移動先Y - 移動元Y;
-    int f, r;
-    自分向き(facing, dx, dy, f, r);
-    const bool 隣 = dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
-
-    switch (type) {
-        case 10:  // 歩
-            return (f == 1 && r == 0) ? 真 : 偽;
-        case 11:
-        case 21:
-        case 31:
-        case 41:
-        case 50: return 金の動き(f, r) ? 真 : 偽;
-        case 20: {  // 香: straight forward, path clear
-            if (r != 0 || f < 1) return 偽;
-            const int sx = 前DX[facing], sy = 前DY[facing];
-            for (int k = 1; k < f; ++k)
-                if (s.盤[移動元X + k * sx][移動元Y + k * sy] != 空) return 偽;
-            return 真;
-        }
-        case 30:  // 桂: jumps
-            return (f == 2 && (r == 1 || r == -1)) ? 真 : 偽;
-        case 40:  // 銀
-            if (f == 1 && r >= -1 && r <= 1) return 真;
-            return (f == -1 && (r == 1 || r == -1)) ? 真 : 偽;
-        case 60: return 移動チェック角(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
-        case 61:
-            if (隣) return 真;
-            return 移動チェック角(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
-        case 70: return 移動チェック飛車(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
-        case 71:
-            if (隣) return 真;
-            return 移動チェック飛車(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
-        case 80: return 隣 ? 真 : 偽;
-        default: return 偽;
+    if (dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2) {
+        const int i = 駒の動き表::歩番号表[static_cast<std::size_t>(dx + 2)][static_cast<std::size_t>(dy + 2)];
+        if (i >= 0 && ((m.歩 >> i) & 1u)) return 真;
     }
+    // ... or a run along one of its lines.
+    if (m.線 == 0) return 偽;
+    if (dx != 0 && dy != 0 && std::abs(dx) != std::abs(dy)) return 偽;
+    const int 線 = 駒の動き表::歩番号表[static_cast<std::size_t>(符号(dx) + 2)][static_cast<std::size_t>(符号(dy) + 2)];
+    if (!((m.線 >> 線) & 1u)) return 偽;
+    // 7. Every square before the destination is empty.
+    if (dx == 0 || dy == 0) return 移動チェック飛車(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
+    return 移動チェック角(s, 移動元X, 移動元Y, 移動先X, 移動先Y);
 }

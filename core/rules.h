@@ -1,4 +1,5 @@
-// The movement rule of every piece, turned to the way the piece faces.
+// The movement rule of every piece, turned to the way the piece faces; the
+// patterns themselves are the rule table in core/patterns.h.
 #pragma once
 
 #include "core/state.h"

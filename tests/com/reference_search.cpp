@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "com/influence.h"
 #include "com/probes.h"
 #include "core/move.h"
+#include "core/patterns.h"
 #include "core/rules.h"
 #include "eval/board_eval.h"
 #include "eval/probes.h"
@@ -37,46 +39,24 @@ void 窓調査(状態& s, int p, int x, int y, int x0, int x1, int y0, int y1) {
             if (移動チェック(s, x, y, xx, yy, p) == 真) 到達記録(s, p, x, y, xx, yy);
 }
 
-void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) {
-    for (int x = 入力X + dx, y = 入力Y + dy; 盤上(x, y); x += dx, y += dy) {
-        const int 先 = s.盤[x][y];
-        if (駒種類 <= -100) {
-            s.勢MAN[x][y] += 1;
-            if (先 <= -100 && s.守MAN駒[x][y] > 駒種類) {
-                s.守MAN駒[x][y] = 駒種類;
-            } else if (先 >= 100 && s.弱MAN駒[x][y] < 駒種類) {
-                s.弱MAN駒[x][y] = 駒種類;
-                s.弱MAN_X[x][y] = 入力X;
-                s.弱MAN_Y[x][y] = 入力Y;
-            }
-        }
-        if (駒種類 >= 100) {
-            s.勢COM[x][y] += 1;
-            if (先 >= 100 && s.弱COM駒[x][y] > 駒種類) {
-                s.弱COM駒[x][y] = 駒種類;
-                s.弱COM_X[x][y] = 入力X;
-                s.弱COM_Y[x][y] = 入力Y;
-            } else if (先 <= -100 && s.弱COM攻駒[x][y] > 駒種類) {
-                s.弱COM攻駒[x][y] = 駒種類;
-                s.弱COM攻_X[x][y] = 入力X;
-                s.弱COM攻_Y[x][y] = 入力Y;
-            }
-        }
-        if ((駒種類 >= 100 && MANの王(先)) || (駒種類 <= -100 && COMの王(先))) {
-            if (駒種類 >= 100) {
-                for (int bx = 入力X + dx, by = 入力Y + dy; bx != x || by != y; bx += dx, by += dy)
-                    s.王手COM[bx][by] = 1;
-                s.王手COM[入力X][入力Y] = 9;
-            }
-            continue;
-        }
-        if (先 != 空) break;
-    }
+// How far from the piece its pattern reaches, in columns and rows: the
+// window 窓調査 must look at.  A piece with a line may reach the whole board.
+int 窓の幅(int p) {
+    const 駒の動き表::形& m = *駒の動き表::形を引く(p);
+    if (m.線 != 0) return 盤サイズ - 1;
+    int 幅 = 0;
+    for (int i = 0; i < 16; ++i)
+        if ((m.歩 >> i) & 1u) 幅 = std::max({幅, std::abs(駒の動き表::歩先[i].dx), std::abs(駒の動き表::歩先[i].dy)});
+    return 幅;
 }
 
-bool 必ず成る駒(int v) {
-    return (v >= 100 && v <= 103) || (v >= 600 && v <= 603) || (v >= 700 && v <= 703);
+// A piece that reaches along a line: a lance, a bishop, a rook.
+bool 長距離(int p) {
+    const 駒の動き表::形* m = 駒の動き表::形を引く(p);
+    return m != nullptr && m->線 != 0;
 }
+
+bool 必ず成る駒(int v) { return (v >= 100 && v <= 103) || (v >= 600 && v <= 603) || (v >= 700 && v <= 703); }
 
 bool 更新(状態& s, COM候補& 最善, double 点, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 置駒) {
     if (!(点 > s.最高点)) return false;
@@ -111,28 +91,22 @@ void 勢力調査(状態& s) {
         for (int y = 1; y <= 9; ++y) {
             const int p = s.盤[x][y];
             if (p == 空) continue;
-            const int a = 駒絶対(p);
-            if (a == 200) 直進(s, p, x, y, 0, 1);
-            else if (a == 201) 直進(s, p, x, y, -1, 0);
-            else if (a == 202) 直進(s, p, x, y, 0, -1);
-            else if (a == 203) 直進(s, p, x, y, 1, 0);
-            else if (a >= 300 && a <= 303) 窓調査(s, p, x, y, x - 2, x + 2, y - 2, y + 2);
-            else if (大駒(p)) 窓調査(s, p, x, y, 1, 9, 1, 9);
-            else {
-                if (王(p)) {
-                    if (p < 0) s.王X_MAN = x, s.王Y_MAN = y;
-                    else s.王X_COM = x, s.王Y_COM = y;
-                }
-                窓調査(s, p, x, y, x - 1, x + 1, y - 1, y + 1);
+            // A lance's line also counts the pieces of its own side and
+            // sees through the enemy king: the survey's own walk.
+            if (駒型(p) == 20) {
+                ::勢力確定直進(s, p, x, y);
+                continue;
             }
+            if (王(p)) {
+                if (p < 0) s.王X_MAN = x, s.王Y_MAN = y;
+                else s.王X_COM = x, s.王Y_COM = y;
+            }
+            const int w = 窓の幅(p);
+            窓調査(s, p, x, y, std::max(1, x - w), std::min(9, x + w), std::max(1, y - w), std::min(9, y + w));
         }
 }
 
 void 調査_移動不可駒(状態& s) {
-    auto 長距離 = [](int a) {
-        return (a >= 200 && a <= 203) || (a >= 600 && a <= 603) || (a >= 610 && a <= 613) || (a >= 700 && a <= 703) ||
-               (a >= 710 && a <= 713);
-    };
     s.移動不可あり = 偽;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
@@ -145,7 +119,7 @@ void 調査_移動不可駒(状態& s) {
                     const int q = s.盤[a][b];
                     if (p <= -100 && q > 0 && 長距離(q) && 移動チェック(s, a, b, s.王X_MAN, s.王Y_MAN, q) == 真)
                         s.移動不可駒[x][y] = 1;
-                    if (p >= 100 && q < 0 && 長距離(-q) && 移動チェック(s, a, b, s.王X_COM, s.王Y_COM, q) == 真)
+                    if (p >= 100 && q < 0 && 長距離(q) && 移動チェック(s, a, b, s.王X_COM, s.王Y_COM, q) == 真)
                         s.移動不可あり = 真;
                 }
             s.盤[x][y] = p;
@@ -177,7 +151,7 @@ COM候補 COM探索(状態& s) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) s.盤_保存[x][y] = s.盤[x][y];
     s.逃道数_MAN王 = 調査_自王逃道(s);
-    勢力調査(s);
+    参照::勢力調査(s);
     調査_持角狙座標(s);
     参照::調査_移動不可駒(s);
     for (int x = 1; x <= 9; ++x)
@@ -202,12 +176,12 @@ COM候補 COM探索(状態& s) {
                     const int 着駒 = 駒移動_回転(s, x2, y2, s.候補駒);
                     s.盤[x2][y2] = 着駒;
                     const bool 成れる = 調査_駒成(s, x, y, x2, y2, 着駒) != 偽;
-                    勢力調査(s);
+                    参照::勢力調査(s);
                     double 点 = 盤評価(s, 取得駒, 着駒, x, y, x2, y2);
                     int 置駒 = s.候補駒;
                     if (成れる) {
                         s.盤[x2][y2] = s.成駒;
-                        勢力調査(s);
+                        参照::勢力調査(s);
                         const double 成点 = 盤評価(s, 取得駒, s.成駒, x, y, x2, y2);
                         if (成点 > 点) {
                             点 = 成点;
@@ -230,7 +204,7 @@ COM候補 COM探索(状態& s) {
                     if (移動チェック(s, -1, k, x2, y2, s.候補駒) != 真) continue;
                     const int 着駒 = 駒移動_回転(s, x2, y2, s.候補駒);
                     s.盤[x2][y2] = 着駒;
-                    勢力調査(s);
+                    参照::勢力調査(s);
                     const double 点 = 盤評価(s, 空, 着駒, -1, k, x2, y2);
                     s.盤[x2][y2] = 空;
                     if (更新(s, 最善, 点, -1, k, x2, y2, 0, s.候補駒) && s.最高点 >= 9998) return 最善;

@@ -1,8 +1,10 @@
 // The computer's search and influence survey written the straightforward
 // way, as the rules describe them: every destination of every piece and
 // every drop square asked of 移動チェック, every piece's reach found by
-// asking it about a window of squares.  Slow, and kept only to hold the
-// game's own search to the same answers.
+// asking it about a window of squares (a lance's line, which also counts
+// its own side's pieces and sees through the enemy king, is walked by the
+// game's own survey).  Slow, and kept only to hold the game's own search to
+// the same answers.
 #pragma once
 
 #include "com/turn.h"

@@ -19,43 +19,56 @@ using 桝集合 = std::set<std::pair<int, int>>;
     return out;
 }
 
-// Rotates a facing-0 offset to another facing, a quarter turn clockwise on
-// screen per step: (dx, dy) → (−dy, dx).
-std::pair<int, int> 回す(std::pair<int, int> v, int facing) {
-    for (int i = 0; i < facing; ++i) v = {-v.second, v.first};
-    return v;
-}
-
-桝集合 形(int x, int y, int facing, const std::vector<std::pair<int, int>>& 下向き) {
+// The squares of a set turned about (5, 5) by the facing: a quarter turn
+// clockwise on screen per step, (dx, dy) → (−dy, dx).
+桝集合 回す(const 桝集合& t, int facing) {
     桝集合 out;
-    for (auto v : 下向き) {
-        auto w = 回す(v, facing);
-        out.insert({x + w.first, y + w.second});
+    for (auto [x, y] : t) {
+        int dx = x - 5, dy = y - 5;
+        for (int i = 0; i < facing; ++i) {
+            const int d = dx;
+            dx = -dy;
+            dy = d;
+        }
+        out.insert({5 + dx, 5 + dy});
     }
     return out;
 }
 
-const std::vector<std::pair<int, int>> 歩形 = {{0, 1}};
-const std::vector<std::pair<int, int>> 金形 = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}};
-const std::vector<std::pair<int, int>> 銀形 = {{-1, 1}, {0, 1}, {1, 1}, {-1, -1}, {1, -1}};
-const std::vector<std::pair<int, int>> 桂形 = {{-1, 2}, {1, 2}};
-const std::vector<std::pair<int, int>> 王形 = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
-
 }  // namespace
 
-TEST(移動チェック, 小駒の形はどの向きでも回した形で両陣営同じ) {
+// Facing down the screen from (5, 5), the worked examples of the rule.
+TEST(移動チェック, 下向きの小駒は規則の例のとおり) {
     状態 s;
-    for (int side : {1, -1})
+    const 桝集合 金 = {{4, 6}, {5, 6}, {6, 6}, {4, 5}, {6, 5}, {5, 4}};
+    for (int side : {1, -1}) {
+        EXPECT_EQ(行き先(s, 5, 5, side * 100), (桝集合{{5, 6}})) << side;
+        for (int gold : {110, 210, 310, 410, 500}) EXPECT_EQ(行き先(s, 5, 5, side * gold), 金) << side * gold;
+        EXPECT_EQ(行き先(s, 5, 5, side * 300), (桝集合{{4, 7}, {6, 7}})) << side;
+        EXPECT_EQ(行き先(s, 5, 5, side * 400), (桝集合{{4, 6}, {5, 6}, {6, 6}, {4, 4}, {6, 4}})) << side;
+        EXPECT_EQ(行き先(s, 5, 5, side * 800), (桝集合{{4, 4}, {5, 4}, {6, 4}, {4, 5}, {6, 5}, {4, 6}, {5, 6}, {6, 6}}))
+            << side;
+    }
+}
+
+// Every other facing is the same pattern turned, for every kind, and the
+// two sides move alike.
+TEST(移動チェック, どの駒もどの向きでも下向きの形を回した形で両陣営同じ) {
+    状態 s;
+    for (int 型 : {10, 11, 20, 21, 30, 31, 40, 41, 50, 60, 61, 70, 71, 80}) {
+        const 桝集合 下 = 行き先(s, 5, 5, 型 * 10);
+        EXPECT_FALSE(下.empty()) << 型;
         for (int f = 0; f < 4; ++f) {
-            EXPECT_EQ(行き先(s, 5, 5, side * (100 + f)), 形(5, 5, f, 歩形)) << side << f;
-            EXPECT_EQ(行き先(s, 5, 5, side * (400 + f)), 形(5, 5, f, 銀形)) << side << f;
-            EXPECT_EQ(行き先(s, 5, 5, side * (300 + f)), 形(5, 5, f, 桂形)) << side << f;
-            for (int gold : {110, 210, 310, 410, 500})
-                EXPECT_EQ(行き先(s, 5, 5, side * (gold + f)), 形(5, 5, f, 金形)) << gold << f;
-            EXPECT_EQ(行き先(s, 5, 5, side * (800 + f)), 形(5, 5, f, 王形));
+            EXPECT_EQ(行き先(s, 5, 5, 型 * 10 + f), 回す(下, f)) << 型 << f;
+            EXPECT_EQ(行き先(s, 5, 5, -(型 * 10 + f)), 回す(下, f)) << 型 << f;
         }
-    // Worked examples: facing 1 pawn steps left, facing 3 knight jumps right.
+    }
+    // Worked examples: pawns and knights in the other facings.
     EXPECT_EQ(行き先(s, 5, 5, 101), (桝集合{{4, 5}}));
+    EXPECT_EQ(行き先(s, 5, 5, -102), (桝集合{{5, 4}}));
+    EXPECT_EQ(行き先(s, 5, 5, 103), (桝集合{{6, 5}}));
+    EXPECT_EQ(行き先(s, 5, 5, 301), (桝集合{{3, 4}, {3, 6}}));
+    EXPECT_EQ(行き先(s, 5, 5, -302), (桝集合{{4, 3}, {6, 3}}));
     EXPECT_EQ(行き先(s, 5, 5, -303), (桝集合{{7, 4}, {7, 6}}));
     EXPECT_EQ(行き先(s, 5, 5, -402), (桝集合{{4, 4}, {5, 4}, {6, 4}, {4, 6}, {6, 6}}));
 }

@@ -1,5 +1,6 @@
 #include "com/probes.h"
 
+#include "core/patterns.h"
 #include "core/rules.h"
 
 namespace {
@@ -7,8 +8,8 @@ namespace {
 // Lances, bishops, rooks and their promotions: the pieces whose line a piece
 // can stand in.  a is the absolute code.
 constexpr bool 長距離(int a) {
-    return (a >= 200 && a <= 203) || (a >= 600 && a <= 603) || (a >= 610 && a <= 613) || (a >= 700 && a <= 703) ||
-           (a >= 710 && a <= 713);
+    const 駒の動き表::形* m = 駒の動き表::形を引く(a);
+    return m != nullptr && m->線 != 0;
 }
 constexpr bool COM長距離駒(int v) { return v > 0 && 長距離(v); }
 constexpr bool MAN長距離駒(int v) { return v < 0 && 長距離(-v); }

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 
+#include "core/patterns.h"
 #include "core/rules.h"
 #include "eval/danger.h"
 #include "eval/mate.h"
@@ -34,13 +35,9 @@ bool 盤外向き(int 移動駒, int X, int Y) {
     const bool 小駒 =
         (移動駒 >= 100 && 移動駒 <= 103) || (移動駒 >= 200 && 移動駒 <= 203) || (移動駒 >= 300 && 移動駒 <= 303);
     if (!小駒) return false;
-    switch (駒向き(移動駒)) {
-        case 0: return Y == 9;
-        case 2: return Y == 1;
-        case 3: return X == 9;
-        case 1: return X == 1;
-    }
-    return false;
+    // Facing the edge it stands on: one step forward leaves the board.
+    const auto f = 駒の動き表::前方[駒向き(移動駒)];
+    return !盤上(X + f.dx, Y + f.dy);
 }
 
 // Winning back the attacker: the cheapest human piece that hits the

@@ -192,7 +192,7 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
         相手.局面更新(s);
         const bool 終わった = 終局判定(s, p, "あなたの勝ちです", "ｺﾝﾋﾟｭｰﾀの勝ちです");
         if (!終わった) s.手番 = s.手番_COM;
-        自動保存_更新(s, p);  // the human's move kept before the computer thinks
+        自動保存_更新(s, p);             // the human's move kept before the computer thinks
         if (!終わった) 相手.指す(s, p);  // which keeps its own move
     } else if (s.対局種別 == 対局_人間) {
         if (s.手番 == 先手) {

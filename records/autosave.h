@@ -100,10 +100,10 @@ int 書込_自動保存(const 状態& s, const std::string& パス = 自動保�
 int 削除_自動保存(const std::string& パス = 自動保存ファイル);
 
 enum class 自動保存状況 {
-    なし,    // no file by that name
-    あり,    // a whole, readable game
-    破損,    // something by that name whose content cannot be trusted
-    リンク,  // a symbolic link by that name: never read or written through
+    なし,      // no file by that name
+    あり,      // a whole, readable game
+    破損,      // something by that name whose content cannot be trusted
+    リンク,    // a symbolic link by that name: never read or written through
     読めない,  // a read error: the file itself may well be whole
 };
 // With 読めない, 番号 (when given) receives the reason.
@@ -133,6 +133,7 @@ std::string 退避_自動保存(const std::string& パス, const std::string& �
 inline constexpr const char* 自動保存の題 = "自動保存";
 inline constexpr const char* 自動保存できない本文 = "この対局は自動保存されていません。";
 inline constexpr const char* 自動保存できない結び = "対局はこのまま続けられます。一手ごとに保存を試みます。";
-inline constexpr const char* 自動保存回復の本文 = "自動保存できるようになりました。\rこの対局はいまの局面から保存されています。";
+inline constexpr const char* 自動保存回復の本文 =
+    "自動保存できるようになりました。\rこの対局はいまの局面から保存されています。";
 inline constexpr const char* 自動保存消せない本文 = "前の対局の自動保存ファイルを消せませんでした。";
 inline constexpr const char* 自動保存消せない結び = "次の起動のとき、その対局を続けるか聞かれます。";

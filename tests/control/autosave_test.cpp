@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -333,10 +333,18 @@ TEST_F(自動保存試験, 書けなければ理由を一度告げ_直れば告�
          "このフォルダーに書き込む権限がありません。"},
         {"rename EIO", [&] { 故障 = std::make_unique<書込故障>(書込故障::改名, EIO); }, [&] { 故障.reset(); },
          "ディスクの読み書きでエラーが起きました。"},
-        {"link", [] { fs::remove(自動保存ファイル); fs::create_symlink("外.txt", 自動保存ファイル); },
+        {"link",
+         [] {
+             fs::remove(自動保存ファイル);
+             fs::create_symlink("外.txt", 自動保存ファイル);
+         },
          [] { fs::remove(自動保存ファイル); },
          "「" + 名 + "」はシンボリックリンクです。リンクの先には書き込みません。"},
-        {"folder", [] { fs::remove(自動保存ファイル); fs::create_directory(自動保存ファイル); },
+        {"folder",
+         [] {
+             fs::remove(自動保存ファイル);
+             fs::create_directory(自動保存ファイル);
+         },
          [] { fs::remove(自動保存ファイル); }, "「" + 名 + "」という名前のフォルダーがあります。"},
     };
     書く("外.txt", "外");
@@ -360,7 +368,8 @@ TEST_F(自動保存試験, 書けなければ理由を一度告げ_直れば告�
         p.全消去();
         一手();
         ASSERT_EQ(p.メッセージ履歴.size(), 1u);
-        EXPECT_EQ(p.メッセージ履歴[0].本文, "自動保存できるようになりました。\rこの対局はいまの局面から保存されています。");
+        EXPECT_EQ(p.メッセージ履歴[0].本文,
+                  "自動保存できるようになりました。\rこの対局はいまの局面から保存されています。");
         EXPECT_EQ(残った手数(), 4);
 
         c.壊す();
@@ -522,10 +531,11 @@ TEST_F(自動保存試験, 問いのあと移せず読めず答えがなくて�
          },
          応答::いいえ, "自動保存",
          "前回の対局を「Vezuvire.autosave.old」に移せませんでした。\r「Vezuvire.autosave.old」という名前のフォルダーが"
-         "あります。" + 残すのは},
-        {"rename fails",
-         [] { return std::make_shared<書込故障>(書込故障::改名, EIO); }, 応答::いいえ, "自動保存",
-         "前回の対局を「Vezuvire.autosave.old」に移せませんでした。\rディスクの読み書きでエラーが起きました。" + 残すのは},
+         "あります。" +
+             残すのは},
+        {"rename fails", [] { return std::make_shared<書込故障>(書込故障::改名, EIO); }, 応答::いいえ, "自動保存",
+         "前回の対局を「Vezuvire.autosave.old」に移せませんでした。\rディスクの読み書きでエラーが起きました。" +
+             残すのは},
         {"read error", [] { return std::make_shared<読込故障>(3); }, 応答::はい, "再開",
          "前回の対局の自動保存ファイルを読めませんでした。\rディスクの読み書きでエラーが起きました。\r"
          "「Vezuvire.autosave」はそのままにして、次の起動のときにもう一度読みます。\r今回は対局を自動保存しません。"},
@@ -594,7 +604,8 @@ TEST_F(自動保存試験, 別のコピーが持つフォルダーでは告げ�
     q.全消去();
     自動保存_開始(*t, q, false);
     ASSERT_EQ(q.メッセージ履歴.size(), 1u);
-    EXPECT_EQ(q.メッセージ履歴[0].本文, "このフォルダーでは別の Vezuvire が動いています。\rこの対局は自動保存しません。");
+    EXPECT_EQ(q.メッセージ履歴[0].本文,
+              "このフォルダーでは別の Vezuvire が動いています。\rこの対局は自動保存しません。");
     EXPECT_EQ(q.メッセージ履歴[0].題, "自動保存");
     START_Click(*t, q);
     Form_MouseDown(*t, q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 7 + 300);

@@ -2,11 +2,14 @@
 // Two copies of the game in one folder: the first keeps its game, the
 // second says that it does not keep one and never touches the file; once
 // the first is gone, the next copy owns the folder and is offered the game.
+#include "ui/qt/autosave_lock.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,7 +20,6 @@
 #include "records/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
-#include "ui/qt/autosave_lock.h"
 
 namespace {
 
@@ -25,7 +27,8 @@ namespace fs = std::filesystem;
 using 告知一覧 = std::vector<std::pair<std::string, std::string>>;
 
 void 押す(窓& w, int 列, int 行) {
-    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {}, w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
+    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {},
+                      w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
 }
 
 // A copy started as the program starts itself, its questions answered はい.
@@ -55,6 +58,8 @@ TEST(二つのコピー, 二つ目は告げて自動保存に触れず_一つ目
     const std::string 残り = ファイルの中身(自動保存ファイル);
     ASSERT_NE(残り.find("\n手数=1\n"), std::string::npos);
 
+    // However long the first copy has been running, its lock holds.
+    fs::last_write_time(自動保存の錠ファイル, fs::file_time_type::clock::now() - std::chrono::hours(5));
     auto 二 = 開く(告知2);
     ASSERT_EQ(告知2.size(), 1u) << "the second copy was offered the first one's game";
     EXPECT_EQ(告知2[0].first, "このフォルダーでは別の Vezuvire が動いています。\rこの対局は自動保存しません。");

@@ -27,7 +27,8 @@ namespace fs = std::filesystem;
 std::string 中身(const std::string& パス) { return ファイルの中身(パス); }
 
 void 押す(窓& w, int 列, int 行) {
-    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {}, w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
+    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {},
+                      w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
 }
 
 // A kept game of two people, one move played, as a window leaves it.
@@ -147,7 +148,8 @@ TEST(起動時の問い, Escや閉じるでは答えずに残し次の起動で�
         w.自動保存を始める();
         答える.stop();
         ASSERT_EQ(見た.size(), 2u);
-        EXPECT_TRUE(見た[1].startsWith(QString::fromUtf8("前回の対局はそのままにして、次の起動のときにもう一度お聞きします。")));
+        EXPECT_TRUE(見た[1].startsWith(
+            QString::fromUtf8("前回の対局はそのままにして、次の起動のときにもう一度お聞きします。")));
         EXPECT_FALSE(w.状態参照().自動保存);
         w.自動応答 = [](const std::string&, const std::string&, ::ボタン) { return 応答::OK; };
         w.メニュー("START")->trigger();

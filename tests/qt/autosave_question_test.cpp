@@ -137,6 +137,9 @@ TEST(起動時の問い, Escや閉じるでは答えずに残し次の起動で�
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
             見た.push_back(box->text());
+            if (auto* 隠れ = box->button(QMessageBox::Cancel)) {
+                EXPECT_FALSE(隠れ->isVisible());
+            }
             if (box->text() != QString::fromUtf8(再開の問い)) box->button(QMessageBox::Ok)->click();
             else if (Esc) QTest::keyClick(box, Qt::Key_Escape);
             else box->close();

@@ -75,6 +75,13 @@ protected:
             q.応答予定.push_back(答え);
             起動して再開(*t, q);
         }
+        // A new game between two people, a pawn of the bottom side pushed.
+        void 歩を突く() {
+            START_Click(*t, q);
+            応手なし 誰も;
+            for (int 行 : {7, 6})
+                Form_MouseDown(*t, q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 行 + 300);
+        }
     };
 
     // The file on the disk, read back into a fresh program, holds the game
@@ -554,9 +561,7 @@ TEST_F(自動保存試験, 問いのあと移せず読めず答えがなくて�
             EXPECT_FALSE(次.t->自動保存);
             EXPECT_EQ(次.t->手数, 0);
             // The new game of this run, played and given up, leaves it alone.
-            START_Click(*次.t, 次.q);
-            Form_MouseDown(*次.t, 次.q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 7 + 300);
-            Form_MouseDown(*次.t, 次.q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 6 + 300);
+            次.歩を突く();
             EXPECT_EQ(次.t->手数, 1);
             CANCEL_Click(*次.t, 次.q);
             OWARI_Click(*次.t, 次.q);
@@ -583,37 +588,13 @@ TEST_F(自動保存試験, 名前がリンクならたどらずに告げる) {
               "リンクの先には書き込まないので、この対局は自動保存されません。");
     EXPECT_EQ(次.t->手数, 0);
     // The player has been told: the moves that fail say nothing more.
-    START_Click(*次.t, 次.q);
-    Form_MouseDown(*次.t, 次.q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 7 + 300);
-    Form_MouseDown(*次.t, 次.q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 6 + 300);
+    次.歩を突く();
     ASSERT_EQ(次.q.メッセージ履歴.size(), 2u);
     EXPECT_EQ(次.q.メッセージ履歴[1].本文, "先手の番です");
     EXPECT_TRUE(fs::is_symlink(自動保存ファイル));
     自動保存内容 d;
     EXPECT_EQ(読込_自動保存("外", d), 自動保存状況::あり);
     EXPECT_EQ(d.手数, 1);
-}
-
-TEST_F(自動保存試験, 別のコピーが持つフォルダーでは告げて何もしない) {
-    START_Click(s, p);
-    一手();
-    const std::string 残り = 中身(自動保存ファイル);
-    auto t = std::make_unique<状態>();
-    FakePlatform q;
-    起動(*t, q);
-    q.全消去();
-    自動保存_開始(*t, q, false);
-    ASSERT_EQ(q.メッセージ履歴.size(), 1u);
-    EXPECT_EQ(q.メッセージ履歴[0].本文,
-              "このフォルダーでは別の Vezuvire が動いています。\rこの対局は自動保存しません。");
-    EXPECT_EQ(q.メッセージ履歴[0].題, "自動保存");
-    START_Click(*t, q);
-    Form_MouseDown(*t, q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 7 + 300);
-    Form_MouseDown(*t, q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 6 + 300);
-    EXPECT_EQ(t->手数, 1);
-    CANCEL_Click(*t, q);
-    OWARI_Click(*t, q);
-    EXPECT_EQ(中身(自動保存ファイル), 残り);
 }
 
 }  // namespace

@@ -86,6 +86,9 @@ COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
     }
 
     指して見せる(s, p, 手);
+    // The move is shown in its slot whether or not it ends the game.
+    描画_移動結果(s, p, s.手番_COM, 手.先X, 手.先Y, 手.置駒, 色_白);
+    描画_桝輪郭(s, p, 色_白, 手.先X, 手.先Y);
 
     if (!王あり(s, -1)) {
         p.メッセージ("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了", ボタン::OK);
@@ -98,8 +101,6 @@ COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
         return {COM手番::指した, 手};
     }
 
-    描画_移動結果(s, p, s.手番_COM, 手.先X, 手.先Y, 手.置駒, 色_白);
-    描画_桝輪郭(s, p, 色_白, 手.先X, 手.先Y);
     s.所有時間_COM += s.経過秒;
     s.開始時刻 = p.時刻();
     s.手番 = s.手番_MAN;
@@ -109,7 +110,7 @@ COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
 
 void com_ban(状態& s, Platform& p) {
     com_ban_指す(s, p);
-    自動保存_更新(s);
+    自動保存_更新(s, p);
 }
 
 void COMの応手::局面更新(状態& s) { 勢力調査(s); }

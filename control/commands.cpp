@@ -113,7 +113,7 @@ bool 確認_対局終了(状態& s, Platform& p) {
 }
 
 void 終了処理(状態& s, Platform& p) {
-    自動保存_更新(s);  // a game still running is kept for the next start
+    自動保存_更新(s, p);  // a game still running is kept for the next start
     音を放す(p, s.音_その他);
     音を放す(p, s.音_禁止);
     音を放す(p, s.音_駒打);

@@ -190,10 +190,10 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
         Timer1_有効(s, p, false);
         s.所有時間_MAN += s.経過秒;
         相手.局面更新(s);
-        if (終局判定(s, p, "あなたの勝ちです", "ｺﾝﾋﾟｭｰﾀの勝ちです")) return;
-        s.手番 = s.手番_COM;
-        自動保存_更新(s);  // kept before the computer thinks
-        相手.指す(s, p);
+        const bool 終わった = 終局判定(s, p, "あなたの勝ちです", "ｺﾝﾋﾟｭｰﾀの勝ちです");
+        if (!終わった) s.手番 = s.手番_COM;
+        自動保存_更新(s, p);             // the human's move kept before the computer thinks
+        if (!終わった) 相手.指す(s, p);  // which keeps its own move
     } else if (s.対局種別 == 対局_人間) {
         if (s.手番 == 先手) {
             s.手番 = 後手;
@@ -204,6 +204,7 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
         }
         s.開始時刻 = p.時刻();  // the clock keeps running for the other player
         終局判定(s, p, "先手の勝ちです", "後手の勝ちです");
+        自動保存_更新(s, p);
     }
 }
 
@@ -260,8 +261,7 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
 
     描画_移動結果(s, p, COMの駒(s.選択駒) ? s.手番_COM : s.手番_MAN, s.選択先X, s.選択先Y, s.選択駒, 色_白);
 
-    手番を渡す(s, p, 相手);
-    自動保存_更新(s);
+    手番を渡す(s, p, 相手);  // which keeps the move on the disk
 }
 
 void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Shift*/, int X, int Y) {
@@ -271,7 +271,8 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Sh
 
     // A loaded record is stepped through with "進", not played on.
     if (s.棋譜モード == 真) {
-        if (p.メッセージ("棋譜を '進 'で進めて下さい", "棋譜", ボタン::はいいいえ) == 応答::いいえ) {
+        // Put away unanswered (Esc) counts as いいえ, as it always has here.
+        if (p.メッセージ("棋譜を '進 'で進めて下さい", "棋譜", ボタン::はいいいえ) != 応答::はい) {
             p.dsPlay(s.音_禁止);
             初期設定(s, p);
         }

@@ -36,5 +36,6 @@ void 初期設定(状態& s, Platform& p) {
     新規対局(s);
     Timer1_有効(s, p, false);
     画面_再描画(s, p);
-    自動保存_更新(s);  // a new game: the kept one goes
+    自動保存_新しい対局(s);
+    自動保存_更新(s, p);  // a new game: the kept one goes
 }

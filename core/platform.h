@@ -17,7 +17,8 @@ inline constexpr int 絵_空桝1 = 1001;  // empty square of colour 桝色_緑
 inline constexpr int 絵_空桝2 = 1002;  // empty square of colour 桝色_水
 
 enum class ボタン { OK, はいいいえ };
-enum class 応答 { OK, はい, いいえ };
+// なし: a question put away without an answer (Esc, the box's close button).
+enum class 応答 { OK, はい, いいえ, なし };
 
 // Controls of the record-file panel.
 enum class パネル部品 {

@@ -145,6 +145,12 @@ struct 状態 : COM表 {
     // Keep the game in progress on the disk after every move (the window
     // turns it on; tests and the command-line tool leave it off).
     bool 自動保存 = false;
+    // What this run knows of that file (records/autosave.cpp): whether it
+    // holds this run's own game (written or taken up by it), the only file
+    // the run ever removes, and whether the player has been told that the
+    // game is not being kept.
+    bool 自動保存_自分 = false;
+    bool 自動保存_不調 = false;
 
     // Selection memory of the mouse handler: survives new games.
     int 選択元X = 0, 選択元Y = 0, 選択先X = 0, 選択先Y = 0, 選択駒 = 0;

@@ -453,23 +453,77 @@ int 書込_自動保存(const 状態& s, const std::string& パス) {
 }
 
 int 削除_自動保存(const std::string& パス) {
-    if (::unlink(パス.c_str()) == 0 || errno == ENOENT) return 0;
+    if (ファイル削除関数(パス.c_str()) == 0 || errno == ENOENT) return 0;
     return errno;
 }
 
-自動保存状況 読込_自動保存(const std::string& パス, 自動保存内容& d) {
+自動保存状況 読込_自動保存(const std::string& パス, 自動保存内容& d, int* 番号) {
+    // A link is never followed: what it points to is not this folder's.
+    struct stat st;
+    if (::lstat(パス.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return 自動保存状況::リンク;
     std::string 中身;
     const int e = 読込_通常ファイル(パス, 自動保存の上限, 中身);
     if (e == ENOENT) return 自動保存状況::なし;
-    if (e != 0) return 自動保存状況::破損;
+    // Something that is no game file at all, or too large to be one.
+    if (e == 誤り_フォルダ || e == 誤り_通常でない || e == 誤り_大きすぎる) return 自動保存状況::破損;
+    if (e != 0) {
+        if (番号) *番号 = e;
+        return 自動保存状況::読めない;
+    }
     return 解析_自動保存(中身, d) ? 自動保存状況::あり : 自動保存状況::破損;
 }
 
-void 自動保存_更新(const 状態& s) {
-    if (!s.自動保存) return;
-    if (調査_対局中(s)) 書込_自動保存(s);
-    else 削除_自動保存();
+std::string 自動保存の理由(int 番号, const std::string& 名前) {
+    const std::string 名 = "「" + 名前 + "」";
+    switch (番号) {
+        case ENOSPC:
+        case EDQUOT: return "ディスクの空きが足りません。";
+        case EROFS: return "このフォルダーは読み取り専用です。";
+        case EACCES:
+        case EPERM: return "このフォルダーに書き込む権限がありません。";
+        case 誤り_書込禁止: return 名 + "は書き込み禁止のファイルです。";
+        case EISDIR:
+        case ENOTEMPTY:
+        case 誤り_フォルダ: return 名 + "という名前のフォルダーがあります。";
+        case EIO: return "ディスクの読み書きでエラーが起きました。";
+        case 誤り_通常でない: {
+            struct stat st;
+            if (::lstat(名前.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+                return 名 + "はシンボリックリンクです。リンクの先には書き込みません。";
+            return 名 + "は通常のファイルではありません。";
+        }
+        default: return 変換_エラー理由(番号);
+    }
 }
+
+void 自動保存_更新(状態& s, Platform& p) {
+    if (!s.自動保存) return;
+    if (!調査_対局中(s)) {
+        if (!s.自動保存_自分) return;
+        // Tried once: a file that stays is offered at the next start.
+        s.自動保存_自分 = false;
+        if (const int e = 削除_自動保存(); e != 0)
+            p.メッセージ(std::string(自動保存消せない本文) + "\r" + 自動保存の理由(e, 自動保存ファイル) + "\r" +
+                             自動保存消せない結び,
+                         自動保存の題, ボタン::OK, true);
+        return;
+    }
+    const int e = 書込_自動保存(s);
+    // After a failure the file is no longer this game as it stands: an
+    // earlier move of it at best, or something else, which stays.
+    s.自動保存_自分 = e == 0;
+    if (e != 0 && !s.自動保存_不調) {
+        s.自動保存_不調 = true;
+        p.メッセージ(std::string(自動保存できない本文) + "\r" + 自動保存の理由(e, 自動保存ファイル) + "\r" +
+                         自動保存できない結び,
+                     自動保存の題, ボタン::OK, true);
+    } else if (e == 0 && s.自動保存_不調) {
+        s.自動保存_不調 = false;
+        p.メッセージ(自動保存回復の本文, 自動保存の題, ボタン::OK);
+    }
+}
+
+void 自動保存_新しい対局(状態& s) { s.自動保存_不調 = false; }
 
 std::string 退避_自動保存(const std::string& パス, const std::string& 先) {
     for (int i = 1; i < 100; ++i) {

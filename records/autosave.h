@@ -36,6 +36,7 @@
 #include <vector>
 
 #include "core/com_tables.h"
+#include "core/platform.h"
 #include "core/position.h"
 #include "core/state.h"
 
@@ -99,20 +100,40 @@ int 書込_自動保存(const 状態& s, const std::string& パス = 自動保�
 int 削除_自動保存(const std::string& パス = 自動保存ファイル);
 
 enum class 自動保存状況 {
-    なし,  // no file by that name
-    あり,  // a whole, readable game
-    破損,  // something by that name that cannot be trusted
+    なし,      // no file by that name
+    あり,      // a whole, readable game
+    破損,      // something by that name whose content cannot be trusted
+    リンク,    // a symbolic link by that name: never read or written through
+    読めない,  // a read error: the file itself may well be whole
 };
-自動保存状況 読込_自動保存(const std::string& パス, 自動保存内容& d);
+// With 読めない, 番号 (when given) receives the reason.
+自動保存状況 読込_自動保存(const std::string& パス, 自動保存内容& d, int* 番号 = nullptr);
 
-// What the game calls after every move, after 戻 and 進, at a new game and
-// at the end of the program: with autosave on (状態::自動保存), a running
-// game is written to "Vezuvire.autosave" and anything else removes that
-// file.  A failure to write is passed over in silence: the game goes on
-// and the next move tries again.
-void 自動保存_更新(const 状態& s);
+// What the game calls after every completed move, after 戻 and 進, at a new
+// game and at the end of the program: with autosave on (状態::自動保存), a
+// running game is written to "Vezuvire.autosave"; anything else removes
+// that file, but only when it holds this run's own game
+// (状態::自動保存_自分): a kept game this run could not replace stays.  A
+// failure to write leaves the game going and is told once
+// (状態::自動保存_不調), with the reason; every later call tries again and
+// tells when it works once more.  A failure to remove is told, and the file
+// is then left for the next start to offer.
+void 自動保存_更新(状態& s, Platform& p);
+// A new game: a failure is told again, once.
+void 自動保存_新しい対局(状態& s);
+
+// The reason a file operation on 名前 failed, in words for the player.
+std::string 自動保存の理由(int 番号, const std::string& 名前);
 
 // Moves パス aside to 先 without replacing anything there: when 先 is
 // taken, 先.2, 先.3, … up to 先.99 are tried.  The name used, or "" when
 // the file could not be moved.
 std::string 退避_自動保存(const std::string& パス, const std::string& 先);
+
+inline constexpr const char* 自動保存の題 = "自動保存";
+inline constexpr const char* 自動保存できない本文 = "この対局は自動保存されていません。";
+inline constexpr const char* 自動保存できない結び = "対局はこのまま続けられます。一手ごとに保存を試みます。";
+inline constexpr const char* 自動保存回復の本文 =
+    "自動保存できるようになりました。\rこの対局はいまの局面から保存されています。";
+inline constexpr const char* 自動保存消せない本文 = "前の対局の自動保存ファイルを消せませんでした。";
+inline constexpr const char* 自動保存消せない結び = "次の起動のとき、その対局を続けるか聞かれます。";

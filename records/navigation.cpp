@@ -74,7 +74,7 @@ void REPLAY_Click(状態& s, Platform& p) {
     s.手数 -= 1;
     s.手番 = -s.手番;
     描画_手数(s, p, s.手数, 色_白);
-    自動保存_更新(s);
+    自動保存_更新(s, p);
 }
 
 void AFTER_Click(状態& s, Platform& p) {
@@ -111,5 +111,5 @@ void AFTER_Click(状態& s, Platform& p) {
 
     s.手番 = -s.手番;
     描画_手数(s, p, s.手数, 色_白);
-    自動保存_更新(s);
+    自動保存_更新(s, p);
 }

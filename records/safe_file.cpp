@@ -10,6 +10,9 @@
 #include <ctime>
 
 読込関数 ファイル読込関数 = ::read;
+書込関数 ファイル書込関数 = ::write;
+改名関数 ファイル改名関数 = ::rename;
+削除関数 ファイル削除関数 = ::unlink;
 
 namespace {
 
@@ -31,7 +34,7 @@ bool 書き切る(int fd, std::string_view b, int& 番号) {
     const char* p = b.data();
     std::size_t 残り = b.size();
     while (残り > 0) {
-        const ssize_t n = ::write(fd, p, 残り);
+        const ssize_t n = ファイル書込関数(fd, p, 残り);
         if (n < 0) {
             if (errno == EINTR) continue;
             番号 = errno;
@@ -222,7 +225,7 @@ int 書込_置換(const std::string& パス, std::string_view バイト列) {
     if (番号 == 0) 書き切る(fd, バイト列, 番号);
     if (番号 == 0 && ::fsync(fd) != 0) 番号 = errno;
     if (::close(fd) != 0 && 番号 == 0) 番号 = errno;
-    if (番号 == 0 && ::rename(一時.c_str(), パス.c_str()) != 0) 番号 = errno;
+    if (番号 == 0 && ファイル改名関数(一時.c_str(), パス.c_str()) != 0) 番号 = errno;
     if (番号 != 0) {
         ::unlink(一時.c_str());
         return 番号;

@@ -95,3 +95,11 @@ int 掃除_一時ファイル(const std::string& フォルダ, int 古さ秒 = 6
 // Where the reads go; the tests put a failing read here.
 using 読込関数 = ssize_t (*)(int, void*, std::size_t);
 extern 読込関数 ファイル読込関数;
+// Where the writer's writes, its renames and the removals of a file go;
+// the tests put a full disk or a failing rename here.
+using 書込関数 = ssize_t (*)(int, const void*, std::size_t);
+extern 書込関数 ファイル書込関数;
+using 改名関数 = int (*)(const char*, const char*);
+extern 改名関数 ファイル改名関数;
+using 削除関数 = int (*)(const char*);
+extern 削除関数 ファイル削除関数;

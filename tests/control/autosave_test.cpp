@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -24,6 +25,8 @@
 #include "tests/control/fixture.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/game_compare.h"
+#include "tests/support/read_fault.h"
+#include "tests/support/write_fault.h"
 #include "ui/clock_view.h"
 
 namespace {
@@ -71,6 +74,13 @@ protected:
             t->自動保存 = 自動保存;
             q.応答予定.push_back(答え);
             起動して再開(*t, q);
+        }
+        // A new game between two people, a pawn of the bottom side pushed.
+        void 歩を突く() {
+            START_Click(*t, q);
+            応手なし 誰も;
+            for (int 行 : {7, 6})
+                Form_MouseDown(*t, q, 誰も, 1, 0, 盤原点X + 桝幅 * 3 + 300, 盤原点Y + 桝高 * 行 + 300);
         }
     };
 
@@ -289,15 +299,155 @@ TEST_F(自動保存試験, 切ってあれば何も書かず消さない) {
     EXPECT_EQ(中身(自動保存ファイル), "前のもの");
 }
 
-TEST_F(自動保存試験, 書けなくても対局は黙って続く) {
-    fs::create_directory(自動保存ファイル);  // nothing can replace a folder
+// ---- when the disk fails ---------------------------------------------------------------
+
+// What stands at the autosave's name: a file's bytes, a link's target or a
+// folder.
+std::string 様子() {
+    std::error_code e;
+    if (fs::is_symlink(自動保存ファイル, e)) return "link " + fs::read_symlink(自動保存ファイル).string();
+    if (fs::is_directory(自動保存ファイル, e)) return "folder";
+    return fs::exists(自動保存ファイル, e) ? 中身(自動保存ファイル) : "none";
+}
+
+int 残った手数() {
+    自動保存内容 d;
+    return 読込_自動保存(自動保存ファイル, d) == 自動保存状況::あり ? d.手数 : -1;
+}
+
+std::string 書けない本文(const std::string& 理由) {
+    return std::string("この対局は自動保存されていません。\r") + 理由 +
+           "\r対局はこのまま続けられます。一手ごとに保存を試みます。";
+}
+
+// Each way the autosave can fail: the player is told once, with the reason,
+// the game goes on, every move tries again, says so when it works again,
+// and a kept file that could not be replaced is never removed by 最初.
+TEST_F(自動保存試験, 書けなければ理由を一度告げ_直れば告げ_残ったものは消さない) {
+    std::unique_ptr<書込故障> 故障;
+    struct 場合 {
+        const char* 名;
+        std::function<void()> 壊す, 直す;
+        std::string 理由;
+    };
+    const std::string 名 = 自動保存ファイル;
+    const 場合 表[] = {
+        {"full disk", [&] { 故障 = std::make_unique<書込故障>(書込故障::書込, ENOSPC); }, [&] { 故障.reset(); },
+         "ディスクの空きが足りません。"},
+        {"read-only", [&] { 故障 = std::make_unique<書込故障>(書込故障::改名, EROFS); }, [&] { 故障.reset(); },
+         "このフォルダーは読み取り専用です。"},
+        {"no right", [&] { 故障 = std::make_unique<書込故障>(書込故障::改名, EACCES); }, [&] { 故障.reset(); },
+         "このフォルダーに書き込む権限がありません。"},
+        {"rename EIO", [&] { 故障 = std::make_unique<書込故障>(書込故障::改名, EIO); }, [&] { 故障.reset(); },
+         "ディスクの読み書きでエラーが起きました。"},
+        {"link",
+         [] {
+             fs::remove(自動保存ファイル);
+             fs::create_symlink("外.txt", 自動保存ファイル);
+         },
+         [] { fs::remove(自動保存ファイル); },
+         "「" + 名 + "」はシンボリックリンクです。リンクの先には書き込みません。"},
+        {"folder",
+         [] {
+             fs::remove(自動保存ファイル);
+             fs::create_directory(自動保存ファイル);
+         },
+         [] { fs::remove(自動保存ファイル); }, "「" + 名 + "」という名前のフォルダーがあります。"},
+    };
+    書く("外.txt", "外");
+    for (const auto& c : 表) {
+        SCOPED_TRACE(c.名);
+        START_Click(s, p);
+        一手();
+        ASSERT_EQ(残った手数(), 1);
+        c.壊す();
+        const std::string 前 = 様子();
+        p.全消去();
+        一手();
+        一手();
+        EXPECT_EQ(s.手数, 3);
+        ASSERT_EQ(p.メッセージ履歴.size(), 1u);
+        EXPECT_EQ(p.メッセージ履歴[0].題, "自動保存");
+        EXPECT_EQ(p.メッセージ履歴[0].本文, 書けない本文(c.理由));
+        EXPECT_EQ(様子(), 前);
+
+        c.直す();
+        p.全消去();
+        一手();
+        ASSERT_EQ(p.メッセージ履歴.size(), 1u);
+        EXPECT_EQ(p.メッセージ履歴[0].本文,
+                  "自動保存できるようになりました。\rこの対局はいまの局面から保存されています。");
+        EXPECT_EQ(残った手数(), 4);
+
+        c.壊す();
+        const std::string 後 = 様子();
+        p.全消去();
+        一手();
+        CANCEL_Click(s, p);
+        EXPECT_EQ(p.メッセージ履歴.size(), 1u) << "told again after it had worked";
+        EXPECT_EQ(様子(), 後) << "最初 removed what it could not replace";
+        c.直す();
+    }
+    EXPECT_EQ(中身("外.txt"), "外");
+}
+
+TEST_F(自動保存試験, 終わった対局の残りを消せなければ告げて残す) {
     START_Click(s, p);
+    一手();
     p.全消去();
-    一手();
-    一手();
-    EXPECT_TRUE(p.メッセージ履歴.empty());
-    EXPECT_EQ(s.手数, 2);
-    EXPECT_TRUE(fs::is_directory(自動保存ファイル));
+    {
+        書込故障 故障(書込故障::削除, EIO);
+        CANCEL_Click(s, p);
+        CANCEL_Click(s, p);
+    }
+    ASSERT_EQ(p.メッセージ履歴.size(), 1u);
+    EXPECT_EQ(p.メッセージ履歴[0].本文,
+              "前の対局の自動保存ファイルを消せませんでした。\rディスクの読み書きでエラーが起きました。\r"
+              "次の起動のとき、その対局を続けるか聞かれます。");
+    EXPECT_EQ(残った手数(), 1);
+}
+
+TEST_F(自動保存試験, 書けないまま王を取って終わっても残ったものは消さない) {
+    二人対局();
+    王だけ();
+    s.盤[5][2] = -502;
+    指す(5, 9, 5, 8);
+    const std::string 残り = 中身(自動保存ファイル);
+    書込故障 故障(書込故障::書込, ENOSPC);
+    指す(5, 1, 4, 1);
+    指す(5, 2, 4, 1);
+    EXPECT_NE(s.勝者, 手番_なし);
+    EXPECT_EQ(中身(自動保存ファイル), 残り);
+}
+
+// One write for every completed move, and one at 戻 and 進.
+TEST_F(自動保存試験, 一手に一度だけ書く) {
+    struct 場合 {
+        const char* 名;
+        bool 計算機;
+        int 一手の書込;
+    };
+    for (const auto& c : {場合{"two people", false, 1}, 場合{"computer answers", true, 2}}) {
+        SCOPED_TRACE(c.名);
+        CANCEL_Click(s, p);
+        if (c.計算機) {
+            レベル_設定(s, p, 1);
+            SENTE_Click(s, p, 計算機);
+            相手 = &計算機;
+        } else {
+            START_Click(s, p);
+            相手 = &誰も;
+        }
+        改名の数え 数え(自動保存ファイル);
+        for (int i = 1; i <= 3; ++i) {
+            一手();
+            EXPECT_EQ(数え.回数(), i * c.一手の書込);
+        }
+        REPLAY_Click(s, p);
+        REPLAY_Click(s, p);
+        AFTER_Click(s, p);
+        EXPECT_EQ(数え.回数(), 3 * c.一手の書込 + 3);
+    }
 }
 
 // ---- the question at start-up ---------------------------------------------------------
@@ -364,6 +514,87 @@ TEST_F(自動保存試験, 移せない壊れたファイルはそのままと�
               "そのままにしてあります。\r今回は対局を自動保存しません。");
     EXPECT_TRUE(fs::is_directory(自動保存ファイル));
     EXPECT_FALSE(次.t->自動保存);
+}
+
+// Whenever the kept game cannot be taken up or moved aside, it stays as it
+// is, the player is told why, nothing of this run replaces it, and the next
+// start offers it again.
+TEST_F(自動保存試験, 問いのあと移せず読めず答えがなくても残した対局はそのまま) {
+    struct 場合 {
+        const char* 名;
+        std::function<std::shared_ptr<void>()> 用意;  // what is wrong while the program starts
+        応答 答え;
+        const char* 題;
+        std::string 本文;  // told after the question, or instead of it
+    };
+    const std::string 残すのは = "\r「Vezuvire.autosave」はそのままにしてあります。\r今回は対局を自動保存しません。";
+    const 場合 表[] = {
+        {"Esc", [] { return nullptr; }, 応答::なし, "再開",
+         "前回の対局はそのままにして、次の起動のときにもう一度お聞きします。\r今回は対局を自動保存しません。"},
+        {"folder at .old",
+         [] {
+             fs::create_directory(自動保存ファイル_旧);
+             return std::shared_ptr<void>(nullptr, [](void*) { fs::remove(自動保存ファイル_旧); });
+         },
+         応答::いいえ, "自動保存",
+         "前回の対局を「Vezuvire.autosave.old」に移せませんでした。\r「Vezuvire.autosave.old」という名前のフォルダーが"
+         "あります。" +
+             残すのは},
+        {"rename fails", [] { return std::make_shared<書込故障>(書込故障::改名, EIO); }, 応答::いいえ, "自動保存",
+         "前回の対局を「Vezuvire.autosave.old」に移せませんでした。\rディスクの読み書きでエラーが起きました。" +
+             残すのは},
+        {"read error", [] { return std::make_shared<読込故障>(3); }, 応答::はい, "再開",
+         "前回の対局の自動保存ファイルを読めませんでした。\rディスクの読み書きでエラーが起きました。\r"
+         "「Vezuvire.autosave」はそのままにして、次の起動のときにもう一度読みます。\r今回は対局を自動保存しません。"},
+    };
+    START_Click(s, p);
+    一手();
+    const std::string 残り = 中身(自動保存ファイル);
+    for (const auto& c : 表) {
+        SCOPED_TRACE(c.名);
+        {
+            auto 用意 = c.用意();
+            次の起動 次(c.答え);
+            ASSERT_FALSE(次.q.メッセージ履歴.empty());
+            EXPECT_EQ(次.q.メッセージ履歴.back().本文, c.本文);
+            EXPECT_EQ(次.q.メッセージ履歴.back().題, std::string(c.題));
+            EXPECT_FALSE(次.t->自動保存);
+            EXPECT_EQ(次.t->手数, 0);
+            // The new game of this run, played and given up, leaves it alone.
+            次.歩を突く();
+            EXPECT_EQ(次.t->手数, 1);
+            CANCEL_Click(*次.t, 次.q);
+            OWARI_Click(*次.t, 次.q);
+        }
+        EXPECT_EQ(中身(自動保存ファイル), 残り);
+        EXPECT_FALSE(fs::exists(自動保存ファイル_破損));
+        次の起動 その次(応答::はい);
+        ASSERT_EQ(その次.q.メッセージ履歴.size(), 1u);
+        EXPECT_EQ(その次.q.メッセージ履歴[0].本文, "前回の対局を続けますか？");
+        EXPECT_EQ(その次.t->手数, 1);
+        書く(自動保存ファイル, 残り);
+    }
+}
+
+TEST_F(自動保存試験, 名前がリンクならたどらずに告げる) {
+    START_Click(s, p);
+    一手();
+    fs::rename(自動保存ファイル, "外");
+    fs::create_symlink("外", 自動保存ファイル);
+    次の起動 次(応答::はい);
+    ASSERT_EQ(次.q.メッセージ履歴.size(), 1u);
+    EXPECT_EQ(次.q.メッセージ履歴[0].本文,
+              "「Vezuvire.autosave」はシンボリックリンクなので、前回の対局として読みませんでした。\r"
+              "リンクの先には書き込まないので、この対局は自動保存されません。");
+    EXPECT_EQ(次.t->手数, 0);
+    // The player has been told: the moves that fail say nothing more.
+    次.歩を突く();
+    ASSERT_EQ(次.q.メッセージ履歴.size(), 2u);
+    EXPECT_EQ(次.q.メッセージ履歴[1].本文, "先手の番です");
+    EXPECT_TRUE(fs::is_symlink(自動保存ファイル));
+    自動保存内容 d;
+    EXPECT_EQ(読込_自動保存("外", d), 自動保存状況::あり);
+    EXPECT_EQ(d.手数, 1);
 }
 
 }  // namespace

@@ -314,6 +314,7 @@ private:
             if (w[1] == "OK") p_->応答予定.push_back(応答::OK);
             else if (w[1] == "はい") p_->応答予定.push_back(応答::はい);
             else if (w[1] == "いいえ") p_->応答予定.push_back(応答::いいえ);
+            else if (w[1] == "なし") p_->応答予定.push_back(応答::なし);
             else return false;
             return true;
         }

@@ -27,7 +27,8 @@ namespace fs = std::filesystem;
 std::string 中身(const std::string& パス) { return ファイルの中身(パス); }
 
 void 押す(窓& w, int 列, int 行) {
-    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {}, w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
+    QTest::mouseClick(w.キャンバス(), Qt::LeftButton, {},
+                      w.ツイップから位置(盤原点X + 桝幅 * 列 + 307, 盤原点Y + 桝高 * 行 + 307));
 }
 
 // A kept game of two people, one move played, as a window leaves it.
@@ -116,5 +117,49 @@ TEST(起動時の問い, はいで対局が戻りいいえで一代前に移る)
             押す(w, 3, 6);
             EXPECT_EQ(残った手数(), 1);
         }
+    }
+}
+
+// Esc or the box's close button put the question away unanswered: the
+// player is told that the game stays, nothing of this run touches it, and
+// the next start asks again.
+TEST(起動時の問い, Escや閉じるでは答えずに残し次の起動でまた聞く) {
+    テスト用アプリ();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    一時フォルダ 場所;
+    const std::string 残り = 対局を残す();
+    for (bool Esc : {true, false}) {
+        SCOPED_TRACE(Esc ? "Esc" : "close");
+        std::vector<QString> 見た;
+        QTimer 答える;
+        答える.setInterval(20);
+        QObject::connect(&答える, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            見た.push_back(box->text());
+            if (auto* 隠れ = box->button(QMessageBox::Cancel)) {
+                EXPECT_FALSE(隠れ->isVisible());
+            }
+            if (box->text() != QString::fromUtf8(再開の問い)) box->button(QMessageBox::Ok)->click();
+            else if (Esc) QTest::keyClick(box, Qt::Key_Escape);
+            else box->close();
+        });
+        窓 w(false);
+        w.起動だけ();
+        w.show();
+        答える.start();
+        w.自動保存を始める();
+        答える.stop();
+        ASSERT_EQ(見た.size(), 2u);
+        EXPECT_TRUE(見た[1].startsWith(
+            QString::fromUtf8("前回の対局はそのままにして、次の起動のときにもう一度お聞きします。")));
+        EXPECT_FALSE(w.状態参照().自動保存);
+        w.自動応答 = [](const std::string&, const std::string&, ::ボタン) { return 応答::OK; };
+        w.メニュー("START")->trigger();
+        押す(w, 3, 7);
+        押す(w, 3, 6);
+        w.メニュー("CANCEL")->trigger();
+        EXPECT_EQ(中身(自動保存ファイル), 残り);
+        EXPECT_FALSE(fs::exists(自動保存ファイル_旧));
     }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "core/setup.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/game_compare.h"
+#include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -322,6 +324,35 @@ TEST(自動保存ファイル, 退避は何も上書きせず次の名前を使�
     EXPECT_EQ(中身("d.3"), "3");
     EXPECT_FALSE(fs::exists("a"));
     EXPECT_EQ(退避_自動保存("a", "d"), "");  // nothing to move
+}
+
+// What stands at the name decides what the start-up may do with it: a
+// link is never read through, a read error leaves the file to be read
+// again, and only content that fails the checks is called damaged.
+TEST(自動保存ファイル, リンクと読めないと壊れたものを分ける) {
+    一時フォルダ 場所;
+    auto s = 途中の対局();
+    ASSERT_EQ(書込_自動保存(*s, "正しい"), 0);
+    std::ofstream("ごみ") << "ごみ";
+    fs::create_symlink("正しい", "リンク");
+    fs::create_directory("フォルダ");
+    struct 場合 {
+        const char* 名;
+        int 読める回数;  // reads before the disk fails
+        自動保存状況 期待;
+        int 番号;
+    };
+    for (const auto& c :
+         {場合{"正しい", 1 << 20, 自動保存状況::あり, 0}, 場合{"正しい", 3, 自動保存状況::読めない, EIO},
+          場合{"リンク", 1 << 20, 自動保存状況::リンク, 0}, 場合{"ごみ", 1 << 20, 自動保存状況::破損, 0},
+          場合{"フォルダ", 1 << 20, 自動保存状況::破損, 0}, 場合{"ない", 1 << 20, 自動保存状況::なし, 0}}) {
+        SCOPED_TRACE(std::string(c.名) + " " + std::to_string(c.読める回数));
+        読込故障 故障(c.読める回数);
+        自動保存内容 d;
+        int 番号 = 0;
+        EXPECT_EQ(読込_自動保存(c.名, d, &番号), c.期待);
+        EXPECT_EQ(番号, c.番号);
+    }
 }
 
 }  // namespace

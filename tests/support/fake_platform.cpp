@@ -35,6 +35,7 @@ const char* 応答名(応答 r) {
         case 応答::OK: return "OK";
         case 応答::はい: return "はい";
         case 応答::いいえ: return "いいえ";
+        case 応答::なし: return "なし";
     }
     return "?";
 }

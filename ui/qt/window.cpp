@@ -10,12 +10,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <cmath>
 
 #include "control/mouse.h"
 #include "control/resume.h"
 #include "control/start.h"
 #include "ui/clock_view.h"
+#include "ui/qt/autosave_lock.h"
 #include "ui/qt/menu.h"
 #include "ui/qt/window_canvas.h"
 
@@ -36,16 +38,18 @@
     if (起動する) 開始();
 }
 
-void 窓::開始() { 起動して再開(*s_, *this); }
+void 窓::開始() {
+    const bool 自動 = s_->自動保存;
+    起動だけ();
+    if (自動) 自動保存を始める();
+}
 void 窓::起動だけ() {
     s_->自動保存 = false;
     起動(*s_, *this);
 }
 void 窓::自動保存を始める() {
-    操作([](状態& s, Platform& p) {
-        s.自動保存 = true;
-        前回の対局を確かめる(s, p);
-    });
+    // Only the copy that holds the folder's lock keeps the game.
+    操作([this](状態& s, Platform& p) { 自動保存_開始(s, p, 自動保存の錠を取る(this)); });
 }
 
 窓::~窓() = default;
@@ -59,9 +63,18 @@ void 窓::自動保存を始める() {
     text.replace('\r', '\n');
     QMessageBox box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, QString::fromStdString(題), text,
                     b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
+    // Esc and the close box press a hidden button of their own, so that a
+    // question put away is told from one answered いいえ.
+    QAbstractButton* 閉じた = nullptr;
+    if (b == ボタン::はいいいえ) {
+        閉じた = box.addButton(QMessageBox::Cancel);
+        閉じた->hide();
+        box.setEscapeButton(閉じた);
+    }
     const int r = box.exec();
     // A box taken down because the program is ending was not answered.
     if (b == ボタン::OK || 終了中_) return 応答::OK;
+    if (box.clickedButton() == 閉じた) return 応答::なし;
     return r == QMessageBox::Yes ? 応答::はい : 応答::いいえ;
 }
 

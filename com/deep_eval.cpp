@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "com/deep_eval.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 int 型番(int 駒) {
@@ -59,6 +62,15 @@ int 深い評価(const 対局& g, const 評価の重み& w) {
                 if (r > 0) 値 -= 値 * w.向き損[組][r - 1] / 100;
             }
             点 += v > 0 ? 値 : -値;
+            if (w.寄り != 0) {
+                const int 側 = v > 0 ? 下手 : 上手;  // whose king it closes on
+                const int kx = g.王X(側), ky = g.王Y(側);
+                if (kx != 0) {
+                    const int d = std::max(std::abs(kx - x), std::abs(ky - y));
+                    const int 寄 = w.寄り * (8 - d);
+                    点 += v > 0 ? 寄 : -寄;
+                }
+            }
         }
     for (int k = 1; k <= 7; ++k) {
         const int 値 = w.駒[(k - 1) * 2] * w.持駒率 / 100;
@@ -76,5 +88,6 @@ int 深い評価(const 対局& g, const 評価の重み& w) {
             }
         点 += 側 > 0 ? -危 : 危;
     }
+    if (w.利き != 0) 点 += w.利き * (g.行き先の数(上手) - g.行き先の数(下手));
     return g.手番() > 0 ? 点 : -点;
 }

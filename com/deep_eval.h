@@ -23,8 +23,10 @@ struct 評価の重み {
     int 王の周り = 18;
     // Each reach of the other side onto the king's own square.
     int 王手 = 30;
-    // Each square a piece reaches (pieces of both sides counted).
+    // Each board move a side has.
     int 利き = 2;
+    // Each piece (not the king) per step closer than 8 to the other king.
+    int 寄り = 3;
 };
 
 const 評価の重み& 標準の重み();

@@ -61,7 +61,6 @@ struct 止まった {};
 
 struct 深い探索::中身 {
     std::vector<表の項> 表;
-    std::uint64_t 表の印 = 0;
 
     // Per search.
     対局 g;
@@ -71,6 +70,8 @@ struct 深い探索::中身 {
     const 探索時計* 時計 = nullptr;
     double 始め = 0, 締切 = 0;
     bool 時間制限 = false;
+    int 根の側 = 上手;
+    int 引分の損 = 0;
     std::uint64_t 節点 = 0, 当たり = 0, 問い = 0;
     対局の手 殺し手[最大手数 + 8][2];
     int 履歴点[2][108][100];
@@ -149,6 +150,7 @@ struct 深い探索::中身 {
 
     int 静止(int alpha, int beta, int ply, int 段) {
         止めるか();
+        if (g.勝者() != 0) return -勝ちの点 + ply;  // the side to move has lost its king
         if (g.王を取れる()) return 勝ちの点 - ply;
         if (ply >= 最大手数) return 深い評価(g, *重み);
         const bool 王手 = 段 < 2 && 王手されている();
@@ -179,8 +181,9 @@ struct 深い探索::中身 {
 
     int 探索(int 深さ, int alpha, int beta, int ply, bool null可) {
         止めるか();
+        if (g.勝者() != 0) return -勝ちの点 + ply;  // the side to move has lost its king
         if (g.王を取れる()) return 勝ちの点 - ply;
-        if (ply > 0 && (g.繰り返した() || g.手数() >= 記録の手数)) return 0;
+        if (ply > 0 && (g.繰り返した() || g.手数() >= 記録の手数)) return g.手番() == 根の側 ? -引分の損 : 引分の損;
         if (ply >= 最大手数) return 深い評価(g, *重み);
         const bool 王手 = 王手されている();
         if (王手) 深さ += 1;
@@ -282,6 +285,8 @@ struct 深い探索::中身 {
         時間制限 = 設.持ち時間 > 0;
         締切 = 始め + 設.持ち時間;
         節点 = 当たり = 問い = 0;
+        根の側 = g.手番();
+        引分の損 = 設.引分の損;
         for (auto& k : 殺し手) k[0] = k[1] = 対局の手{};
         std::memset(履歴点, 0, sizeof 履歴点);
 

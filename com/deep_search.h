@@ -57,6 +57,9 @@ struct 探索設定 {
     int 最大深さ = 0;                  // 0 = up to 64 plies
     int 幅 = レベル4の幅;              // 0 = always the first of the best moves
     std::uint64_t 種 = 1;
+    // What a draw (a repeated position, a full log) costs the side to move
+    // at the root: the stronger computer would rather play on.
+    int 引分の損 = 50;
     std::size_t 置換表の桁 = 19;  // 2^n entries of 16 bytes
     const 探索時計* 時計 = nullptr;  // nullptr: the steady clock
     const 評価の重み* 重み = nullptr;  // nullptr: 標準の重み()

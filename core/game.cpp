@@ -361,6 +361,14 @@ bool 対局::利いている(int 側, int x, int y) const {
     return false;
 }
 
+int 対局::行き先の数(int 側) const {
+    int n = 0;
+    auto 数える = [&n](int, int, int, int, int) { ++n; };
+    if (側 > 0) 盤の手を巡る<1>(数える);
+    else 盤の手を巡る<-1>(数える);
+    return n;
+}
+
 bool 対局::王を取れる() const {
     if (勝者_ != 0) return false;
     const int 相手 = 側番(-手番_);

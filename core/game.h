@@ -101,8 +101,11 @@ public:
     void パスを戻す();
 
     // ---- Questions ---------------------------------------------------------
-    // True when a piece of side 側 could move onto square (x, y) now.
+    // True when a piece of side 側 reaches square (x, y) now: it could move
+    // there were a piece of the other side standing on it.
     bool 利いている(int 側, int x, int y) const;
+    // How many board moves side 側 has (drops not counted), whoever is to move.
+    int 行き先の数(int 側) const;
     // True when the side to move can take the other king at once.
     bool 王を取れる() const;
     // How many times this position (board, hands, side to move) has stood

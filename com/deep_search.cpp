@@ -306,6 +306,7 @@ struct 深い探索::中身 {
         std::vector<根の手> 確定;  // the last finished iteration
         try {
             for (int d = 1; d <= 上限深さ; ++d) {
+                if (止め->load(std::memory_order_relaxed)) break;
                 int 最善 = -無限;
                 for (std::size_t i = 0; i < 根.size(); ++i) {
                     根の手& c = 根[i];

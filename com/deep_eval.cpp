@@ -43,6 +43,27 @@ const 評価の重み& 標準の重み() {
     return w;
 }
 
+bool 評価の重みを設定(評価の重み& w, const std::string& 名, int v) {
+    if (名 == "持駒率") w.持駒率 = v;
+    else if (名 == "王の周り") w.王の周り = v;
+    else if (名 == "王手") w.王手 = v;
+    else if (名 == "利き") w.利き = v;
+    else if (名 == "寄り") w.寄り = v;
+    else if (名.rfind("駒", 0) == 0 && 名.size() > 3) {
+        const int i = std::atoi(名.c_str() + 3);
+        if (i < 0 || i > 15) return false;
+        w.駒[i] = v;
+    } else if (名.rfind("向き", 0) == 0 && 名.size() == 8) {
+        // 向きAB: row A (0 pawn … 4 gold movers), column B (0 sideways, 1 backward)
+        const int a = 名[6] - '0', b = 名[7] - '0';
+        if (a < 0 || a > 4 || b < 0 || b > 1) return false;
+        w.向き損[a][b] = v;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 int 取る値(int 駒, const 評価の重み& w) {
     if (王(駒)) return 20000;
     const int k = 駒種(駒);

@@ -5,6 +5,8 @@
 // of the side to move.
 #pragma once
 
+#include <string>
+
 #include "core/game.h"
 
 // The weights of the judgement, kept together so that self-play can tune them.
@@ -30,6 +32,9 @@ struct 評価の重み {
 };
 
 const 評価の重み& 標準の重み();
+// Sets the weight named 名 (持駒率, 王の周り, 王手, 利き, 寄り, or 駒0 … 駒15
+// for the piece values) to v; false for an unknown name.
+bool 評価の重みを設定(評価の重み& w, const std::string& 名, int v);
 
 // The score of g for the side to move.
 int 深い評価(const 対局& g, const 評価の重み& w = 標準の重み());

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -56,6 +58,18 @@ int 表から(int 点, int ply) {
 }
 
 struct 止まった {};
+
+// Late-move reductions: more for later moves at greater depth.
+struct 減らす表 {
+    int v[64][256];
+    減らす表() {
+        for (int d = 0; d < 64; ++d)
+            for (int i = 0; i < 256; ++i)
+                v[d][i] = d < 3 || i < 3 ? 0 : static_cast<int>(0.75 + std::log(d) * std::log(i) / 2.25);
+    }
+    const int* operator[](int d) const { return v[d]; }
+};
+const 減らす表 減らす量;
 
 }  // namespace
 
@@ -153,7 +167,7 @@ struct 深い探索::中身 {
         if (g.勝者() != 0) return -勝ちの点 + ply;  // the side to move has lost its king
         if (g.王を取れる()) return 勝ちの点 - ply;
         if (ply >= 最大手数) return 深い評価(g, *重み);
-        const bool 王手 = 段 < 2 && 王手されている();
+        const bool 王手 = 段 < 1 && 王手されている();
         auto& 手 = 手の置き場[ply];
         if (!王手) {
             const int 今 = 深い評価(g, *重み);
@@ -168,6 +182,14 @@ struct 深い探索::中身 {
         並べる(手, 順の置き場[ply], 0, ply);
         for (std::size_t i = 0; i < 手.size(); ++i) {
             const 対局の手 m = 手[i];
+            // A capture that gives more than it takes onto a guarded square
+            // waits for the full search.
+            if (!王手 && 設定->枝刈り) {
+                const int 取 = g.駒(m.先X, m.先Y);
+                if (!王(取) && 取る値(取, *重み) < 取る値(g.駒(m.元X, m.元Y), *重み) &&
+                    g.利いている(-g.手番(), m.先X, m.先Y))
+                    continue;
+            }
             g.指す(m);
             const int 点 = -静止(-beta, -std::max(alpha, 最善), ply + 1, 段 + 1);
             g.戻す();
@@ -220,6 +242,12 @@ struct 深い探索::中身 {
         // The list of this ply is overwritten deeper down only at deeper
         // plies, so it stays valid through the loop.
         const int 元のalpha = alpha;
+        // Near the leaves, quiet moves cannot lift a position far below alpha.
+        bool 見込みなし = false;
+        if (設定->枝刈り && !PV && !王手 && 深さ <= 2 && !決着の点(alpha)) {
+            const int 余裕 = 深さ == 1 ? 250 : 550;
+            見込みなし = 深い評価(g, *重み) + 余裕 <= alpha;
+        }
         int 最善 = -無限;
         std::uint32_t 最善手 = 0;
         const int 側 = g.手番();
@@ -227,13 +255,15 @@ struct 深い探索::中身 {
             const 対局の手 m = 手[i];
             const bool 取り = g.駒(m.先X, m.先Y) != 空;
             const bool 静か = !取り && !m.成 && !(m == 殺し手[ply][0]) && !(m == 殺し手[ply][1]);
+            if (見込みなし && 静か && i > 0 && 最善 > -無限) continue;
             g.指す(m);
             int 点;
             if (i == 0) {
                 点 = -探索(深さ - 1, -beta, -alpha, ply + 1, true);
             } else {
                 int 減 = 0;
-                if (静か && 深さ >= 3 && i >= 3 && !王手) 減 = i >= 12 ? 2 : 1;
+                if (静か && 深さ >= 3 && i >= 3 && !王手)
+                    減 = 設定->枝刈り ? 減らす量[std::min(深さ, 63)][std::min<std::size_t>(i, 255)] : (i >= 12 ? 2 : 1);
                 点 = -探索(深さ - 1 - 減, -alpha - 1, -alpha, ply + 1, true);
                 if (点 > alpha && 減 > 0) 点 = -探索(深さ - 1, -alpha - 1, -alpha, ply + 1, true);
                 if (点 > alpha && 点 < beta) 点 = -探索(深さ - 1, -beta, -alpha, ply + 1, true);
@@ -369,6 +399,21 @@ struct 深い探索::中身 {
         s.幅 = レベル4の幅;
     }
     return s;
+}
+
+bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const std::string& 名と値) {
+    const auto eq = 名と値.find('=');
+    if (eq == std::string::npos) return false;
+    const std::string 名 = 名と値.substr(0, eq);
+    char* end = nullptr;
+    const long v = std::strtol(名と値.c_str() + eq + 1, &end, 10);
+    if (end == 名と値.c_str() + eq + 1 || *end != '\0') return false;
+    const int n = static_cast<int>(v);
+    if (名 == "幅") 設定.幅 = n;
+    else if (名 == "引分の損") 設定.引分の損 = n;
+    else if (名 == "枝刈り") 設定.枝刈り = n != 0;
+    else if (!評価の重みを設定(w, 名, n)) return false;
+    return true;
 }
 
 深い探索::深い探索(std::size_t 置換表の桁) : 中_(std::make_unique<中身>(置換表の桁)) {}

@@ -29,6 +29,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "com/deep_eval.h"
 #include "com/turn.h"
@@ -60,6 +61,10 @@ struct 探索設定 {
     // What a draw (a repeated position, a full log) costs the side to move
     // at the root: the stronger computer would rather play on.
     int 引分の損 = 50;
+    // Pruning near the leaves (futility, losing captures in the quiet
+    // search, reductions growing with depth and move number); off, for
+    // measuring what it is worth.
+    bool 枝刈り = true;
     std::size_t 置換表の桁 = 19;  // 2^n entries of 16 bytes
     const 探索時計* 時計 = nullptr;  // nullptr: the steady clock
     const 評価の重み* 重み = nullptr;  // nullptr: 標準の重み()
@@ -79,6 +84,12 @@ struct 深い探索の結果 {
 inline constexpr int 勝ちの点 = 30000;
 // True for a score that says a king is taken within the search.
 constexpr bool 決着の点(int 点) { return 点 > 勝ちの点 - 1000 || 点 < -勝ちの点 + 1000; }
+
+// Sets one named knob of the settings or of the weights w (used when
+// 設定.重み points at w) from "name=value", for tuning by self-play: 幅,
+// 引分の損, 枝刈り and the weights' names (see 評価の重みを設定).  False for
+// an unknown name.
+bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const std::string& 名と値);
 
 // One search with a fresh table.
 深い探索の結果 深く探索する(const 対局& g, const 探索設定& 設定, const std::atomic<bool>& 止め);

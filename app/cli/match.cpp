@@ -29,7 +29,7 @@ namespace {
 constexpr const char* 使い方 =
     "usage: vezuvire-cli match --a LEVEL --b LEVEL --games N [--movetime-a MS] [--movetime-b MS]\n"
     "                          [--depth-a N] [--depth-b N] [--seed S] [--jobs J] [--opening-plies P]\n"
-    "                          [--quiet]\n";
+    "                          [--tune-a NAME=V] [--tune-b NAME=V] [--quiet]\n";
 
 struct 試合設定 {
     対局者設定 A, B;
@@ -164,6 +164,14 @@ int cli_match(int argc, char** argv) {
         }
         if (a == "--quiet") {
             o.静か = true;
+            continue;
+        }
+        if ((a == "--tune-a" || a == "--tune-b") && i + 1 < argc) {
+            auto& p = a == "--tune-a" ? o.A : o.B;
+            p.調整.push_back(argv[++i]);
+            探索設定 s;
+            評価の重み w;
+            if (!探索設定を変える(s, w, p.調整.back())) return 失敗("unknown knob '" + p.調整.back() + "'");
             continue;
         }
         long long n = 0;

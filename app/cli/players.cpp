@@ -78,7 +78,7 @@ private:
 
 class 深いCOM final : public 対局者 {
 public:
-    explicit 深いCOM(const 対局者設定& o) : 設定_(深い設定(o)), 探_(設定_.置換表の桁) {}
+    explicit 深いCOM(const 対局者設定& o) : 探_(19) { 深い設定(o, 設定_, 重み_); }
     bool 選ぶ(const 対局& g, 対局の手& 手, double& 秒) override {
         const std::atomic<bool> 止め{false};
         const 深い探索の結果 r = 探_.探す(g, 設定_, 止め);
@@ -90,19 +90,24 @@ public:
 
 private:
     探索設定 設定_;
+    評価の重み 重み_;
     深い探索 探_;
 };
 
 }  // namespace
 
-探索設定 深い設定(const 対局者設定& o) {
-    探索設定 s = 探索設定::レベル(o.レベル);
+bool 深い設定(const 対局者設定& o, 探索設定& s, 評価の重み& w) {
+    s = 探索設定::レベル(o.レベル);
+    w = 標準の重み();
+    s.重み = &w;
     if (o.持ち時間 >= 0) s.持ち時間 = o.持ち時間;
     if (o.最大深さ > 0) s.最大深さ = o.最大深さ;
     // A depth alone bounds the search: no clock at all.
     if (o.最大深さ > 0 && o.持ち時間 < 0) s.持ち時間 = 0;
     s.種 = o.種;
-    return s;
+    for (const auto& k : o.調整)
+        if (!探索設定を変える(s, w, k)) return false;
+    return true;
 }
 
 std::unique_ptr<対局者> 対局者を作る(const 対局者設定& o) {
@@ -112,8 +117,10 @@ std::unique_ptr<対局者> 対局者を作る(const 対局者設定& o) {
 
 COMの手番 深いCOMの手番(const 対局者設定& o) {
     auto 探 = std::make_shared<深い探索>();
-    const 探索設定 設定 = 深い設定(o);
-    return [探, 設定](状態& s, Platform& p) -> COM手番結果 {
+    auto 重み = std::make_shared<評価の重み>();
+    探索設定 設定;
+    深い設定(o, 設定, *重み);
+    return [探, 設定, 重み](状態& s, Platform& p) -> COM手番結果 {
         if (s.勝者 != 手番_なし) return {};
         s.開始時刻 = p.時刻();
         const 対局 g = 対局にする(局面_取得(s), 上手);

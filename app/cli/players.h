@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/cli/text_game.h"
 #include "com/deep_search.h"
@@ -18,10 +20,12 @@ struct 対局者設定 {
     double 持ち時間 = -1;  // seconds for levels 4–5; < 0: the level's own
     int 最大深さ = 0;      // 0: none
     std::uint64_t 種 = 1;
+    std::vector<std::string> 調整;  // "name=value" knobs of the deeper search
 };
 
-// The deeper search's settings for one player.
-探索設定 深い設定(const 対局者設定& o);
+// The deeper search's settings for one player; the weights it points at
+// are kept in w.  False when a knob is unknown.
+bool 深い設定(const 対局者設定& o, 探索設定& s, 評価の重み& w);
 
 class 対局者 {
 public:

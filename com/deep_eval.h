@@ -26,7 +26,7 @@ struct 評価の重み {
     // Each reach of the other side onto the king's own square.
     int 王手 = 30;
     // Each board move a side has.
-    int 利き = 2;
+    int 利き = 5;
     // Each piece (not the king) per step closer than 8 to the other king.
     int 寄り = 3;
 };

@@ -380,6 +380,8 @@ int 対局::同一局面数() const {
     int n = 1;
     for (const auto& r : 履歴_)
         if (r.ハッシュ == ハッシュ_) ++n;
+    for (const auto h : 前の局面_)
+        if (h == ハッシュ_) ++n;
     return n;
 }
 
@@ -390,5 +392,8 @@ bool 対局::繰り返した() const {
         if (((n - i) % 2) == 0 && r.ハッシュ == ハッシュ_) return true;
         if (r.取駒 != 空 || r.手.打ち()) return false;
     }
+    const int m = static_cast<int>(前の局面_.size());
+    for (int j = m - 1; j >= 0; --j)
+        if (((n + m - j) % 2) == 0 && 前の局面_[static_cast<std::size_t>(j)] == ハッシュ_) return true;
     return false;
 }

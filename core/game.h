@@ -73,6 +73,11 @@ public:
     void 持駒を置く(int 側, int 種, int 数);
     void 手番を置く(int 側);
     void 手数を置く(int n) { 手数_ = n; }
+    // Positions the game went through before this one, oldest first, given
+    // by their hashes (the last one is the position before the present
+    // one); they count for the repetition questions below.  Only positions
+    // since the last capture or drop need be given.
+    void 前の局面を置く(std::vector<std::uint64_t> ハッシュ) { 前の局面_ = std::move(ハッシュ); }
     // After building: finds the kings, the winner (a side without a king
     // has lost) and computes the hash afresh.
     void 整える();
@@ -109,10 +114,12 @@ public:
     // True when the side to move can take the other king at once.
     bool 王を取れる() const;
     // How many times this position (board, hands, side to move) has stood
-    // in the line of moves made with 指す, the present one included.
+    // in the line of moves made with 指す and the positions given to
+    // 前の局面を置く, the present one included.
     int 同一局面数() const;
-    // True when an earlier position since the last capture or drop holds the
-    // same hash (a shorter test for the search).
+    // True when an earlier position with the same side to move since the
+    // last capture or drop holds the same hash (a shorter test for the
+    // search).
     bool 繰り返した() const;
 
     bool 盤が同じ(const 対局& o) const;
@@ -134,6 +141,7 @@ private:
     int 王_[2][2] = {};
     std::uint64_t ハッシュ_ = 0;
     std::vector<記録> 履歴_;
+    std::vector<std::uint64_t> 前の局面_;
 
     std::uint64_t 計算したハッシュ() const;
     template <int 向, class F>

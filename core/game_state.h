@@ -11,8 +11,11 @@
 
 // The position of s as a 対局: board, hands, the side to move (the top side
 // when s.手番 is s.手番_COM, else the bottom side), the move count and the
-// winner.  The log is not carried over: the 対局 starts its own line of moves.
+// winner.  The positions logged since the last capture or drop are handed
+// over as earlier positions, so that repetitions count.
 対局 対局にする(const 状態& s);
+// The same with 側 to move whatever s.手番 says.
+対局 対局にする(const 状態& s, int 側);
 // A position with 側 to move.
 対局 対局にする(const 局面& k, int 側);
 

@@ -123,7 +123,7 @@ COMの手番 深いCOMの手番(const 対局者設定& o) {
     return [探, 設定, 重み](状態& s, Platform& p) -> COM手番結果 {
         if (s.勝者 != 手番_なし) return {};
         s.開始時刻 = p.時刻();
-        const 対局 g = 対局にする(局面_取得(s), 上手);
+        const 対局 g = 対局にする(s, 上手);
         const std::atomic<bool> 止め{false};
         const 深い探索の結果 r = 探->探す(g, 設定, 止め);
         const COM候補 手 = 候補にする(g, r);

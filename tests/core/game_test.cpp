@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <set>
@@ -250,4 +251,38 @@ TEST(対局, 同じ局面の数と繰り返し) {
     // The kings came back turned: the facings differ, so nothing repeats
     // unless the facings come round again.
     EXPECT_EQ(g.駒(5, 9) == -802, g.同一局面数() > 1);
+}
+
+TEST(対局, 状態から作ると記録の局面も繰り返しに数える) {
+    // Both kings step aside and back as the game logs its moves: log, move,
+    // count.  Four round trips bring the kings back facing as they started
+    // (each trip turns them twice).
+    auto s = std::make_unique<状態>();
+    桝色設定(*s);
+    新規対局(*s);
+    const 対局の手 往復[4] = {{5, 9, 4, 8, 0, false}, {5, 1, 6, 2, 0, false}, {4, 8, 5, 9, 0, false}, {6, 2, 5, 1, 0, false}};
+    std::vector<int> 数;
+    for (int 回 = 0; 回 < 16; ++回) {
+        const int 側 = 回 % 2 == 0 ? 下手 : 上手;
+        const 対局 g = 対局にする(*s, 側);
+        数.push_back(g.同一局面数());
+        手順保存(*s, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        状態で指す(*s, g, 往復[回 % 4]);
+        s->棋譜手数 += 1;
+        s->手数 += 1;
+    }
+    // Counted by hand from the hashes the game itself gives, move by move.
+    対局 h = 対局::初期局面();
+    std::vector<int> 期待;
+    for (int 回 = 0; 回 < 16; ++回) {
+        期待.push_back(h.同一局面数());
+        h.指す(往復[回 % 4]);
+    }
+    EXPECT_EQ(数, 期待);
+    EXPECT_GT(*std::max_element(期待.begin(), 期待.end()), 1);
+    // A capture or a drop cuts the line: nothing before it comes back.
+    対局 g = 対局::初期局面();
+    std::vector<std::uint64_t> 前 = {g.ハッシュ()};
+    g.前の局面を置く(前);
+    EXPECT_EQ(g.同一局面数(), 2);
 }

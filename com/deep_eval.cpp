@@ -110,5 +110,7 @@ int 深い評価(const 対局& g, const 評価の重み& w) {
         点 += 側 > 0 ? -危 : 危;
     }
     if (w.利き != 0) 点 += w.利き * (g.行き先の数(上手) - g.行き先の数(下手));
+    // Well below the scores that mean a king is taken.
+    点 = std::clamp(点, -20000, 20000);
     return g.手番() > 0 ? 点 : -点;
 }

@@ -226,3 +226,36 @@ TEST(深い探索, 候補は状態の手として指せる) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) EXPECT_EQ(h.駒(x, y), s->盤[x][y]);
 }
+
+TEST(深い探索, 調整のつまみ) {
+    struct 例 {
+        const char* 文;
+        bool 可;
+    };
+    const 例 表[] = {{"幅=7", true},     {"引分の損=0", true}, {"枝刈り=0", true}, {"利き=3", true},
+                     {"駒13=1400", true}, {"向き31=30", true},  {"駒16=1", false},  {"向き52=1", false},
+                     {"なに=1", false},   {"幅=", false},       {"幅=x", false},    {"幅", false}};
+    for (const auto& e : 表) {
+        探索設定 s;
+        評価の重み w;
+        EXPECT_EQ(探索設定を変える(s, w, e.文), e.可) << e.文;
+    }
+    探索設定 s;
+    評価の重み w;
+    ASSERT_TRUE(探索設定を変える(s, w, "幅=7"));
+    ASSERT_TRUE(探索設定を変える(s, w, "枝刈り=0"));
+    ASSERT_TRUE(探索設定を変える(s, w, "駒13=1400"));
+    ASSERT_TRUE(探索設定を変える(s, w, "向き31=30"));
+    EXPECT_EQ(s.幅, 7);
+    EXPECT_FALSE(s.枝刈り);
+    EXPECT_EQ(w.駒[13], 1400);
+    EXPECT_EQ(w.向き損[3][1], 30);
+    // The weights change the judgement: a top rook in hand is worth more,
+    // so the bottom side to move stands worse.
+    対局 g = 対局::初期局面();
+    g.持駒を置く(上手, 7, 1);
+    g.整える();
+    評価の重み 高い;
+    ASSERT_TRUE(探索設定を変える(s, 高い, "駒12=2000"));
+    EXPECT_GT(深い評価(g), 深い評価(g, 高い));
+}

@@ -132,8 +132,10 @@ const char* 結末名(結末 e) {
     return "?";
 }
 
+// The rating difference that expects the score 率; unbounded at 0 and 1.
 double Elo(double 率) {
-    率 = std::clamp(率, 0.0005, 0.9995);
+    if (率 >= 1) return HUGE_VAL;
+    if (率 <= 0) return -HUGE_VAL;
     return -400.0 * std::log10(1.0 / 率 - 1.0);
 }
 
@@ -234,17 +236,23 @@ int cli_match(int argc, char** argv) {
         秒A.insert(秒A.end(), r.秒A.begin(), r.秒A.end());
         秒B.insert(秒B.end(), r.秒B.begin(), r.秒B.end());
     }
+    // The interval of the mean score: Wilson's, with the variance of the
+    // games themselves (draws make it smaller than a coin's), so that it
+    // stays honest at 0 % and 100 %.
     const double N = static_cast<double>(o.局数);
     const double 率 = 和 / N;
     double 分散 = 0;
     for (const auto& r : 結果) 分散 += (r.A点 - 率) * (r.A点 - 率);
     分散 /= N;
-    const double 幅 = 1.96 * std::sqrt(分散 / N);
+    const double z = 1.96, z2 = z * z;
+    const double 中 = (率 + z2 / (2 * N)) / (1 + z2 / N);
+    const double 幅 = z * std::sqrt(分散 / N + z2 / (4 * N * N)) / (1 + z2 / N);
+    const double 下 = std::max(0.0, 中 - 幅), 上 = std::min(1.0, 中 + 幅);
     char buf[400];
     std::snprintf(buf, sizeof buf,
-                  "level %d vs level %d: %d games, A +%d =%d -%d, score %.1f%% +- %.1f%% (95%%), "
+                  "level %d vs level %d: %d games, A +%d =%d -%d, score %.1f%% (95%%: %.1f%% to %.1f%%), "
                   "Elo %+.0f [%+.0f, %+.0f]\n",
-                  o.A.レベル, o.B.レベル, o.局数, 勝, 分, 負, 100 * 率, 100 * 幅, Elo(率), Elo(率 - 幅), Elo(率 + 幅));
+                  o.A.レベル, o.B.レベル, o.局数, 勝, 分, 負, 100 * 率, 100 * 下, 100 * 上, Elo(率), Elo(下), Elo(上));
     std::cout << buf;
     時間を書く(std::cout, "A", o.A.レベル, 秒A);
     時間を書く(std::cout, "B", o.B.レベル, 秒B);

@@ -46,7 +46,7 @@ done
 # A match: one line per game, then the score line; games in parallel.
 "$cli" match --a 1 --b 2 --games 4 --jobs 2 --seed 3 > m.out
 [ "$(grep -c '^game ' m.out)" -eq 4 ] || { cat m.out; fail "match: not four game lines"; }
-grep -q '^level 1 vs level 2: 4 games, A +[0-9]* =[0-9]* -[0-9]*, score [0-9.]*% +- [0-9.]*% (95%), Elo ' m.out ||
+grep -q '^level 1 vs level 2: 4 games, A +[0-9]* =[0-9]* -[0-9]*, score [0-9.]*% (95%: [0-9.]*% to [0-9.]*%), Elo [-+][0-9inf]* \[[-+][0-9inf]*, [-+][0-9inf]*\]$' m.out ||
     { cat m.out; fail "match: no score line"; }
 "$cli" match --a 4 --b 3 --games 2 --depth-a 1 --quiet > q.out
 [ "$(wc -l < q.out)" -eq 2 ] || { cat q.out; fail "match --quiet: not the score and the think time"; }

@@ -7,3 +7,5 @@ int cli_play(int argc, char** argv);
 int cli_bestmove(int argc, char** argv);
 // vezuvire-cli show [--lines] FILE
 int cli_show(int argc, char** argv);
+// vezuvire-cli match --a L --b L --games N …
+int cli_match(int argc, char** argv);

@@ -9,9 +9,11 @@ namespace {
 void 使い方(std::ostream& o) {
     o << "usage: vezuvire-cli COMMAND [OPTIONS]\n"
          "\n"
-         "  play [--level N] [--gote]\n"
+         "  play [--level N] [--gote] [--movetime MS] [--depth N] [--seed S]\n"
          "      A game against the computer from the starting position, at\n"
-         "      strength N (1..3, default 3).  You move first unless --gote is\n"
+         "      strength N (1..5, default 3).  Strengths 4 and 5 search deeper,\n"
+         "      for up to 0.3 s and 1 s a move unless --movetime or --depth\n"
+         "      bounds them; --seed varies their choice among equal moves.  You move first unless --gote is\n"
          "      given, in which case the computer moves at once.  Standard input\n"
          "      holds one move of yours per line, \"fromX fromY toX toY\", columns\n"
          "      1..9 left to right and rows 1..9 top to bottom, optionally\n"
@@ -33,6 +35,13 @@ void 使い方(std::ostream& o) {
          "      \"fromX fromY toX toY piece score\" (a drop from -1 kind), or\n"
          "      \"none\".  A line that is not a position with both kings: a\n"
          "      message on standard error, exit status 2.\n"
+         "\n"
+         "  match --a L --b L --games N [--movetime-a MS] [--movetime-b MS]\n"
+         "        [--depth-a N] [--depth-b N] [--seed S] [--jobs J]\n"
+         "      Games between two strengths of the computer from varied\n"
+         "      openings, each opening played with both sides; prints each\n"
+         "      game, then the score of A with its 95 % interval and the\n"
+         "      difference in Elo.\n"
          "\n"
          "  show [--lines] FILE\n"
          "      Prints a game record file (.棋譜) as text.\n"
@@ -56,6 +65,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(命令, "play") == 0) return cli_play(argc - 1, argv + 1);
     if (std::strcmp(命令, "bestmove") == 0) return cli_bestmove(argc - 1, argv + 1);
     if (std::strcmp(命令, "show") == 0) return cli_show(argc - 1, argv + 1);
+    if (std::strcmp(命令, "match") == 0) return cli_match(argc - 1, argv + 1);
     std::cerr << "vezuvire-cli: unknown command '" << 命令 << "'\n";
     使い方(std::cerr);
     return 2;

@@ -1,5 +1,6 @@
 // vezuvire-cli play: a game against the computer on standard input and
 // output, with no window, no sound and a clock that stands still.
+#include <cstdint>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -7,6 +8,8 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/one_line.h"
+#include "app/cli/numbers.h"
+#include "app/cli/players.h"
 #include "app/cli/silent.h"
 #include "app/cli/text_game.h"
 #include "control/commands.h"
@@ -17,11 +20,13 @@ namespace {
 
 void 使い方(std::ostream& o) {
     o << "usage: vezuvire-cli play [--level N] [--gote] [--save FILE [--game-name T] [--top-name A]"
-         " [--bottom-name B]]\n";
+         " [--bottom-name B]]\n"
+         "       levels 4 and 5 also take [--movetime MS] [--depth N] [--seed S]\n";
 }
 
 struct 選択肢 {
     int レベル = 3;
+    対局者設定 深さ;  // levels 4 and 5
     bool 後手で = false;
     std::string 保存先, 対局名, 上の名, 下の名;
 };
@@ -49,11 +54,22 @@ int 引数を読む(int argc, char** argv, 選択肢& o) {
         } else if (a == "--gote") {
             o.後手で = true;
         } else if (a == "--level" && i + 1 < argc && std::strlen(argv[i + 1]) == 1 && argv[i + 1][0] >= '1' &&
-                   argv[i + 1][0] <= '3') {
+                   argv[i + 1][0] <= '5') {
             o.レベル = argv[++i][0] - '0';
         } else if (a == "--level") {
-            std::cerr << "vezuvire-cli play: --level needs 1, 2 or 3\n";
+            std::cerr << "vezuvire-cli play: --level needs 1, 2, 3, 4 or 5\n";
             return 2;
+        } else if (a == "--movetime" || a == "--depth" || a == "--seed") {
+            long long n = 0;
+            if (i + 1 >= argc || !整数を読む(argv[i + 1], n) || n < 0 || (a == "--depth" && (n < 1 || n > 60))) {
+                std::cerr << "vezuvire-cli play: " << a << " needs a whole number"
+                          << (a == "--depth" ? " from 1 to 60" : " of 0 or more") << "\n";
+                return 2;
+            }
+            ++i;
+            if (a == "--movetime") o.深さ.持ち時間 = static_cast<double>(n) / 1000.0;
+            else if (a == "--depth") o.深さ.最大深さ = static_cast<int>(n);
+            else o.深さ.種 = static_cast<std::uint64_t>(n);
         } else if (a == "--help" || a == "-h") {
             使い方(std::cout);
             return 0;
@@ -74,11 +90,14 @@ int cli_play(int argc, char** argv) {
 
     auto s = std::make_unique<状態>();
     無言の場 p;
-    起動_ファイルなし(*s, p, o.レベル);
-    文字対局_開始(*s, p, std::cout, o.後手で);
+    起動_ファイルなし(*s, p, o.レベル <= 3 ? o.レベル : 3);
+    o.深さ.レベル = o.レベル;
+    const COMの手番 深い手番 = o.レベル >= 4 ? 深いCOMの手番(o.深さ) : COMの手番{};
+    const COMの手番* 手番 = o.レベル >= 4 ? &深い手番 : nullptr;
+    文字対局_開始(*s, p, std::cout, o.後手で, 手番);
     std::cout.flush();
     for (std::string 行; std::getline(std::cin, 行);) {
-        const bool 続く = 文字対局_一行(*s, p, 行, std::cout);
+        const bool 続く = 文字対局_一行(*s, p, 行, std::cout, 手番);
         std::cout.flush();
         if (!続く) break;
     }

@@ -16,12 +16,12 @@ namespace {
 // The computer, writing each of its moves out as it makes it.
 class 書き出すCOM final : public 応手 {
 public:
-    explicit 書き出すCOM(std::ostream& out) : out_(out) {}
+    書き出すCOM(std::ostream& out, const COMの手番* 手番) : out_(out), 手番_(手番) {}
     bool 満杯 = false;
 
     void 局面更新(状態& s) override { 勢力調査(s); }
     void 指す(状態& s, Platform& p) override {
-        const COM手番結果 r = com_ban_指す(s, p);
+        const COM手番結果 r = 手番_ ? (*手番_)(s, p) : com_ban_指す(s, p);
         switch (r.結果) {
             case COM手番::指した:
                 out_ << "COM " << r.手.元X << ' ' << r.手.元Y << ' ' << r.手.先X << ' ' << r.手.先Y << ' ' << r.手.置駒
@@ -38,6 +38,7 @@ public:
 
 private:
     std::ostream& out_;
+    const COMの手番* 手番_;
 };
 
 void 終局を書く(const 状態& s, std::ostream& out) {
@@ -91,14 +92,14 @@ bool 人の合法手(const 状態& s, const 入力手& 手) {
 
 }  // namespace
 
-void 文字対局_開始(状態& s, Platform& p, std::ostream& out, bool 後手で) {
-    書き出すCOM com(out);
+void 文字対局_開始(状態& s, Platform& p, std::ostream& out, bool 後手で, const COMの手番* 手番) {
+    書き出すCOM com(out, 手番);
     if (後手で) GOTE_Click(s, p, com);
     else SENTE_Click(s, p, com);
     終局を書く(s, out);
 }
 
-bool 文字対局_一行(状態& s, Platform& p, const std::string& 行, std::ostream& out) {
+bool 文字対局_一行(状態& s, Platform& p, const std::string& 行, std::ostream& out, const COMの手番* 手番) {
     if (行.find_first_not_of(" \t\r") == std::string::npos) return true;
     入力手 手;
     if (!読む(行, 手) || !人の合法手(s, 手)) {
@@ -110,7 +111,7 @@ bool 文字対局_一行(状態& s, Platform& p, const std::string& 行, std::os
         return false;
     }
 
-    書き出すCOM com(out);
+    書き出すCOM com(out, 手番);
     s.選択状態 = 0;
     人の手を指す(s, p, com, 手.元X, 手.元Y, 手.先X, 手.先Y, 動かす駒(s, 手), 手.右 ? 2 : 1);
     終局を書く(s, out);

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pawn play as the computer shows it: hand-built positions in, the move the
+// full search (strength 3, every term) settles on and its score out.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "com/turn.h"
+#include "core/pieces.h"
+#include "core/position.h"
+#include "tests/support/search_corpus.h"
+
+namespace {
+
+struct 駒置き {
+    int x, y, 駒;
+};
+
+// The computer (top, strength 3) to move in a position of only these pieces.
+COM候補 指す手(std::initializer_list<駒置き> 駒) {
+    局面 k;
+    for (const auto& p : 駒) k.盤[p.x][p.y] = p.駒;
+    auto s = std::make_unique<状態>();
+    探索集::置く(*s, k, 3);
+    return COM探索(*s);
+}
+
+// A pawn of ours takes a human pawn that stands in front of it, on (3, 5).
+// The capture is worth most when our pawn was the only guard of its square
+// and a human lance or rook would take back: the human loses a pawn and
+// must spend the bigger piece to answer.  The pawn's facing changes nothing
+// of that.  On (7, 5) the same capture is offered with the square behind
+// our pawn left open, a little worse; the computer takes on (3, 5)
+// whichever way the pawn there faces.
+TEST(歩の手, 取れる歩の向きによらず同じ取り方を選ぶ) {
+    for (int 向き = 0; 向き < 4; ++向き) {
+        SCOPED_TRACE("the human pawn on (3, 5) faces " + std::to_string(向き));
+        const COM候補 手 = 指す手({
+            {3, 4, COM_歩0}, {3, 5, -(100 + 向き)}, {3, 3, COM_金0}, {3, 9, MAN_香2},  // guarded from behind
+            {7, 4, COM_歩0}, {7, 5, MAN_歩1}, {6, 3, COM_金0}, {7, 9, MAN_香2},        // guarded from the side
+            {9, 1, COM_王0}, {1, 9, MAN_王2},
+        });
+        EXPECT_EQ(手.元X, 3);
+        EXPECT_EQ(手.元Y, 4);
+        EXPECT_EQ(手.先X, 3);
+        EXPECT_EQ(手.先Y, 5);
+        EXPECT_EQ(手.置駒, COM_歩0);
+    }
+}
+
+// Our pawn on (3, y − 1), guarded once by a gold, takes a human pawn on
+// (3, y) that a human rook on the same row guards; our own pawn stands on
+// (3, y + 1), attacked by a human gold or not.  A pawn stepping up behind
+// our attacked pawn is held back a little while both are still short of
+// the human camp; on row 7 the hanging pawn costs no more than any piece
+// left hanging.
+struct 行の例 {
+    int 行;
+    bool 攻められる;
+    int 元X, 元Y, 先X, 先Y, 置駒;
+    double 点;
+};
+
+TEST(歩の手, 攻められた自分の歩の後ろへ出る取り) {
+    const 行の例 例[] = {
+        {4, false, 3, 3, 3, 4, COM_歩0, 55.6}, {4, true, 3, 3, 3, 4, COM_歩0, -49.4},
+        {5, false, 3, 4, 3, 5, COM_歩0, 55.6}, {5, true, 3, 4, 3, 5, COM_歩0, -49.4},
+        {6, false, 3, 5, 3, 6, COM_歩0, 55.6}, {6, true, 3, 5, 3, 6, COM_歩0, -49.4},
+        // Into the human camp: the pawn promotes, scored as the plain pawn.
+        {7, false, 3, 6, 3, 7, COM_と0, 55.6}, {7, true, 3, 6, 3, 7, COM_と0, -44.4},
+    };
+    for (const auto& e : 例) {
+        SCOPED_TRACE("row " + std::to_string(e.行) + (e.攻められる ? ", attacked" : ", not attacked"));
+        const int y = e.行;
+        const COM候補 手 = 指す手({
+            {3, y - 1, COM_歩0}, {3, y, MAN_歩1}, {3, y + 1, COM_歩0}, {3, y - 2, COM_金0},
+            {2, y + 2, e.攻められる ? MAN_金2 : 空}, {1, y, MAN_飛2},
+            {5, 1, COM_王0}, {5, 9, MAN_王2},
+        });
+        EXPECT_EQ(手.元X, e.元X);
+        EXPECT_EQ(手.元Y, e.元Y);
+        EXPECT_EQ(手.先X, e.先X);
+        EXPECT_EQ(手.先Y, e.先Y);
+        EXPECT_EQ(手.置駒, e.置駒);
+        EXPECT_NEAR(手.点, e.点, 1e-9);
+    }
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pawn play as the computer shows it: hand-built positions in, the move the
-// full search (strength 3, every term) settles on and its score out.
+// The computer's play in small hand-built positions: the position in, the
+// move the full search (strength 3, every term) settles on and its score
+// out.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -85,6 +86,45 @@ TEST(歩の手, 攻められた自分の歩の後ろへ出る取り) {
         EXPECT_EQ(手.先Y, e.先Y);
         EXPECT_EQ(手.置駒, e.置駒);
         EXPECT_NEAR(手.点, e.点, 1e-9);
+    }
+}
+
+// Our pawn steps up to (3, 5), turning on the empty square, between two
+// human pawns it then attacks (a gold behind keeps the step covered).  Pawns
+// facing up or down cannot answer, and the computer makes the step; pawns
+// facing sideways attack the square and it does not.
+TEST(歩の手, 歩の間へ出て両方を狙う) {
+    for (int 向き = 0; 向き < 4; ++向き) {
+        SCOPED_TRACE("the human pawns face " + std::to_string(向き));
+        const COM候補 手 = 指す手({
+            {3, 4, COM_歩0}, {3, 3, COM_金0}, {2, 5, -(100 + 向き)}, {4, 5, -(100 + 向き)},
+            {9, 1, COM_王0}, {1, 9, MAN_王2},
+        });
+        const bool 出る = 向き % 2 == 0;
+        EXPECT_EQ(手.元X == 3 && 手.元Y == 4 && 手.先X == 3 && 手.先Y == 5, 出る)
+            << "played (" << 手.元X << ", " << 手.元Y << ") to (" << 手.先X << ", " << 手.先Y << ")";
+    }
+}
+
+// The human king on (5, 9), walled in by its own pawns and a gold.  Our gold
+// on (5, 4) steps aside and uncovers our lance on (5, 1): check down the
+// file.  The human's only answer is the gold from (4, 9) to (5, 8) in the
+// way, which opens row 9 to our rook on (1, 9): mate, whichever square our
+// gold goes to.  With the rook one square up nothing is mate.
+TEST(詰みの手, 合駒が開けた筋の駒が王を取れるなら詰み) {
+    for (const bool 九段目 : {true, false}) {
+        SCOPED_TRACE(九段目 ? "rook on (1, 9)" : "rook on (1, 8)");
+        const COM候補 手 = 指す手({
+            {5, 1, COM_香0}, {5, 4, COM_金0}, {9, 1, COM_王0}, {1, 九段目 ? 9 : 8, COM_飛0},
+            {5, 9, MAN_王2}, {4, 8, MAN_歩2}, {6, 8, MAN_歩2}, {6, 9, MAN_歩2}, {4, 9, MAN_金2},
+        });
+        if (九段目) {
+            EXPECT_EQ(手.点, 9998);
+            EXPECT_EQ(手.元X, 5);
+            EXPECT_EQ(手.元Y, 4);
+        } else {
+            EXPECT_LT(手.点, 9998);
+        }
     }
 }
 

@@ -19,10 +19,11 @@ struct 駒置き {
     int x, y, 駒;
 };
 
-// The computer (top, strength 3) to move in a position of only these pieces.
+// The computer (top, strength 3) to move in a position of only these pieces;
+// {-1, kind, n} puts n pieces of that kind in the human's hand.
 COM候補 指す手(std::initializer_list<駒置き> 駒) {
     局面 k;
-    for (const auto& p : 駒) k.盤[p.x][p.y] = p.駒;
+    for (const auto& p : 駒) (p.x < 0 ? k.持駒_MAN[p.y] : k.盤[p.x][p.y]) = p.駒;
     auto s = std::make_unique<状態>();
     探索集::置く(*s, k, 3);
     return COM探索(*s);
@@ -102,6 +103,21 @@ TEST(歩の手, 歩の間へ出て両方を狙う) {
         });
         const bool 出る = 向き % 2 == 0;
         EXPECT_EQ(手.元X == 3 && 手.元Y == 4 && 手.先X == 3 && 手.先Y == 5, 出る)
+            << "played (" << 手.元X << ", " << 手.元Y << ") to (" << 手.先X << ", " << 手.先Y << ")";
+    }
+}
+
+// Our pawn on (4, 5) and knight on (6, 3), neither guarded, with the empty
+// (5, 4) between them: a silver the human drops there attacks both.  The
+// computer moves one of the two out of the fork, whichever way the pawn
+// faces, rather than stepping with its king.
+TEST(割り打ち, 銀の割り打ちを避ける) {
+    for (int 向き = 0; 向き < 4; ++向き) {
+        SCOPED_TRACE("our pawn faces " + std::to_string(向き));
+        const COM候補 手 = 指す手({
+            {4, 5, COM_歩0 + 向き}, {6, 3, COM_桂0}, {9, 1, COM_王0}, {1, 9, MAN_王2}, {-1, 4, 1},
+        });
+        EXPECT_TRUE((手.元X == 4 && 手.元Y == 5) || (手.元X == 6 && 手.元Y == 3))
             << "played (" << 手.元X << ", " << 手.元Y << ") to (" << 手.先X << ", " << 手.先Y << ")";
     }
 }

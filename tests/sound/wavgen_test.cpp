@@ -149,8 +149,8 @@ int 実行(const std::string& 引数, const fs::path& エラー出力) {
 
 class 生成器の実行 : public ::testing::Test {
 protected:
-    // A folder of the test's own (ctest may run these tests side by side);
-    // the generator runs from the test's working directory.
+    // A folder of the test's own (ctest may run these tests side by side),
+    // named on the generator's command line; nobody changes directory.
     std::optional<一時フォルダ> 場所;
     fs::path 作業;
     void SetUp() override {

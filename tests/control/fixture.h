@@ -10,12 +10,14 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "control/mouse.h"
 #include "control/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 
 // A stand-in for the side that answers a human move, played by the test.
 struct 試験の応手 : 応手 {
@@ -31,6 +33,9 @@ struct 試験の応手 : 応手 {
 
 class 対局試験 : public ::testing::Test {
 protected:
+    // 作業場所 is the test's own folder, the working directory while the
+    // test runs; its parent is the test's too (see 一時フォルダ).
+    std::optional<一時フォルダ> 場所;
     std::filesystem::path 元の場所, 作業場所;
     std::unique_ptr<状態> sp = std::make_unique<状態>();
     状態& s = *sp;
@@ -41,18 +46,13 @@ protected:
 
     void SetUp() override {
         元の場所 = std::filesystem::current_path();
-        std::string t = (std::filesystem::temp_directory_path() / "vz_ctl_XXXXXX").string();
-        ASSERT_NE(mkdtemp(t.data()), nullptr);
-        作業場所 = t;
-        std::filesystem::current_path(作業場所);
+        場所.emplace();
+        作業場所 = 場所->場所();
         for (const char* f : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"}) std::ofstream(f) << "RIFF";
         起動(s, p);
         p.全消去();
     }
-    void TearDown() override {
-        std::filesystem::current_path(元の場所);
-        std::filesystem::remove_all(作業場所);
-    }
+    void TearDown() override { 場所.reset(); }
 
     // A press in the middle of cell (c, r).
     void 押す(int c, int r, int button = 1) {

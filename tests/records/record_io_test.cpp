@@ -107,8 +107,8 @@ TEST_F(棋譜パネル, 読込と書込でパネルを開き手合割中は書�
     EXPECT_TRUE(見える(パネル部品::Dir1) && 見える(パネル部品::RETURN) && 見える(パネル部品::ラベル_上) &&
                 見える(パネル部品::入力_下));
     EXPECT_FALSE(見える(パネル部品::File1));
-    Dir1_Change(s, p, "/tmp");
-    EXPECT_EQ(p.パネルフォルダ(), "/tmp");
+    Dir1_Change(s, p, 場所->外側().string());
+    EXPECT_EQ(p.パネルフォルダ(), 場所->外側().string());
     EXPECT_EQ(p.一覧更新回数, 2);
 
     描画_可視(s, p, 偽, 偽, 偽);
@@ -142,7 +142,11 @@ TEST_F(棋譜パネル, 書込の断りと危ない名前と書けないとき�
         EXPECT_TRUE(告知に("「" + t + "」では保存できません")) << t;
         EXPECT_TRUE(見える(パネル部品::RETURN));  // the player may correct the name
     }
-    EXPECT_FALSE(fs::exists(作業場所.parent_path() / "上.棋譜"));
+    // Nothing escaped the working folder: the folder around it, the test's
+    // own, still holds that one folder and nothing else.
+    std::vector<fs::path> 外に;
+    for (const auto& e : fs::directory_iterator(場所->外側())) 外に.push_back(e.path());
+    EXPECT_EQ(外に, std::vector<fs::path>{作業場所});
     // The name is taken by a folder.
     名前("棚");
     Command1_Click(s, p);

@@ -107,10 +107,10 @@ TEST(サウンド読込, 読めないファイルは警告を出して0) {
     記録する p;
     サウンド初期化(*s, p);
     // A folder by that name: it exists, but cannot be read as a file.
-    const fs::path 偽物 = fs::temp_directory_path() / ("vz_sound_dir_" + std::to_string(::getpid()) + ".wav");
+    const 一時フォルダ d(fs::temp_directory_path(), false);
+    const fs::path 偽物 = d.場所() / "音.wav";
     fs::create_directories(偽物);
     EXPECT_EQ(サウンド読込(*s, p, 偽物.string(), 3), 0);
-    fs::remove(偽物);
     EXPECT_TRUE(p.作成履歴.empty());
     ASSERT_EQ(p.メッセージ履歴.size(), 1u);
     const auto& m = p.メッセージ履歴[0];

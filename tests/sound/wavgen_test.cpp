@@ -14,8 +14,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -146,17 +149,16 @@ int 実行(const std::string& 引数, const fs::path& エラー出力) {
 
 class 生成器の実行 : public ::testing::Test {
 protected:
+    // A folder of the test's own (ctest may run these tests side by side),
+    // named on the generator's command line; nobody changes directory.
+    std::optional<一時フォルダ> 場所;
     fs::path 作業;
     void SetUp() override {
         if (!fs::exists(生成器())) GTEST_SKIP() << "generator not found at " << 生成器();
-        // One folder per process: ctest may run these tests side by side.
-        作業 = fs::temp_directory_path() / ("vz_wavgen_test_" + std::to_string(::getpid()));
-        fs::create_directories(作業);
+        場所.emplace(fs::temp_directory_path(), false);
+        作業 = 場所->場所();
     }
-    void TearDown() override {
-        std::error_code ec;
-        if (!作業.empty()) fs::remove_all(作業, ec);
-    }
+    void TearDown() override { 場所.reset(); }
 };
 
 TEST_F(生成器の実行, 何度作っても同じバイト列) {

@@ -1,6 +1,7 @@
 #include "control/com_turn.h"
 
 #include "com/influence.h"
+#include "core/game_state.h"
 #include "core/move.h"
 #include "core/setup.h"
 #include "records/autosave.h"
@@ -59,16 +60,18 @@ void 指して見せる(状態& s, Platform& p, const COM候補& 手) {
 
 }  // namespace
 
-COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
-    if (s.勝者 != 手番_なし) return {};
+namespace {
 
+// The first half of every turn: the clock started and the caption shown.
+void 考え始める(状態& s, Platform& p) {
     s.開始時刻 = p.時刻();
     if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
     思考中を描く(s, p);
+}
 
-    画面の合間 合間(s, p);
-    const COM候補 手 = COM探索(s, &合間, 評価);
-
+// The second half: the move the computer settled on, made and shown, or
+// its resignation when it had none.
+COM手番結果 決めた手を指す(状態& s, Platform& p, const COM候補& 手) {
     // Nothing to move: the computer resigns.
     if (!手.あり) {
         Timer1_有効(s, p, false);
@@ -108,9 +111,56 @@ COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
     return {COM手番::指した, 手};
 }
 
+}  // namespace
+
+COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
+    if (s.勝者 != 手番_なし) return {};
+    考え始める(s, p);
+    画面の合間 合間(s, p);
+    return 決めた手を指す(s, p, COM探索(s, &合間, 評価));
+}
+
 void com_ban(状態& s, Platform& p) {
     com_ban_指す(s, p);
     自動保存_更新(s, p);
+}
+
+探索設定 深い探索の設定(const 状態& s, std::uint64_t 種) {
+    探索設定 設定 = 探索設定::レベル(s.レベル);
+    設定.種 = 種;
+    return 設定;
+}
+
+void 深い手を指す(状態& s, Platform& p, const 深い探索の結果& r) {
+    s.COM思考中 = false;
+    if (s.勝者 != 手番_なし) return;
+    決めた手を指す(s, p, 候補にする(対局にする(s, 上手), r));
+    自動保存_更新(s, p);
+}
+
+COMの応手::COMの応手(裏の思考* 裏, std::uint64_t 種) : 裏_(裏), 種_(種) {}
+COMの応手::~COMの応手() = default;
+
+void COMの応手::指す(状態& s, Platform& p) {
+    if (s.レベル <= 3) {
+        com_ban(s, p);
+        return;
+    }
+    if (s.勝者 != 手番_なし) return;
+    考え始める(s, p);
+    const 対局 g = 対局にする(s, 上手);
+    const 探索設定 設定 = 深い探索の設定(s, 種_++);
+    if (裏_ != nullptr) {
+        // Thinking goes on elsewhere; the answer comes back through
+        // 深い手を指す, and until then the game stands still.
+        s.COM思考中 = true;
+        p.再描画();
+        裏_->始める(g, 設定);
+        return;
+    }
+    if (!探索_) 探索_ = std::make_unique<深い探索>();
+    const std::atomic<bool> 止めない{false};
+    深い手を指す(s, p, 探索_->探す(g, 設定, 止めない));
 }
 
 void COMの応手::局面更新(状態& s) { 勢力調査(s); }

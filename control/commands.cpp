@@ -75,11 +75,24 @@ void LEVEL3_Click(状態& s, Platform& p) {
     レベル表示を消す(s, p);
     レベル_設定(s, p, 3);
 }
+void LEVEL4_Click(状態& s, Platform& p) {
+    レベル表示を消す(s, p);
+    レベル_設定(s, p, 4);
+}
+void LEVEL5_Click(状態& s, Platform& p) {
+    レベル表示を消す(s, p);
+    レベル_設定(s, p, 5);
+}
 
 void レベル_設定(状態& s, Platform& p, int IN_LEVEL) {
-    const メニュー項目 項目[3] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3};
-    for (auto m : 項目) チェック変更(s, p, m, false);
-    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+    const メニュー項目 項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3,
+                                          メニュー項目::LEVEL4, メニュー項目::LEVEL5};
+    // The three first strengths are always unchecked; the two stronger ones
+    // only when they carry a mark, so that a game played at 1 to 3 sends
+    // the window the same calls as ever.
+    for (int i = 0; i < 最強レベル; ++i)
+        if (i < 3 || s.checked(項目[i])) チェック変更(s, p, 項目[i], false);
+    if (IN_LEVEL >= 1 && IN_LEVEL <= 最強レベル) {
         チェック変更(s, p, 項目[IN_LEVEL - 1], true);
         s.レベル = IN_LEVEL;
     }

@@ -293,6 +293,8 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Sh
     }
 
     再開(s, p, 相手);
+    // The computer took up its turn and is still thinking about it.
+    if (s.COM思考中) return;
 
     if (列 >= 1 && 列 <= 盤サイズ && 行 >= 1 && 行 <= 盤サイズ) {
         if (s.選択状態 == 0) 盤上で選択(s, p, 列, 行);

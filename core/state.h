@@ -25,6 +25,10 @@ inline constexpr int 後手 = -1;
 inline constexpr int 対局_人間 = 0;
 inline constexpr int 対局_COM = 1;
 
+// The computer's strengths: 1 to 3 look one move ahead; 4 and 5 search many
+// moves deep for a limited time (com/deep_search.h).
+inline constexpr int 最強レベル = 5;
+
 inline constexpr int 桝色_緑 = 2;  // clockwise turn on arrival
 inline constexpr int 桝色_水 = 3;  // anticlockwise turn on arrival
 
@@ -58,6 +62,8 @@ enum class メニュー項目 {
     LEVEL1,
     LEVEL2,
     LEVEL3,
+    LEVEL4,
+    LEVEL5,
     MIDORI,
     TATAMI,
     TAKE,
@@ -67,7 +73,7 @@ enum class メニュー項目 {
     KEIKA,
     BGM,
 };
-inline constexpr int メニュー項目数 = 11;
+inline constexpr int メニュー項目数 = 13;
 // The control name of a menu item, as the window and the records of the
 // platform calls name it.
 constexpr const char* メニュー項目名(メニュー項目 項目) {
@@ -75,6 +81,8 @@ constexpr const char* メニュー項目名(メニュー項目 項目) {
         case メニュー項目::LEVEL1: return "LEVEL1";
         case メニュー項目::LEVEL2: return "LEVEL2";
         case メニュー項目::LEVEL3: return "LEVEL3";
+        case メニュー項目::LEVEL4: return "LEVEL4";
+        case メニュー項目::LEVEL5: return "LEVEL5";
         case メニュー項目::MIDORI: return "MIDORI";
         case メニュー項目::TATAMI: return "TATAMI";
         case メニュー項目::TAKE: return "TAKE";
@@ -151,6 +159,9 @@ struct 状態 : COM表 {
     // game is not being kept.
     bool 自動保存_自分 = false;
     bool 自動保存_不調 = false;
+    // The stronger computer (strengths 4 and 5) is thinking elsewhere: until
+    // its move comes back, nothing may change the game.
+    bool COM思考中 = false;
 
     // Selection memory of the mouse handler: survives new games.
     int 選択元X = 0, 選択元Y = 0, 選択先X = 0, 選択先Y = 0, 選択駒 = 0;

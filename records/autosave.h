@@ -8,7 +8,7 @@
 // shortest text without an exponent that reads back as the same double):
 //
 //   Vezuvire autosave 1
-//   対局種別=0|1          レベル=1..3
+//   対局種別=0|1          レベル=1..5
 //   手番_MAN=±1           手番_COM=−手番_MAN        手番=±1
 //   手数=0..501           棋譜手数=0..501           棋譜最終手数=0..500
 //   棋譜モード=0|1        ハンデ設定中=0|1          ハンデレベル=−10..10

@@ -12,24 +12,20 @@
 #include "ui/clock_view.h"
 #include "ui/settings.h"
 
-namespace {
-// The computer answers every human move in a game against it; it keeps no
-// state of its own between moves.
-COMの応手 コンピュータ;
-}  // namespace
-
 const std::vector<メニュー定義>& メニュー一覧() {
     static const std::vector<メニュー定義> 一覧 = {
         {"TAIKYOKU", "対局", "", false, {}, TAIKYOKU_Click},
         {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, {}, MATCH_MAN_Click},
         {"START", "スタート", "MATCH_MAN", false, START_Click, {}},
         {"START2", "対局(COM)", "TAIKYOKU", false, {}, {}},
-        {"SENTE", "先手", "START2", false, [](状態& s, Platform& p) { SENTE_Click(s, p, コンピュータ); }, {}},
-        {"GOTE", "後手", "START2", false, [](状態& s, Platform& p) { GOTE_Click(s, p, コンピュータ); }, {}},
+        {"SENTE", "先手", "START2", false, SENTE_Click, {}},
+        {"GOTE", "後手", "START2", false, GOTE_Click, {}},
         {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false, {}, {}},
         {"LEVEL1", "LEVEL1", "LEVEL", true, LEVEL1_Click, {}},
         {"LEVEL2", "LEVEL2", "LEVEL", true, LEVEL2_Click, {}},
         {"LEVEL3", "LEVEL3", "LEVEL", true, LEVEL3_Click, {}},
+        {"LEVEL4", "LEVEL4", "LEVEL", true, LEVEL4_Click, {}},
+        {"LEVEL5", "LEVEL5", "LEVEL", true, LEVEL5_Click, {}},
         {"OWARI", "終わり", "TAIKYOKU", false, OWARI_Click, {}},
         {"STOP", "局面", "", false, {}, STOP_Click},
         {"CANCEL", "最初", "STOP", false, CANCEL_Click, {}},
@@ -61,8 +57,8 @@ const std::vector<メニュー定義>& メニュー一覧() {
 
 QString メニュー名(メニュー項目 項目) { return QString::fromUtf8(メニュー項目名(項目)); }
 
-void マウス処理(状態& s, Platform& p, int ボタン, int shift, int X, int Y) {
-    Form_MouseDown(s, p, コンピュータ, ボタン, shift, X, Y);
+void マウス処理(状態& s, Platform& p, 応手& 相手, int ボタン, int shift, int X, int Y) {
+    Form_MouseDown(s, p, 相手, ボタン, shift, X, Y);
 }
 void キー処理(状態& s, Platform& p, int KeyAscii) { Form_KeyPress(s, p, KeyAscii); }
 void 閉じる処理(状態& s, Platform& p) { Form_Unload(s, p); }

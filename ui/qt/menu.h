@@ -6,10 +6,24 @@
 #include <functional>
 #include <vector>
 
+#include "control/opponent.h"
 #include "core/platform.h"
 #include "core/state.h"
 
-using 処理 = std::function<void(状態&, Platform&)>;
+// A handler gets the game, the window as its platform and the side that
+// answers a human move (the window's own computer player); most of them
+// need only the first two.
+class 処理 {
+public:
+    処理() = default;
+    処理(void (*f)(状態&, Platform&)) : f_([f](状態& s, Platform& p, 応手&) { f(s, p); }) {}
+    処理(void (*f)(状態&, Platform&, 応手&)) : f_(f) {}
+    explicit operator bool() const { return static_cast<bool>(f_); }
+    void operator()(状態& s, Platform& p, 応手& 相手) const { f_(s, p, 相手); }
+
+private:
+    std::function<void(状態&, Platform&, 応手&)> f_;
+};
 
 struct メニュー定義 {
     QString 名前;  // control name, e.g. "START"
@@ -26,6 +40,6 @@ const std::vector<メニュー定義>& メニュー一覧();
 QString メニュー名(メニュー項目 項目);
 
 // Window events handed to the game.
-void マウス処理(状態& s, Platform& p, int ボタン, int shift, int X, int Y);
+void マウス処理(状態& s, Platform& p, 応手& 相手, int ボタン, int shift, int X, int Y);
 void キー処理(状態& s, Platform& p, int KeyAscii);
 void 閉じる処理(状態& s, Platform& p);

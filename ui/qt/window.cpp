@@ -12,7 +12,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
+#include <random>
 
+#include "control/com_turn.h"
 #include "control/mouse.h"
 #include "control/resume.h"
 #include "control/start.h"
@@ -20,15 +22,21 @@
 #include "ui/qt/autosave_lock.h"
 #include "ui/qt/menu.h"
 #include "ui/qt/window_canvas.h"
+#include "ui/qt/window_thinking.h"
 
 窓::窓(bool 起動する) : s_(std::make_unique<状態>()) {
+    // The stronger computer answers on this thread, once its worker is done.
+    思考_ = std::make_unique<窓の思考>(
+        this, [this](const 深い探索の結果& r) { 考え中も操作([r](状態& s, Platform& p) { 深い手を指す(s, p, r); }); });
+    // Its random choice among equally good moves differs from run to run.
+    コンピュータ_ = std::make_unique<COMの応手>(思考_.get(), std::random_device{}());
     setWindowTitle("Vezuvire");
     盤面_ = new 盤面(this);
     setCentralWidget(盤面_);
     メニュー作成();
     パネル作成();
     timer1_.setInterval(Timer1_周期ms);
-    connect(&timer1_, &QTimer::timeout, this, [this] { 操作(Timer1_Timer); });
+    connect(&timer1_, &QTimer::timeout, this, [this] { 考え中も操作(Timer1_Timer); });
     描き直し();
     move(0, 0);
     resize(幅 / 画素, 高さ / 画素 + menuBar()->sizeHint().height());
@@ -87,13 +95,28 @@ void 窓::終了() {
 // ---- events ------------------------------------------------------------------
 
 void 窓::操作(const std::function<void(状態&, Platform&)>& f) {
+    if (s_->COM思考中 && !終了中_) {
+        dsPlay(s_->音_禁止);
+        return;
+    }
+    考え中も操作(f);
+}
+
+void 窓::終わりの操作(const std::function<void(状態&, Platform&)>& f) {
+    // The position before the computer's move is the one kept.
+    思考_->止める();
+    s_->COM思考中 = false;
+    考え中も操作(f);
+}
+
+void 窓::考え中も操作(const std::function<void(状態&, Platform&)>& f) {
     if (終了中_) return;
     f(*s_, *this);
     カーソル補正(*s_, カーソル_);  // the kind of game may have changed
 }
 
 void 窓::closeEvent(QCloseEvent* e) {
-    if (!終了中_) 操作(閉じる処理);
+    if (!終了中_) 終わりの操作(閉じる処理);
     e->accept();
 }
 
@@ -107,7 +130,7 @@ bool 窓::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::KeyPress && キーを盤へ(o)) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Escape) {
-            操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
+            終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
             return true;
         }
         if (盤のキー(k)) return true;
@@ -120,7 +143,8 @@ void 窓::keyPressEvent(QKeyEvent* e) {
     if (パネルに入力中()) return;
     const QString t = e->text();
     int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
-    if (code != 0) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });
+    if (code == 27) 終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
+    else if (code != 0 && !s_->COM思考中) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });
 }
 
 void 窓::マウス(QMouseEvent* e) {
@@ -141,5 +165,5 @@ void 窓::マウス(QMouseEvent* e) {
     if (カーソル可能(*s_, 桝列(X), 桝行(Y))) カーソル_ = {桝列(X), 桝行(Y)};
     カーソル表示_ = false;
     盤面_->update();
-    操作([=](状態& s, Platform& p) { マウス処理(s, p, ボタン, shift, X, Y); });
+    操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
 }

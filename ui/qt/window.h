@@ -17,6 +17,8 @@
 #include "core/state.h"
 
 class QAction;
+class COMの応手;
+class 窓の思考;
 class 盤面;
 class 遊び方窓;
 
@@ -51,6 +53,9 @@ public:
     // first use.  Null until then.
     void 遊び方を開く();
     遊び方窓* 遊び方() const { return 遊び方_; }
+
+    // The stronger computer's worker thread (window_thinking.h).
+    窓の思考& 思考() { return *思考_; }
 
     // True once the game has asked to end the program.
     bool 終わった() const { return 終了中_; }
@@ -122,20 +127,29 @@ private:
 
     // Menu bar (window_menu.cpp).
     void メニュー作成();
+    // A menu handler bound to this window's computer player.
+    std::function<void(状態&, Platform&)> この手番で(const class 処理& f);
 
     // Record panel (window_panel.cpp).
     void パネル作成();
     void パネル配置();            // places the panel's controls over the canvas, scaled
     bool パネルに入力中() const;  // a visible control of the panel has the focus
 
-    // Events handed to the game (window.cpp).
+    // Events handed to the game (window.cpp).  While the stronger computer
+    // thinks, 操作 refuses whatever would change the game, with the game's
+    // refusal sound; 考え中も操作 is for what may go on meanwhile (the
+    // clock) and for ending the program, which first stops the thinking.
     void 操作(const std::function<void(状態&, Platform&)>& f);
+    void 考え中も操作(const std::function<void(状態&, Platform&)>& f);
+    void 終わりの操作(const std::function<void(状態&, Platform&)>& f);
     void マウス(QMouseEvent* e);
     // Playing keys: the cursor, Enter and Space, 戻 and 進 (window_keys.cpp).
     bool 盤のキー(QKeyEvent* e);
     bool キーを盤へ(QObject* o) const;
 
     std::unique_ptr<状態> s_;
+    std::unique_ptr<窓の思考> 思考_;
+    std::unique_ptr<COMの応手> コンピュータ_;  // the side that answers a human move
     盤面* 盤面_ = nullptr;
     QImage 画布_;
     double 画布倍率_ = 0;

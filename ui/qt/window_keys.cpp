@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
+#include "control/com_turn.h"
 #include "ui/qt/menu.h"
 #include "ui/qt/window.h"
 #include "ui/qt/window_canvas.h"
@@ -43,7 +44,7 @@ bool 窓::盤のキー(QKeyEvent* e) {
         カーソル表示_ = true;
         盤面_->update();
         const int ボタン = shift ? 2 : 1, X = カーソル中心X(カーソル_), Y = カーソル中心Y(カーソル_);
-        操作([=](状態& s, Platform& p) { マウス処理(s, p, ボタン, shift ? 1 : 0, X, Y); });
+        操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift ? 1 : 0, X, Y); });
         return true;
     }
     if (shift) return false;

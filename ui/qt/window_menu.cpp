@@ -5,7 +5,12 @@
 
 #include "ui/qt/help_window.h"
 #include "ui/qt/menu.h"
+#include "control/com_turn.h"
 #include "ui/qt/window.h"
+
+std::function<void(状態&, Platform&)> 窓::この手番で(const 処理& f) {
+    return [this, f](状態& s, Platform& p) { f(s, p, *コンピュータ_); };
+}
 
 QAction* 窓::メニュー(const QString& 名前) const {
     auto it = メニュー_.find(名前);
@@ -29,13 +34,18 @@ void 窓::メニュー作成() {
             m->setObjectName(d.名前);
             親メニュー[d.名前] = m;
             a = m->menuAction();
-            if (d.開く) connect(m, &QMenu::aboutToShow, this, [this, f = d.開く] { 操作(f); });
+            // Opening a menu while the computer thinks changes nothing.
+            if (d.開く)
+                connect(m, &QMenu::aboutToShow, this, [this, f = d.開く] {
+                    if (!s_->COM思考中) 操作(この手番で(f));
+                });
         } else {
             a = d.親.isEmpty() ? menuBar()->addAction(d.表題) : 親メニュー.at(d.親)->addAction(d.表題);
             a->setCheckable(d.チェック式);
             if (d.クリック)
-                connect(a, &QAction::triggered, this, [this, f = d.クリック] {
-                    操作(f);
+                connect(a, &QAction::triggered, this, [this, f = d.クリック, 終わり = d.名前 == "OWARI"] {
+                    if (終わり) 終わりの操作(この手番で(f));
+                    else 操作(この手番で(f));
                     // The game owns the check marks; undo Qt's own toggle.
                     for (int i = 0; i < メニュー項目数; ++i)
                         if (QAction* c = メニュー(メニュー名(static_cast<メニュー項目>(i))))

@@ -259,3 +259,23 @@ TEST_F(棋譜欄の試験, 欄の中のEscは欄を閉じて盤にキーを返�
         EXPECT_TRUE(w->終わった());
     }
 }
+
+// Alt pressed twice from a control of the panel leaves the menu bar again
+// with the keys back in that control: Esc still closes the panel, and the
+// board's Esc still ends the game.
+TEST_F(棋譜欄の試験, AltAltのあともEscで欄が閉じる) {
+    w->メニュー("KIFU_READ")->trigger();
+    w->キャンバス()->setFocus();
+    キー(Qt::Key_Tab);
+    QWidget* 木の中 = QApplication::focusWidget();
+    ASSERT_EQ(木の中, 木());
+    キー(Qt::Key_Alt);
+    キー(Qt::Key_Alt);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), 木の中);
+    キー(Qt::Key_Escape);
+    EXPECT_FALSE(開いている());
+    EXPECT_FALSE(w->終わった());
+    キー(Qt::Key_Escape);
+    EXPECT_TRUE(w->終わった());
+}

@@ -18,6 +18,7 @@
 #include <QWindow>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "control/mouse.h"
 #include "control/resume.h"
@@ -38,9 +39,11 @@ public:
     explicit X窓の見張り(QWidget* 窓) : 窓_(窓) {}
     bool nativeEventFilter(const QByteArray& 種類, void* 中身, qintptr*) override {
         if (種類 != "xcb_generic_event_t" || !中身) return false;
-        const auto* b = static_cast<const std::uint8_t*>(中身);
+        unsigned char b[12];
+        std::memcpy(b, 中身, sizeof b);
         if ((b[0] & 0x7F) != 17) return false;
-        const std::uint32_t 消えた = static_cast<const std::uint32_t*>(中身)[2];
+        std::uint32_t 消えた;
+        std::memcpy(&消えた, b + 8, sizeof 消えた);
         if (消えた != 0 && 消えた == 窓_->internalWinId()) 消えた時();
         return false;
     }

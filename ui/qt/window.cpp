@@ -175,8 +175,10 @@ void 窓::窓が消えた() {
 // a menu was closed with Esc the menu bar keeps the focus and would swallow
 // the key until a press on the board takes the focus back.  Only
 // an open menu (Esc closes it), a message box (Esc answers it) and the
-// record panel's controls (they keep their keys) are left alone.
-// The playing keys are taken the same way (window_keys.cpp).
+// record panel's controls (they keep their keys; Esc there closes the
+// panel, and Tab walks between them and the board) are left alone.
+// The playing keys are taken the same way (window_keys.cpp).  The native
+// window destroyed under the window ends the program (窓が消えた).
 bool 窓::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::PlatformSurface && o == windowHandle() &&
         static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)

@@ -3,8 +3,10 @@
 # make package — build the Debian package build/vezuvire_<version>_<arch>.deb
 
 # Building and playing the game: its compiler, build tools, libraries, Qt's
-# window-system plugins (only recommended by Qt) and a Japanese font.
-RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-mixer-dev fonts-noto-cjk
+# window-system plugins (only recommended by Qt), Qt's own translations (its
+# standard buttons and menus in Japanese) and a Japanese font.
+RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libsdl2-mixer-dev \
+                 fonts-noto-cjk
 # The Debian package: dpkg-shlibdeps (dpkg-dev) and file for its dependency scan.
 PKG_PACKAGES  := dpkg-dev file
 # Tests, benchmarks, fuzzing and the validators of the installed files.

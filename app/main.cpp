@@ -41,5 +41,9 @@ int main(int argc, char** argv) {
         if (末尾 != 待ち && *末尾 == '\0' && ms >= 0 && ms <= 600000)
             QTimer::singleShot(static_cast<int>(ms), &w, &QWidget::close);
     }
-    return app.exec();
+    const int 結果 = app.exec();
+    // However the loop came to an end (the session ending, the window
+    // destroyed by others), the game ends as closing the window ends it.
+    if (!w.終わった()) w.close();
+    return 結果;
 }

@@ -29,6 +29,7 @@ for need in 'libqt6widgets6' 'libqt6gui6' 'libqt6core6' 'libsdl2-mixer-2.0-0' 'q
             'fonts-noto-cjk | fonts-japanese-mincho' 'libstdc++6'; do
     grep -q -F "$need" <<< "$depends" || fail "Depends lacks $need"
 done
+grep -q -F 'qt6-translations-l10n' <<< "$(info Recommends)" || fail "Recommends lacks qt6-translations-l10n"
 for never in gtest gmock benchmark clang libqt6test; do
     ! grep -q -F "$never" <<< "$depends" || fail "Depends names $never"
 done

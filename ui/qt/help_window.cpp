@@ -7,8 +7,11 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "core/platform.h"
@@ -294,8 +297,10 @@ QStringList 遊び方の文() {
     巻物_ = new QScrollArea(this);
     巻物_->setWidget(本文_);
     巻物_->setWidgetResizable(true);
-    巻物_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    巻物_->setMinimumWidth(本文_->minimumSizeHint().width() + 40);
+    // Wide enough for the text's widest part where the screen allows;
+    // on a narrower one the text scrolls sideways too.
+    巻物_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const int 望む幅 = 本文_->minimumSizeHint().width() + 40;
 
     閉じる_ = new QPushButton("閉じる", this);
     connect(閉じる_, &QPushButton::clicked, this, &QWidget::close);
@@ -305,7 +310,34 @@ QStringList 遊び方の文() {
     auto* 全体 = new QVBoxLayout(this);
     全体->addWidget(巻物_, 1);
     全体->addLayout(下);
-    resize(巻物_->minimumWidth() + 24, 700);
+    resize(望む幅 + 24, 700);
+}
+
+void 遊び方窓::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (e->spontaneous()) return;
+    QWidget* 親 = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* 画面 = 親 && 親->screen() ? 親->screen() : screen();
+    if (!画面) return;
+    const QRect 使える = 画面->availableGeometry();
+    // The frame the window system adds: this window's own once it has been
+    // on the screen, before that the game window's.
+    auto 縁 = [](const QWidget* w) {
+        const QRect f = w->frameGeometry(), g = w->geometry();
+        return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+    };
+    const QMargins m = testAttribute(Qt::WA_WState_Created) && frameGeometry() != geometry() ? 縁(this)
+                       : 親                                                              ? 縁(親)
+                                                                                        : QMargins();
+    const QSize 最大 = 使える.size().shrunkBy(m).expandedTo(QSize(1, 1));
+    QSize 大きさ = size().boundedTo(最大);
+    if (大きさ != size()) resize(大きさ);
+    // First over the game window, then pushed inside the screen.
+    QRect 枠(geometry().topLeft() - QPoint(m.left(), m.top()), 大きさ.grownBy(m));
+    if (!testAttribute(Qt::WA_Moved) && 親) 枠.moveCenter(親->frameGeometry().center());
+    枠.moveLeft(std::clamp(枠.left(), 使える.left(), 使える.right() + 1 - 枠.width()));
+    枠.moveTop(std::clamp(枠.top(), 使える.top(), 使える.bottom() + 1 - 枠.height()));
+    move(枠.topLeft());
 }
 
 void 遊び方窓::keyPressEvent(QKeyEvent* e) {

@@ -4,7 +4,8 @@
 // ladder, records, options and keys.  The rule pictures are worked out by the
 // game's own rules (ui/help_diagrams.h) and drawn with the game's own
 // pictures at the screen's pixel ratio.  It does not stop the game: both
-// windows stay usable, and Esc or "閉じる" close this one only.
+// windows stay usable, and Esc or "閉じる" close this one only.  It never
+// reaches past the screen it opens on: the text scrolls inside it.
 #pragma once
 
 #include <QImage>
@@ -29,6 +30,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // Each time it opens, the window is fitted into the screen it opens on.
+    void showEvent(QShowEvent* e) override;
 
 private:
     QWidget* 本文_ = nullptr;

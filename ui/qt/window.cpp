@@ -4,14 +4,22 @@
 // the sound and time services live in the window_*.cpp files beside this.
 #include "ui/qt/window.h"
 
+#include <QAbstractButton>
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPlatformSurfaceEvent>
 #include <QPushButton>
+#include <QTranslator>
+#include <QWindow>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <random>
 
 #include "control/com_turn.h"
@@ -24,7 +32,61 @@
 #include "ui/qt/window_canvas.h"
 #include "ui/qt/window_thinking.h"
 
+namespace {
+
+// Under X the window can be destroyed by others (a task manager's "close",
+// `xdotool windowclose`) without any close request reaching Qt, which then
+// goes on with no window.  The X server's DestroyNotify says so: 17 in the
+// event's first byte (the top bit marks a sent event), the window's id in
+// the third 32-bit word.
+class X窓の見張り : public QAbstractNativeEventFilter {
+public:
+    explicit X窓の見張り(QWidget* 窓) : 窓_(窓) {}
+    bool nativeEventFilter(const QByteArray& 種類, void* 中身, qintptr*) override {
+        if (種類 != "xcb_generic_event_t" || !中身) return false;
+        unsigned char b[12];
+        std::memcpy(b, 中身, sizeof b);
+        if ((b[0] & 0x7F) != 17) return false;
+        std::uint32_t 消えた;
+        std::memcpy(&消えた, b + 8, sizeof 消えた);
+        if (消えた != 0 && 消えた == 窓_->internalWinId()) 消えた時();
+        return false;
+    }
+    std::function<void()> 消えた時;
+
+private:
+    QWidget* 窓_;
+};
+
+// A message box whose buttons read はい, いいえ and OK with or without Qt's
+// translation, also after the translation changes while it is up (Qt names
+// its standard buttons again then).
+class ボタンに名のある箱 : public QMessageBox {
+public:
+    ボタンに名のある箱(Icon 絵, const QString& 題, const QString& 本文, StandardButtons ボタン, QWidget* 親)
+        : QMessageBox(絵, 題, 本文, ボタン, 親) {
+        名付け();
+    }
+
+protected:
+    bool event(QEvent* e) override {
+        const bool r = QMessageBox::event(e);  // passes a language change on to the buttons first
+        if (e->type() == QEvent::LanguageChange) 名付け();
+        return r;
+    }
+
+private:
+    void 名付け() {
+        const std::pair<StandardButton, const char*> 名[] = {{Ok, "OK"}, {Yes, "はい"}, {No, "いいえ"}, {Cancel, "キャンセル"}};
+        for (auto [種類, 文字] : 名)
+            if (QAbstractButton* k = button(種類)) k->setText(QString::fromUtf8(文字));
+    }
+};
+
+}  // namespace
+
 窓::窓(bool 起動する) : s_(std::make_unique<状態>()) {
+    Qtの訳を入れる();
     // The stronger computer answers on this thread, once its worker is done.
     思考_ = std::make_unique<窓の思考>(
         this, [this](const 深い探索の結果& r) { 考え中も操作([r](状態& s, Platform& p) { 深い手を指す(s, p, r); }); });
@@ -43,6 +105,10 @@
     // Esc is watched for before any widget of the window sees it (see
     // eventFilter).
     qApp->installEventFilter(this);
+    auto 見張り = std::make_unique<X窓の見張り>(this);
+    見張り->消えた時 = [this] { QMetaObject::invokeMethod(this, [this] { 窓が消えた(); }, Qt::QueuedConnection); };
+    qApp->installNativeEventFilter(見張り.get());
+    X見張り_ = std::move(見張り);
     if (起動する) 開始();
 }
 
@@ -60,7 +126,23 @@ void 窓::自動保存を始める() {
     操作([this](状態& s, Platform& p) { 自動保存_開始(s, p, 自動保存の錠を取る(this)); });
 }
 
-窓::~窓() = default;
+窓::~窓() {
+    // Taking the window down destroys its native window too: that is no
+    // end of the program to act on.
+    qApp->removeEventFilter(this);
+    qApp->removeNativeEventFilter(X見張り_.get());
+}
+
+bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
+    static const char* const 名前 = "Qtの訳";
+    if (qApp->findChild<QTranslator*>(名前, Qt::FindDirectChildrenOnly)) return true;
+    auto 訳 = std::make_unique<QTranslator>(qApp);
+    訳->setObjectName(名前);
+    const QString フォルダ = 訳のフォルダ.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : 訳のフォルダ;
+    if (!訳->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_", フォルダ)) return false;
+    QCoreApplication::installTranslator(訳.release());
+    return true;
+}
 
 // ---- Platform: dialogs, end ----------------------------------------------------
 
@@ -69,8 +151,8 @@ void 窓::自動保存を始める() {
     QString text = QString::fromStdString(本文);
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
-    QMessageBox box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, QString::fromStdString(題), text,
-                    b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
+    ボタンに名のある箱 box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, QString::fromStdString(題), text,
+                          b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
     // Esc and the close box press a hidden button of their own, so that a
     // question put away is told from one answered いいえ.
     QAbstractButton* 閉じた = nullptr;
@@ -120,13 +202,24 @@ void 窓::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void 窓::窓が消えた() {
+    if (!終了中_) 終わりの操作(閉じる処理);
+    if (!終了中_) 終了();  // the game declined to end; there is no window to go on in
+}
+
 // Esc ends the game whichever widget of the window has the keyboard: after
 // a menu was closed with Esc the menu bar keeps the focus and would swallow
 // the key until a press on the board takes the focus back.  Only
 // an open menu (Esc closes it), a message box (Esc answers it) and the
-// record panel's controls (they keep their keys) are left alone.
-// The playing keys are taken the same way (window_keys.cpp).
+// record panel's controls (they keep their keys; Esc there closes the
+// panel, and Tab walks between them and the board) are left alone.
+// The playing keys are taken the same way (window_keys.cpp).  The native
+// window destroyed under the window ends the program (窓が消えた).
 bool 窓::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::PlatformSurface && o == windowHandle() &&
+        static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
+        窓が消えた();
+    if (e->type() == QEvent::KeyPress && パネルのキー(o, static_cast<QKeyEvent*>(e))) return true;
     if (e->type() == QEvent::KeyPress && キーを盤へ(o)) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Escape) {

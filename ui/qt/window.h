@@ -16,9 +16,11 @@
 #include "core/platform.h"
 #include "core/state.h"
 
+class QAbstractNativeEventFilter;
 class QAction;
 class COMの応手;
 class 窓の思考;
+class QFileSystemModel;
 class 盤面;
 class 遊び方窓;
 
@@ -63,6 +65,12 @@ public:
     // The keyboard's cursor and whether it is shown (window_keys.cpp).
     const キーカーソル& カーソル() const { return カーソル_; }
     bool カーソル表示中() const { return カーソル表示_; }
+
+    // Qt's own texts (standard buttons, the menus of text boxes) in Japanese:
+    // Qt's translation from 訳のフォルダ (Qt's own translations folder when
+    // empty), installed once for the application.  False when the file is
+    // missing; the window's message boxes name their buttons themselves.
+    static bool Qtの訳を入れる(const QString& 訳のフォルダ = {});
 
     // Number of drawing operations kept for re-rendering.
     std::size_t 描画命令数() const { return ops_.size(); }
@@ -134,6 +142,9 @@ private:
     void パネル作成();
     void パネル配置();            // places the panel's controls over the canvas, scaled
     bool パネルに入力中() const;  // a visible control of the panel has the focus
+    bool パネルが開いている() const;
+    void フォルダ模型を作る();    // while the folder tree is shown
+    void フォルダ模型を捨てる();  // when it is hidden
 
     // Events handed to the game (window.cpp).  While the stronger computer
     // thinks, 操作 refuses whatever would change the game, with the game's
@@ -146,6 +157,12 @@ private:
     // Playing keys: the cursor, Enter and Space, 戻 and 進 (window_keys.cpp).
     bool 盤のキー(QKeyEvent* e);
     bool キーを盤へ(QObject* o) const;
+    // Tab and Esc while the record panel is open (window_keys.cpp).
+    bool パネルのキー(QObject* o, QKeyEvent* e);
+
+    // The native window went away without a close request: the program ends
+    // the way closing the window ends it.
+    void 窓が消えた();
 
     std::unique_ptr<状態> s_;
     std::unique_ptr<窓の思考> 思考_;
@@ -158,8 +175,10 @@ private:
     QTimer timer1_;
     QWidget* 部品_[パネル部品数] = {};
     std::string フォルダ_;
+    QFileSystemModel* フォルダ模型_ = nullptr;
     bool 終了中_ = false;
     キーカーソル カーソル_;
     bool カーソル表示_ = false;  // from the first cursor key until a mouse press
     遊び方窓* 遊び方_ = nullptr;
+    std::unique_ptr<QAbstractNativeEventFilter> X見張り_;  // window.cpp
 };

@@ -3,12 +3,17 @@
 // cursor's cell and Shift with either presses the right one (promotion), so
 // a key goes through the very routine a mouse press there goes through.
 // Ctrl+Z is 戻, Ctrl+Y and Ctrl+Shift+Z are 進, as the menu items.
+// While the record panel is open, Tab walks from the board through the
+// panel's controls and back to the board, and Esc in a control closes the
+// panel as a press on the board does.
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <vector>
 
 #include "control/com_turn.h"
+#include "records/panel.h"
 #include "ui/qt/menu.h"
 #include "ui/qt/window.h"
 #include "ui/qt/window_canvas.h"
@@ -59,5 +64,35 @@ bool 窓::盤のキー(QKeyEvent* e) {
     カーソル移動(*s_, カーソル_, d);
     カーソル表示_ = true;
     盤面_->update();
+    return true;
+}
+
+bool 窓::パネルのキー(QObject* o, QKeyEvent* e) {
+    if (!o->isWidgetType() || static_cast<QWidget*>(o)->window() != this || QApplication::activePopupWidget() ||
+        QApplication::activeModalWidget() || !パネルが開いている() || (menuBar()->hasFocus() && menuBar()->activeAction()))
+        return false;
+    const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
+    if (e->key() == Qt::Key_Escape && m == Qt::NoModifier) {
+        if (!パネルに入力中()) return false;  // from the board Esc ends the game as ever
+        操作([](状態& s, Platform& p) {
+            描画_可視(s, p, 偽, 偽, 偽);
+            描画_棋譜_IO(s, p, 1);
+        });
+        盤面_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    const bool 前へ = e->key() == Qt::Key_Backtab || (e->key() == Qt::Key_Tab && m == Qt::ShiftModifier);
+    if (!前へ && !(e->key() == Qt::Key_Tab && m == Qt::NoModifier)) return false;
+    // The ring: the board, then the shown controls that take the keyboard,
+    // in the panel's order.
+    std::vector<QWidget*> 輪{盤面_};
+    for (QWidget* w : 部品_)
+        if (w && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) 輪.push_back(w);
+    const QWidget* f = QApplication::focusWidget();
+    std::size_t i = 0;
+    for (std::size_t n = 1; n < 輪.size(); ++n)
+        if (f && 輪[n]->isAncestorOf(f)) i = n;
+    i = 前へ ? (i + 輪.size() - 1) % 輪.size() : (i + 1) % 輪.size();
+    輪[i]->setFocus(前へ ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     return true;
 }

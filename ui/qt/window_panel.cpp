@@ -35,21 +35,11 @@ constexpr 部品位置 部品表[] = {
 void 窓::パネル作成() {
     フォルダ_ = QDir::currentPath().toStdString();
 
-    auto* model = new QFileSystemModel(this);
-    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    model->setRootPath("/");
+    // The tree gets its folder model only while it is shown (フォルダ模型を作る):
+    // a model watches the folders it has read and reads them again whenever
+    // something in them changes, which a hidden panel has no use for.
     auto* dir = new QTreeView(盤面_);
-    dir->setModel(model);
     dir->setHeaderHidden(true);
-    for (int c = 1; c < model->columnCount(); ++c) dir->hideColumn(c);
-    dir->setCurrentIndex(model->index(QString::fromStdString(フォルダ_)));
-    // The model fills in folders as they load; keep the chosen one in view.
-    connect(model, &QFileSystemModel::directoryLoaded, dir,
-            [dir] { dir->scrollTo(dir->currentIndex(), QAbstractItemView::PositionAtCenter); });
-    connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, model](const QModelIndex& i) {
-        const std::string f = model->filePath(i).toStdString();
-        操作([f](状態& s, Platform& p) { Dir1_Change(s, p, f); });
-    });
     部品_[static_cast<int>(パネル部品::Dir1)] = dir;
 
     auto* files = new QListWidget(盤面_);
@@ -78,7 +68,40 @@ void 窓::パネル作成() {
 
     for (QWidget* w : 部品_)
         if (w) w->hide();
-    パネル一覧更新();
+}
+
+// The folder tree's model, rooted at the folder shown: it reads that folder
+// first and the others as the tree opens them.  The tree still reaches every
+// folder up to "/".
+void 窓::フォルダ模型を作る() {
+    auto* dir = static_cast<QTreeView*>(部品_[static_cast<int>(パネル部品::Dir1)]);
+    if (フォルダ模型_ || !dir) return;
+    auto* model = new QFileSystemModel(this);
+    フォルダ模型_ = model;
+    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model->setRootPath(QString::fromStdString(フォルダ_));
+    dir->setModel(model);
+    for (int c = 1; c < model->columnCount(); ++c) dir->hideColumn(c);
+    dir->setCurrentIndex(model->index(QString::fromStdString(フォルダ_)));
+    // The model fills in folders as they load; keep the chosen one in view.
+    connect(model, &QFileSystemModel::directoryLoaded, dir,
+            [dir] { dir->scrollTo(dir->currentIndex(), QAbstractItemView::PositionAtCenter); });
+    connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, model](const QModelIndex& i) {
+        const std::string f = model->filePath(i).toStdString();
+        操作([f](状態& s, Platform& p) { Dir1_Change(s, p, f); });
+    });
+}
+
+// Takes the model away from the hidden tree, and with it every watch on the
+// disk.
+void 窓::フォルダ模型を捨てる() {
+    if (!フォルダ模型_) return;
+    auto* dir = static_cast<QTreeView*>(部品_[static_cast<int>(パネル部品::Dir1)]);
+    QItemSelectionModel* 選択 = dir->selectionModel();
+    dir->setModel(nullptr);  // the tree makes itself a new, empty selection
+    delete 選択;
+    delete フォルダ模型_;
+    フォルダ模型_ = nullptr;
 }
 
 void 窓::パネル配置() {
@@ -96,6 +119,10 @@ void 窓::パネル配置() {
 
 void 窓::パネル表示(パネル部品 部品, bool 見える) {
     if (QWidget* w = 部品_[static_cast<int>(部品)]) {
+        if (部品 == パネル部品::Dir1) {
+            if (見える) フォルダ模型を作る();
+            else フォルダ模型を捨てる();
+        }
         w->setVisible(見える);
         if (見える) w->raise();
         if (auto* dir = qobject_cast<QTreeView*>(w); dir && 見える)
@@ -116,9 +143,10 @@ std::string 窓::パネルフォルダ() { return フォルダ_; }
 
 void 窓::パネルフォルダ設定(const std::string& f) {
     フォルダ_ = f;
-    if (auto* dir = qobject_cast<QTreeView*>(部品_[static_cast<int>(パネル部品::Dir1)])) {
-        auto* model = static_cast<QFileSystemModel*>(dir->model());
-        const QModelIndex i = model->index(QString::fromStdString(f));
+    auto* dir = qobject_cast<QTreeView*>(部品_[static_cast<int>(パネル部品::Dir1)]);
+    if (dir && フォルダ模型_) {
+        フォルダ模型_->setRootPath(QString::fromStdString(f));
+        const QModelIndex i = フォルダ模型_->index(QString::fromStdString(f));
         if (i.isValid() && i != dir->currentIndex()) {
             const QSignalBlocker b(dir->selectionModel());
             dir->setCurrentIndex(i);
@@ -139,5 +167,11 @@ bool 窓::パネルに入力中() const {
     if (!f) return false;
     for (const QWidget* w : 部品_)
         if (w && w->isVisible() && w->isAncestorOf(f)) return true;  // f itself or inside it
+    return false;
+}
+
+bool 窓::パネルが開いている() const {
+    for (const QWidget* w : 部品_)
+        if (w && w->isVisible()) return true;
     return false;
 }

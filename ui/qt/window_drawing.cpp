@@ -4,7 +4,11 @@
 // any resolution.
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <unordered_set>
 
 #include "ui/qt/pictures.h"
 #include "ui/qt/window_canvas.h"
@@ -23,6 +27,26 @@ QFont 文字フォント(int 大きさ, bool 太字) {
     return f;
 }
 
+// The first and last cells (of width 幅 from 原点, in twips) whose pixels
+// the span [a, b] of twips reaches into at any scale from 0.5 to 16 in
+// quarter steps.
+void 文字の桝(double a, double b, int 原点, int 幅, int& c0, int& c1) {
+    constexpr double 余白 = 0.5;  // letters as drawn may spill a little past their outlines
+    auto 画素位置 = [](double t, double r) { return std::lround(t * r / 画素); };
+    auto 桝 = [&](double t) { return static_cast<int>(std::floor((t - 原点) / 幅)); };
+    c0 = 桝(a);
+    c1 = 桝(b);
+    for (int q = 2; q <= 64; ++q) {
+        const double r = q / 4.0;
+        const long p0 = static_cast<long>(std::floor(a * r / 画素 - 余白)),
+                   p1 = static_cast<long>(std::ceil(b * r / 画素 + 余白));
+        // widen while the first pixel lies before the first cell's pixels
+        // or the last one past the last cell's
+        while (p0 < 画素位置(原点 + double(c0) * 幅, r)) --c0;
+        while (p1 > 画素位置(原点 + double(c1 + 1) * 幅, r)) ++c1;
+    }
+}
+
 }  // namespace
 
 void 窓::実行(QPainter& g, const 命令& op, double r) const {
@@ -30,16 +54,12 @@ void 窓::実行(QPainter& g, const 命令& op, double r) const {
         // A picture covers whole device pixels, from its corner rounded to
         // the nearest pixel to its far corner rounded the same way, so that
         // neighbouring cells meet exactly at any scale: no seam lets through
-        // what was there before, and none is painted twice.
-        const QImage& img = ::絵(op.番号, r);
-        if (img.isNull()) return;
+        // what was there before, and none is painted twice.  The picture
+        // comes already made at that size, so painting it is a plain copy.
         auto 画素位置 = [r](int t) { return static_cast<int>(std::lround(t * r / 画素)); };
         const int x0 = 画素位置(op.x), y0 = 画素位置(op.y);
-        const QRect 先(x0, y0, 画素位置(op.x2) - x0, 画素位置(op.y2) - y0);
-        g.save();
-        g.setRenderHint(QPainter::SmoothPixmapTransform);
-        g.drawImage(先, img);
-        g.restore();
+        const QImage& img = ::絵(op.番号, r, 画素位置(op.x2) - x0, 画素位置(op.y2) - y0);
+        if (!img.isNull()) g.drawImage(QPoint(x0, y0), img);
         return;
     }
     g.save();
@@ -73,37 +93,81 @@ void 窓::命令追加(命令 op) {
         QPainter g(&画布_);
         実行(g, op, 画布倍率_);
     }
+    for (auto& [r, img] : 全命令控え_) {
+        QPainter g(&img);
+        実行(g, op, r);
+    }
     ops_.push_back(std::move(op));
-    if (ops_.size() > 4000) 整理();
+    // Thinned out each time the list has grown by an eighth since the last
+    // time: the work stays proportional to what is drawn, and the list to
+    // about one full picture of the window.
+    if (ops_.size() >= 整理する長さ_) 整理();
     盤面_->update();
 }
 
-// Later opaque pictures on whole cells hide everything drawn inside those
-// cells before them; such operations are dropped so that re-rendering stays
-// cheap however long the game runs.
+namespace {
+
+// A rectangle in twips as one number, for finding an operation repeated
+// later on exactly the same rectangle; false when a corner lies too far out
+// to pack (such operations are only ever hidden by cells).
+bool 矩形の鍵(int x, int y, int x2, int y2, std::uint64_t& 鍵) {
+    constexpr int 片 = 1 << 15;
+    for (int v : {x, y, x2, y2})
+        if (v < -片 || v >= 片) return false;
+    auto u = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v + 片)); };
+    鍵 = u(x) << 48 | u(y) << 32 | u(x2) << 16 | u(y2);
+    return true;
+}
+
+}  // namespace
+
+// Drops every operation whose pixels are all painted over later, so that
+// re-rendering what is left gives exactly the same picture at any scale:
+// - an opaque picture on a whole cell paints every pixel of that cell, and
+//   the cells of the table meet without gaps, so whatever lies entirely in
+//   cells that are painted later is gone (an outline also reaches the first
+//   pixel row and column past its far corner, so those cells count too);
+// - an outline or a filled box paints the same pixels whatever its colour
+//   (one opaque colour, no smoothing), so a later one on exactly the same
+//   rectangle hides an earlier one: this is what keeps the list short while
+//   the guidance outlines come and go on the same cells move after move.
 void 窓::整理() {
     constexpr int C0 = -3, C1 = 28, R0 = -2, R1 = 17;
     bool 覆[C1 - C0 + 1][R1 - R0 + 1] = {};
     auto セル = [](int t, int o) { return static_cast<int>(std::floor((t - o) / double(桝幅))); };
-    std::vector<命令> 残り;
-    残り.reserve(ops_.size());
-    for (auto it = ops_.rbegin(); it != ops_.rend(); ++it) {
-        // An outline also covers the first pixel row and column past its
-        // far corner.
-        const int 余 = it->種類 == 命令::枠 ? 画素 : 0;
-        const int cx0 = セル(it->x, 盤原点X), cx1 = セル(it->x2 + 余 - 1, 盤原点X);
-        const int cy0 = セル(it->y, 盤原点Y), cy1 = セル(it->y2 + 余 - 1, 盤原点Y);
+    std::unordered_set<std::uint64_t> 後の枠, 後の塗り;
+    std::vector<char> 残す(ops_.size(), 0);
+    for (std::size_t i = ops_.size(); i-- > 0;) {
+        const 命令& op = ops_[i];
+        // The twips the operation can paint, far edges excluded.
+        int 左 = op.x, 上 = op.y, 右 = op.x2, 下 = op.y2;
+        if (op.種類 == 命令::枠) 右 += 画素, 下 += 画素;
+        int cx0 = セル(左, 盤原点X), cx1 = セル(右 - 1, 盤原点X);
+        int cy0 = セル(上, 盤原点Y), cy1 = セル(下 - 1, 盤原点Y);
+        if (op.種類 == 命令::文字) cx0 = op.列0, cx1 = op.列1, cy0 = op.行0, cy1 = op.行1;
         bool 隠れる = cx0 >= C0 && cx1 <= C1 && cy0 >= R0 && cy1 <= R1;
         for (int cx = cx0; 隠れる && cx <= cx1; ++cx)
             for (int cy = cy0; 隠れる && cy <= cy1; ++cy) 隠れる = 覆[cx - C0][cy - R0];
         if (隠れる) continue;
-        残り.push_back(*it);
-        const bool 桝に揃う = (it->x - 盤原点X) % 桝幅 == 0 && (it->y - 盤原点Y) % 桝高 == 0;
-        if (it->種類 == 命令::絵 && it->番号 != 絵_タイトル && 桝に揃う && cx0 >= C0 && cx0 <= C1 && cy0 >= R0 &&
+        std::uint64_t 鍵;
+        if ((op.種類 == 命令::枠 || op.種類 == 命令::塗り) && 矩形の鍵(op.x, op.y, op.x2, op.y2, 鍵) &&
+            !(op.種類 == 命令::枠 ? 後の枠 : 後の塗り).insert(鍵).second)
+            continue;
+        残す[i] = 1;
+        const bool 桝に揃う = (op.x - 盤原点X) % 桝幅 == 0 && (op.y - 盤原点Y) % 桝高 == 0 &&
+                              op.x2 - op.x == 桝幅 && op.y2 - op.y == 桝高;
+        if (op.種類 == 命令::絵 && 不透明な絵(op.番号) && 桝に揃う && cx0 >= C0 && cx0 <= C1 && cy0 >= R0 &&
             cy0 <= R1)
             覆[cx0 - C0][cy0 - R0] = true;
     }
-    ops_.assign(残り.rbegin(), 残り.rend());
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < ops_.size(); ++i)
+        if (残す[i]) {
+            if (n != i) ops_[n] = std::move(ops_[i]);
+            ++n;
+        }
+    ops_.resize(n);
+    整理する長さ_ = std::max<std::size_t>(1024, n + n / 8);
 }
 
 // ---- Platform: painting ---------------------------------------------------
@@ -148,5 +212,16 @@ void 窓::文字(int x, int y, const std::string& t, int 大きさ, bool 太字,
     const QRect b = fm.boundingRect(QRect(0, 0, 20000, 5000), Qt::AlignLeft | Qt::AlignTop, op.文字列);
     op.x2 = x + b.width() + 画素;
     op.y2 = y + b.height() + 画素;
+    // The cells the letters can touch: antialiasing paints only the device
+    // pixels the letters' outlines reach into, and a cell's picture paints
+    // the pixels from its corner rounded to the nearest pixel to the far
+    // corner rounded the same way; the letters count in every cell they
+    // touch at any scale the window renders at (quarter steps from 0.5).
+    // Letters reach well short of the line's box, most of all below.
+    QPainterPath 形;
+    形.addText(0, fm.ascent(), 文字フォント(大きさ, 太字), op.文字列);
+    const QRectF 墨 = 形.boundingRect().translated(x, y);
+    文字の桝(墨.left(), 墨.right(), 盤原点X, 桝幅, op.列0, op.列1);
+    文字の桝(墨.top(), 墨.bottom(), 盤原点Y, 桝高, op.行0, op.行1);
     命令追加(std::move(op));
 }

@@ -118,7 +118,10 @@ private:
     struct 命令 {
         enum 種類 { 絵, 枠, 塗り, 文字 } 種類 = 絵;
         int x = 0, y = 0, x2 = 0, y2 = 0;  // twips; x2/y2 = bounding box for 絵/文字
-        int 列0 = 0, 列1 = 0, 行0 = 0, 行1 = 0;  // 文字: the cells its letters can touch
+        // The cells of the table whose pixels it can touch (see 整理), and
+        // whether it is an opaque picture on one whole cell.
+        int 列0 = 0, 列1 = 0, 行0 = 0, 行1 = 0;
+        bool 桝を覆う = false;
         int 番号 = 0, 色 = 0, 大きさ = 0;
         bool 太字 = false;
         QString 文字列;

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <map>
+#include <tuple>
 #include <unordered_set>
 
 #include "ui/qt/pictures.h"
@@ -30,7 +32,7 @@ QFont 文字フォント(int 大きさ, bool 太字) {
 // The first and last cells (of width 幅 from 原点, in twips) whose pixels
 // the span [a, b] of twips reaches into at any scale from 0.5 to 16 in
 // quarter steps.
-void 文字の桝(double a, double b, int 原点, int 幅, int& c0, int& c1) {
+void 文字の桝を求める(double a, double b, int 原点, int 幅, int& c0, int& c1) {
     constexpr double 余白 = 0.5;  // letters as drawn may spill a little past their outlines
     auto 画素位置 = [](double t, double r) { return std::lround(t * r / 画素); };
     auto 桝 = [&](double t) { return static_cast<int>(std::floor((t - 原点) / 幅)); };
@@ -45,6 +47,44 @@ void 文字の桝(double a, double b, int 原点, int 幅, int& c0, int& c1) {
         while (p0 < 画素位置(原点 + double(c0) * 幅, r)) --c0;
         while (p1 > 画素位置(原点 + double(c1 + 1) * 幅, r)) ++c1;
     }
+}
+
+// The same, remembered: texts come back to the same places again and again.
+void 文字の桝(double a, double b, int 原点, int 幅, int& c0, int& c1) {
+    static std::map<std::tuple<double, double, int, int>, std::pair<int, int>> 控え;
+    const auto key = std::make_tuple(a, b, 原点, 幅);
+    auto it = 控え.find(key);
+    if (it == 控え.end()) {
+        if (控え.size() > 4096) 控え.clear();
+        std::pair<int, int> c;
+        文字の桝を求める(a, b, 原点, 幅, c.first, c.second);
+        it = 控え.emplace(key, c).first;
+    }
+    c0 = it->second.first;
+    c1 = it->second.second;
+}
+
+// A text's line box (as drawText lays it out from its top-left corner) and
+// the box its letters' outlines lie in, both from the text's corner;
+// remembered per text, size and weight.
+struct 文字の大きさ {
+    QRect 行;
+    QRectF 墨;
+};
+const 文字の大きさ& 文字を測る(const QString& 文字列, int 大きさ, bool 太字) {
+    static std::map<std::tuple<QString, int, bool>, 文字の大きさ> 控え;
+    const auto key = std::make_tuple(文字列, 大きさ, 太字);
+    auto it = 控え.find(key);
+    if (it != 控え.end()) return it->second;
+    if (控え.size() > 4096) 控え.clear();  // the clocks' texts alone are many
+    const QFont f = 文字フォント(大きさ, 太字);
+    const QFontMetrics fm(f);
+    文字の大きさ m;
+    m.行 = fm.boundingRect(QRect(0, 0, 20000, 5000), Qt::AlignLeft | Qt::AlignTop, 文字列);
+    QPainterPath 形;
+    形.addText(0, fm.ascent(), f, 文字列);
+    m.墨 = 形.boundingRect();
+    return 控え.emplace(key, m).first->second;
 }
 
 }  // namespace
@@ -88,7 +128,29 @@ void 窓::実行(QPainter& g, const 命令& op, double r) const {
     g.restore();
 }
 
+namespace {
+
+constexpr int 列最小 = -3, 列最大 = 28, 行最小 = -2, 行最大 = 17;  // the cells 整理 keeps track of
+
+int 桝の番号(int t, int 原点) { return static_cast<int>(std::floor((t - 原点) / double(桝幅))); }
+
+bool 桝に揃う(int x, int y, int x2, int y2) {
+    return (x - 盤原点X) % 桝幅 == 0 && (y - 盤原点Y) % 桝高 == 0 && x2 - x == 桝幅 && y2 - y == 桝高;
+}
+
+}  // namespace
+
 void 窓::命令追加(命令 op) {
+    if (op.種類 != 命令::文字) {  // (text has its cells from its letters)
+        // An outline also reaches the first pixel row and column past its
+        // far corner.
+        const int 余 = op.種類 == 命令::枠 ? 画素 : 0;
+        op.列0 = 桝の番号(op.x, 盤原点X);
+        op.列1 = 桝の番号(op.x2 + 余 - 1, 盤原点X);
+        op.行0 = 桝の番号(op.y, 盤原点Y);
+        op.行1 = 桝の番号(op.y2 + 余 - 1, 盤原点Y);
+    }
+    op.桝を覆う = op.種類 == 命令::絵 && 不透明な絵(op.番号) && 桝に揃う(op.x, op.y, op.x2, op.y2);
     {
         QPainter g(&画布_);
         実行(g, op, 画布倍率_);
@@ -132,33 +194,30 @@ bool 矩形の鍵(int x, int y, int x2, int y2, std::uint64_t& 鍵) {
 //   rectangle hides an earlier one: this is what keeps the list short while
 //   the guidance outlines come and go on the same cells move after move.
 void 窓::整理() {
-    constexpr int C0 = -3, C1 = 28, R0 = -2, R1 = 17;
-    bool 覆[C1 - C0 + 1][R1 - R0 + 1] = {};
-    auto セル = [](int t, int o) { return static_cast<int>(std::floor((t - o) / double(桝幅))); };
+    constexpr int 列数 = 列最大 - 列最小 + 1, 行数 = 行最大 - 行最小 + 1;
+    bool 覆[列数][行数] = {};
+    bool 後の桝枠[列数][行数] = {};  // an outline of exactly that cell comes later
     std::unordered_set<std::uint64_t> 後の枠, 後の塗り;
     std::vector<char> 残す(ops_.size(), 0);
     for (std::size_t i = ops_.size(); i-- > 0;) {
         const 命令& op = ops_[i];
-        // The twips the operation can paint, far edges excluded.
-        int 左 = op.x, 上 = op.y, 右 = op.x2, 下 = op.y2;
-        if (op.種類 == 命令::枠) 右 += 画素, 下 += 画素;
-        int cx0 = セル(左, 盤原点X), cx1 = セル(右 - 1, 盤原点X);
-        int cy0 = セル(上, 盤原点Y), cy1 = セル(下 - 1, 盤原点Y);
-        if (op.種類 == 命令::文字) cx0 = op.列0, cx1 = op.列1, cy0 = op.行0, cy1 = op.行1;
-        bool 隠れる = cx0 >= C0 && cx1 <= C1 && cy0 >= R0 && cy1 <= R1;
-        for (int cx = cx0; 隠れる && cx <= cx1; ++cx)
-            for (int cy = cy0; 隠れる && cy <= cy1; ++cy) 隠れる = 覆[cx - C0][cy - R0];
+        bool 隠れる = op.列0 >= 列最小 && op.列1 <= 列最大 && op.行0 >= 行最小 && op.行1 <= 行最大;
+        for (int c = op.列0; 隠れる && c <= op.列1; ++c)
+            for (int r = op.行0; 隠れる && r <= op.行1; ++r) 隠れる = 覆[c - 列最小][r - 行最小];
         if (隠れる) continue;
-        std::uint64_t 鍵;
-        if ((op.種類 == 命令::枠 || op.種類 == 命令::塗り) && 矩形の鍵(op.x, op.y, op.x2, op.y2, 鍵) &&
-            !(op.種類 == 命令::枠 ? 後の枠 : 後の塗り).insert(鍵).second)
-            continue;
+        if (op.種類 == 命令::枠 && 桝に揃う(op.x, op.y, op.x2, op.y2) && op.列0 >= 列最小 && op.列0 < 列最大 &&
+            op.行0 >= 行最小 && op.行0 < 行最大) {
+            bool& 後 = 後の桝枠[op.列0 - 列最小][op.行0 - 行最小];
+            if (後) continue;
+            後 = true;
+        } else if (op.種類 == 命令::枠 || op.種類 == 命令::塗り) {
+            std::uint64_t 鍵;
+            if (矩形の鍵(op.x, op.y, op.x2, op.y2, 鍵) && !(op.種類 == 命令::枠 ? 後の枠 : 後の塗り).insert(鍵).second)
+                continue;
+        }
         残す[i] = 1;
-        const bool 桝に揃う = (op.x - 盤原点X) % 桝幅 == 0 && (op.y - 盤原点Y) % 桝高 == 0 &&
-                              op.x2 - op.x == 桝幅 && op.y2 - op.y == 桝高;
-        if (op.種類 == 命令::絵 && 不透明な絵(op.番号) && 桝に揃う && cx0 >= C0 && cx0 <= C1 && cy0 >= R0 &&
-            cy0 <= R1)
-            覆[cx0 - C0][cy0 - R0] = true;
+        if (op.桝を覆う && op.列0 >= 列最小 && op.列0 <= 列最大 && op.行0 >= 行最小 && op.行0 <= 行最大)
+            覆[op.列0 - 列最小][op.行0 - 行最小] = true;
     }
     std::size_t n = 0;
     for (std::size_t i = 0; i < ops_.size(); ++i)
@@ -208,19 +267,16 @@ void 窓::文字(int x, int y, const std::string& t, int 大きさ, bool 太字,
     op.大きさ = 大きさ;
     op.太字 = 太字;
     op.色 = 色;
-    const QFontMetrics fm(文字フォント(大きさ, 太字));
-    const QRect b = fm.boundingRect(QRect(0, 0, 20000, 5000), Qt::AlignLeft | Qt::AlignTop, op.文字列);
-    op.x2 = x + b.width() + 画素;
-    op.y2 = y + b.height() + 画素;
+    const 文字の大きさ& m = 文字を測る(op.文字列, 大きさ, 太字);
+    op.x2 = x + m.行.width() + 画素;
+    op.y2 = y + m.行.height() + 画素;
     // The cells the letters can touch: antialiasing paints only the device
     // pixels the letters' outlines reach into, and a cell's picture paints
     // the pixels from its corner rounded to the nearest pixel to the far
     // corner rounded the same way; the letters count in every cell they
     // touch at any scale the window renders at (quarter steps from 0.5).
     // Letters reach well short of the line's box, most of all below.
-    QPainterPath 形;
-    形.addText(0, fm.ascent(), 文字フォント(大きさ, 太字), op.文字列);
-    const QRectF 墨 = 形.boundingRect().translated(x, y);
+    const QRectF 墨 = m.墨.translated(x, y);
     文字の桝(墨.left(), 墨.right(), 盤原点X, 桝幅, op.列0, op.列1);
     文字の桝(墨.top(), 墨.bottom(), 盤原点Y, 桝高, op.行0, op.行1);
     命令追加(std::move(op));

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/qt/scripted_game.h"
 #include "ui/render.h"
@@ -123,17 +124,25 @@ TEST_F(長い対局, 文字は後の絵に覆われたときだけ消える) {
 }
 
 // Not a check by itself: with VZ_DRAW_IMAGES naming a folder, writes the
-// window's picture at scales 1 and 2 after every ply of the scripted game,
-// to compare with the pictures of another build of the window.
+// window's picture at scales 1 and 2 (or those listed in VZ_DRAW_SCALES,
+// separated by commas) after every ply of the scripted game (or the first
+// VZ_DRAW_PLIES plies), to compare with the pictures of another build of
+// the window.
 TEST_F(長い対局, 各手の絵を書き出す) {
     const QString 先 = qEnvironmentVariable("VZ_DRAW_IMAGES");
     if (先.isEmpty()) GTEST_SKIP() << "VZ_DRAW_IMAGES not set";
     QDir().mkpath(先);
+    std::vector<double> 倍率一覧 = {1.0, 2.0};
+    if (qEnvironmentVariableIsSet("VZ_DRAW_SCALES")) {
+        倍率一覧.clear();
+        for (const QString& t : qEnvironmentVariable("VZ_DRAW_SCALES").split(',')) 倍率一覧.push_back(t.toDouble());
+    }
+    const int 最後 = qEnvironmentVariableIsSet("VZ_DRAW_PLIES") ? qEnvironmentVariableIntValue("VZ_DRAW_PLIES") : 手数;
     台本の対局 対局(*w);
     対局.始める();
-    for (int i = 1; i <= 手数; ++i) {
+    for (int i = 1; i <= 最後; ++i) {
         ASSERT_TRUE(対局.一手()) << "ply " << i;
-        for (double r : {1.0, 2.0})
+        for (double r : 倍率一覧)
             ASSERT_TRUE(w->画像(r).save(QString("%1/%2-%3.png").arg(先).arg(i, 3, 10, QChar('0')).arg(r)));
     }
 }

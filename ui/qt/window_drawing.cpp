@@ -29,19 +29,32 @@ QFont 文字フォント(int 大きさ, bool 太字) {
     return f;
 }
 
+// How an operation's span of twips becomes device pixels.
+enum class 塗り方 {
+    文字,  // antialiased letters: every pixel the outlines reach into, and
+           // half a pixel more, as drawn letters spill a little
+    線,    // the one-pixel outline: below scale 1 a thin line, any pixel it
+           // overlaps; from scale 1 on, the pixels whose centres it covers
+           // (an edge through a centre counts either way)
+    箱,    // a filled box: any pixel it overlaps
+};
+
 // The first and last cells (of width 幅 from 原点, in twips) whose pixels
-// the span [a, b] of twips reaches into at any scale from 0.5 to 16 in
-// quarter steps.
-void 文字の桝を求める(double a, double b, int 原点, int 幅, int& c0, int& c1) {
-    constexpr double 余白 = 0.5;  // letters as drawn may spill a little past their outlines
+// the span [a, b) of twips reaches into at any scale from 0.5 to 16 in
+// quarter steps, the scales the window renders at.  A cell's picture
+// covers the pixels from its corner rounded to the nearest pixel to the far
+// corner rounded the same way (窓::実行).
+void 桝の範囲を求める(塗り方 方, double a, double b, int 原点, int 幅, int& c0, int& c1) {
     auto 画素位置 = [](double t, double r) { return std::lround(t * r / 画素); };
     auto 桝 = [&](double t) { return static_cast<int>(std::floor((t - 原点) / 幅)); };
     c0 = 桝(a);
-    c1 = 桝(b);
+    c1 = 桝(std::max(a, b - 1));
     for (int q = 2; q <= 64; ++q) {
-        const double r = q / 4.0;
-        const long p0 = static_cast<long>(std::floor(a * r / 画素 - 余白)),
-                   p1 = static_cast<long>(std::ceil(b * r / 画素 + 余白));
+        const double r = q / 4.0, pa = a * r / 画素, pb = b * r / 画素;
+        double p0 = 0, p1 = 0;  // device pixels [p0, p1)
+        if (方 == 塗り方::文字) p0 = std::floor(pa - 0.5), p1 = std::ceil(pb + 0.5);
+        else if (方 == 塗り方::箱 || r < 1) p0 = std::floor(pa), p1 = std::ceil(pb);
+        else p0 = std::ceil(pa - 0.5), p1 = std::floor(pb - 0.5) + 1;
         // widen while the first pixel lies before the first cell's pixels
         // or the last one past the last cell's
         while (p0 < 画素位置(原点 + double(c0) * 幅, r)) --c0;
@@ -49,15 +62,16 @@ void 文字の桝を求める(double a, double b, int 原点, int 幅, int& c0, 
     }
 }
 
-// The same, remembered: texts come back to the same places again and again.
-void 文字の桝(double a, double b, int 原点, int 幅, int& c0, int& c1) {
-    static std::map<std::tuple<double, double, int, int>, std::pair<int, int>> 控え;
-    const auto key = std::make_tuple(a, b, 原点, 幅);
+// The same, remembered: outlines and texts come back to the same places
+// again and again.
+void 桝の範囲(塗り方 方, double a, double b, int 原点, int 幅, int& c0, int& c1) {
+    static std::map<std::tuple<int, double, double, int, int>, std::pair<int, int>> 控え;
+    const auto key = std::make_tuple(static_cast<int>(方), a, b, 原点, 幅);
     auto it = 控え.find(key);
     if (it == 控え.end()) {
         if (控え.size() > 4096) 控え.clear();
         std::pair<int, int> c;
-        文字の桝を求める(a, b, 原点, 幅, c.first, c.second);
+        桝の範囲を求める(方, a, b, 原点, 幅, c.first, c.second);
         it = 控え.emplace(key, c).first;
     }
     c0 = it->second.first;
@@ -141,14 +155,19 @@ bool 桝に揃う(int x, int y, int x2, int y2) {
 }  // namespace
 
 void 窓::命令追加(命令 op) {
-    if (op.種類 != 命令::文字) {  // (text has its cells from its letters)
-        // An outline also reaches the first pixel row and column past its
-        // far corner.
-        const int 余 = op.種類 == 命令::枠 ? 画素 : 0;
+    if (op.種類 == 命令::絵) {
+        // the same rounding as the cells' own pictures
         op.列0 = 桝の番号(op.x, 盤原点X);
-        op.列1 = 桝の番号(op.x2 + 余 - 1, 盤原点X);
+        op.列1 = 桝の番号(op.x2 - 1, 盤原点X);
         op.行0 = 桝の番号(op.y, 盤原点Y);
-        op.行1 = 桝の番号(op.y2 + 余 - 1, 盤原点Y);
+        op.行1 = 桝の番号(op.y2 - 1, 盤原点Y);
+    } else if (op.種類 != 命令::文字) {  // (text has its cells from its letters)
+        // An outline also reaches the first pixel row and column past its
+        // far corner: a one-pixel line from one corner's pixel to the other's.
+        const 塗り方 方 = op.種類 == 命令::枠 ? 塗り方::線 : 塗り方::箱;
+        const int 余 = op.種類 == 命令::枠 ? 画素 : 0;
+        桝の範囲(方, op.x, op.x2 + 余, 盤原点X, 桝幅, op.列0, op.列1);
+        桝の範囲(方, op.y, op.y2 + 余, 盤原点Y, 桝高, op.行0, op.行1);
     }
     op.桝を覆う = op.種類 == 命令::絵 && 不透明な絵(op.番号) && 桝に揃う(op.x, op.y, op.x2, op.y2);
     {
@@ -205,9 +224,10 @@ void 窓::整理() {
         for (int c = op.列0; 隠れる && c <= op.列1; ++c)
             for (int r = op.行0; 隠れる && r <= op.行1; ++r) 隠れる = 覆[c - 列最小][r - 行最小];
         if (隠れる) continue;
-        if (op.種類 == 命令::枠 && 桝に揃う(op.x, op.y, op.x2, op.y2) && op.列0 >= 列最小 && op.列0 < 列最大 &&
-            op.行0 >= 行最小 && op.行0 < 行最大) {
-            bool& 後 = 後の桝枠[op.列0 - 列最小][op.行0 - 行最小];
+        const int 列 = 桝の番号(op.x, 盤原点X), 行 = 桝の番号(op.y, 盤原点Y);  // its own cell, for outlines
+        if (op.種類 == 命令::枠 && 桝に揃う(op.x, op.y, op.x2, op.y2) && 列 >= 列最小 && 列 <= 列最大 &&
+            行 >= 行最小 && 行 <= 行最大) {
+            bool& 後 = 後の桝枠[列 - 列最小][行 - 行最小];
             if (後) continue;
             後 = true;
         } else if (op.種類 == 命令::枠 || op.種類 == 命令::塗り) {
@@ -277,7 +297,7 @@ void 窓::文字(int x, int y, const std::string& t, int 大きさ, bool 太字,
     // touch at any scale the window renders at (quarter steps from 0.5).
     // Letters reach well short of the line's box, most of all below.
     const QRectF 墨 = m.墨.translated(x, y);
-    文字の桝(墨.left(), 墨.right(), 盤原点X, 桝幅, op.列0, op.列1);
-    文字の桝(墨.top(), 墨.bottom(), 盤原点Y, 桝高, op.行0, op.行1);
+    桝の範囲(塗り方::文字, 墨.left(), 墨.right(), 盤原点X, 桝幅, op.列0, op.列1);
+    桝の範囲(塗り方::文字, 墨.top(), 墨.bottom(), 盤原点Y, 桝高, op.行0, op.行1);
     命令追加(std::move(op));
 }

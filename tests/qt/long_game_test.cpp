@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "tests/qt/scripted_game.h"
-#include "ui/render.h"
 #include "tests/qt/window_fixture.h"
 #include "ui/qt/window.h"
+#include "ui/render.h"
 
 namespace {
 

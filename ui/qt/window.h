@@ -154,7 +154,7 @@ private:
     QImage 画布_;
     double 画布倍率_ = 0;
     std::vector<命令> ops_;
-    std::size_t 整理する長さ_ = 0;  // ops_ is thinned out when it reaches this length
+    std::size_t 整理する長さ_ = 0;                       // ops_ is thinned out when it reaches this length
     std::vector<std::pair<double, QImage>> 全命令控え_;  // (scale, picture), tests only
     std::map<QString, QAction*> メニュー_;
     QTimer timer1_;

@@ -203,15 +203,18 @@ bool 矩形の鍵(int x, int y, int x2, int y2, std::uint64_t& 鍵) {
 }  // namespace
 
 // Drops every operation whose pixels are all painted over later, so that
-// re-rendering what is left gives exactly the same picture at any scale:
+// re-rendering what is left gives the same picture:
 // - an opaque picture on a whole cell paints every pixel of that cell, and
-//   the cells of the table meet without gaps, so whatever lies entirely in
-//   cells that are painted later is gone (an outline also reaches the first
-//   pixel row and column past its far corner, so those cells count too);
+//   the cells of the table meet without gaps, so whatever touches only
+//   cells that are painted later is gone (each operation knows the cells it
+//   can touch at any scale, see 命令追加 and 文字);
 // - an outline or a filled box paints the same pixels whatever its colour
 //   (one opaque colour, no smoothing), so a later one on exactly the same
 //   rectangle hides an earlier one: this is what keeps the list short while
 //   the guidance outlines come and go on the same cells move after move.
+//   (Below scale 1 an outline is thinner than a pixel and Qt blends it, so
+//   there a re-rendered outline shows only its last colour, not the mix of
+//   all of them that was painted.)
 void 窓::整理() {
     constexpr int 列数 = 列最大 - 列最小 + 1, 行数 = 行最大 - 行最小 + 1;
     bool 覆[列数][行数] = {};
@@ -225,8 +228,8 @@ void 窓::整理() {
             for (int r = op.行0; 隠れる && r <= op.行1; ++r) 隠れる = 覆[c - 列最小][r - 行最小];
         if (隠れる) continue;
         const int 列 = 桝の番号(op.x, 盤原点X), 行 = 桝の番号(op.y, 盤原点Y);  // its own cell, for outlines
-        if (op.種類 == 命令::枠 && 桝に揃う(op.x, op.y, op.x2, op.y2) && 列 >= 列最小 && 列 <= 列最大 &&
-            行 >= 行最小 && 行 <= 行最大) {
+        if (op.種類 == 命令::枠 && 桝に揃う(op.x, op.y, op.x2, op.y2) && 列 >= 列最小 && 列 <= 列最大 && 行 >= 行最小 &&
+            行 <= 行最大) {
             bool& 後 = 後の桝枠[列 - 列最小][行 - 行最小];
             if (後) continue;
             後 = true;

@@ -3,7 +3,7 @@
 // taken back; the best one is then played like a human move.
 #pragma once
 
-#include "core/state.h"
+#include "core/com_tables.h"
 
 // The move the search settled on.  A drop comes from (−1, kind).  元駒 is
 // the code that stood on the source square (for a drop, whatever the last
@@ -31,5 +31,5 @@ public:
     virtual void 調べ始め() = 0;
     virtual void 列ごと() = 0;
 };
-using 評価関数 = double (*)(状態& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
-COM候補 COM探索(状態& s, 探索の合間* 合間 = nullptr, 評価関数 評価 = nullptr);
+using 評価関数 = double (*)(COM作業& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+COM候補 COM探索(COM作業& s, 探索の合間* 合間 = nullptr, 評価関数 評価 = nullptr);

@@ -113,8 +113,6 @@ void 書いて読む(std::string_view b) {
     d->所有時間_MAN = t.時間();
     d->所有時間_COM = t.時間();
     d->経過秒 = t.時間();
-    d->王X_MAN = t.範囲(0, 9);
-    d->王Y_MAN = t.範囲(0, 9);
     d->現在 = 局面を作る(t, true);
     for (int n = 0; n <= d->棋譜最終手数; ++n) {
         自動保存記録 r;
@@ -129,6 +127,8 @@ void 書いて読む(std::string_view b) {
     }
     int* 表 = reinterpret_cast<int*>(&d->表);
     for (std::size_t i = 0; i < sizeof(COM表) / sizeof(int); ++i) 表[i] = t.整数();
+    d->表.王X_MAN = t.範囲(0, 9);  // the human king's square as last seen
+    d->表.王Y_MAN = t.範囲(0, 9);
 
     if (!調査_自動保存内容(*d)) 失敗("built a game out of range", b);
     const std::string 書いた = 変換_自動保存(*d);

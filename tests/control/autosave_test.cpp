@@ -39,7 +39,9 @@ void 書く(const std::string& パス, const std::string& バイト列) { std::o
 
 class 自動保存試験 : public 対局試験 {
 protected:
-    COMの応手 計算機;
+    // The computer answering in the game: the one whose memory the game
+    // keeps from its start.
+    COMの応手& 計算機 = コンピュータの記憶元;
 
     void SetUp() override {
         対局試験::SetUp();
@@ -70,7 +72,9 @@ protected:
     struct 次の起動 {
         std::unique_ptr<状態> t = std::make_unique<状態>();
         FakePlatform q;
+        COMの応手 計算機;  // the next program's computer, given back its memory
         explicit 次の起動(応答 答え, bool 自動保存 = true) {
+            計算機.受け持つ(*t);
             t->自動保存 = 自動保存;
             q.応答予定.push_back(答え);
             起動して再開(*t, q);
@@ -148,8 +152,7 @@ TEST_F(自動保存試験, 戻と進のあとも残り_計算機の番で戻れ�
     次の起動 次(応答::はい);
     次.q.全消去();
     const int 手数 = 次.t->手数;
-    COMの応手 計算機2;
-    Form_MouseDown(*次.t, 次.q, 計算機2, 1, 0, 盤原点X + 桝幅 * 5 + 300, 盤原点Y + 桝高 * 5 + 300);
+    Form_MouseDown(*次.t, 次.q, 次.計算機, 1, 0, 盤原点X + 桝幅 * 5 + 300, 盤原点Y + 桝高 * 5 + 300);
     ASSERT_FALSE(次.q.メッセージ履歴.empty());
     EXPECT_EQ(次.q.メッセージ履歴[0].本文, "OKですか？");
     EXPECT_EQ(次.t->手数, 手数 + 1);

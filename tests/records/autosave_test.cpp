@@ -103,7 +103,7 @@ TEST(自動保存形式, 書いたものは同じ対局として読め_もう一
     EXPECT_NE(b.find("\n所有時間_MAN=0.3333333333333333\n所有時間_COM=86399.99\n経過秒=0.1\n"), std::string::npos);
     EXPECT_NE(b.find("\n履歴=3 "), std::string::npos);
     EXPECT_EQ(b.find("\n履歴=4 "), std::string::npos);
-    EXPECT_TRUE(b.ends_with("\nCOM.移動不可あり=0\n終わり\n"));
+    EXPECT_TRUE(b.ends_with("\nCOM.移動不可あり=0\nCOM.王X_MAN=5\nCOM.王Y_MAN=8\n終わり\n"));
 
     自動保存内容 d;
     ASSERT_TRUE(解析_自動保存(b, d));
@@ -115,6 +115,36 @@ TEST(自動保存形式, 書いたものは同じ対局として読め_もう一
     t->勝者 = 先手;
     適用_自動保存(*t, d);
     同じ対局か(*s, *t);
+}
+
+// A file of the first version: the human king's square kept with the game,
+// right after 経過秒, and not among the computer's lines.
+std::string 第1版に(std::string b) {
+    const auto 抜く = [&](const std::string& 行) {
+        const std::size_t i = b.find(行);
+        if (i == std::string::npos) ADD_FAILURE() << 行;
+        else b.erase(i, 行.size());
+    };
+    抜く("COM.王X_MAN=5\n");
+    抜く("COM.王Y_MAN=8\n");
+    b.insert(b.find("\n盤=") + 1, "王X_MAN=5\n王Y_MAN=8\n");
+    return "Vezuvire autosave 1" + b.substr(b.find('\n'));
+}
+
+TEST(自動保存形式, 第1版のファイルも同じ対局として読み_書けば第2版) {
+    const auto s = 途中の対局();
+    const std::string b = 書いたもの(*s);
+    const std::string 第1版 = 第1版に(b);
+    EXPECT_TRUE(第1版.starts_with("Vezuvire autosave 1\n対局種別=1\n"));
+    EXPECT_NE(第1版.find("\n経過秒=0.1\n王X_MAN=5\n王Y_MAN=8\n盤="), std::string::npos);
+    自動保存内容 d;
+    ASSERT_TRUE(解析_自動保存(第1版, d));
+    EXPECT_EQ(d, 取得_自動保存(*s));
+    EXPECT_EQ(d.表.王X_MAN, 5);
+    EXPECT_EQ(変換_自動保存(d), b);
+    // Each version only in its own layout.
+    EXPECT_FALSE(読める("Vezuvire autosave 1" + b.substr(b.find('\n'))));
+    EXPECT_FALSE(読める("Vezuvire autosave 2" + 第1版.substr(第1版.find('\n'))));
 }
 
 TEST(自動保存形式, 途中で切れたファイルはどこで切れても読まない) {

@@ -17,9 +17,10 @@ struct COM候補 {
 
 // The search alone: snapshots and once-per-turn surveys of the position,
 // then every board move (promoted and unpromoted where it may promote) and
-// every drop, best first by strictly higher score.  Sets 最高点 and the
-// other search members of the state; board and hands are as before when it
-// returns.  The search itself touches nothing outside the state: whoever
+// every drop, best first by strictly higher score, on the computer's working
+// copy.  Sets 最高点 and the other search members of its tables; board and
+// hands are as before when it returns.  The search itself touches nothing
+// outside the working copy: whoever
 // shows it gets a word once the position has been surveyed and before each
 // column of board moves and each kind of drop (the game refreshes the
 // window and keeps the elapsed-time display going).

@@ -7,8 +7,8 @@
 
 #include <bit>
 
-#include "core/patterns.h"
 #include "core/com_tables.h"
+#include "core/patterns.h"
 
 // Empty neighbours of the human king, on the board, that no computer piece
 // reaches.  Squares holding any piece never count.

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <memory>
 
-#include "core/setup.h"
 #include "core/com_tables.h"
+#include "core/setup.h"
 
 namespace eval_test {
 

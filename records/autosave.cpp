@@ -481,13 +481,14 @@ bool 調査_自動保存内容(const 自動保存内容& d) {
     return d.手番_MAN != 手番_なし && d.手番_COM == -d.手番_MAN && d.手番 != 手番_なし;
 }
 
-std::string 変換_自動保存(const 自動保存内容& d) {
+std::string 変換_自動保存(const 自動保存内容& d, int 版) {
+    const unsigned v = 版 == 1 ? 版1 : 版2;
     std::string o;
     o.reserve(64 * 1024);
-    o += 自動保存の頭;
+    o += 頭[v];
     o += '\n';
     for (const 欄& e : 欄一覧)
-        if (e.版 & 版2) 書く(o, e, d);
+        if (e.版 & v) 書く(o, e, d);
     o += "終わり\n";
     return o;
 }

@@ -91,8 +91,10 @@ void 適用_自動保存(状態& s, const 自動保存内容& d);
 // Does d describe a game the file may hold (every range above)?
 bool 調査_自動保存内容(const 自動保存内容& d);
 
-// The file's bytes (the content must pass 調査_自動保存内容).
-std::string 変換_自動保存(const 自動保存内容& d);
+// The file's bytes (the content must pass 調査_自動保存内容), in the current
+// version; 版 = 1 gives the first version's bytes, which only checks of the
+// reader need.
+std::string 変換_自動保存(const 自動保存内容& d, int 版 = 2);
 // Parses the bytes of a file; false, leaving d as it was, unless the file
 // is exactly as the writer writes it.
 bool 解析_自動保存(std::string_view バイト列, 自動保存内容& d);

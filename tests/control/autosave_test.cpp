@@ -136,7 +136,8 @@ TEST_F(自動保存試験, 計算機の記憶も戻り_戻した対局の次の�
     ASSERT_LE(x, 9);
     指す(x, 7, x, 6);
     ASSERT_EQ(s.手数, 手数 + 2);
-    for (int r : {7, 6}) Form_MouseDown(*次.t, 次.q, 次.計算機, 1, 0, 盤原点X + 桝幅 * x + 300, 盤原点Y + 桝高 * r + 300);
+    for (int r : {7, 6})
+        Form_MouseDown(*次.t, 次.q, 次.計算機, 1, 0, 盤原点X + 桝幅 * x + 300, 盤原点Y + 桝高 * r + 300);
     ASSERT_EQ(次.t->手数, 手数 + 2);
     EXPECT_EQ(std::memcmp(次.t->盤, s.盤, sizeof s.盤), 0);
     EXPECT_EQ(std::memcmp(&次.計算機.記憶(), &計算機.記憶(), sizeof(COM表)), 0);

@@ -142,6 +142,7 @@ TEST(自動保存形式, 第1版のファイルも同じ対局として読み_�
     EXPECT_EQ(d, 取得_自動保存(*s));
     EXPECT_EQ(d.表.王X_MAN, 5);
     EXPECT_EQ(変換_自動保存(d), b);
+    EXPECT_EQ(変換_自動保存(d, 1), 第1版);
     // Each version only in its own layout.
     EXPECT_FALSE(読める("Vezuvire autosave 1" + b.substr(b.find('\n'))));
     EXPECT_FALSE(読める("Vezuvire autosave 2" + 第1版.substr(第1版.find('\n'))));

@@ -26,8 +26,8 @@ constexpr int 中盤[9][9] = {
     // clang-format on
 };
 
-std::unique_ptr<状態> 中盤の状態() {
-    auto s = std::make_unique<状態>();
+std::unique_ptr<COM作業> 中盤の状態() {
+    auto s = std::make_unique<COM作業>();
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) s->盤[x][y] = 中盤[y - 1][x - 1];
     勢力調査(*s);

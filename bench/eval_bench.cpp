@@ -29,8 +29,8 @@ constexpr int 局面[9][9] = {
 
 // The position after the computer's candidate move (rook from (5, 5) takes
 // the pawn on (6, 5)), surveyed, with the turn's snapshots taken before it.
-std::unique_ptr<状態> 候補局面() {
-    auto s = std::make_unique<状態>();
+std::unique_ptr<COM作業> 候補局面() {
+    auto s = std::make_unique<COM作業>();
     桝色設定(*s);
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) s->盤[x][y] = 局面[y - 1][x - 1];

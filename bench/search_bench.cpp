@@ -34,12 +34,12 @@ void BM_COM探索(benchmark::State& st) {
     // Every position prepared once; each timed search starts from a fresh
     // copy, because a search leaves the computer's tables as its last
     // candidate left them.
-    std::vector<std::unique_ptr<状態>> 元;
+    std::vector<std::unique_ptr<COM作業>> 元;
     for (const auto& e : 探索集::局面集()) {
-        元.push_back(std::make_unique<状態>());
+        元.push_back(std::make_unique<COM作業>());
         探索集::置く(*元.back(), e.位置, レベル);
     }
-    auto 作業 = std::make_unique<状態>();
+    auto 作業 = std::make_unique<COM作業>();
     std::vector<double> 一手ms, 壁ms;
     for (auto _ : st) {
         for (const auto& e : 元) {

@@ -15,7 +15,7 @@ namespace {
 // order among its squares leaves the tables as the window scan did.
 
 // A human piece p on (x, y).
-void MANの届く桝(状態& s, int p, int x, int y) {
+void MANの届く桝(COM作業& s, int p, int x, int y) {
     // The weakest human attacker of a computer piece is the code nearest to
     // zero.  A pawn takes the square over from anything stored below −100,
     // which includes a pawn of another facing.  (A square holding a
@@ -40,7 +40,7 @@ void MANの届く桝(状態& s, int p, int x, int y) {
 // always reached.)  The three cases are walked apart so that each step does
 // only its own piece's work.
 template <bool 歩, bool 王手を記す>
-void COMの届く桝_(状態& s, int p, int x, int y) {
+void COMの届く桝_(COM作業& s, int p, int x, int y) {
     const int* 盤 = 升目(s.盤);
     int *勢 = 升目(s.勢COM), *攻 = 升目(s.弱COM攻駒);
     bool 王に届く = false;
@@ -53,7 +53,7 @@ void COMの届く桝_(状態& s, int p, int x, int y) {
     if (王手を記す && 王に届く) s.王手COM[x][y] = 9;
 }
 
-void COMの届く桝(状態& s, int p, int x, int y) {
+void COMの届く桝(COM作業& s, int p, int x, int y) {
     if (p <= 103) COMの届く桝_<true, true>(s, p, x, y);
     else if (COMの王(p)) COMの届く桝_<false, false>(s, p, x, y);
     else COMの届く桝_<false, true>(s, p, x, y);
@@ -80,7 +80,7 @@ void 戻す(int (&t)[10][10]) {
 // The lance line: walk from the lance one square at a time in (dx, dy).
 // The first occupied square counts whichever side holds it; the opponent's
 // king is seen through, any other piece ends the line.
-void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) {
+void 直進(COM作業& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) {
     for (int x = 入力X + dx, y = 入力Y + dy; x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; x += dx, y += dy) {
         const int 先 = s.盤[x][y];
         if (駒種類 <= -100) {
@@ -122,7 +122,7 @@ void 直進(状態& s, int 駒種類, int 入力X, int 入力Y, int dx, int dy) 
 
 // A lance's own line, the one line of its pattern: down, left, up or right
 // as it faces.
-void 香の直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
+void 香の直進(COM作業& s, int 駒種類, int 入力X, int 入力Y) {
     const 駒の動き表::形& m = 駒の動き表::表[static_cast<std::size_t>(駒絶対(駒種類))];
     const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m.線))];
     直進(s, 駒種類, 入力X, 入力Y, d.dx, d.dy);
@@ -130,19 +130,19 @@ void 香の直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
 
 }  // namespace
 
-void 勢力確定直進(状態& s, int 駒種類, int 入力X, int 入力Y) {
+void 勢力確定直進(COM作業& s, int 駒種類, int 入力X, int 入力Y) {
     // A code whose pattern is not a single line walks nothing.
     const 駒の動き表::形* m = 駒の動き表::形を引く(駒種類);
     if (m == nullptr || !std::has_single_bit(static_cast<unsigned>(m->線))) return;
     const 駒の動き表::向き d = 駒の動き表::線先[std::countr_zero(static_cast<unsigned>(m->線))];
     直進(s, 駒種類, 入力X, 入力Y, d.dx, d.dy);
 }
-void 勢力確定上直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, -1); }
-void 勢力確定下直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, 1); }
-void 勢力確定右直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 1, 0); }
-void 勢力確定左直進(状態& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, -1, 0); }
+void 勢力確定上直進(COM作業& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, -1); }
+void 勢力確定下直進(COM作業& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 0, 1); }
+void 勢力確定右直進(COM作業& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, 1, 0); }
+void 勢力確定左直進(COM作業& s, int 駒種類, int 入力X, int 入力Y) { 直進(s, 駒種類, 入力X, 入力Y, -1, 0); }
 
-void 勢力調査(状態& s) {
+void 勢力調査(COM作業& s) {
     // Rebuild the tables.  弱COM_X/Y, 弱COM攻_X/Y and the king squares are
     // left alone: they only mean something next to their code tables.
     戻す<0>(s.勢MAN);

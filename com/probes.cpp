@@ -16,7 +16,7 @@ constexpr bool MAN長距離駒(int v) { return v < 0 && 長距離(-v); }
 
 }  // namespace
 
-void 調査_移動不可駒(状態& s) {
+void 調査_移動不可駒(COM作業& s) {
     // The line pieces of each side, found once: lifting a piece of one side
     // never changes where the other side's line pieces stand.
     int COM線[81][2], MAN線[81][2];
@@ -53,7 +53,7 @@ void 調査_移動不可駒(状態& s) {
         }
 }
 
-int 調査_持角狙座標(状態& s) {
+int 調査_持角狙座標(COM作業& s) {
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
             s.持角狙座標_MAN[x][y] = 0;

@@ -3,12 +3,12 @@
 // from which a bishop dropped by the human would hit the computer's king.
 #pragma once
 
-#include "core/state.h"
+#include "core/com_tables.h"
 
 // Sets 移動不可駒 (human pieces pinned to the human king) and 移動不可あり
 // (some computer piece pinned to the computer king).  The board is changed
 // one square at a time during the test and always put back.
-void 調査_移動不可駒(状態& s);
+void 調査_移動不可駒(COM作業& s);
 
 // Sets 持角狙座標_MAN.  The result is never set (always 0); callers ignore it.
-int 調査_持角狙座標(状態& s);
+int 調査_持角狙座標(COM作業& s);

@@ -27,7 +27,7 @@ bool 必ず成る駒(int v) {
 // Keeps a candidate that scores strictly better than the best so far.  The
 // best score is kept as a whole number, halves going to the even side, and
 // later candidates are compared against that whole number.
-bool 更新(状態& s, COM候補& 最善, double 点, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 置駒) {
+bool 更新(COM作業& s, COM候補& 最善, double 点, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 置駒) {
     if (!(点 > s.最高点)) return false;
     s.最高点 = static_cast<int>(std::nearbyint(点));
     最善.あり = true;
@@ -45,7 +45,7 @@ bool 更新(状態& s, COM候補& 最善, double 点, int 元X, int 元Y, int �
 // compares every candidate against it.  The human king's escape squares are
 // counted as the last survey (the end of the human's move) left the
 // influence map; then the board is surveyed afresh and probed once.
-void 探索の準備(状態& s) {
+void 探索の準備(COM作業& s) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) s.盤_保存[x][y] = s.盤[x][y];
     s.逃道数_MAN王 = 調査_自王逃道(s);
@@ -64,7 +64,7 @@ void 探索の準備(状態& s) {
 // One board move of the piece on (x, y) to (x2, y2), made on the board,
 // surveyed, scored (promoted too, where it may promote) and taken back.
 // Answers true when it took the king: nothing can be better.
-bool 盤の手を試す(状態& s, COM候補& 最善, 評価関数 評価, int x, int y, int x2, int y2) {
+bool 盤の手を試す(COM作業& s, COM候補& 最善, 評価関数 評価, int x, int y, int x2, int y2) {
     s.候補駒 = s.盤[x][y];
     s.移動元王距離 = std::max(std::abs(x - s.王X_MAN), std::abs(y - s.王Y_MAN));
     const int 取得駒 = s.盤[x2][y2];
@@ -96,7 +96,7 @@ bool 盤の手を試す(状態& s, COM候補& 最善, 評価関数 評価, int x
 
 // One drop of kind k on (x2, y2).  Answers true when it mates (or better):
 // the search ends there.
-bool 打ちを試す(状態& s, COM候補& 最善, 評価関数 評価, int k, int x2, int y2) {
+bool 打ちを試す(COM作業& s, COM候補& 最善, 評価関数 評価, int k, int x2, int y2) {
     const int 着駒 = 盤上で動かす(s, -1, k, x2, y2, s.候補駒);
     勢力調査(s);
     const double 点 = 評価(s, 空, 着駒, -1, k, x2, y2);
@@ -106,7 +106,7 @@ bool 打ちを試す(状態& s, COM候補& 最善, 評価関数 評価, int k, i
 
 }  // namespace
 
-COM候補 COM探索(状態& s, 探索の合間* 合間, 評価関数 評価) {
+COM候補 COM探索(COM作業& s, 探索の合間* 合間, 評価関数 評価) {
     if (!評価) 評価 = 盤評価;
     COM候補 最善;
     s.最高点 = 最低点;

@@ -3,7 +3,7 @@
 // taken back; the best one is then played like a human move.
 #pragma once
 
-#include "core/state.h"
+#include "core/com_tables.h"
 
 // The move the search settled on.  A drop comes from (−1, kind).  元駒 is
 // the code that stood on the source square (for a drop, whatever the last
@@ -17,9 +17,10 @@ struct COM候補 {
 
 // The search alone: snapshots and once-per-turn surveys of the position,
 // then every board move (promoted and unpromoted where it may promote) and
-// every drop, best first by strictly higher score.  Sets 最高点 and the
-// other search members of the state; board and hands are as before when it
-// returns.  The search itself touches nothing outside the state: whoever
+// every drop, best first by strictly higher score, on the computer's working
+// copy.  Sets 最高点 and the other search members of its tables; board and
+// hands are as before when it returns.  The search itself touches nothing
+// outside the working copy: whoever
 // shows it gets a word once the position has been surveyed and before each
 // column of board moves and each kind of drop (the game refreshes the
 // window and keeps the elapsed-time display going).
@@ -31,5 +32,5 @@ public:
     virtual void 調べ始め() = 0;
     virtual void 列ごと() = 0;
 };
-using 評価関数 = double (*)(状態& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
-COM候補 COM探索(状態& s, 探索の合間* 合間 = nullptr, 評価関数 評価 = nullptr);
+using 評価関数 = double (*)(COM作業& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+COM候補 COM探索(COM作業& s, 探索の合間* 合間 = nullptr, 評価関数 評価 = nullptr);

@@ -40,7 +40,7 @@ bool 王あり(const 状態& s, int 符号) { return 調査_王あり(s, 符号)
 
 // The chosen move logged, blinked where it starts, made, sounded; the
 // influence map then describes the position the human moves from.
-void 指して見せる(状態& s, Platform& p, const COM候補& 手) {
+void 指して見せる(状態& s, COM表& 記憶, Platform& p, const COM候補& 手) {
     手順保存(s, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.元駒, 手.置駒, s.所有時間_MAN, s.所有時間_MAN, s.所有時間_COM,
              s.所有時間_COM + s.経過秒);
     s.手数 += 1;
@@ -55,7 +55,7 @@ void 指して見せる(状態& s, Platform& p, const COM候補& 手) {
     p.dsPlay(s.音_駒打);
     s.棋譜手数 += 1;
     Timer1_有効(s, p, false);
-    勢力調査(s);
+    記憶を更新(s, 記憶);
 }
 
 // The first half of every turn: the clock started and the caption shown.
@@ -67,7 +67,7 @@ void 考え始める(状態& s, Platform& p) {
 
 }  // namespace
 
-COM手番結果 com_ban_決めた手(状態& s, Platform& p, const COM候補& 手) {
+COM手番結果 com_ban_決めた手(状態& s, COM表& 記憶, Platform& p, const COM候補& 手) {
     // Nothing to move: the computer resigns.
     if (!手.あり) {
         Timer1_有効(s, p, false);
@@ -84,7 +84,7 @@ COM手番結果 com_ban_決めた手(状態& s, Platform& p, const COM候補& �
         return {COM手番::記録満杯, 手};
     }
 
-    指して見せる(s, p, 手);
+    指して見せる(s, 記憶, p, 手);
     // The move is shown in its slot whether or not it ends the game.
     描画_移動結果(s, p, s.手番_COM, 手.先X, 手.先Y, 手.置駒, 色_白);
     描画_桝輪郭(s, p, 色_白, 手.先X, 手.先Y);
@@ -107,16 +107,24 @@ COM手番結果 com_ban_決めた手(状態& s, Platform& p, const COM候補& �
     return {COM手番::指した, 手};
 }
 
-COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
+COM候補 COMの手を考える(const 状態& s, COM表& 記憶, 探索の合間* 合間, 評価関数 評価) {
+    auto 作業 = std::make_unique<COM作業>(s, 記憶);
+    const COM候補 手 = COM探索(*作業, 合間, 評価);
+    記憶 = *作業;
+    return 手;
+}
+
+void 記憶を更新(const 状態& s, COM表& 記憶) {
+    auto 作業 = std::make_unique<COM作業>(s, 記憶);
+    勢力調査(*作業);
+    記憶 = *作業;
+}
+
+COM手番結果 com_ban_指す(状態& s, COM表& 記憶, Platform& p, 評価関数 評価) {
     if (s.勝者 != 手番_なし) return {};
     考え始める(s, p);
     画面の合間 合間(s, p);
-    return com_ban_決めた手(s, p, COM探索(s, &合間, 評価));
-}
-
-void com_ban(状態& s, Platform& p) {
-    com_ban_指す(s, p);
-    自動保存_更新(s, p);
+    return com_ban_決めた手(s, 記憶, p, COMの手を考える(s, 記憶, &合間, 評価));
 }
 
 探索設定 深い探索の設定(const 状態& s, std::uint64_t 種) {
@@ -125,10 +133,10 @@ void com_ban(状態& s, Platform& p) {
     return 設定;
 }
 
-void 深い手を指す(状態& s, Platform& p, const 深い探索の結果& r) {
+void 深い手を指す(状態& s, COM表& 記憶, Platform& p, const 深い探索の結果& r) {
     s.COM思考中 = false;
     if (s.勝者 != 手番_なし) return;
-    com_ban_決めた手(s, p, 候補にする(対局にする(s, 上手), r));
+    com_ban_決めた手(s, 記憶, p, 候補にする(対局にする(s, 上手), r));
     自動保存_更新(s, p);
 }
 
@@ -137,7 +145,8 @@ COMの応手::~COMの応手() = default;
 
 void COMの応手::指す(状態& s, Platform& p) {
     if (s.レベル <= 3) {
-        com_ban(s, p);
+        com_ban_指す(s, 記憶_, p);
+        自動保存_更新(s, p);
         return;
     }
     if (s.勝者 != 手番_なし) return;
@@ -157,4 +166,4 @@ void COMの応手::指す(状態& s, Platform& p) {
     深い手を指す(s, p, 探索_->探す(g, 設定, 止めない));
 }
 
-void COMの応手::局面更新(状態& s) { 勢力調査(s); }
+void COMの応手::局面更新(状態& s) { 記憶を更新(s, 記憶_); }

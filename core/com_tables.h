@@ -1,8 +1,12 @@
 // Tables of the computer player: the influence map that every evaluation
 // reads, the snapshots the search keeps of the position it started from, and
-// the results of the once-per-turn probes.  They are part of the one game
-// state (状態 derives from this struct) so every routine sees them by name.
+// the results of the once-per-turn probes.  They are the computer's memory:
+// never reset between turns, because its play depends on what they kept.
+// The computer (control/com_turn.h COMの応手) owns them; the game state only
+// points at them (状態::COM記憶).
 #pragma once
+
+#include "core/state.h"
 
 struct COM表 {
     // Influence map, rebuilt by 勢力調査 from the board alone.
@@ -21,6 +25,11 @@ struct COM表 {
     int 王手COM[10][10] = {};
     int 王X_COM = 0;
     int 王Y_COM = 0;
+    // Where the human's king was last seen: by a survey, by a position put
+    // on the board, or when it moved.  Until one of those it is not where
+    // the board has it.
+    int 王X_MAN = 0;
+    int 王Y_MAN = 0;
 
     // Snapshots taken at the start of the computer's turn.
     int 盤_保存[10][10] = {};
@@ -37,4 +46,12 @@ struct COM表 {
     int 移動不可駒[10][10] = {};
     int 移動不可あり = 0;
     int 持角狙座標_MAN[10][10] = {};
+};
+
+// What the computer's routines work on: a copy of the part of the game they
+// read, with the computer's memory.  The computer fills it from the game at
+// its turn, searches on it, and keeps the tables it leaves.
+struct COM作業 : 盤面状態, COM表 {
+    COM作業() = default;
+    COM作業(const 盤面状態& 局, const COM表& 記憶) : 盤面状態(局), COM表(記憶) {}
 };

@@ -1,6 +1,8 @@
 #include "core/move.h"
 
-int 駒移動_回転(const 状態& s, int 移動先X, int 移動先Y, int I_移動駒) {
+#include "core/com_tables.h"
+
+int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int I_移動駒) {
     // A capturing piece keeps its facing.
     if (s.盤[移動先X][移動先Y] != 空) return I_移動駒;
     if (I_移動駒 == 0) return 0;
@@ -47,8 +49,10 @@ void 駒取得(状態& s, int 取得駒) {
         r.取得_MAN持駒 = true;
     }
     if (MANの王(移動駒)) {
-        s.王X_MAN = 移動先X;
-        s.王Y_MAN = 移動先Y;
+        if (s.COM記憶 != nullptr) {
+            s.COM記憶->王X_MAN = 移動先X;
+            s.COM記憶->王Y_MAN = 移動先Y;
+        }
         r.王移動_MAN = true;
     }
     if (移動元X == -1) {
@@ -65,14 +69,14 @@ void 駒取得(状態& s, int 取得駒) {
     return r;
 }
 
-int 盤上で動かす(状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+int 盤上で動かす(盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
     if (移動元X >= 1 && 移動元X <= 盤サイズ) s.盤[移動元X][移動元Y] = 空;
     const int 着後 = 駒移動_回転(s, 移動先X, 移動先Y, 移動駒);
     s.盤[移動先X][移動先Y] = 着後;
     return 着後;
 }
 
-int 調査_駒成(状態& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
+int 調査_駒成(盤面状態& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
     if (移動元X == -1 || 移動元X == 11) return 偽;
     const int v = 移動駒種類;
     if (!有効な駒コード(v) || v == 0) return 偽;
@@ -92,21 +96,21 @@ int 調査_駒成(状態& s, int 移動元X, int 移動元Y, int /*移動先X*/,
     return 真;
 }
 
-int 調査_駒存在(const 状態& s, int I_駒種類) {
+int 調査_駒存在(const 盤面状態& s, int I_駒種類) {
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x)
             if (s.盤[x][y] == I_駒種類) return 真;
     return 偽;
 }
 
-int 調査_王あり(const 状態& s, int 符号) {
+int 調査_王あり(const 盤面状態& s, int 符号) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             if (符号 > 0 ? COMの王(s.盤[x][y]) : MANの王(s.盤[x][y])) return 真;
     return 偽;
 }
 
-int 調査_持駒数(const 状態& s, int IN_手番) {
+int 調査_持駒数(const 盤面状態& s, int IN_手番) {
     const int* 手 = nullptr;
     if (IN_手番 == s.手番_MAN) 手 = s.持駒_MAN;
     else if (IN_手番 == s.手番_COM) 手 = s.持駒_COM;

@@ -272,7 +272,7 @@ void 盤上の行き先を巡る(const int* 盤, int 元X, int 元Y, int 駒, F&
 // hand, anything else off the board goes nowhere; 空 and anything that is
 // not one of the 112 codes goes nowhere from the board.
 template <class F>
-void 行き先番号を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& f) {
+void 行き先番号を巡る(const 盤面状態& s, int 元X, int 元Y, int 駒, F&& f) {
     const int* 盤 = 升目(s.盤);
     const bool COM = 駒 >= 100, MAN = 駒 <= -100;
     if (元X < 1 || 元X > 盤サイズ) {
@@ -290,9 +290,9 @@ void 行き先番号を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& 
 
 // The same with the square as (x2, y2).
 template <class F>
-void 行き先を巡る(const 状態& s, int 元X, int 元Y, int 駒, F&& f) {
+void 行き先を巡る(const 盤面状態& s, int 元X, int 元Y, int 駒, F&& f) {
     行き先番号を巡る(s, 元X, 元Y, 駒, [&](int 番) { f(番 / 10, 番 % 10); });
 }
 
 // The same squares as a set.
-桝集合 行き先(const 状態& s, int 元X, int 元Y, int 駒);
+桝集合 行き先(const 盤面状態& s, int 元X, int 元Y, int 駒);

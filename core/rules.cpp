@@ -10,7 +10,7 @@ int 符号(int v) { return (v > 0) - (v < 0); }
 
 }  // namespace
 
-int 移動チェック飛車(const 状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+int 移動チェック飛車(const 盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     if (移動元X == 移動先X) {
         const int step = 符号(移動先Y - 移動元Y);
         for (int y = 移動元Y + step; y != 移動先Y; y += step)
@@ -26,7 +26,7 @@ int 移動チェック飛車(const 状態& s, int 移動元X, int 移動元Y, in
     return 偽;
 }
 
-int 移動チェック角(const 状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+int 移動チェック角(const 盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     const int dx = 移動先X - 移動元X, dy = 移動先Y - 移動元Y;
     if (std::abs(dx) != std::abs(dy)) return 偽;
     const int sx = 符号(dx), sy = 符号(dy);
@@ -38,7 +38,7 @@ int 移動チェック角(const 状態& s, int 移動元X, int 移動元Y, int �
 // The numbered tests below run in their fixed order and the first that
 // answers decides; the routine is kept whole so that the order reads at a
 // glance, the movement patterns last.
-int 移動チェック(const 状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類) {
+int 移動チェック(const 盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類) {
     // 1. The destination is on the board.
     if (移動先X < 1 || 移動先X > 盤サイズ || 移動先Y < 1 || 移動先Y > 盤サイズ) return 偽;
     // 2. Source and destination differ.

@@ -19,7 +19,7 @@ constexpr int 初期配置[9][9] = {
 
 }  // namespace
 
-void 桝色設定(状態& s) {
+void 桝色設定(盤面状態& s) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
 }

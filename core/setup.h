@@ -5,7 +5,7 @@
 
 // Colours the squares: 桝色_緑 where x + y is even, 桝色_水 where odd.  The
 // colour decides which way a piece turns when it lands there.
-void 桝色設定(状態& s);
+void 桝色設定(盤面状態& s);
 // A new game in the state alone: the starting position, counters, clocks
 // and flags reset (the timer marked off), history slot 0 logged.
 void 新規対局(状態& s);

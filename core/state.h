@@ -1,5 +1,7 @@
 // The one game state.  Every routine of the game receives it and reads and
 // writes its members by name; there is no other object with game state.
+// The computer keeps its own memory (core/com_tables.h) and thinks on a
+// working copy of the part of the game it reads (盤面状態).
 //
 // Piece codes: sign × (type × 10 + facing).  Positive codes are the
 // computer's (COM, top), negative codes the human's (MAN, bottom).  type is
@@ -11,8 +13,9 @@
 // zero-initialised and never written: some probes read it.
 #pragma once
 
-#include "core/com_tables.h"
 #include "core/pieces.h"
+
+struct COM表;
 
 // ---- Named constants -------------------------------------------------------
 inline constexpr int 真 = 1;
@@ -96,7 +99,11 @@ constexpr const char* メニュー項目名(メニュー項目 項目) {
 }
 
 // ---- The state -------------------------------------------------------------
-struct 状態 : COM表 {
+// The part of the game the computer reads as well: board, square colours,
+// hands, the sides, the strength and the promoted
+// code 調査_駒成 leaves.  The movement rules work on it alone, so they serve
+// the game and the computer's working copy (COM作業) alike.
+struct 盤面状態 {
     // Board and square colours.
     int 盤[10][10] = {};
     int 桝色[10][10] = {};
@@ -107,17 +114,20 @@ struct 状態 : COM表 {
     int 持駒数_MAN = 0;
     int 持駒数_COM = 0;
 
-    // Square of the human's king, kept current by 駒移動.
-    int 王X_MAN = 0;
-    int 王Y_MAN = 0;
-
-    // Sides, turn and result.
+    // Sides and strength.
     int 手番_MAN = 後手;
     int 手番_COM = 先手;
+    int レベル = 3;
+
+    // The promoted code, as 調査_駒成 last found it.
+    int 成駒 = 0;
+};
+
+struct 状態 : 盤面状態 {
+    // Turn and result.
     int 手番 = 手番_なし;
     int 勝者 = 手番_なし;
     int 対局種別 = 対局_人間;
-    int レベル = 3;
 
     // Counters.
     int 手数 = 0;
@@ -149,7 +159,6 @@ struct 状態 : COM表 {
     int ハンデレベル = 0;
     int 再開待ち = 偽;
     int 選択状態 = 0;
-    int 成駒 = 0;
     // Keep the game in progress on the disk after every move (the window
     // turns it on; tests and the command-line tool leave it off).
     bool 自動保存 = false;
@@ -162,6 +171,12 @@ struct 状態 : COM表 {
     // The stronger computer (strengths 4 and 5) is thinking elsewhere: until
     // its move comes back, nothing may change the game.
     bool COM思考中 = false;
+    // The memory of the computer that answers in this game (its COMの応手
+    // owns it; none in a game nobody answers): the autosave keeps it with
+    // the game and gives it back on resume, and a position put on the board
+    // (局面_設定) or a king's move (駒を動かす) tells it where the kings now
+    // stand.
+    COM表* COM記憶 = nullptr;
 
     // Selection memory of the mouse handler: survives new games.
     int 選択元X = 0, 選択元Y = 0, 選択先X = 0, 選択先Y = 0, 選択駒 = 0;

@@ -21,7 +21,7 @@ namespace {
 // table that could hold anything else reads as an empty square.
 // The square where, before the move, a computer lance aiming at the
 // attacker stood still holds a piece.
-bool 攻め手が残る(const 状態& s, int x, int y) { return 表内(x, y) && s.盤[x][y] != 空; }
+bool 攻め手が残る(const COM作業& s, int x, int y) { return 表内(x, y) && s.盤[x][y] != 空; }
 
 // A human bishop or rook, promoted or not, in any direction.
 bool MAN大駒(int v) { return (v >= -613 && v <= -600) || (v >= -713 && v <= -700); }
@@ -42,7 +42,7 @@ bool 盤外向き(int 移動駒, int X, int Y) {
 
 // Winning back the attacker: the cheapest human piece that hits the
 // destination is pinned to its king, and our piece could take it next.
-void 取り返し(状態& s, double& 点, bool 打ち, int X, int Y) {
+void 取り返し(COM作業& s, double& 点, bool 打ち, int X, int Y) {
     const int ax = s.弱MAN_X[X][Y], ay = s.弱MAN_Y[X][Y];
     const int kx = s.王X_MAN, ky = s.王Y_MAN;
     if (表内(ax, ay) && s.勢MAN[ax][ay] > 0 &&
@@ -56,7 +56,7 @@ void 取り返し(状態& s, double& 点, bool 打ち, int X, int Y) {
 }
 
 // Safety of the destination.
-void 行き先の安全(状態& s, double& 点, int 移動駒, bool 打ち, int X, int Y) {
+void 行き先の安全(COM作業& s, double& 点, int 移動駒, bool 打ち, int X, int Y) {
     if (s.勢MAN[X][Y] == 0) {
         点 -= 盤評価_自角注意_COM(s, X, Y, 移動駒);
         if (std::abs(X - s.王X_MAN) < 3 && std::abs(Y - s.王Y_MAN) < 3) {
@@ -78,7 +78,7 @@ void 行き先の安全(状態& s, double& 点, int 移動駒, bool 打ち, int 
 }
 
 // Captures.  Answers false when the strength stops the evaluation here.
-bool 取った駒(状態& s, double& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int X, int Y) {
+bool 取った駒(COM作業& s, double& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int X, int Y) {
     if (取得駒 == 空) return true;
     if (MAN大駒(取得駒) && 移動駒 <= 500) 点 += 駒絶対(取得駒);
     if (s.レベル == 1) return false;
@@ -105,7 +105,7 @@ bool 取った駒(状態& s, double& 点, int 取得駒, int 移動駒, int 移�
 // Every term is added straight onto the one running score, in the order
 // below; the helpers add onto it too rather than returning subtotals, so
 // that the sum rounds exactly the same way whatever the grouping.
-double 盤評価(状態& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+double 盤評価(COM作業& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     const int X = 移動先X, Y = 移動先Y;
     const bool 打ち = 移動元X < 0;
     double 点 = 0;

@@ -22,7 +22,7 @@ struct 両取り {
 // the survey changes a hand, so it is read once per survey rather than once
 // per square.
 struct 人の持駒 {
-    explicit 人の持駒(const 状態& s)
+    explicit 人の持駒(const COM作業& s)
         : 何か(s.持駒数_MAN != 0),
           歩(s.持駒_MAN[1] > 0),
           香(s.持駒_MAN[2] > 0),
@@ -45,7 +45,7 @@ struct 人の持駒 {
 // which holds it and so is never asked about.
 class 大駒の周り {
 public:
-    explicit 大駒の周り(const 状態& s) : s_(s) {}
+    explicit 大駒の周り(const COM作業& s) : s_(s) {}
     int 値(int x, int y) {
         if (!出来た_) 作る();
         return 数_[x][y];
@@ -65,7 +65,7 @@ private:
         出来た_ = true;
     }
 
-    const 状態& s_;
+    const COM作業& s_;
     bool 出来た_ = false;
     int 数_[盤サイズ + 2][盤サイズ + 2];
 };
@@ -73,7 +73,7 @@ private:
 // A. An empty square: what the human could do there next.  Kept as one
 // routine: the rule list reads best in one piece, and splitting it in two
 // made the whole danger survey measurably slower.
-void 空き桝(状態& s, const 人の持駒& 手, 大駒の周り& 周り, int x, int y, double& 点) {
+void 空き桝(COM作業& s, const 人の持駒& 手, 大駒の周り& 周り, int x, int y, double& 点) {
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
 
     // A1. Squares the human already reaches.
@@ -142,7 +142,7 @@ void 空き桝(状態& s, const 人の持駒& 手, 大駒の周り& 周り, int 
 }
 
 // B. A computer piece: is it attacked, and how well is it defended?
-void 自駒(状態& s, const 人の持駒& 手, int x, int y, double& 点) {
+void 自駒(COM作業& s, const 人の持駒& 手, int x, int y, double& 点) {
     const int p = s.盤[x][y];
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
 
@@ -184,7 +184,7 @@ void 自駒(状態& s, const 人の持駒& 手, int x, int y, double& 点) {
 // moves a piece for good, so the list stays true for the whole survey.
 class 狙い {
 public:
-    狙い(const 状態& s, int 駒, int X, int Y) : s_(s), 駒_(駒), X_(X), Y_(Y) {}
+    狙い(const COM作業& s, int 駒, int X, int Y) : s_(s), 駒_(駒), X_(X), Y_(Y) {}
     bool 含む(int x, int y) {
         if (!出来た_) {
             集_ = 行き先(s_, X_, Y_, 駒_);
@@ -194,7 +194,7 @@ public:
     }
 
 private:
-    const 状態& s_;
+    const COM作業& s_;
     int 駒_, X_, Y_;
     bool 出来た_ = false;
     桝集合 集_;
@@ -202,7 +202,7 @@ private:
 
 // C. A human piece: new attacks on it, knight and rook patterns, and the
 // threats of the moved piece.
-void 人駒(状態& s, int x, int y, bool 先は安全, 狙い& 狙える, 両取り& 取, double& 点) {
+void 人駒(COM作業& s, int x, int y, bool 先は安全, 狙い& 狙える, 両取り& 取, double& 点) {
     const int p = s.盤[x][y];
 
     // C1. Newly attacked by the move.
@@ -231,7 +231,7 @@ void 人駒(状態& s, int x, int y, bool 先は安全, 狙い& 狙える, 両�
 
 }  // namespace
 
-double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, int COM移動先Y) {
+double 盤評価_COM危険座標(COM作業& s, int 移動駒, int COM移動先X, int COM移動先Y) {
     double 点 = 0;
     両取り 取;
     const bool 先は安全 = 盤上(COM移動先X, COM移動先Y) && s.勢MAN[COM移動先X][COM移動先Y] == 0;
@@ -250,7 +250,7 @@ double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, in
     return 点;
 }
 
-int 盤評価_自角注意_COM(const 状態& s, int 移動元X, int 移動元Y, int 移動駒) {
+int 盤評価_自角注意_COM(const COM作業& s, int 移動元X, int 移動元Y, int 移動駒) {
     const int p = 移動元X, q = 移動元Y, r = 移動駒;
     // The first bishop square the moved piece (or its unpromoted form) covers.
     int x0 = 0, y0 = 0;

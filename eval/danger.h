@@ -3,14 +3,14 @@
 // pressure on the computer king, and the threats the moved piece makes.
 #pragma once
 
-#include "core/state.h"
+#include "core/com_tables.h"
 
 // Score (mostly penalties, may carry a fraction) of every square after the
 // computer moved 移動駒 to (COM移動先X, COM移動先Y).  The board is left as
 // it was.
-double 盤評価_COM危険座標(状態& s, int 移動駒, int COM移動先X, int COM移動先Y);
+double 盤評価_COM危険座標(COM作業& s, int 移動駒, int COM移動先X, int COM移動先Y);
 
 // 移動駒 when the moved piece, now on (移動元X, 移動元Y), is one of the
 // pieces covering the first square from which a human bishop dropped from
 // hand would aim at the computer king; 0 otherwise.
-int 盤評価_自角注意_COM(const 状態& s, int 移動元X, int 移動元Y, int 移動駒);
+int 盤評価_自角注意_COM(const COM作業& s, int 移動元X, int 移動元Y, int 移動駒);

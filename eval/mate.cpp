@@ -5,7 +5,7 @@
 namespace {
 
 // 真 while some checking piece (marked 9 in 王手COM) still reaches the human king.
-bool 王手が続く(const 状態& s) {
+bool 王手が続く(const COM作業& s) {
     for (int a = 1; a <= 盤サイズ; ++a)
         for (int b = 1; b <= 盤サイズ; ++b)
             if (s.王手COM[a][b] == 9 && 移動チェック(s, a, b, s.王X_MAN, s.王Y_MAN, s.盤[a][b]) == 真) return true;
@@ -14,7 +14,7 @@ bool 王手が続く(const 状態& s) {
 
 // Defence by a drop from the hand.  Answers true when the other defences
 // have to be looked at, false when a drop is taken to answer the check.
-bool 打って防げない(const 状態& s) {
+bool 打って防げない(const COM作業& s) {
     const int kx = s.王X_MAN, ky = s.王Y_MAN;
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y) {
@@ -35,14 +35,14 @@ bool 打って防げない(const 状態& s) {
 
 }  // namespace
 
-int 詰めかMAN_COM移動(const 状態& s) {
+int 詰めかMAN_COM移動(const COM作業& s) {
     for (int x = 1; x <= 盤サイズ; ++x)
         for (int y = 1; y <= 盤サイズ; ++y)
             if (s.盤[x][y] >= 100 && 移動チェック(s, x, y, s.王X_MAN, s.王Y_MAN, s.盤[x][y]) == 真) return 真;
     return 偽;
 }
 
-int 詰めかMAN(状態& s) {
+int 詰めかMAN(COM作業& s) {
     const int kx = s.王X_MAN, ky = s.王Y_MAN;
     // 1. Not in check at all.
     if (!盤上(kx, ky) || s.勢COM[kx][ky] == 0) return 偽;

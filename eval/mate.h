@@ -3,12 +3,12 @@
 // the check?
 #pragma once
 
-#include "core/state.h"
+#include "core/com_tables.h"
 
 // 真 when the human has no defence against the check (or 偽 when there is no
 // check at all).  The board is changed only for the duration of single
 // tests and is always put back.
-int 詰めかMAN(状態& s);
+int 詰めかMAN(COM作業& s);
 
 // 真 when some computer piece can move onto the human king's square.
-int 詰めかMAN_COM移動(const 状態& s);
+int 詰めかMAN_COM移動(const COM作業& s);

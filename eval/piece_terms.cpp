@@ -28,7 +28,7 @@ bool COM飛(int v) { return 範囲(v, 700, 703); }
 
 // Everything one evaluation call needs, so the branches read like the rules.
 struct 手 {
-    状態& s;
+    COM作業& s;
     double& 点;
     int 取得駒, 移動駒, 元X, 元Y, X, Y;
     bool 打ち() const { return 元X < 0; }
@@ -38,7 +38,7 @@ struct 手 {
 // The king keeps to its home rows, off the centre file, near its guards and
 // with room to move.
 void 王(手& m) {
-    状態& s = m.s;
+    COM作業& s = m.s;
     const int X = m.X, Y = m.Y;
     if (Y > 3) m.点 += -(15 + Y);
     if (X != 5) m.点 += 1;
@@ -56,18 +56,18 @@ bool 金銀の壁(const 手& m, int X, int Y) {
 }
 
 // The rook stands on the human king's file or rank, within two squares.
-bool 王に迫る(const 状態& s, int X, int Y) {
+bool 王に迫る(const COM作業& s, int X, int Y) {
     return (s.王X_MAN == X || s.王Y_MAN == Y) && std::abs(s.王X_MAN - X) < 3 && std::abs(s.王Y_MAN - Y) < 3;
 }
 
 // Nothing of the human's reaches the rook, or only the king (facing up)
 // while the rook is guarded.
-bool 取られない(const 状態& s, int X, int Y) {
+bool 取られない(const COM作業& s, int X, int Y) {
     return s.勢MAN[X][Y] == 0 || (s.弱MAN駒[X][Y] == MAN_王2 && s.勢COM[X][Y] > 0);
 }
 
 void 竜(手& m) {
-    状態& s = m.s;
+    COM作業& s = m.s;
     const int X = m.X, Y = m.Y;
     m.点 += 調査_周辺状況(s, X, Y);
     if (m.盤(X, Y - 1) == MAN_銀2 && 1 < X && X < 9 && 金銀の壁(m, X, Y)) m.点 += -10;
@@ -84,7 +84,7 @@ void 竜(手& m) {
 }
 
 void 飛車(手& m) {
-    状態& s = m.s;
+    COM作業& s = m.s;
     const int X = m.X, Y = m.Y;
     m.点 += 調査_周辺状況(s, X, Y);
     if (m.打ち()) {
@@ -112,7 +112,7 @@ void 飛車(手& m) {
 void 馬(手& m) { m.点 += 調査_周辺状況(m.s, m.X, m.Y); }
 
 void 角(手& m) {
-    状態& s = m.s;
+    COM作業& s = m.s;
     const int X = m.X, Y = m.Y;
     m.点 += 調査_周辺状況(s, X, Y);
     // The edge-file pattern: our pawn on (9, 4) against the human's pawn and
@@ -135,7 +135,7 @@ void 角(手& m) {
 }
 
 void 金(手& m) {
-    状態& s = m.s;
+    COM作業& s = m.s;
     const int X = m.X, Y = m.Y;
     // A gold prefers not to wander forward and sideways at once.
     if (Y > m.元Y && X != m.元X) m.点 += -0.5;
@@ -176,7 +176,7 @@ void 桂(手& m) {
 }
 
 void 香(手& m) {
-    状態& s = m.s;
+    COM作業& s = m.s;
     const int X = m.X, Y = m.Y;
     if (s.持駒_COM[3] > 0) m.点 += 調査_桂狙い(s, X, Y, m.移動駒);
     if (!m.打ち()) {
@@ -200,7 +200,7 @@ void と(手& m) {
 // the evaluation.  Kept as one routine on purpose: splitting the list would
 // hide which term may stop the ones after it.
 void 歩(手& m) {
-    状態& s = m.s;
+    COM作業& s = m.s;
     const int X = m.X, Y = m.Y;
     if (s.持駒_COM[2] > 0) m.点 += 調査_香狙い(s, X, Y, m.移動駒);
     if (s.持駒_COM[3] > 0) m.点 += 調査_桂狙い(s, X, Y, m.移動駒);
@@ -271,7 +271,7 @@ void 歩(手& m) {
 
 }  // namespace
 
-void 駒別評価(状態& s, double& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+void 駒別評価(COM作業& s, double& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     手 m{s, 点, 取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y};
     if (範囲(移動駒, 800, 803)) 王(m);
     else if (範囲(移動駒, 710, 713)) 竜(m);

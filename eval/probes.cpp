@@ -6,7 +6,7 @@
 namespace {
 
 // An escape square: on the board, empty and out of the computer's reach.
-int 逃げられる(const 状態& s, int x, int y) {
+int 逃げられる(const COM作業& s, int x, int y) {
     if (!盤上(x, y)) return 0;
     return (s.盤[x][y] == 空 && s.勢COM[x][y] == 0) ? 1 : 0;
 }
@@ -18,7 +18,7 @@ constexpr int 守り駒[3] = {空, 空, 空};
 
 }  // namespace
 
-int 調査_自王逃道(const 状態& s) {
+int 調査_自王逃道(const COM作業& s) {
     const int kx = s.王X_MAN, ky = s.王Y_MAN;
     int 数 = 0;
     if (ky > 1) {
@@ -36,7 +36,7 @@ int 調査_自王逃道(const 状態& s) {
     return 数;
 }
 
-int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, int 移動駒) {
+int 調査_移動可場所数(const COM作業& s, int 移動元X, int 移動元Y, int 移動駒) {
     // The other side's reach: the human's for a computer piece and the
     // computer's for anything else.
     const auto& 相手 = 移動駒 >= 100 ? s.勢MAN : s.勢COM;
@@ -45,9 +45,9 @@ int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, i
     return 数;
 }
 
-int 調査_桂狙い(const 状態&, int, int, int) { return 0; }
+int 調査_桂狙い(const COM作業&, int, int, int) { return 0; }
 
-int 調査_香狙い(const 状態& s, int 移動先X, int 移動先Y, int I_香) {
+int 調査_香狙い(const COM作業& s, int 移動先X, int 移動先Y, int I_香) {
     const int X = 移動先X, Y = 移動先Y;
     if (!盤上(X, Y)) return 0;
     if (!(Y > 6)) return 0;
@@ -62,7 +62,7 @@ int 調査_香狙い(const 状態& s, int 移動先X, int 移動先Y, int I_香)
     return 0;
 }
 
-int 調査_自守駒MAN_直進駒(状態& s, int 入力X, int 入力Y) {
+int 調査_自守駒MAN_直進駒(COM作業& s, int 入力X, int 入力Y) {
     const int X = 入力X, Y = 入力Y;
     if (!盤上(X, Y)) return 偽;
     int 結果 = 偽;
@@ -80,7 +80,7 @@ int 調査_自守駒MAN_直進駒(状態& s, int 入力X, int 入力Y) {
     return 結果;
 }
 
-int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y) {
+int 調査_周辺状況(const COM作業& s, int 移動先X, int 移動先Y) {
     if (盤上(移動先X, 移動先Y)) return 調査_周辺状況_盤上(s, 移動先X, 移動先Y);
     int 結果 = 0;
     for (int x = 移動先X - 1; x <= 移動先X + 1; ++x)

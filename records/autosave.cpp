@@ -9,69 +9,18 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include "records/safe_file.h"
 
 namespace {
 
-// The computer's tables, by the names the file gives them.  A change to
-// COM表 must be followed here (and the version in 自動保存の頭 raised):
-// the size check below stops the build until it is.
-struct 表の欄 {
-    const char* 名;
-    int (COM表::*表)[10][10];
-};
-const 表の欄 表一覧[] = {
-    {"勢MAN", &COM表::勢MAN},
-    {"勢COM", &COM表::勢COM},
-    {"弱MAN駒", &COM表::弱MAN駒},
-    {"弱MAN_X", &COM表::弱MAN_X},
-    {"弱MAN_Y", &COM表::弱MAN_Y},
-    {"弱COM駒", &COM表::弱COM駒},
-    {"弱COM_X", &COM表::弱COM_X},
-    {"弱COM_Y", &COM表::弱COM_Y},
-    {"弱COM攻駒", &COM表::弱COM攻駒},
-    {"弱COM攻_X", &COM表::弱COM攻_X},
-    {"弱COM攻_Y", &COM表::弱COM攻_Y},
-    {"守MAN駒", &COM表::守MAN駒},
-    {"王手COM", &COM表::王手COM},
-    {"盤_保存", &COM表::盤_保存},
-    {"勢MAN_保存", &COM表::勢MAN_保存},
-    {"勢COM_保存", &COM表::勢COM_保存},
-    {"弱COM攻_X_保存", &COM表::弱COM攻_X_保存},
-    {"弱COM攻_Y_保存", &COM表::弱COM攻_Y_保存},
-    {"移動不可駒", &COM表::移動不可駒},
-    {"持角狙座標_MAN", &COM表::持角狙座標_MAN},
-};
-struct 値の欄 {
-    const char* 名;
-    int COM表::*値;
-};
-const 値の欄 値一覧[] = {
-    {"王X_COM", &COM表::王X_COM},           {"王Y_COM", &COM表::王Y_COM}, {"逃道数_MAN王", &COM表::逃道数_MAN王},
-    {"移動元王距離", &COM表::移動元王距離}, {"候補駒", &COM表::候補駒},   {"最高点", &COM表::最高点},
-    {"移動不可あり", &COM表::移動不可あり},
-};
-constexpr int 表の数 = sizeof(表一覧) / sizeof(表一覧[0]);
-constexpr int 値の数 = sizeof(値一覧) / sizeof(値一覧[0]);
-static_assert(sizeof(COM表) == sizeof(int) * (表の数 * 100 + 値の数),
-              "COM表 changed: list its members in the autosave and raise the autosave version");
-
-bool 表が等しい(const COM表& a, const COM表& b) {
-    for (const auto& e : 表一覧)
-        if (std::memcmp(a.*e.表, b.*e.表, sizeof(a.*e.表)) != 0) return false;
-    for (const auto& e : 値一覧)
-        if (a.*e.値 != b.*e.値) return false;
-    return true;
-}
-
 constexpr double 時間の最大 = 1e9;
 constexpr int 手数の最大 = 履歴最大 + 1;
 constexpr int 持駒の最大 = 18;
 
 bool 範囲内(int v, int 下, int 上) { return v >= 下 && v <= 上; }
-bool 二値(int v) { return v == 偽 || v == 真; }
 bool 時間として正しい(double v) { return std::isfinite(v) && v >= 0 && v <= 時間の最大; }
 
 bool 局面として正しい(const 局面& k) {
@@ -211,36 +160,281 @@ constexpr std::size_t 局面の値数 = 81 + 7 + 7;
 
 }  // namespace
 
+namespace {
+
+// ---- the members of the file -------------------------------------------------------
+//
+// One table names every member of the file in its order: the game, its log
+// and the computer's memory.  The writer, the reader, the range checks,
+// the comparison and the passage between the game and 自動保存内容 all walk
+// it, so a member is added in one place.
+
+enum class 種類 {
+    整数,    // one integer of the game
+    時間,    // one clock of the game, in seconds
+    盤,      // the board: 81 codes
+    持駒,    // a hand: 7 counts
+    履歴,    // the log, one line per slot
+    記憶表,  // a table of the computer's memory: 100 integers
+    記憶値,  // one integer of the computer's memory
+};
+
+// Which versions of the file hold a member.
+constexpr unsigned 版1 = 1, 版2 = 2, 両版 = 版1 | 版2;
+
+struct 欄 {
+    const char* 名;
+    種類 k;
+    unsigned 版 = 両版;
+    int 自動保存内容::*内容整数 = nullptr;  // 整数: the member of the content ...
+    int 状態::*状態整数 = nullptr;          // ... and of the game
+    double 自動保存内容::*内容時間 = nullptr;
+    double 状態::*状態時間 = nullptr;
+    int (局面::*持駒)[8] = nullptr;
+    int (COM表::*表)[10][10] = nullptr;
+    int COM表::*値 = nullptr;
+    int 下 = std::numeric_limits<int>::min(), 上 = std::numeric_limits<int>::max();
+};
+
+constexpr 欄 整数欄(const char* 名, int 自動保存内容::*c, int 状態::*s, int 下, int 上) {
+    欄 e{名, 種類::整数};
+    e.内容整数 = c;
+    e.状態整数 = s;
+    e.下 = 下;
+    e.上 = 上;
+    return e;
+}
+constexpr 欄 時間欄(const char* 名, double 自動保存内容::*c, double 状態::*s) {
+    欄 e{名, 種類::時間};
+    e.内容時間 = c;
+    e.状態時間 = s;
+    return e;
+}
+constexpr 欄 持駒欄(const char* 名, int (局面::*h)[8]) {
+    欄 e{名, 種類::持駒};
+    e.持駒 = h;
+    return e;
+}
+constexpr 欄 記憶表欄(const char* 名, int (COM表::*t)[10][10]) {
+    欄 e{名, 種類::記憶表};
+    e.表 = t;
+    return e;
+}
+constexpr 欄 記憶値欄(const char* 名, int COM表::*v, unsigned 版 = 両版, int 下 = std::numeric_limits<int>::min(),
+                      int 上 = std::numeric_limits<int>::max()) {
+    欄 e{名, 種類::記憶値, 版};
+    e.値 = v;
+    e.下 = 下;
+    e.上 = 上;
+    return e;
+}
+
+// Version 1 kept the human king's square with the game; version 2 keeps it
+// with the rest of the computer's memory, which is where it now lives.
+constexpr 欄 欄一覧[] = {
+    整数欄("対局種別", &自動保存内容::対局種別, &状態::対局種別, 対局_人間, 対局_COM),
+    整数欄("レベル", &自動保存内容::レベル, &状態::レベル, 1, 最強レベル),
+    整数欄("手番_MAN", &自動保存内容::手番_MAN, &状態::手番_MAN, 後手, 先手),
+    整数欄("手番_COM", &自動保存内容::手番_COM, &状態::手番_COM, 後手, 先手),
+    整数欄("手番", &自動保存内容::手番, &状態::手番, 後手, 先手),
+    整数欄("手数", &自動保存内容::手数, &状態::手数, 0, 手数の最大),
+    整数欄("棋譜手数", &自動保存内容::棋譜手数, &状態::棋譜手数, 0, 手数の最大),
+    整数欄("棋譜最終手数", &自動保存内容::棋譜最終手数, &状態::棋譜最終手数, 0, 履歴最大),
+    整数欄("棋譜モード", &自動保存内容::棋譜モード, &状態::棋譜モード, 偽, 真),
+    整数欄("ハンデ設定中", &自動保存内容::ハンデ設定中, &状態::ハンデ設定中, 偽, 真),
+    整数欄("ハンデレベル", &自動保存内容::ハンデレベル, &状態::ハンデレベル, -10, 10),
+    整数欄("再開待ち", &自動保存内容::再開待ち, &状態::再開待ち, 偽, 真),
+    時間欄("所有時間_MAN", &自動保存内容::所有時間_MAN, &状態::所有時間_MAN),
+    時間欄("所有時間_COM", &自動保存内容::所有時間_COM, &状態::所有時間_COM),
+    時間欄("経過秒", &自動保存内容::経過秒, &状態::経過秒),
+    記憶値欄("王X_MAN", &COM表::王X_MAN, 版1, 0, 9),
+    記憶値欄("王Y_MAN", &COM表::王Y_MAN, 版1, 0, 9),
+    {"盤", 種類::盤},
+    持駒欄("持駒_MAN", &局面::持駒_MAN),
+    持駒欄("持駒_COM", &局面::持駒_COM),
+    {"履歴", 種類::履歴},
+    記憶表欄("COM.勢MAN", &COM表::勢MAN),
+    記憶表欄("COM.勢COM", &COM表::勢COM),
+    記憶表欄("COM.弱MAN駒", &COM表::弱MAN駒),
+    記憶表欄("COM.弱MAN_X", &COM表::弱MAN_X),
+    記憶表欄("COM.弱MAN_Y", &COM表::弱MAN_Y),
+    記憶表欄("COM.弱COM駒", &COM表::弱COM駒),
+    記憶表欄("COM.弱COM_X", &COM表::弱COM_X),
+    記憶表欄("COM.弱COM_Y", &COM表::弱COM_Y),
+    記憶表欄("COM.弱COM攻駒", &COM表::弱COM攻駒),
+    記憶表欄("COM.弱COM攻_X", &COM表::弱COM攻_X),
+    記憶表欄("COM.弱COM攻_Y", &COM表::弱COM攻_Y),
+    記憶表欄("COM.守MAN駒", &COM表::守MAN駒),
+    記憶表欄("COM.王手COM", &COM表::王手COM),
+    記憶表欄("COM.盤_保存", &COM表::盤_保存),
+    記憶表欄("COM.勢MAN_保存", &COM表::勢MAN_保存),
+    記憶表欄("COM.勢COM_保存", &COM表::勢COM_保存),
+    記憶表欄("COM.弱COM攻_X_保存", &COM表::弱COM攻_X_保存),
+    記憶表欄("COM.弱COM攻_Y_保存", &COM表::弱COM攻_Y_保存),
+    記憶表欄("COM.移動不可駒", &COM表::移動不可駒),
+    記憶表欄("COM.持角狙座標_MAN", &COM表::持角狙座標_MAN),
+    記憶値欄("COM.王X_COM", &COM表::王X_COM),
+    記憶値欄("COM.王Y_COM", &COM表::王Y_COM),
+    記憶値欄("COM.逃道数_MAN王", &COM表::逃道数_MAN王),
+    記憶値欄("COM.移動元王距離", &COM表::移動元王距離),
+    記憶値欄("COM.候補駒", &COM表::候補駒),
+    記憶値欄("COM.最高点", &COM表::最高点),
+    記憶値欄("COM.移動不可あり", &COM表::移動不可あり),
+    記憶値欄("COM.王X_MAN", &COM表::王X_MAN, 版2, 0, 9),
+    記憶値欄("COM.王Y_MAN", &COM表::王Y_MAN, 版2, 0, 9),
+};
+
+// Every member of the computer's memory is in the file once per version.
+constexpr int 記憶の整数数(unsigned 版) {
+    int n = 0;
+    for (const 欄& e : 欄一覧)
+        if (e.版 & 版) n += e.k == 種類::記憶表 ? 100 : e.k == 種類::記憶値 ? 1 : 0;
+    return n;
+}
+static_assert(sizeof(COM表) == sizeof(int) * static_cast<std::size_t>(記憶の整数数(版1)) &&
+                  sizeof(COM表) == sizeof(int) * static_cast<std::size_t>(記憶の整数数(版2)),
+              "COM表 changed: list its members in the autosave and raise the autosave version");
+
+const char* const 頭[] = {nullptr, "Vezuvire autosave 1", 自動保存の頭};
+
+bool 記録が正しい(const 自動保存記録& r) {
+    return 局面として正しい(r.k) && 範囲内(r.先X, 0, 9) && 範囲内(r.先Y, 0, 9) && 時間として正しい(r.前秒M) &&
+           時間として正しい(r.後秒M) && 時間として正しい(r.前秒C) && 時間として正しい(r.後秒C);
+}
+
+void 値を並べる(std::string& o, const int* v, int n) {
+    for (int i = 0; i < n; ++i) {
+        if (i > 0) o += ' ';
+        数を足す(o, v[i]);
+    }
+}
+
+// One member written as the file holds it.
+void 書く(std::string& o, const 欄& e, const 自動保存内容& d) {
+    if (e.k == 種類::履歴) {
+        for (std::size_t n = 0; n < d.履歴.size(); ++n) {
+            const 自動保存記録& r = d.履歴[n];
+            o += "履歴=";
+            数を足す(o, static_cast<int>(n));
+            局面を足す(o, r.k);
+            for (int v : {r.先X, r.先Y}) {
+                o += ' ';
+                数を足す(o, v);
+            }
+            for (double v : {r.前秒M, r.後秒M, r.前秒C, r.後秒C}) {
+                o += ' ';
+                数を足す(o, v);
+            }
+            o += '\n';
+        }
+        return;
+    }
+    o += e.名;
+    o += '=';
+    switch (e.k) {
+        case 種類::整数: 数を足す(o, d.*e.内容整数); break;
+        case 種類::時間: 数を足す(o, d.*e.内容時間); break;
+        case 種類::盤:
+            for (int x = 1; x <= 9; ++x) 値を並べる(o, d.現在.盤[x] + 1, 9), o += x < 9 ? " " : "";
+            break;
+        case 種類::持駒: 値を並べる(o, (d.現在.*e.持駒) + 1, 7); break;
+        case 種類::記憶表:
+            for (int x = 0; x <= 9; ++x) 値を並べる(o, (d.表.*e.表)[x], 10), o += x < 9 ? " " : "";
+            break;
+        case 種類::記憶値: 数を足す(o, d.表.*e.値); break;
+        case 種類::履歴: break;
+    }
+    o += '\n';
+}
+
+// One member read, only in the form the writer gives it.
+bool 読む(読み手& r, const 欄& e, 自動保存内容& d) {
+    switch (e.k) {
+        case 種類::整数: return r.一つの整数(e.名, d.*e.内容整数);
+        case 種類::時間: return r.一つの実数(e.名, d.*e.内容時間);
+        case 種類::記憶値: return r.一つの整数(e.名, d.表.*e.値);
+        case 種類::盤:
+            if (!r.値(e.名, 81)) return false;
+            for (int x = 1; x <= 9; ++x)
+                for (int y = 1; y <= 9; ++y)
+                    if (!r.整数(d.現在.盤[x][y])) return false;
+            return true;
+        case 種類::持駒:
+            if (!r.値(e.名, 7)) return false;
+            for (int i = 1; i <= 7; ++i)
+                if (!r.整数((d.現在.*e.持駒)[i])) return false;
+            return true;
+        case 種類::記憶表:
+            if (!r.値(e.名, 100)) return false;
+            for (int x = 0; x <= 9; ++x)
+                for (int y = 0; y <= 9; ++y)
+                    if (!r.整数((d.表.*e.表)[x][y])) return false;
+            return true;
+        case 種類::履歴:
+            // The log's length comes from the file's own count, checked
+            // before anything is read by it.
+            if (!範囲内(d.棋譜最終手数, 0, 履歴最大)) return false;
+            for (int n = 0; n <= d.棋譜最終手数; ++n) {
+                自動保存記録 k;
+                int 番号 = -1;
+                if (!r.値("履歴", 1 + 局面の値数 + 2 + 4) || !r.整数(番号) || 番号 != n || !r.局面を読む(k.k) ||
+                    !r.整数(k.先X) || !r.整数(k.先Y) || !r.実数(k.前秒M) || !r.実数(k.後秒M) || !r.実数(k.前秒C) ||
+                    !r.実数(k.後秒C))
+                    return false;
+                d.履歴.push_back(k);
+            }
+            return true;
+    }
+    return false;
+}
+
+// One member within its range.
+bool 範囲に合う(const 欄& e, const 自動保存内容& d) {
+    switch (e.k) {
+        case 種類::整数: return 範囲内(d.*e.内容整数, e.下, e.上);
+        case 種類::時間: return 時間として正しい(d.*e.内容時間);
+        case 種類::記憶値: return 範囲内(d.表.*e.値, e.下, e.上);
+        case 種類::盤: return 局面として正しい(d.現在) && 両方の王がいる(d.現在);
+        case 種類::持駒: return true;  // with the board
+        case 種類::記憶表: return true;
+        case 種類::履歴:
+            if (d.履歴.size() != static_cast<std::size_t>(d.棋譜最終手数) + 1) return false;
+            for (const auto& r : d.履歴)
+                if (!記録が正しい(r)) return false;
+            return true;
+    }
+    return false;
+}
+
+bool 等しい(const 欄& e, const 自動保存内容& a, const 自動保存内容& b) {
+    switch (e.k) {
+        case 種類::整数: return a.*e.内容整数 == b.*e.内容整数;
+        case 種類::時間: return a.*e.内容時間 == b.*e.内容時間;
+        case 種類::記憶値: return a.表.*e.値 == b.表.*e.値;
+        case 種類::盤: return std::memcmp(a.現在.盤, b.現在.盤, sizeof a.現在.盤) == 0;
+        case 種類::持駒: return std::memcmp(a.現在.*e.持駒, b.現在.*e.持駒, sizeof(int[8])) == 0;
+        case 種類::記憶表: return std::memcmp(a.表.*e.表, b.表.*e.表, sizeof(int[10][10])) == 0;
+        case 種類::履歴: return a.履歴 == b.履歴;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool 自動保存内容::operator==(const 自動保存内容& o) const {
-    return 対局種別 == o.対局種別 && レベル == o.レベル && 手番_MAN == o.手番_MAN && 手番_COM == o.手番_COM &&
-           手番 == o.手番 && 手数 == o.手数 && 棋譜手数 == o.棋譜手数 && 棋譜最終手数 == o.棋譜最終手数 &&
-           棋譜モード == o.棋譜モード && ハンデ設定中 == o.ハンデ設定中 && ハンデレベル == o.ハンデレベル &&
-           再開待ち == o.再開待ち && 所有時間_MAN == o.所有時間_MAN && 所有時間_COM == o.所有時間_COM &&
-           経過秒 == o.経過秒 && 王X_MAN == o.王X_MAN && 王Y_MAN == o.王Y_MAN && 現在 == o.現在 && 履歴 == o.履歴 &&
-           表が等しい(表, o.表);
+    for (const 欄& e : 欄一覧)
+        if (!等しい(e, *this, o)) return false;
+    return true;
 }
 
 bool 調査_対局中(const 状態& s) { return s.手番 != 手番_なし && s.勝者 == 手番_なし; }
 
 自動保存内容 取得_自動保存(const 状態& s) {
     自動保存内容 d;
-    d.対局種別 = s.対局種別;
-    d.レベル = s.レベル;
-    d.手番_MAN = s.手番_MAN;
-    d.手番_COM = s.手番_COM;
-    d.手番 = s.手番;
-    d.手数 = s.手数;
-    d.棋譜手数 = s.棋譜手数;
-    d.棋譜最終手数 = s.棋譜最終手数;
-    d.棋譜モード = s.棋譜モード;
-    d.ハンデ設定中 = s.ハンデ設定中;
-    d.ハンデレベル = s.ハンデレベル;
-    d.再開待ち = s.再開待ち;
-    d.所有時間_MAN = s.所有時間_MAN;
-    d.所有時間_COM = s.所有時間_COM;
-    d.経過秒 = s.経過秒;
-    d.王X_MAN = s.王X_MAN;
-    d.王Y_MAN = s.王Y_MAN;
+    for (const 欄& e : 欄一覧) {
+        if (e.k == 種類::整数) d.*e.内容整数 = s.*e.状態整数;
+        if (e.k == 種類::時間) d.*e.内容時間 = s.*e.状態時間;
+    }
     d.現在 = 局面_取得(s);
     const int n = s.棋譜最終手数 < 0 ? -1 : (s.棋譜最終手数 > 履歴最大 ? 履歴最大 : s.棋譜最終手数);
     for (int i = 0; i <= n; ++i) {
@@ -254,32 +448,17 @@ bool 調査_対局中(const 状態& s) { return s.手番 != 手番_なし && s.�
         r.後秒C = s.後秒C履歴[i];
         d.履歴.push_back(r);
     }
-    d.表 = static_cast<const COM表&>(s);
+    if (s.COM記憶 != nullptr) d.表 = *s.COM記憶;
     return d;
 }
 
 void 適用_自動保存(状態& s, const 自動保存内容& d) {
     局面_設定(s, d.現在);
-    s.対局種別 = d.対局種別;
-    s.レベル = d.レベル;
-    s.手番_MAN = d.手番_MAN;
-    s.手番_COM = d.手番_COM;
-    s.手番 = d.手番;
+    for (const 欄& e : 欄一覧) {
+        if (e.k == 種類::整数) s.*e.状態整数 = d.*e.内容整数;
+        if (e.k == 種類::時間) s.*e.状態時間 = d.*e.内容時間;
+    }
     s.勝者 = 手番_なし;
-    s.手数 = d.手数;
-    s.棋譜手数 = d.棋譜手数;
-    s.棋譜最終手数 = d.棋譜最終手数;
-    s.棋譜モード = d.棋譜モード;
-    s.ハンデ設定中 = d.ハンデ設定中;
-    s.ハンデレベル = d.ハンデレベル;
-    s.再開待ち = d.再開待ち;
-    s.所有時間_MAN = d.所有時間_MAN;
-    s.所有時間_COM = d.所有時間_COM;
-    s.経過秒 = d.経過秒;
-    // Where the human's king was last seen: the computer reads this, and
-    // until the king first moves it is not where the board has it.
-    s.王X_MAN = d.王X_MAN;
-    s.王Y_MAN = d.王Y_MAN;
     for (int i = 0; i < static_cast<int>(d.履歴.size()) && i <= 履歴最大; ++i) {
         const 自動保存記録& r = d.履歴[i];
         局面_履歴設定(s, i, r.k);
@@ -290,157 +469,43 @@ void 適用_自動保存(状態& s, const 自動保存内容& d) {
         s.前秒C履歴[i] = r.前秒C;
         s.後秒C履歴[i] = r.後秒C;
     }
-    // Last: the computer's own idea of where its king stands is what it was,
-    // not what the board says.
-    static_cast<COM表&>(s) = d.表;
+    // Last: the computer's memory is what it was, not what the board says
+    // (where it last saw both kings, among the rest).
+    if (s.COM記憶 != nullptr) *s.COM記憶 = d.表;
 }
 
 bool 調査_自動保存内容(const 自動保存内容& d) {
-    if (!範囲内(d.対局種別, 対局_人間, 対局_COM) || !範囲内(d.レベル, 1, 最強レベル)) return false;
-    if ((d.手番_MAN != 先手 && d.手番_MAN != 後手) || d.手番_COM != -d.手番_MAN) return false;
-    if (d.手番 != 先手 && d.手番 != 後手) return false;
-    if (!範囲内(d.手数, 0, 手数の最大) || !範囲内(d.棋譜手数, 0, 手数の最大) || !範囲内(d.棋譜最終手数, 0, 履歴最大))
-        return false;
-    if (!二値(d.棋譜モード) || !二値(d.ハンデ設定中) || !二値(d.再開待ち) || !範囲内(d.ハンデレベル, -10, 10))
-        return false;
-    if (!時間として正しい(d.所有時間_MAN) || !時間として正しい(d.所有時間_COM) || !時間として正しい(d.経過秒))
-        return false;
-    if (!範囲内(d.王X_MAN, 0, 9) || !範囲内(d.王Y_MAN, 0, 9)) return false;
-    if (!局面として正しい(d.現在) || !両方の王がいる(d.現在)) return false;
-    if (d.履歴.size() != static_cast<std::size_t>(d.棋譜最終手数) + 1) return false;
-    for (const auto& r : d.履歴) {
-        if (!局面として正しい(r.k) || !範囲内(r.先X, 0, 9) || !範囲内(r.先Y, 0, 9)) return false;
-        if (!時間として正しい(r.前秒M) || !時間として正しい(r.後秒M) || !時間として正しい(r.前秒C) ||
-            !時間として正しい(r.後秒C))
-            return false;
-    }
-    return true;
+    for (const 欄& e : 欄一覧)
+        if (!範囲に合う(e, d)) return false;
+    // The sides sit opposite each other.
+    return d.手番_MAN != 手番_なし && d.手番_COM == -d.手番_MAN && d.手番 != 手番_なし;
 }
 
-std::string 変換_自動保存(const 自動保存内容& d) {
+std::string 変換_自動保存(const 自動保存内容& d, int 版) {
+    const unsigned v = 版 == 1 ? 版1 : 版2;
     std::string o;
     o.reserve(64 * 1024);
-    o += 自動保存の頭;
+    o += 頭[v];
     o += '\n';
-    行(o, "対局種別", d.対局種別);
-    行(o, "レベル", d.レベル);
-    行(o, "手番_MAN", d.手番_MAN);
-    行(o, "手番_COM", d.手番_COM);
-    行(o, "手番", d.手番);
-    行(o, "手数", d.手数);
-    行(o, "棋譜手数", d.棋譜手数);
-    行(o, "棋譜最終手数", d.棋譜最終手数);
-    行(o, "棋譜モード", d.棋譜モード);
-    行(o, "ハンデ設定中", d.ハンデ設定中);
-    行(o, "ハンデレベル", d.ハンデレベル);
-    行(o, "再開待ち", d.再開待ち);
-    行(o, "所有時間_MAN", d.所有時間_MAN);
-    行(o, "所有時間_COM", d.所有時間_COM);
-    行(o, "経過秒", d.経過秒);
-    行(o, "王X_MAN", d.王X_MAN);
-    行(o, "王Y_MAN", d.王Y_MAN);
-
-    // The board and the two hands on three lines.
-    o += "盤=";
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            if (x > 1 || y > 1) o += ' ';
-            数を足す(o, d.現在.盤[x][y]);
-        }
-    o += "\n持駒_MAN=";
-    for (int i = 1; i <= 7; ++i) {
-        if (i > 1) o += ' ';
-        数を足す(o, d.現在.持駒_MAN[i]);
-    }
-    o += "\n持駒_COM=";
-    for (int i = 1; i <= 7; ++i) {
-        if (i > 1) o += ' ';
-        数を足す(o, d.現在.持駒_COM[i]);
-    }
-    o += '\n';
-
-    for (std::size_t n = 0; n < d.履歴.size(); ++n) {
-        const 自動保存記録& r = d.履歴[n];
-        o += "履歴=";
-        数を足す(o, static_cast<int>(n));
-        局面を足す(o, r.k);
-        for (int v : {r.先X, r.先Y}) {
-            o += ' ';
-            数を足す(o, v);
-        }
-        for (double v : {r.前秒M, r.後秒M, r.前秒C, r.後秒C}) {
-            o += ' ';
-            数を足す(o, v);
-        }
-        o += '\n';
-    }
-
-    for (const auto& e : 表一覧) {
-        o += "COM.";
-        o += e.名;
-        o += '=';
-        for (int x = 0; x <= 9; ++x)
-            for (int y = 0; y <= 9; ++y) {
-                if (x > 0 || y > 0) o += ' ';
-                数を足す(o, (d.表.*e.表)[x][y]);
-            }
-        o += '\n';
-    }
-    for (const auto& e : 値一覧) 行(o, (std::string("COM.") + e.名).c_str(), d.表.*e.値);
+    for (const 欄& e : 欄一覧)
+        if (e.版 & v) 書く(o, e, d);
     o += "終わり\n";
     return o;
 }
 
 bool 解析_自動保存(std::string_view バイト列, 自動保存内容& 結果) {
-    読み手 r(バイト列);
-    auto d = std::make_unique<自動保存内容>();
-    if (!r.そのまま(自動保存の頭)) return false;
-    if (!r.一つの整数("対局種別", d->対局種別) || !r.一つの整数("レベル", d->レベル) ||
-        !r.一つの整数("手番_MAN", d->手番_MAN) || !r.一つの整数("手番_COM", d->手番_COM) ||
-        !r.一つの整数("手番", d->手番) || !r.一つの整数("手数", d->手数) || !r.一つの整数("棋譜手数", d->棋譜手数) ||
-        !r.一つの整数("棋譜最終手数", d->棋譜最終手数) || !r.一つの整数("棋譜モード", d->棋譜モード) ||
-        !r.一つの整数("ハンデ設定中", d->ハンデ設定中) || !r.一つの整数("ハンデレベル", d->ハンデレベル) ||
-        !r.一つの整数("再開待ち", d->再開待ち) || !r.一つの実数("所有時間_MAN", d->所有時間_MAN) ||
-        !r.一つの実数("所有時間_COM", d->所有時間_COM) || !r.一つの実数("経過秒", d->経過秒) ||
-        !r.一つの整数("王X_MAN", d->王X_MAN) || !r.一つの整数("王Y_MAN", d->王Y_MAN))
-        return false;
-    // The log's length comes from the file's own count, checked before
-    // anything is read by it.
-    if (!範囲内(d->棋譜最終手数, 0, 履歴最大)) return false;
-
-    if (!r.値("盤", 81)) return false;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (!r.整数(d->現在.盤[x][y])) return false;
-    if (!r.値("持駒_MAN", 7)) return false;
-    for (int i = 1; i <= 7; ++i)
-        if (!r.整数(d->現在.持駒_MAN[i])) return false;
-    if (!r.値("持駒_COM", 7)) return false;
-    for (int i = 1; i <= 7; ++i)
-        if (!r.整数(d->現在.持駒_COM[i])) return false;
-
-    for (int n = 0; n <= d->棋譜最終手数; ++n) {
-        自動保存記録 k;
-        int 番号 = -1;
-        if (!r.値("履歴", 1 + 局面の値数 + 2 + 4) || !r.整数(番号) || 番号 != n || !r.局面を読む(k.k) ||
-            !r.整数(k.先X) || !r.整数(k.先Y) || !r.実数(k.前秒M) || !r.実数(k.後秒M) || !r.実数(k.前秒C) ||
-            !r.実数(k.後秒C))
-            return false;
-        d->履歴.push_back(k);
+    for (unsigned 版 : {版2, 版1}) {
+        読み手 r(バイト列);
+        if (!r.そのまま(頭[版])) continue;
+        auto d = std::make_unique<自動保存内容>();
+        for (const 欄& e : 欄一覧)
+            if ((e.版 & 版) && !読む(r, e, *d)) return false;
+        if (!r.そのまま("終わり") || !r.終わった()) return false;
+        if (!調査_自動保存内容(*d)) return false;
+        結果 = std::move(*d);
+        return true;
     }
-
-    for (const auto& e : 表一覧) {
-        if (!r.値(std::string("COM.") + e.名, 100)) return false;
-        for (int x = 0; x <= 9; ++x)
-            for (int y = 0; y <= 9; ++y)
-                if (!r.整数((d->表.*e.表)[x][y])) return false;
-    }
-    for (const auto& e : 値一覧)
-        if (!r.一つの整数(std::string("COM.") + e.名, d->表.*e.値)) return false;
-    if (!r.そのまま("終わり") || !r.終わった()) return false;
-    if (!調査_自動保存内容(*d)) return false;
-    結果 = std::move(*d);
-    return true;
+    return false;
 }
 
 // ---- on the disk ------------------------------------------------------------------

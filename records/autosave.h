@@ -7,21 +7,28 @@
 // in a fixed order, numbers in their shortest decimal form (a clock is the
 // shortest text without an exponent that reads back as the same double):
 //
-//   Vezuvire autosave 1
+//   Vezuvire autosave 2
 //   対局種別=0|1          レベル=1..5
 //   手番_MAN=±1           手番_COM=−手番_MAN        手番=±1
 //   手数=0..501           棋譜手数=0..501           棋譜最終手数=0..500
 //   棋譜モード=0|1        ハンデ設定中=0|1          ハンデレベル=−10..10
 //   再開待ち=0|1
 //   所有時間_MAN=s        所有時間_COM=s            経過秒=s      (0 ≤ s ≤ 1e9)
-//   王X_MAN=0..9          王Y_MAN=0..9   (the human's king as last tracked)
 //   盤=81 piece codes, x = 1..9 outer, y = 1..9 inner
 //   持駒_MAN=7 counts (kind 1..7, 0..18)            持駒_COM=likewise
 //   履歴=n, 81 codes, 7 + 7 counts, 先X, 先Y (0..9), 前秒M, 後秒M, 前秒C, 後秒C
 //        one line per log slot n = 0..棋譜最終手数, in order
+//   then the computer's memory (COM表):
 //   COM.<table>=100 integers, [x][y] with x = 0..9 outer (20 tables)
 //   COM.<value>=one integer (7 values)
+//   COM.王X_MAN=0..9      COM.王Y_MAN=0..9   (the human's king as last seen)
 //   終わり
+//
+// Version 1 ("Vezuvire autosave 1") is read as well: the same items, but
+// the human king's square as 王X_MAN and 王Y_MAN right after 経過秒 and not
+// among the COM lines.  One table of members (records/autosave.cpp) drives
+// the writer, the reader, the range checks and the passage to and from the
+// game.
 //
 // Every item is on one line of its own, the values separated by one space.
 // The current board must hold a king of each side.  The reader accepts
@@ -43,7 +50,7 @@
 inline constexpr const char* 自動保存ファイル = "Vezuvire.autosave";
 inline constexpr const char* 自動保存ファイル_旧 = "Vezuvire.autosave.old";
 inline constexpr const char* 自動保存ファイル_破損 = "Vezuvire.autosave.damaged";
-inline constexpr const char* 自動保存の頭 = "Vezuvire autosave 1";
+inline constexpr const char* 自動保存の頭 = "Vezuvire autosave 2";
 // Largest file the reader takes (a full log is about a third of this).
 inline constexpr std::size_t 自動保存の上限 = 1 << 20;
 
@@ -63,11 +70,11 @@ struct 自動保存内容 {
     int 手数 = 0, 棋譜手数 = 0, 棋譜最終手数 = 0;
     int 棋譜モード = 偽, ハンデ設定中 = 偽, ハンデレベル = 0, 再開待ち = 偽;
     double 所有時間_MAN = 0, 所有時間_COM = 0, 経過秒 = 0;
-    int 王X_MAN = 0, 王Y_MAN = 0;
     局面 現在;
     std::vector<自動保存記録> 履歴;  // slots 0..棋譜最終手数
-    // The computer's tables: some keep values of earlier turns, and its
-    // next move reads them.
+    // The memory of the computer answering in the game (状態::COM記憶):
+    // some tables keep values of earlier turns, and its next move reads
+    // them.
     COM表 表;
     bool operator==(const 自動保存内容& o) const;
 };
@@ -84,8 +91,10 @@ void 適用_自動保存(状態& s, const 自動保存内容& d);
 // Does d describe a game the file may hold (every range above)?
 bool 調査_自動保存内容(const 自動保存内容& d);
 
-// The file's bytes (the content must pass 調査_自動保存内容).
-std::string 変換_自動保存(const 自動保存内容& d);
+// The file's bytes (the content must pass 調査_自動保存内容), in the current
+// version; 版 = 1 gives the first version's bytes, which only checks of the
+// reader need.
+std::string 変換_自動保存(const 自動保存内容& d, int 版 = 2);
 // Parses the bytes of a file; false, leaving d as it was, unless the file
 // is exactly as the writer writes it.
 bool 解析_自動保存(std::string_view バイト列, 自動保存内容& d);

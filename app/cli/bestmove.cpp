@@ -9,6 +9,7 @@
 #include "app/cli/silent.h"
 #include "com/influence.h"
 #include "com/turn.h"
+#include "control/com_turn.h"
 #include "core/move.h"
 #include "records/record_file.h"
 
@@ -44,6 +45,8 @@ int cli_bestmove(int argc, char** argv) {
     if (損傷) return 失敗("the line holds a field that is not a piece code or hand count");
 
     auto s = std::make_unique<状態>();
+    auto 記憶 = std::make_unique<COM表>();  // the computer's memory, fresh
+    s->COM記憶 = 記憶.get();
     無言の場 p;
     起動_ファイルなし(*s, p, レベル);
     局面_設定(*s, r);
@@ -53,11 +56,11 @@ int cli_bestmove(int argc, char** argv) {
     s->手番_COM = 先手;
     s->対局種別 = 対局_COM;
     s->手番 = s->手番_COM;
-    勢力調査(*s);  // as the end of a human move leaves it
-    const COM候補 手 = COM探索(*s);
+    記憶を更新(*s, *記憶);  // as the end of a human move leaves it
+    const COM候補 手 = COMの手を考える(*s, *記憶);
     if (!手.あり) std::cout << "none\n";
     else
-        std::cout << 手.元X << ' ' << 手.元Y << ' ' << 手.先X << ' ' << 手.先Y << ' ' << 手.置駒 << ' ' << s->最高点
+        std::cout << 手.元X << ' ' << 手.元Y << ' ' << 手.先X << ' ' << 手.先Y << ' ' << 手.置駒 << ' ' << 記憶->最高点
                   << "\n";
     std::cout.flush();
     if (!std::cout) {

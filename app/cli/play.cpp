@@ -12,6 +12,7 @@
 #include "app/cli/players.h"
 #include "app/cli/silent.h"
 #include "app/cli/text_game.h"
+#include "control/com_turn.h"
 #include "control/commands.h"
 #include "core/setup.h"
 #include "records/record_file.h"
@@ -90,6 +91,8 @@ int cli_play(int argc, char** argv) {
     if (const int 終わり = 引数を読む(argc, argv, o); 終わり >= 0) return 終わり;
 
     auto s = std::make_unique<状態>();
+    COMの応手 コンピュータ;  // the computer's memory, kept from move to move
+    コンピュータ.受け持つ(*s);
     無言の場 p;
     起動_ファイルなし(*s, p, o.レベル <= 3 ? o.レベル : 3);
     o.深い探索.レベル = o.レベル;

@@ -5,6 +5,7 @@
 
 #include "com/influence.h"
 #include "com/turn.h"
+#include "control/com_turn.h"
 #include "core/game_state.h"
 #include "core/move.h"
 #include "core/position.h"
@@ -41,7 +42,8 @@ int 半回転(int v) {
 
 class 元のCOM final : public 対局者 {
 public:
-    explicit 元のCOM(int レベル) : s_(std::make_unique<状態>()) {
+    explicit 元のCOM(int レベル) : s_(std::make_unique<状態>()), 記憶_(std::make_unique<COM表>()) {
+        s_->COM記憶 = 記憶_.get();
         桝色設定(*s_);
         s_->レベル = レベル;
         s_->手番_MAN = 後手;
@@ -54,8 +56,8 @@ public:
         局面_設定(s, 上から見た局面(g));
         s.勝者 = 手番_なし;
         s.手番 = s.手番_COM;
-        勢力調査(s);  // as the end of the other side's move leaves it
-        const COM候補 c = COM探索(s);
+        記憶を更新(s, *記憶_);  // as the end of the other side's move leaves it
+        const COM候補 c = COMの手を考える(s, *記憶_);
         if (!c.あり) return false;
         const bool 回す = g.手番() == 下手;
         auto X = [&](int x) { return static_cast<std::int8_t>(回す ? 10 - x : x); };
@@ -74,6 +76,7 @@ public:
 
 private:
     std::unique_ptr<状態> s_;
+    std::unique_ptr<COM表> 記憶_;  // what the computer keeps from move to move
 };
 
 class 深いCOM final : public 対局者 {
@@ -126,7 +129,8 @@ COMの手番 深いCOMの手番(const 対局者設定& o) {
         const 対局 g = 対局にする(s, 上手);
         const std::atomic<bool> 止め{false};
         const 深い探索の結果 r = 探->探す(g, 設定, 止め);
-        s.最高点 = r.点;  // the score the text game prints
-        return com_ban_決めた手(s, p, 候補にする(g, r));
+        COM表& 記憶 = *s.COM記憶;
+        記憶.最高点 = static_cast<int>(r.点);  // the score the text game prints
+        return com_ban_決めた手(s, 記憶, p, 候補にする(g, r));
     };
 }

@@ -19,13 +19,13 @@ public:
     書き出すCOM(std::ostream& out, const COMの手番* 手番) : out_(out), 手番_(手番) {}
     bool 満杯 = false;
 
-    void 局面更新(状態& s) override { 勢力調査(s); }
+    void 局面更新(状態& s) override { 記憶を更新(s, *s.COM記憶); }
     void 指す(状態& s, Platform& p) override {
-        const COM手番結果 r = 手番_ ? (*手番_)(s, p) : com_ban_指す(s, p);
+        const COM手番結果 r = 手番_ ? (*手番_)(s, p) : com_ban_指す(s, *s.COM記憶, p);
         switch (r.結果) {
             case COM手番::指した:
                 out_ << "COM " << r.手.元X << ' ' << r.手.元Y << ' ' << r.手.先X << ' ' << r.手.先Y << ' ' << r.手.置駒
-                     << ' ' << s.最高点 << '\n';
+                     << ' ' << s.COM記憶->最高点 << '\n';
                 break;
             case COM手番::指し手なし: out_ << "none\n"; break;
             case COM手番::記録満杯:

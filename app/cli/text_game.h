@@ -1,8 +1,9 @@
 // A game against the computer played by text, as the command-line tool
 // plays it.  The state must be started (constants, square colours, a new
-// game).  Each computer move is written as "COM 元X 元Y 先X 先Y 置駒 最高点"
-// (a drop from −1, kind), a computer without a move as "none", a full log
-// as "full", the end of the game as its message text; each on a line.
+// game) and point at the memory of the computer (状態::COM記憶).  Each
+// computer move is written as "COM 元X 元Y 先X 先Y 置駒 最高点" (a drop from
+// −1, kind), a computer without a move as "none", a full log as "full", the
+// end of the game as its message text; each on a line.
 #pragma once
 
 #include <functional>

@@ -54,7 +54,7 @@ TEST_F(文字対局試験, 行の形と合法でない手) {
     EXPECT_EQ(s.手数, 2);
     int 元X, 元Y, 先X, 先Y, 置駒, 点;
     ASSERT_EQ(std::sscanf(答え.c_str(), "COM %d %d %d %d %d %d", &元X, &元Y, &先X, &先Y, &置駒, &点), 6);
-    EXPECT_EQ(点, s.最高点);
+    EXPECT_EQ(点, s.COM記憶->最高点);
     EXPECT_EQ(std::abs(s.盤[先X][先Y]) / 10, 置駒 / 10);
 }
 
@@ -187,7 +187,7 @@ TEST_F(文字対局試験, 乱択の相手と各強さで最後まで指す) {
                     int 元X, 元Y, 先X, 先Y, 置駒, 点;
                     ASSERT_EQ(std::sscanf(l.c_str(), "COM %d %d %d %d %d %d", &元X, &元Y, &先X, &先Y, &置駒, &点), 6)
                         << l;
-                    ASSERT_EQ(点, s.最高点);
+                    ASSERT_EQ(点, s.COM記憶->最高点);
                     ASSERT_EQ(std::abs(s.盤[先X][先Y]) / 10, 置駒 / 10) << l;
                     ASSERT_TRUE(元X == -1 || s.盤[元X][元Y] == 空) << l;
                 }

@@ -10,7 +10,7 @@ namespace {
 
 class 勢力 : public ::testing::Test {
 protected:
-    状態 s;
+    COM作業 s;
     void SetUp() override { std::memset(s.盤, 0, sizeof s.盤); }
     void 置く(int x, int y, int v) { s.盤[x][y] = v; }
     // Sum of a table over all 10 × 10 cells, index 0 included.

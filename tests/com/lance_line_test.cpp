@@ -17,12 +17,12 @@
 
 namespace {
 
-using 名前付き = void (*)(状態&, int, int, int);
+using 名前付き = void (*)(COM作業&, int, int, int);
 
 // Facing 0 down the screen (towards row 9), 1 left, 2 up, 3 right.
 constexpr 名前付き 向きの直進[4] = {勢力確定下直進, 勢力確定左直進, 勢力確定上直進, 勢力確定右直進};
 
-bool 表が同じ(const 状態& a, const 状態& b) {
+bool 表が同じ(const COM作業& a, const COM作業& b) {
     return std::memcmp(static_cast<const COM表*>(&a), static_cast<const COM表*>(&b), sizeof(COM表)) == 0;
 }
 
@@ -33,7 +33,7 @@ TEST(香の直進, 向きから選ぶ線は向きの名の線と同じ表を残�
     std::uniform_int_distribution<int> 桝(1, 9);
     int 比べた = 0;
     for (int i = 0; i < 40; ++i) {
-        auto s = std::make_unique<状態>();
+        auto s = std::make_unique<COM作業>();
         局面_設定(*s, 乱局面::作る(g, 0.1 + 0.02 * i));
         勢力調査(*s);  // tables full of a real survey's values
         for (int 側 : {1, -1})
@@ -41,8 +41,8 @@ TEST(香の直進, 向きから選ぶ線は向きの名の線と同じ表を残�
                 const int 香 = 側 * (200 + f);
                 const int x = 桝(g), y = 桝(g);
                 s->盤[x][y] = 香;
-                auto a = std::make_unique<状態>(*s);
-                auto b = std::make_unique<状態>(*s);
+                auto a = std::make_unique<COM作業>(*s);
+                auto b = std::make_unique<COM作業>(*s);
                 勢力確定直進(*a, 香, x, y);
                 向きの直進[f](*b, 香, x, y);
                 EXPECT_TRUE(表が同じ(*a, *b)) << "lance " << 香 << " on (" << x << ", " << y << ")";
@@ -57,7 +57,7 @@ TEST(香の直進, 向きから選ぶ線は向きの名の線と同じ表を残�
 TEST(香の直進, 空の盤では動ける桝をちょうど一度ずつ数える) {
     for (int 香 : {200, 201, 202, 203, -200, -201, -202, -203})
         for (auto [x, y] : {std::pair{5, 5}, std::pair{1, 1}, std::pair{9, 9}, std::pair{1, 9}, std::pair{9, 1}}) {
-            auto s = std::make_unique<状態>();
+            auto s = std::make_unique<COM作業>();
             s->盤[x][y] = 香;
             勢力確定直進(*s, 香, x, y);
             const auto& 勢 = 香 > 0 ? s->勢COM : s->勢MAN;
@@ -70,11 +70,11 @@ TEST(香の直進, 空の盤では動ける桝をちょうど一度ずつ数え�
 
 TEST(香の直進, 香でない駒や駒でない数は何も数えない) {
     std::mt19937 g(7);
-    auto s = std::make_unique<状態>();
+    auto s = std::make_unique<COM作業>();
     局面_設定(*s, 乱局面::作る(g, 0.3));
     勢力調査(*s);
     for (int v : {0, 100, -102, 300, 500, 600, -613, 701, -710, -803, 99, 204, -5000}) {
-        auto a = std::make_unique<状態>(*s);
+        auto a = std::make_unique<COM作業>(*s);
         勢力確定直進(*a, v, 5, 5);
         EXPECT_TRUE(表が同じ(*a, *s)) << v;
     }

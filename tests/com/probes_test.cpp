@@ -10,7 +10,7 @@ namespace {
 
 class 探査 : public ::testing::Test {
 protected:
-    状態 s;
+    COM作業 s;
     int 元の盤[10][10] = {};
     void SetUp() override { std::memset(s.盤, 0, sizeof s.盤); }
     void 置く(int x, int y, int v) { s.盤[x][y] = v; }

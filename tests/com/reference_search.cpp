@@ -16,7 +16,7 @@ namespace 参照 {
 
 namespace {
 
-void 到達記録(状態& s, int p, int x, int y, int xx, int yy) {
+void 到達記録(COM作業& s, int p, int x, int y, int xx, int yy) {
     const int 先 = s.盤[xx][yy];
     if (p <= -100) {
         s.勢MAN[xx][yy] += 1;
@@ -33,7 +33,7 @@ void 到達記録(状態& s, int p, int x, int y, int xx, int yy) {
     }
 }
 
-void 窓調査(状態& s, int p, int x, int y, int x0, int x1, int y0, int y1) {
+void 窓調査(COM作業& s, int p, int x, int y, int x0, int x1, int y0, int y1) {
     for (int xx = x0; xx <= x1; ++xx)
         for (int yy = y0; yy <= y1; ++yy)
             if (移動チェック(s, x, y, xx, yy, p) == 真) 到達記録(s, p, x, y, xx, yy);
@@ -58,7 +58,7 @@ bool 長距離(int p) {
 
 bool 必ず成る駒(int v) { return (v >= 100 && v <= 103) || (v >= 600 && v <= 603) || (v >= 700 && v <= 703); }
 
-bool 更新(状態& s, COM候補& 最善, double 点, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 置駒) {
+bool 更新(COM作業& s, COM候補& 最善, double 点, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 置駒) {
     if (!(点 > s.最高点)) return false;
     s.最高点 = static_cast<int>(std::nearbyint(点));
     最善.あり = true;
@@ -74,7 +74,7 @@ bool 更新(状態& s, COM候補& 最善, double 点, int 元X, int 元Y, int �
 
 }  // namespace
 
-void 勢力調査(状態& s) {
+void 勢力調査(COM作業& s) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             s.勢MAN[x][y] = 0;
@@ -106,7 +106,7 @@ void 勢力調査(状態& s) {
         }
 }
 
-void 調査_移動不可駒(状態& s) {
+void 調査_移動不可駒(COM作業& s) {
     s.移動不可あり = 偽;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
@@ -126,7 +126,7 @@ void 調査_移動不可駒(状態& s) {
         }
 }
 
-int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, int 移動駒) {
+int 調査_移動可場所数(const COM作業& s, int 移動元X, int 移動元Y, int 移動駒) {
     const auto& 相手 = 移動駒 >= 100 ? s.勢MAN : s.勢COM;
     int 数 = 0;
     for (int x = 1; x <= 9; ++x)
@@ -135,7 +135,7 @@ int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, i
     return 数;
 }
 
-int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y) {
+int 調査_周辺状況(const COM作業& s, int 移動先X, int 移動先Y) {
     int 結果 = 0;
     for (int x = 移動先X - 1; x <= 移動先X + 1; ++x)
         for (int y = 移動先Y - 1; y <= 移動先Y + 1; ++y) {
@@ -145,7 +145,7 @@ int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y) {
     return 結果;
 }
 
-COM候補 COM探索(状態& s) {
+COM候補 COM探索(COM作業& s) {
     COM候補 最善;
     s.最高点 = -99999;
     for (int x = 1; x <= 9; ++x)

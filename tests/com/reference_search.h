@@ -8,15 +8,15 @@
 #pragma once
 
 #include "com/turn.h"
-#include "core/state.h"
+#include "core/com_tables.h"
 
 namespace 参照 {
 
-void 勢力調査(状態& s);
-void 調査_移動不可駒(状態& s);
-int 調査_移動可場所数(const 状態& s, int 移動元X, int 移動元Y, int 移動駒);
-int 調査_周辺状況(const 状態& s, int 移動先X, int 移動先Y);
+void 勢力調査(COM作業& s);
+void 調査_移動不可駒(COM作業& s);
+int 調査_移動可場所数(const COM作業& s, int 移動元X, int 移動元Y, int 移動駒);
+int 調査_周辺状況(const COM作業& s, int 移動先X, int 移動先Y);
 // As COM探索 with 盤評価, no caller to tell between columns.
-COM候補 COM探索(状態& s);
+COM候補 COM探索(COM作業& s);
 
 }  // namespace 参照

@@ -27,18 +27,18 @@ constexpr int 局面数 = 2000;
 #endif
 
 // Every table of the computer player, the never-reset ones included.
-bool 表が同じ(const 状態& a, const 状態& b) {
+bool 表が同じ(const COM作業& a, const COM作業& b) {
     return std::memcmp(static_cast<const COM表*>(&a), static_cast<const COM表*>(&b), sizeof(COM表)) == 0 &&
            a.王X_MAN == b.王X_MAN && a.王Y_MAN == b.王Y_MAN;
 }
 
-bool 局面が同じ(const 状態& a, const 状態& b) {
+bool 局面が同じ(const COM作業& a, const COM作業& b) {
     return std::memcmp(a.盤, b.盤, sizeof a.盤) == 0 && std::memcmp(a.持駒_COM, b.持駒_COM, sizeof a.持駒_COM) == 0 &&
            std::memcmp(a.持駒_MAN, b.持駒_MAN, sizeof a.持駒_MAN) == 0 && a.成駒 == b.成駒;
 }
 
 // Random values in every table, as earlier surveys and searches leave them.
-void 散らかす(状態& s, std::mt19937& g) {
+void 散らかす(COM作業& s, std::mt19937& g) {
     std::uniform_int_distribution<int> v(-1000, 1000);
     int* p = reinterpret_cast<int*>(static_cast<COM表*>(&s));
     for (std::size_t i = 0; i < sizeof(COM表) / sizeof(int); ++i) p[i] = v(g);
@@ -59,7 +59,7 @@ void 散らかす(状態& s, std::mt19937& g) {
 
 TEST(探索の突き合わせ, 勢力調査は全表が素直な調査と同じ) {
     std::mt19937 g(1501);
-    auto a = std::make_unique<状態>(), b = std::make_unique<状態>();
+    auto a = std::make_unique<COM作業>(), b = std::make_unique<COM作業>();
     int 違い = 0;
     for (int i = 0; i < 局面数 * 2; ++i) {
         const 局面 k = 乱局面::作る(g, 0.1 + 0.6 * (i % 10) / 10.0);
@@ -82,17 +82,15 @@ TEST(探索の突き合わせ, 勢力調査は全表が素直な調査と同じ)
 
 TEST(探索の突き合わせ, 全強さで手も点も表も素直な探索と同じ) {
     std::mt19937 g(1502);
-    auto 元 = std::make_unique<状態>(), a = std::make_unique<状態>(), b = std::make_unique<状態>();
+    auto 元 = std::make_unique<COM作業>(), a = std::make_unique<COM作業>(), b = std::make_unique<COM作業>();
     int 違い = 0, 手あり = 0;
     for (int i = 0; i < 局面数; ++i) {
         const 局面 k = 乱局面::作る(g, 0.15 + 0.5 * (i % 10) / 10.0);
-        *元 = 状態{};
+        *元 = COM作業{};
         桝色設定(*元);
         局面_設定(*元, k);
         元->手番_MAN = 後手;
         元->手番_COM = 先手;
-        元->対局種別 = 対局_COM;
-        元->手番 = 元->手番_COM;
         for (int L = 1; L <= 3; ++L) {
             元->レベル = L;
             *a = *元;
@@ -120,7 +118,7 @@ TEST(探索の突き合わせ, 全強さで手も点も表も素直な探索と�
 
 TEST(探索の突き合わせ, 釘付けと動ける桝と周りの大駒は素直な数え方と同じ) {
     std::mt19937 g(1503);
-    auto a = std::make_unique<状態>(), b = std::make_unique<状態>();
+    auto a = std::make_unique<COM作業>(), b = std::make_unique<COM作業>();
     const std::vector<int> 駒 = 乱局面::全駒();
     int 違い = 0;
     for (int i = 0; i < 局面数 / 20; ++i) {

@@ -31,9 +31,11 @@ struct 評価記録 {
 };
 std::vector<評価記録> 記録;
 std::function<double(const 評価記録&, std::size_t)> 台本;
+// The game whose computer is thinking: its clock goes on during the search.
+const 状態* 試験中の対局 = nullptr;
 
-double 台本評価(状態& s, int 取得駒, int 移動駒, int 元X, int 元Y, int 先X, int 先Y) {
-    評価記録 r{取得駒, 移動駒, 元X, 元Y, 先X, 先Y, {}, s.経過秒};
+double 台本評価(COM作業& s, int 取得駒, int 移動駒, int 元X, int 元Y, int 先X, int 先Y) {
+    評価記録 r{取得駒, 移動駒, 元X, 元Y, 先X, 先Y, {}, 試験中の対局->経過秒};
     std::memcpy(r.盤, s.盤, sizeof r.盤);
     記録.push_back(r);
     return 台本 ? 台本(r, 記録.size() - 1) : 0.0;
@@ -56,10 +58,14 @@ class COM手番試験 : public ::testing::Test {
 protected:
     std::unique_ptr<状態> sp = std::make_unique<状態>();
     状態& s = *sp;
+    std::unique_ptr<COM表> 記憶 = std::make_unique<COM表>();  // the computer's
     時計が進む場 p;
 
     void SetUp() override {
         *sp = *std::make_unique<状態>();
+        *記憶 = COM表{};
+        s.COM記憶 = 記憶.get();
+        試験中の対局 = sp.get();
         p = 時計が進む場{};
         記録.clear();
         台本 = nullptr;
@@ -79,15 +85,15 @@ protected:
         s.持駒_COM[k] = n;
     }
     // The end of the human's move leaves the influence map of the position.
-    void 始める() { 勢力調査(s); }
+    void 始める() { 記憶を更新(s, *記憶); }
 
     COM候補 探す() {
         始める();
-        return COM探索(s, nullptr, 台本評価);
+        return COMの手を考える(s, *記憶, nullptr, 台本評価);
     }
     COM手番結果 指させる() {
         始める();
-        return com_ban_指す(s, p, 台本評価);
+        return com_ban_指す(s, *記憶, p, 台本評価);
     }
     // The evaluation that saw the piece standing where it stands now.
     const 評価記録* 指した局面の評価(int x2, int y2) const {
@@ -144,7 +150,7 @@ TEST_F(COM手番試験, 成りの選び方と指した局面) {
         EXPECT_EQ(結果.手.先X, e.先X);
         EXPECT_EQ(結果.手.先Y, e.先Y);
         EXPECT_EQ(結果.手.置駒, e.成るはず ? e.駒 + 10 : e.駒);
-        EXPECT_EQ(s.最高点, std::nearbyint(std::max(e.成点, e.不成点)));
+        EXPECT_EQ(記憶->最高点, std::nearbyint(std::max(e.成点, e.不成点)));
         // The piece landed exactly as it was scored: promoted or not, turned
         // once on an empty square, not turned when capturing.
         const int 着いた = s.盤[e.先X][e.先Y];
@@ -205,7 +211,7 @@ TEST_F(COM手番試験, 王を取れば打ち切る) {
     auto 手 = 探す();
     EXPECT_EQ(手.先X, 2);
     EXPECT_EQ(手.先Y, 5);
-    EXPECT_EQ(s.最高点, 9999);
+    EXPECT_EQ(記憶->最高点, 9999);
     ASSERT_FALSE(記録.empty());
     EXPECT_TRUE(先が(記録.back(), 2, 5)) << "nothing is tried after the capture";
     EXPECT_EQ(評価回数(6, 6), 0);
@@ -244,7 +250,7 @@ TEST_F(COM手番試験, 打ち駒は9998で打ち切る) {
         EXPECT_EQ(手.元X, -1);
         EXPECT_EQ(手.先X, 3);
         EXPECT_EQ(手.先Y, 3);
-        EXPECT_EQ(s.最高点, e.最高点);
+        EXPECT_EQ(記憶->最高点, e.最高点);
         EXPECT_EQ(評価回数(-1, 2) == 0, e.止まる);
         EXPECT_EQ(先が(記録.back(), 3, 3), e.止まる);
     }
@@ -279,7 +285,7 @@ TEST_F(COM手番試験, 最高点は整数に丸めて比べる) {
             return n < e.点.size() ? e.点[n] : -100000.0;
         };
         const auto 手 = 探す();
-        EXPECT_EQ(s.最高点, e.最高点);
+        EXPECT_EQ(記憶->最高点, e.最高点);
         if (e.選ぶ < 0) {
             EXPECT_FALSE(手.あり);
             continue;
@@ -317,28 +323,28 @@ TEST_F(COM手番試験, 探索の後は盤も持駒も表も元通り) {
     始める();
 
     // What the tables of the starting position look like.
-    auto 元 = std::make_unique<状態>(s);
+    auto 元 = std::make_unique<COM作業>(s, *記憶);
     勢力調査(*元);
 
-    const COM候補 手 = COM探索(s, nullptr);
+    const COM候補 手 = COMの手を考える(s, *記憶);
     ASSERT_TRUE(手.あり);
     EXPECT_EQ(std::memcmp(s.盤, 元->盤, sizeof s.盤), 0);
-    EXPECT_EQ(std::memcmp(s.盤_保存, 元->盤, sizeof s.盤), 0);
+    EXPECT_EQ(std::memcmp(記憶->盤_保存, 元->盤, sizeof s.盤), 0);
     EXPECT_EQ(std::memcmp(s.持駒_COM, 元->持駒_COM, sizeof s.持駒_COM), 0);
     EXPECT_EQ(std::memcmp(s.持駒_MAN, 元->持駒_MAN, sizeof s.持駒_MAN), 0);
     EXPECT_EQ(s.持駒数_COM, 3);
-    EXPECT_EQ(std::memcmp(s.勢MAN_保存, 元->勢MAN, sizeof s.勢MAN), 0);
-    EXPECT_EQ(std::memcmp(s.勢COM_保存, 元->勢COM, sizeof s.勢COM), 0);
-    EXPECT_EQ(std::memcmp(s.弱COM攻_X_保存, 元->弱COM攻_X, sizeof s.弱COM攻_X), 0);
-    EXPECT_EQ(std::memcmp(s.弱COM攻_Y_保存, 元->弱COM攻_Y, sizeof s.弱COM攻_Y), 0);
+    EXPECT_EQ(std::memcmp(記憶->勢MAN_保存, 元->勢MAN, sizeof 記憶->勢MAN), 0);
+    EXPECT_EQ(std::memcmp(記憶->勢COM_保存, 元->勢COM, sizeof 記憶->勢COM), 0);
+    EXPECT_EQ(std::memcmp(記憶->弱COM攻_X_保存, 元->弱COM攻_X, sizeof 記憶->弱COM攻_X), 0);
+    EXPECT_EQ(std::memcmp(記憶->弱COM攻_Y_保存, 元->弱COM攻_Y, sizeof 記憶->弱COM攻_Y), 0);
 
     // After the whole turn the map describes the new position.
     s.手番 = s.手番_COM;
-    com_ban_指す(s, p);
-    auto 後 = std::make_unique<状態>(s);
+    com_ban_指す(s, *記憶, p);
+    auto 後 = std::make_unique<COM作業>(s, *記憶);
     勢力調査(*後);
-    EXPECT_EQ(std::memcmp(s.勢MAN, 後->勢MAN, sizeof s.勢MAN), 0);
-    EXPECT_EQ(std::memcmp(s.勢COM, 後->勢COM, sizeof s.勢COM), 0);
+    EXPECT_EQ(std::memcmp(記憶->勢MAN, 後->勢MAN, sizeof 記憶->勢MAN), 0);
+    EXPECT_EQ(std::memcmp(記憶->勢COM, 後->勢COM, sizeof 記憶->勢COM), 0);
 }
 
 // ---- the whole turn ------------------------------------------------------------
@@ -417,7 +423,7 @@ TEST_F(COM手番試験, 勝ち負けの告知) {
     s.チェック[static_cast<int>(メニュー項目::KEIKA)] = true;
     s.所有時間_COM = 7;
     始める();
-    auto r = com_ban_指す(s, p);  // the real evaluation
+    auto r = com_ban_指す(s, *記憶, p);  // the real evaluation
     ASSERT_EQ(r.結果, COM手番::指した);
     ASSERT_EQ(p.メッセージ履歴.size(), 1u);
     EXPECT_EQ(p.メッセージ履歴[0].本文, "ｺﾝﾋﾟｭｰﾀの勝ちです");
@@ -429,7 +435,7 @@ TEST_F(COM手番試験, 勝ち負けの告知) {
 
     // A decided game: nothing at all happens.
     p.全消去();
-    r = com_ban_指す(s, p);
+    r = com_ban_指す(s, *記憶, p);
     EXPECT_EQ(r.結果, COM手番::何もせず);
     EXPECT_TRUE(p.描画.empty());
 
@@ -496,9 +502,9 @@ TEST(探索集, 全局面で表どおりの手と点) {
     for (int L = 1; L <= 3; ++L) {
         ASSERT_EQ(期待[static_cast<std::size_t>(L - 1)].size(), 集.size());
         for (std::size_t i = 0; i < 集.size(); ++i) {
-            auto s = std::make_unique<状態>();
+            auto s = std::make_unique<COM作業>();
             探索集::置く(*s, 集[i].位置, L);
-            const auto 前 = std::make_unique<状態>(*s);
+            const auto 前 = std::make_unique<COM作業>(*s);
             const COM候補 c = COM探索(*s);
             const 探索集::結果& e = 期待[static_cast<std::size_t>(L - 1)][i];
             const bool 同じ = c.あり && c.元X == e.元X && c.元Y == e.元Y && c.先X == e.先X && c.先Y == e.先Y &&
@@ -548,7 +554,7 @@ TEST(半端な点, 項を順に足した点で丸める) {
     };
     for (const auto& e : 例) {
         ASSERT_EQ(std::strlen(e.行), 指し手行の長さ);
-        auto s = std::make_unique<状態>();
+        auto s = std::make_unique<COM作業>();
         探索集::置く(*s, 探索集::行から(e.行), e.レベル);
         const COM候補 c = COM探索(*s, nullptr);
         ASSERT_TRUE(c.あり);

@@ -39,7 +39,9 @@ void 書く(const std::string& パス, const std::string& バイト列) { std::o
 
 class 自動保存試験 : public 対局試験 {
 protected:
-    COMの応手 計算機;
+    // The computer answering in the game: the one whose memory the game
+    // keeps from its start.
+    COMの応手& 計算機 = コンピュータの記憶元;
 
     void SetUp() override {
         対局試験::SetUp();
@@ -70,7 +72,9 @@ protected:
     struct 次の起動 {
         std::unique_ptr<状態> t = std::make_unique<状態>();
         FakePlatform q;
+        COMの応手 計算機;  // the next program's computer, given back its memory
         explicit 次の起動(応答 答え, bool 自動保存 = true) {
+            計算機.受け持つ(*t);
             t->自動保存 = 自動保存;
             q.応答予定.push_back(答え);
             起動して再開(*t, q);
@@ -112,6 +116,33 @@ TEST_F(自動保存試験, 二人の対局は一手ごとに残り_そのまま�
     EXPECT_NE(s.所有時間_COM, 0);
 }
 
+// The computer's memory carries from turn to turn and goes with the game:
+// a program started afresh gives it back to its own computer, which then
+// answers the next human move exactly as the uninterrupted game's does.
+TEST_F(自動保存試験, 計算機の記憶も戻り_戻した対局の次の手は続けた対局と同じ) {
+    レベル_設定(s, p, 3);
+    GOTE_Click(s, p, 計算機);
+    相手 = &計算機;
+    for (int i = 0; i < 4; ++i) 一手(0.7);
+    const COMの応手 知らない;  // a computer that has seen nothing
+    EXPECT_NE(std::memcmp(&知らない.記憶(), &計算機.記憶(), sizeof(COM表)), 0);
+
+    次の起動 次(応答::はい);
+    EXPECT_EQ(std::memcmp(&次.計算機.記憶(), &計算機.記憶(), sizeof(COM表)), 0);
+    const int 手数 = s.手数;
+    // The same human move, a pawn pushed, on both boards.
+    int x = 1;
+    while (x <= 9 && !(MANの駒(s.盤[x][7]) && s.盤[x][6] == 空)) ++x;
+    ASSERT_LE(x, 9);
+    指す(x, 7, x, 6);
+    ASSERT_EQ(s.手数, 手数 + 2);
+    for (int r : {7, 6})
+        Form_MouseDown(*次.t, 次.q, 次.計算機, 1, 0, 盤原点X + 桝幅 * x + 300, 盤原点Y + 桝高 * r + 300);
+    ASSERT_EQ(次.t->手数, 手数 + 2);
+    EXPECT_EQ(std::memcmp(次.t->盤, s.盤, sizeof s.盤), 0);
+    EXPECT_EQ(std::memcmp(&次.計算機.記憶(), &計算機.記憶(), sizeof(COM表)), 0);
+}
+
 TEST_F(自動保存試験, 計算機との対局はどちらの席でもどの強さでも戻る) {
     for (int レベル = 1; レベル <= 3; ++レベル)
         for (bool 先に指す : {true, false}) {
@@ -148,8 +179,7 @@ TEST_F(自動保存試験, 戻と進のあとも残り_計算機の番で戻れ�
     次の起動 次(応答::はい);
     次.q.全消去();
     const int 手数 = 次.t->手数;
-    COMの応手 計算機2;
-    Form_MouseDown(*次.t, 次.q, 計算機2, 1, 0, 盤原点X + 桝幅 * 5 + 300, 盤原点Y + 桝高 * 5 + 300);
+    Form_MouseDown(*次.t, 次.q, 次.計算機, 1, 0, 盤原点X + 桝幅 * 5 + 300, 盤原点Y + 桝高 * 5 + 300);
     ASSERT_FALSE(次.q.メッセージ履歴.empty());
     EXPECT_EQ(次.q.メッセージ履歴[0].本文, "OKですか？");
     EXPECT_EQ(次.t->手数, 手数 + 1);
@@ -479,7 +509,7 @@ TEST_F(自動保存試験, 壊れたファイルは一度告げて破損に移�
     const std::string 正しい = 中身(自動保存ファイル);
     const std::string 壊れ[] = {
         正しい.substr(0, 正しい.size() / 2),                       // cut off
-        "Vezuvire autosave 2" + 正しい.substr(正しい.find('\n')),  // a later version
+        "Vezuvire autosave 3" + 正しい.substr(正しい.find('\n')),  // a later version
         "ごみ",
     };
     const std::string 名前[] = {"Vezuvire.autosave.damaged", "Vezuvire.autosave.damaged.2",

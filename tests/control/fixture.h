@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "control/com_turn.h"
 #include "control/mouse.h"
 #include "control/start.h"
 #include "core/setup.h"
@@ -39,6 +40,9 @@ protected:
     std::filesystem::path 元の場所, 作業場所;
     std::unique_ptr<状態> sp = std::make_unique<状態>();
     状態& s = *sp;
+    // The memory of the computer answering in the game (the text game and
+    // the autosave read it); a test with its own COMの応手 hands over that.
+    COMの応手 コンピュータの記憶元;
     FakePlatform p;
     // Who answers a human move; nobody unless a test says otherwise.
     応手なし 誰も;
@@ -49,6 +53,7 @@ protected:
         場所.emplace();
         作業場所 = 場所->場所();
         for (const char* f : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"}) std::ofstream(f) << "RIFF";
+        コンピュータの記憶元.受け持つ(s);
         起動(s, p);
         p.全消去();
     }

@@ -19,12 +19,13 @@
 #include "core/position.h"
 #include "core/rules.h"
 #include "core/setup.h"
+#include "tests/support/game_compare.h"
 
 namespace {
 
 // The game's own state holding the same position (its colours set).
-std::unique_ptr<状態> 状態に(const 対局& g) {
-    auto s = std::make_unique<状態>();
+std::unique_ptr<記憶つき対局> 状態に(const 対局& g) {
+    auto s = std::make_unique<記憶つき対局>();
     桝色設定(*s);
     局面 k;
     for (int x = 1; x <= 9; ++x)
@@ -159,7 +160,7 @@ TEST(対局, 指した結果は駒を動かすと同じ) {
                 ASSERT_EQ(g.持駒(下手, k), s->持駒_MAN[k]);
             }
             if (g.勝者() == 0) {
-                ASSERT_EQ(g.王X(下手) * 10 + g.王Y(下手), s->王X_MAN * 10 + s->王Y_MAN);
+                ASSERT_EQ(g.王X(下手) * 10 + g.王Y(下手), s->記憶.王X_MAN * 10 + s->記憶.王Y_MAN);
             }
             const int 勝者 = s->勝者 == s->手番_COM ? 上手 : s->勝者 == s->手番_MAN ? 下手 : 0;
             ASSERT_EQ(g.勝者(), 勝者);

@@ -6,13 +6,14 @@
 
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/game_compare.h"
 #include "ui/move_view.h"
 #include "ui/render.h"
 
 namespace {
 
 struct 盤テスト : ::testing::Test {
-    状態 s;
+    記憶つき対局 s;  // the computer's memory follows the human king
     FakePlatform p;
     void SetUp() override { 桝色設定(s); }
 };
@@ -100,8 +101,8 @@ TEST_F(盤テスト, 打つと手駒が減り向きが回る) {
 TEST_F(盤テスト, 自玉が動くと位置を覚える) {
     s.盤[5][9] = -802;
     駒移動(s, p, 5, 9, 4, 8, -802);
-    EXPECT_EQ(s.王X_MAN, 4);
-    EXPECT_EQ(s.王Y_MAN, 8);
+    EXPECT_EQ(s.記憶.王X_MAN, 4);
+    EXPECT_EQ(s.記憶.王Y_MAN, 8);
     EXPECT_EQ(s.盤[4][8], -803);
 }
 
@@ -188,7 +189,7 @@ TEST_F(盤テスト, 動かすだけの手は起きたことを答え何も描�
     EXPECT_EQ(王.元Y, 9);
     EXPECT_EQ(王.先X, 4);
     EXPECT_EQ(王.先Y, 8);
-    EXPECT_EQ(s.王X_MAN, 4);
+    EXPECT_EQ(s.記憶.王X_MAN, 4);
     EXPECT_TRUE(p.呼出履歴.empty());
 
     // The board part alone, as the search uses it: hands stay as they are.

@@ -23,14 +23,22 @@ namespace {
 
 TEST(局面, 置くと手駒の数と両方の王の位置も揃う) {
     auto s = std::make_unique<状態>();
+    auto 記憶 = std::make_unique<COM表>();  // the computer answering in the game
+    s->COM記憶 = 記憶.get();
     局面_設定(*s, 例());
     EXPECT_EQ(局面_取得(*s), 例());
     EXPECT_EQ(s->持駒数_MAN, 2);
     EXPECT_EQ(s->持駒数_COM, 19);
-    EXPECT_EQ(s->王X_MAN, 4);
-    EXPECT_EQ(s->王Y_MAN, 8);
-    EXPECT_EQ(s->王X_COM, 5);
-    EXPECT_EQ(s->王Y_COM, 1);
+    EXPECT_EQ(記憶->王X_MAN, 4);
+    EXPECT_EQ(記憶->王Y_MAN, 8);
+    EXPECT_EQ(記憶->王X_COM, 5);
+    EXPECT_EQ(記憶->王Y_COM, 1);
+    // A working copy of the computer keeps it in its own tables.
+    auto w = std::make_unique<COM作業>();
+    局面_設定(*w, 例());
+    EXPECT_EQ(w->王X_COM, 5);
+    EXPECT_EQ(w->王Y_COM, 1);
+    EXPECT_EQ(w->持駒数_COM, 19);
 }
 
 TEST(局面, 記録は0から500までの枠に入り外は触らない) {

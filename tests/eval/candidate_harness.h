@@ -18,8 +18,8 @@
 namespace eval_test {
 
 struct 候補局面 : ::testing::Test {
-    std::unique_ptr<状態> p = 新しい状態();
-    状態& s = *p;
+    std::unique_ptr<COM作業> p = 新しい状態();
+    COM作業& s = *p;
 
     // What the last candidate looked like, for the expectations.
     int 取得 = 空, 着駒 = 空;

@@ -10,8 +10,8 @@ namespace {
 // (also before the move) and never by the human, so that an empty board
 // scores 0 whatever the human holds.  Each test then changes a few entries.
 struct 危険 : ::testing::Test {
-    std::unique_ptr<状態> p = 新しい状態();
-    状態& s = *p;
+    std::unique_ptr<COM作業> p = 新しい状態();
+    COM作業& s = *p;
     void SetUp() override {
         表を空に(s);
         for (int x = 1; x <= 9; ++x)
@@ -314,7 +314,7 @@ TEST_F(危険, 動かした駒の両取り) {
 
 TEST(自角注意, 角の打ち場所を守る駒) {
     auto p = 新しい状態();
-    状態& s = *p;
+    COM作業& s = *p;
     auto 注意 = [&](int x, int y, int r) { return 変えずに(s, [&] { return 盤評価_自角注意_COM(s, x, y, r); }); };
     s.盤[3][2] = COM_金0;
     EXPECT_EQ(注意(3, 2, COM_金0), 0);  // no square marked

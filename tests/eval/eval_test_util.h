@@ -6,22 +6,22 @@
 #include <cstring>
 #include <memory>
 
+#include "core/com_tables.h"
 #include "core/setup.h"
-#include "core/state.h"
 
 namespace eval_test {
 
 // A fresh state on the heap (the move history makes it large), empty board,
 // empty hands.
-inline std::unique_ptr<状態> 新しい状態() {
-    auto s = std::make_unique<状態>();
+inline std::unique_ptr<COM作業> 新しい状態() {
+    auto s = std::make_unique<COM作業>();
     桝色設定(*s);
     return s;
 }
 
 // Influence tables as a survey leaves them on a position where nothing
 // reaches anything.
-inline void 表を空に(状態& s) {
+inline void 表を空に(COM作業& s) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             s.勢MAN[x][y] = 0;
@@ -36,7 +36,7 @@ inline void 表を空に(状態& s) {
         }
 }
 
-inline void 手駒_MAN(状態& s, int kind, int n) {
+inline void 手駒_MAN(COM作業& s, int kind, int n) {
     s.持駒数_MAN += n - s.持駒_MAN[kind];
     s.持駒_MAN[kind] = n;
 }
@@ -48,7 +48,7 @@ struct 盤面 {
     int 盤[10][10];
     int 持駒_MAN[8], 持駒_COM[8];
     int 持駒数_MAN, 持駒数_COM;
-    explicit 盤面(const 状態& s) : 表(s) {
+    explicit 盤面(const COM作業& s) : 表(s) {
         std::memcpy(盤, s.盤, sizeof 盤);
         std::memcpy(持駒_MAN, s.持駒_MAN, sizeof 持駒_MAN);
         std::memcpy(持駒_COM, s.持駒_COM, sizeof 持駒_COM);
@@ -65,7 +65,7 @@ struct 盤面 {
 
 // Runs one probe and checks that board and hands are untouched afterwards.
 template <class F>
-auto 変えずに(状態& s, F&& f) {
+auto 変えずに(COM作業& s, F&& f) {
     const 盤面 前(s);
     auto 結果 = f();
     EXPECT_TRUE(盤面(s) == 前) << "the probe left the board, the hands or a table changed";

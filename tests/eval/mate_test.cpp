@@ -8,8 +8,8 @@ using namespace eval_test;
 namespace {
 
 struct 詰め : ::testing::Test {
-    std::unique_ptr<状態> p = 新しい状態();
-    状態& s = *p;
+    std::unique_ptr<COM作業> p = 新しい状態();
+    COM作業& s = *p;
     void SetUp() override {
         表を空に(s);
         s.盤[9][1] = COM_王0, s.王X_COM = 9, s.王Y_COM = 1;

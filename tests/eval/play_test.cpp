@@ -24,7 +24,7 @@ struct 駒置き {
 COM候補 指す手(std::initializer_list<駒置き> 駒) {
     局面 k;
     for (const auto& p : 駒) (p.x < 0 ? k.持駒_MAN[p.y] : k.盤[p.x][p.y]) = p.駒;
-    auto s = std::make_unique<状態>();
+    auto s = std::make_unique<COM作業>();
     探索集::置く(*s, k, 3);
     return COM探索(*s);
 }

@@ -7,12 +7,12 @@ using namespace eval_test;
 namespace {
 
 struct 調査 : ::testing::Test {
-    std::unique_ptr<状態> p = 新しい状態();
-    状態& s = *p;
+    std::unique_ptr<COM作業> p = 新しい状態();
+    COM作業& s = *p;
     void SetUp() override { 表を空に(s); }
 };
 
-int 逃道(状態& s) {
+int 逃道(COM作業& s) {
     return 変えずに(s, [&] { return 調査_自王逃道(s); });
 }
 

@@ -37,8 +37,9 @@ struct 項目 {
     操作 開く;
 };
 
-// The computer, as the window hands it to the commands that need it.
-COMの応手 コンピュータ;
+// The computer, as the window hands it to the commands that need it; a new
+// one, with a fresh memory, comes with every fresh state.
+std::unique_ptr<COMの応手> コンピュータ;
 
 const std::vector<項目>& メニュー表() {
     static const std::vector<項目> 表 = {
@@ -46,8 +47,8 @@ const std::vector<項目>& メニュー表() {
         {"対局(人間)", "対局", {}, MATCH_MAN_Click},
         {"スタート", "対局(人間)", START_Click, {}},
         {"対局(COM)", "対局", {}, {}},
-        {"先手", "対局(COM)", [](状態& s, Platform& p) { SENTE_Click(s, p, コンピュータ); }, {}},
-        {"後手", "対局(COM)", [](状態& s, Platform& p) { GOTE_Click(s, p, コンピュータ); }, {}},
+        {"先手", "対局(COM)", [](状態& s, Platform& p) { SENTE_Click(s, p, *コンピュータ); }, {}},
+        {"後手", "対局(COM)", [](状態& s, Platform& p) { GOTE_Click(s, p, *コンピュータ); }, {}},
         {"COM対局ﾚﾍﾞﾙ", "対局", {}, {}},
         {"LEVEL1", "COM対局ﾚﾍﾞﾙ", LEVEL1_Click, {}},
         {"LEVEL2", "COM対局ﾚﾍﾞﾙ", LEVEL2_Click, {}},
@@ -212,6 +213,8 @@ private:
     void 新しい場() {
         if (p_) 時計 = p_->現在時刻;
         s_ = std::make_unique<状態>();
+        コンピュータ = std::make_unique<COMの応手>();
+        コンピュータ->受け持つ(*s_);
         p_ = std::make_unique<FakePlatform>();
         p_->装置値 = 次の装置値;
         p_->現在時刻 = 時計;
@@ -227,7 +230,7 @@ private:
         return false;
     }
 
-    void 押下(int c, int r, int ボタン) { Form_MouseDown(*s_, *p_, コンピュータ, ボタン, 0, 中央X(c), 中央Y(r)); }
+    void 押下(int c, int r, int ボタン) { Form_MouseDown(*s_, *p_, *コンピュータ, ボタン, 0, 中央X(c), 中央Y(r)); }
 
     bool メニュー(const std::string& 道, std::string& エラー) {
         std::vector<std::string> 段;
@@ -299,7 +302,7 @@ private:
             return true;
         }
         if (c == "押す位置" && (n == 3 || n == 4) && 数を読む(1, n - 1, a)) {
-            Form_MouseDown(*s_, *p_, コンピュータ, n == 4 ? a[2] : 1, 0, a[0], a[1]);
+            Form_MouseDown(*s_, *p_, *コンピュータ, n == 4 ? a[2] : 1, 0, a[0], a[1]);
             return true;
         }
         if (c == "キー" && n == 2 && 数を読む(1, 1, a)) {

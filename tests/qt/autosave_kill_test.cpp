@@ -91,6 +91,8 @@ TEST(自動保存の強制終了, 子として指す) {
     {
         std::ofstream f(std::string(状態の写し) + ".tmp", std::ios::binary);
         f.write(reinterpret_cast<const char*>(&w->状態参照()), sizeof(状態));
+        // The computer's memory the game points at follows it.
+        f.write(reinterpret_cast<const char*>(w->状態参照().COM記憶), sizeof(COM表));
     }
     fs::rename(std::string(状態の写し) + ".tmp", 状態の写し);
     std::ofstream(用意できた) << "1";
@@ -131,11 +133,15 @@ TEST(自動保存の強制終了, 指している途中で殺しても最後の�
     ASSERT_TRUE(WIFSIGNALED(終わり方) && WTERMSIG(終わり方) == SIGKILL);
 
     auto 前 = std::make_unique<状態>();
+    auto 前の記憶 = std::make_unique<COM表>();
     {
         std::ifstream f(状態の写し, std::ios::binary);
         f.read(reinterpret_cast<char*>(前.get()), sizeof(状態));
         ASSERT_EQ(f.gcount(), static_cast<std::streamsize>(sizeof(状態)));
+        f.read(reinterpret_cast<char*>(前の記憶.get()), sizeof(COM表));
+        ASSERT_EQ(f.gcount(), static_cast<std::streamsize>(sizeof(COM表)));
     }
+    前->COM記憶 = 前の記憶.get();  // the child's pointer means nothing here
     ASSERT_EQ(前->手数, 6);
     ASSERT_EQ(前->レベル, 1);
 

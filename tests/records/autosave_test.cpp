@@ -24,8 +24,8 @@ namespace fs = std::filesystem;
 
 // A game a few moves in, with clocks that need every digit of a double, a
 // full set of hands, and the computer's tables filled with odd values.
-std::unique_ptr<状態> 途中の対局() {
-    auto s = std::make_unique<状態>();
+std::unique_ptr<記憶つき対局> 途中の対局() {
+    auto s = std::make_unique<記憶つき対局>();
     新規対局(*s);
     s->手番_MAN = 先手;
     s->手番_COM = 後手;
@@ -35,8 +35,8 @@ std::unique_ptr<状態> 途中の対局() {
     s->所有時間_MAN = 1.0 / 3;
     s->所有時間_COM = 86399.99;
     s->経過秒 = 0.1;
-    s->王X_MAN = 5;
-    s->王Y_MAN = 8;
+    s->記憶.王X_MAN = 5;
+    s->記憶.王Y_MAN = 8;
     s->盤[7][7] = 空;
     s->盤[7][6] = -101;
     s->持駒_MAN[1] = 18;
@@ -53,12 +53,12 @@ std::unique_ptr<状態> 途中の対局() {
     s->ハンデレベル = -10;
     s->再開待ち = 真;
     int v = -500;
-    for (auto& col : s->勢COM)
+    for (auto& col : s->記憶.勢COM)
         for (auto& x : col) x = v++;
-    s->弱COM攻_X[0][0] = -2147483647 - 1;
-    s->最高点 = 2147483647;
-    s->王X_COM = 5;
-    s->王Y_COM = 1;
+    s->記憶.弱COM攻_X[0][0] = -2147483647 - 1;
+    s->記憶.最高点 = 2147483647;
+    s->記憶.王X_COM = 5;
+    s->記憶.王Y_COM = 1;
     return s;
 }
 
@@ -99,22 +99,53 @@ std::string 差し替え(const std::string& b, const std::string& 鍵, const std
 TEST(自動保存形式, 書いたものは同じ対局として読め_もう一度書けば同じバイト列) {
     const auto s = 途中の対局();
     const std::string b = 書いたもの(*s);
-    EXPECT_TRUE(b.starts_with("Vezuvire autosave 1\n対局種別=1\nレベル=2\n手番_MAN=1\n手番_COM=-1\n手番=-1\n"));
+    EXPECT_TRUE(b.starts_with("Vezuvire autosave 2\n対局種別=1\nレベル=2\n手番_MAN=1\n手番_COM=-1\n手番=-1\n"));
     EXPECT_NE(b.find("\n所有時間_MAN=0.3333333333333333\n所有時間_COM=86399.99\n経過秒=0.1\n"), std::string::npos);
     EXPECT_NE(b.find("\n履歴=3 "), std::string::npos);
     EXPECT_EQ(b.find("\n履歴=4 "), std::string::npos);
-    EXPECT_TRUE(b.ends_with("\nCOM.移動不可あり=0\n終わり\n"));
+    EXPECT_TRUE(b.ends_with("\nCOM.移動不可あり=0\nCOM.王X_MAN=5\nCOM.王Y_MAN=8\n終わり\n"));
 
     自動保存内容 d;
     ASSERT_TRUE(解析_自動保存(b, d));
     EXPECT_EQ(d, 取得_自動保存(*s));
     EXPECT_EQ(変換_自動保存(d), b);
 
-    auto t = std::make_unique<状態>();
+    auto t = std::make_unique<記憶つき対局>();
     新規対局(*t);
     t->勝者 = 先手;
     適用_自動保存(*t, d);
     同じ対局か(*s, *t);
+}
+
+// A file of the first version: the human king's square kept with the game,
+// right after 経過秒, and not among the computer's lines.
+std::string 第1版に(std::string b) {
+    const auto 抜く = [&](const std::string& 行) {
+        const std::size_t i = b.find(行);
+        if (i == std::string::npos) ADD_FAILURE() << 行;
+        else b.erase(i, 行.size());
+    };
+    抜く("COM.王X_MAN=5\n");
+    抜く("COM.王Y_MAN=8\n");
+    b.insert(b.find("\n盤=") + 1, "王X_MAN=5\n王Y_MAN=8\n");
+    return "Vezuvire autosave 1" + b.substr(b.find('\n'));
+}
+
+TEST(自動保存形式, 第1版のファイルも同じ対局として読み_書けば第2版) {
+    const auto s = 途中の対局();
+    const std::string b = 書いたもの(*s);
+    const std::string 第1版 = 第1版に(b);
+    EXPECT_TRUE(第1版.starts_with("Vezuvire autosave 1\n対局種別=1\n"));
+    EXPECT_NE(第1版.find("\n経過秒=0.1\n王X_MAN=5\n王Y_MAN=8\n盤="), std::string::npos);
+    自動保存内容 d;
+    ASSERT_TRUE(解析_自動保存(第1版, d));
+    EXPECT_EQ(d, 取得_自動保存(*s));
+    EXPECT_EQ(d.表.王X_MAN, 5);
+    EXPECT_EQ(変換_自動保存(d), b);
+    EXPECT_EQ(変換_自動保存(d, 1), 第1版);
+    // Each version only in its own layout.
+    EXPECT_FALSE(読める("Vezuvire autosave 1" + b.substr(b.find('\n'))));
+    EXPECT_FALSE(読める("Vezuvire autosave 2" + 第1版.substr(第1版.find('\n'))));
 }
 
 TEST(自動保存形式, 途中で切れたファイルはどこで切れても読まない) {
@@ -148,7 +179,7 @@ TEST(自動保存形式, 他の版や他の改行は読まない) {
     const auto s = 途中の対局();
     const std::string b = 書いたもの(*s);
     const std::string 本体 = b.substr(b.find('\n'));
-    for (const char* 頭 : {"Vezuvire autosave 2", "Vezuvire autosave 0", "Vezuvire autosave", "Vezuvire autosave 1 ",
+    for (const char* 頭 : {"Vezuvire autosave 3", "Vezuvire autosave 0", "Vezuvire autosave", "Vezuvire autosave 1 ",
                            "vezuvire autosave 1", "\xEF\xBB\xBFVezuvire autosave 1"})
         EXPECT_FALSE(読める(頭 + 本体)) << 頭;
     std::string crlf;
@@ -190,10 +221,10 @@ TEST(自動保存形式, 範囲外の値と書き手の書かない数の形は�
         {"所有時間_COM", "1e3"},
         {"経過秒", ""},
         {"経過秒", "0.1 0.1"},
-        {"王X_MAN", "10"},
-        {"王Y_MAN", "-1"},
-        {"王Y_MAN", "10"},
-        {"王X_MAN", "-1"},
+        {"COM.王X_MAN", "10"},
+        {"COM.王Y_MAN", "-1"},
+        {"COM.王Y_MAN", "10"},
+        {"COM.王X_MAN", "-1"},
         {"手数", "04"},
         {"手数", "+4"},
         {"手数", " 4"},

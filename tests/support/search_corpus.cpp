@@ -68,14 +68,12 @@ std::vector<std::vector<結果>> 期待() {
     return 表;
 }
 
-void 置く(状態& s, const 局面& k, int レベル) {
+void 置く(COM作業& s, const 局面& k, int レベル) {
     桝色設定(s);
     局面_設定(s, k);
     s.手番_MAN = 後手;
     s.手番_COM = 先手;
-    s.対局種別 = 対局_COM;
     s.レベル = レベル;
-    s.手番 = s.手番_COM;
     勢力調査(s);
 }
 
@@ -84,7 +82,7 @@ std::string 期待の表() {
     std::string 表;
     for (int L = 1; L <= 3; ++L)
         for (std::size_t i = 0; i < 集.size(); ++i) {
-            auto s = std::make_unique<状態>();
+            auto s = std::make_unique<COM作業>();
             置く(*s, 集[i].位置, L);
             const COM候補 c = COM探索(*s);
             char 行[160];

@@ -42,8 +42,8 @@ std::vector<std::vector<結果>> 期待();
 
 // The position as the end of the human's move leaves it: board, hands, the
 // computer to move at strength レベル, the influence map surveyed once.
-// s must be fresh.
-void 置く(状態& s, const 局面& k, int レベル);
+// s (a working copy of the computer, its memory fresh) must be fresh.
+void 置く(COM作業& s, const 局面& k, int レベル);
 
 // A position given as a record move line (358 columns, the last four
 // fields the clocks); stops the program when the line does not read.

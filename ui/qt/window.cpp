@@ -89,9 +89,11 @@ private:
     Qtの訳を入れる();
     // The stronger computer answers on this thread, once its worker is done.
     思考_ = std::make_unique<窓の思考>(
-        this, [this](const 深い探索の結果& r) { 考え中も操作([r](状態& s, Platform& p) { 深い手を指す(s, p, r); }); });
+        this, [this](const 深い探索の結果& r) { 考え中も操作([this, r](状態& s, Platform& p) { コンピュータ_->深い手を指す(s, p, r); }); });
     // Its random choice among equally good moves differs from run to run.
     コンピュータ_ = std::make_unique<COMの応手>(思考_.get(), std::random_device{}());
+    // The game keeps the computer's memory with it (autosave, resume).
+    コンピュータ_->受け持つ(*s_);
     setWindowTitle("Vezuvire");
     盤面_ = new 盤面(this);
     setCentralWidget(盤面_);

@@ -7,7 +7,7 @@
 // the same answers.
 #pragma once
 
-#include "com/turn.h"
+#include "engine/turn.h"
 #include "core/state.h"
 
 namespace 参照 {

@@ -13,8 +13,8 @@
 #include <optional>
 #include <string>
 
-#include "control/mouse.h"
-#include "control/start.h"
+#include "game/mouse.h"
+#include "game/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"

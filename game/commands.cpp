@@ -84,9 +84,18 @@ void LEVEL5_Click(状態& s, Platform& p) {
     レベル_設定(s, p, 5);
 }
 
+namespace {
+constexpr メニュー項目 レベルの項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3,
+                                                メニュー項目::LEVEL4, メニュー項目::LEVEL5};
+}  // namespace
+
+void レベルの印を合わせる(状態& s, Platform& p) {
+    for (int i = 0; i < 最強レベル; ++i)
+        if (s.checked(レベルの項目[i]) != (i + 1 == s.レベル)) チェック変更(s, p, レベルの項目[i], i + 1 == s.レベル);
+}
+
 void レベル_設定(状態& s, Platform& p, int IN_LEVEL) {
-    const メニュー項目 項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3,
-                                          メニュー項目::LEVEL4, メニュー項目::LEVEL5};
+    const auto& 項目 = レベルの項目;
     // The three first strengths are always unchecked; the two stronger ones
     // only when they carry a mark, so that a game played at 1 to 3 sends
     // the window the same calls as ever.

@@ -20,6 +20,9 @@ void LEVEL5_Click(状態& s, Platform& p);
 // Check mark and strength 1..3; any other value clears all three marks and
 // keeps the strength.
 void レベル_設定(状態& s, Platform& p, int IN_LEVEL);
+// The level menu's marks made to show s.レベル, touching only the marks
+// that differ (a game taken up from the disk keeps its own strength).
+void レベルの印を合わせる(状態& s, Platform& p);
 // "終わり", Esc (KeyAscii 27) and closing the window: clean up, then end the
 // program through Platform::終了.
 void OWARI_Click(状態& s, Platform& p);

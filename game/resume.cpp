@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "game/commands.h"
 #include "game/start.h"
 #include "game/safe_file.h"
 #include "game/clock_view.h"
@@ -96,6 +97,7 @@ void 前回の対局を確かめる(状態& s, Platform& p) {
 
 void 再開_自動保存(状態& s, Platform& p, const 自動保存内容& d) {
     適用_自動保存(s, d);
+    レベルの印を合わせる(s, p);
     s.再開待ち = 真;
     s.選択状態 = 0;
     Timer1_有効(s, p, false);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "game/platform.h"
@@ -151,4 +152,44 @@ const QImage& 絵(int 絵番号, double 倍率) {
     auto it = 控え.find(key);
     if (it == 控え.end()) it = 控え.emplace(key, 絵を作る(絵番号, 倍率)).first;
     return it->second;
+}
+
+const QImage& 絵(int 絵番号, double 倍率, int 幅, int 高さ) {
+    static std::map<std::tuple<int, double, int, int>, QImage> 控え;
+    static const QImage 無し;
+    if (!std::isfinite(倍率) || 幅 <= 0 || 高さ <= 0) return 無し;
+    const auto key = std::make_tuple(絵番号, 倍率, 幅, 高さ);
+    auto it = 控え.find(key);
+    if (it != 控え.end()) return it->second;
+    const QImage& 元 = 絵(絵番号, 倍率);
+    QImage 出来;
+    if (元.isNull()) {
+    } else if (元.width() == 幅 && 元.height() == 高さ) {
+        出来 = 元.copy();
+        出来.setDevicePixelRatio(1);
+    } else {
+        // Scaled once here, the same way the window used to scale it on
+        // every draw.
+        出来 = QImage(幅, 高さ, QImage::Format_ARGB32_Premultiplied);
+        出来.fill(Qt::transparent);
+        QPainter p(&出来);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(0, 0, 幅, 高さ), 元);
+    }
+    return 控え.emplace(key, std::move(出来)).first->second;
+}
+
+bool 不透明な絵(int 絵番号) {
+    if (絵番号 != 空 && 有効な駒コード(絵番号)) return true;
+    switch (絵番号) {
+        case 絵_空桝0:
+        case 絵_空桝1:
+        case 絵_空桝2:
+        case 背景_緑:
+        case 背景_畳:
+        case 背景_竹:
+        case 背景_宇宙:
+        case 背景_煉瓦: return true;
+        default: return false;
+    }
 }

@@ -25,3 +25,14 @@ QImage 絵を作る(int 絵番号, double 倍率);
 // Cached version (keyed by id and 倍率), for the window's repaints.  The
 // reference stays valid for the life of the program.
 const QImage& 絵(int 絵番号, double 倍率);
+
+// The same picture made exactly 幅 × 高さ device pixels, as painting
+// 絵(絵番号, 倍率) into a rectangle of that size with smooth scaling would
+// paint it, and with devicePixelRatio 1, so that the window can copy it
+// pixel for pixel.  Cached too; a null image where 絵 gives one or the size
+// is empty.
+const QImage& 絵(int 絵番号, double 倍率, int 幅, int 高さ);
+
+// True for the pictures that paint every pixel of their rectangle with an
+// opaque colour: pieces, empty cells and background tiles (not the title).
+bool 不透明な絵(int 絵番号);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "game/key_cursor.h"
@@ -74,6 +75,14 @@ public:
 
     // Number of drawing operations kept for re-rendering.
     std::size_t 描画命令数() const { return ops_.size(); }
+    // For tests: from now on every drawing operation is also painted, as it
+    // comes, into a picture of the canvas for each of the given scales, so
+    // that re-rendering the kept operations (画像) can be compared with
+    // everything the game has drawn.  Call before the game draws anything.
+    // 全命令の画像 gives the picture for one of those scales (null for any
+    // other).
+    void 全命令を控える(const std::vector<double>& 倍率一覧);
+    QImage 全命令の画像(double 倍率) const;
 
     // Platform: painting (window_drawing.cpp, window_canvas.cpp)
     void 絵(int 絵番号, int x, int y) override;
@@ -122,6 +131,10 @@ private:
     struct 命令 {
         enum 種類 { 絵, 枠, 塗り, 文字 } 種類 = 絵;
         int x = 0, y = 0, x2 = 0, y2 = 0;  // twips; x2/y2 = bounding box for 絵/文字
+        // The cells of the table whose pixels it can touch (see 整理), and
+        // whether it is an opaque picture on one whole cell.
+        int 列0 = 0, 列1 = 0, 行0 = 0, 行1 = 0;
+        bool 桝を覆う = false;
         int 番号 = 0, 色 = 0, 大きさ = 0;
         bool 太字 = false;
         QString 文字列;
@@ -129,8 +142,9 @@ private:
     void 命令追加(命令 op);
     void 箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色);  // 枠 or 塗り
     void 実行(QPainter& g, const 命令& op, double 倍率) const;
+    QImage 描く(const std::vector<命令>& 命令列, double 倍率) const;
     void 描き直し();      // re-render every kept operation if the resolution changed
-    void 整理();          // drop operations covered by later pictures
+    void 整理();          // drop operations hidden by later ones
     double 倍率() const;  // device pixels per canvas pixel (15 twips)
 
     // Menu bar (window_menu.cpp).
@@ -171,6 +185,8 @@ private:
     QImage 画布_;
     double 画布倍率_ = 0;
     std::vector<命令> ops_;
+    std::size_t 整理する長さ_ = 0;                       // ops_ is thinned out when it reaches this length
+    std::vector<std::pair<double, QImage>> 全命令控え_;  // (scale, picture), tests only
     std::map<QString, QAction*> メニュー_;
     QTimer timer1_;
     QWidget* 部品_[パネル部品数] = {};

@@ -90,15 +90,28 @@ double 窓::倍率() const {
     return std::max(0.5, std::ceil(k * dpr * 4) / 4);
 }
 
-QImage 窓::画像(double r) const {
+QImage 窓::描く(const std::vector<命令>& 命令列, double r) const {
     QImage img(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
                QImage::Format_ARGB32_Premultiplied);
     img.fill(パレット色(背景色));
     {
         QPainter g(&img);
-        for (const auto& op : ops_) 実行(g, op, r);
+        for (const auto& op : 命令列) 実行(g, op, r);
     }
     return img;
+}
+
+QImage 窓::画像(double r) const { return 描く(ops_, r); }
+
+void 窓::全命令を控える(const std::vector<double>& 倍率一覧) {
+    全命令控え_.clear();
+    for (double r : 倍率一覧) 全命令控え_.emplace_back(r, 描く({}, r));
+}
+
+QImage 窓::全命令の画像(double r) const {
+    for (const auto& [k, img] : 全命令控え_)
+        if (k == r) return img;
+    return {};
 }
 
 void 窓::描き直し() {

@@ -10,19 +10,23 @@
 //
 // The search works on its own copy of g and touches nothing else, so it may
 // run on a worker thread while the window goes on.  Setting 止め makes it
-// return within a few milliseconds with the best move found so far (a legal
-// move whenever there is one).  Without a time limit (持ち時間 0) and with
-// the same seed and depth it answers the same move every time.
+// return within a few milliseconds (the flag is read every 256 positions)
+// with the choice of the last depth it finished, or with a legal move when
+// it finished none.  With a time limit it starts no new depth once 45 % of
+// the time is gone and stops wherever it is when the time is up.  Without
+// one (持ち時間 0) and with the same seed and depth it answers the same move
+// every time.
 //
 // The search: iterative deepening of an alpha-beta principal-variation
 // search, moves ordered by the hash move, captures (most valuable victim
 // first), killer and history moves; a transposition table keyed by the
 // position's hash; a quiet search of captures at the leaves; null moves and
 // late-move reductions.  A position where the side to move can take the
-// other king is won; a repeated position is a draw.  Among the root moves
-// whose score is within 幅 of the best, one is chosen at random with a
-// generator seeded by 種 and the position, so the computer does not play
-// the same game every time.
+// other king is won; a repeated position or a full log is a draw, which
+// costs the side that searches 引分の損.  Among the root moves whose score is
+// within 幅 of the best, one is chosen at random with a generator seeded by
+// 種 and the position, so the computer does not play the same game every
+// time (a window may take 種 from the clock at each new game).
 #pragma once
 
 #include <atomic>

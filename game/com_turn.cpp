@@ -58,10 +58,6 @@ void 指して見せる(状態& s, Platform& p, const COM候補& 手) {
     勢力調査(s);
 }
 
-}  // namespace
-
-namespace {
-
 // The first half of every turn: the clock started and the caption shown.
 void 考え始める(状態& s, Platform& p) {
     s.開始時刻 = p.時刻();
@@ -69,9 +65,9 @@ void 考え始める(状態& s, Platform& p) {
     思考中を描く(s, p);
 }
 
-// The second half: the move the computer settled on, made and shown, or
-// its resignation when it had none.
-COM手番結果 決めた手を指す(状態& s, Platform& p, const COM候補& 手) {
+}  // namespace
+
+COM手番結果 com_ban_決めた手(状態& s, Platform& p, const COM候補& 手) {
     // Nothing to move: the computer resigns.
     if (!手.あり) {
         Timer1_有効(s, p, false);
@@ -111,13 +107,11 @@ COM手番結果 決めた手を指す(状態& s, Platform& p, const COM候補& �
     return {COM手番::指した, 手};
 }
 
-}  // namespace
-
 COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価) {
     if (s.勝者 != 手番_なし) return {};
     考え始める(s, p);
     画面の合間 合間(s, p);
-    return 決めた手を指す(s, p, COM探索(s, &合間, 評価));
+    return com_ban_決めた手(s, p, COM探索(s, &合間, 評価));
 }
 
 void com_ban(状態& s, Platform& p) {
@@ -134,7 +128,7 @@ void com_ban(状態& s, Platform& p) {
 void 深い手を指す(状態& s, Platform& p, const 深い探索の結果& r) {
     s.COM思考中 = false;
     if (s.勝者 != 手番_なし) return;
-    決めた手を指す(s, p, 候補にする(対局にする(s, 上手), r));
+    com_ban_決めた手(s, p, 候補にする(対局にする(s, 上手), r));
     自動保存_更新(s, p);
 }
 

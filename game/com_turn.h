@@ -28,6 +28,11 @@ struct COM手番結果 {
 // turn handed to the human.  Answers what happened and the move chosen.
 COM手番結果 com_ban_指す(状態& s, Platform& p, 評価関数 評価 = nullptr);
 
+// The second half of a turn, after any search: the move the computer settled
+// on logged, blinked, made, sounded and shown, the end of the game tested and
+// the turn handed to the human; or its resignation when it had no move.
+COM手番結果 com_ban_決めた手(状態& s, Platform& p, const COM候補& 手);
+
 // The computer's move, as the menu commands and the mouse handler call it.
 void com_ban(状態& s, Platform& p);
 

@@ -63,26 +63,19 @@ void START_Click(状態& s, Platform& p) {
     s.再開待ち = 偽;
 }
 
-void LEVEL1_Click(状態& s, Platform& p) {
+namespace {
+// A level chosen from the menu: the old indicator wiped, the new one set.
+void レベルを選ぶ(状態& s, Platform& p, int レベル) {
     レベル表示を消す(s, p);
-    レベル_設定(s, p, 1);
+    レベル_設定(s, p, レベル);
 }
-void LEVEL2_Click(状態& s, Platform& p) {
-    レベル表示を消す(s, p);
-    レベル_設定(s, p, 2);
-}
-void LEVEL3_Click(状態& s, Platform& p) {
-    レベル表示を消す(s, p);
-    レベル_設定(s, p, 3);
-}
-void LEVEL4_Click(状態& s, Platform& p) {
-    レベル表示を消す(s, p);
-    レベル_設定(s, p, 4);
-}
-void LEVEL5_Click(状態& s, Platform& p) {
-    レベル表示を消す(s, p);
-    レベル_設定(s, p, 5);
-}
+}  // namespace
+
+void LEVEL1_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 1); }
+void LEVEL2_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 2); }
+void LEVEL3_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 3); }
+void LEVEL4_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 4); }
+void LEVEL5_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 5); }
 
 namespace {
 constexpr メニュー項目 レベルの項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3,

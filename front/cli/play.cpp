@@ -26,7 +26,7 @@ void 使い方(std::ostream& o) {
 
 struct 選択肢 {
     int レベル = 3;
-    対局者設定 深さ;  // levels 4 and 5
+    対局者設定 深い探索;  // levels 4 and 5
     bool 後手で = false;
     std::string 保存先, 対局名, 上の名, 下の名;
 };
@@ -61,15 +61,16 @@ int 引数を読む(int argc, char** argv, 選択肢& o) {
             return 2;
         } else if (a == "--movetime" || a == "--depth" || a == "--seed") {
             long long n = 0;
-            if (i + 1 >= argc || !整数を読む(argv[i + 1], n) || n < 0 || (a == "--depth" && (n < 1 || n > 60))) {
-                std::cerr << "vezuvire-cli play: " << a << " needs a whole number"
-                          << (a == "--depth" ? " from 1 to 60" : " of 0 or more") << "\n";
+            const long long 最小 = a == "--seed" ? 0 : 1, 最大 = a == "--depth" ? 60 : a == "--movetime" ? 3600000 : -1;
+            if (i + 1 >= argc || !整数を読む(argv[i + 1], n) || n < 最小 || (最大 >= 0 && n > 最大)) {
+                std::cerr << "vezuvire-cli play: " << a << " needs a whole number from " << 最小
+                          << (最大 >= 0 ? " to " + std::to_string(最大) : std::string(" up")) << "\n";
                 return 2;
             }
             ++i;
-            if (a == "--movetime") o.深さ.持ち時間 = static_cast<double>(n) / 1000.0;
-            else if (a == "--depth") o.深さ.最大深さ = static_cast<int>(n);
-            else o.深さ.種 = static_cast<std::uint64_t>(n);
+            if (a == "--movetime") o.深い探索.持ち時間 = static_cast<double>(n) / 1000.0;
+            else if (a == "--depth") o.深い探索.最大深さ = static_cast<int>(n);
+            else o.深い探索.種 = static_cast<std::uint64_t>(n);
         } else if (a == "--help" || a == "-h") {
             使い方(std::cout);
             return 0;
@@ -91,8 +92,8 @@ int cli_play(int argc, char** argv) {
     auto s = std::make_unique<状態>();
     無言の場 p;
     起動_ファイルなし(*s, p, o.レベル <= 3 ? o.レベル : 3);
-    o.深さ.レベル = o.レベル;
-    const COMの手番 深い手番 = o.レベル >= 4 ? 深いCOMの手番(o.深さ) : COMの手番{};
+    o.深い探索.レベル = o.レベル;
+    const COMの手番 深い手番 = o.レベル >= 4 ? 深いCOMの手番(o.深い探索) : COMの手番{};
     const COMの手番* 手番 = o.レベル >= 4 ? &深い手番 : nullptr;
     文字対局_開始(*s, p, std::cout, o.後手で, 手番);
     std::cout.flush();

@@ -51,6 +51,9 @@ public:
     // For tests: when set, message boxes are not shown; each is recorded and
     // answered by this function.
     std::function<応答(const std::string& 本文, const std::string& 題, ボタン)> 自動応答;
+    // For tests: pauses (the blink, the 0.1 s after a turning move) take no
+    // time, as they do in the command-line tool.
+    bool 待たない = false;
 
     // The help window ("遊び方"), opened by its menu item and F1; created on
     // first use.  Null until then.

@@ -36,7 +36,7 @@ printf '' | "$cli" play --level 5 --depth 1 --gote > gote.out
 grep -q '^COM ' gote.out || fail "--gote at level 5: no computer move"
 
 # Wrong values: status 2.
-for args in "--level 6" "--level 4 --depth 0" "--level 4 --movetime x" "--level 4 --seed"; do
+for args in "--level 6" "--level 4 --depth 0" "--level 4 --movetime 0" "--level 4 --movetime x" "--level 4 --seed"; do
     status=0
     # shellcheck disable=SC2086
     "$cli" play $args < /dev/null > /dev/null 2>&1 || status=$?

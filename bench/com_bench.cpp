@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "com/influence.h"
-#include "com/probes.h"
+#include "engine/influence.h"
+#include "engine/turn_probes.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 // against every square, several times per candidate) and of a full redraw.
 #include <benchmark/benchmark.h>
 
-#include "app/cli/silent.h"
+#include "front/cli/silent.h"
 #include "core/rules.h"
 #include "core/setup.h"
-#include "ui/render.h"
+#include "game/render.h"
 
 #ifdef VZ_BENCH_QT
 #include <QApplication>
 
-#include "ui/qt/window.h"
+#include "front/qt/window.h"
 #endif
 
 namespace {

@@ -11,7 +11,7 @@
 #include <chrono>
 #include <vector>
 
-#include "com/deep_search.h"
+#include "engine/deep_search.h"
 #include "core/game_state.h"
 #include "tests/support/search_corpus.h"
 

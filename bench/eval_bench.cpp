@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "com/influence.h"
-#include "com/probes.h"
+#include "engine/influence.h"
+#include "engine/turn_probes.h"
 #include "core/setup.h"
-#include "eval/danger.h"
+#include "engine/danger.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <numeric>
 #include <vector>
 
-#include "com/turn.h"
+#include "engine/turn.h"
 #include "tests/support/search_corpus.h"
 
 namespace {

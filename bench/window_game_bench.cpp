@@ -16,7 +16,7 @@
 
 #include "tests/qt/scripted_game.h"
 #include "tests/support/temp_dir.h"
-#include "ui/qt/window.h"
+#include "front/qt/window.h"
 
 namespace {
 

@@ -29,7 +29,7 @@ inline constexpr int 対局_人間 = 0;
 inline constexpr int 対局_COM = 1;
 
 // The computer's strengths: 1 to 3 look one move ahead; 4 and 5 search many
-// moves deep for a limited time (com/deep_search.h).
+// moves deep for a limited time (engine/deep_search.h).
 inline constexpr int 最強レベル = 5;
 
 inline constexpr int 桝色_緑 = 2;  // clockwise turn on arrival
@@ -162,7 +162,7 @@ struct 状態 : 盤面状態 {
     // Keep the game in progress on the disk after every move (the window
     // turns it on; tests and the command-line tool leave it off).
     bool 自動保存 = false;
-    // What this run knows of that file (records/autosave.cpp): whether it
+    // What this run knows of that file (game/autosave.cpp): whether it
     // holds this run's own game (written or taken up by it), the only file
     // the run ever removes, and whether the player has been told that the
     // game is not being kept.

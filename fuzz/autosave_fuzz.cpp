@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/autosave.h"
+#include "game/autosave.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "fuzz/record_oracle.h"
-#include "records/record_file.h"
-#include "records/sjis.h"
+#include "game/record_file.h"
+#include "game/sjis.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "fuzz/record_oracle.h"
-#include "records/record_file.h"
+#include "game/record_file.h"
 
 namespace {
 

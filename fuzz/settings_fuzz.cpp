@@ -19,9 +19,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/platform.h"
+#include "game/platform.h"
 #include "fuzz/reference_record.h"
-#include "ui/settings.h"
+#include "game/settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // vz_icongen <folder> <name> <size>...: draws the game's icon into an
 // icon-theme tree, <folder>/<N>x<N>/apps/<name>.png for every size given.
-// The picture is the one the window shows (ui/qt/icon.cpp); drawing text
+// The picture is the one the window shows (front/qt/icon.cpp); drawing text
 // needs a GUI application, so the tool runs one on the off-screen platform.
 #include <QDir>
 #include <QGuiApplication>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/qt/icon.h"
+#include "front/qt/icon.h"
 
 int main(int argc, char** argv) {
     if (argc < 4) {

@@ -1,6 +1,6 @@
 // The text game of the command-line tool: moves in, the computer's answers
 // out, against the same started program as the window's tests.
-#include "app/cli/text_game.h"
+#include "front/cli/text_game.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "control/com_turn.h"
-#include "control/commands.h"
+#include "game/com_turn.h"
+#include "game/commands.h"
 #include "core/move.h"
 #include "core/rules.h"
 #include "tests/control/fixture.h"

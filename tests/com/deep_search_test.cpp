@@ -2,7 +2,7 @@
 // The deeper search (strengths 4 and 5): it takes a king when it can, sees
 // a forced win three moves ahead, answers the same move for the same seed
 // and depth, varies with the seed, and stops at once when told to.
-#include "com/deep_search.h"
+#include "engine/deep_search.h"
 
 #include <gtest/gtest.h>
 

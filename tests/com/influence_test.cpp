@@ -1,4 +1,4 @@
-#include "com/influence.h"
+#include "engine/influence.h"
 
 #include <gtest/gtest.h>
 

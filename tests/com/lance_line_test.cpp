@@ -10,7 +10,7 @@
 #include <random>
 #include <utility>
 
-#include "com/influence.h"
+#include "engine/influence.h"
 #include "core/position.h"
 #include "core/rules.h"
 #include "tests/support/random_position.h"

@@ -1,10 +1,10 @@
-#include "com/probes.h"
+#include "engine/turn_probes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "com/influence.h"
+#include "engine/influence.h"
 
 namespace {
 

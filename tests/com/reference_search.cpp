@@ -4,13 +4,13 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "com/influence.h"
-#include "com/probes.h"
+#include "engine/influence.h"
+#include "engine/turn_probes.h"
 #include "core/move.h"
 #include "core/patterns.h"
 #include "core/rules.h"
-#include "eval/board_eval.h"
-#include "eval/probes.h"
+#include "engine/board_eval.h"
+#include "engine/eval_probes.h"
 
 namespace 参照 {
 

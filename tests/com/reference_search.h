@@ -7,7 +7,7 @@
 // the same answers.
 #pragma once
 
-#include "com/turn.h"
+#include "engine/turn.h"
 #include "core/com_tables.h"
 
 namespace 参照 {

@@ -7,12 +7,12 @@
 #include <memory>
 #include <random>
 
-#include "com/influence.h"
-#include "com/probes.h"
-#include "com/turn.h"
+#include "engine/influence.h"
+#include "engine/turn_probes.h"
+#include "engine/turn.h"
 #include "core/position.h"
 #include "core/setup.h"
-#include "eval/probes.h"
+#include "engine/eval_probes.h"
 #include "tests/com/reference_search.h"
 #include "tests/support/random_position.h"
 

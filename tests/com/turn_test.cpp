@@ -1,4 +1,4 @@
-#include "com/turn.h"
+#include "engine/turn.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "com/influence.h"
-#include "control/com_turn.h"
+#include "engine/influence.h"
+#include "game/com_turn.h"
 #include "core/setup.h"
-#include "records/record_file.h"
+#include "game/record_file.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/search_corpus.h"
 

@@ -1,7 +1,7 @@
 // The game in progress kept on the disk: written after every move, after
 // 戻 and 進 and at the end of the program, removed when the game is over or
 // replaced, and offered back at the next start exactly as it was.
-#include "records/autosave.h"
+#include "game/autosave.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,20 +14,20 @@
 #include <sstream>
 #include <string>
 
-#include "control/com_game.h"
-#include "control/com_turn.h"
-#include "control/commands.h"
-#include "control/handicap.h"
-#include "control/resume.h"
+#include "game/com_game.h"
+#include "game/com_turn.h"
+#include "game/commands.h"
+#include "game/handicap.h"
+#include "game/resume.h"
 #include "core/rules.h"
-#include "records/navigation.h"
-#include "records/record_io.h"
+#include "game/navigation.h"
+#include "game/record_io.h"
 #include "tests/control/fixture.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/game_compare.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/write_fault.h"
-#include "ui/clock_view.h"
+#include "game/clock_view.h"
 
 namespace {
 

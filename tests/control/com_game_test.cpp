@@ -1,4 +1,4 @@
-#include "control/com_game.h"
+#include "game/com_game.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "control/com_turn.h"
-#include "control/commands.h"
+#include "game/com_turn.h"
+#include "game/commands.h"
 #include "core/clock.h"
 #include "core/move.h"
 #include "core/rules.h"
-#include "records/navigation.h"
+#include "game/navigation.h"
 #include "tests/control/fixture.h"
-#include "ui/clock_view.h"
+#include "game/clock_view.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "control/commands.h"
+#include "game/commands.h"
 
-#include "records/panel.h"
+#include "game/panel.h"
 #include "tests/control/fixture.h"
 
 namespace {

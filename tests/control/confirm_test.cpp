@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "control/com_game.h"
-#include "control/commands.h"
-#include "records/autosave.h"
-#include "records/navigation.h"
-#include "records/record_file.h"
-#include "records/record_io.h"
+#include "game/com_game.h"
+#include "game/commands.h"
+#include "game/autosave.h"
+#include "game/navigation.h"
+#include "game/record_file.h"
+#include "game/record_io.h"
 #include "tests/control/fixture.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/game_compare.h"

@@ -13,9 +13,9 @@
 #include <optional>
 #include <string>
 
-#include "control/com_turn.h"
-#include "control/mouse.h"
-#include "control/start.h"
+#include "game/com_turn.h"
+#include "game/mouse.h"
+#include "game/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"

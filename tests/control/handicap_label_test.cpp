@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "control/handicap.h"
+#include "game/handicap.h"
 #include "tests/control/fixture.h"
-#include "ui/render.h"
+#include "game/render.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The handicap ladder: each grade takes one piece off (or puts it back).
-#include "control/handicap.h"
+#include "game/handicap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "control/key_cursor.h"
+#include "game/key_cursor.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/mouse.h"
+#include "game/mouse.h"
 #include "core/pieces.h"
 
 namespace {

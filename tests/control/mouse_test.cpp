@@ -1,9 +1,9 @@
-#include "control/mouse.h"
+#include "game/mouse.h"
 
 #include "core/clock.h"
 #include "tests/control/fixture.h"
-#include "ui/clock_view.h"
-#include "ui/settings.h"
+#include "game/clock_view.h"
+#include "game/settings.h"
 
 using 告知対 = std::pair<std::string, std::string>;
 static 告知対 対(const メッセージ記録& m) { return {m.本文, m.題}; }

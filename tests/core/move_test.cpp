@@ -7,8 +7,8 @@
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/game_compare.h"
-#include "ui/move_view.h"
-#include "ui/render.h"
+#include "game/move_view.h"
+#include "game/render.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control/start.h"
+#include "game/start.h"
 #include "core/move.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"

@@ -6,13 +6,13 @@
 
 #include <cstring>
 
-#include "com/influence.h"
-#include "com/probes.h"
+#include "engine/influence.h"
+#include "engine/turn_probes.h"
 #include "core/move.h"
-#include "eval/board_eval.h"
-#include "eval/danger.h"
-#include "eval/piece_terms.h"
-#include "eval/probes.h"
+#include "engine/board_eval.h"
+#include "engine/danger.h"
+#include "engine/piece_terms.h"
+#include "engine/eval_probes.h"
 #include "eval_test_util.h"
 
 namespace eval_test {

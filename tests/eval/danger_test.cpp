@@ -1,4 +1,4 @@
-#include "eval/danger.h"
+#include "engine/danger.h"
 
 #include "eval_test_util.h"
 

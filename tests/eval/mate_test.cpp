@@ -1,6 +1,6 @@
-#include "eval/mate.h"
+#include "engine/mate.h"
 
-#include "com/influence.h"
+#include "engine/influence.h"
 #include "eval_test_util.h"
 
 using namespace eval_test;

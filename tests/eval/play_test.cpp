@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "com/turn.h"
+#include "engine/turn.h"
 #include "core/pieces.h"
 #include "core/position.h"
 #include "tests/support/search_corpus.h"

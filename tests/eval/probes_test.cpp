@@ -1,4 +1,4 @@
-#include "eval/probes.h"
+#include "engine/eval_probes.h"
 
 #include "eval_test_util.h"
 

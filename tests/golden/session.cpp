@@ -8,21 +8,21 @@
 #include <memory>
 #include <sstream>
 
-#include "control/com_game.h"
-#include "control/com_turn.h"
-#include "control/commands.h"
-#include "control/handicap.h"
-#include "control/mouse.h"
-#include "control/start.h"
+#include "game/com_game.h"
+#include "game/com_turn.h"
+#include "game/commands.h"
+#include "game/handicap.h"
+#include "game/mouse.h"
+#include "game/start.h"
 #include "core/clock.h"
 #include "core/setup.h"
-#include "records/navigation.h"
-#include "records/record_io.h"
-#include "records/sjis.h"
+#include "game/navigation.h"
+#include "game/record_io.h"
+#include "game/sjis.h"
 #include "tests/support/fake_platform.h"
-#include "ui/about.h"
-#include "ui/clock_view.h"
-#include "ui/settings.h"
+#include "game/about.h"
+#include "game/clock_view.h"
+#include "game/settings.h"
 
 namespace {
 

@@ -1,57 +1,60 @@
 # Fails when a source file includes a header of a higher layer.
 #   cmake -DSOURCE_DIR=<project root> -P check_layers.cmake
 #
-# Layers, lowest first:
-#   0 core/                       state, pieces, rules, log, clock arithmetic
-#   1 com/ eval/                  the computer player
-#   2 control/ records/ ui/*      the game, speaking only to the platform
-#   3 ui/qt/ app/                 front ends
-# ui/sound_lib/ is the sound library: it includes nothing of the game.
+# Each layer is one folder and one library, lowest first:
+#   0 core/        vz_core    state, pieces, rules, log, clock arithmetic
+#   1 engine/      vz_engine  the computer player and its evaluation
+#   2 game/        vz_game    the game, speaking only to the platform (game/platform.h)
+#   3 front/qt/    the window;  front/cli/  the command-line tool
+# sound/ (vz_dsound) is the sound library: it includes nothing of the game,
+# and only a front end includes it.  The two front ends stand side by side:
+# neither includes the other.
 
-function(layer_of path out)
-  if(path MATCHES "^core/")
-    set(${out} 0 PARENT_SCOPE)
-  elseif(path MATCHES "^(com|eval)/")
-    set(${out} 1 PARENT_SCOPE)
-  elseif(path MATCHES "^ui/sound_lib/")
-    set(${out} -1 PARENT_SCOPE)
-  elseif(path MATCHES "^(ui/qt|app)/")
-    set(${out} 3 PARENT_SCOPE)
-  elseif(path MATCHES "^(control|records|ui)/")
-    set(${out} 2 PARENT_SCOPE)
-  else()
-    set(${out} "" PARENT_SCOPE)
+# Sets out to the layer of a path and outname to its folder ("" outside the layers).
+function(layer_of path out outname)
+  set(layer "")
+  set(name "")
+  if(path MATCHES "^(core|engine|game|sound)/")
+    set(name ${CMAKE_MATCH_1})
+    set(layer_core 0)
+    set(layer_engine 1)
+    set(layer_game 2)
+    set(layer_sound -1)
+    set(layer ${layer_${name}})
+  elseif(path MATCHES "^(front/[^/]+)/")
+    set(name ${CMAKE_MATCH_1})
+    set(layer 3)
   endif()
+  set(${out} "${layer}" PARENT_SCOPE)
+  set(${outname} "${name}" PARENT_SCOPE)
 endfunction()
 
 file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR}
-  ${SOURCE_DIR}/core/* ${SOURCE_DIR}/com/* ${SOURCE_DIR}/eval/* ${SOURCE_DIR}/control/*
-  ${SOURCE_DIR}/records/* ${SOURCE_DIR}/ui/* ${SOURCE_DIR}/app/*)
+  ${SOURCE_DIR}/core/* ${SOURCE_DIR}/engine/* ${SOURCE_DIR}/game/* ${SOURCE_DIR}/front/* ${SOURCE_DIR}/sound/*)
 set(bad "")
 set(count 0)
 foreach(f IN LISTS files)
   if(NOT f MATCHES "\\.(h|cpp)$")
     continue()
   endif()
-  layer_of(${f} from)
+  layer_of(${f} from from_name)
   file(STRINGS ${SOURCE_DIR}/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"]+)\".*" "\\1" inc "${line}")
     math(EXPR count "${count} + 1")
-    layer_of(${inc} to)
-    if(to STREQUAL "")
+    layer_of(${inc} to to_name)
+    if(to STREQUAL "" OR to_name STREQUAL from_name)
       continue()
     endif()
     if(from EQUAL -1)
       # The sound library stands alone.
-      if(NOT inc MATCHES "^ui/sound_lib/")
-        list(APPEND bad "${f} -> ${inc}")
-      endif()
+      list(APPEND bad "${f} -> ${inc}")
     elseif(to EQUAL -1)
       if(from LESS 3)
         list(APPEND bad "${f} -> ${inc}")
       endif()
-    elseif(to GREATER from)
+    elseif(NOT to LESS from)
+      # Upwards, or sideways from one front end into the other.
       list(APPEND bad "${f} -> ${inc}")
     endif()
   endforeach()

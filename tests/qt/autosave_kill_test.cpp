@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "core/rules.h"
-#include "records/autosave.h"
+#include "game/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/game_compare.h"
 

@@ -2,7 +2,7 @@
 // Two copies of the game in one folder: the first keeps its game, the
 // second says that it does not keep one and never touches the file; once
 // the first is gone, the next copy owns the folder and is offered the game.
-#include "ui/qt/autosave_lock.h"
+#include "front/qt/autosave_lock.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "control/resume.h"
-#include "records/autosave.h"
+#include "game/resume.h"
+#include "game/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 

@@ -15,8 +15,8 @@
 #include <sstream>
 #include <string>
 
-#include "control/resume.h"
-#include "records/autosave.h"
+#include "game/resume.h"
+#include "game/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 

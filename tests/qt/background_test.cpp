@@ -9,10 +9,10 @@
 #include <QTest>
 #include <fstream>
 
-#include "records/sjis.h"
+#include "game/sjis.h"
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/pictures.h"
-#include "ui/render.h"
+#include "front/qt/pictures.h"
+#include "game/render.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/window_canvas.h"
+#include "front/qt/window_canvas.h"
 
 namespace {
 

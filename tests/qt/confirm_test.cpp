@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <string>
 
-#include "records/autosave.h"
+#include "game/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 

@@ -8,10 +8,10 @@
 #include <QTest>
 #include <filesystem>
 
-#include "control/com_turn.h"
-#include "records/autosave.h"
+#include "game/com_turn.h"
+#include "game/autosave.h"
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/window_thinking.h"
+#include "front/qt/window_thinking.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "tests/qt/window_fixture.h"
-#include "ui/render.h"
+#include "game/render.h"
 
 namespace {
 

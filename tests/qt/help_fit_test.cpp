@@ -20,7 +20,7 @@
 #include <iostream>
 
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/help_window.h"
+#include "front/qt/help_window.h"
 
 namespace {
 

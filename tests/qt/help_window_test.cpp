@@ -17,9 +17,9 @@
 #include <algorithm>
 
 #include "tests/qt/window_fixture.h"
-#include "ui/help_diagrams.h"
-#include "ui/qt/help_window.h"
-#include "ui/qt/pictures.h"
+#include "game/help_diagrams.h"
+#include "front/qt/help_window.h"
+#include "front/qt/pictures.h"
 
 namespace {
 

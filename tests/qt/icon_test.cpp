@@ -1,7 +1,7 @@
 // Tests of the game's icon: the human's king on its wood square, corners
 // rounded, at every size the window and the icon theme use.
 
-#include "ui/qt/icon.h"
+#include "front/qt/icon.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/state.h"
-#include "ui/qt/pictures.h"
+#include "front/qt/pictures.h"
 
 namespace {
 

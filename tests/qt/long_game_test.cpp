@@ -14,8 +14,8 @@
 
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/window.h"
-#include "ui/render.h"
+#include "front/qt/window.h"
+#include "game/render.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/pictures.h"
+#include "front/qt/pictures.h"
 
 namespace {
 

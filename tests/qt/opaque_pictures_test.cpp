@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <vector>
 
-#include "core/platform.h"
+#include "game/platform.h"
 #include "core/state.h"
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/pictures.h"
+#include "front/qt/pictures.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // facings, the two sides, promotion, tiles that wrap, the palette and the
 // cache.
 
-#include "ui/qt/pictures.h"
+#include "front/qt/pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/platform.h"
+#include "game/platform.h"
 #include "core/state.h"
 
 namespace {

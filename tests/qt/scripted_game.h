@@ -17,7 +17,7 @@
 #include "core/pieces.h"
 #include "core/rules.h"
 #include "core/state.h"
-#include "ui/qt/window.h"
+#include "front/qt/window.h"
 
 struct 台本の対局 {
     窓& w;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/support/temp_dir.h"
-#include "ui/qt/window.h"
+#include "front/qt/window.h"
 
 inline void テスト用アプリ() {
     if (QCoreApplication::instance()) return;

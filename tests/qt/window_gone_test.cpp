@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "records/autosave.h"
+#include "game/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 

@@ -9,8 +9,8 @@
 
 #include "core/setup.h"
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/pictures.h"
-#include "ui/render.h"
+#include "front/qt/pictures.h"
+#include "game/render.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The autosave file format: what the writer writes reads back as the same
 // game, and the reader takes nothing but that.
-#include "records/autosave.h"
+#include "game/autosave.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Stepping back and forth through the log of a game and of a loaded record.
-#include "records/navigation.h"
+#include "game/navigation.h"
 
 #include <cmath>
 #include <cstring>
@@ -7,9 +7,9 @@
 #include "core/clock.h"
 #include "core/move.h"
 #include "tests/control/fixture.h"
-#include "ui/clock_view.h"
-#include "ui/move_view.h"
-#include "ui/render.h"
+#include "game/clock_view.h"
+#include "game/move_view.h"
+#include "game/render.h"
 
 namespace {
 

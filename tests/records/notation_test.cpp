@@ -1,4 +1,4 @@
-#include "records/notation.h"
+#include "game/notation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The record-file format on its own: column layout, header lines, the
 // reading rules for damaged files, and saving without losing an older file.
-#include "records/record_file.h"
+#include "game/record_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -12,7 +12,7 @@
 #include <memory>
 #include <sstream>
 
-#include "records/sjis.h"
+#include "game/sjis.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"

@@ -1,6 +1,6 @@
 // The record panel: opening it, writing with "RETURN", loading by a click
 // in the file list, and a real game written, read back and replayed.
-#include "records/record_io.h"
+#include "game/record_io.h"
 
 #include <algorithm>
 #include <array>
@@ -13,9 +13,9 @@
 #include <tuple>
 
 #include "core/rules.h"
-#include "records/navigation.h"
-#include "records/panel.h"
-#include "records/sjis.h"
+#include "game/navigation.h"
+#include "game/panel.h"
+#include "game/sjis.h"
 #include "tests/control/fixture.h"
 #include "tests/support/read_fault.h"
 

@@ -2,7 +2,7 @@
 // observed through the mixer itself (Mix_Playing counts sounding voices).
 // Voices that must still sound when looked at use BGM.wav (24 s) so that a
 // slow machine cannot let them end first.
-#include "ui/sound_lib/dsound.h"
+#include "sound/dsound.h"
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>

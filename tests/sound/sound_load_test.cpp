@@ -18,8 +18,8 @@
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/watchdog.h"
-#include "ui/sound.h"
-#include "ui/sound_lib/dsound.h"
+#include "game/sound.h"
+#include "sound/dsound.h"
 
 namespace {
 

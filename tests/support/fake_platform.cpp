@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "ui/render.h"
+#include "game/render.h"
 
 namespace {
 

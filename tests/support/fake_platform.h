@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/platform.h"
+#include "game/platform.h"
 
 struct 描画記録 {
     enum 種類 { 絵, 枠, 塗り, 文字, 再描画 } 種類 = 絵;

@@ -8,7 +8,7 @@
 
 #include <cerrno>
 
-#include "records/safe_file.h"
+#include "game/safe_file.h"
 
 class 読込故障 {
 public:

@@ -7,10 +7,10 @@
 #include <memory>
 #include <sstream>
 
-#include "com/influence.h"
-#include "com/turn.h"
+#include "engine/influence.h"
+#include "engine/turn.h"
 #include "core/setup.h"
-#include "records/record_file.h"
+#include "game/record_file.h"
 
 namespace 探索集 {
 

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "records/safe_file.h"
+#include "game/safe_file.h"
 
 class 書込故障 {
 public:

@@ -1,4 +1,4 @@
-#include "ui/about.h"
+#include "game/about.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // diagram marks is one the movement rule allows and every square it allows
 // is marked, for every piece code; a few shapes checked by hand; the turn on
 // landing as the move routine makes it.
-#include "ui/help_diagrams.h"
+#include "game/help_diagrams.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "core/move.h"
 #include "core/rules.h"
 #include "core/setup.h"
-#include "records/notation.h"
+#include "game/notation.h"
 
 namespace {
 

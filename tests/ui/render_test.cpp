@@ -1,13 +1,13 @@
 // What gets painted where, and in which order.
-#include "ui/render.h"
+#include "game/render.h"
 
 #include <gtest/gtest.h>
 
-#include "control/start.h"
+#include "game/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
-#include "ui/settings.h"
+#include "game/settings.h"
 
 namespace {
 struct 描画テスト : ::testing::Test {

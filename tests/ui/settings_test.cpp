@@ -1,6 +1,6 @@
 // The settings file: first start, exact matching, short and damaged files,
 // the writer and the option items.
-#include "ui/settings.h"
+#include "game/settings.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,13 +10,13 @@
 #include <sstream>
 
 #include "core/clock.h"
-#include "records/sjis.h"
+#include "game/sjis.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"
 #include "tests/support/watchdog.h"
-#include "ui/clock_view.h"
+#include "game/clock_view.h"
 
 namespace {
 

@@ -1,0 +1,452 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/deep_search.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int 無限 = 32000;
+constexpr int 最大手数 = 64;       // plies from the root
+constexpr int 記録の手数 = 500;     // the log holds 500 moves: a longer game is a draw
+
+class 既定の時計 final : public 探索時計 {
+public:
+    double 秒() const override {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    }
+};
+
+std::uint64_t 混ぜる(std::uint64_t z) {
+    z += 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// A move packed into 32 bits for the table (0 = no move).
+std::uint32_t 詰める(const 対局の手& m) {
+    return static_cast<std::uint32_t>(m.元X) | static_cast<std::uint32_t>(m.元Y) << 4 |
+           static_cast<std::uint32_t>(m.先X) << 8 | static_cast<std::uint32_t>(m.先Y) << 12 |
+           static_cast<std::uint32_t>(m.打) << 16 | static_cast<std::uint32_t>(m.成) << 20 | 1u << 24;
+}
+
+enum : std::uint8_t { 正確 = 1, 下限 = 2, 上限 = 3 };
+
+struct 表の項 {
+    std::uint64_t 鍵 = 0;
+    std::uint32_t 手 = 0;
+    std::int16_t 点 = 0;
+    std::uint8_t 深さ = 0;
+    std::uint8_t 種類 = 0;
+};
+
+// Scores of a won or lost king are stored relative to the node.
+int 表へ(int 点, int ply) {
+    if (点 > 勝ちの点 - 1000) return 点 + ply;
+    if (点 < -勝ちの点 + 1000) return 点 - ply;
+    return 点;
+}
+int 表から(int 点, int ply) {
+    if (点 > 勝ちの点 - 1000) return 点 - ply;
+    if (点 < -勝ちの点 + 1000) return 点 + ply;
+    return 点;
+}
+
+struct 止まった {};
+
+// Late-move reductions: more for later moves at greater depth.
+struct 減らす表 {
+    int v[64][256];
+    減らす表() {
+        for (int d = 0; d < 64; ++d)
+            for (int i = 0; i < 256; ++i)
+                v[d][i] = d < 3 || i < 3 ? 0 : static_cast<int>(0.75 + std::log(d) * std::log(i) / 2.25);
+    }
+    const int* operator[](int d) const { return v[d]; }
+};
+const 減らす表 減らす量;
+
+}  // namespace
+
+struct 深い探索::中身 {
+    std::vector<表の項> 表;
+
+    // Per search.
+    対局 g;
+    const 探索設定* 設定 = nullptr;
+    const 評価の重み* 重み = nullptr;
+    const std::atomic<bool>* 止め = nullptr;
+    const 探索時計* 時計 = nullptr;
+    double 始め = 0, 締切 = 0;
+    bool 時間制限 = false;
+    int 根の側 = 上手;
+    int 引分の損 = 0;
+    std::uint64_t 節点 = 0, 当たり = 0, 問い = 0;
+    対局の手 殺し手[最大手数 + 8][2];
+    int 履歴点[2][108][100];
+    std::vector<対局の手> 手の置き場[最大手数 + 8];
+    std::vector<int> 順の置き場[最大手数 + 8];
+
+    explicit 中身(std::size_t 桁) : 表(std::size_t{1} << 桁) {}
+
+    void 止めるか() {
+        if ((++節点 & 255) != 0) return;
+        if (止め->load(std::memory_order_relaxed)) throw 止まった{};
+        if (時間制限 && 時計->秒() >= 締切) throw 止まった{};
+    }
+
+    表の項* 探る(std::uint64_t h) {
+        ++問い;
+        表の項& e = 表[h & (表.size() - 1)];
+        if (e.鍵 == h) {
+            ++当たり;
+            return &e;
+        }
+        return nullptr;
+    }
+    void 書く(std::uint64_t h, int 深さ, int 点, std::uint8_t 種類, std::uint32_t 手, int ply) {
+        表の項& e = 表[h & (表.size() - 1)];
+        if (e.鍵 == h && e.深さ > 深さ && 種類 != 正確) return;
+        if (手 == 0 && e.鍵 == h) 手 = e.手;
+        e.鍵 = h;
+        e.手 = 手;
+        e.点 = static_cast<std::int16_t>(表へ(点, ply));
+        e.深さ = static_cast<std::uint8_t>(std::clamp(深さ, 0, 255));
+        e.種類 = 種類;
+    }
+
+    int 元番(const 対局の手& m) const { return m.打ち() ? 100 + m.打 : m.元X * 10 + m.元Y; }
+    int& 履歴(int 側, const 対局の手& m) { return 履歴点[側 > 0 ? 0 : 1][元番(m)][m.先X * 10 + m.先Y]; }
+
+    // Orders the moves in place: hash move, captures by victim then
+    // attacker, promotions, killers, history.
+    void 並べる(std::vector<対局の手>& 手, std::vector<int>& 順, std::uint32_t 表の手, int ply) {
+        順.resize(手.size());
+        const int 側 = g.手番();
+        for (std::size_t i = 0; i < 手.size(); ++i) {
+            const 対局の手& m = 手[i];
+            int s;
+            const int 取 = g.駒(m.先X, m.先Y);
+            if (表の手 != 0 && 詰める(m) == 表の手) s = 1'000'000'000;
+            else if (取 != 空) {
+                const int 攻 = m.打ち() ? 0 : 取る値(g.駒(m.元X, m.元Y), *重み);
+                s = 500'000'000 + 取る値(取, *重み) * 16 - 攻 / 16 + (m.成 ? 1000 : 0);
+            } else if (m.成) s = 400'000'000;
+            else if (m == 殺し手[ply][0]) s = 300'000'000;
+            else if (m == 殺し手[ply][1]) s = 299'999'999;
+            else s = 履歴(側, m);
+            順[i] = s;
+        }
+        // Insertion sort: stable, so the listing order breaks ties.
+        for (std::size_t i = 1; i < 手.size(); ++i) {
+            const 対局の手 m = 手[i];
+            const int s = 順[i];
+            std::size_t j = i;
+            for (; j > 0 && 順[j - 1] < s; --j) {
+                手[j] = 手[j - 1];
+                順[j] = 順[j - 1];
+            }
+            手[j] = m;
+            順[j] = s;
+        }
+    }
+
+    bool 王手されている() const {
+        const int 側 = g.手番();
+        const int kx = g.王X(側);
+        return kx != 0 && g.利いている(-側, kx, g.王Y(側));
+    }
+
+    int 静止(int alpha, int beta, int ply, int 段) {
+        止めるか();
+        if (g.勝者() != 0) return -勝ちの点 + ply;  // the side to move has lost its king
+        if (g.王を取れる()) return 勝ちの点 - ply;
+        if (ply >= 最大手数) return 深い評価(g, *重み);
+        const bool 王手 = 段 < 1 && 王手されている();
+        auto& 手 = 手の置き場[ply];
+        if (!王手) {
+            const int 今 = 深い評価(g, *重み);
+            if (今 >= beta) return 今;
+            alpha = std::max(alpha, 今);
+            g.取る手を列挙(手);
+        } else {
+            g.手を列挙(手, true);
+            if (手.empty()) return -勝ちの点 + ply;
+        }
+        int 最善 = 王手 ? -無限 : alpha;
+        並べる(手, 順の置き場[ply], 0, ply);
+        for (std::size_t i = 0; i < 手.size(); ++i) {
+            const 対局の手 m = 手[i];
+            // A capture that gives more than it takes onto a guarded square
+            // waits for the full search.
+            if (!王手 && 設定->枝刈り) {
+                const int 取 = g.駒(m.先X, m.先Y);
+                if (!王(取) && 取る値(取, *重み) < 取る値(g.駒(m.元X, m.元Y), *重み) &&
+                    g.利いている(-g.手番(), m.先X, m.先Y))
+                    continue;
+            }
+            g.指す(m);
+            const int 点 = -静止(-beta, -std::max(alpha, 最善), ply + 1, 段 + 1);
+            g.戻す();
+            if (点 > 最善) {
+                最善 = 点;
+                if (点 >= beta) return 点;
+            }
+        }
+        return 最善;
+    }
+
+    int 探索(int 深さ, int alpha, int beta, int ply, bool null可) {
+        止めるか();
+        if (g.勝者() != 0) return -勝ちの点 + ply;  // the side to move has lost its king
+        if (g.王を取れる()) return 勝ちの点 - ply;
+        if (ply > 0 && (g.繰り返した() || g.手数() >= 記録の手数)) return g.手番() == 根の側 ? -引分の損 : 引分の損;
+        if (ply >= 最大手数) return 深い評価(g, *重み);
+        const bool 王手 = 王手されている();
+        if (王手) 深さ += 1;
+        if (深さ <= 0) return 静止(alpha, beta, ply, 0);
+
+        const bool PV = beta - alpha > 1;
+        std::uint32_t 表の手 = 0;
+        if (表の項* e = 探る(g.ハッシュ())) {
+            表の手 = e->手;
+            const int 点 = 表から(e->点, ply);
+            if (!PV && e->深さ >= 深さ) {
+                if (e->種類 == 正確) return 点;
+                if (e->種類 == 下限 && 点 >= beta) return 点;
+                if (e->種類 == 上限 && 点 <= alpha) return 点;
+            }
+        }
+
+        // Null move: if passing still holds beta, a real move will too.
+        if (null可 && !PV && !王手 && 深さ >= 3 && !決着の点(beta)) {
+            const int 今 = 深い評価(g, *重み);
+            if (今 >= beta) {
+                const int R = 深さ >= 6 ? 3 : 2;
+                g.パス();
+                const int 点 = -探索(深さ - 1 - R, -beta, -beta + 1, ply + 1, false);
+                g.パスを戻す();
+                if (点 >= beta) return 決着の点(点) ? beta : 点;
+            }
+        }
+
+        auto& 手 = 手の置き場[ply];
+        g.手を列挙(手, true);
+        if (手.empty()) return -勝ちの点 + ply;
+        並べる(手, 順の置き場[ply], 表の手, ply);
+        // The list of this ply is overwritten deeper down only at deeper
+        // plies, so it stays valid through the loop.
+        const int 元のalpha = alpha;
+        // Near the leaves, quiet moves cannot lift a position far below alpha.
+        bool 見込みなし = false;
+        if (設定->枝刈り && !PV && !王手 && 深さ <= 2 && !決着の点(alpha)) {
+            const int 余裕 = 深さ == 1 ? 250 : 550;
+            見込みなし = 深い評価(g, *重み) + 余裕 <= alpha;
+        }
+        int 最善 = -無限;
+        std::uint32_t 最善手 = 0;
+        const int 側 = g.手番();
+        for (std::size_t i = 0; i < 手.size(); ++i) {
+            const 対局の手 m = 手[i];
+            const bool 取り = g.駒(m.先X, m.先Y) != 空;
+            const bool 静か = !取り && !m.成 && !(m == 殺し手[ply][0]) && !(m == 殺し手[ply][1]);
+            if (見込みなし && 静か && i > 0 && 最善 > -無限) continue;
+            g.指す(m);
+            int 点;
+            if (i == 0) {
+                点 = -探索(深さ - 1, -beta, -alpha, ply + 1, true);
+            } else {
+                int 減 = 0;
+                if (静か && 深さ >= 3 && i >= 3 && !王手)
+                    減 = 設定->枝刈り ? 減らす量[std::min(深さ, 63)][std::min<std::size_t>(i, 255)] : (i >= 12 ? 2 : 1);
+                点 = -探索(深さ - 1 - 減, -alpha - 1, -alpha, ply + 1, true);
+                if (点 > alpha && 減 > 0) 点 = -探索(深さ - 1, -alpha - 1, -alpha, ply + 1, true);
+                if (点 > alpha && 点 < beta) 点 = -探索(深さ - 1, -beta, -alpha, ply + 1, true);
+            }
+            g.戻す();
+            if (点 > 最善) {
+                最善 = 点;
+                最善手 = 詰める(m);
+                if (点 > alpha) {
+                    alpha = 点;
+                    if (点 >= beta) {
+                        if (!取り) {
+                            if (!(m == 殺し手[ply][0])) {
+                                殺し手[ply][1] = 殺し手[ply][0];
+                                殺し手[ply][0] = m;
+                            }
+                            int& h = 履歴(側, m);
+                            h += 深さ * 深さ;
+                            if (h > 100'000'000) {
+                                for (auto& a : 履歴点)
+                                    for (auto& b : a)
+                                        for (int& c : b) c /= 2;
+                            }
+                        }
+                        break;
+                    }
+                }
+            }
+        }
+        const std::uint8_t 種類 = 最善 >= beta ? 下限 : 最善 > 元のalpha ? 正確 : 上限;
+        書く(g.ハッシュ(), 深さ, 最善, 種類, 最善手, ply);
+        return 最善;
+    }
+
+    struct 根の手 {
+        対局の手 手;
+        int 点 = -無限;
+        bool 正確 = false;
+    };
+
+    深い探索の結果 探す(const 対局& 元, const 探索設定& 設, const std::atomic<bool>& 止) {
+        static const 既定の時計 既定;
+        g = 元;
+        設定 = &設;
+        重み = 設.重み ? 設.重み : &標準の重み();
+        止め = &止;
+        時計 = 設.時計 ? 設.時計 : &既定;
+        始め = 時計->秒();
+        時間制限 = 設.持ち時間 > 0;
+        締切 = 始め + 設.持ち時間;
+        節点 = 当たり = 問い = 0;
+        根の側 = g.手番();
+        引分の損 = 設.引分の損;
+        for (auto& k : 殺し手) k[0] = k[1] = 対局の手{};
+        std::memset(履歴点, 0, sizeof 履歴点);
+
+        深い探索の結果 r;
+        std::vector<対局の手> 全手;
+        g.手を列挙(全手, true);
+        if (全手.empty()) return r;
+        r.あり = true;
+        r.手 = 全手.front();
+        std::vector<根の手> 根;
+        // Ordered once by the static ordering.
+        並べる(全手, 順の置き場[0], 0, 0);
+        for (const auto& m : 全手) 根.push_back({m, -無限, false});
+
+        const int 上限深さ = 設.最大深さ > 0 ? std::min(設.最大深さ, 最大手数 - 1) : 最大手数 - 1;
+        const int 幅 = std::max(0, 設.幅);
+        std::vector<根の手> 確定;  // the last finished iteration
+        try {
+            for (int d = 1; d <= 上限深さ; ++d) {
+                if (止め->load(std::memory_order_relaxed)) break;
+                int 最善 = -無限;
+                for (std::size_t i = 0; i < 根.size(); ++i) {
+                    根の手& c = 根[i];
+                    g.指す(c.手);
+                    int 点;
+                    if (i == 0) {
+                        点 = -探索(d - 1, -無限, 無限, 1, true);
+                        c.正確 = true;
+                    } else {
+                        // Moves within 幅 of the best get an exact score.
+                        const int 下 = 決着の点(最善) ? 最善 : 最善 - 幅;
+                        点 = -探索(d - 1, -下 - 1, -下, 1, true);
+                        c.正確 = 点 > 下;
+                        if (点 > 下) 点 = -探索(d - 1, -無限, -下, 1, true);
+                    }
+                    g.戻す();
+                    c.点 = 点;
+                    最善 = std::max(最善, 点);
+                }
+                std::stable_sort(根.begin(), 根.end(), [](const 根の手& a, const 根の手& b) {
+                    if (a.正確 != b.正確) return a.正確;
+                    return a.点 > b.点;
+                });
+                確定 = 根;
+                r.深さ = d;
+                if (決着の点(最善) && 最善 > 0) break;  // a king taken: nothing is better
+                if (根.size() == 1) break;
+                if (時間制限 && 時計->秒() - 始め > 設.持ち時間 * 0.45) break;
+            }
+        } catch (const 止まった&) {
+            // The game copy is left mid-line: the result comes from 確定.
+        }
+        if (!確定.empty()) {
+            const int 最善 = 確定.front().点;
+            const int 下 = 決着の点(最善) ? 最善 : 最善 - 幅;
+            std::vector<const 根の手*> 候補;
+            for (const auto& c : 確定)
+                if (c.正確 && c.点 >= 下) 候補.push_back(&c);
+            std::size_t k = 0;
+            if (候補.size() > 1) k = 混ぜる(設.種 ^ 元.ハッシュ()) % 候補.size();
+            r.手 = 候補[k]->手;
+            r.点 = 候補[k]->点;
+            r.候補数 = static_cast<int>(候補.size());
+        }
+        r.節点数 = 節点;
+        r.表の当たり = 当たり;
+        r.表の問い = 問い;
+        r.秒 = 時計->秒() - 始め;
+        return r;
+    }
+};
+
+探索設定 探索設定::レベル(int レベル) {
+    探索設定 s;
+    if (レベル >= 5) {
+        s.持ち時間 = レベル5の時間;
+        s.幅 = レベル5の幅;
+    } else {
+        s.持ち時間 = レベル4の時間;
+        s.幅 = レベル4の幅;
+    }
+    return s;
+}
+
+bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const std::string& 名と値) {
+    const auto eq = 名と値.find('=');
+    if (eq == std::string::npos) return false;
+    const std::string 名 = 名と値.substr(0, eq);
+    char* end = nullptr;
+    const long v = std::strtol(名と値.c_str() + eq + 1, &end, 10);
+    if (end == 名と値.c_str() + eq + 1 || *end != '\0') return false;
+    const int n = static_cast<int>(v);
+    if (名 == "幅") 設定.幅 = n;
+    else if (名 == "引分の損") 設定.引分の損 = n;
+    else if (名 == "枝刈り") 設定.枝刈り = n != 0;
+    else if (!評価の重みを設定(w, 名, n)) return false;
+    return true;
+}
+
+深い探索::深い探索(std::size_t 置換表の桁) : 中_(std::make_unique<中身>(置換表の桁)) {}
+深い探索::~深い探索() = default;
+
+深い探索の結果 深い探索::探す(const 対局& g, const 探索設定& 設定, const std::atomic<bool>& 止め) {
+    return 中_->探す(g, 設定, 止め);
+}
+
+void 深い探索::表を消す() { std::fill(中_->表.begin(), 中_->表.end(), 表の項{}); }
+
+深い探索の結果 深く探索する(const 対局& g, const 探索設定& 設定, const std::atomic<bool>& 止め) {
+    深い探索 s(設定.置換表の桁);
+    return s.探す(g, 設定, 止め);
+}
+
+COM候補 候補にする(const 対局& g, const 深い探索の結果& r) {
+    COM候補 c;
+    if (!r.あり) return c;
+    c.あり = true;
+    const 対局の手& m = r.手;
+    c.先X = m.先X;
+    c.先Y = m.先Y;
+    if (m.打ち()) {
+        c.元X = 持駒列_COM;
+        c.元Y = m.打;
+        c.元駒 = 0;
+    } else {
+        c.元X = m.元X;
+        c.元Y = m.元Y;
+        c.元駒 = g.駒(m.元X, m.元Y);
+    }
+    c.置駒 = g.置く駒(m);
+    c.点 = r.点;
+    return c;
+}

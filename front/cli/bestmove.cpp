@@ -1,0 +1,71 @@
+// vezuvire-cli bestmove: the computer's choice in one position, read from
+// standard input as a move line of a record file.
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "front/cli/commands.h"
+#include "front/cli/silent.h"
+#include "engine/influence.h"
+#include "engine/turn.h"
+#include "game/com_turn.h"
+#include "core/move.h"
+#include "game/record_file.h"
+
+namespace {
+
+int 失敗(const std::string& 理由) {
+    std::cerr << "vezuvire-cli bestmove: " << 理由 << "\n";
+    return 2;
+}
+
+}  // namespace
+
+int cli_bestmove(int argc, char** argv) {
+    int レベル = 3;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--level" && i + 1 < argc && std::strlen(argv[i + 1]) == 1 && argv[i + 1][0] >= '1' &&
+            argv[i + 1][0] <= '3') {
+            レベル = argv[++i][0] - '0';
+        } else if (a == "--help" || a == "-h") {
+            std::cout << "usage: vezuvire-cli bestmove [--level N] < position-line\n";
+            return 0;
+        } else {
+            return 失敗("unknown or incomplete argument '" + a + "'");
+        }
+    }
+
+    std::string 行;
+    if (!読込_棋譜ファイル(std::cin, 行, 指し手行の長さ + 2)) return 失敗("no position line on standard input");
+    if (行.size() < 持駒の列 - 1) return 失敗("the line is too short to hold a board (324 columns)");
+    bool 損傷 = false;
+    const 棋譜局面 r = 解析_指し手行(行, 損傷);
+    if (損傷) return 失敗("the line holds a field that is not a piece code or hand count");
+
+    auto s = std::make_unique<状態>();
+    auto 記憶 = std::make_unique<COM表>();  // the computer's memory, fresh
+    s->COM記憶 = 記憶.get();
+    無言の場 p;
+    起動_ファイルなし(*s, p, レベル);
+    局面_設定(*s, r);
+    if (調査_王あり(*s, 1) != 真 || 調査_王あり(*s, -1) != 真) return 失敗("a king is missing");
+
+    s->手番_MAN = 後手;
+    s->手番_COM = 先手;
+    s->対局種別 = 対局_COM;
+    s->手番 = s->手番_COM;
+    記憶を更新(*s, *記憶);  // as the end of a human move leaves it
+    const COM候補 手 = COMの手を考える(*s, *記憶);
+    if (!手.あり) std::cout << "none\n";
+    else
+        std::cout << 手.元X << ' ' << 手.元Y << ' ' << 手.先X << ' ' << 手.先Y << ' ' << 手.置駒 << ' ' << 記憶->最高点
+                  << "\n";
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vezuvire-cli bestmove: 出力に失敗しました\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,72 @@
+// vezuvire-cli: the game without a window, for scripts and other tools.
+#include <cstring>
+#include <iostream>
+
+#include "front/cli/commands.h"
+
+namespace {
+
+void 使い方(std::ostream& o) {
+    o << "usage: vezuvire-cli COMMAND [OPTIONS]\n"
+         "\n"
+         "  play [--level N] [--gote] [--movetime MS] [--depth N] [--seed S]\n"
+         "      A game against the computer from the starting position, at\n"
+         "      strength N (1..5, default 3).  Strengths 4 and 5 search deeper,\n"
+         "      for up to 0.3 s and 1 s a move unless --movetime or --depth\n"
+         "      bounds them; --seed varies their choice among equal moves.  You move first unless --gote is\n"
+         "      given, in which case the computer moves at once.  Standard input\n"
+         "      holds one move of yours per line, \"fromX fromY toX toY\", columns\n"
+         "      1..9 left to right and rows 1..9 top to bottom, optionally\n"
+         "      followed by \" +\" to promote (the right button on the board).\n"
+         "      A drop names your hand slot: column 11, row kind + 2 (pawn 3 ..\n"
+         "      rook 9).  Each computer move is printed as\n"
+         "      \"COM fromX fromY toX toY piece score\" (a drop from -1 kind).\n"
+         "      An unplayable line prints \"illegal\" and changes nothing.  The end\n"
+         "      of the game prints \"あなたの勝ちです\" or \"ｺﾝﾋﾟｭｰﾀの勝ちです\";\n"
+         "      a computer without a move prints \"none\" and resigns; a full move\n"
+         "      log prints \"full\" and stops.  The clock stands still.\n"
+         "\n"
+         "  bestmove [--level N]\n"
+         "      Reads one position from standard input, written as a move line\n"
+         "      of a record file (358 columns: 81 board fields of 4 columns,\n"
+         "      x = 1..9 outer, y = 1..9 inner; 14 hand digits, for each kind\n"
+         "      the bottom side's count then the top side's; four clock fields,\n"
+         "      ignored), and prints the computer's move for the top side as\n"
+         "      \"fromX fromY toX toY piece score\" (a drop from -1 kind), or\n"
+         "      \"none\".  A line that is not a position with both kings: a\n"
+         "      message on standard error, exit status 2.\n"
+         "\n"
+         "  match --a L --b L --games N [--movetime-a MS] [--movetime-b MS]\n"
+         "        [--depth-a N] [--depth-b N] [--seed S] [--jobs J]\n"
+         "      Games between two strengths of the computer from varied\n"
+         "      openings, each opening played with both sides; prints each\n"
+         "      game, then the score of A with its 95 % interval and the\n"
+         "      difference in Elo.\n"
+         "\n"
+         "  show [--lines] FILE\n"
+         "      Prints a game record file (.棋譜) as text.\n"
+         "\n"
+         "  --help\n"
+         "      This text.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        使い方(std::cerr);
+        return 2;
+    }
+    const char* 命令 = argv[1];
+    if (std::strcmp(命令, "--help") == 0 || std::strcmp(命令, "-h") == 0 || std::strcmp(命令, "help") == 0) {
+        使い方(std::cout);
+        return 0;
+    }
+    if (std::strcmp(命令, "play") == 0) return cli_play(argc - 1, argv + 1);
+    if (std::strcmp(命令, "bestmove") == 0) return cli_bestmove(argc - 1, argv + 1);
+    if (std::strcmp(命令, "show") == 0) return cli_show(argc - 1, argv + 1);
+    if (std::strcmp(命令, "match") == 0) return cli_match(argc - 1, argv + 1);
+    std::cerr << "vezuvire-cli: unknown command '" << 命令 << "'\n";
+    使い方(std::cerr);
+    return 2;
+}

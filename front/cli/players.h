@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The computer at every strength as a player of a 対局, either side: levels
+// 1–3 through the game's own search (which always plays the top side, so
+// the board is given a half turn when it plays the bottom side), levels 4
+// and 5 through the deeper search.  And the deeper search as the
+// computer's turn of the text game.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "front/cli/text_game.h"
+#include "engine/deep_search.h"
+#include "core/game.h"
+
+struct 対局者設定 {
+    int レベル = 3;
+    double 持ち時間 = -1;  // seconds for levels 4–5; < 0: the level's own
+    int 最大深さ = 0;      // 0: none
+    std::uint64_t 種 = 1;
+    std::vector<std::string> 調整;  // "name=value" knobs of the deeper search
+};
+
+// The deeper search's settings for one player; the weights it points at
+// are kept in w.  False when a knob is unknown.
+bool 深い設定(const 対局者設定& o, 探索設定& s, 評価の重み& w);
+
+class 対局者 {
+public:
+    virtual ~対局者() = default;
+    // The move for the side to move of g (which has a move); 秒 is set to
+    // the thinking time of the deeper levels (0 for the others).
+    virtual bool 選ぶ(const 対局& g, 対局の手& 手, double& 秒) = 0;
+};
+
+std::unique_ptr<対局者> 対局者を作る(const 対局者設定& o);
+
+// The computer's turn of the text game played by the deeper search: the
+// search over the position, then the move logged, made and announced as the
+// game's own turn does it; the score printed is the search's.
+COMの手番 深いCOMの手番(const 対局者設定& o);

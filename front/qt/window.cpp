@@ -1,0 +1,264 @@
+// The window shell: building the window, the start-up sequence, message
+// boxes, the end of the program, and the keyboard and mouse events handed
+// to the game.  The canvas, the drawing, the record panel, the menu bar and
+// the sound and time services live in the window_*.cpp files beside this.
+#include "front/qt/window.h"
+
+#include <QAbstractButton>
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlatformSurfaceEvent>
+#include <QPushButton>
+#include <QTranslator>
+#include <QWindow>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+
+#include "game/com_turn.h"
+#include "game/mouse.h"
+#include "game/resume.h"
+#include "game/start.h"
+#include "game/clock_view.h"
+#include "front/qt/autosave_lock.h"
+#include "front/qt/menu.h"
+#include "front/qt/window_canvas.h"
+#include "front/qt/window_thinking.h"
+
+namespace {
+
+// Under X the window can be destroyed by others (a task manager's "close",
+// `xdotool windowclose`) without any close request reaching Qt, which then
+// goes on with no window.  The X server's DestroyNotify says so: 17 in the
+// event's first byte (the top bit marks a sent event), the window's id in
+// the third 32-bit word.
+class X窓の見張り : public QAbstractNativeEventFilter {
+public:
+    explicit X窓の見張り(QWidget* 窓) : 窓_(窓) {}
+    bool nativeEventFilter(const QByteArray& 種類, void* 中身, qintptr*) override {
+        if (種類 != "xcb_generic_event_t" || !中身) return false;
+        unsigned char b[12];
+        std::memcpy(b, 中身, sizeof b);
+        if ((b[0] & 0x7F) != 17) return false;
+        std::uint32_t 消えた;
+        std::memcpy(&消えた, b + 8, sizeof 消えた);
+        if (消えた != 0 && 消えた == 窓_->internalWinId()) 消えた時();
+        return false;
+    }
+    std::function<void()> 消えた時;
+
+private:
+    QWidget* 窓_;
+};
+
+// A message box whose buttons read はい, いいえ and OK with or without Qt's
+// translation, also after the translation changes while it is up (Qt names
+// its standard buttons again then).
+class ボタンに名のある箱 : public QMessageBox {
+public:
+    ボタンに名のある箱(Icon 絵, const QString& 題, const QString& 本文, StandardButtons ボタン, QWidget* 親)
+        : QMessageBox(絵, 題, 本文, ボタン, 親) {
+        名付け();
+    }
+
+protected:
+    bool event(QEvent* e) override {
+        const bool r = QMessageBox::event(e);  // passes a language change on to the buttons first
+        if (e->type() == QEvent::LanguageChange) 名付け();
+        return r;
+    }
+
+private:
+    void 名付け() {
+        const std::pair<StandardButton, const char*> 名[] = {{Ok, "OK"}, {Yes, "はい"}, {No, "いいえ"}, {Cancel, "キャンセル"}};
+        for (auto [種類, 文字] : 名)
+            if (QAbstractButton* k = button(種類)) k->setText(QString::fromUtf8(文字));
+    }
+};
+
+}  // namespace
+
+窓::窓(bool 起動する) : s_(std::make_unique<状態>()) {
+    Qtの訳を入れる();
+    // The stronger computer answers on this thread, once its worker is done.
+    思考_ = std::make_unique<窓の思考>(
+        this, [this](const 深い探索の結果& r) { 考え中も操作([this, r](状態& s, Platform& p) { コンピュータ_->深い手を指す(s, p, r); }); });
+    // Its random choice among equally good moves differs from run to run.
+    コンピュータ_ = std::make_unique<COMの応手>(思考_.get(), std::random_device{}());
+    // The game keeps the computer's memory with it (autosave, resume).
+    コンピュータ_->受け持つ(*s_);
+    setWindowTitle("Vezuvire");
+    盤面_ = new 盤面(this);
+    setCentralWidget(盤面_);
+    メニュー作成();
+    パネル作成();
+    timer1_.setInterval(Timer1_周期ms);
+    connect(&timer1_, &QTimer::timeout, this, [this] { 考え中も操作(Timer1_Timer); });
+    描き直し();
+    move(0, 0);
+    resize(幅 / 画素, 高さ / 画素 + menuBar()->sizeHint().height());
+    // Esc is watched for before any widget of the window sees it (see
+    // eventFilter).
+    qApp->installEventFilter(this);
+    auto 見張り = std::make_unique<X窓の見張り>(this);
+    見張り->消えた時 = [this] { QMetaObject::invokeMethod(this, [this] { 窓が消えた(); }, Qt::QueuedConnection); };
+    qApp->installNativeEventFilter(見張り.get());
+    X見張り_ = std::move(見張り);
+    if (起動する) 開始();
+}
+
+void 窓::開始() {
+    const bool 自動 = s_->自動保存;
+    起動だけ();
+    if (自動) 自動保存を始める();
+}
+void 窓::起動だけ() {
+    s_->自動保存 = false;
+    起動(*s_, *this);
+}
+void 窓::自動保存を始める() {
+    // Only the copy that holds the folder's lock keeps the game.
+    操作([this](状態& s, Platform& p) { 自動保存_開始(s, p, 自動保存の錠を取る(this)); });
+}
+
+窓::~窓() {
+    // Taking the window down destroys its native window too: that is no
+    // end of the program to act on.
+    qApp->removeEventFilter(this);
+    qApp->removeNativeEventFilter(X見張り_.get());
+}
+
+bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
+    static const char* const 名前 = "Qtの訳";
+    if (qApp->findChild<QTranslator*>(名前, Qt::FindDirectChildrenOnly)) return true;
+    auto 訳 = std::make_unique<QTranslator>(qApp);
+    訳->setObjectName(名前);
+    const QString フォルダ = 訳のフォルダ.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : 訳のフォルダ;
+    if (!訳->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_", フォルダ)) return false;
+    QCoreApplication::installTranslator(訳.release());
+    return true;
+}
+
+// ---- Platform: dialogs, end ----------------------------------------------------
+
+応答 窓::メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) {
+    if (自動応答) return 自動応答(本文, 題, b);
+    QString text = QString::fromStdString(本文);
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    ボタンに名のある箱 box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, QString::fromStdString(題), text,
+                          b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
+    // Esc and the close box press a hidden button of their own, so that a
+    // question put away is told from one answered いいえ.
+    QAbstractButton* 閉じた = nullptr;
+    if (b == ボタン::はいいいえ) {
+        閉じた = box.addButton(QMessageBox::Cancel);
+        閉じた->hide();
+        box.setEscapeButton(閉じた);
+    }
+    const int r = box.exec();
+    // A box taken down because the program is ending was not answered.
+    if (b == ボタン::OK || 終了中_) return 応答::OK;
+    if (box.clickedButton() == 閉じた) return 応答::なし;
+    return r == QMessageBox::Yes ? 応答::はい : 応答::いいえ;
+}
+
+void 窓::終了() {
+    終了中_ = true;
+    timer1_.stop();
+    QApplication::quit();
+}
+
+// ---- events ------------------------------------------------------------------
+
+void 窓::操作(const std::function<void(状態&, Platform&)>& f) {
+    if (s_->COM思考中 && !終了中_) {
+        dsPlay(s_->音_禁止);
+        return;
+    }
+    考え中も操作(f);
+}
+
+void 窓::終わりの操作(const std::function<void(状態&, Platform&)>& f) {
+    // The position before the computer's move is the one kept.
+    思考_->止める();
+    s_->COM思考中 = false;
+    考え中も操作(f);
+}
+
+void 窓::考え中も操作(const std::function<void(状態&, Platform&)>& f) {
+    if (終了中_) return;
+    f(*s_, *this);
+    カーソル補正(*s_, カーソル_);  // the kind of game may have changed
+}
+
+void 窓::closeEvent(QCloseEvent* e) {
+    if (!終了中_) 終わりの操作(閉じる処理);
+    e->accept();
+}
+
+void 窓::窓が消えた() {
+    if (!終了中_) 終わりの操作(閉じる処理);
+    if (!終了中_) 終了();  // the game declined to end; there is no window to go on in
+}
+
+// Esc ends the game whichever widget of the window has the keyboard: after
+// a menu was closed with Esc the menu bar keeps the focus and would swallow
+// the key until a press on the board takes the focus back.  Only
+// an open menu (Esc closes it), a message box (Esc answers it) and the
+// record panel's controls (they keep their keys; Esc there closes the
+// panel, and Tab walks between them and the board) are left alone.
+// The playing keys are taken the same way (window_keys.cpp).  The native
+// window destroyed under the window ends the program (窓が消えた).
+bool 窓::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::PlatformSurface && o == windowHandle() &&
+        static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
+        窓が消えた();
+    if (e->type() == QEvent::KeyPress && パネルのキー(o, static_cast<QKeyEvent*>(e))) return true;
+    if (e->type() == QEvent::KeyPress && キーを盤へ(o)) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Escape) {
+            終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
+            return true;
+        }
+        if (盤のキー(k)) return true;
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+void 窓::keyPressEvent(QKeyEvent* e) {
+    // Keys typed into the record panel's boxes and lists belong to them.
+    if (パネルに入力中()) return;
+    const QString t = e->text();
+    int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
+    if (code == 27) 終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
+    else if (code != 0 && !s_->COM思考中) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });
+}
+
+void 窓::マウス(QMouseEvent* e) {
+    int ボタン = 0;
+    if (e->button() == Qt::LeftButton) ボタン = (e->modifiers() & Qt::ControlModifier) ? 2 : 1;
+    else if (e->button() == Qt::RightButton) ボタン = 2;
+    else if (e->button() == Qt::MiddleButton) ボタン = 4;
+    if (ボタン == 0) return;
+    const double k = 盤面_->拡大();
+    const QPointF o = 盤面_->原点();
+    const int X = static_cast<int>(std::floor((e->position().x() - o.x()) * 画素 / k));
+    const int Y = static_cast<int>(std::floor((e->position().y() - o.y()) * 画素 / k));
+    int shift = 0;
+    if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
+    if (e->modifiers() & Qt::ControlModifier) shift |= 2;
+    if (e->modifiers() & Qt::AltModifier) shift |= 4;
+    // The keyboard's cursor hides, ready to go on from the pressed cell.
+    if (カーソル可能(*s_, 桝列(X), 桝行(Y))) カーソル_ = {桝列(X), 桝行(Y)};
+    カーソル表示_ = false;
+    盤面_->update();
+    操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+}

@@ -1,0 +1,203 @@
+// The game window: a menu bar over a canvas.  Everything the game paints goes
+// into a persistent off-screen picture kept in twips, so covering,
+// uncovering and resizing never lose it; a resize (or a move to a screen with
+// another pixel ratio) re-renders the picture at the new resolution so
+// pictures and text stay crisp.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "game/key_cursor.h"
+#include "game/platform.h"
+#include "core/state.h"
+
+class QAbstractNativeEventFilter;
+class QAction;
+class COMの応手;
+class 窓の思考;
+class QFileSystemModel;
+class 盤面;
+class 遊び方窓;
+
+class 窓 : public QMainWindow, public Platform {
+public:
+    // 起動する = false leaves the start-up sequence to the caller (tests).
+    explicit 窓(bool 起動する = true);
+    ~窓() override;
+
+    // The start-up sequence (sounds, settings, a new game), then, when the
+    // state keeps the game on the disk (状態::自動保存), the offer of the
+    // game left unfinished last time.
+    void 開始();
+    // The same in two steps, for the program itself: the start-up sequence
+    // with the disk left alone, and later, with the window on the screen,
+    // autosave turned on and the question about a game left unfinished last
+    // time.  Until then nothing can remove or replace the kept game.
+    void 起動だけ();
+    void 自動保存を始める();
+    状態& 状態参照() { return *s_; }
+    QAction* メニュー(const QString& 名前) const;  // by control name, e.g. "START"
+    QWidget* キャンバス() const;
+    // Twip position → widget position of the canvas (for tests and events).
+    QPoint ツイップから位置(int X, int Y) const;
+    // Current drawing as an image of the canvas at the given device scale.
+    QImage 画像(double 倍率 = 1.0) const;
+    // For tests: when set, message boxes are not shown; each is recorded and
+    // answered by this function.
+    std::function<応答(const std::string& 本文, const std::string& 題, ボタン)> 自動応答;
+    // For tests: pauses (the blink, the 0.1 s after a turning move) take no
+    // time, as they do in the command-line tool.
+    bool 待たない = false;
+
+    // The help window ("遊び方"), opened by its menu item and F1; created on
+    // first use.  Null until then.
+    void 遊び方を開く();
+    遊び方窓* 遊び方() const { return 遊び方_; }
+
+    // The stronger computer's worker thread (window_thinking.h).
+    窓の思考& 思考() { return *思考_; }
+
+    // True once the game has asked to end the program.
+    bool 終わった() const { return 終了中_; }
+
+    // The keyboard's cursor and whether it is shown (window_keys.cpp).
+    const キーカーソル& カーソル() const { return カーソル_; }
+    bool カーソル表示中() const { return カーソル表示_; }
+
+    // Qt's own texts (standard buttons, the menus of text boxes) in Japanese:
+    // Qt's translation from 訳のフォルダ (Qt's own translations folder when
+    // empty), installed once for the application.  False when the file is
+    // missing; the window's message boxes name their buttons themselves.
+    static bool Qtの訳を入れる(const QString& 訳のフォルダ = {});
+
+    // Number of drawing operations kept for re-rendering.
+    std::size_t 描画命令数() const { return ops_.size(); }
+    // For tests: from now on every drawing operation is also painted, as it
+    // comes, into a picture of the canvas for each of the given scales, so
+    // that re-rendering the kept operations (画像) can be compared with
+    // everything the game has drawn.  Call before the game draws anything.
+    // 全命令の画像 gives the picture for one of those scales (null for any
+    // other).
+    void 全命令を控える(const std::vector<double>& 倍率一覧);
+    QImage 全命令の画像(double 倍率) const;
+
+    // Platform: painting (window_drawing.cpp, window_canvas.cpp)
+    void 絵(int 絵番号, int x, int y) override;
+    void 枠(int x1, int y1, int x2, int y2, int 色) override;
+    void 塗り(int x1, int y1, int x2, int y2, int 色) override;
+    void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
+    void 再描画() override;
+    // Platform: dialogs and the end of the program (window.cpp)
+    応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
+    void 終了() override;
+    // Platform: time (window_services.cpp)
+    void タイマー(bool 有効) override;
+    double 時刻() override;
+    void 待つ(double 秒) override;
+    // Platform: menu check marks (window_menu.cpp)
+    void チェック表示(メニュー項目 項目, bool 付ける) override;
+    // Platform: record panel (window_panel.cpp)
+    void パネル表示(パネル部品 部品, bool 見える) override;
+    std::string パネル文字(パネル部品 部品) override;
+    void パネル文字設定(パネル部品 部品, const std::string& 文字列) override;
+    std::string パネルフォルダ() override;
+    void パネルフォルダ設定(const std::string& フォルダ) override;
+    void パネル一覧更新() override;
+    // Platform: sound, passed on to the sound library (window_services.cpp)
+    long dsInitialize() override;
+    long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;
+    void dsPlay(long 音) override;
+    void dsPlayLooping(long 音) override;
+    void dsStop(long 音) override;
+    void dsFree(long 音) override;
+    void dsTerminate(long 装置) override;
+
+    // Canvas size in twips.
+    static constexpr int 幅 = 10620;
+    static constexpr int 高さ = 7230;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    friend class 盤面;  // the canvas widget (window_canvas.h)
+
+    // Drawing (window_drawing.cpp) and the canvas' picture (window_canvas.cpp).
+    struct 命令 {
+        enum 種類 { 絵, 枠, 塗り, 文字 } 種類 = 絵;
+        int x = 0, y = 0, x2 = 0, y2 = 0;  // twips; x2/y2 = bounding box for 絵/文字
+        // The cells of the table whose pixels it can touch (see 整理), and
+        // whether it is an opaque picture on one whole cell.
+        int 列0 = 0, 列1 = 0, 行0 = 0, 行1 = 0;
+        bool 桝を覆う = false;
+        int 番号 = 0, 色 = 0, 大きさ = 0;
+        bool 太字 = false;
+        QString 文字列;
+    };
+    void 命令追加(命令 op);
+    void 箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色);  // 枠 or 塗り
+    void 実行(QPainter& g, const 命令& op, double 倍率) const;
+    QImage 描く(const std::vector<命令>& 命令列, double 倍率) const;
+    void 描き直し();      // re-render every kept operation if the resolution changed
+    void 整理();          // drop operations hidden by later ones
+    double 倍率() const;  // device pixels per canvas pixel (15 twips)
+
+    // Menu bar (window_menu.cpp).
+    void メニュー作成();
+    // A menu handler bound to this window's computer player.
+    std::function<void(状態&, Platform&)> この手番で(const class 処理& f);
+
+    // Record panel (window_panel.cpp).
+    void パネル作成();
+    void パネル配置();            // places the panel's controls over the canvas, scaled
+    bool パネルに入力中() const;  // a visible control of the panel has the focus
+    bool パネルが開いている() const;
+    void フォルダ模型を作る();    // while the folder tree is shown
+    void フォルダ模型を捨てる();  // when it is hidden
+
+    // Events handed to the game (window.cpp).  While the stronger computer
+    // thinks, 操作 refuses whatever would change the game, with the game's
+    // refusal sound; 考え中も操作 is for what may go on meanwhile (the
+    // clock) and for ending the program, which first stops the thinking.
+    void 操作(const std::function<void(状態&, Platform&)>& f);
+    void 考え中も操作(const std::function<void(状態&, Platform&)>& f);
+    void 終わりの操作(const std::function<void(状態&, Platform&)>& f);
+    void マウス(QMouseEvent* e);
+    // Playing keys: the cursor, Enter and Space, 戻 and 進 (window_keys.cpp).
+    bool 盤のキー(QKeyEvent* e);
+    bool キーを盤へ(QObject* o) const;
+    // Tab and Esc while the record panel is open (window_keys.cpp).
+    bool パネルのキー(QObject* o, QKeyEvent* e);
+
+    // The native window went away without a close request: the program ends
+    // the way closing the window ends it.
+    void 窓が消えた();
+
+    std::unique_ptr<状態> s_;
+    std::unique_ptr<窓の思考> 思考_;
+    std::unique_ptr<COMの応手> コンピュータ_;  // the side that answers a human move
+    盤面* 盤面_ = nullptr;
+    QImage 画布_;
+    double 画布倍率_ = 0;
+    std::vector<命令> ops_;
+    std::size_t 整理する長さ_ = 0;                       // ops_ is thinned out when it reaches this length
+    std::vector<std::pair<double, QImage>> 全命令控え_;  // (scale, picture), tests only
+    std::map<QString, QAction*> メニュー_;
+    QTimer timer1_;
+    QWidget* 部品_[パネル部品数] = {};
+    std::string フォルダ_;
+    QFileSystemModel* フォルダ模型_ = nullptr;
+    bool 終了中_ = false;
+    キーカーソル カーソル_;
+    bool カーソル表示_ = false;  // from the first cursor key until a mouse press
+    遊び方窓* 遊び方_ = nullptr;
+    std::unique_ptr<QAbstractNativeEventFilter> X見張り_;  // window.cpp
+};

@@ -1,0 +1,40 @@
+// The canvas widget inside the game window, and the measures the window's
+// parts share to place things on it.
+#pragma once
+
+#include <QPointF>
+#include <QWidget>
+#include <algorithm>
+
+#include "front/qt/window.h"
+
+class QPainter;
+
+// Twips per canvas pixel at scale 1.
+inline constexpr int 画素 = 15;
+
+// Shows the window's off-screen picture scaled to fit and passes mouse
+// presses on to the window.
+class 盤面 : public QWidget {
+public:
+    explicit 盤面(窓* w);
+    QSize sizeHint() const override { return {窓::幅 / 画素, 窓::高さ / 画素}; }
+
+    // Scale (widget pixels per canvas pixel) and the canvas' top-left.
+    double 拡大() const { return std::min(width() / double(窓::幅 / 画素), height() / double(窓::高さ / 画素)); }
+    QPointF 原点() const {
+        const double k = 拡大();
+        return {(width() - k * 窓::幅 / 画素) / 2, (height() - k * 窓::高さ / 画素) / 2};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    void 余白(QPainter& g, double k, QPointF o);
+    void カーソル(QPainter& g, double k, QPointF o);
+
+    窓* w_;
+};

@@ -1,0 +1,98 @@
+// Playing without a mouse.  The arrow keys walk a cursor over the board and
+// the hands, Enter or Space presses the left button in the middle of the
+// cursor's cell and Shift with either presses the right one (promotion), so
+// a key goes through the very routine a mouse press there goes through.
+// Ctrl+Z is 戻, Ctrl+Y and Ctrl+Shift+Z are 進, as the menu items.
+// While the record panel is open, Tab walks from the board through the
+// panel's controls and back to the board, and Esc in a control closes the
+// panel as a press on the board does.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <vector>
+
+#include "game/com_turn.h"
+#include "game/panel.h"
+#include "front/qt/menu.h"
+#include "front/qt/window.h"
+#include "front/qt/window_canvas.h"
+
+// Keys go to the game only when they were meant for it: not while a menu is
+// open, a message box is up or a control of the record panel is being
+// typed into, and never from another top-level window.
+bool 窓::キーを盤へ(QObject* o) const {
+    return o->isWidgetType() && static_cast<QWidget*>(o)->window() == this && !QApplication::activePopupWidget() &&
+           !QApplication::activeModalWidget() && !パネルに入力中();
+}
+
+bool 窓::盤のキー(QKeyEvent* e) {
+    // Alt (or a menu closed with Esc) leaves the menu bar working from the
+    // keyboard, an item highlighted: its keys are its own until it lets go.
+    if (menuBar()->hasFocus() && menuBar()->activeAction()) return false;
+    const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
+    const bool shift = m & Qt::ShiftModifier;
+    const int k = e->key();
+
+    if (m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        const char* 項目 = nullptr;
+        if (k == Qt::Key_Z) 項目 = shift ? "AFTER" : "REPLAY";
+        else if (k == Qt::Key_Y && !shift) 項目 = "AFTER";
+        if (!項目) return false;
+        メニュー(項目)->trigger();
+        return true;
+    }
+    if (m != Qt::NoModifier && m != Qt::ShiftModifier) return false;
+
+    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) {
+        if (e->isAutoRepeat()) return true;  // a held key presses once
+        カーソル表示_ = true;
+        盤面_->update();
+        const int ボタン = shift ? 2 : 1, X = カーソル中心X(カーソル_), Y = カーソル中心Y(カーソル_);
+        操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift ? 1 : 0, X, Y); });
+        return true;
+    }
+    if (shift) return false;
+    カーソル向き d;
+    switch (k) {
+        case Qt::Key_Left: d = カーソル向き::左; break;
+        case Qt::Key_Right: d = カーソル向き::右; break;
+        case Qt::Key_Up: d = カーソル向き::上; break;
+        case Qt::Key_Down: d = カーソル向き::下; break;
+        default: return false;
+    }
+    カーソル移動(*s_, カーソル_, d);
+    カーソル表示_ = true;
+    盤面_->update();
+    return true;
+}
+
+bool 窓::パネルのキー(QObject* o, QKeyEvent* e) {
+    if (!o->isWidgetType() || static_cast<QWidget*>(o)->window() != this || QApplication::activePopupWidget() ||
+        QApplication::activeModalWidget() || !パネルが開いている() || (menuBar()->hasFocus() && menuBar()->activeAction()))
+        return false;
+    const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
+    if (e->key() == Qt::Key_Escape && m == Qt::NoModifier) {
+        if (!パネルに入力中()) return false;  // from the board Esc ends the game as ever
+        操作([](状態& s, Platform& p) {
+            描画_可視(s, p, 偽, 偽, 偽);
+            描画_棋譜_IO(s, p, 1);
+        });
+        盤面_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    const bool 前へ = e->key() == Qt::Key_Backtab || (e->key() == Qt::Key_Tab && m == Qt::ShiftModifier);
+    if (!前へ && !(e->key() == Qt::Key_Tab && m == Qt::NoModifier)) return false;
+    // The ring: the board, then the shown controls that take the keyboard,
+    // in the panel's order.
+    std::vector<QWidget*> 輪{盤面_};
+    for (QWidget* w : 部品_)
+        if (w && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) 輪.push_back(w);
+    const QWidget* f = QApplication::focusWidget();
+    std::size_t i = 0;
+    for (std::size_t n = 1; n < 輪.size(); ++n)
+        if (f && 輪[n]->isAncestorOf(f)) i = n;
+    i = 前へ ? (i + 輪.size() - 1) % 輪.size() : (i + 1) % 輪.size();
+    輪[i]->setFocus(前へ ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
+}

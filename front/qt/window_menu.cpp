@@ -1,0 +1,71 @@
+// The window's menu bar, built from the game's menu tree, and its check
+// marks, which the game owns.
+#include <QAction>
+#include <QMenuBar>
+
+#include "front/qt/help_window.h"
+#include "front/qt/menu.h"
+#include "game/com_turn.h"
+#include "front/qt/window.h"
+
+std::function<void(状態&, Platform&)> 窓::この手番で(const 処理& f) {
+    return [this, f](状態& s, Platform& p) { f(s, p, *コンピュータ_); };
+}
+
+QAction* 窓::メニュー(const QString& 名前) const {
+    auto it = メニュー_.find(名前);
+    return it == メニュー_.end() ? nullptr : it->second;
+}
+
+void 窓::チェック表示(メニュー項目 項目, bool 付ける) {
+    if (QAction* a = メニュー(メニュー名(項目))) a->setChecked(付ける);
+}
+
+void 窓::メニュー作成() {
+    std::map<QString, QMenu*> 親メニュー;
+    for (const auto& d : メニュー一覧()) {
+        // Items with children become menus.
+        bool 子あり = false;
+        for (const auto& c : メニュー一覧())
+            if (c.親 == d.名前) 子あり = true;
+        QAction* a = nullptr;
+        if (子あり) {
+            QMenu* m = d.親.isEmpty() ? menuBar()->addMenu(d.表題) : 親メニュー.at(d.親)->addMenu(d.表題);
+            m->setObjectName(d.名前);
+            親メニュー[d.名前] = m;
+            a = m->menuAction();
+            // Opening a menu while the computer thinks changes nothing.
+            if (d.開く)
+                connect(m, &QMenu::aboutToShow, this, [this, f = d.開く] {
+                    if (!s_->COM思考中) 操作(この手番で(f));
+                });
+        } else {
+            a = d.親.isEmpty() ? menuBar()->addAction(d.表題) : 親メニュー.at(d.親)->addAction(d.表題);
+            a->setCheckable(d.チェック式);
+            if (d.クリック)
+                connect(a, &QAction::triggered, this, [this, f = d.クリック, 終わり = d.名前 == "OWARI"] {
+                    if (終わり) 終わりの操作(この手番で(f));
+                    else 操作(この手番で(f));
+                    // The game owns the check marks; undo Qt's own toggle.
+                    for (int i = 0; i < メニュー項目数; ++i)
+                        if (QAction* c = メニュー(メニュー名(static_cast<メニュー項目>(i))))
+                            c->setChecked(s_->チェック[i]);
+                });
+        }
+        a->setObjectName(d.名前);
+        メニュー_[d.名前] = a;
+    }
+    // The help: F1 opens it also while no menu is open.
+    if (QAction* a = メニュー("ASOBIKATA")) {
+        a->setShortcut(QKeySequence(Qt::Key_F1));
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this] { 遊び方を開く(); });
+    }
+}
+
+void 窓::遊び方を開く() {
+    if (!遊び方_) 遊び方_ = new 遊び方窓(this);
+    遊び方_->show();
+    遊び方_->raise();
+    遊び方_->activateWindow();
+}

@@ -1,0 +1,169 @@
+#include "game/com_turn.h"
+
+#include "engine/influence.h"
+#include "core/game_state.h"
+#include "core/move.h"
+#include "core/setup.h"
+#include "game/autosave.h"
+#include "game/notation.h"
+#include "game/clock_view.h"
+#include "game/move_view.h"
+#include "game/render.h"
+
+namespace {
+
+// The window is refreshed once the position has been surveyed, and the
+// elapsed-time display keeps going while the computer thinks.
+class 画面の合間 : public 探索の合間 {
+public:
+    画面の合間(状態& s, Platform& p) : s_(s), p_(p) {}
+    void 調べ始め() override { p_.再描画(); }
+    void 列ごと() override { Timer1_Timer(s_, p_); }
+
+private:
+    状態& s_;
+    Platform& p_;
+};
+
+// The caption left of the board while the computer thinks.
+void 思考中を描く(状態& s, Platform& p) {
+    描画_絵(s, p, s.背景種類, -2, 8);
+    描画_絵(s, p, s.背景種類, -1, 8);
+    描画_絵(s, p, s.背景種類, 0, 8);
+    描画_桝輪郭(s, p, 背景色, -1, 7);
+    描画_数値(s, p, -1.5, 8.5, "思考中", 色_黒, 0, 12);
+    描画_数値(s, p, -1.6, 8.4, "思考中", 色_白, 0, 12);
+    描画_桝輪郭(s, p, 背景色, 1, 8);
+}
+
+bool 王あり(const 状態& s, int 符号) { return 調査_王あり(s, 符号) == 真; }
+
+// The chosen move logged, blinked where it starts, made, sounded; the
+// influence map then describes the position the human moves from.
+void 指して見せる(状態& s, COM表& 記憶, Platform& p, const COM候補& 手) {
+    手順保存(s, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.元駒, 手.置駒, s.所有時間_MAN, s.所有時間_MAN, s.所有時間_COM,
+             s.所有時間_COM + s.経過秒);
+    s.手数 += 1;
+    描画_手数(s, p, s.手数, 色_白);
+
+    // A hand piece blinks in the top hand, whose slot row is 8 − kind.
+    if (手.元X == 持駒列_COM) 描画_駒点滅(s, p, 手.置駒, 持駒列_COM, 持駒行_COM(手.元Y), 2);
+    else 描画_駒点滅(s, p, 手.元駒, 手.元X, 手.元Y, 2);
+
+    駒移動(s, p, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.置駒);
+    待ち時間(p, 0.1);
+    p.dsPlay(s.音_駒打);
+    s.棋譜手数 += 1;
+    Timer1_有効(s, p, false);
+    記憶を更新(s, 記憶);
+}
+
+// The first half of every turn: the clock started and the caption shown.
+void 考え始める(状態& s, Platform& p) {
+    s.開始時刻 = p.時刻();
+    if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
+    思考中を描く(s, p);
+}
+
+}  // namespace
+
+COM手番結果 com_ban_決めた手(状態& s, COM表& 記憶, Platform& p, const COM候補& 手) {
+    // Nothing to move: the computer resigns.
+    if (!手.あり) {
+        Timer1_有効(s, p, false);
+        s.勝者 = s.手番_MAN;
+        p.メッセージ("あなたの勝ちです", "終了", ボタン::OK);
+        s.手番 = s.手番_MAN;
+        return {COM手番::指し手なし, 手};
+    }
+    // The log holds 501 positions; a move that cannot be logged is not made.
+    if (調査_記録満杯(s) == 真) {
+        Timer1_有効(s, p, false);
+        p.メッセージ(記録上限メッセージ, 記録上限題, ボタン::OK);
+        s.手番 = s.手番_MAN;
+        return {COM手番::記録満杯, 手};
+    }
+
+    指して見せる(s, 記憶, p, 手);
+    // The move is shown in its slot whether or not it ends the game.
+    描画_移動結果(s, p, s.手番_COM, 手.先X, 手.先Y, 手.置駒, 色_白);
+    描画_桝輪郭(s, p, 色_白, 手.先X, 手.先Y);
+
+    if (!王あり(s, -1)) {
+        p.メッセージ("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了", ボタン::OK);
+        s.手番 = s.手番_MAN;
+        return {COM手番::指した, 手};
+    }
+    if (!王あり(s, +1)) {
+        p.メッセージ("あなたの勝ちです", "終了", ボタン::OK);
+        s.手番 = s.手番_MAN;
+        return {COM手番::指した, 手};
+    }
+
+    s.所有時間_COM += s.経過秒;
+    s.開始時刻 = p.時刻();
+    s.手番 = s.手番_MAN;
+    if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
+    return {COM手番::指した, 手};
+}
+
+COM候補 COMの手を考える(const 状態& s, COM表& 記憶, 探索の合間* 合間, 評価関数 評価) {
+    auto 作業 = std::make_unique<COM作業>(s, 記憶);
+    const COM候補 手 = COM探索(*作業, 合間, 評価);
+    記憶 = *作業;
+    return 手;
+}
+
+void 記憶を更新(const 状態& s, COM表& 記憶) {
+    auto 作業 = std::make_unique<COM作業>(s, 記憶);
+    勢力調査(*作業);
+    記憶 = *作業;
+}
+
+COM手番結果 com_ban_指す(状態& s, COM表& 記憶, Platform& p, 評価関数 評価) {
+    if (s.勝者 != 手番_なし) return {};
+    考え始める(s, p);
+    画面の合間 合間(s, p);
+    return com_ban_決めた手(s, 記憶, p, COMの手を考える(s, 記憶, &合間, 評価));
+}
+
+探索設定 深い探索の設定(const 状態& s, std::uint64_t 種) {
+    探索設定 設定 = 探索設定::レベル(s.レベル);
+    設定.種 = 種;
+    return 設定;
+}
+
+void 深い手を指す(状態& s, COM表& 記憶, Platform& p, const 深い探索の結果& r) {
+    s.COM思考中 = false;
+    if (s.勝者 != 手番_なし) return;
+    com_ban_決めた手(s, 記憶, p, 候補にする(対局にする(s, 上手), r));
+    自動保存_更新(s, p);
+}
+
+COMの応手::COMの応手(裏の思考* 裏, std::uint64_t 種) : 裏_(裏), 種_(種) {}
+COMの応手::~COMの応手() = default;
+
+void COMの応手::指す(状態& s, Platform& p) {
+    if (s.レベル <= 3) {
+        com_ban_指す(s, 記憶_, p);
+        自動保存_更新(s, p);
+        return;
+    }
+    if (s.勝者 != 手番_なし) return;
+    考え始める(s, p);
+    const 対局 g = 対局にする(s, 上手);
+    const 探索設定 設定 = 深い探索の設定(s, 種_++);
+    if (裏_ != nullptr) {
+        // Thinking goes on elsewhere; the answer comes back through
+        // 深い手を指す, and until then the game stands still.
+        s.COM思考中 = true;
+        p.再描画();
+        裏_->始める(g, 設定);
+        return;
+    }
+    if (!探索_) 探索_ = std::make_unique<深い探索>();
+    const std::atomic<bool> 止めない{false};
+    深い手を指す(s, p, 探索_->探す(g, 設定, 止めない));
+}
+
+void COMの応手::局面更新(状態& s) { 記憶を更新(s, 記憶_); }

@@ -1,0 +1,94 @@
+// The computer's turn as the player sees it: the thinking caption, the
+// search, then the chosen move logged, blinked, made, sounded and announced.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "engine/deep_search.h"
+#include "engine/turn.h"
+#include "game/opponent.h"
+#include "core/com_tables.h"
+#include "game/platform.h"
+#include "core/state.h"
+
+// How a turn of the computer ended.
+enum class COM手番 {
+    指した,      // a move was made (the game may have ended with it)
+    指し手なし,  // no legal move at all: the computer resigned
+    記録満杯,    // the log is full: nothing moved, the turn went back
+    何もせず,    // the game was already decided
+};
+struct COM手番結果 {
+    COM手番 結果 = COM手番::何もせず;
+    COM候補 手;
+};
+
+// The computer's choice at strengths 1 to 3: its memory 記憶 and what it
+// reads of the game s on a working copy, searched; the tables the search
+// leaves are kept in 記憶.  The game itself is not touched.
+COM候補 COMの手を考える(const 状態& s, COM表& 記憶, 探索の合間* 合間 = nullptr, 評価関数 評価 = nullptr);
+// After a move on the board (either side's): the computer's influence map in
+// 記憶 surveyed afresh from the game's board.
+void 記憶を更新(const 状態& s, COM表& 記憶);
+
+// The whole turn: thinking caption, search, then the chosen move logged,
+// blinked, made, sounded and announced, the end of the game tested and the
+// turn handed to the human.  Answers what happened and the move chosen.
+COM手番結果 com_ban_指す(状態& s, COM表& 記憶, Platform& p, 評価関数 評価 = nullptr);
+
+// The second half of a turn, after any search: the move the computer settled
+// on logged, blinked, made, sounded and shown (and the memory brought up to
+// date), the end of the game tested and the turn handed to the human; or its
+// resignation when it had no move.
+COM手番結果 com_ban_決めた手(状態& s, COM表& 記憶, Platform& p, const COM候補& 手);
+
+// Where the stronger computer (strengths 4 and 5) thinks: a front end that
+// keeps its window alive meanwhile runs the search on a worker thread over
+// the copy g, then hands the result to 深い手を指す on its own thread.
+class 裏の思考 {
+public:
+    virtual ~裏の思考() = default;
+    virtual void 始める(const 対局& g, const 探索設定& 設定) = 0;
+};
+
+// The settings of the stronger computer at the state's strength, with the
+// seed of its random choice among equally good moves.
+探索設定 深い探索の設定(const 状態& s, std::uint64_t 種);
+
+// The stronger computer's answer r carried out: the move made and shown (or
+// its resignation), the end of the game tested, the game kept on the disk.
+// The computer's memory 記憶 surveys the position the move leaves.
+void 深い手を指す(状態& s, COM表& 記憶, Platform& p, const 深い探索の結果& r);
+
+// The computer as the side that answers: the influence map after the
+// human's move, then its move.  It owns its memory (COM表), which carries
+// from one turn to the next; the game it answers in points at it
+// (受け持つ), so that the autosave keeps it and a resumed game restores it.
+// Strengths 1 to 3 think at once, inside the event, as they always have.
+// Strengths 4 and 5 think through 裏 when there is one (the window);
+// without one (the command-line tool, tests) they think at once too, with a
+// searcher that keeps what it learnt from move to move.  種 seeds the random
+// choice of the stronger strengths; every move takes the next seed.
+class COMの応手 final : public 応手 {
+public:
+    explicit COMの応手(裏の思考* 裏 = nullptr, std::uint64_t 種 = 1);
+    ~COMの応手() override;
+    COMの応手(const COMの応手&) = delete;
+    COMの応手& operator=(const COMの応手&) = delete;
+    // From now on s points at this computer's memory.
+    void 受け持つ(状態& s) { s.COM記憶 = &記憶_; }
+    // The move it would make in s (strengths 1 to 3), its memory kept.
+    COM候補 考える(const 状態& s, 探索の合間* 合間 = nullptr) { return COMの手を考える(s, 記憶_, 合間); }
+    void 局面更新(状態& s) override;
+    void 指す(状態& s, Platform& p) override;
+    // The answer of the stronger computer thinking elsewhere, carried out.
+    void 深い手を指す(状態& s, Platform& p, const 深い探索の結果& r) { ::深い手を指す(s, 記憶_, p, r); }
+    const COM表& 記憶() const { return 記憶_; }
+
+private:
+    裏の思考* 裏_;
+    std::uint64_t 種_;
+    std::unique_ptr<深い探索> 探索_;
+    COM表 記憶_;
+};

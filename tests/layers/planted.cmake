@@ -1,0 +1,67 @@
+# The layer check against small trees with one planted include each: every
+# include that breaks the layers must fail it and be named in its message;
+# every allowed one must pass.
+#   cmake -DCHECK=<check_layers.cmake> -DWORK_DIR=<scratch folder> -P planted.cmake
+
+# file | include it plants | expected
+set(cases
+  "core/x.h|engine/turn.h|fail"
+  "core/x.cpp|game/platform.h|fail"
+  "engine/x.cpp|game/commands.h|fail"
+  "engine/x.cpp|front/qt/window.h|fail"
+  "game/x.cpp|front/qt/window.h|fail"
+  "game/x.h|front/cli/players.h|fail"
+  "game/x.cpp|sound/dsound.h|fail"
+  "engine/x.cpp|sound/dsound.h|fail"
+  "sound/x.cpp|core/state.h|fail"
+  "sound/x.cpp|game/platform.h|fail"
+  "front/cli/x.cpp|front/qt/window.h|fail"
+  "front/qt/x.cpp|front/cli/players.h|fail"
+  "core/x.cpp|core/state.h|pass"
+  "engine/x.cpp|core/state.h|pass"
+  "game/x.cpp|engine/turn.h|pass"
+  "game/x.cpp|game/platform.h|pass"
+  "front/qt/x.cpp|sound/dsound.h|pass"
+  "front/qt/x.cpp|game/platform.h|pass"
+  "front/cli/x.cpp|engine/turn.h|pass"
+  "sound/x.cpp|sound/dsound.h|pass"
+  "front/qt/x.cpp|front/qt/window.h|pass")
+
+set(failures "")
+set(n 0)
+foreach(c IN LISTS cases)
+  string(REPLACE "|" ";" parts "${c}")
+  list(GET parts 0 file)
+  list(GET parts 1 inc)
+  list(GET parts 2 expected)
+  math(EXPR n "${n} + 1")
+  set(tree ${WORK_DIR}/planted_${n})
+  file(REMOVE_RECURSE ${tree})
+  # A clean house around the planted file: every arrow points down.
+  file(WRITE ${tree}/core/state.h "#pragma once\n#include <cstdint>\n")
+  file(WRITE ${tree}/engine/turn.h "#pragma once\n#include \"core/state.h\"\n")
+  file(WRITE ${tree}/game/platform.h "#pragma once\n#include \"core/state.h\"\n")
+  file(WRITE ${tree}/game/commands.h "#pragma once\n#include \"engine/turn.h\"\n#include \"game/platform.h\"\n")
+  file(WRITE ${tree}/front/qt/window.h "#pragma once\n#include \"game/platform.h\"\n#include \"sound/dsound.h\"\n")
+  file(WRITE ${tree}/front/cli/players.h "#pragma once\n#include \"game/commands.h\"\n")
+  file(WRITE ${tree}/sound/dsound.h "#pragma once\n#include <string>\n")
+  file(WRITE ${tree}/${file} "// planted\n#include <vector>\n  #  include \"${inc}\"  // the planted one\n")
+  execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${tree} -P ${CHECK}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(expected STREQUAL "fail")
+    if(rc EQUAL 0)
+      list(APPEND failures "${file} -> ${inc}: passed, should fail")
+    elseif(NOT err MATCHES "${file} -> ${inc}")
+      list(APPEND failures "${file} -> ${inc}: failed without naming it:\n${err}")
+    endif()
+  elseif(NOT rc EQUAL 0)
+    list(APPEND failures "${file} -> ${inc}: failed, should pass:\n${err}")
+  endif()
+  file(REMOVE_RECURSE ${tree})
+endforeach()
+
+if(failures)
+  list(JOIN failures "\n  " text)
+  message(FATAL_ERROR "the layer check is wrong on planted includes:\n  ${text}")
+endif()
+message(STATUS "${n} planted includes judged right")

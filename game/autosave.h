@@ -26,7 +26,7 @@
 //
 // Version 1 ("Vezuvire autosave 1") is read as well: the same items, but
 // the human king's square as 王X_MAN and 王Y_MAN right after 経過秒 and not
-// among the COM lines.  One table of members (records/autosave.cpp) drives
+// among the COM lines.  One table of members (game/autosave.cpp) drives
 // the writer, the reader, the range checks and the passage to and from the
 // game.
 //

@@ -219,6 +219,25 @@ TEST(対局, ハッシュは向きと持駒と手番を区別する) {
     EXPECT_NE(d.ハッシュ(), a.ハッシュ());
 }
 
+TEST(対局, 持駒にない打ち手は合法でない) {
+    対局 g = 対局::初期局面();  // the bottom side to move
+    for (int 種 = 1; 種 <= 7; ++種) g.持駒を置く(下手, 種, 1);
+    g.整える();
+    struct 場合 {
+        対局の手 手;
+        bool 合法;
+    };
+    const 場合 表[] = {
+        {{0, 0, 5, 5, 1, false}, true},   // a pawn on an empty square
+        {{0, 0, 5, 5, 7, false}, true},   // a rook
+        {{0, 0, 5, 5, 0, false}, false},  // not a drop at all, and no source
+        {{0, 0, 5, 5, 8, false}, false},  // a king is never in hand
+        {{0, 0, 5, 5, 1, true}, false},   // a drop never promotes
+        {{0, 0, 5, 7, 1, false}, false},  // onto a piece
+    };
+    for (const 場合& c : 表) EXPECT_EQ(g.合法(c.手), c.合法) << int(c.手.打) << " " << int(c.手.先Y);
+}
+
 TEST(対局, 王を取ると勝ちで以後の手はない) {
     対局 g;
     g.置く(5, 5, 800);

@@ -3,7 +3,7 @@
 // the results of the once-per-turn probes.  They are the computer's memory:
 // never reset between turns, because its play depends on what they kept.
 // The computer (game/com_turn.h COMの応手) owns them; the game state only
-// points at them (状態::COM記憶).
+// points at them (進行状態::COM記憶).
 #pragma once
 
 #include "core/state.h"

@@ -26,7 +26,7 @@ constexpr int 表長 = 814;
 
 std::array<動き, 表長> 動き表を作る() {
     std::array<動き, 表長> t{};
-    auto s = std::make_unique<状態>();
+    auto s = std::make_unique<盤面状態>();
     for (int a = 100; a < 表長; ++a) {
         if (!有効な駒コード(a)) continue;
         動き m;

@@ -17,7 +17,7 @@
     return g;
 }
 
-対局 対局にする(const 状態& s) { return 対局にする(s, s.手番 == s.手番_COM ? 上手 : 下手); }
+対局 対局にする(const 進行状態& s) { return 対局にする(s, s.手番 == s.手番_COM ? 上手 : 下手); }
 
 namespace {
 
@@ -29,7 +29,7 @@ int 持駒の合計(const 局面& k) {
 
 }  // namespace
 
-対局 対局にする(const 状態& s, int 側) {
+対局 対局にする(const 進行状態& s, int 側) {
     const 局面 今 = 局面_取得(s);
     対局 g = 対局にする(今, 側);
     g.手数を置く(s.手数);
@@ -60,7 +60,7 @@ int 元Y座標(const 対局の手& m, int 側) {
     return 側 > 0 ? m.打 : 持駒行_MAN(m.打);
 }
 
-移動結果 状態で指す(状態& s, const 対局& g, const 対局の手& m) {
+移動結果 状態で指す(進行状態& s, const 対局& g, const 対局の手& m) {
     const int 側 = g.手番();
     return 駒を動かす(s, 元X座標(m, 側), 元Y座標(m, 側), m.先X, m.先Y, g.置く駒(m));
 }

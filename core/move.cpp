@@ -15,7 +15,7 @@ int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int 
     return I_移動駒 < 0 ? -v : v;
 }
 
-void 駒取得(状態& s, int 取得駒) {
+void 駒取得(進行状態& s, int 取得駒) {
     const int kind = 駒種(取得駒);
     if (COMの王(取得駒)) {
         s.勝者 = s.手番_MAN;
@@ -30,7 +30,7 @@ void 駒取得(状態& s, int 取得駒) {
     else if (取得駒 <= -100) s.持駒_COM[kind] += 1;
 }
 
-移動結果 駒を動かす(状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+移動結果 駒を動かす(進行状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
     移動結果 r;
     r.元X = 移動元X;
     r.元Y = 移動元Y;
@@ -120,7 +120,7 @@ int 調査_持駒数(const 盤面状態& s, int IN_手番) {
     return n;
 }
 
-void 調査_移動結果(const 状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) {
+void 調査_移動結果(const 進行状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) {
     if (IN_CNT < 1 || IN_CNT > 履歴最大) return;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {

@@ -22,7 +22,7 @@ struct 移動結果 {
 // source to the destination: capture into hand (a captured king decides the
 // game), king bookkeeping and the quarter turn on an empty square.  Only the
 // state changes; the answer says what happened.
-移動結果 駒を動かす(状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+移動結果 駒を動かす(進行状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
 // The board part alone, as the computer tries its candidates: the source
 // square (if on the board) is emptied and the destination gets the piece as
 // it stands after landing.  Hands, king squares and the result are left
@@ -30,7 +30,7 @@ struct 移動結果 {
 int 盤上で動かす(盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
 // The code a piece shows after arriving on the destination (pure).
 int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int I_移動駒);
-void 駒取得(状態& s, int 取得駒);
+void 駒取得(進行状態& s, int 取得駒);
 // 真 when the move may promote; then 成駒 holds the promoted code.
 int 調査_駒成(盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
 int 調査_駒存在(const 盤面状態& s, int I_駒種類);
@@ -38,4 +38,4 @@ int 調査_駒存在(const 盤面状態& s, int I_駒種類);
 // on the board.
 int 調査_王あり(const 盤面状態& s, int 符号);
 int 調査_持駒数(const 盤面状態& s, int IN_手番);
-void 調査_移動結果(const 状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類);
+void 調査_移動結果(const 進行状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類);

@@ -1,6 +1,6 @@
 #include "core/position.h"
 
-局面 局面_取得(const 状態& s) {
+局面 局面_取得(const 進行状態& s) {
     局面 k;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) k.盤[x][y] = s.盤[x][y];
@@ -11,7 +11,7 @@
     return k;
 }
 
-局面 局面_履歴(const 状態& s, int n) {
+局面 局面_履歴(const 進行状態& s, int n) {
     局面 k;
     if (n < 0 || n > 履歴最大) return k;
     for (int x = 1; x <= 9; ++x)
@@ -47,10 +47,10 @@ void 置く(盤面状態& s, const 局面& k, COM表* 記憶) {
 
 }  // namespace
 
-void 局面_設定(状態& s, const 局面& k) { 置く(s, k, s.COM記憶); }
+void 局面_設定(進行状態& s, const 局面& k) { 置く(s, k, s.COM記憶); }
 void 局面_設定(COM作業& w, const 局面& k) { 置く(w, k, &w); }
 
-void 局面_履歴設定(状態& s, int n, const 局面& k) {
+void 局面_履歴設定(進行状態& s, int n, const 局面& k) {
     if (n < 0 || n > 履歴最大) return;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) s.盤履歴[n][x][y] = k.盤[x][y];

@@ -15,14 +15,14 @@ struct 局面 {
 };
 
 // The position on the board now.
-局面 局面_取得(const 状態& s);
+局面 局面_取得(const 進行状態& s);
 // The position logged in slot n (0..500).
-局面 局面_履歴(const 状態& s, int n);
+局面 局面_履歴(const 進行状態& s, int n);
 // Puts a position on the board: board, hands, the hand totals and both
 // kings' squares, as a move would leave them (the computer's king square
 // goes to the memory of the computer answering in the game, when there is
 // one, or to the working copy's own tables).
-void 局面_設定(状態& s, const 局面& k);
+void 局面_設定(進行状態& s, const 局面& k);
 void 局面_設定(COM作業& w, const 局面& k);
 // Logs a position into slot n (board and hands only; 0..500).
-void 局面_履歴設定(状態& s, int n, const 局面& k);
+void 局面_履歴設定(進行状態& s, int n, const 局面& k);

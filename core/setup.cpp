@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/setup.h"
 
 namespace {
@@ -24,43 +25,21 @@ void 桝色設定(盤面状態& s) {
         for (int y = 1; y <= 9; ++y) s.桝色[x][y] = (x + y) % 2 == 0 ? 桝色_緑 : 桝色_水;
 }
 
-void 新規対局(状態& s) {
-    s.ハンデレベル = 0;
-    s.ハンデ設定中 = 偽;
-    s.対局種別 = 対局_人間;
+void 初期局面にする(進行状態& s) {
     s.勝者 = 手番_なし;
     s.手番 = 手番_なし;
     s.棋譜手数 = 0;
     s.手数 = 0;
 
-    s.Timer1有効 = false;
-
-    s.所有時間_COM = 0;
-    s.所有時間_MAN = 0;
-    s.再開待ち = 偽;
-    s.棋譜モード = 偽;
-    s.経過秒_表示 = 0;
-    s.選択状態 = 0;
-
-    for (int i = 1; i <= 7; ++i) s.持駒_MAN[i] = s.持駒_COM[i] = 0;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s.盤[x][y] = 空;
-
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) s.盤[x][y] = 初期配置[y - 1][x - 1];
-
+    for (int i = 1; i <= 7; ++i) s.持駒_MAN[i] = s.持駒_COM[i] = 0;
     s.持駒数_MAN = s.持駒数_COM = 0;
-    for (int i = 1; i <= 7; ++i) {
-        if (s.持駒_MAN[i] > 0) s.持駒数_MAN += s.持駒_MAN[i];
-        if (s.持駒_COM[i] > 0) s.持駒数_COM += s.持駒_COM[i];
-    }
-
-    手順保存(s, 0, 0, 0, 0, 0, 0, s.所有時間_MAN, s.所有時間_MAN + s.経過秒, s.所有時間_COM, s.所有時間_COM);
 }
 
-int 調査_記録満杯(const 状態& s) { return s.棋譜手数 > 履歴最大 ? 真 : 偽; }
+int 調査_記録満杯(const 進行状態& s) { return s.棋譜手数 > 履歴最大 ? 真 : 偽; }
 
-int 手順保存(状態& s, int, int, int 先X, int 先Y, int, int, double 前秒M, double 後秒M, double 前秒C, double 後秒C) {
+int 局面を記録(進行状態& s, int 先X, int 先Y) {
     const int n = s.棋譜手数;
     if (n < 0 || n > 履歴最大) return 偽;
     for (int x = 1; x <= 9; ++x)
@@ -71,10 +50,6 @@ int 手順保存(状態& s, int, int, int 先X, int 先Y, int, int, double 前�
     }
     s.先X履歴[n] = 先X;
     s.先Y履歴[n] = 先Y;
-    s.前秒M履歴[n] = 前秒M;
-    s.後秒M履歴[n] = 後秒M;
-    s.前秒C履歴[n] = 前秒C;
-    s.後秒C履歴[n] = 後秒C;
     s.棋譜最終手数 = n;
     return 真;
 }

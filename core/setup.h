@@ -1,4 +1,6 @@
-// New-game set-up and the position log.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// New-game set-up and the position log, as far as the rules keep them.  The
+// game layer's 新規対局 and 手順保存 (game/new_game.h) add the clocks.
 #pragma once
 
 #include "core/state.h"
@@ -6,15 +8,13 @@
 // Colours the squares: 桝色_緑 where x + y is even, 桝色_水 where odd.  The
 // colour decides which way a piece turns when it lands there.
 void 桝色設定(盤面状態& s);
-// A new game in the state alone: the starting position, counters, clocks
-// and flags reset (the timer marked off), history slot 0 logged.
-void 新規対局(状態& s);
-// Logs the current position and the four clock values into slot 棋譜手数.
+// The starting position with empty hands, nobody to move, no winner and
+// both move counters at zero.  The log is not touched.
+void 初期局面にする(進行状態& s);
+// Logs the current position and the destination (先X, 先Y) of the move
+// about to be made into slot 棋譜手数, which becomes the last slot.
 // Answers 偽 and writes nothing when the log is full (slot 501 would be
-// needed); callers then refuse the move with 記録上限メッセージ.
-int 手順保存(状態& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M, double 後秒M, double 前秒C,
-             double 後秒C);
+// needed).
+int 局面を記録(進行状態& s, int 先X, int 先Y);
 // 真 when the next move could not be logged.
-int 調査_記録満杯(const 状態& s);
-inline constexpr const char* 記録上限メッセージ = "棋譜の記録が上限（500手）に達しました。\rこれ以上は指せません。";
-inline constexpr const char* 記録上限題 = "棋譜";
+int 調査_記録満杯(const 進行状態& s);

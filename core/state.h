@@ -1,7 +1,10 @@
-// The one game state.  Every routine of the game receives it and reads and
-// writes its members by name; there is no other object with game state.
-// The computer keeps its own memory (core/com_tables.h) and thinks on a
-// working copy of the part of the game it reads (盤面状態).
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The state the rules work on: the board and hands (盤面状態) and the
+// course of the game with its log (進行状態).  The game layer's whole state
+// (game/state.h) is built on it and adds the controller's, the clocks' and
+// the screen's parts, which nothing here can reach.  The computer keeps its
+// own memory (core/com_tables.h) and thinks on a working copy of the board
+// part (盤面状態).
 //
 // Piece codes: sign × (type × 10 + facing).  Positive codes are the
 // computer's (COM, top), negative codes the human's (MAN, bottom).  type is
@@ -25,9 +28,6 @@ inline constexpr int 手番_なし = 0;
 inline constexpr int 先手 = 1;
 inline constexpr int 後手 = -1;
 
-inline constexpr int 対局_人間 = 0;
-inline constexpr int 対局_COM = 1;
-
 // The computer's strengths: 1 to 3 look one move ahead; 4 and 5 search many
 // moves deep for a limited time (engine/deep_search.h).
 inline constexpr int 最強レベル = 5;
@@ -35,68 +35,8 @@ inline constexpr int 最強レベル = 5;
 inline constexpr int 桝色_緑 = 2;  // clockwise turn on arrival
 inline constexpr int 桝色_水 = 3;  // anticlockwise turn on arrival
 
-// Palette colours (16-colour palette numbers).
-inline constexpr int 色_黒 = 0;
-inline constexpr int 色_白 = 15;
-inline constexpr int 色_赤 = 12;
-inline constexpr int 色_黄 = 14;
-inline constexpr int 背景色 = 2;
-inline constexpr int 桝輪郭色 = 背景色;
-
-// Background tile codes; the same numbers pick the tile picture.
-inline constexpr int 背景_緑 = 5;
-inline constexpr int 背景_畳 = 6;
-inline constexpr int 背景_竹 = 7;
-inline constexpr int 背景_宇宙 = 8;
-inline constexpr int 背景_煉瓦 = 9;
-inline constexpr int 絵_タイトル = -3;
-
-// Geometry in twips.
-inline constexpr int 盤原点X = 1050;
-inline constexpr int 盤原点Y = 100;
-inline constexpr int 桝幅 = 615;
-inline constexpr int 桝高 = 615;
-
 // History: slots 0..500.
 inline constexpr int 履歴最大 = 500;
-
-// Menu items whose check marks the game reads and writes.
-enum class メニュー項目 {
-    LEVEL1,
-    LEVEL2,
-    LEVEL3,
-    LEVEL4,
-    LEVEL5,
-    MIDORI,
-    TATAMI,
-    TAKE,
-    UCHU,
-    RENGA,
-    SIDOU,
-    KEIKA,
-    BGM,
-};
-inline constexpr int メニュー項目数 = 13;
-// The control name of a menu item, as the window and the records of the
-// platform calls name it.
-constexpr const char* メニュー項目名(メニュー項目 項目) {
-    switch (項目) {
-        case メニュー項目::LEVEL1: return "LEVEL1";
-        case メニュー項目::LEVEL2: return "LEVEL2";
-        case メニュー項目::LEVEL3: return "LEVEL3";
-        case メニュー項目::LEVEL4: return "LEVEL4";
-        case メニュー項目::LEVEL5: return "LEVEL5";
-        case メニュー項目::MIDORI: return "MIDORI";
-        case メニュー項目::TATAMI: return "TATAMI";
-        case メニュー項目::TAKE: return "TAKE";
-        case メニュー項目::UCHU: return "UCHU";
-        case メニュー項目::RENGA: return "RENGA";
-        case メニュー項目::SIDOU: return "SIDOU";
-        case メニュー項目::KEIKA: return "KEIKA";
-        case メニュー項目::BGM: return "BGM";
-    }
-    return "?";
-}
 
 // ---- The state -------------------------------------------------------------
 // The part of the game the computer reads as well: board, square colours,
@@ -123,77 +63,30 @@ struct 盤面状態 {
     int 成駒 = 0;
 };
 
-struct 状態 : 盤面状態 {
+// The course of the game: whose turn, the result, the counters and the log
+// of positions.  The rules that move pieces, set positions and log them
+// work on it.
+struct 進行状態 : 盤面状態 {
     // Turn and result.
     int 手番 = 手番_なし;
     int 勝者 = 手番_なし;
-    int 対局種別 = 対局_人間;
 
     // Counters.
     int 手数 = 0;
     int 棋譜手数 = 0;
     int 棋譜最終手数 = 0;
 
-    // Move history, slots 0..500.
+    // Move history, slots 0..500 (the clocks keep their own, game/state.h).
     int 盤履歴[履歴最大 + 1][10][10] = {};
     int 持駒履歴_MAN[履歴最大 + 1][8] = {};
     int 持駒履歴_COM[履歴最大 + 1][8] = {};
     int 先X履歴[履歴最大 + 1] = {};
     int 先Y履歴[履歴最大 + 1] = {};
-    double 前秒M履歴[履歴最大 + 1] = {};
-    double 後秒M履歴[履歴最大 + 1] = {};
-    double 前秒C履歴[履歴最大 + 1] = {};
-    double 後秒C履歴[履歴最大 + 1] = {};
 
-    // Clocks (seconds).
-    double 開始時刻 = 0;
-    double 経過秒 = 0;
-    int 経過秒_表示 = 0;
-    double 所有時間_COM = 0;
-    double 所有時間_MAN = 0;
-    bool Timer1有効 = false;
-
-    // Flags.
-    int 棋譜モード = 偽;
-    int ハンデ設定中 = 偽;
-    int ハンデレベル = 0;
-    int 再開待ち = 偽;
-    int 選択状態 = 0;
-    // Keep the game in progress on the disk after every move (the window
-    // turns it on; tests and the command-line tool leave it off).
-    bool 自動保存 = false;
-    // What this run knows of that file (game/autosave.cpp): whether it
-    // holds this run's own game (written or taken up by it), the only file
-    // the run ever removes, and whether the player has been told that the
-    // game is not being kept.
-    bool 自動保存_自分 = false;
-    bool 自動保存_不調 = false;
-    // The stronger computer (strengths 4 and 5) is thinking elsewhere: until
-    // its move comes back, nothing may change the game.
-    bool COM思考中 = false;
     // The memory of the computer that answers in this game (its COMの応手
     // owns it; none in a game nobody answers): the autosave keeps it with
     // the game and gives it back on resume, and a position put on the board
     // (局面_設定) or a king's move (駒を動かす) tells it where the kings now
     // stand.
     COM表* COM記憶 = nullptr;
-
-    // Selection memory of the mouse handler: survives new games.
-    int 選択元X = 0, 選択元Y = 0, 選択先X = 0, 選択先Y = 0, 選択駒 = 0;
-
-    // Options and presentation.
-    int 移動指導 = 偽;
-    int 移動指導色 = 桝輪郭色;
-    int 背景種類 = 背景_緑;
-    bool フォント太字 = false;
-    bool チェック[メニュー項目数] = {};
-
-    // Sound buffer handles (0 when a sound could not be loaded).
-    long 音_その他 = 0;
-    long 音_禁止 = 0;
-    long 音_駒打 = 0;
-    long 音_BGM = 0;
-    long サウンド装置 = 0;
-
-    bool checked(メニュー項目 m) const { return チェック[static_cast<int>(m)]; }
 };

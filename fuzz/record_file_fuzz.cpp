@@ -97,10 +97,10 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
             s.持駒履歴_MAN[n][i] = r.持駒_MAN[i];
             s.持駒履歴_COM[n][i] = r.持駒_COM[i];
         }
-        s.前秒M履歴[n] = r.前秒M;
-        s.後秒M履歴[n] = r.後秒M;
-        s.前秒C履歴[n] = r.前秒C;
-        s.後秒C履歴[n] = r.後秒C;
+        s.時計.前秒M履歴[n] = r.前秒M;
+        s.時計.後秒M履歴[n] = r.後秒M;
+        s.時計.前秒C履歴[n] = r.前秒C;
+        s.時計.後秒C履歴[n] = r.後秒C;
     }
 
     const bool 植える = !元.empty() && 元.back() != '\n' && 元.back() != '\r';
@@ -112,7 +112,7 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
         int(&手)[8] = (選 & 0x80) ? s.持駒履歴_COM[n] : s.持駒履歴_MAN[n];
         const int x = 1 + static_cast<int>(次 % 9), y = 1 + static_cast<int>(次 / 9 % 9);
         static const double 時計[] = {-0.5, -1e9, 99999.75, 100000.0, 1e12, std::nan("")};
-        double* const 秒[4] = {&s.前秒M履歴[n], &s.後秒M履歴[n], &s.前秒C履歴[n], &s.後秒C履歴[n]};
+        double* const 秒[4] = {&s.時計.前秒M履歴[n], &s.時計.後秒M履歴[n], &s.時計.前秒C履歴[n], &s.時計.後秒C履歴[n]};
         switch (選 % 8) {
             case 0: 手[種] = 持駒の上限 + 1 + static_cast<int>(次 % 40); break;
             case 1: 手[種] = -1 - static_cast<int>(次 % 3); break;
@@ -138,10 +138,10 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
             r.持駒_COM[i] = s.持駒履歴_COM[n][i];
             for (int c : {r.持駒_MAN[i], r.持駒_COM[i]}) 書ける = 書ける && c >= 0 && c <= 持駒の上限;
         }
-        r.前秒M = 秒の欄(s.前秒M履歴[n], 時計が外);
-        r.後秒M = 秒の欄(s.後秒M履歴[n], 時計が外);
-        r.前秒C = 秒の欄(s.前秒C履歴[n], 時計が外);
-        r.後秒C = 秒の欄(s.後秒C履歴[n], 時計が外);
+        r.前秒M = 秒の欄(s.時計.前秒M履歴[n], 時計が外);
+        r.後秒M = 秒の欄(s.時計.後秒M履歴[n], 時計が外);
+        r.前秒C = 秒の欄(s.時計.前秒C履歴[n], 時計が外);
+        r.後秒C = 秒の欄(s.時計.後秒C履歴[n], 時計が外);
         期待局面.push_back(r);
     }
 

@@ -99,15 +99,15 @@ struct 値 {
 値 取り出す(const 状態& s, const 無言の窓& p, std::string_view b) {
     const メニュー項目 項目[5] = {メニュー項目::MIDORI, メニュー項目::TATAMI, メニュー項目::TAKE, メニュー項目::UCHU,
                                   メニュー項目::RENGA};  // codes 5..9 in order
-    if (s.背景種類 < 背景_緑 || s.背景種類 > 背景_煉瓦) 失敗("background code " + std::to_string(s.背景種類), b);
+    if (s.表示.背景種類 < 背景_緑 || s.表示.背景種類 > 背景_煉瓦) 失敗("background code " + std::to_string(s.表示.背景種類), b);
     for (int i = 0; i < 5; ++i)
-        if (s.checked(項目[i]) != (s.背景種類 == 背景_緑 + i))
-            失敗("background check marks do not show code " + std::to_string(s.背景種類), b);
-    if (s.移動指導 != 0 && s.移動指導 != 1) 失敗("guidance " + std::to_string(s.移動指導), b);
-    if (s.移動指導色 != (s.移動指導 ? 色_白 : 2)) 失敗("guidance colour " + std::to_string(s.移動指導色), b);
-    if (s.checked(メニュー項目::SIDOU) != (s.移動指導 == 1)) 失敗("guidance check mark differs from guidance", b);
-    if (s.checked(メニュー項目::BGM) != p.音楽) 失敗("music check mark differs from the music playing", b);
-    return {s.背景種類, s.移動指導 == 1, s.checked(メニュー項目::KEIKA), s.checked(メニュー項目::BGM)};
+        if (s.操作.checked(項目[i]) != (s.表示.背景種類 == 背景_緑 + i))
+            失敗("background check marks do not show code " + std::to_string(s.表示.背景種類), b);
+    if (s.操作.移動指導 != 0 && s.操作.移動指導 != 1) 失敗("guidance " + std::to_string(s.操作.移動指導), b);
+    if (s.表示.移動指導色 != (s.操作.移動指導 ? 色_白 : 2)) 失敗("guidance colour " + std::to_string(s.表示.移動指導色), b);
+    if (s.操作.checked(メニュー項目::SIDOU) != (s.操作.移動指導 == 1)) 失敗("guidance check mark differs from guidance", b);
+    if (s.操作.checked(メニュー項目::BGM) != p.音楽) 失敗("music check mark differs from the music playing", b);
+    return {s.表示.背景種類, s.操作.移動指導 == 1, s.操作.checked(メニュー項目::KEIKA), s.操作.checked(メニュー項目::BGM)};
 }
 
 // Before reading: tatami, guidance on, no elapsed time, no music — nothing
@@ -119,17 +119,17 @@ void 用意(状態& s, 無言の窓& p, const 値& v) {
     static const auto 初め = std::make_unique<状態>();
     s = *初め;
     p = 無言の窓{};
-    s.背景種類 = v.背景;
-    s.チェック[static_cast<int>(メニュー項目::MIDORI) + (v.背景 == 背景_緑     ? 0
+    s.表示.背景種類 = v.背景;
+    s.操作.チェック[static_cast<int>(メニュー項目::MIDORI) + (v.背景 == 背景_緑     ? 0
                                                          : v.背景 == 背景_畳   ? 1
                                                          : v.背景 == 背景_竹   ? 2
                                                          : v.背景 == 背景_宇宙 ? 3
                                                                                : 4)] = true;
-    s.移動指導 = v.指導 ? 1 : 0;
-    s.移動指導色 = v.指導 ? 色_白 : 2;
-    s.チェック[static_cast<int>(メニュー項目::SIDOU)] = v.指導;
-    s.チェック[static_cast<int>(メニュー項目::KEIKA)] = v.経過;
-    s.チェック[static_cast<int>(メニュー項目::BGM)] = v.音;
+    s.操作.移動指導 = v.指導 ? 1 : 0;
+    s.表示.移動指導色 = v.指導 ? 色_白 : 2;
+    s.操作.チェック[static_cast<int>(メニュー項目::SIDOU)] = v.指導;
+    s.操作.チェック[static_cast<int>(メニュー項目::KEIKA)] = v.経過;
+    s.操作.チェック[static_cast<int>(メニュー項目::BGM)] = v.音;
 }
 
 std::string 読む(const char* パス) {

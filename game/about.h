@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // Contact addresses shown in the version box.
 inline constexpr const char* ホームページ = "https://vezuvire.example.org/";

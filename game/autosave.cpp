@@ -187,29 +187,39 @@ struct 欄 {
     種類 k;
     unsigned 版 = 両版;
     int 自動保存内容::*内容整数 = nullptr;  // 整数: the member of the content ...
-    int 状態::*状態整数 = nullptr;          // ... and of the game
+    int 進行状態::*進行整数 = nullptr;      // ... and of the game: of its course
+    int 操作状態::*操作整数 = nullptr;      //     or of the controller's part
     double 自動保存内容::*内容時間 = nullptr;
-    double 状態::*状態時間 = nullptr;
+    double 時計状態::*時計時間 = nullptr;
     int (局面::*持駒)[8] = nullptr;
     int (COM表::*表)[10][10] = nullptr;
     int COM表::*値 = nullptr;
     int 下 = std::numeric_limits<int>::min(), 上 = std::numeric_limits<int>::max();
 };
 
-constexpr 欄 整数欄(const char* 名, int 自動保存内容::*c, int 状態::*s, int 下, int 上) {
+constexpr 欄 整数欄(const char* 名, int 自動保存内容::*c, int 進行状態::*s, int 下, int 上) {
     欄 e{名, 種類::整数};
     e.内容整数 = c;
-    e.状態整数 = s;
+    e.進行整数 = s;
     e.下 = 下;
     e.上 = 上;
     return e;
 }
-constexpr 欄 時間欄(const char* 名, double 自動保存内容::*c, double 状態::*s) {
-    欄 e{名, 種類::時間};
-    e.内容時間 = c;
-    e.状態時間 = s;
+constexpr 欄 整数欄(const char* 名, int 自動保存内容::*c, int 操作状態::*s, int 下, int 上) {
+    欄 e = 整数欄(名, c, static_cast<int 進行状態::*>(nullptr), 下, 上);
+    e.操作整数 = s;
     return e;
 }
+constexpr 欄 時間欄(const char* 名, double 自動保存内容::*c, double 時計状態::*s) {
+    欄 e{名, 種類::時間};
+    e.内容時間 = c;
+    e.時計時間 = s;
+    return e;
+}
+
+// The game's integer that an 整数 member stands for.
+int& 整数の場所(const 欄& e, 状態& s) { return e.進行整数 ? s.*e.進行整数 : s.操作.*e.操作整数; }
+int 整数の値(const 欄& e, const 状態& s) { return e.進行整数 ? s.*e.進行整数 : s.操作.*e.操作整数; }
 constexpr 欄 持駒欄(const char* 名, int (局面::*h)[8]) {
     欄 e{名, 種類::持駒};
     e.持駒 = h;
@@ -232,21 +242,21 @@ constexpr 欄 記憶値欄(const char* 名, int COM表::*v, unsigned 版 = 両�
 // Version 1 kept the human king's square with the game; version 2 keeps it
 // with the rest of the computer's memory, which is where it now lives.
 constexpr 欄 欄一覧[] = {
-    整数欄("対局種別", &自動保存内容::対局種別, &状態::対局種別, 対局_人間, 対局_COM),
-    整数欄("レベル", &自動保存内容::レベル, &状態::レベル, 1, 最強レベル),
-    整数欄("手番_MAN", &自動保存内容::手番_MAN, &状態::手番_MAN, 後手, 先手),
-    整数欄("手番_COM", &自動保存内容::手番_COM, &状態::手番_COM, 後手, 先手),
-    整数欄("手番", &自動保存内容::手番, &状態::手番, 後手, 先手),
-    整数欄("手数", &自動保存内容::手数, &状態::手数, 0, 手数の最大),
-    整数欄("棋譜手数", &自動保存内容::棋譜手数, &状態::棋譜手数, 0, 手数の最大),
-    整数欄("棋譜最終手数", &自動保存内容::棋譜最終手数, &状態::棋譜最終手数, 0, 履歴最大),
-    整数欄("棋譜モード", &自動保存内容::棋譜モード, &状態::棋譜モード, 偽, 真),
-    整数欄("ハンデ設定中", &自動保存内容::ハンデ設定中, &状態::ハンデ設定中, 偽, 真),
-    整数欄("ハンデレベル", &自動保存内容::ハンデレベル, &状態::ハンデレベル, -10, 10),
-    整数欄("再開待ち", &自動保存内容::再開待ち, &状態::再開待ち, 偽, 真),
-    時間欄("所有時間_MAN", &自動保存内容::所有時間_MAN, &状態::所有時間_MAN),
-    時間欄("所有時間_COM", &自動保存内容::所有時間_COM, &状態::所有時間_COM),
-    時間欄("経過秒", &自動保存内容::経過秒, &状態::経過秒),
+    整数欄("対局種別", &自動保存内容::対局種別, &操作状態::対局種別, 対局_人間, 対局_COM),
+    整数欄("レベル", &自動保存内容::レベル, &進行状態::レベル, 1, 最強レベル),
+    整数欄("手番_MAN", &自動保存内容::手番_MAN, &進行状態::手番_MAN, 後手, 先手),
+    整数欄("手番_COM", &自動保存内容::手番_COM, &進行状態::手番_COM, 後手, 先手),
+    整数欄("手番", &自動保存内容::手番, &進行状態::手番, 後手, 先手),
+    整数欄("手数", &自動保存内容::手数, &進行状態::手数, 0, 手数の最大),
+    整数欄("棋譜手数", &自動保存内容::棋譜手数, &進行状態::棋譜手数, 0, 手数の最大),
+    整数欄("棋譜最終手数", &自動保存内容::棋譜最終手数, &進行状態::棋譜最終手数, 0, 履歴最大),
+    整数欄("棋譜モード", &自動保存内容::棋譜モード, &操作状態::棋譜モード, 偽, 真),
+    整数欄("ハンデ設定中", &自動保存内容::ハンデ設定中, &操作状態::ハンデ設定中, 偽, 真),
+    整数欄("ハンデレベル", &自動保存内容::ハンデレベル, &操作状態::ハンデレベル, -10, 10),
+    整数欄("再開待ち", &自動保存内容::再開待ち, &操作状態::再開待ち, 偽, 真),
+    時間欄("所有時間_MAN", &自動保存内容::所有時間_MAN, &時計状態::所有時間_MAN),
+    時間欄("所有時間_COM", &自動保存内容::所有時間_COM, &時計状態::所有時間_COM),
+    時間欄("経過秒", &自動保存内容::経過秒, &時計状態::経過秒),
     記憶値欄("王X_MAN", &COM表::王X_MAN, 版1, 0, 9),
     記憶値欄("王Y_MAN", &COM表::王Y_MAN, 版1, 0, 9),
     {"盤", 種類::盤},
@@ -432,8 +442,8 @@ bool 調査_対局中(const 状態& s) { return s.手番 != 手番_なし && s.�
 自動保存内容 取得_自動保存(const 状態& s) {
     自動保存内容 d;
     for (const 欄& e : 欄一覧) {
-        if (e.k == 種類::整数) d.*e.内容整数 = s.*e.状態整数;
-        if (e.k == 種類::時間) d.*e.内容時間 = s.*e.状態時間;
+        if (e.k == 種類::整数) d.*e.内容整数 = 整数の値(e, s);
+        if (e.k == 種類::時間) d.*e.内容時間 = s.時計.*e.時計時間;
     }
     d.現在 = 局面_取得(s);
     const int n = s.棋譜最終手数 < 0 ? -1 : (s.棋譜最終手数 > 履歴最大 ? 履歴最大 : s.棋譜最終手数);
@@ -442,10 +452,10 @@ bool 調査_対局中(const 状態& s) { return s.手番 != 手番_なし && s.�
         r.k = 局面_履歴(s, i);
         r.先X = s.先X履歴[i];
         r.先Y = s.先Y履歴[i];
-        r.前秒M = s.前秒M履歴[i];
-        r.後秒M = s.後秒M履歴[i];
-        r.前秒C = s.前秒C履歴[i];
-        r.後秒C = s.後秒C履歴[i];
+        r.前秒M = s.時計.前秒M履歴[i];
+        r.後秒M = s.時計.後秒M履歴[i];
+        r.前秒C = s.時計.前秒C履歴[i];
+        r.後秒C = s.時計.後秒C履歴[i];
         d.履歴.push_back(r);
     }
     if (s.COM記憶 != nullptr) d.表 = *s.COM記憶;
@@ -455,8 +465,8 @@ bool 調査_対局中(const 状態& s) { return s.手番 != 手番_なし && s.�
 void 適用_自動保存(状態& s, const 自動保存内容& d) {
     局面_設定(s, d.現在);
     for (const 欄& e : 欄一覧) {
-        if (e.k == 種類::整数) s.*e.状態整数 = d.*e.内容整数;
-        if (e.k == 種類::時間) s.*e.状態時間 = d.*e.内容時間;
+        if (e.k == 種類::整数) 整数の場所(e, s) = d.*e.内容整数;
+        if (e.k == 種類::時間) s.時計.*e.時計時間 = d.*e.内容時間;
     }
     s.勝者 = 手番_なし;
     for (int i = 0; i < static_cast<int>(d.履歴.size()) && i <= 履歴最大; ++i) {
@@ -464,10 +474,10 @@ void 適用_自動保存(状態& s, const 自動保存内容& d) {
         局面_履歴設定(s, i, r.k);
         s.先X履歴[i] = r.先X;
         s.先Y履歴[i] = r.先Y;
-        s.前秒M履歴[i] = r.前秒M;
-        s.後秒M履歴[i] = r.後秒M;
-        s.前秒C履歴[i] = r.前秒C;
-        s.後秒C履歴[i] = r.後秒C;
+        s.時計.前秒M履歴[i] = r.前秒M;
+        s.時計.後秒M履歴[i] = r.後秒M;
+        s.時計.前秒C履歴[i] = r.前秒C;
+        s.時計.後秒C履歴[i] = r.後秒C;
     }
     // Last: the computer's memory is what it was, not what the board says
     // (where it last saw both kings, among the rest).
@@ -562,11 +572,11 @@ std::string 自動保存の理由(int 番号, const std::string& 名前) {
 }
 
 void 自動保存_更新(状態& s, Platform& p) {
-    if (!s.自動保存) return;
+    if (!s.操作.自動保存) return;
     if (!調査_対局中(s)) {
-        if (!s.自動保存_自分) return;
+        if (!s.操作.自動保存_自分) return;
         // Tried once: a file that stays is offered at the next start.
-        s.自動保存_自分 = false;
+        s.操作.自動保存_自分 = false;
         if (const int e = 削除_自動保存(); e != 0)
             p.メッセージ(std::string(自動保存消せない本文) + "\r" + 自動保存の理由(e, 自動保存ファイル) + "\r" +
                              自動保存消せない結び,
@@ -576,19 +586,19 @@ void 自動保存_更新(状態& s, Platform& p) {
     const int e = 書込_自動保存(s);
     // After a failure the file is no longer this game as it stands: an
     // earlier move of it at best, or something else, which stays.
-    s.自動保存_自分 = e == 0;
-    if (e != 0 && !s.自動保存_不調) {
-        s.自動保存_不調 = true;
+    s.操作.自動保存_自分 = e == 0;
+    if (e != 0 && !s.操作.自動保存_不調) {
+        s.操作.自動保存_不調 = true;
         p.メッセージ(std::string(自動保存できない本文) + "\r" + 自動保存の理由(e, 自動保存ファイル) + "\r" +
                          自動保存できない結び,
                      自動保存の題, ボタン::OK, true);
-    } else if (e == 0 && s.自動保存_不調) {
-        s.自動保存_不調 = false;
+    } else if (e == 0 && s.操作.自動保存_不調) {
+        s.操作.自動保存_不調 = false;
         p.メッセージ(自動保存回復の本文, 自動保存の題, ボタン::OK);
     }
 }
 
-void 自動保存_新しい対局(状態& s) { s.自動保存_不調 = false; }
+void 自動保存_新しい対局(状態& s) { s.操作.自動保存_不調 = false; }
 
 std::string 退避_自動保存(const std::string& パス, const std::string& 先) {
     for (int i = 1; i < 100; ++i) {

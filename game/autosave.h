@@ -45,7 +45,7 @@
 #include "core/com_tables.h"
 #include "game/platform.h"
 #include "core/position.h"
-#include "core/state.h"
+#include "game/state.h"
 
 inline constexpr const char* 自動保存ファイル = "Vezuvire.autosave";
 inline constexpr const char* 自動保存ファイル_旧 = "Vezuvire.autosave.old";

@@ -7,23 +7,23 @@
 #include "game/settings.h"
 
 void Timer1_有効(状態& s, Platform& p, bool 有効) {
-    s.Timer1有効 = 有効;
+    s.時計.Timer1有効 = 有効;
     p.タイマー(有効);
 }
 
 void Timer1_Timer(状態& s, Platform& p) {
-    if (s.勝者 != 手番_なし || !s.Timer1有効) return;
-    s.経過秒 = 調査_経過秒(s.開始時刻, p.時刻());
-    const int 秒 = static_cast<int>(std::floor(s.経過秒));
-    if (秒 == s.経過秒_表示) return;
-    s.経過秒_表示 = 秒;
-    if (s.手番 == s.手番_COM) 描画_所有時間(s, p, s.手番_COM, s.経過秒 + s.所有時間_COM);
-    else if (s.手番 == s.手番_MAN) 描画_所有時間(s, p, s.手番_MAN, s.経過秒 + s.所有時間_MAN);
+    if (s.勝者 != 手番_なし || !s.時計.Timer1有効) return;
+    s.時計.経過秒 = 調査_経過秒(s.時計.開始時刻, p.時刻());
+    const int 秒 = static_cast<int>(std::floor(s.時計.経過秒));
+    if (秒 == s.時計.経過秒_表示) return;
+    s.時計.経過秒_表示 = 秒;
+    if (s.手番 == s.手番_COM) 描画_所有時間(s, p, s.手番_COM, s.時計.経過秒 + s.時計.所有時間_COM);
+    else if (s.手番 == s.手番_MAN) 描画_所有時間(s, p, s.手番_MAN, s.時計.経過秒 + s.時計.所有時間_MAN);
     p.再描画();
 }
 
 void 描画_所有時間(状態& s, Platform& p, int IN_手番, double IN_思考時間) {
-    if (!s.checked(メニュー項目::KEIKA)) return;
+    if (!s.操作.checked(メニュー項目::KEIKA)) return;
     const std::string t = 調査_時間秒追加結果(IN_思考時間);
     消去_所有時間(s, p, IN_手番);
     if (IN_手番 == s.手番_MAN) {
@@ -37,14 +37,14 @@ void 描画_所有時間(状態& s, Platform& p, int IN_手番, double IN_思考
 
 void 消去_所有時間(状態& s, Platform& p, int IN_手番) {
     if (IN_手番 == s.手番_MAN) {
-        for (int c = 13; c <= 15; ++c) 描画_絵(s, p, s.背景種類, c, 9);
+        for (int c = 13; c <= 15; ++c) 描画_絵(s, p, s.表示.背景種類, c, 9);
     } else if (IN_手番 == s.手番_COM) {
-        for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.背景種類, c, 9);
+        for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.表示.背景種類, c, 9);
     }
 }
 
 void KEIKA_Click(状態& s, Platform& p) {
-    if (s.checked(メニュー項目::KEIKA)) {
+    if (s.操作.checked(メニュー項目::KEIKA)) {
         チェック変更(s, p, メニュー項目::KEIKA, false);
         Timer1_有効(s, p, false);
         消去_所有時間(s, p, s.手番_MAN);
@@ -52,8 +52,8 @@ void KEIKA_Click(状態& s, Platform& p) {
     } else {
         チェック変更(s, p, メニュー項目::KEIKA, true);
         Timer1_有効(s, p, true);
-        描画_所有時間(s, p, s.手番_COM, s.所有時間_COM);
-        描画_所有時間(s, p, s.手番_MAN, s.所有時間_MAN);
+        描画_所有時間(s, p, s.手番_COM, s.時計.所有時間_COM);
+        描画_所有時間(s, p, s.手番_MAN, s.時計.所有時間_MAN);
     }
     書込_環境設定ファイル(s, p);
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // Period of Timer1 in milliseconds.
 inline constexpr int Timer1_周期ms = 50;

@@ -17,9 +17,9 @@ void 盤を整える(状態& s, Platform& p) {
 
 // A record being stepped through is cut at the position shown.
 void COM対局にする(状態& s) {
-    s.選択状態 = 0;
-    s.対局種別 = 対局_COM;
-    s.棋譜モード = 偽;
+    s.操作.選択状態 = 0;
+    s.操作.対局種別 = 対局_COM;
+    s.操作.棋譜モード = 偽;
     s.棋譜最終手数 = s.手数;
 }
 
@@ -28,7 +28,7 @@ void COM対局にする(状態& s) {
 void SENTE_Click(状態& s, Platform& p, 応手& 相手) {
     盤を整える(s, p);
     COM対局にする(s);
-    s.開始時刻 = p.時刻();
+    s.時計.開始時刻 = p.時刻();
     Timer1_有効(s, p, true);
 
     if (s.手番 == 手番_なし || s.手数 == 0) {
@@ -36,14 +36,14 @@ void SENTE_Click(状態& s, Platform& p, 応手& 相手) {
         s.手番_COM = 後手;
         s.手番 = s.手番_MAN;
         p.メッセージ("MANの番です", " ", ボタン::OK);
-        s.再開待ち = 偽;
+        s.操作.再開待ち = 偽;
     } else if (s.手番 == s.手番_MAN) {
         // The human takes the first player's side from here on.
         s.手番_MAN = 先手;
         s.手番_COM = 後手;
         s.手番 = 先手;
         p.メッセージ("MANの番です", "対局", ボタン::OK);
-        s.再開待ち = 偽;
+        s.操作.再開待ち = 偽;
     } else if (s.手番 == s.手番_COM) {
         相手.指す(s, p);
     }
@@ -61,7 +61,7 @@ void GOTE_Click(状態& s, Platform& p, 応手& 相手) {
         相手.指す(s, p);
     } else if (s.手番 == s.手番_MAN) {
         p.メッセージ("MANの番です", "対局", ボタン::OK);
-        s.再開待ち = 偽;
+        s.操作.再開待ち = 偽;
     } else if (s.手番 == s.手番_COM) {
         相手.指す(s, p);
     }

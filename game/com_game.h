@@ -4,7 +4,7 @@
 
 #include "game/opponent.h"
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // "先手": the human plays first.  In the middle of a game it goes on from
 // the current position; if the computer is to move it moves at once.

@@ -9,6 +9,7 @@
 #include "game/clock_view.h"
 #include "game/move_view.h"
 #include "game/render.h"
+#include "game/new_game.h"
 
 namespace {
 
@@ -27,9 +28,9 @@ private:
 
 // The caption left of the board while the computer thinks.
 void 思考中を描く(状態& s, Platform& p) {
-    描画_絵(s, p, s.背景種類, -2, 8);
-    描画_絵(s, p, s.背景種類, -1, 8);
-    描画_絵(s, p, s.背景種類, 0, 8);
+    描画_絵(s, p, s.表示.背景種類, -2, 8);
+    描画_絵(s, p, s.表示.背景種類, -1, 8);
+    描画_絵(s, p, s.表示.背景種類, 0, 8);
     描画_桝輪郭(s, p, 背景色, -1, 7);
     描画_数値(s, p, -1.5, 8.5, "思考中", 色_黒, 0, 12);
     描画_数値(s, p, -1.6, 8.4, "思考中", 色_白, 0, 12);
@@ -41,8 +42,8 @@ bool 王あり(const 状態& s, int 符号) { return 調査_王あり(s, 符号)
 // The chosen move logged, blinked where it starts, made, sounded; the
 // influence map then describes the position the human moves from.
 void 指して見せる(状態& s, COM表& 記憶, Platform& p, const COM候補& 手) {
-    手順保存(s, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.元駒, 手.置駒, s.所有時間_MAN, s.所有時間_MAN, s.所有時間_COM,
-             s.所有時間_COM + s.経過秒);
+    手順保存(s, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.元駒, 手.置駒, s.時計.所有時間_MAN, s.時計.所有時間_MAN, s.時計.所有時間_COM,
+             s.時計.所有時間_COM + s.時計.経過秒);
     s.手数 += 1;
     描画_手数(s, p, s.手数, 色_白);
 
@@ -52,7 +53,7 @@ void 指して見せる(状態& s, COM表& 記憶, Platform& p, const COM候補&
 
     駒移動(s, p, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.置駒);
     待ち時間(p, 0.1);
-    p.dsPlay(s.音_駒打);
+    p.dsPlay(s.表示.音_駒打);
     s.棋譜手数 += 1;
     Timer1_有効(s, p, false);
     記憶を更新(s, 記憶);
@@ -60,8 +61,8 @@ void 指して見せる(状態& s, COM表& 記憶, Platform& p, const COM候補&
 
 // The first half of every turn: the clock started and the caption shown.
 void 考え始める(状態& s, Platform& p) {
-    s.開始時刻 = p.時刻();
-    if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
+    s.時計.開始時刻 = p.時刻();
+    if (s.操作.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
     思考中を描く(s, p);
 }
 
@@ -100,10 +101,10 @@ COM手番結果 com_ban_決めた手(状態& s, COM表& 記憶, Platform& p, con
         return {COM手番::指した, 手};
     }
 
-    s.所有時間_COM += s.経過秒;
-    s.開始時刻 = p.時刻();
+    s.時計.所有時間_COM += s.時計.経過秒;
+    s.時計.開始時刻 = p.時刻();
     s.手番 = s.手番_MAN;
-    if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
+    if (s.操作.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
     return {COM手番::指した, 手};
 }
 
@@ -134,7 +135,7 @@ COM手番結果 com_ban_指す(状態& s, COM表& 記憶, Platform& p, 評価関
 }
 
 void 深い手を指す(状態& s, COM表& 記憶, Platform& p, const 深い探索の結果& r) {
-    s.COM思考中 = false;
+    s.操作.COM思考中 = false;
     if (s.勝者 != 手番_なし) return;
     com_ban_決めた手(s, 記憶, p, 候補にする(対局にする(s, 上手), r));
     自動保存_更新(s, p);
@@ -156,7 +157,7 @@ void COMの応手::指す(状態& s, Platform& p) {
     if (裏_ != nullptr) {
         // Thinking goes on elsewhere; the answer comes back through
         // 深い手を指す, and until then the game stands still.
-        s.COM思考中 = true;
+        s.操作.COM思考中 = true;
         p.再描画();
         裏_->始める(g, 設定);
         return;

@@ -10,7 +10,7 @@
 #include "game/opponent.h"
 #include "core/com_tables.h"
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // How a turn of the computer ended.
 enum class COM手番 {

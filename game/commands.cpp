@@ -20,7 +20,7 @@ void パネルを閉じる(状態& s, Platform& p) {
 // The level indicator sits on cells (−2, 0) .. (0, 0); painting the
 // background over them wipes it.
 void レベル表示を消す(状態& s, Platform& p) {
-    for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.背景種類, c, 0);
+    for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.表示.背景種類, c, 0);
 }
 
 void 音を放す(Platform& p, long& 音) {
@@ -44,10 +44,10 @@ void START_Click(状態& s, Platform& p) {
     レベル表示を消す(s, p);  // no computer, so no level
     描画_将棋盤桝(s, p);
 
-    s.開始時刻 = p.時刻();
-    if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
+    s.時計.開始時刻 = p.時刻();
+    if (s.操作.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
 
-    s.対局種別 = 対局_人間;
+    s.操作.対局種別 = 対局_人間;
 
     if (s.手番 == 手番_なし || s.手数 == 0) {
         // Nothing played yet: the bottom player moves first.
@@ -60,7 +60,7 @@ void START_Click(状態& s, Platform& p) {
     } else if (s.手番 == 後手) {
         p.メッセージ("後手の番です", " ", ボタン::OK);
     }
-    s.再開待ち = 偽;
+    s.操作.再開待ち = 偽;
 }
 
 namespace {
@@ -84,7 +84,7 @@ constexpr メニュー項目 レベルの項目[最強レベル] = {メニュー
 
 void レベルの印を合わせる(状態& s, Platform& p) {
     for (int i = 0; i < 最強レベル; ++i)
-        if (s.checked(レベルの項目[i]) != (i + 1 == s.レベル)) チェック変更(s, p, レベルの項目[i], i + 1 == s.レベル);
+        if (s.操作.checked(レベルの項目[i]) != (i + 1 == s.レベル)) チェック変更(s, p, レベルの項目[i], i + 1 == s.レベル);
 }
 
 void レベル_設定(状態& s, Platform& p, int IN_LEVEL) {
@@ -93,13 +93,13 @@ void レベル_設定(状態& s, Platform& p, int IN_LEVEL) {
     // only when they carry a mark, so that a game played at 1 to 3 sends
     // the window the same calls as ever.
     for (int i = 0; i < 最強レベル; ++i)
-        if (i < 3 || s.checked(項目[i])) チェック変更(s, p, 項目[i], false);
+        if (i < 3 || s.操作.checked(項目[i])) チェック変更(s, p, 項目[i], false);
     if (IN_LEVEL >= 1 && IN_LEVEL <= 最強レベル) {
         チェック変更(s, p, 項目[IN_LEVEL - 1], true);
         s.レベル = IN_LEVEL;
     }
     // Only a game against the computer shows its strength.
-    if (s.対局種別 == 対局_COM) 描画_レベル(s, p, s.レベル);
+    if (s.操作.対局種別 == 対局_COM) 描画_レベル(s, p, s.レベル);
 }
 
 void OWARI_Click(状態& s, Platform& p) {
@@ -119,7 +119,7 @@ void Form_Unload(状態& s, Platform& p) {
 }
 
 bool 調査_対局途中(const 状態& s) {
-    return s.手番 != 手番_なし && s.勝者 == 手番_なし && s.棋譜モード == 偽 && (s.手数 > 0 || s.棋譜最終手数 > 0);
+    return s.手番 != 手番_なし && s.勝者 == 手番_なし && s.操作.棋譜モード == 偽 && (s.手数 > 0 || s.棋譜最終手数 > 0);
 }
 
 bool 確認_対局終了(状態& s, Platform& p) {
@@ -129,10 +129,10 @@ bool 確認_対局終了(状態& s, Platform& p) {
 
 void 終了処理(状態& s, Platform& p) {
     自動保存_更新(s, p);  // a game still running is kept for the next start
-    音を放す(p, s.音_その他);
-    音を放す(p, s.音_禁止);
-    音を放す(p, s.音_駒打);
-    音を放す(p, s.音_BGM);
+    音を放す(p, s.表示.音_その他);
+    音を放す(p, s.表示.音_禁止);
+    音を放す(p, s.表示.音_駒打);
+    音を放す(p, s.表示.音_BGM);
     サウンド終了(s, p);
-    s.サウンド装置 = 0;
+    s.表示.サウンド装置 = 0;
 }

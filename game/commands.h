@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // Opening the "対局" or "局面" menu closes the record-file panel.
 void TAIKYOKU_Click(状態& s, Platform& p);

@@ -20,23 +20,23 @@ struct 段 {
 }
 
 void 変わった桝を描く(状態& s, Platform& p, const 段& d) {
-    描画_ハンデレベル(s, p, s.ハンデレベル);
+    描画_ハンデレベル(s, p, s.操作.ハンデレベル);
     描画_絵(s, p, s.盤[d.x][d.y], d.x, d.y);
     描画_桝輪郭(s, p, 背景色, d.x, d.y);
-    p.dsPlay(s.音_駒打);
+    p.dsPlay(s.表示.音_駒打);
 }
 
 // The checks both buttons share; false when the press is refused.
 bool 押せる(状態& s, Platform& p) {
     描画_可視(s, p, 偽, 偽, 偽);
     描画_棋譜_IO(s, p, 1);
-    if (s.棋譜モード == 真) {
-        p.dsPlay(s.音_禁止);
+    if (s.操作.棋譜モード == 真) {
+        p.dsPlay(s.表示.音_禁止);
         描画_メッセージ(s, p, 1);
         return false;
     }
     if (s.棋譜手数 > 0) {
-        p.dsPlay(s.音_禁止);
+        p.dsPlay(s.表示.音_禁止);
         描画_メッセージ(s, p, 2);
         return false;
     }
@@ -53,34 +53,34 @@ void 描画_メッセージ(状態&, Platform& p, int IN_メッセージ番号) 
 
 void LBEL_UP_Click(状態& s, Platform& p) {
     if (!押せる(s, p)) return;
-    if (s.ハンデレベル < 10) {
-        s.ハンデレベル += 1;
+    if (s.操作.ハンデレベル < 10) {
+        s.操作.ハンデレベル += 1;
         段 d;
-        if (s.ハンデレベル >= 1) {
-            d = 段の桝(s.ハンデレベル);
+        if (s.操作.ハンデレベル >= 1) {
+            d = 段の桝(s.操作.ハンデレベル);
             s.盤[d.x][d.y] = 空;
         } else {
-            d = 段の桝(s.ハンデレベル - 1);  // the human's piece comes back
+            d = 段の桝(s.操作.ハンデレベル - 1);  // the human's piece comes back
             s.盤[d.x][d.y] = d.駒;
         }
         変わった桝を描く(s, p, d);
     }
-    s.ハンデ設定中 = 真;
+    s.操作.ハンデ設定中 = 真;
 }
 
 void LEBEL_DOWN_Click(状態& s, Platform& p) {
     if (!押せる(s, p)) return;
-    if (s.ハンデレベル > -10) {
-        s.ハンデレベル -= 1;
+    if (s.操作.ハンデレベル > -10) {
+        s.操作.ハンデレベル -= 1;
         段 d;
-        if (s.ハンデレベル <= -1) {
-            d = 段の桝(s.ハンデレベル);
+        if (s.操作.ハンデレベル <= -1) {
+            d = 段の桝(s.操作.ハンデレベル);
             s.盤[d.x][d.y] = 空;
         } else {
-            d = 段の桝(s.ハンデレベル + 1);  // the computer's piece comes back
+            d = 段の桝(s.操作.ハンデレベル + 1);  // the computer's piece comes back
             s.盤[d.x][d.y] = d.駒;
         }
         変わった桝を描く(s, p, d);
     }
-    s.ハンデ設定中 = 真;
+    s.操作.ハンデ設定中 = 真;
 }

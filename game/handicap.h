@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 void LBEL_UP_Click(状態& s, Platform& p);
 void LEBEL_DOWN_Click(状態& s, Platform& p);

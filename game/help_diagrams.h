@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "game/state.h"
 
 // Where a diagram puts its piece: the centre of the board, so that every
 // short-range pattern (the knight's two steps included) fits in the shown

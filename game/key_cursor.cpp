@@ -12,7 +12,7 @@ constexpr int 下の駒台_上端 = 持駒行_MAN(1), 下の駒台_下端 = 持�
 constexpr int 上の駒台_上端 = 持駒行_COM(7), 上の駒台_下端 = 持駒行_COM(1);
 
 // Against the computer the top hand is the computer's own.
-bool 上の駒台を使う(const 状態& s) { return s.対局種別 != 対局_COM; }
+bool 上の駒台を使う(const 状態& s) { return s.操作.対局種別 != 対局_COM; }
 
 }  // namespace
 

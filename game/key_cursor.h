@@ -6,7 +6,7 @@
 // exactly what the mouse does there.
 #pragma once
 
-#include "core/state.h"
+#include "game/state.h"
 
 enum class カーソル向き { 左, 右, 上, 下 };
 

@@ -11,6 +11,7 @@
 #include "game/clock_view.h"
 #include "game/move_view.h"
 #include "game/render.h"
+#include "game/new_game.h"
 
 namespace {
 
@@ -45,25 +46,25 @@ bool 終局判定(const 状態& s, Platform& p, const char* 上なし, const cha
 }
 
 void 時計再開(状態& s, Platform& p) {
-    s.再開待ち = 偽;
-    s.開始時刻 = p.時刻();
-    if (s.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
+    s.操作.再開待ち = 偽;
+    s.時計.開始時刻 = p.時刻();
+    if (s.操作.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);
 }
 
 // A game interrupted by stepping through the record goes on with this click;
 // the click itself is still handled afterwards.
 void 再開(状態& s, Platform& p, 応手& 相手) {
-    if (s.対局種別 == 対局_人間) {
-        if (s.再開待ち != 真) return;
+    if (s.操作.対局種別 == 対局_人間) {
+        if (s.操作.再開待ち != 真) return;
         時計再開(s, p);
         if (s.手番 == 先手) 告知(p, "先手の番です", "対局");
         else if (s.手番 == 後手) 告知(p, "後手の番です", "対局");
-    } else if (s.対局種別 == 対局_COM) {
+    } else if (s.操作.対局種別 == 対局_COM) {
         if (s.手番 == s.手番_COM) {
-            s.再開待ち = 偽;
+            s.操作.再開待ち = 偽;
             告知(p, "OKですか？", "再開(COM)");
             相手.指す(s, p);
-        } else if (s.手番 == s.手番_MAN && s.再開待ち == 真) {
+        } else if (s.手番 == s.手番_MAN && s.操作.再開待ち == 真) {
             時計再開(s, p);
             告知(p, "MANの番です", "対局");
         }
@@ -72,23 +73,23 @@ void 再開(状態& s, Platform& p, 応手& 相手) {
 
 void 盤上で選択(状態& s, Platform& p, int 列, int 行) {
     if (s.盤[列][行] == 空) return;
-    s.選択元X = 列;
-    s.選択元Y = 行;
-    s.選択駒 = s.盤[列][行];
-    描画_移動可能桝色(s, p, s.選択元X, s.選択元Y, s.移動指導色, s.選択駒);
-    if (自駒(s, s.選択駒)) {
-        描画_桝輪郭(s, p, 色_赤, s.選択元X, s.選択元Y);
-        s.選択状態 = 1;
+    s.操作.選択元X = 列;
+    s.操作.選択元Y = 行;
+    s.操作.選択駒 = s.盤[列][行];
+    描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, s.表示.移動指導色, s.操作.選択駒);
+    if (自駒(s, s.操作.選択駒)) {
+        描画_桝輪郭(s, p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
+        s.操作.選択状態 = 1;
     } else {
         // The opponent's piece: its reach is only shown.
-        描画_桝輪郭(s, p, s.移動指導色, s.選択元X, s.選択元Y);
+        描画_桝輪郭(s, p, s.表示.移動指導色, s.操作.選択元X, s.操作.選択元Y);
     }
 }
 
 void 選択を解く(状態& s, Platform& p) {
-    s.選択状態 = 0;
+    s.操作.選択状態 = 0;
     描画_将棋盤桝(s, p);
-    描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
+    描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
 }
 
 // A refused destination shows red for a moment, so the refusal is seen even
@@ -103,66 +104,66 @@ void 断りを見せる(状態& s, Platform& p, int 列, int 行) {
 }
 
 void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, int 行) {
-    s.選択先X = 列;
-    s.選択先Y = 行;
+    s.操作.選択先X = 列;
+    s.操作.選択先Y = 行;
 
     // A piece of the opponent's hand was only being looked at.
-    if ((s.手番 == s.手番_MAN && s.選択元X == -1) || (s.手番 == s.手番_COM && s.選択元X == 11)) {
-        描画_移動可能桝色(s, p, s.選択元X, s.選択元Y, 桝輪郭色, s.選択駒);
-        描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
-        s.選択状態 = 0;
+    if ((s.手番 == s.手番_MAN && s.操作.選択元X == -1) || (s.手番 == s.手番_COM && s.操作.選択元X == 11)) {
+        描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, 桝輪郭色, s.操作.選択駒);
+        描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+        s.操作.選択状態 = 0;
         return;
     }
 
     // Another own piece: the selection moves to it.
-    if (自駒(s, s.盤[s.選択先X][s.選択先Y])) {
-        描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
-        s.選択元X = s.選択先X;
-        s.選択元Y = s.選択先Y;
-        s.選択駒 = s.盤[s.選択元X][s.選択元Y];
-        描画_移動可能桝色(s, p, s.選択元X, s.選択元Y, s.移動指導色, s.選択駒);
-        描画_桝輪郭(s, p, 色_赤, s.選択元X, s.選択元Y);
+    if (自駒(s, s.盤[s.操作.選択先X][s.操作.選択先Y])) {
+        描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+        s.操作.選択元X = s.操作.選択先X;
+        s.操作.選択元Y = s.操作.選択先Y;
+        s.操作.選択駒 = s.盤[s.操作.選択元X][s.操作.選択元Y];
+        描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, s.表示.移動指導色, s.操作.選択駒);
+        描画_桝輪郭(s, p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
         return;
     }
 
-    if (移動チェック(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒) != 真) {
-        p.dsPlay(s.音_禁止);
-        断りを見せる(s, p, s.選択先X, s.選択先Y);
-        s.選択状態 = 0;
+    if (移動チェック(s, s.操作.選択元X, s.操作.選択元Y, s.操作.選択先X, s.操作.選択先Y, s.操作.選択駒) != 真) {
+        p.dsPlay(s.表示.音_禁止);
+        断りを見せる(s, p, s.操作.選択先X, s.操作.選択先Y);
+        s.操作.選択状態 = 0;
         描画_将棋盤桝(s, p);
         return;
     }
 
-    人の手を指す(s, p, 相手, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒, Button);
+    人の手を指す(s, p, 相手, s.操作.選択元X, s.操作.選択元Y, s.操作.選択先X, s.操作.選択先Y, s.操作.選択駒, Button);
 }
 
 void 盤外で(状態& s, Platform& p, int 列, int 行) {
-    if (COMの駒(s.選択駒) || MANの駒(s.選択駒)) {
-        描画_移動可能桝色(s, p, s.選択元X, s.選択元Y, 桝輪郭色, s.選択駒);
-        描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
+    if (COMの駒(s.操作.選択駒) || MANの駒(s.操作.選択駒)) {
+        描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, 桝輪郭色, s.操作.選択駒);
+        描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
     }
     if (列 == 11 && 行 >= 3 && 行 <= 9) {
         // Bottom hand: row r holds kind r − 2, pawn at the top.
         const int 種 = 持駒種_MAN(行);
         if (s.持駒_MAN[種] <= 0) return;
-        s.選択状態 = 1;
-        s.選択元X = 11;
-        s.選択元Y = 行;
-        s.選択駒 = -(種 * 100 + 2);
+        s.操作.選択状態 = 1;
+        s.操作.選択元X = 11;
+        s.操作.選択元Y = 行;
+        s.操作.選択駒 = -(種 * 100 + 2);
         if (s.手番 == s.手番_MAN) 描画_桝輪郭(s, p, 色_赤, 11, 行);
-        else if (s.手番 == s.手番_COM) 描画_桝輪郭(s, p, s.移動指導色, 11, 行);
-        描画_移動可能桝色(s, p, 11, 行, s.移動指導色, s.選択駒);
+        else if (s.手番 == s.手番_COM) 描画_桝輪郭(s, p, s.表示.移動指導色, 11, 行);
+        描画_移動可能桝色(s, p, 11, 行, s.表示.移動指導色, s.操作.選択駒);
     } else if (列 == -1 && 行 >= 1 && 行 <= 7) {
         // Top hand: row r holds kind 8 − r, rook at the top.
         const int 種 = 持駒種_COM(行);
         if (s.持駒_COM[種] <= 0) return;
-        s.選択状態 = 1;
-        s.選択元X = -1;
-        s.選択元Y = 行;
-        s.選択駒 = 種 * 100;
+        s.操作.選択状態 = 1;
+        s.操作.選択元X = -1;
+        s.操作.選択元Y = 行;
+        s.操作.選択駒 = 種 * 100;
         if (s.手番 == s.手番_COM) 描画_桝輪郭(s, p, 色_赤, -1, 行);
-        else if (s.手番 == s.手番_MAN) 描画_桝輪郭(s, p, s.移動指導色, -1, 行);
-        描画_移動可能桝色(s, p, -1, 行, s.移動指導色, s.選択駒);
+        else if (s.手番 == s.手番_MAN) 描画_桝輪郭(s, p, s.表示.移動指導色, -1, 行);
+        描画_移動可能桝色(s, p, -1, 行, s.表示.移動指導色, s.操作.選択駒);
     }
 }
 
@@ -172,37 +173,37 @@ void 記録する(状態& s, Platform& p) {
     // Ticks keep 経過秒 current only while the elapsed-time display runs;
     // with the display off, read the clock now so that the move is charged
     // its own seconds and not those of an earlier turn.
-    if (!s.Timer1有効) s.経過秒 = 調査_経過秒(s.開始時刻, p.時刻());
+    if (!s.時計.Timer1有効) s.時計.経過秒 = 調査_経過秒(s.時計.開始時刻, p.時刻());
 
     // Log the position with the clocks before and after this move; the
     // seconds of the move go to the side that is moving.
-    double 後秒M = s.所有時間_MAN, 後秒C = s.所有時間_COM;
-    if (s.対局種別 == 対局_人間 && s.手番 == 後手) 後秒C += s.経過秒;
-    else 後秒M += s.経過秒;
-    手順保存(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒, s.盤[s.選択先X][s.選択先Y], s.所有時間_MAN, 後秒M,
-             s.所有時間_COM, 後秒C);
+    double 後秒M = s.時計.所有時間_MAN, 後秒C = s.時計.所有時間_COM;
+    if (s.操作.対局種別 == 対局_人間 && s.手番 == 後手) 後秒C += s.時計.経過秒;
+    else 後秒M += s.時計.経過秒;
+    手順保存(s, s.操作.選択元X, s.操作.選択元Y, s.操作.選択先X, s.操作.選択先Y, s.操作.選択駒, s.盤[s.操作.選択先X][s.操作.選択先Y], s.時計.所有時間_MAN, 後秒M,
+             s.時計.所有時間_COM, 後秒C);
 }
 
 // After the human's move: the computer answers, or the other person moves
 // next; either way the end of the game is tested first.
 void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
-    if (s.対局種別 == 対局_COM) {
+    if (s.操作.対局種別 == 対局_COM) {
         Timer1_有効(s, p, false);
-        s.所有時間_MAN += s.経過秒;
+        s.時計.所有時間_MAN += s.時計.経過秒;
         相手.局面更新(s);
         const bool 終わった = 終局判定(s, p, "あなたの勝ちです", "ｺﾝﾋﾟｭｰﾀの勝ちです");
         if (!終わった) s.手番 = s.手番_COM;
         自動保存_更新(s, p);             // the human's move kept before the computer thinks
         if (!終わった) 相手.指す(s, p);  // which keeps its own move
-    } else if (s.対局種別 == 対局_人間) {
+    } else if (s.操作.対局種別 == 対局_人間) {
         if (s.手番 == 先手) {
             s.手番 = 後手;
-            s.所有時間_MAN += s.経過秒;
+            s.時計.所有時間_MAN += s.時計.経過秒;
         } else if (s.手番 == 後手) {
             s.手番 = 先手;
-            s.所有時間_COM += s.経過秒;
+            s.時計.所有時間_COM += s.時計.経過秒;
         }
-        s.開始時刻 = p.時刻();  // the clock keeps running for the other player
+        s.時計.開始時刻 = p.時刻();  // the clock keeps running for the other player
         終局判定(s, p, "先手の勝ちです", "後手の勝ちです");
         自動保存_更新(s, p);
     }
@@ -215,22 +216,22 @@ int 桝行(int Y) { return 切り捨て除算(Y - 盤原点Y, 桝高); }
 
 void 描画_移動可能桝色(状態& s, Platform& p, int 移動元X, int 移動元Y, int 描画色, int 移動駒) {
     描画_将棋盤桝(s, p);
-    if (s.移動指導 == 偽) return;
+    if (s.操作.移動指導 == 偽) return;
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
             if (移動チェック(s, 移動元X, 移動元Y, c, r, 移動駒) == 真) 描画_桝輪郭(s, p, 描画色, c, r);
 }
 
 void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int 元Y, int 先X, int 先Y, int 駒, int Button) {
-    s.選択元X = 元X;
-    s.選択元Y = 元Y;
-    s.選択先X = 先X;
-    s.選択先Y = 先Y;
-    s.選択駒 = 駒;
+    s.操作.選択元X = 元X;
+    s.操作.選択元Y = 元Y;
+    s.操作.選択先X = 先X;
+    s.操作.選択先Y = 先Y;
+    s.操作.選択駒 = 駒;
 
     // The log holds 501 positions; a move that cannot be logged is not made.
     if (調査_記録満杯(s) == 真) {
-        p.dsPlay(s.音_禁止);
+        p.dsPlay(s.表示.音_禁止);
         告知(p, 記録上限メッセージ, 記録上限題);
         選択を解く(s, p);
         return;
@@ -243,23 +244,23 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
 
     // A right press on the destination promotes; a left press never does,
     // and nobody is asked.
-    if (調査_駒成(s, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒) == 真 && Button == 2) s.選択駒 = s.成駒;
+    if (調査_駒成(s, s.操作.選択元X, s.操作.選択元Y, s.操作.選択先X, s.操作.選択先Y, s.操作.選択駒) == 真 && Button == 2) s.操作.選択駒 = s.成駒;
 
-    s.選択状態 = 0;
-    描画_桝輪郭(s, p, 桝輪郭色, s.選択元X, s.選択元Y);
-    描画_桝輪郭(s, p, 桝輪郭色, s.選択先X, s.選択先Y);
-    描画_移動可能桝色(s, p, s.選択元X, s.選択元Y, 桝輪郭色, s.選択駒);
+    s.操作.選択状態 = 0;
+    描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+    描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択先X, s.操作.選択先Y);
+    描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, 桝輪郭色, s.操作.選択駒);
 
     // The top hand shows the rook in slot row 1 and the pawn in row 7, but
     // a drop names the kind: row r holds kind 8 − r.  The bottom hand's slot
     // row (kind + 2) is what 駒移動 expects already.
-    if (s.選択元X < 0) s.選択元Y = 持駒種_COM(s.選択元Y);
+    if (s.操作.選択元X < 0) s.操作.選択元Y = 持駒種_COM(s.操作.選択元Y);
 
-    駒移動(s, p, s.選択元X, s.選択元Y, s.選択先X, s.選択先Y, s.選択駒);
-    p.dsPlay(s.音_駒打);
+    駒移動(s, p, s.操作.選択元X, s.操作.選択元Y, s.操作.選択先X, s.操作.選択先Y, s.操作.選択駒);
+    p.dsPlay(s.表示.音_駒打);
     s.棋譜手数 += 1;
 
-    描画_移動結果(s, p, COMの駒(s.選択駒) ? s.手番_COM : s.手番_MAN, s.選択先X, s.選択先Y, s.選択駒, 色_白);
+    描画_移動結果(s, p, COMの駒(s.操作.選択駒) ? s.手番_COM : s.手番_MAN, s.操作.選択先X, s.操作.選択先Y, s.操作.選択駒, 色_白);
 
     手番を渡す(s, p, 相手);  // which keeps the move on the disk
 }
@@ -270,10 +271,10 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Sh
     描画_棋譜_IO(s, p, 1);
 
     // A loaded record is stepped through with "進", not played on.
-    if (s.棋譜モード == 真) {
+    if (s.操作.棋譜モード == 真) {
         // Put away unanswered (Esc) counts as いいえ, as it always has here.
         if (p.メッセージ("棋譜を '進 'で進めて下さい", "棋譜", ボタン::はいいいえ) != 応答::はい) {
-            p.dsPlay(s.音_禁止);
+            p.dsPlay(s.表示.音_禁止);
             初期設定(s, p);
         }
         return;
@@ -287,17 +288,17 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Sh
     const int 列 = 桝列(X), 行 = 桝行(Y);
 
     if (s.手番 == 手番_なし) {
-        p.dsPlay(s.音_禁止);
+        p.dsPlay(s.表示.音_禁止);
         告知(p, "「対局」で始めて下さい", "開始");
         return;
     }
 
     再開(s, p, 相手);
     // The computer took up its turn and is still thinking about it.
-    if (s.COM思考中) return;
+    if (s.操作.COM思考中) return;
 
     if (列 >= 1 && 列 <= 盤サイズ && 行 >= 1 && 行 <= 盤サイズ) {
-        if (s.選択状態 == 0) 盤上で選択(s, p, 列, 行);
+        if (s.操作.選択状態 == 0) 盤上で選択(s, p, 列, 行);
         else 移動先で(s, p, 相手, Button, 列, 行);
     } else {
         盤外で(s, p, 列, 行);

@@ -5,7 +5,7 @@
 
 #include "game/opponent.h"
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // Mouse-button press on the window.  Button: 1 left, 2 right, 4 middle (the
 // window delivers 2 for Ctrl+left).  Shift is ignored.  X, Y in twips.

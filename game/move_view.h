@@ -5,7 +5,7 @@
 
 #include "core/move.h"
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // Moves (or drops) 移動駒 as 駒を動かす does and draws it: the hand that
 // took a capture, the emptied source, the hand a drop came from, the piece

@@ -31,7 +31,7 @@ void 復元_記録(状態& s, int i) {
 void CANCEL_Click(状態& s, Platform& p) {
     if (!確認_対局終了(s, p)) return;
     初期設定(s, p);
-    p.dsPlay(s.音_駒打);
+    p.dsPlay(s.表示.音_駒打);
 }
 
 namespace {
@@ -39,10 +39,10 @@ namespace {
 // Shows logged position i with the two clock totals of that step.
 void 記録を見せる(状態& s, Platform& p, int i, double COM秒, double MAN秒) {
     復元_記録(s, i);
-    s.所有時間_COM = COM秒;
-    描画_所有時間(s, p, s.手番_COM, s.所有時間_COM);
-    s.所有時間_MAN = MAN秒;
-    描画_所有時間(s, p, s.手番_MAN, s.所有時間_MAN);
+    s.時計.所有時間_COM = COM秒;
+    描画_所有時間(s, p, s.手番_COM, s.時計.所有時間_COM);
+    s.時計.所有時間_MAN = MAN秒;
+    描画_所有時間(s, p, s.手番_MAN, s.時計.所有時間_MAN);
     描画_自持盤(s, p);
     描画_敵持盤(s, p);
     描画_盤(s, p);
@@ -52,22 +52,22 @@ void 記録を見せる(状態& s, Platform& p, int i, double COM秒, double MAN
 
 void REPLAY_Click(状態& s, Platform& p) {
     パネルを閉じる(s, p);
-    s.再開待ち = 真;
+    s.操作.再開待ち = 真;
     if (s.棋譜手数 < 1) {
-        p.dsPlay(s.音_禁止);
+        p.dsPlay(s.表示.音_禁止);
         告知(p, "できません", "戻る");
         return;
     }
-    s.選択状態 = 0;
+    s.操作.選択状態 = 0;
     Timer1_有効(s, p, false);
     描画_将棋盤桝(s, p);
 
     const int 前 = s.棋譜手数 - 1;
-    記録を見せる(s, p, 前, s.前秒C履歴[前], s.前秒M履歴[前]);
+    記録を見せる(s, p, 前, s.時計.前秒C履歴[前], s.時計.前秒M履歴[前]);
 
     int X = 0, Y = 0, 駒 = 0;
     調査_移動結果(s, s.棋譜手数, X, Y, 駒);
-    p.dsPlay(s.音_駒打);
+    p.dsPlay(s.表示.音_駒打);
     消去_移動結果(s, p, 駒 > 0 ? s.手番_COM : s.手番_MAN);
 
     s.棋譜手数 -= 1;
@@ -80,21 +80,21 @@ void REPLAY_Click(状態& s, Platform& p) {
 void AFTER_Click(状態& s, Platform& p) {
     パネルを閉じる(s, p);
     if (s.手番 == 手番_なし) {
-        p.dsPlay(s.音_禁止);
+        p.dsPlay(s.表示.音_禁止);
         告知(p, "「対局」で始めて下さい", "開始");
         return;
     }
-    s.再開待ち = 真;
+    s.操作.再開待ち = 真;
     if (s.棋譜手数 >= s.棋譜最終手数) {
-        if (s.棋譜モード == 真) {
+        if (s.操作.棋譜モード == 真) {
             告知(p, "終わり", "進む");
         } else {
-            p.dsPlay(s.音_禁止);
+            p.dsPlay(s.表示.音_禁止);
             告知(p, "できません", "進む");
         }
         return;
     }
-    s.選択状態 = 0;
+    s.操作.選択状態 = 0;
     Timer1_有効(s, p, false);
     描画_将棋盤桝(s, p);
 
@@ -102,11 +102,11 @@ void AFTER_Click(状態& s, Platform& p) {
     s.手数 += 1;
     描画_手数(s, p, s.手数, 色_白);
 
-    記録を見せる(s, p, s.棋譜手数, s.後秒C履歴[s.棋譜手数], s.後秒M履歴[s.棋譜手数]);
+    記録を見せる(s, p, s.棋譜手数, s.時計.後秒C履歴[s.棋譜手数], s.時計.後秒M履歴[s.棋譜手数]);
 
     int X = 0, Y = 0, 駒 = 0;
     調査_移動結果(s, s.棋譜手数, X, Y, 駒);
-    p.dsPlay(s.音_駒打);
+    p.dsPlay(s.表示.音_駒打);
     描画_移動結果(s, p, 駒 > 0 ? s.手番_COM : s.手番_MAN, X, Y, 駒, 色_白);
 
     s.手番 = -s.手番;

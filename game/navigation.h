@@ -5,7 +5,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // "局面" → "最初": a new start position; the log and a loaded record go.
 // A game in progress goes only when the player confirms it; otherwise

@@ -44,18 +44,18 @@ std::string 文字列変換(int IN_文字列) {
 void 描画_移動駒種類(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 駒文字, int 色) {
     const int x = static_cast<int>(std::lround(盤原点X + 入力X * 桝幅));
     const int y = static_cast<int>(std::lround(盤原点Y + 入力Y * 桝高));
-    p.文字(x, y, 駒文字, 12, s.フォント太字, 色);
+    p.文字(x, y, 駒文字, 12, s.表示.フォント太字, 色);
 }
 
 void 消去_移動結果(状態& s, Platform& p, int IN_手番) {
     if (IN_手番 == s.手番_COM) {
-        for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.背景種類, c, 8);
+        for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.表示.背景種類, c, 8);
         // The tiles overpaint the outlines of the hand slot above and the
         // board square to the right; put them back.
         描画_桝輪郭(s, p, 背景色, -1, 7);
         描画_桝輪郭(s, p, 背景色, 1, 8);
     } else if (IN_手番 == s.手番_MAN) {
-        for (int c = 12; c <= 14; ++c) 描画_絵(s, p, s.背景種類, c, 2);
+        for (int c = 12; c <= 14; ++c) 描画_絵(s, p, s.表示.背景種類, c, 2);
     }
 }
 

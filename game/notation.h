@@ -7,7 +7,7 @@
 #include <string>
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // 1..9 → "１".."９"; 1001..1009 → "一".."九" (ranks are passed as 1000 +
 // rank); a piece code of either side and any facing → its name ("歩", "と",

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 class 応手 {
 public:

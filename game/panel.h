@@ -5,7 +5,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // Visibility of the drive list, the folder list and the file list, in that
 // order (真 shows, 偽 hides).

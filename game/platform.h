@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "game/state.h"
 
 // Picture identifiers handed to Platform::絵. Piece codes, background codes
 // 5..9 and the title (−3) stand for themselves; the three empty-cell

@@ -79,10 +79,10 @@ bool 空白(unsigned char c) { return c == ' ' || c == '\t'; }
     棋譜局面 r;
     if (n < 0 || n > 履歴最大) return r;
     static_cast<局面&>(r) = 局面_履歴(s, n);
-    r.前秒M = 時間欄(s.前秒M履歴[n]);
-    r.後秒M = 時間欄(s.後秒M履歴[n]);
-    r.前秒C = 時間欄(s.前秒C履歴[n]);
-    r.後秒C = 時間欄(s.後秒C履歴[n]);
+    r.前秒M = 時間欄(s.時計.前秒M履歴[n]);
+    r.後秒M = 時間欄(s.時計.後秒M履歴[n]);
+    r.前秒C = 時間欄(s.時計.前秒C履歴[n]);
+    r.後秒C = 時間欄(s.時計.後秒C履歴[n]);
     return r;
 }
 
@@ -136,7 +136,7 @@ std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局
                              "枚あり、棋譜ファイルには書けません（1種類" + std::to_string(持駒の上限) + "枚まで）。";
                     return {};
                 }
-        for (double t : {s.前秒M履歴[n], s.後秒M履歴[n], s.前秒C履歴[n], s.後秒C履歴[n]})
+        for (double t : {s.時計.前秒M履歴[n], s.時計.後秒M履歴[n], s.時計.前秒C履歴[n], s.時計.後秒C履歴[n]})
             if (!(t >= 0 && t < 時間の上限 + 1)) 時間を丸めた = true;
     }
     if (時間を丸めた && 注意)

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "core/position.h"
-#include "core/state.h"
+#include "game/state.h"
 #include "game/safe_file.h"
 
 inline constexpr const char* 棋譜拡張子 = ".棋譜";

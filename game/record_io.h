@@ -7,7 +7,7 @@
 #include <string>
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 #include "game/record_file.h"
 
 // "棋譜" → "読込": the folder and file lists, no text boxes.

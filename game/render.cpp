@@ -56,7 +56,7 @@ void 描画_四角形(状態&, Platform& p, double 入力X, double 入力Y, int 
 
 void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
                int フォントサイズ) {
-    p.文字(セルX(入力X), セルY(入力Y), 数値, フォントサイズ, s.フォント太字, 色);
+    p.文字(セルX(入力X), セルY(入力Y), 数値, フォントサイズ, s.表示.フォント太字, 色);
     (void)モード;
 }
 
@@ -64,7 +64,7 @@ void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, int �
     std::string t;
     if (モード == 0) t = std::to_string(数値);
     else if (数値 >= 1 && 数値 <= 9) t = 漢数字[数値];
-    p.文字(セルX(入力X), セルY(入力Y), t, フォントサイズ, s.フォント太字, 色);
+    p.文字(セルX(入力X), セルY(入力Y), t, フォントサイズ, s.表示.フォント太字, 色);
 }
 
 std::string 文字列_固定(int 数値) {
@@ -83,7 +83,7 @@ std::string 文字列_固定(int 数値) {
 void 描画_文字列(状態& s, Platform& p, double 入力X, double 入力Y, int 数値, int 色, int サイズ) {
     const std::string t = 文字列_固定(数値);
     if (t.empty()) return;
-    p.文字(セルX(入力X) + 120, セルY(入力Y) + 160, t, サイズ, s.フォント太字, 色);
+    p.文字(セルX(入力X) + 120, セルY(入力Y) + 160, t, サイズ, s.表示.フォント太字, 色);
 }
 
 void 描画_盤(状態& s, Platform& p) {
@@ -108,12 +108,12 @@ void 描画_背景(状態& s, Platform& p, int IN_背景種類) {
 }
 
 void 描画_桝_数値(状態& s, Platform& p) {
-    s.フォント太字 = true;
+    s.表示.フォント太字 = true;
     for (int i = 1; i <= 9; ++i) {
-        描画_絵(s, p, s.背景種類, i, 0);
+        描画_絵(s, p, s.表示.背景種類, i, 0);
         描画_数値(s, p, i + 0.2, 0.5, 10 - i, 色_黒, 0, 16);
         描画_数値(s, p, i + 0.1, 0.4, 10 - i, 色_黄, 0, 16);
-        描画_絵(s, p, s.背景種類, 10, i);
+        描画_絵(s, p, s.表示.背景種類, 10, i);
         描画_数値(s, p, 10.2, i + 0.4, i, 色_黒, 1, 12);
         描画_数値(s, p, 10.1, i + 0.3, i, 色_黄, 1, 12);
         描画_桝輪郭(s, p, 背景色, 9, i);
@@ -124,7 +124,7 @@ void 描画_自持盤(状態& s, Platform& p) {
     for (int i = 1; i <= 7; ++i) {
         const int r = 持駒行_MAN(i);
         描画_絵(s, p, 空, 持駒列_MAN, r);
-        描画_絵(s, p, s.背景種類, 持駒列_MAN + 1, r);
+        描画_絵(s, p, s.表示.背景種類, 持駒列_MAN + 1, r);
         描画_桝輪郭(s, p, 背景色, 持駒列_MAN, r);
         if (s.持駒_MAN[i] > 0) {
             描画_絵(s, p, -(i * 100 + 2), 持駒列_MAN, r);
@@ -139,7 +139,7 @@ void 描画_敵持盤(状態& s, Platform& p) {
     for (int r = 1; r <= 7; ++r) {
         const int k = 持駒種_COM(r);
         描画_絵(s, p, 空, 持駒列_COM, r);
-        描画_絵(s, p, s.背景種類, 持駒列_COM + 1, r);
+        描画_絵(s, p, s.表示.背景種類, 持駒列_COM + 1, r);
         描画_桝輪郭(s, p, 背景色, 持駒列_COM, r);
         if (s.持駒_COM[k] > 0) {
             描画_絵(s, p, k * 100, 持駒列_COM, r);
@@ -151,8 +151,8 @@ void 描画_敵持盤(状態& s, Platform& p) {
 }
 
 void 描画_手数(状態& s, Platform& p, int 数値, int 色) {
-    描画_絵(s, p, s.背景種類, 13, 3);
-    描画_絵(s, p, s.背景種類, 14, 3);
+    描画_絵(s, p, s.表示.背景種類, 13, 3);
+    描画_絵(s, p, s.表示.背景種類, 14, 3);
     描画_桝輪郭(s, p, 背景色, 11, 3);
     const double x = 数値 < 10 ? 13.2 : 数値 < 100 ? 13.1 : 13.0;
     影付き(s, p, x, 3.3, std::to_string(数値), 色, 12);
@@ -171,7 +171,7 @@ void 描画_ハンデレベル(状態& s, Platform& p, int IN_ハンデレベル
     // The grade name runs on some three cells to the right of (11, 1); the
     // whole row from there to the right edge of the window is wiped, or a
     // shorter name would be printed over the tail of the last one.
-    for (int c = ハンデ欄_左; c <= ハンデ欄_右; ++c) 描画_絵(s, p, s.背景種類, c, 1);
+    for (int c = ハンデ欄_左; c <= ハンデ欄_右; ++c) 描画_絵(s, p, s.表示.背景種類, c, 1);
     描画_文字列(s, p, 11.1, 1.1, IN_ハンデレベル, 色_黒, 10);
     描画_文字列(s, p, 11, 1, IN_ハンデレベル, 色_白, 10);
 }
@@ -191,23 +191,23 @@ void 描画_駒点滅(状態& s, Platform& p, int 入力_駒, double 入力_X, d
 
 void 描画_棋譜読込み部分消去(状態& s, Platform& p) {
     描画_桝_数値(s, p);
-    描画_絵(s, p, s.背景種類, -1, 10);
-    描画_絵(s, p, s.背景種類, 0, 10);
-    for (int c = 1; c <= 9; ++c) 描画_絵(s, p, s.背景種類, c, 10);
+    描画_絵(s, p, s.表示.背景種類, -1, 10);
+    描画_絵(s, p, s.表示.背景種類, 0, 10);
+    for (int c = 1; c <= 9; ++c) 描画_絵(s, p, s.表示.背景種類, c, 10);
     for (int c = 1; c <= 9; ++c) 描画_桝輪郭(s, p, 背景色, c, 9);
 }
 
 void 消去_思考中(状態&, Platform&) {}
 
 void 画面_再描画(状態& s, Platform& p) {
-    描画_背景(s, p, s.背景種類);
+    描画_背景(s, p, s.表示.背景種類);
     描画_桝_数値(s, p);
     描画_自持盤(s, p);
     描画_敵持盤(s, p);
     描画_盤(s, p);
-    描画_所有時間(s, p, s.手番_COM, s.所有時間_COM);
-    描画_所有時間(s, p, s.手番_MAN, s.所有時間_MAN);
-    if (s.対局種別 == 対局_COM) 描画_レベル(s, p, s.レベル);
-    if (s.ハンデ設定中 == 真) 描画_ハンデレベル(s, p, s.ハンデレベル);
+    描画_所有時間(s, p, s.手番_COM, s.時計.所有時間_COM);
+    描画_所有時間(s, p, s.手番_MAN, s.時計.所有時間_MAN);
+    if (s.操作.対局種別 == 対局_COM) 描画_レベル(s, p, s.レベル);
+    if (s.操作.ハンデ設定中 == 真) 描画_ハンデレベル(s, p, s.操作.ハンデレベル);
     描画_絵(s, p, 絵_タイトル, 10.8, 0);
 }

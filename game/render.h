@@ -7,7 +7,7 @@
 #include <string>
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // Top-left twip position of a (fractional) cell.
 int セルX(double 座標X);

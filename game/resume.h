@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 #include "game/autosave.h"
 
 // The start-up sequence (起動), then, with autosave on, the question about

@@ -64,19 +64,19 @@ bool 行を書く(const std::vector<std::string>& 行) {
 void 背景を適用(状態& s, Platform& p, int 種類) {
     チェック設定(s, p, 種類);
     描画_背景(s, p, 種類);
-    s.背景種類 = 種類;
+    s.表示.背景種類 = 種類;
 }
 
 void 指導を適用(状態& s, Platform& p, bool on) {
-    s.移動指導色 = on ? 色_白 : 2;
+    s.表示.移動指導色 = on ? 色_白 : 2;
     チェック変更(s, p, メニュー項目::SIDOU, on);
-    s.移動指導 = on ? 1 : 0;
+    s.操作.移動指導 = on ? 1 : 0;
 }
 
 void 背景クリック(状態& s, Platform& p, int 種類, メニュー項目 項目) {
-    if (!s.checked(項目)) {
+    if (!s.操作.checked(項目)) {
         チェック設定(s, p, 種類);
-        s.背景種類 = 種類;
+        s.表示.背景種類 = 種類;
     }
     書込_環境設定ファイル(s, p);
     画面_再描画(s, p);
@@ -85,7 +85,7 @@ void 背景クリック(状態& s, Platform& p, int 種類, メニュー項目 �
 }  // namespace
 
 void チェック変更(状態& s, Platform& p, メニュー項目 項目, bool 付ける) {
-    s.チェック[static_cast<int>(項目)] = 付ける;
+    s.操作.チェック[static_cast<int>(項目)] = 付ける;
     p.チェック表示(項目, 付ける);
 }
 
@@ -109,7 +109,7 @@ void 読込_環境設定ファイル(状態& s, Platform& p) {
     if (行.size() >= 4) {
         const bool on = 行[3] == "BGM=ON";
         チェック変更(s, p, メニュー項目::BGM, on);
-        if (on) p.dsPlayLooping(s.音_BGM);
+        if (on) p.dsPlayLooping(s.表示.音_BGM);
     }
     if (ok) return;
 
@@ -120,19 +120,19 @@ void 読込_環境設定ファイル(状態& s, Platform& p) {
     指導を適用(s, p, false);
     チェック変更(s, p, メニュー項目::KEIKA, true);
     チェック変更(s, p, メニュー項目::BGM, true);
-    p.dsPlayLooping(s.音_BGM);
+    p.dsPlayLooping(s.表示.音_BGM);
 }
 
 void 書込_環境設定ファイル(状態& s, Platform& p) {
     std::vector<std::string> 行;
     for (const auto& b : 背景表)
-        if (s.checked(b.項目)) {
+        if (s.操作.checked(b.項目)) {
             行.push_back(b.行);
             break;
         }
-    行.push_back(s.checked(メニュー項目::SIDOU) ? "移動指導=ON" : "移動指導=OFF");
-    行.push_back(s.checked(メニュー項目::KEIKA) ? "経過時間=ON" : "経過時間=OFF");
-    行.push_back(s.checked(メニュー項目::BGM) ? "BGM=ON" : "BGM=OFF");
+    行.push_back(s.操作.checked(メニュー項目::SIDOU) ? "移動指導=ON" : "移動指導=OFF");
+    行.push_back(s.操作.checked(メニュー項目::KEIKA) ? "経過時間=ON" : "経過時間=OFF");
+    行.push_back(s.操作.checked(メニュー項目::BGM) ? "BGM=ON" : "BGM=OFF");
     if (行を書く(行)) return;
     // The write failed: try the defaults once more, and show them in the menu.
     行を書く({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"});
@@ -149,7 +149,7 @@ void UCHU_Click(状態& s, Platform& p) { 背景クリック(s, p, 背景_宇宙
 void RENGA_Click(状態& s, Platform& p) { 背景クリック(s, p, 背景_煉瓦, メニュー項目::RENGA); }
 
 void SIDOU_Click(状態& s, Platform& p) {
-    if (s.checked(メニュー項目::SIDOU)) {
+    if (s.操作.checked(メニュー項目::SIDOU)) {
         // Guidance off: wipe any highlight still on screen.
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) 描画_桝輪郭(s, p, 2, x, y);
@@ -163,12 +163,12 @@ void SIDOU_Click(状態& s, Platform& p) {
 }
 
 void BGM_Click(状態& s, Platform& p) {
-    if (s.checked(メニュー項目::BGM)) {
+    if (s.操作.checked(メニュー項目::BGM)) {
         チェック変更(s, p, メニュー項目::BGM, false);
-        p.dsStop(s.音_BGM);
+        p.dsStop(s.表示.音_BGM);
     } else {
         チェック変更(s, p, メニュー項目::BGM, true);
-        p.dsPlayLooping(s.音_BGM);
+        p.dsPlayLooping(s.表示.音_BGM);
     }
     書込_環境設定ファイル(s, p);
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 inline constexpr const char* 設定ファイル名 = "Vezuvire.ini";
 

@@ -7,12 +7,12 @@
 void サウンドエラー表示(Platform& p, const std::string& 本文) { p.メッセージ(本文, サウンド題, ボタン::OK, true); }
 
 void サウンド初期化(状態& s, Platform& p) {
-    s.サウンド装置 = p.dsInitialize();
-    if (s.サウンド装置 == 0) サウンドエラー表示(p, サウンド装置なし);
+    s.表示.サウンド装置 = p.dsInitialize();
+    if (s.表示.サウンド装置 == 0) サウンドエラー表示(p, サウンド装置なし);
 }
 
 long サウンド読込(状態& s, Platform& p, const std::string& ファイル名, int フラグ) {
-    if (s.サウンド装置 == 0) return 0;
+    if (s.表示.サウンド装置 == 0) return 0;
     struct stat st {};
     if (::stat(ファイル名.c_str(), &st) != 0) return 0;  // a missing sound is silence
     std::string 画像;
@@ -20,9 +20,9 @@ long サウンド読込(状態& s, Platform& p, const std::string& ファイル�
         サウンドエラー表示(p, "音声ファイル「" + ファイル名 + "」を読み込めませんでした。\r" + 変換_エラー理由(e));
         return 0;
     }
-    return p.dsCreateDSB(s.サウンド装置, reinterpret_cast<const unsigned char*>(画像.data()), 画像.size(), フラグ);
+    return p.dsCreateDSB(s.表示.サウンド装置, reinterpret_cast<const unsigned char*>(画像.data()), 画像.size(), フラグ);
 }
 
 void サウンド終了(状態& s, Platform& p) {
-    if (s.サウンド装置 != 0) p.dsTerminate(s.サウンド装置);
+    if (s.表示.サウンド装置 != 0) p.dsTerminate(s.表示.サウンド装置);
 }

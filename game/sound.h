@@ -7,7 +7,7 @@
 #include <string>
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 inline constexpr const char* サウンド題 = "Vezuvire.dll";
 inline constexpr const char* サウンド装置なし = "Direct Soundインターフェースが作成できません。";

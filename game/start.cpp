@@ -6,23 +6,24 @@
 #include "game/render.h"
 #include "game/settings.h"
 #include "game/sound.h"
+#include "game/new_game.h"
 
 void 起動(状態& s, Platform& p) {
     // Sounds first: the settings file may start the music.
     サウンド初期化(s, p);
-    s.音_その他 = サウンド読込(s, p, "その他.wav", 3);
-    s.音_禁止 = サウンド読込(s, p, "禁止.wav", 3);
-    s.音_駒打 = サウンド読込(s, p, "駒打音.wav", 3);
-    s.音_BGM = サウンド読込(s, p, "BGM.wav", 1);
+    s.表示.音_その他 = サウンド読込(s, p, "その他.wav", 3);
+    s.表示.音_禁止 = サウンド読込(s, p, "禁止.wav", 3);
+    s.表示.音_駒打 = サウンド読込(s, p, "駒打音.wav", 3);
+    s.表示.音_BGM = サウンド読込(s, p, "BGM.wav", 1);
 
-    s.棋譜モード = 偽;
-    s.移動指導 = 偽;
+    s.操作.棋譜モード = 偽;
+    s.操作.移動指導 = 偽;
     s.棋譜最終手数 = 0;
     s.レベル = 3;
     チェック変更(s, p, メニュー項目::LEVEL1, false);
     チェック変更(s, p, メニュー項目::LEVEL2, false);
     チェック変更(s, p, メニュー項目::LEVEL3, true);
-    s.移動指導色 = 桝輪郭色;
+    s.表示.移動指導色 = 桝輪郭色;
     s.手番_COM = 先手;
     s.手番_MAN = 後手;
 

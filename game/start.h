@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // Everything the window does once when it opens, in order: sounds, the
 // constants, the settings, the square colours, a new game.

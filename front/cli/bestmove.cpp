@@ -54,7 +54,7 @@ int cli_bestmove(int argc, char** argv) {
 
     s->手番_MAN = 後手;
     s->手番_COM = 先手;
-    s->対局種別 = 対局_COM;
+    s->操作.対局種別 = 対局_COM;
     s->手番 = s->手番_COM;
     記憶を更新(*s, *記憶);  // as the end of a human move leaves it
     const COM候補 手 = COMの手を考える(*s, *記憶);

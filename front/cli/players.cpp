@@ -48,7 +48,7 @@ public:
         s_->レベル = レベル;
         s_->手番_MAN = 後手;
         s_->手番_COM = 先手;
-        s_->対局種別 = 対局_COM;
+        s_->操作.対局種別 = 対局_COM;
     }
     bool 選ぶ(const 対局& g, 対局の手& 手, double& 秒) override {
         秒 = 0;
@@ -125,7 +125,7 @@ COMの手番 深いCOMの手番(const 対局者設定& o) {
     深い設定(o, 設定, *重み);
     return [探, 設定, 重み](状態& s, Platform& p) -> COM手番結果 {
         if (s.勝者 != 手番_なし) return {};
-        s.開始時刻 = p.時刻();
+        s.時計.開始時刻 = p.時刻();
         const 対局 g = 対局にする(s, 上手);
         const std::atomic<bool> 止め{false};
         const 深い探索の結果 r = 探->探す(g, 設定, 止め);

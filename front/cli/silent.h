@@ -44,8 +44,8 @@ public:
 // What the window does when it opens, less the sounds and the settings
 // file: the tool reads and writes no file.
 inline void 起動_ファイルなし(状態& s, Platform& p, int レベル) {
-    s.棋譜モード = 偽;
-    s.移動指導 = 偽;
+    s.操作.棋譜モード = 偽;
+    s.操作.移動指導 = 偽;
     s.棋譜最終手数 = 0;
     s.手番_COM = 先手;
     s.手番_MAN = 後手;

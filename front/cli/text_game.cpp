@@ -112,7 +112,7 @@ bool 文字対局_一行(状態& s, Platform& p, const std::string& 行, std::os
     }
 
     書き出すCOM com(out, 手番);
-    s.選択状態 = 0;
+    s.操作.選択状態 = 0;
     人の手を指す(s, p, com, 手.元X, 手.元Y, 手.先X, 手.先Y, 動かす駒(s, 手), 手.右 ? 2 : 1);
     終局を書く(s, out);
     return !com.満杯;

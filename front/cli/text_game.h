@@ -12,7 +12,7 @@
 
 #include "game/com_turn.h"
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // The computer's whole turn; by default the game's own (com_ban_指す).  The
 // stronger levels hand in theirs.

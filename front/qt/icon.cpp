@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "core/state.h"
+#include "game/state.h"
 #include "front/qt/pictures.h"
 
 QImage アイコン画像(int 辺) {

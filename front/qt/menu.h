@@ -8,7 +8,7 @@
 
 #include "game/opponent.h"
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 // A handler gets the game, the window as its platform and the side that
 // answers a human move (the window's own computer player); most of them

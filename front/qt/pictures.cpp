@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 #include "front/qt/picture_parts.h"
 
 namespace 絵の部品 {

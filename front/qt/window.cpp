@@ -115,12 +115,12 @@ private:
 }
 
 void 窓::開始() {
-    const bool 自動 = s_->自動保存;
+    const bool 自動 = s_->操作.自動保存;
     起動だけ();
     if (自動) 自動保存を始める();
 }
 void 窓::起動だけ() {
-    s_->自動保存 = false;
+    s_->操作.自動保存 = false;
     起動(*s_, *this);
 }
 void 窓::自動保存を始める() {
@@ -179,8 +179,8 @@ void 窓::終了() {
 // ---- events ------------------------------------------------------------------
 
 void 窓::操作(const std::function<void(状態&, Platform&)>& f) {
-    if (s_->COM思考中 && !終了中_) {
-        dsPlay(s_->音_禁止);
+    if (s_->操作.COM思考中 && !終了中_) {
+        dsPlay(s_->表示.音_禁止);
         return;
     }
     考え中も操作(f);
@@ -189,7 +189,7 @@ void 窓::操作(const std::function<void(状態&, Platform&)>& f) {
 void 窓::終わりの操作(const std::function<void(状態&, Platform&)>& f) {
     // The position before the computer's move is the one kept.
     思考_->止める();
-    s_->COM思考中 = false;
+    s_->操作.COM思考中 = false;
     考え中も操作(f);
 }
 
@@ -239,7 +239,7 @@ void 窓::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
     int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
     if (code == 27) 終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
-    else if (code != 0 && !s_->COM思考中) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });
+    else if (code != 0 && !s_->操作.COM思考中) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });
 }
 
 void 窓::マウス(QMouseEvent* e) {

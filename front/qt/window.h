@@ -15,7 +15,7 @@
 
 #include "game/key_cursor.h"
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 class QAbstractNativeEventFilter;
 class QAction;

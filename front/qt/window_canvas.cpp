@@ -57,7 +57,7 @@ void 盤面::mousePressEvent(QMouseEvent* e) { w_->マウス(e); }
 // background tile carries on past the canvas on the canvas' own cell
 // grid, so the margins look like more of the same table.
 void 盤面::余白(QPainter& g, double k, QPointF o) {
-    QImage 地 = ::絵(w_->s_->背景種類, w_->画布倍率_);
+    QImage 地 = ::絵(w_->s_->表示.背景種類, w_->画布倍率_);
     if (地.isNull()) {
         g.fillRect(rect(), パレット色(背景色));
         return;

@@ -37,7 +37,7 @@ void 窓::メニュー作成() {
             // Opening a menu while the computer thinks changes nothing.
             if (d.開く)
                 connect(m, &QMenu::aboutToShow, this, [this, f = d.開く] {
-                    if (!s_->COM思考中) 操作(この手番で(f));
+                    if (!s_->操作.COM思考中) 操作(この手番で(f));
                 });
         } else {
             a = d.親.isEmpty() ? menuBar()->addAction(d.表題) : 親メニュー.at(d.親)->addAction(d.表題);
@@ -49,7 +49,7 @@ void 窓::メニュー作成() {
                     // The game owns the check marks; undo Qt's own toggle.
                     for (int i = 0; i < メニュー項目数; ++i)
                         if (QAction* c = メニュー(メニュー名(static_cast<メニュー項目>(i))))
-                            c->setChecked(s_->チェック[i]);
+                            c->setChecked(s_->操作.チェック[i]);
                 });
         }
         a->setObjectName(d.名前);

@@ -17,6 +17,7 @@
 #include "game/record_file.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/search_corpus.h"
+#include "game/new_game.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::function<double(const 評価記録&, std::size_t)> 台本;
 const 状態* 試験中の対局 = nullptr;
 
 double 台本評価(COM作業& s, int 取得駒, int 移動駒, int 元X, int 元Y, int 先X, int 先Y) {
-    評価記録 r{取得駒, 移動駒, 元X, 元Y, 先X, 先Y, {}, 試験中の対局->経過秒};
+    評価記録 r{取得駒, 移動駒, 元X, 元Y, 先X, 先Y, {}, 試験中の対局->時計.経過秒};
     std::memcpy(r.盤, s.盤, sizeof r.盤);
     記録.push_back(r);
     return 台本 ? 台本(r, 記録.size() - 1) : 0.0;
@@ -73,8 +74,8 @@ protected:
         s.手番_COM = 先手;
         s.手番_MAN = 後手;
         s.手番 = s.手番_COM;
-        s.対局種別 = 対局_COM;
-        s.音_駒打 = 3;
+        s.操作.対局種別 = 対局_COM;
+        s.表示.音_駒打 = 3;
         手順保存(s, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
     }
     void TearDown() override { 台本 = nullptr; }
@@ -353,11 +354,11 @@ TEST_F(COM手番試験, 打つ手の記録と点滅と手番) {
     置く(9, 1, COM_王0);
     置く(1, 9, MAN_王2);
     手駒(3, 1);
-    s.チェック[static_cast<int>(メニュー項目::KEIKA)] = true;
+    s.操作.チェック[static_cast<int>(メニュー項目::KEIKA)] = true;
     s.手数 = 4;
     s.棋譜手数 = 4;
-    s.所有時間_COM = 30;
-    s.所有時間_MAN = 20;
+    s.時計.所有時間_COM = 30;
+    s.時計.所有時間_MAN = 20;
     台本 = [](const 評価記録& r, std::size_t) { return r.元X == -1 && 先が(r, 4, 4) ? 50.0 : 0.0; };
     const auto r = 指させる();
     ASSERT_EQ(r.結果, COM手番::指した);
@@ -384,7 +385,7 @@ TEST_F(COM手番試験, 打つ手の記録と点滅と手番) {
     EXPECT_NE(std::find(p.待ち.begin(), p.待ち.end(), 0.1), p.待ち.end());
 
     EXPECT_EQ(s.手番, s.手番_MAN);
-    EXPECT_TRUE(s.Timer1有効);
+    EXPECT_TRUE(s.時計.Timer1有効);
     EXPECT_TRUE(p.メッセージ履歴.empty());
 }
 
@@ -393,8 +394,8 @@ TEST_F(COM手番試験, 考える間も時計が進む) {
     置く(9, 3, COM_王0);
     置く(5, 9, MAN_王2);
     手駒(2, 1);
-    s.チェック[static_cast<int>(メニュー項目::KEIKA)] = true;
-    s.所有時間_COM = 100;
+    s.操作.チェック[static_cast<int>(メニュー項目::KEIKA)] = true;
+    s.時計.所有時間_COM = 100;
     指させる();
     // The clock is read once to start the turn, at each of the nine columns
     // and the seven hand kinds, and once to start the human's turn.
@@ -402,8 +403,8 @@ TEST_F(COM手番試験, 考える間も時計が進む) {
     // The computer is charged what the last reading during the search saw.
     ASSERT_FALSE(記録.empty());
     EXPECT_DOUBLE_EQ(記録.back().経過秒, 9 + 2);
-    EXPECT_DOUBLE_EQ(s.所有時間_COM, 100 + 16);
-    EXPECT_DOUBLE_EQ(s.後秒C履歴[s.棋譜手数 - 1], 100 + 16);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, 100 + 16);
+    EXPECT_DOUBLE_EQ(s.時計.後秒C履歴[s.棋譜手数 - 1], 100 + 16);
 
     // Without the elapsed-time display the clock is not read in the search.
     SetUp();
@@ -420,8 +421,8 @@ TEST_F(COM手番試験, 勝ち負けの告知) {
     置く(9, 1, COM_王0);
     置く(2, 4, COM_金0);
     置く(2, 5, MAN_王2);
-    s.チェック[static_cast<int>(メニュー項目::KEIKA)] = true;
-    s.所有時間_COM = 7;
+    s.操作.チェック[static_cast<int>(メニュー項目::KEIKA)] = true;
+    s.時計.所有時間_COM = 7;
     始める();
     auto r = com_ban_指す(s, *記憶, p);  // the real evaluation
     ASSERT_EQ(r.結果, COM手番::指した);
@@ -430,8 +431,8 @@ TEST_F(COM手番試験, 勝ち負けの告知) {
     EXPECT_EQ(p.メッセージ履歴[0].題, "終了");
     EXPECT_EQ(s.勝者, s.手番_COM);
     EXPECT_EQ(s.手番, s.手番_MAN);
-    EXPECT_FALSE(s.Timer1有効);
-    EXPECT_DOUBLE_EQ(s.所有時間_COM, 7);  // not charged
+    EXPECT_FALSE(s.時計.Timer1有効);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, 7);  // not charged
 
     // A decided game: nothing at all happens.
     p.全消去();

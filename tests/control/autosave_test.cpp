@@ -45,7 +45,7 @@ protected:
 
     void SetUp() override {
         対局試験::SetUp();
-        s.自動保存 = true;
+        s.操作.自動保存 = true;
     }
 
     bool 自分の駒(int v) const { return (s.手番 == s.手番_MAN && MANの駒(v)) || (s.手番 == s.手番_COM && COMの駒(v)); }
@@ -53,7 +53,7 @@ protected:
     // played with two presses, a little time after the last one.
     void 一手(double 秒 = 1.25) {
         p.現在時刻 += 秒;
-        if (s.Timer1有効) Timer1_Timer(s, p);  // the clock's tick
+        if (s.時計.Timer1有効) Timer1_Timer(s, p);  // the clock's tick
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
                 if (!自分の駒(s.盤[x][y])) continue;
@@ -75,7 +75,7 @@ protected:
         COMの応手 計算機;  // the next program's computer, given back its memory
         explicit 次の起動(応答 答え, bool 自動保存 = true) {
             計算機.受け持つ(*t);
-            t->自動保存 = 自動保存;
+            t->操作.自動保存 = 自動保存;
             q.応答予定.push_back(答え);
             起動して再開(*t, q);
         }
@@ -98,8 +98,8 @@ protected:
         EXPECT_EQ(次.q.メッセージ履歴[0].題, "再開");
         EXPECT_EQ(次.q.メッセージ履歴[0].b, ボタン::はいいいえ);
         同じ対局か(s, *次.t, false);
-        EXPECT_EQ(次.t->再開待ち, 真);
-        EXPECT_FALSE(次.t->Timer1有効);
+        EXPECT_EQ(次.t->操作.再開待ち, 真);
+        EXPECT_FALSE(次.t->時計.Timer1有効);
     }
 };
 
@@ -112,8 +112,8 @@ TEST_F(自動保存試験, 二人の対局は一手ごとに残り_そのまま�
         戻ると同じ();
     }
     EXPECT_EQ(s.手数, 5);
-    EXPECT_NE(s.所有時間_MAN, 0);
-    EXPECT_NE(s.所有時間_COM, 0);
+    EXPECT_NE(s.時計.所有時間_MAN, 0);
+    EXPECT_NE(s.時計.所有時間_COM, 0);
 }
 
 // The computer's memory carries from turn to turn and goes with the game:
@@ -217,8 +217,8 @@ TEST_F(自動保存試験, 二人の対局を戻せば次のクリックで時�
     Form_MouseDown(*次.t, 次.q, 誰も2, 1, 0, 盤原点X + 桝幅 * 5 + 300, 盤原点Y + 桝高 * 5 + 300);
     ASSERT_FALSE(次.q.メッセージ履歴.empty());
     EXPECT_EQ(次.q.メッセージ履歴[0].本文, "先手の番です");
-    EXPECT_EQ(次.t->再開待ち, 偽);
-    EXPECT_EQ(次.t->開始時刻, 5000);
+    EXPECT_EQ(次.t->操作.再開待ち, 偽);
+    EXPECT_EQ(次.t->時計.開始時刻, 5000);
 }
 
 TEST_F(自動保存試験, 棋譜を進めている途中も手合割の対局も戻る) {
@@ -226,7 +226,7 @@ TEST_F(自動保存試験, 棋譜を進めている途中も手合割の対局�
     for (int i = 0; i < 4; ++i) 一手();
     ASSERT_EQ(書込_棋譜(s, "対局.棋譜", "試合", "上", "下"), "");
     File1_Click(s, p, "対局.棋譜");
-    ASSERT_EQ(s.棋譜モード, 真);
+    ASSERT_EQ(s.操作.棋譜モード, 真);
     AFTER_Click(s, p);
     AFTER_Click(s, p);
     戻ると同じ();
@@ -235,10 +235,10 @@ TEST_F(自動保存試験, 棋譜を進めている途中も手合割の対局�
     LBEL_UP_Click(s, p);
     LBEL_UP_Click(s, p);
     LBEL_UP_Click(s, p);
-    ASSERT_EQ(s.ハンデ設定中, 真);
+    ASSERT_EQ(s.操作.ハンデ設定中, 真);
     START_Click(s, p);
     一手();
-    EXPECT_EQ(s.ハンデレベル, 3);
+    EXPECT_EQ(s.操作.ハンデレベル, 3);
     戻ると同じ();
 }
 
@@ -289,7 +289,7 @@ TEST_F(自動保存試験, 計算機が投了すると消える) {
     s.盤[2][1] = 101;  // faces left, into the king
     s.盤[1][2] = 102;  // faces up, into the king
     s.盤[2][2] = 101;  // faces left, into the pawn at (1, 2)
-    s.対局種別 = 対局_COM;
+    s.操作.対局種別 = 対局_COM;
     s.手番_MAN = 先手;
     s.手番_COM = 後手;
     s.手番 = 先手;
@@ -314,7 +314,7 @@ TEST_F(自動保存試験, 計算機が考える前に人の手が残る) {
 }
 
 TEST_F(自動保存試験, 切ってあれば何も書かず消さない) {
-    s.自動保存 = false;
+    s.操作.自動保存 = false;
     書く(自動保存ファイル, "前のもの");
     START_Click(s, p);
     一手();
@@ -545,7 +545,7 @@ TEST_F(自動保存試験, 移せない壊れたファイルはそのままと�
               "前回の対局の自動保存ファイルを読めませんでした。\r「Vezuvire.autosave」を移せなかったので、"
               "そのままにしてあります。\r今回は対局を自動保存しません。");
     EXPECT_TRUE(fs::is_directory(自動保存ファイル));
-    EXPECT_FALSE(次.t->自動保存);
+    EXPECT_FALSE(次.t->操作.自動保存);
 }
 
 // Whenever the kept game cannot be taken up or moved aside, it stays as it
@@ -590,7 +590,7 @@ TEST_F(自動保存試験, 問いのあと移せず読めず答えがなくて�
             ASSERT_FALSE(次.q.メッセージ履歴.empty());
             EXPECT_EQ(次.q.メッセージ履歴.back().本文, c.本文);
             EXPECT_EQ(次.q.メッセージ履歴.back().題, std::string(c.題));
-            EXPECT_FALSE(次.t->自動保存);
+            EXPECT_FALSE(次.t->操作.自動保存);
             EXPECT_EQ(次.t->手数, 0);
             // The new game of this run, played and given up, leaves it alone.
             次.歩を突く();

@@ -45,7 +45,7 @@ protected:
 TEST_F(COM対局試験, 後手は新しい盤でCOMが黙って先に指す) {
     GOTE_Click(s, p, *相手);
     EXPECT_TRUE(p.メッセージ履歴.empty());
-    EXPECT_EQ(s.対局種別, 対局_COM);
+    EXPECT_EQ(s.操作.対局種別, 対局_COM);
     EXPECT_EQ(s.手番_COM, 先手);
     EXPECT_EQ(s.手番_MAN, 後手);
     EXPECT_EQ(s.手番, 後手);
@@ -68,7 +68,7 @@ TEST_F(COM対局試験, 先手は人が先に指しCOMが同じ押下で答え�
     EXPECT_EQ(s.手番, 先手);
     EXPECT_EQ(s.手番_MAN, 先手);
     EXPECT_EQ(s.手数, 0);
-    EXPECT_TRUE(s.Timer1有効);  // whatever the elapsed-time option says
+    EXPECT_TRUE(s.時計.Timer1有効);  // whatever the elapsed-time option says
 
     指す(7, 7, 7, 6);
     EXPECT_EQ(s.手数, 2);
@@ -84,34 +84,34 @@ TEST_F(COM対局試験, 途中からの先手と後手) {
     ASSERT_EQ(s.手番, 後手);
     p.全消去();
     SENTE_Click(s, p, *相手);  // the computer takes the side to move and moves at once
-    EXPECT_EQ(s.対局種別, 対局_COM);
+    EXPECT_EQ(s.操作.対局種別, 対局_COM);
     EXPECT_EQ(s.手数, 2);
     EXPECT_EQ(s.手番, 先手);
     EXPECT_TRUE(p.メッセージ履歴.empty());
 
     // The human to move: "後手" keeps the sides, "先手" makes the human 先手.
     // Either way the announcement stands for the resuming click's.
-    s.再開待ち = 真;
+    s.操作.再開待ち = 真;
     GOTE_Click(s, p, *相手);
     EXPECT_EQ(対(最後の告知()), 告知対("MANの番です", "対局"));
     EXPECT_EQ(s.手数, 2);
     EXPECT_EQ(s.手番_MAN, 先手);
-    EXPECT_EQ(s.再開待ち, 偽);
+    EXPECT_EQ(s.操作.再開待ち, 偽);
     p.全消去();
     押す(3, 7);  // straight to selecting, without a second "MANの番です"
     EXPECT_TRUE(p.メッセージ履歴.empty());
-    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(s.操作.選択状態, 1);
 
     初期設定(s, p);
     GOTE_Click(s, p, *相手);
     ASSERT_EQ(s.手番, 後手);
-    s.再開待ち = 真;
+    s.操作.再開待ち = 真;
     SENTE_Click(s, p, *相手);
     EXPECT_EQ(対(最後の告知()), 告知対("MANの番です", "対局"));
     EXPECT_EQ(s.手番_MAN, 先手);
     EXPECT_EQ(s.手番_COM, 後手);
     EXPECT_EQ(s.手番, 先手);
-    EXPECT_EQ(s.再開待ち, 偽);
+    EXPECT_EQ(s.操作.再開待ち, 偽);
     EXPECT_EQ(s.手数, 1);
 
     // With the computer to move "後手" lets it move.
@@ -125,38 +125,38 @@ TEST_F(COM対局試験, 後手の人の秒は人の時計の欄に記録され�
     GOTE_Click(s, p, *相手);  // the computer opens, taking no time on this platform
     ASSERT_EQ(s.手番, s.手番_MAN);
     ASSERT_EQ(s.手番_MAN, 後手);
-    const double COM秒 = s.所有時間_COM;
-    p.現在時刻 = s.開始時刻 + 20;
+    const double COM秒 = s.時計.所有時間_COM;
+    p.現在時刻 = s.時計.開始時刻 + 20;
     Timer1_Timer(s, p);
     指す(7, 7, 7, 6);  // the human, as 後手, thinks for 20 seconds
     ASSERT_EQ(s.棋譜手数, 3);
     // Record 1 holds the human's move: its seconds go to the bottom side.
-    EXPECT_DOUBLE_EQ(s.前秒M履歴[1], 0);
-    EXPECT_DOUBLE_EQ(s.後秒M履歴[1], 20);
-    EXPECT_DOUBLE_EQ(s.前秒C履歴[1], COM秒);
-    EXPECT_DOUBLE_EQ(s.後秒C履歴[1], COM秒);
-    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 20);
-    EXPECT_DOUBLE_EQ(s.前秒M履歴[2], 20);  // the reply starts from the charged total
+    EXPECT_DOUBLE_EQ(s.時計.前秒M履歴[1], 0);
+    EXPECT_DOUBLE_EQ(s.時計.後秒M履歴[1], 20);
+    EXPECT_DOUBLE_EQ(s.時計.前秒C履歴[1], COM秒);
+    EXPECT_DOUBLE_EQ(s.時計.後秒C履歴[1], COM秒);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_MAN, 20);
+    EXPECT_DOUBLE_EQ(s.時計.前秒M履歴[2], 20);  // the reply starts from the charged total
 
     REPLAY_Click(s, p);
     REPLAY_Click(s, p);  // before the human's move
-    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 0);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_MAN, 0);
     AFTER_Click(s, p);  // after it
-    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 20);
-    EXPECT_DOUBLE_EQ(s.所有時間_COM, COM秒);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_MAN, 20);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, COM秒);
 }
 
 TEST_F(COM対局試験, 棋譜の途中と終わった対局から始める) {
     // A record being stepped through is cut where it stands.
-    s.棋譜モード = 真;
+    s.操作.棋譜モード = 真;
     s.手数 = 3;
     s.手番 = s.手番_MAN;
     s.棋譜最終手数 = 10;
-    s.選択状態 = 1;
+    s.操作.選択状態 = 1;
     SENTE_Click(s, p, *相手);
-    EXPECT_EQ(s.棋譜モード, 偽);
+    EXPECT_EQ(s.操作.棋譜モード, 偽);
     EXPECT_EQ(s.棋譜最終手数, 3);
-    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.操作.選択状態, 0);
 
     // A finished game is thrown away: a fresh board, and "後手" moves first.
     s.勝者 = s.手番_MAN;
@@ -175,7 +175,7 @@ TEST_F(COM対局試験, 再開COMで先にCOMが指しその押下は選択に�
     指す(7, 7, 7, 6);
     // Stepping through the record left the computer to move.
     s.手番 = s.手番_COM;
-    s.再開待ち = 真;
+    s.操作.再開待ち = 真;
     p.全消去();
     押す(3, 7);
     ASSERT_FALSE(p.メッセージ履歴.empty());
@@ -183,9 +183,9 @@ TEST_F(COM対局試験, 再開COMで先にCOMが指しその押下は選択に�
     EXPECT_EQ(p.メッセージ履歴.size(), 1u);
     EXPECT_EQ(s.手数, 3);
     EXPECT_EQ(s.手番, s.手番_MAN);
-    EXPECT_EQ(s.再開待ち, 偽);
-    EXPECT_EQ(s.選択状態, 1);  // the same press picked the pawn
-    EXPECT_EQ(s.選択元X, 3);
+    EXPECT_EQ(s.操作.再開待ち, 偽);
+    EXPECT_EQ(s.操作.選択状態, 1);  // the same press picked the pawn
+    EXPECT_EQ(s.操作.選択元X, 3);
 }
 
 TEST_F(COM対局試験, 人がCOMの王を取ればCOMは指さない) {

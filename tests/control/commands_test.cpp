@@ -9,13 +9,13 @@ bool 印(const FakePlatform& p, メニュー項目 m) { return p.チェック[st
 
 TEST_F(対局試験, スタートは先手から始め二度押しても盤を保つ) {
     p.現在時刻 = 500;
-    s.対局種別 = 対局_COM;  // left over from a game against the computer
+    s.操作.対局種別 = 対局_COM;  // left over from a game against the computer
     START_Click(s, p);
     EXPECT_EQ(s.手番, 先手);
     EXPECT_EQ(s.手番_MAN, 先手);
     EXPECT_EQ(s.手番_COM, 後手);
-    EXPECT_EQ(s.対局種別, 対局_人間);
-    EXPECT_EQ(s.開始時刻, 500);
+    EXPECT_EQ(s.操作.対局種別, 対局_人間);
+    EXPECT_EQ(s.時計.開始時刻, 500);
     EXPECT_TRUE(p.タイマー有効);  // elapsed time is on by default
     ASSERT_EQ(p.メッセージ履歴.size(), 1u);
     EXPECT_EQ(p.メッセージ履歴[0].本文, "先手の番です");
@@ -26,17 +26,17 @@ TEST_F(対局試験, スタートは先手から始め二度押しても盤を�
     // the one a resuming click would make.
     押す(5, 7);
     押す(5, 6);
-    s.再開待ち = 真;
+    s.操作.再開待ち = 真;
     START_Click(s, p);
     EXPECT_EQ(p.メッセージ履歴.back().本文, "後手の番です");
     EXPECT_EQ(s.盤[5][6], -101);
     EXPECT_EQ(s.手番, 後手);
-    EXPECT_EQ(s.再開待ち, 偽);
+    EXPECT_EQ(s.操作.再開待ち, 偽);
     const auto 告知数 = p.メッセージ履歴.size();
     押す(5, 3);
     EXPECT_EQ(p.メッセージ履歴.size(), 告知数);
-    EXPECT_EQ(s.選択状態, 1);
-    s.選択状態 = 0;
+    EXPECT_EQ(s.操作.選択状態, 1);
+    s.操作.選択状態 = 0;
 
     // After a finished game a new one is set up.
     s.勝者 = 先手;
@@ -54,7 +54,7 @@ TEST_F(対局試験, レベルの印と表示) {
     EXPECT_TRUE(p.文字の履歴().empty());  // two people: no indicator
     EXPECT_EQ(p.絵の履歴(-1, 0), std::vector<int>{背景_緑});
 
-    s.対局種別 = 対局_COM;
+    s.操作.対局種別 = 対局_COM;
     LEVEL2_Click(s, p);
     EXPECT_TRUE(印(p, メニュー項目::LEVEL2));
     EXPECT_FALSE(印(p, メニュー項目::LEVEL1));
@@ -65,7 +65,7 @@ TEST_F(対局試験, レベルの印と表示) {
     for (auto m : {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3}) EXPECT_FALSE(印(p, m));
     LEVEL3_Click(s, p);
     EXPECT_EQ(s.レベル, 3);
-    EXPECT_TRUE(s.checked(メニュー項目::LEVEL3));
+    EXPECT_TRUE(s.操作.checked(メニュー項目::LEVEL3));
 }
 
 TEST_F(対局試験, メニューと盤の押下は棋譜パネルを閉じる) {
@@ -99,7 +99,7 @@ TEST_F(対局試験, Escと終わりと閉じるは音を順に放して終わ�
     EXPECT_EQ(p.音, 期待);
 
     for (auto f : {OWARI_Click, Form_Unload}) {
-        s.音_その他 = 1, s.音_禁止 = 2, s.音_駒打 = 3, s.音_BGM = 4, s.サウンド装置 = 1;
+        s.表示.音_その他 = 1, s.表示.音_禁止 = 2, s.表示.音_駒打 = 3, s.表示.音_BGM = 4, s.表示.サウンド装置 = 1;
         p.全消去();
         p.終了済み = false;
         f(s, p);

@@ -54,7 +54,7 @@ protected:
         対局試験::SetUp();
         用意(途中);  // a record to load: four moves of two people
         ASSERT_EQ(書込_棋譜(s, "対局.棋譜", "試合", "上", "下"), "");
-        s.自動保存 = true;
+        s.操作.自動保存 = true;
     }
     void 用意(局 k) {
         初期設定(s, p);
@@ -107,7 +107,7 @@ TEST_F(確認試験, いいえも答えのない問いも何も変えず_はい�
             命令表[i].実行(s, p);
             if (答え == 応答::はい) {
                 EXPECT_EQ(s.手数, 0);
-                EXPECT_EQ(s.棋譜モード, i == 1 ? 真 : 偽);
+                EXPECT_EQ(s.操作.棋譜モード, i == 1 ? 真 : 偽);
                 EXPECT_FALSE(std::filesystem::exists(自動保存ファイル));
                 continue;
             }

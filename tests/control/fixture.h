@@ -72,7 +72,7 @@ protected:
         s.手番_MAN = 先手;
         s.手番_COM = 後手;
         s.手番 = 先手;
-        s.対局種別 = 対局_人間;
+        s.操作.対局種別 = 対局_人間;
     }
     // Only the two kings, on their home squares.
     void 王だけ() {

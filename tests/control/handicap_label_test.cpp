@@ -25,7 +25,7 @@ struct 段級表示 : 対局試験 {
     // Checks what one print of the label drew; 桝X, 桝Y: the board square
     // redrawn after it (0: none).
     void 名前を書き直した(int 桝X, int 桝Y) {
-        const std::string 名 = 文字列_固定(s.ハンデレベル);
+        const std::string 名 = 文字列_固定(s.操作.ハンデレベル);
         // The two prints of the name: shadow first, then the white text on
         // top, at the label's place and in its size.
         std::vector<std::size_t> 文字;
@@ -51,7 +51,7 @@ struct 段級表示 : 対局試験 {
         for (std::size_t i = 0; i < 文字[0]; ++i) {
             const 描画記録& d = p.描画[i];
             if (d.種類 == 描画記録::絵 && 行1(d) && d.x == 覆った右端) {
-                EXPECT_EQ(d.番号, s.背景種類);
+                EXPECT_EQ(d.番号, s.表示.背景種類);
                 覆った右端 += 桝幅;
             }
         }
@@ -69,18 +69,18 @@ struct 段級表示 : 対局試験 {
 }  // namespace
 
 TEST_F(段級表示, どの押し方でも名前の欄を丸ごと消してから書く) {
-    s.背景種類 = 背景_畳;
+    s.表示.背景種類 = 背景_畳;
     // Up past the top, down past the bottom, then back and forth.
     std::vector<int> 押し方(12, +1);
     押し方.insert(押し方.end(), 23, -1);
     for (int i = 0; i < 12; ++i) 押し方.push_back(i % 3 == 2 ? -1 : +1);
     for (std::size_t n = 0; n < 押し方.size(); ++n) {
         SCOPED_TRACE("press " + std::to_string(n));
-        const int 前 = s.ハンデレベル;
+        const int 前 = s.操作.ハンデレベル;
         p.全消去();
         if (押し方[n] > 0) LBEL_UP_Click(s, p);
         else LEBEL_DOWN_Click(s, p);
-        if (s.ハンデレベル == 前) {
+        if (s.操作.ハンデレベル == 前) {
             // At a limit the label stays as it is.
             EXPECT_EQ(位置([&](const 描画記録& d) { return d.種類 == 描画記録::文字 || 行1(d); }), -1);
             continue;
@@ -97,14 +97,14 @@ TEST_F(段級表示, どの押し方でも名前の欄を丸ごと消してか�
         ASSERT_NE(桝X, 0);
         名前を書き直した(桝X, 桝Y);
     }
-    EXPECT_EQ(s.ハンデレベル, -6);
+    EXPECT_EQ(s.操作.ハンデレベル, -6);
 }
 
 TEST_F(段級表示, 全部描き直すときも名前の欄を消してから書く) {
-    s.背景種類 = 背景_煉瓦;
-    s.ハンデ設定中 = 真;
-    s.ハンデレベル = -3;
+    s.表示.背景種類 = 背景_煉瓦;
+    s.操作.ハンデ設定中 = 真;
+    s.操作.ハンデレベル = -3;
     p.全消去();
-    描画_ハンデレベル(s, p, s.ハンデレベル);
+    描画_ハンデレベル(s, p, s.操作.ハンデレベル);
     名前を書き直した(0, 0);
 }

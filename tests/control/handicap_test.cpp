@@ -15,18 +15,18 @@ TEST_F(対局試験, 上げると相手の駒が一枚ずつ消え下げると�
     auto 初期 = std::make_unique<状態>(s);
     LBEL_UP_Click(s, p);
     EXPECT_EQ(s.盤[8][2], 空);  // the computer's bishop goes first
-    EXPECT_EQ(s.ハンデレベル, 1);
-    EXPECT_EQ(s.ハンデ設定中, 真);
+    EXPECT_EQ(s.操作.ハンデレベル, 1);
+    EXPECT_EQ(s.操作.ハンデ設定中, 真);
     auto t = p.文字の履歴();
     ASSERT_FALSE(t.empty());
     EXPECT_EQ(t.back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級");
     EXPECT_EQ(鳴った("play 3"), 1);
     EXPECT_EQ(p.絵の履歴(8, 2), (std::vector<int>{絵_空桝1}));
 
-    s.ハンデ設定中 = 偽;
+    s.操作.ハンデ設定中 = 偽;
     p.全消去();
     LEBEL_DOWN_Click(s, p);
-    EXPECT_EQ(s.ハンデ設定中, 真);
+    EXPECT_EQ(s.操作.ハンデ設定中, 真);
     EXPECT_EQ(s.盤[8][2], 600);
     EXPECT_EQ(p.絵の履歴(8, 2), (std::vector<int>{600}));
     EXPECT_EQ(枠の数(8, 2, 背景色), 1);  // the square's outline put back
@@ -43,13 +43,13 @@ TEST_F(対局試験, 上げると相手の駒が一枚ずつ消え下げると�
     EXPECT_EQ(p.文字の履歴().back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
     p.全消去();
     LBEL_UP_Click(s, p);  // at the limit: nothing, silently
-    EXPECT_EQ(s.ハンデレベル, 10);
+    EXPECT_EQ(s.操作.ハンデレベル, 10);
     EXPECT_TRUE(p.音.empty());
     EXPECT_TRUE(p.メッセージ履歴.empty());
-    EXPECT_EQ(s.ハンデ設定中, 真);
+    EXPECT_EQ(s.操作.ハンデ設定中, 真);
 
     for (int i = 0; i < 20; ++i) LEBEL_DOWN_Click(s, p);
-    EXPECT_EQ(s.ハンデレベル, -10);
+    EXPECT_EQ(s.操作.ハンデレベル, -10);
     for (int x = 1; x <= 9; ++x) {
         EXPECT_EQ(s.盤[x][9], x == 5 ? -802 : 空) << x;
         EXPECT_EQ(s.盤[x][8], 空);
@@ -62,7 +62,7 @@ TEST_F(対局試験, 上げると相手の駒が一枚ずつ消え下げると�
 }
 
 TEST_F(対局試験, 棋譜モードと対局途中は断る) {
-    s.棋譜モード = 真;
+    s.操作.棋譜モード = 真;
     s.棋譜最終手数 = 7;
     LBEL_UP_Click(s, p);
     ASSERT_EQ(p.メッセージ履歴.size(), 1u);
@@ -82,14 +82,14 @@ TEST_F(対局試験, 棋譜モードと対局途中は断る) {
         EXPECT_EQ(p.メッセージ履歴[0].本文, "棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい");
         EXPECT_EQ(p.音, std::vector<std::string>{"play 2"});
     }
-    EXPECT_EQ(s.ハンデ設定中, 偽);
+    EXPECT_EQ(s.操作.ハンデ設定中, 偽);
 
-    s.棋譜モード = 偽;
+    s.操作.棋譜モード = 偽;
     s.棋譜手数 = 1;
     LEBEL_DOWN_Click(s, p);
     EXPECT_EQ(p.メッセージ履歴.back().本文, "対局途中ではできません\r\r局面→最初にして下さい");
     EXPECT_EQ(s.盤[2][8], -602);
-    EXPECT_EQ(s.ハンデ設定中, 偽);
+    EXPECT_EQ(s.操作.ハンデ設定中, 偽);
 
     s.棋譜手数 = 0;
     LBEL_UP_Click(s, p);

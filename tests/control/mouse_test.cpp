@@ -4,6 +4,7 @@
 #include "tests/control/fixture.h"
 #include "game/clock_view.h"
 #include "game/settings.h"
+#include "game/new_game.h"
 
 using 告知対 = std::pair<std::string, std::string>;
 static 告知対 対(const メッセージ記録& m) { return {m.本文, m.題}; }
@@ -32,15 +33,15 @@ TEST_F(対局試験, 断りの文句と音) {
 
     // A loaded record: はい keeps it, いいえ drops it for a fresh position.
     s.勝者 = 手番_なし;
-    s.棋譜モード = 真;
+    s.操作.棋譜モード = 真;
     押す(5, 7);
     EXPECT_EQ(対(最後の告知()), 告知対("棋譜を '進 'で進めて下さい", "棋譜"));
     EXPECT_EQ(最後の告知().b, ボタン::はいいいえ);
-    EXPECT_EQ(s.棋譜モード, 真);
-    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.操作.棋譜モード, 真);
+    EXPECT_EQ(s.操作.選択状態, 0);
     p.応答予定.push_back(応答::いいえ);
     押す(5, 7);
-    EXPECT_EQ(s.棋譜モード, 偽);
+    EXPECT_EQ(s.操作.棋譜モード, 偽);
     EXPECT_EQ(s.手番, 手番_なし);
     EXPECT_EQ(鳴った("play 2"), 2);
 }
@@ -48,7 +49,7 @@ TEST_F(対局試験, 断りの文句と音) {
 TEST_F(対局試験, 選択と選び直しと指導) {
     二人対局();
     押す(5, 7);  // guidance off: the red outline only
-    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(s.操作.選択状態, 1);
     EXPECT_EQ(枠の数(5, 7, 色_赤), 1);
     EXPECT_EQ(枠の数(5, 6, 色_白), 0);
     EXPECT_EQ(枠の数(5, 6, 桝輪郭色), 1);  // the grid only, no invisible guidance
@@ -56,8 +57,8 @@ TEST_F(対局試験, 選択と選び直しと指導) {
     SIDOU_Click(s, p);  // guidance on: destinations in white
     p.全消去();
     押す(4, 7);  // another own piece: the selection moves, silently
-    EXPECT_EQ(s.選択状態, 1);
-    EXPECT_EQ(s.選択元X, 4);
+    EXPECT_EQ(s.操作.選択状態, 1);
+    EXPECT_EQ(s.操作.選択元X, 4);
     EXPECT_EQ(枠の数(5, 7, 桝輪郭色), 2);  // old red outline wiped (grid and own)
     EXPECT_EQ(枠の数(4, 7, 色_赤), 1);
     EXPECT_EQ(枠の数(4, 6, 色_白), 1);
@@ -69,24 +70,24 @@ TEST_F(対局試験, 選択と選び直しと指導) {
     押す(20, 5);
     EXPECT_EQ(枠の数(4, 6, 桝輪郭色), 2);  // grid, then the guidance colour of erasing
     EXPECT_EQ(枠の数(4, 6, 色_白), 0);
-    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(s.操作.選択状態, 1);
 
     // An opponent's piece in the idle state only shows its reach.
-    s.選択状態 = 0;
+    s.操作.選択状態 = 0;
     p.全消去();
     押す(3, 1);  // COM knight 300 facing down
-    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.操作.選択状態, 0);
     EXPECT_EQ(枠の数(3, 1, 色_白), 1);
     EXPECT_EQ(枠の数(3, 1, 色_赤), 0);
     押す(5, 5);  // an empty square: ignored
-    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.操作.選択状態, 0);
 }
 
 TEST_F(対局試験, 動けない所は音だけで何も記録しない) {
     二人対局();
     指す(5, 7, 5, 5);
     EXPECT_EQ(鳴った("play 2"), 1);
-    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.操作.選択状態, 0);
     EXPECT_EQ(s.盤[5][7], -102);
     EXPECT_EQ(s.手数, 0);
     EXPECT_EQ(s.棋譜手数, 0);
@@ -122,7 +123,7 @@ TEST_F(対局試験, 断られた桝は一瞬赤く囲まれて元に戻る) {
         for (auto i = 音 + 5; i != h.end(); ++i) EXPECT_EQ(i->rfind("枠 ", 0), 0u) << *i;
         for (auto i = 音 + 5; i != h.end(); ++i) EXPECT_EQ(i->substr(i->rfind(' ')), " 2") << *i;
         EXPECT_EQ(枠の数(5, 6, 色_白), 0);  // the guidance stayed until the grid came back
-        EXPECT_EQ(s.選択状態, 0);
+        EXPECT_EQ(s.操作.選択状態, 0);
         EXPECT_EQ(s.手数, 0);
         EXPECT_TRUE(p.メッセージ履歴.empty());
     }
@@ -130,7 +131,7 @@ TEST_F(対局試験, 断られた桝は一瞬赤く囲まれて元に戻る) {
 
 TEST_F(対局試験, 指すと回り記録され時計が進む) {
     二人対局();
-    s.開始時刻 = 1000;
+    s.時計.開始時刻 = 1000;
     Timer1_有効(s, p, true);
     p.現在時刻 = 1012.5;
     Timer1_Timer(s, p);
@@ -143,10 +144,10 @@ TEST_F(対局試験, 指すと回り記録され時計が進む) {
     EXPECT_EQ(s.手数, 1);
     EXPECT_EQ(s.棋譜手数, 1);
     EXPECT_EQ(s.盤履歴[0][3][7], -102);  // logged before the move
-    EXPECT_EQ(s.後秒M履歴[0], 12.5);
-    EXPECT_EQ(s.所有時間_MAN, 12.5);
-    EXPECT_EQ(s.所有時間_COM, 0);
-    EXPECT_EQ(s.開始時刻, 1012.5);
+    EXPECT_EQ(s.時計.後秒M履歴[0], 12.5);
+    EXPECT_EQ(s.時計.所有時間_MAN, 12.5);
+    EXPECT_EQ(s.時計.所有時間_COM, 0);
+    EXPECT_EQ(s.時計.開始時刻, 1012.5);
     EXPECT_EQ(s.手番, 後手);
     auto t = p.文字の履歴();
     EXPECT_NE(std::find(t.begin(), t.end(), "1"), t.end());  // move counter
@@ -158,10 +159,10 @@ TEST_F(対局試験, 指すと回り記録され時計が進む) {
     Timer1_Timer(s, p);
     指す(1, 3, 1, 4);
     EXPECT_EQ(s.盤[1][4], 103);
-    EXPECT_DOUBLE_EQ(s.所有時間_COM, 7.5);
-    EXPECT_EQ(s.所有時間_MAN, 12.5);
-    EXPECT_DOUBLE_EQ(s.後秒C履歴[1], 7.5);
-    EXPECT_EQ(s.前秒M履歴[1], 12.5);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, 7.5);
+    EXPECT_EQ(s.時計.所有時間_MAN, 12.5);
+    EXPECT_DOUBLE_EQ(s.時計.後秒C履歴[1], 7.5);
+    EXPECT_EQ(s.時計.前秒M履歴[1], 12.5);
     EXPECT_EQ(s.手番, 先手);
 }
 
@@ -170,9 +171,9 @@ TEST_F(対局試験, 両方の持駒から打つ) {
     s.持駒_MAN[7] = 1;
     s.持駒数_MAN = 1;
     押す(11, 8);  // no bishop in hand: ignored
-    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.操作.選択状態, 0);
     押す(11, 9);
-    EXPECT_EQ(s.選択駒, -702);
+    EXPECT_EQ(s.操作.選択駒, -702);
     EXPECT_EQ(枠の数(11, 9, 色_赤), 1);
     押す(5, 5);
     EXPECT_EQ(s.盤[5][5], -703);  // colour 2: clockwise
@@ -184,7 +185,7 @@ TEST_F(対局試験, 両方の持駒から打つ) {
     s.持駒_COM[1] = 1;
     s.持駒数_COM = 2;
     押す(-1, 1);
-    EXPECT_EQ(s.選択駒, 700);
+    EXPECT_EQ(s.操作.選択駒, 700);
     押す(4, 5);
     EXPECT_EQ(s.盤[4][5], 700 + 3);  // colour 3: anticlockwise from 0
     EXPECT_EQ(s.持駒_COM[7], 0);
@@ -193,10 +194,10 @@ TEST_F(対局試験, 両方の持駒から打つ) {
 
     // 先手 looking at the top hand, then clicking the board: cancelled.
     押す(-1, 7);
-    EXPECT_EQ(s.選択駒, 100);
-    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(s.操作.選択駒, 100);
+    EXPECT_EQ(s.操作.選択状態, 1);
     押す(6, 5);
-    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.操作.選択状態, 0);
     EXPECT_EQ(s.盤[6][5], 空);
     EXPECT_EQ(鳴った("play 2"), 0);
 }
@@ -210,17 +211,17 @@ TEST_F(対局試験, 駒台の赤枠は手番の側だけ_相手の駒台は指�
         SCOPED_TRACE(手番);
         s.手番 = 手番;
         // The bottom hand: pawn in row 3.
-        s.選択状態 = 0;
+        s.操作.選択状態 = 0;
         p.全消去();
         押す(11, 3);
-        EXPECT_EQ(s.選択状態, 1);
+        EXPECT_EQ(s.操作.選択状態, 1);
         EXPECT_EQ(枠の数(11, 3, 色_赤), 手番 == 先手 ? 1 : 0);
         EXPECT_EQ(枠の数(11, 3, 色_白), 手番 == 先手 ? 0 : 1);
         // The top hand: pawn in row 7.
-        s.選択状態 = 0;
+        s.操作.選択状態 = 0;
         p.全消去();
         押す(-1, 7);
-        EXPECT_EQ(s.選択状態, 1);
+        EXPECT_EQ(s.操作.選択状態, 1);
         EXPECT_EQ(枠の数(-1, 7, 色_赤), 手番 == 後手 ? 1 : 0);
         EXPECT_EQ(枠の数(-1, 7, 色_白), 手番 == 後手 ? 0 : 1);
     }
@@ -277,21 +278,21 @@ TEST_F(対局試験, 記録が満杯なら指させない) {
     EXPECT_EQ(鳴った("play 2"), 1);
     EXPECT_EQ(s.盤[5][3], 100);
     EXPECT_EQ(s.手数, 1);
-    EXPECT_EQ(s.選択状態, 0);
+    EXPECT_EQ(s.操作.選択状態, 0);
     EXPECT_EQ(s.手番, 後手);
 }
 
 TEST_F(対局試験, 二人対局の再開は時計を動かし手番を告げる) {
     二人対局();
     s.手番 = 後手;
-    s.再開待ち = 真;
+    s.操作.再開待ち = 真;
     p.現在時刻 = 2000;
     押す(5, 3);
     EXPECT_EQ(対(最後の告知()), 告知対("後手の番です", "対局"));
-    EXPECT_EQ(s.再開待ち, 偽);
-    EXPECT_EQ(s.開始時刻, 2000);
+    EXPECT_EQ(s.操作.再開待ち, 偽);
+    EXPECT_EQ(s.時計.開始時刻, 2000);
     EXPECT_TRUE(p.タイマー有効);
-    EXPECT_EQ(s.選択状態, 1);  // the same click still selects
+    EXPECT_EQ(s.操作.選択状態, 1);  // the same click still selects
     押す(5, 7);
     EXPECT_EQ(p.メッセージ履歴.size(), 1u);
 }
@@ -308,13 +309,13 @@ TEST_F(対局試験, COM対局では人の手の後に相手が答える) {
     s.手番_MAN = 先手;
     s.手番_COM = 後手;
     s.手番 = 先手;
-    s.対局種別 = 対局_COM;
+    s.操作.対局種別 = 対局_COM;
     Timer1_有効(s, p, true);
-    s.経過秒 = 4;
+    s.時計.経過秒 = 4;
     指す(5, 7, 5, 6);
     EXPECT_EQ(呼出, (std::vector<std::string>{"勢力", "com"}));
     EXPECT_FALSE(p.タイマー有効);
-    EXPECT_EQ(s.所有時間_MAN, 4);
+    EXPECT_EQ(s.時計.所有時間_MAN, 4);
 
     // Resuming on the computer's turn: it moves first.
     s.手番 = 後手;
@@ -338,17 +339,17 @@ TEST_F(対局試験, COM対局では人の手の後に相手が答える) {
 
 TEST_F(対局試験, 経過時間を表示しなくても指した側に自分の秒が付く) {
     二人対局();
-    s.Timer1有効 = false;  // elapsed-time display off: no ticks
-    s.経過秒 = 500;        // left over from an earlier game
-    s.開始時刻 = 1000;
+    s.時計.Timer1有効 = false;  // elapsed-time display off: no ticks
+    s.時計.経過秒 = 500;        // left over from an earlier game
+    s.時計.開始時刻 = 1000;
     p.現在時刻 = 1030;
     指す(7, 7, 7, 6);
-    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 30);
-    EXPECT_DOUBLE_EQ(s.後秒M履歴[0], 30);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_MAN, 30);
+    EXPECT_DOUBLE_EQ(s.時計.後秒M履歴[0], 30);
     p.現在時刻 = 1042;
     指す(3, 3, 3, 4);
-    EXPECT_DOUBLE_EQ(s.所有時間_COM, 12);
-    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 30);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, 12);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_MAN, 30);
 }
 
 // Every facing of a piece is still its owner's: a human pawn turned to face
@@ -357,14 +358,14 @@ TEST_F(対局試験, どの向きの駒も持ち主のもの) {
     二人対局();
     s.盤[5][5] = -100;
     押す(5, 5);
-    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(s.操作.選択状態, 1);
     EXPECT_EQ(枠の数(5, 5, 色_赤), 1);
 
-    s.選択状態 = 0;
+    s.操作.選択状態 = 0;
     s.手番 = 後手;
     s.盤[4][4] = 100;
     押す(4, 4);
-    EXPECT_EQ(s.選択状態, 1);
+    EXPECT_EQ(s.操作.選択状態, 1);
 }
 
 // Just past either end of a hand there is nothing to pick up, whatever the
@@ -374,8 +375,8 @@ TEST_F(対局試験, 駒台の端の外は何も選ばない) {
     for (int k = 1; k <= 7; ++k) s.持駒_MAN[k] = s.持駒_COM[k] = 1;
     for (auto [c, r] : {std::pair{11, 2}, {11, 10}, {-1, 0}, {-1, 8}}) {
         SCOPED_TRACE(std::to_string(c) + "," + std::to_string(r));
-        s.選択状態 = 0;
+        s.操作.選択状態 = 0;
         押す(c, r);
-        EXPECT_EQ(s.選択状態, 0);
+        EXPECT_EQ(s.操作.選択状態, 0);
     }
 }

@@ -40,10 +40,10 @@ struct 時計テスト : ::testing::Test {
     void SetUp() override {
         チェック変更(s, p, メニュー項目::KEIKA, true);
         s.手番 = s.手番_MAN;
-        s.開始時刻 = 1000;
-        s.所有時間_MAN = 3725;
-        s.所有時間_COM = 10;
-        s.Timer1有効 = true;
+        s.時計.開始時刻 = 1000;
+        s.時計.所有時間_MAN = 3725;
+        s.時計.所有時間_COM = 10;
+        s.時計.Timer1有効 = true;
     }
     // The texts drawn, as (text, colour, x, y) with x, y in twips.
     struct 文字 {
@@ -75,8 +75,8 @@ TEST_F(時計テスト, 刻みは秒が変わった時だけ手番の側を描�
     auto t = p.文字の履歴();
     ASSERT_EQ(t.size(), 2u);  // shadow and text
     EXPECT_EQ(t[1], "01:02:06");
-    EXPECT_EQ(s.経過秒_表示, 1);
-    EXPECT_DOUBLE_EQ(s.所有時間_MAN, 3725);  // the stored total waits for the move
+    EXPECT_EQ(s.時計.経過秒_表示, 1);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_MAN, 3725);  // the stored total waits for the move
     // The MAN clock sits right of the board, white over a black shadow.
     const auto& d = p.描画.back().種類 == 描画記録::再描画 ? p.描画[p.描画.size() - 2] : p.描画.back();
     EXPECT_EQ(d.色, 色_白);
@@ -95,7 +95,7 @@ TEST_F(時計テスト, 上の側の時計は盤の左に上の側の合計で�
     // The old text wiped first: three tiles, (−2, 9) .. (0, 9), no more.
     for (int c = -3; c <= 16; ++c) EXPECT_EQ(p.絵の履歴(c, 9).size(), c >= -2 && c <= 0 ? 1u : 0u) << c;
     EXPECT_EQ(p.描画.back().種類, 描画記録::再描画);
-    EXPECT_DOUBLE_EQ(s.所有時間_COM, 10);
+    EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, 10);
 
     // The bottom side's clock, right of the board.
     p.全消去();
@@ -118,10 +118,10 @@ TEST_F(時計テスト, 勝負がついたか止まっていれば何もしな�
     s.勝者 = 先手;
     Timer1_Timer(s, p);
     s.勝者 = 手番_なし;
-    s.Timer1有効 = false;
+    s.時計.Timer1有効 = false;
     Timer1_Timer(s, p);
     EXPECT_TRUE(p.描画.empty());
-    EXPECT_DOUBLE_EQ(s.経過秒, 0);
+    EXPECT_DOUBLE_EQ(s.時計.経過秒, 0);
 }
 
 TEST_F(時計テスト, 経過時間が切なら描かない_切替で消して描く) {
@@ -129,7 +129,7 @@ TEST_F(時計テスト, 経過時間が切なら描かない_切替で消して�
     描画_所有時間(s, p, s.手番_MAN, 3725);
     EXPECT_TRUE(p.描画.empty());
     KEIKA_Click(s, p);  // on: both clocks drawn, timer running
-    EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
+    EXPECT_TRUE(s.操作.checked(メニュー項目::KEIKA));
     EXPECT_TRUE(p.タイマー有効);
     auto t = p.文字の履歴();
     ASSERT_EQ(t.size(), 4u);
@@ -139,7 +139,7 @@ TEST_F(時計テスト, 経過時間が切なら描かない_切替で消して�
     EXPECT_EQ(設定ファイル(), "移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n");
     p.全消去();
     KEIKA_Click(s, p);  // off: erased with the background tile, timer stopped
-    EXPECT_FALSE(s.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(s.操作.checked(メニュー項目::KEIKA));
     EXPECT_FALSE(p.タイマー有効);
     EXPECT_TRUE(p.文字の履歴().empty());
     EXPECT_EQ(p.絵の履歴(13, 9).size(), 1u);

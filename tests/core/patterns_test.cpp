@@ -15,6 +15,7 @@
 #include "core/position.h"
 #include "core/rules.h"
 #include "tests/support/random_position.h"
+#include "game/state.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The movement rule: every piece type in every facing, drops, blocking.
 #include "core/rules.h"
+#include "game/state.h"
 
 #include <gtest/gtest.h>
 

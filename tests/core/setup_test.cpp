@@ -7,6 +7,7 @@
 #include "core/move.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
+#include "game/new_game.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ TEST_F(作業場所, 起動すると初期配置で誰の番でもない) {
     EXPECT_EQ(s.棋譜最終手数, 0);
     EXPECT_EQ(s.盤履歴[0][5][1], 800);
     EXPECT_EQ(s.レベル, 3);
-    EXPECT_TRUE(s.checked(メニュー項目::LEVEL3));
+    EXPECT_TRUE(s.操作.checked(メニュー項目::LEVEL3));
     EXPECT_EQ(s.手番_MAN, 後手);
     EXPECT_EQ(s.手番_COM, 先手);
     // Square colours drive the turn rule.
@@ -50,8 +51,8 @@ TEST_F(作業場所, 起動すると初期配置で誰の番でもない) {
     EXPECT_EQ(s.桝色[0][5], 0);
     // No sound files here: silence, no message, and the game is ready.
     EXPECT_EQ(p.音.front(), "init");
-    EXPECT_EQ(s.音_駒打, 0);
-    EXPECT_EQ(s.音_BGM, 0);
+    EXPECT_EQ(s.表示.音_駒打, 0);
+    EXPECT_EQ(s.表示.音_BGM, 0);
     EXPECT_TRUE(p.メッセージ履歴.empty());
     EXPECT_FALSE(p.タイマー有効);
 }
@@ -66,9 +67,9 @@ TEST_F(作業場所, 新しい対局は局面も時計も手番もやり直す) 
     s.勝者 = 先手;
     s.手数 = 12;
     s.棋譜手数 = 12;
-    s.所有時間_MAN = 99;
-    s.ハンデ設定中 = 真;
-    s.選択駒 = -102;
+    s.時計.所有時間_MAN = 99;
+    s.操作.ハンデ設定中 = 真;
+    s.操作.選択駒 = -102;
     s.レベル = 1;
     初期設定(s, p);
     EXPECT_EQ(s.盤[5][5], 空);
@@ -77,9 +78,9 @@ TEST_F(作業場所, 新しい対局は局面も時計も手番もやり直す) 
     EXPECT_EQ(s.手番, 手番_なし);
     EXPECT_EQ(s.勝者, 手番_なし);
     EXPECT_EQ(s.手数, 0);
-    EXPECT_EQ(s.所有時間_MAN, 0);
-    EXPECT_EQ(s.ハンデ設定中, 偽);
-    EXPECT_EQ(s.選択駒, -102);  // the mouse handler's memory survives
+    EXPECT_EQ(s.時計.所有時間_MAN, 0);
+    EXPECT_EQ(s.操作.ハンデ設定中, 偽);
+    EXPECT_EQ(s.操作.選択駒, -102);  // the mouse handler's memory survives
     EXPECT_EQ(s.レベル, 1);     // and so does the strength
     EXPECT_EQ(s.棋譜最終手数, 0);
 }
@@ -102,8 +103,8 @@ TEST(手順保存, 局面と時計を記録し最後の記録になる) {
     EXPECT_EQ(s.持駒履歴_COM[3][5], 2);
     EXPECT_EQ(s.先X履歴[3], 4);
     EXPECT_EQ(s.先Y履歴[3], 5);
-    EXPECT_DOUBLE_EQ(s.後秒M履歴[3], 11);
-    EXPECT_DOUBLE_EQ(s.前秒C履歴[3], 12);
+    EXPECT_DOUBLE_EQ(s.時計.後秒M履歴[3], 11);
+    EXPECT_DOUBLE_EQ(s.時計.前秒C履歴[3], 12);
 }
 
 TEST(手順保存, 五百を越える記録は書かずに断る) {

@@ -64,7 +64,7 @@ std::unique_ptr<窓> 窓を開く(std::vector<std::string>& 告知, 応答 問�
     テスト用アプリ();
     qputenv("SDL_AUDIODRIVER", "dummy");
     auto w = std::make_unique<窓>(false);
-    w->状態参照().自動保存 = true;  // as the program itself runs
+    w->状態参照().操作.自動保存 = true;  // as the program itself runs
     w->自動応答 = [&告知, 問いへの答え](const std::string& 本文, const std::string&, ボタン b) {
         告知.push_back(本文);
         return b == ボタン::はいいいえ ? 問いへの答え : 応答::OK;
@@ -150,7 +150,7 @@ TEST(自動保存の強制終了, 指している途中で殺しても最後の�
     ASSERT_EQ(告知.size(), 1u);
     EXPECT_EQ(告知[0], "前回の対局を続けますか？");
     同じ対局か(*前, w->状態参照(), false);
-    EXPECT_EQ(w->状態参照().再開待ち, 真);
+    EXPECT_EQ(w->状態参照().操作.再開待ち, 真);
 
     // The game goes on: the click resumes it, the next move is answered.
     告知.clear();

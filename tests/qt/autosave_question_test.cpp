@@ -153,7 +153,7 @@ TEST(起動時の問い, Escや閉じるでは答えずに残し次の起動で�
         ASSERT_EQ(見た.size(), 2u);
         EXPECT_TRUE(見た[1].startsWith(
             QString::fromUtf8("前回の対局はそのままにして、次の起動のときにもう一度お聞きします。")));
-        EXPECT_FALSE(w.状態参照().自動保存);
+        EXPECT_FALSE(w.状態参照().操作.自動保存);
         w.自動応答 = [](const std::string&, const std::string&, ::ボタン) { return 応答::OK; };
         w.メニュー("START")->trigger();
         押す(w, 3, 7);

@@ -81,7 +81,7 @@ struct 背景窓 : 窓の試験 {
         押す(3, 4);
         ASSERT_EQ(s().手数, 2);
         w->メニュー("SENTE")->trigger();  // the human is to move: no search
-        ASSERT_EQ(s().対局種別, 対局_COM);
+        ASSERT_EQ(s().操作.対局種別, 対局_COM);
     }
 };
 
@@ -102,7 +102,7 @@ TEST_F(背景窓, 背景を選ぶと前の文字は跡形なく消える) {
     for (const 背景& b : 背景一覧) {
         SCOPED_TRACE(b.メニュー);
         w->メニュー(b.メニュー)->trigger();
-        ASSERT_EQ(s().背景種類, b.種類);
+        ASSERT_EQ(s().表示.背景種類, b.種類);
         新しい窓 新(b);
         for (double 倍率 : {1.0, 1.25}) {
             const QImage 今 = w->画像(倍率), 元 = 新.w->画像(倍率);

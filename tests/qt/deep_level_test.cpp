@@ -57,7 +57,7 @@ TEST_F(強い計算機, 考える間も窓は描かれ_盤も命令も待たさ�
     押す(7, 7);
     押す(7, 6);
     ASSERT_EQ(s().手数, 1);
-    ASSERT_TRUE(s().COM思考中);
+    ASSERT_TRUE(s().操作.COM思考中);
     EXPECT_TRUE(w->思考().考え中());
 
     描画の見張り 見張り(描いた回数);
@@ -72,12 +72,12 @@ TEST_F(強い計算機, 考える間も窓は描かれ_盤も命令も待たさ�
     押す(3, 7);
     w->メニュー("CANCEL")->trigger();
     w->メニュー("LEVEL1")->trigger();
-    EXPECT_EQ(s().選択状態, 0);
+    EXPECT_EQ(s().操作.選択状態, 0);
     EXPECT_EQ(s().手数, 1);
     EXPECT_EQ(s().レベル, 5);
     EXPECT_TRUE(印("LEVEL5"));
     EXPECT_EQ(告知.size(), 告知数);
-    EXPECT_TRUE(s().COM思考中);
+    EXPECT_TRUE(s().操作.COM思考中);
 
     w->close();
     EXPECT_TRUE(w->終わった());
@@ -98,9 +98,9 @@ TEST_F(強い計算機, 答えは窓の糸で指され_続きの対局もその�
     w->メニュー("SENTE")->trigger();
     押す(7, 7);
     押す(7, 6);
-    ASSERT_TRUE(s().COM思考中);
+    ASSERT_TRUE(s().操作.COM思考中);
     // The answer arrives as an event of the window's own thread.
-    QTRY_VERIFY_WITH_TIMEOUT(!s().COM思考中, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!s().操作.COM思考中, 60000);
     EXPECT_EQ(s().手数, 2);
     EXPECT_EQ(s().手番, s().手番_MAN);
     w->close();
@@ -111,7 +111,7 @@ TEST_F(強い計算機, 答えは窓の糸で指され_続きの対局もその�
     w2->自動応答 = [](const std::string&, const std::string&, ボタン b) {
         return b == ボタン::はいいいえ ? 応答::はい : 応答::OK;
     };
-    w2->状態参照().自動保存 = true;
+    w2->状態参照().操作.自動保存 = true;
     w2->開始();
     EXPECT_EQ(w2->状態参照().手数, 2);
     EXPECT_EQ(w2->状態参照().レベル, 4);

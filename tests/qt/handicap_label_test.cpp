@@ -49,9 +49,9 @@ struct 段級の窓 : 窓の試験 {
     }
     void 比べる(double 倍率) {
         const QImage 今 = w->画像(倍率);
-        const QImage 見 = 一度だけ書いた絵(s().ハンデレベル, 倍率);
+        const QImage 見 = 一度だけ書いた絵(s().操作.ハンデレベル, 倍率);
         const QRect r = 名前の欄(今, 倍率);
-        EXPECT_EQ(違う画素(今, 見, r), 0) << "grade " << s().ハンデレベル << " at scale " << 倍率;
+        EXPECT_EQ(違う画素(今, 見, r), 0) << "grade " << s().操作.ハンデレベル << " at scale " << 倍率;
         // The label is really there: the row differs from the plain background.
         EXPECT_GT(違う画素(見, 見本->画像(倍率), r), 100);
     }
@@ -72,7 +72,7 @@ TEST_F(段級の窓, 何度押しても名前は一度書いたのと同じ) {
             w->メニュー(向き > 0 ? "LBEL_UP" : "LEBEL_DOWN")->trigger();
             比べる(1.0);
         }
-        EXPECT_EQ(s().ハンデレベル, -7);
+        EXPECT_EQ(s().操作.ハンデレベル, -7);
         for (double 倍率 : {1.25, 2.0}) 比べる(倍率);
         if (qEnvironmentVariableIsSet("VZ_SCREENSHOT_DIR"))
             w->画像(2.0).save(qEnvironmentVariable("VZ_SCREENSHOT_DIR") + "/handicap_" + 名 + ".png");

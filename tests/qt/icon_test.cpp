@@ -11,7 +11,7 @@
 #include <iterator>
 #include <vector>
 
-#include "core/state.h"
+#include "game/state.h"
 #include "front/qt/pictures.h"
 
 namespace {

@@ -128,7 +128,7 @@ TEST_F(日本語の試験, 窓の問いの箱ははいといいえ_告知の箱�
 // being read, in a real box: Japanese buttons, and いいえ answers no.
 TEST_F(日本語の試験, 棋譜を読んでいる間の問いもはいといいえ) {
     delete Qtの訳();  // the harder case: no translation
-    s().棋譜モード = 真;
+    s().操作.棋譜モード = 真;
     w->自動応答 = nullptr;
     std::vector<QString> 名;
     QTimer 見張り;
@@ -144,5 +144,5 @@ TEST_F(日本語の試験, 棋譜を読んでいる間の問いもはいとい�
     QTest::mouseClick(w->キャンバス(), Qt::LeftButton, {}, w->ツイップから位置(盤原点X + 桝幅 * 5 + 307, 盤原点Y + 桝高 * 5 + 307));
     std::sort(名.begin(), 名.end());
     EXPECT_EQ(名, (std::vector<QString>{"いいえ", "はい"}));
-    EXPECT_EQ(s().棋譜モード, 真);  // はい: go on reading
+    EXPECT_EQ(s().操作.棋譜モード, 真);  // はい: go on reading
 }

@@ -299,7 +299,7 @@ TEST_F(キー窓, 棋譜欄に入力中のキーは欄のもの) {
     EXPECT_EQ(w->カーソル().列, 前.列);
     EXPECT_EQ(w->カーソル().行, 前.行);
     EXPECT_EQ(s().手数, 1);
-    EXPECT_EQ(s().選択状態, 0);
+    EXPECT_EQ(s().操作.選択状態, 0);
     EXPECT_TRUE(欄->isVisible());
 }
 
@@ -338,7 +338,7 @@ TEST_F(キー窓, カーソルは画面の上に描かれ_盤の絵は変わら�
     // sight (only the inside differs from the picture, which has it).
     キー(Qt::Key_Down);
     キー(Qt::Key_Return);
-    ASSERT_EQ(s().選択状態, 1);
+    ASSERT_EQ(s().操作.選択状態, 1);
     EXPECT_GT(黄色の数(5, 7), 40);
 
     // A mouse press hides it again, at the pressed cell.

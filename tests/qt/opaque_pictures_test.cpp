@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 #include "tests/qt/window_fixture.h"
 #include "front/qt/pictures.h"
 

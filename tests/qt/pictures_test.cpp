@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "game/platform.h"
-#include "core/state.h"
+#include "game/state.h"
 
 namespace {
 

@@ -43,7 +43,7 @@ TEST_F(対局窓, 盤の左は駒台の列_Ctrl押しは右ボタン) {
     // A press just left of the board origin lands in column −1 (the top
     // hand), not column 0, so it selects nothing on an empty hand.
     QTest::mouseClick(w->キャンバス(), Qt::LeftButton, {}, w->ツイップから位置(1049 - 300, 盤原点Y + 桝高 * 7 + 300));
-    EXPECT_EQ(s().選択状態, 0);
+    EXPECT_EQ(s().操作.選択状態, 0);
     // Ctrl + left on a destination promotes like a right press.
     for (auto& col : s().盤)
         for (auto& v : col) v = 空;
@@ -95,6 +95,6 @@ TEST_F(対局窓, 棋譜の書込欄は窓の上に出て大きさに合わせ�
 
 TEST_F(対局窓, Escで終わる) {
     QTest::keyClick(w.get(), Qt::Key_Escape);
-    EXPECT_EQ(s().音_BGM, 0);             // sounds freed
+    EXPECT_EQ(s().表示.音_BGM, 0);             // sounds freed
     QTest::keyClick(w.get(), Qt::Key_A);  // nothing more happens
 }

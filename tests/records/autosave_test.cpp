@@ -17,6 +17,7 @@
 #include "tests/support/game_compare.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
+#include "game/new_game.h"
 
 namespace {
 
@@ -30,11 +31,11 @@ std::unique_ptr<記憶つき対局> 途中の対局() {
     s->手番_MAN = 先手;
     s->手番_COM = 後手;
     s->手番 = 後手;
-    s->対局種別 = 対局_COM;
+    s->操作.対局種別 = 対局_COM;
     s->レベル = 2;
-    s->所有時間_MAN = 1.0 / 3;
-    s->所有時間_COM = 86399.99;
-    s->経過秒 = 0.1;
+    s->時計.所有時間_MAN = 1.0 / 3;
+    s->時計.所有時間_COM = 86399.99;
+    s->時計.経過秒 = 0.1;
     s->記憶.王X_MAN = 5;
     s->記憶.王Y_MAN = 8;
     s->盤[7][7] = 空;
@@ -49,9 +50,9 @@ std::unique_ptr<記憶つき対局> 途中の対局() {
     }
     s->棋譜手数 = 4;
     s->手数 = 4;
-    s->ハンデ設定中 = 真;
-    s->ハンデレベル = -10;
-    s->再開待ち = 真;
+    s->操作.ハンデ設定中 = 真;
+    s->操作.ハンデレベル = -10;
+    s->操作.再開待ち = 真;
     int v = -500;
     for (auto& col : s->記憶.勢COM)
         for (auto& x : col) x = v++;
@@ -277,7 +278,7 @@ TEST(自動保存形式, 盤と記録の駒は知っている駒だけで今の�
     w->持駒履歴_COM[3][7] = 19;
     EXPECT_FALSE(読める(書いたもの(*w)));
     auto x = 途中の対局();
-    x->前秒C履歴[0] = -0.5;
+    x->時計.前秒C履歴[0] = -0.5;
     EXPECT_FALSE(読める(書いたもの(*x)));
 }
 

@@ -10,6 +10,7 @@
 #include "game/clock_view.h"
 #include "game/move_view.h"
 #include "game/render.h"
+#include "game/new_game.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ protected:
     // taking 3.5, 10.25 and 2 seconds.
     void 三手() {
         二人対局();
-        s.開始時刻 = p.現在時刻;
+        s.時計.開始時刻 = p.現在時刻;
         p.現在時刻 += 3.5;
         指す(7, 7, 7, 6);
         p.現在時刻 += 10.25;
@@ -56,10 +57,10 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
     EXPECT_EQ(s.手数, 2);
     EXPECT_EQ(s.棋譜手数, 2);
     EXPECT_EQ(s.手番, 先手);  // the side that made move 3 is to move again
-    EXPECT_EQ(s.再開待ち, 真);
-    EXPECT_FALSE(s.Timer1有効);
-    EXPECT_EQ(s.所有時間_MAN, 3.5);  // before move 3
-    EXPECT_EQ(s.所有時間_COM, 10.25);
+    EXPECT_EQ(s.操作.再開待ち, 真);
+    EXPECT_FALSE(s.時計.Timer1有効);
+    EXPECT_EQ(s.時計.所有時間_MAN, 3.5);  // before move 3
+    EXPECT_EQ(s.時計.所有時間_COM, 10.25);
     EXPECT_EQ(鳴った("play 3"), 1);
     EXPECT_TRUE(p.メッセージ履歴.empty());
 
@@ -68,7 +69,7 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
     EXPECT_TRUE(盤が同じ(s, 0));
     EXPECT_EQ(s.手数, 0);
     EXPECT_EQ(s.手番, 先手);
-    EXPECT_EQ(s.所有時間_MAN, 0);
+    EXPECT_EQ(s.時計.所有時間_MAN, 0);
 
     // Nothing left to take back.
     p.全消去();
@@ -79,27 +80,27 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
 
     // Forward again: the position after each move with the clocks after it.
     Timer1_有効(s, p, true);
-    s.再開待ち = 偽;
+    s.操作.再開待ち = 偽;
     p.全消去();
     AFTER_Click(s, p);
     EXPECT_TRUE(盤が同じ(s, 1));
-    EXPECT_FALSE(s.Timer1有効);  // the clock waits for the resuming click
-    EXPECT_EQ(s.再開待ち, 真);
+    EXPECT_FALSE(s.時計.Timer1有効);  // the clock waits for the resuming click
+    EXPECT_EQ(s.操作.再開待ち, 真);
     EXPECT_EQ(鳴った("play 3"), 1);
     EXPECT_GE(描いた文字数("1"), 2);  // the move counter
-    EXPECT_EQ(s.所有時間_MAN, 3.5);
+    EXPECT_EQ(s.時計.所有時間_MAN, 3.5);
     EXPECT_EQ(s.手番, 後手);
     EXPECT_GE(描いた文字数("３"), 1);  // the move is shown again: ３六歩
     AFTER_Click(s, p);
     EXPECT_TRUE(盤が同じ(s, 2));
-    EXPECT_EQ(s.所有時間_COM, 10.25);
+    EXPECT_EQ(s.時計.所有時間_COM, 10.25);
     EXPECT_EQ(s.手数, 2);
 
     // The position after the last move was never logged.
     p.全消去();
-    s.再開待ち = 偽;
+    s.操作.再開待ち = 偽;
     AFTER_Click(s, p);
-    EXPECT_EQ(s.再開待ち, 真);
+    EXPECT_EQ(s.操作.再開待ち, 真);
     EXPECT_EQ(対(最後の告知()), 告知対("できません", "進む"));
     EXPECT_EQ(鳴った("play 2"), 1);
     EXPECT_EQ(s.手数, 2);
@@ -162,7 +163,7 @@ TEST_F(棋譜操作, 新しい手は記録をその手で切り次の押下で�
     指す(9, 3, 9, 4);  // a different move
     ASSERT_FALSE(p.メッセージ履歴.empty());
     EXPECT_EQ(対(p.メッセージ履歴.front()), 告知対("後手の番です", "対局"));
-    EXPECT_EQ(s.再開待ち, 偽);
+    EXPECT_EQ(s.操作.再開待ち, 偽);
     EXPECT_EQ(s.棋譜手数, 2);
     EXPECT_EQ(s.棋譜最終手数, 1);  // records 2 and beyond are gone
     p.全消去();
@@ -198,7 +199,7 @@ TEST_F(棋譜操作, 最初は記録を捨て進は対局の開始を求める) 
 }
 
 TEST_F(棋譜操作, 戻った後コンピュータの番なら次の押下でコンピュータが指す) {
-    s.対局種別 = 対局_COM;
+    s.操作.対局種別 = 対局_COM;
     s.手番_MAN = 先手;
     s.手番_COM = 後手;
     s.手番 = 先手;
@@ -209,7 +210,7 @@ TEST_F(棋譜操作, 戻った後コンピュータの番なら次の押下で�
     代役.手 = [&](状態& t, Platform& q) {
         ++呼ばれた;
         const int x = 10 - 呼ばれた;
-        手順保存(t, x, 3, x, 4, 100, 0, t.所有時間_MAN, t.所有時間_MAN, t.所有時間_COM, t.所有時間_COM);
+        手順保存(t, x, 3, x, 4, 100, 0, t.時計.所有時間_MAN, t.時計.所有時間_MAN, t.時計.所有時間_COM, t.時計.所有時間_COM);
         駒移動(t, q, x, 3, x, 4, 100);
         t.棋譜手数 += 1;
         t.手数 += 1;

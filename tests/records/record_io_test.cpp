@@ -113,7 +113,7 @@ TEST_F(棋譜パネル, 読込と書込でパネルを開き手合割中は書�
 
     描画_可視(s, p, 偽, 偽, 偽);
     描画_棋譜_IO(s, p, 1);
-    s.ハンデ設定中 = 真;
+    s.操作.ハンデ設定中 = 真;
     KIFU_WRITE_Click(s, p);
     EXPECT_EQ(最後(), 告知対("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込"));
     EXPECT_FALSE(見える(パネル部品::Dir1) || 見える(パネル部品::RETURN));
@@ -185,7 +185,7 @@ TEST_F(棋譜パネル, 読み込むと見出しを書き開始局面のまま�
     書く("a.棋譜", *UTF8からSJIS("ﾃｽﾄ対局\r\n上の人\r\n下\r\n") + 王二枚の行() + 王二枚の行());
     File1_Click(s, p, "a.棋譜");
     EXPECT_EQ(告知(), (std::vector<告知対>{{" 読み込みました", "棋譜"}, {"棋譜を '進 'で進めて下さい", "棋譜"}}));
-    EXPECT_EQ(s.棋譜モード, 真);
+    EXPECT_EQ(s.操作.棋譜モード, 真);
     EXPECT_EQ(s.手番, 先手);
     EXPECT_EQ(s.棋譜手数 + s.手数, 0);
     EXPECT_EQ(s.棋譜最終手数, 2);
@@ -206,7 +206,7 @@ TEST_F(棋譜パネル, 読み込むと見出しを書き開始局面のまま�
     p.全消去();
     File1_Click(s, p, "空.棋譜");
     EXPECT_EQ(告知(), (std::vector<告知対>{{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"}}));
-    EXPECT_EQ(s.棋譜モード, 真);
+    EXPECT_EQ(s.操作.棋譜モード, 真);
     EXPECT_EQ(s.手番, 手番_なし);
 }
 
@@ -218,7 +218,7 @@ TEST_F(棋譜パネル, 開けないファイルは知らせ対局はそのま�
         EXPECT_EQ(最後().second, "棋譜");
         EXPECT_TRUE(告知に("「" + 名 + "」を開けませんでした")) << 名;
     }
-    EXPECT_EQ(s.棋譜モード, 偽);
+    EXPECT_EQ(s.操作.棋譜モード, 偽);
     指す(2, 7, 2, 6);
     EXPECT_EQ(s.手数, 3);
 }
@@ -259,7 +259,7 @@ TEST_F(棋譜パネル, 壊れた棋譜は一度ずつ知らせ王のない局�
 
 TEST_F(棋譜パネル, 実戦を書いて読み戻すとどの局面も同じで進め戻せる) {
     二人対局();
-    s.開始時刻 = p.現在時刻;
+    s.時計.開始時刻 = p.現在時刻;
     std::mt19937 乱(20240607);
     int 手 = 0;
     while (手 < 120 && 乱数の一手(乱)) ++手;
@@ -285,10 +285,10 @@ TEST_F(棋譜パネル, 実戦を書いて読み戻すとどの局面も同じ�
         EXPECT_EQ(std::memcmp(s.盤, 元->盤履歴[n], sizeof s.盤), 0) << n;
         EXPECT_EQ(std::memcmp(s.持駒_MAN, 元->持駒履歴_MAN[n], sizeof s.持駒_MAN), 0) << n;
         EXPECT_EQ(std::memcmp(s.持駒_COM, 元->持駒履歴_COM[n], sizeof s.持駒_COM), 0) << n;
-        EXPECT_EQ(s.所有時間_MAN, std::floor(元->後秒M履歴[n])) << n;
-        EXPECT_EQ(s.所有時間_COM, std::floor(元->後秒C履歴[n])) << n;
-        EXPECT_EQ(s.前秒M履歴[n], std::floor(元->前秒M履歴[n])) << n;
-        EXPECT_EQ(s.前秒C履歴[n], std::floor(元->前秒C履歴[n])) << n;
+        EXPECT_EQ(s.時計.所有時間_MAN, std::floor(元->時計.後秒M履歴[n])) << n;
+        EXPECT_EQ(s.時計.所有時間_COM, std::floor(元->時計.後秒C履歴[n])) << n;
+        EXPECT_EQ(s.時計.前秒M履歴[n], std::floor(元->時計.前秒M履歴[n])) << n;
+        EXPECT_EQ(s.時計.前秒C履歴[n], std::floor(元->時計.前秒C履歴[n])) << n;
     }
     // At the end of a record: "終わり" and no sound.
     p.全消去();
@@ -303,7 +303,7 @@ TEST_F(棋譜パネル, 実戦を書いて読み戻すとどの局面も同じ�
     REPLAY_Click(s, p);
     EXPECT_EQ(最後(), 告知対("できません", "戻る"));
     EXPECT_EQ(鳴った("play 2"), 1);
-    EXPECT_EQ(s.棋譜モード, 真);
+    EXPECT_EQ(s.操作.棋譜モード, 真);
 }
 
 TEST_F(棋譜パネル, 読込エラーでも対局はそのままでCRCRLFの棋譜は全部読める) {
@@ -318,7 +318,7 @@ TEST_F(棋譜パネル, 読込エラーでも対局はそのままでCRCRLFの�
     EXPECT_EQ(最後(), 告知対("棋譜ファイル「良い.棋譜」を開けませんでした。\r入出力エラーが起きました。", "棋譜"));
     File1_Click(s, p, "記憶.棋譜");
     EXPECT_EQ(最後(), 告知対("棋譜ファイル「記憶.棋譜」を開けませんでした。\r入出力エラーが起きました。", "棋譜"));
-    EXPECT_EQ(s.棋譜モード, 偽);
+    EXPECT_EQ(s.操作.棋譜モード, 偽);
     EXPECT_EQ(s.棋譜最終手数, 元->棋譜最終手数);
     EXPECT_EQ(std::memcmp(s.盤, 元->盤, sizeof s.盤), 0) << "the game in play is untouched";
     指す(2, 7, 2, 6);
@@ -359,7 +359,7 @@ TEST_F(棋譜パネル, 書けない値や書けないファイルは知らせ�
     EXPECT_TRUE(告知に("「./リンク.棋譜」を書き込めませんでした。\r通常のファイルではありません。")) << 最後().first;
     EXPECT_TRUE(fs::is_symlink(作業場所 / "リンク.棋譜"));
 
-    s.後秒M履歴[1] = 200000;
+    s.時計.後秒M履歴[1] = 200000;
     名前("長考");
     p.全消去();
     Command1_Click(s, p);

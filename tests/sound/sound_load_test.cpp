@@ -64,7 +64,7 @@ TEST(サウンド読込, 装置があれば初期化は黙って装置を覚え�
     FakePlatform p;
     p.装置値 = 7;
     サウンド初期化(*s, p);
-    EXPECT_EQ(s->サウンド装置, 7);
+    EXPECT_EQ(s->表示.サウンド装置, 7);
     EXPECT_TRUE(p.メッセージ履歴.empty());
     EXPECT_EQ(p.音, std::vector<std::string>{"init"});
 
@@ -168,7 +168,7 @@ TEST(サウンド読込, 装置が無ければ一度だけ警告し_どの読込
     記録する p;
     p.装置値 = 0;
     サウンド初期化(*s, p);
-    EXPECT_EQ(s->サウンド装置, 0);
+    EXPECT_EQ(s->表示.サウンド装置, 0);
     ASSERT_EQ(p.メッセージ履歴.size(), 1u);
     const auto& m = p.メッセージ履歴[0];
     EXPECT_EQ(m.本文, "Direct Soundインターフェースが作成できません。");
@@ -202,24 +202,24 @@ TEST(サウンド読込, 本物のライブラリで起動から終了まで) {
     auto s = 新しい状態();
     本物の音 p;
     サウンド初期化(*s, p);
-    ASSERT_NE(s->サウンド装置, 0);
+    ASSERT_NE(s->表示.サウンド装置, 0);
     EXPECT_TRUE(p.メッセージ履歴.empty());
 
-    s->音_その他 = サウンド読込(*s, p, 場所("その他.wav"), 3);
-    s->音_禁止 = サウンド読込(*s, p, 場所("禁止.wav"), 3);
-    s->音_駒打 = サウンド読込(*s, p, 場所("駒打音.wav"), 3);
-    s->音_BGM = サウンド読込(*s, p, 場所("BGM.wav"), 1);
-    for (long h : {s->音_その他, s->音_禁止, s->音_駒打, s->音_BGM}) EXPECT_NE(h, 0);
+    s->表示.音_その他 = サウンド読込(*s, p, 場所("その他.wav"), 3);
+    s->表示.音_禁止 = サウンド読込(*s, p, 場所("禁止.wav"), 3);
+    s->表示.音_駒打 = サウンド読込(*s, p, 場所("駒打音.wav"), 3);
+    s->表示.音_BGM = サウンド読込(*s, p, 場所("BGM.wav"), 1);
+    for (long h : {s->表示.音_その他, s->表示.音_禁止, s->表示.音_駒打, s->表示.音_BGM}) EXPECT_NE(h, 0);
     EXPECT_EQ(サウンド読込(*s, p, 場所("無い音.wav"), 3), 0);
 
-    p.dsPlayLooping(s->音_BGM);
+    p.dsPlayLooping(s->表示.音_BGM);
     EXPECT_EQ(Mix_Playing(-1), 1);
-    p.dsPlay(s->音_駒打);
+    p.dsPlay(s->表示.音_駒打);
     p.dsPlay(0);  // a sound that failed to load
-    p.dsStop(s->音_BGM);
-    p.dsPlayLooping(s->音_BGM);
+    p.dsStop(s->表示.音_BGM);
+    p.dsPlayLooping(s->表示.音_BGM);
 
-    for (long h : {s->音_その他, s->音_禁止, s->音_駒打, s->音_BGM}) p.dsFree(h);
+    for (long h : {s->表示.音_その他, s->表示.音_禁止, s->表示.音_駒打, s->表示.音_BGM}) p.dsFree(h);
     EXPECT_EQ(Mix_Playing(-1), 0);
     サウンド終了(*s, p);
     EXPECT_TRUE(p.メッセージ履歴.empty());

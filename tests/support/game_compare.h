@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "core/com_tables.h"
-#include "core/state.h"
+#include "game/state.h"
 
 inline void 同じ対局か(const 状態& a, const 状態& b, bool 再開待ちも = true) {
 #define VZ_SAME(m) EXPECT_EQ(a.m, b.m) << #m
@@ -19,19 +19,19 @@ inline void 同じ対局か(const 状態& a, const 状態& b, bool 再開待ち�
     VZ_SAME(手番_COM);
     VZ_SAME(手番);
     VZ_SAME(勝者);
-    VZ_SAME(対局種別);
+    VZ_SAME(操作.対局種別);
     VZ_SAME(レベル);
     VZ_SAME(手数);
     VZ_SAME(棋譜手数);
     VZ_SAME(棋譜最終手数);
-    VZ_SAME(所有時間_MAN);
-    VZ_SAME(所有時間_COM);
-    VZ_SAME(経過秒);
-    VZ_SAME(棋譜モード);
-    VZ_SAME(ハンデ設定中);
-    VZ_SAME(ハンデレベル);
+    VZ_SAME(時計.所有時間_MAN);
+    VZ_SAME(時計.所有時間_COM);
+    VZ_SAME(時計.経過秒);
+    VZ_SAME(操作.棋譜モード);
+    VZ_SAME(操作.ハンデ設定中);
+    VZ_SAME(操作.ハンデレベル);
     if (再開待ちも) {
-        VZ_SAME(再開待ち);
+        VZ_SAME(操作.再開待ち);
     }
     VZ_SAME(持駒数_MAN);
     VZ_SAME(持駒数_COM);
@@ -52,10 +52,10 @@ inline void 同じ対局か(const 状態& a, const 状態& b, bool 再開待ち�
             << "持駒履歴_COM " << i;
         EXPECT_EQ(a.先X履歴[i], b.先X履歴[i]) << "先X履歴 " << i;
         EXPECT_EQ(a.先Y履歴[i], b.先Y履歴[i]) << "先Y履歴 " << i;
-        EXPECT_EQ(a.前秒M履歴[i], b.前秒M履歴[i]) << "前秒M履歴 " << i;
-        EXPECT_EQ(a.後秒M履歴[i], b.後秒M履歴[i]) << "後秒M履歴 " << i;
-        EXPECT_EQ(a.前秒C履歴[i], b.前秒C履歴[i]) << "前秒C履歴 " << i;
-        EXPECT_EQ(a.後秒C履歴[i], b.後秒C履歴[i]) << "後秒C履歴 " << i;
+        EXPECT_EQ(a.時計.前秒M履歴[i], b.時計.前秒M履歴[i]) << "前秒M履歴 " << i;
+        EXPECT_EQ(a.時計.後秒M履歴[i], b.時計.後秒M履歴[i]) << "後秒M履歴 " << i;
+        EXPECT_EQ(a.時計.前秒C履歴[i], b.時計.前秒C履歴[i]) << "前秒C履歴 " << i;
+        EXPECT_EQ(a.時計.後秒C履歴[i], b.時計.後秒C履歴[i]) << "後秒C履歴 " << i;
     }
     // The memory of the computer answering in each: ints only, so the bytes
     // say it all.

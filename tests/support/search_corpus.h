@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "core/position.h"
-#include "core/state.h"
+#include "game/state.h"
 
 namespace 探索集 {
 

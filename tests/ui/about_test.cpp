@@ -6,7 +6,7 @@
 
 TEST(その他, 版と連絡先を音とともに見せる) {
     状態 s;
-    s.音_その他 = 1;
+    s.表示.音_その他 = 1;
     FakePlatform p;
     p.パネル見える[static_cast<int>(パネル部品::Dir1)] = true;
     VER_Click(s, p);

@@ -54,7 +54,7 @@ TEST_F(描画テスト, 固定の文字列) {
 
 TEST_F(描画テスト, 筋は左が9右が1_段は上が一) {
     描画_桝_数値(s, p);
-    EXPECT_TRUE(s.フォント太字);
+    EXPECT_TRUE(s.表示.フォント太字);
     std::vector<std::pair<int, std::string>> 黄;
     for (const auto& d : p.描画)
         if (d.種類 == 描画記録::文字 && d.色 == 色_黄) 黄.push_back({d.x, d.文字列});
@@ -90,8 +90,8 @@ TEST_F(描画テスト, 手数は桁が増えるほど左から書く) {
         SCOPED_TRACE(数);
         p.全消去();
         描画_手数(s, p, 数, 色_白);
-        EXPECT_EQ(p.絵の履歴(13, 3), std::vector<int>{s.背景種類});
-        EXPECT_EQ(p.絵の履歴(14, 3), std::vector<int>{s.背景種類});
+        EXPECT_EQ(p.絵の履歴(13, 3), std::vector<int>{s.表示.背景種類});
+        EXPECT_EQ(p.絵の履歴(14, 3), std::vector<int>{s.表示.背景種類});
         std::vector<描画記録> 文字;
         for (const auto& d : p.描画)
             if (d.種類 == 描画記録::文字) 文字.push_back(d);
@@ -119,9 +119,9 @@ TEST_F(描画テスト, 手数は桁が増えるほど左から書く) {
 TEST_F(描画テスト, 全部描き直す順序) {
     一時フォルダ 場所;
     起動(s, p);  // green, elapsed time on
-    s.対局種別 = 対局_COM;
-    s.ハンデ設定中 = 真;
-    s.ハンデレベル = 3;
+    s.操作.対局種別 = 対局_COM;
+    s.操作.ハンデ設定中 = 真;
+    s.操作.ハンデレベル = 3;
     p.全消去();
     画面_再描画(s, p);
     // Background first: the whole 32 × 20 cell area except the board.
@@ -153,8 +153,8 @@ TEST_F(描画テスト, 全部描き直す順序) {
 TEST_F(描画テスト, 指導なしでは行き先の枠が見えない色) {
     一時フォルダ 場所;
     起動(s, p);
-    EXPECT_EQ(s.移動指導, 偽);
-    EXPECT_EQ(s.移動指導色, 桝輪郭色);
+    EXPECT_EQ(s.操作.移動指導, 偽);
+    EXPECT_EQ(s.表示.移動指導色, 桝輪郭色);
 }
 
 TEST_F(描画テスト, 駒の点滅は消して待って描くを繰り返す) {

@@ -52,15 +52,15 @@ const std::string 既定 = "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON
 }  // namespace
 
 TEST_F(設定テスト, 初回は既定値を書いて適用する) {
-    s.背景種類 = 背景_宇宙;
+    s.表示.背景種類 = 背景_宇宙;
     読込_環境設定ファイル(s, p);
     EXPECT_EQ(中身(), 既定);
-    EXPECT_EQ(s.背景種類, 背景_緑);
-    EXPECT_TRUE(s.checked(メニュー項目::MIDORI));
-    EXPECT_FALSE(s.checked(メニュー項目::SIDOU));
-    EXPECT_EQ(s.移動指導色, 2);
-    EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
-    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    EXPECT_EQ(s.表示.背景種類, 背景_緑);
+    EXPECT_TRUE(s.操作.checked(メニュー項目::MIDORI));
+    EXPECT_FALSE(s.操作.checked(メニュー項目::SIDOU));
+    EXPECT_EQ(s.表示.移動指導色, 2);
+    EXPECT_TRUE(s.操作.checked(メニュー項目::KEIKA));
+    EXPECT_TRUE(s.操作.checked(メニュー項目::BGM));
     EXPECT_TRUE(音楽開始());
     EXPECT_TRUE(p.メッセージ履歴.empty());
 }
@@ -68,23 +68,23 @@ TEST_F(設定テスト, 初回は既定値を書いて適用する) {
 TEST_F(設定テスト, 四行はそのまま比べる) {
     書く行({"背景画=煉瓦", "移動指導=ON", "経過時間=OFF", "BGM=OFF"});
     読込_環境設定ファイル(s, p);
-    EXPECT_EQ(s.背景種類, 背景_煉瓦);
-    EXPECT_TRUE(s.checked(メニュー項目::RENGA));
-    EXPECT_FALSE(s.checked(メニュー項目::MIDORI));
-    EXPECT_EQ(s.移動指導, 1);
-    EXPECT_EQ(s.移動指導色, 色_白);
-    EXPECT_FALSE(s.checked(メニュー項目::KEIKA));
-    EXPECT_FALSE(s.checked(メニュー項目::BGM));
+    EXPECT_EQ(s.表示.背景種類, 背景_煉瓦);
+    EXPECT_TRUE(s.操作.checked(メニュー項目::RENGA));
+    EXPECT_FALSE(s.操作.checked(メニュー項目::MIDORI));
+    EXPECT_EQ(s.操作.移動指導, 1);
+    EXPECT_EQ(s.表示.移動指導色, 色_白);
+    EXPECT_FALSE(s.操作.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(s.操作.checked(メニュー項目::BGM));
     EXPECT_FALSE(音楽開始());
 
     状態 t;
     FakePlatform q;
-    t.背景種類 = 背景_竹;
+    t.表示.背景種類 = 背景_竹;
     書く行({"背景画=みどり", "移動指導=on", "経過時間=ON", "BGM=ON"});
     読込_環境設定ファイル(t, q);
-    EXPECT_EQ(t.背景種類, 背景_竹);  // unknown first line changes nothing
-    EXPECT_EQ(t.移動指導, 0);        // only the exact upper-case text turns it on
-    EXPECT_TRUE(t.checked(メニュー項目::KEIKA));
+    EXPECT_EQ(t.表示.背景種類, 背景_竹);  // unknown first line changes nothing
+    EXPECT_EQ(t.操作.移動指導, 0);        // only the exact upper-case text turns it on
+    EXPECT_TRUE(t.操作.checked(メニュー項目::KEIKA));
 }
 
 TEST_F(設定テスト, 行は丸ごと一致した時だけ効く) {
@@ -94,20 +94,20 @@ TEST_F(設定テスト, 行は丸ごと一致した時だけ効く) {
         SCOPED_TRACE("[" + 余分 + "]");
         状態 t;
         FakePlatform q;
-        t.背景種類 = 背景_畳;
+        t.表示.背景種類 = 背景_畳;
         チェック変更(t, q, メニュー項目::TATAMI, true);
         チェック変更(t, q, メニュー項目::SIDOU, true);
-        t.移動指導 = 1;
+        t.操作.移動指導 = 1;
         書く行({"背景画=竹" + 余分, "移動指導=ON" + 余分, "経過時間=ON" + 余分, "BGM=ON" + 余分});
         読込_環境設定ファイル(t, q);
-        EXPECT_EQ(t.背景種類, 背景_畳);
-        EXPECT_TRUE(t.checked(メニュー項目::TATAMI));
-        EXPECT_FALSE(t.checked(メニュー項目::TAKE));
-        EXPECT_EQ(t.移動指導, 0);
-        EXPECT_EQ(t.移動指導色, 2);
-        EXPECT_FALSE(t.checked(メニュー項目::SIDOU));
-        EXPECT_FALSE(t.checked(メニュー項目::KEIKA));
-        EXPECT_FALSE(t.checked(メニュー項目::BGM));
+        EXPECT_EQ(t.表示.背景種類, 背景_畳);
+        EXPECT_TRUE(t.操作.checked(メニュー項目::TATAMI));
+        EXPECT_FALSE(t.操作.checked(メニュー項目::TAKE));
+        EXPECT_EQ(t.操作.移動指導, 0);
+        EXPECT_EQ(t.表示.移動指導色, 2);
+        EXPECT_FALSE(t.操作.checked(メニュー項目::SIDOU));
+        EXPECT_FALSE(t.操作.checked(メニュー項目::KEIKA));
+        EXPECT_FALSE(t.操作.checked(メニュー項目::BGM));
         for (const auto& a : q.音) EXPECT_NE(a.rfind("loop", 0), 0u) << a;
     }
     // "…=OFF" with something after it is no "OFF" either, but it is no "ON":
@@ -116,27 +116,27 @@ TEST_F(設定テスト, 行は丸ごと一致した時だけ効く) {
     FakePlatform q;
     書く行({"背景画=緑", "移動指導=OFFX", "経過時間=OFFX", "BGM=OFFX"});
     読込_環境設定ファイル(t, q);
-    EXPECT_EQ(t.背景種類, 背景_緑);
-    EXPECT_EQ(t.移動指導, 0);
-    EXPECT_FALSE(t.checked(メニュー項目::KEIKA));
-    EXPECT_FALSE(t.checked(メニュー項目::BGM));
+    EXPECT_EQ(t.表示.背景種類, 背景_緑);
+    EXPECT_EQ(t.操作.移動指導, 0);
+    EXPECT_FALSE(t.操作.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(t.操作.checked(メニュー項目::BGM));
     // Missing the last letters is no match either.
     状態 u;
     FakePlatform r;
-    u.背景種類 = 背景_竹;
+    u.表示.背景種類 = 背景_竹;
     書く行({"背景画=宇", "移動指導=O", "経過時間=O", "BGM=O"});
     読込_環境設定ファイル(u, r);
-    EXPECT_EQ(u.背景種類, 背景_竹);
-    EXPECT_EQ(u.移動指導, 0);
-    EXPECT_FALSE(u.checked(メニュー項目::KEIKA));
-    EXPECT_FALSE(u.checked(メニュー項目::BGM));
+    EXPECT_EQ(u.表示.背景種類, 背景_竹);
+    EXPECT_EQ(u.操作.移動指導, 0);
+    EXPECT_FALSE(u.操作.checked(メニュー項目::KEIKA));
+    EXPECT_FALSE(u.操作.checked(メニュー項目::BGM));
 }
 
 TEST_F(設定テスト, 短いか壊れたファイルは既定値に戻して書き直す) {
     書く行({"背景画=畳", "移動指導=ON"});
     読込_環境設定ファイル(s, p);
-    EXPECT_EQ(s.背景種類, 背景_緑);
-    EXPECT_EQ(s.移動指導, 0);
+    EXPECT_EQ(s.表示.背景種類, 背景_緑);
+    EXPECT_EQ(s.操作.移動指導, 0);
     EXPECT_EQ(中身(), 既定);
 
     for (const std::string& bad :
@@ -146,7 +146,7 @@ TEST_F(設定テスト, 短いか壊れたファイルは既定値に戻して�
         書く(bad);
         読込_環境設定ファイル(t, q);
         EXPECT_EQ(中身(), 既定);
-        EXPECT_EQ(t.背景種類, 背景_緑);
+        EXPECT_EQ(t.表示.背景種類, 背景_緑);
     }
 }
 
@@ -165,18 +165,18 @@ TEST_F(設定テスト, 選択肢の項目) {
     読込_環境設定ファイル(s, p);
     p.全消去();
     TATAMI_Click(s, p);
-    EXPECT_EQ(s.背景種類, 背景_畳);
-    EXPECT_TRUE(s.checked(メニュー項目::TATAMI));
-    EXPECT_FALSE(s.checked(メニュー項目::MIDORI));
+    EXPECT_EQ(s.表示.背景種類, 背景_畳);
+    EXPECT_TRUE(s.操作.checked(メニュー項目::TATAMI));
+    EXPECT_FALSE(s.操作.checked(メニュー項目::MIDORI));
     EXPECT_EQ(中身().rfind("背景画=畳\r\n", 0), 0u);
     EXPECT_FALSE(p.描画.empty());  // redrawn
 
     SIDOU_Click(s, p);
-    EXPECT_EQ(s.移動指導, 1);
-    EXPECT_EQ(s.移動指導色, 色_白);
+    EXPECT_EQ(s.操作.移動指導, 1);
+    EXPECT_EQ(s.表示.移動指導色, 色_白);
     p.全消去();
     SIDOU_Click(s, p);  // off: every board and hand outline wiped in grid colour
-    EXPECT_EQ(s.移動指導, 0);
+    EXPECT_EQ(s.操作.移動指導, 0);
     int 枠数 = 0;
     for (const auto& d : p.描画) 枠数 += d.種類 == 描画記録::枠 && d.色 == 2;
     EXPECT_EQ(枠数, 81 + 7 + 7);
@@ -184,7 +184,7 @@ TEST_F(設定テスト, 選択肢の項目) {
     p.全消去();
     BGM_Click(s, p);
     BGM_Click(s, p);
-    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    EXPECT_TRUE(s.操作.checked(メニュー項目::BGM));
     ASSERT_EQ(p.音.size(), 2u);
     EXPECT_EQ(p.音[0].substr(0, 4), "stop");
     EXPECT_EQ(p.音[1].substr(0, 4), "loop");
@@ -196,24 +196,24 @@ TEST_F(設定テスト, 書けない場所では既定値の印に戻すだけ�
     // replaced by one: both paths fall back without a crash.
     std::filesystem::create_directory(設定ファイル名);
     読込_環境設定ファイル(s, p);
-    EXPECT_EQ(s.背景種類, 背景_緑);
-    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    EXPECT_EQ(s.表示.背景種類, 背景_緑);
+    EXPECT_TRUE(s.操作.checked(メニュー項目::BGM));
     // Another background, elapsed time and music off in the menu.
     チェック設定(s, p, 背景_宇宙);
-    s.背景種類 = 背景_宇宙;
+    s.表示.背景種類 = 背景_宇宙;
     チェック変更(s, p, メニュー項目::KEIKA, false);
     チェック変更(s, p, メニュー項目::BGM, false);
     p.全消去();
     SIDOU_Click(s, p);  // the write fails: only the check marks go back to the defaults
-    EXPECT_EQ(s.移動指導, 1);
-    EXPECT_EQ(s.移動指導色, 色_白);
-    EXPECT_FALSE(s.checked(メニュー項目::SIDOU));
-    EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
-    EXPECT_TRUE(s.checked(メニュー項目::BGM));
-    EXPECT_TRUE(s.checked(メニュー項目::MIDORI));  // green checked again
+    EXPECT_EQ(s.操作.移動指導, 1);
+    EXPECT_EQ(s.表示.移動指導色, 色_白);
+    EXPECT_FALSE(s.操作.checked(メニュー項目::SIDOU));
+    EXPECT_TRUE(s.操作.checked(メニュー項目::KEIKA));
+    EXPECT_TRUE(s.操作.checked(メニュー項目::BGM));
+    EXPECT_TRUE(s.操作.checked(メニュー項目::MIDORI));  // green checked again
     EXPECT_TRUE(p.チェック[static_cast<int>(メニュー項目::MIDORI)]);
-    EXPECT_FALSE(s.checked(メニュー項目::UCHU));
-    EXPECT_EQ(s.背景種類, 背景_宇宙);  // the marks only: the picture stays
+    EXPECT_FALSE(s.操作.checked(メニュー項目::UCHU));
+    EXPECT_EQ(s.表示.背景種類, 背景_宇宙);  // the marks only: the picture stays
     EXPECT_TRUE(p.音.empty());         // and the music is not started
     EXPECT_TRUE(std::filesystem::is_directory(設定ファイル名));
     EXPECT_FALSE(std::filesystem::exists(std::string(設定ファイル名) + ".tmp"));
@@ -223,8 +223,8 @@ TEST_F(設定テスト, FIFOや装置の名前でも起動は止まらず既定�
     見張り 犬;
     ASSERT_EQ(::mkfifo(設定ファイル名, 0644), 0);
     読込_環境設定ファイル(s, p);  // would wait for a writer for ever
-    EXPECT_EQ(s.背景種類, 背景_緑);
-    EXPECT_TRUE(s.checked(メニュー項目::BGM));
+    EXPECT_EQ(s.表示.背景種類, 背景_緑);
+    EXPECT_TRUE(s.操作.checked(メニュー項目::BGM));
     EXPECT_TRUE(音楽開始());
     EXPECT_TRUE(std::filesystem::is_fifo(設定ファイル名)) << "not replaced either";
     std::filesystem::remove(設定ファイル名);
@@ -232,7 +232,7 @@ TEST_F(設定テスト, FIFOや装置の名前でも起動は止まらず既定�
     std::filesystem::create_symlink("/dev/zero", 設定ファイル名);
     状態 t;
     読込_環境設定ファイル(t, p);
-    EXPECT_EQ(t.背景種類, 背景_緑);
+    EXPECT_EQ(t.表示.背景種類, 背景_緑);
     EXPECT_TRUE(std::filesystem::is_symlink(設定ファイル名));
 }
 
@@ -242,8 +242,8 @@ TEST_F(設定テスト, 読込エラーは落ちずに既定値の道を通る) 
         読込故障 故障(0);
         読込_環境設定ファイル(s, p);
     }
-    EXPECT_EQ(s.背景種類, 背景_緑);
-    EXPECT_TRUE(s.checked(メニュー項目::KEIKA));
+    EXPECT_EQ(s.表示.背景種類, 背景_緑);
+    EXPECT_TRUE(s.操作.checked(メニュー項目::KEIKA));
     EXPECT_EQ(中身(), 既定);
 }
 
@@ -277,7 +277,7 @@ TEST_F(設定テスト, 書き出しは仕掛けられたリンクをたどら�
     std::ifstream g("大事.txt");
     std::getline(g, 大事);
     EXPECT_EQ(大事, "大事なファイル");
-    EXPECT_FALSE(s.checked(メニュー項目::SIDOU)) << "the write failed: the check marks fall back";
+    EXPECT_FALSE(s.操作.checked(メニュー項目::SIDOU)) << "the write failed: the check marks fall back";
 }
 
 TEST_F(設定テスト, 書けない設定ファイルはそのまま残り印だけ既定値に戻る) {
@@ -289,11 +289,11 @@ TEST_F(設定テスト, 書けない設定ファイルはそのまま残り印�
     const int 結果 = 一般ユーザーで([this] {
         読込_環境設定ファイル(s, p);
         int 違い = 0;
-        if (s.背景種類 != 背景_宇宙 || !s.checked(メニュー項目::SIDOU)) 違い |= 1;  // read as it is
+        if (s.表示.背景種類 != 背景_宇宙 || !s.操作.checked(メニュー項目::SIDOU)) 違い |= 1;  // read as it is
         BGM_Click(s, p);                                                            // the write is refused
-        if (!s.checked(メニュー項目::MIDORI) || s.checked(メニュー項目::SIDOU) || !s.checked(メニュー項目::KEIKA))
+        if (!s.操作.checked(メニュー項目::MIDORI) || s.操作.checked(メニュー項目::SIDOU) || !s.操作.checked(メニュー項目::KEIKA))
             違い |= 2;
-        if (s.背景種類 != 背景_宇宙) 違い |= 4;  // only the check marks change
+        if (s.表示.背景種類 != 背景_宇宙) 違い |= 4;  // only the check marks change
         return 違い;
     });
     ASSERT_NE(結果, 255) << "could not run as an ordinary user";

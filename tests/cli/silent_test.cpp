@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's platform answers like the recording platform with its clock at
 // midnight and no sound device, and keeps nothing of what it was asked.
+#include "front/cli/silent.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "front/cli/silent.h"
 
 namespace {
 

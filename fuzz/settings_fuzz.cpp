@@ -19,40 +19,22 @@
 #include <string_view>
 #include <vector>
 
-#include "game/platform.h"
+#include "game/recording_platform.h"
 #include "fuzz/reference_record.h"
 #include "game/settings.h"
 
 namespace {
 
-// Remembers the check marks and whether the music was started; draws nothing.
-class 無言の窓 : public Platform {
+// Draws nothing and remembers nothing but whether the music was started.
+class 無言の窓 : public 記録の場 {
 public:
     bool 音楽 = false;
-    void 絵(int, int, int) override {}
-    void 枠(int, int, int, int, int) override {}
-    void 塗り(int, int, int, int, int) override {}
-    void 文字(int, int, const std::string&, int, bool, int) override {}
-    void 再描画() override {}
-    応答 メッセージ(const std::string&, const std::string&, ボタン, bool) override { return 応答::OK; }
-    void タイマー(bool) override {}
-    double 時刻() override { return 0; }
-    void 待つ(double) override {}
-    void チェック表示(メニュー項目, bool) override {}
-    void パネル表示(パネル部品, bool) override {}
-    std::string パネル文字(パネル部品) override { return ""; }
-    void パネル文字設定(パネル部品, const std::string&) override {}
-    std::string パネルフォルダ() override { return "."; }
-    void パネルフォルダ設定(const std::string&) override {}
-    void パネル一覧更新() override {}
-    long dsInitialize() override { return 1; }
-    long dsCreateDSB(long, const unsigned char*, std::size_t, int) override { return 1; }
-    void dsPlay(long) override {}
+    無言の窓() {
+        記録中 = false;
+        現在時刻 = 0;
+    }
     void dsPlayLooping(long) override { 音楽 = true; }
     void dsStop(long) override { 音楽 = false; }
-    void dsFree(long) override {}
-    void dsTerminate(long) override {}
-    void 終了() override {}
 };
 
 std::string 作業場所;

@@ -1,9 +1,11 @@
 // What the game asks of its surroundings: painting in twips, message boxes,
 // the timer and the time of day, pauses, menu check marks, the record-file
-// panel and the sound library.  The Qt window implements it; tests and the
-// command-line tool use a recording fake.  Nothing in here names Qt.
+// panel and the sound library.  The Qt window implements it; the tests, the
+// golden sessions and the command-line tool use the recording platform
+// (game/recording_platform.h).  Nothing in here names Qt.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -37,38 +39,61 @@ enum class パネル部品 {
 };
 inline constexpr int パネル部品数 = 12;
 
-class Platform {
-public:
-    virtual ~Platform() = default;
+// The platform, one interface for each of its concerns.  A routine that
+// needs only one concern may take that interface alone; the game's routines
+// take the whole Platform.
 
-    // ---- painting (positions in twips) ----
+// Painting, positions in twips.
+class 描画窓口 {
+public:
+    virtual ~描画窓口() = default;
     virtual void 絵(int 絵番号, int x, int y) = 0;
     virtual void 枠(int x1, int y1, int x2, int y2, int 色) = 0;
     virtual void 塗り(int x1, int y1, int x2, int y2, int 色) = 0;
     virtual void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) = 0;
     virtual void 再描画() = 0;  // show what has been painted, now
+};
 
-    // ---- dialogs ----
+// Message boxes.
+class 対話窓口 {
+public:
+    virtual ~対話窓口() = default;
     // A carriage return in the text is a line break.
     virtual 応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告 = false) = 0;
+};
 
-    // ---- time ----
+// The timer, the time of day and pauses.
+class 時間窓口 {
+public:
+    virtual ~時間窓口() = default;
     virtual void タイマー(bool 有効) = 0;
     virtual double 時刻() = 0;         // seconds since midnight, with fraction
     virtual void 待つ(double 秒) = 0;  // blocking pause; zero in tests
+};
 
-    // ---- menu ----
+// Check marks in the menus.
+class メニュー窓口 {
+public:
+    virtual ~メニュー窓口() = default;
     virtual void チェック表示(メニュー項目 項目, bool 付ける) = 0;
+};
 
-    // ---- record-file panel ----
+// The record-file panel.
+class パネル窓口 {
+public:
+    virtual ~パネル窓口() = default;
     virtual void パネル表示(パネル部品 部品, bool 見える) = 0;
     virtual std::string パネル文字(パネル部品 部品) = 0;
     virtual void パネル文字設定(パネル部品 部品, const std::string& 文字列) = 0;
     virtual std::string パネルフォルダ() = 0;  // folder chosen in Dir1
     virtual void パネルフォルダ設定(const std::string& フォルダ) = 0;
     virtual void パネル一覧更新() = 0;  // re-read the file list (File1)
+};
 
-    // ---- sound library ----
+// The sound library.
+class 音窓口 {
+public:
+    virtual ~音窓口() = default;
     virtual long dsInitialize() = 0;
     virtual long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) = 0;
     virtual void dsPlay(long 音) = 0;
@@ -76,7 +101,19 @@ public:
     virtual void dsStop(long 音) = 0;
     virtual void dsFree(long 音) = 0;
     virtual void dsTerminate(long 装置) = 0;
+};
 
-    // ---- end of the program ----
+// The end of the program.
+class 終了窓口 {
+public:
+    virtual ~終了窓口() = default;
     virtual void 終了() = 0;
 };
+
+class Platform : public 描画窓口,
+                 public 対話窓口,
+                 public 時間窓口,
+                 public メニュー窓口,
+                 public パネル窓口,
+                 public 音窓口,
+                 public 終了窓口 {};

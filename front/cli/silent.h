@@ -5,40 +5,19 @@
 
 #include "game/commands.h"
 #include "game/start.h"
-#include "game/platform.h"
+#include "game/recording_platform.h"
 #include "core/setup.h"
 
-// A platform that shows nothing, plays nothing and never waits.  Its time
-// of day stands still, so every turn takes no time and a game replays the
-// same way every time.
-class 無言の場 : public Platform {
+// A platform that shows nothing, plays nothing, never waits and remembers
+// nothing.  Its time of day stands still at midnight, so every turn takes no
+// time and a game replays the same way every time; there is no sound device.
+class 無言の場 : public 記録の場 {
 public:
-    void 絵(int, int, int) override {}
-    void 枠(int, int, int, int, int) override {}
-    void 塗り(int, int, int, int, int) override {}
-    void 文字(int, int, const std::string&, int, bool, int) override {}
-    void 再描画() override {}
-    応答 メッセージ(const std::string&, const std::string&, ボタン b, bool) override {
-        return b == ボタン::はいいいえ ? 応答::はい : 応答::OK;
+    無言の場() {
+        記録中 = false;
+        現在時刻 = 0.0;
+        装置値 = 0;
     }
-    void タイマー(bool) override {}
-    double 時刻() override { return 0.0; }
-    void 待つ(double) override {}
-    void チェック表示(メニュー項目, bool) override {}
-    void パネル表示(パネル部品, bool) override {}
-    std::string パネル文字(パネル部品) override { return {}; }
-    void パネル文字設定(パネル部品, const std::string&) override {}
-    std::string パネルフォルダ() override { return "."; }
-    void パネルフォルダ設定(const std::string&) override {}
-    void パネル一覧更新() override {}
-    long dsInitialize() override { return 0; }
-    long dsCreateDSB(long, const unsigned char*, std::size_t, int) override { return 0; }
-    void dsPlay(long) override {}
-    void dsPlayLooping(long) override {}
-    void dsStop(long) override {}
-    void dsFree(long) override {}
-    void dsTerminate(long) override {}
-    void 終了() override {}
 };
 
 // What the window does when it opens, less the sounds and the settings

@@ -87,29 +87,29 @@ public:
     void 全命令を控える(const std::vector<double>& 倍率一覧);
     QImage 全命令の画像(double 倍率) const;
 
-    // Platform: painting (window_drawing.cpp, window_canvas.cpp)
+    // 描画窓口, painting (window_drawing.cpp, window_canvas.cpp)
     void 絵(int 絵番号, int x, int y) override;
     void 枠(int x1, int y1, int x2, int y2, int 色) override;
     void 塗り(int x1, int y1, int x2, int y2, int 色) override;
     void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
     void 再描画() override;
-    // Platform: dialogs and the end of the program (window.cpp)
+    // 対話窓口, message boxes, and 終了窓口, the end of the program (window.cpp)
     応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
     void 終了() override;
-    // Platform: time (window_services.cpp)
+    // 時間窓口, time (window_services.cpp)
     void タイマー(bool 有効) override;
     double 時刻() override;
     void 待つ(double 秒) override;
-    // Platform: menu check marks (window_menu.cpp)
+    // メニュー窓口, menu check marks (window_menu.cpp)
     void チェック表示(メニュー項目 項目, bool 付ける) override;
-    // Platform: record panel (window_panel.cpp)
+    // パネル窓口, the record panel (window_panel.cpp)
     void パネル表示(パネル部品 部品, bool 見える) override;
     std::string パネル文字(パネル部品 部品) override;
     void パネル文字設定(パネル部品 部品, const std::string& 文字列) override;
     std::string パネルフォルダ() override;
     void パネルフォルダ設定(const std::string& フォルダ) override;
     void パネル一覧更新() override;
-    // Platform: sound, passed on to the sound library (window_services.cpp)
+    // 音窓口, sound, passed on to the sound library (window_services.cpp)
     long dsInitialize() override;
     long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;
     void dsPlay(long 音) override;

@@ -19,9 +19,9 @@
 #include "game/navigation.h"
 #include "game/record_io.h"
 #include "game/sjis.h"
-#include "tests/support/fake_platform.h"
 #include "game/about.h"
 #include "game/clock_view.h"
+#include "game/recording_platform.h"
 #include "game/settings.h"
 
 namespace {
@@ -206,7 +206,7 @@ public:
 
 private:
     std::unique_ptr<状態> s_;
-    std::unique_ptr<FakePlatform> p_;
+    std::unique_ptr<記録の場> p_;
     long 次の装置値 = 1;
     double 時計 = 36000.0;  // 10:00:00
 
@@ -215,7 +215,7 @@ private:
         s_ = std::make_unique<状態>();
         コンピュータ = std::make_unique<COMの応手>();
         コンピュータ->受け持つ(*s_);
-        p_ = std::make_unique<FakePlatform>();
+        p_ = std::make_unique<記録の場>();
         p_->装置値 = 次の装置値;
         p_->現在時刻 = 時計;
     }

@@ -6,6 +6,11 @@
 #   1 engine/      vz_engine  the computer player and its evaluation
 #   2 game/        vz_game    the game, speaking only to the platform (game/platform.h)
 #   3 front/qt/    the window;  front/cli/  the command-line tool
+# The rules and the computer work on the board and the course of the game
+# (盤面状態, 進行状態 in core/state.h); the whole state with the
+# controller's, the clocks' and the screen's parts (状態, game/state.h) is
+# the game layer's.  A file of core/ or engine/ that names it, even through
+# a declaration of its own, fails the check like an upward include.
 # sound/ (vz_dsound) is the sound library: it includes nothing of the game,
 # and only a front end includes it.  The two front ends stand side by side:
 # neither includes the other.
@@ -38,6 +43,18 @@ foreach(f IN LISTS files)
     continue()
   endif()
   layer_of(${f} from from_name)
+  if(from EQUAL 0 OR from EQUAL 1)
+    file(READ ${SOURCE_DIR}/${f} text)
+    string(REPLACE "盤面状態" "" text "${text}")
+    string(REPLACE "進行状態" "" text "${text}")
+    foreach(name "状態&" "状態 &" "状態*" "状態>" "struct 状態" "操作状態" "時計状態" "表示状態")
+      string(FIND "${text}" "${name}" at)
+      if(NOT at EQUAL -1)
+        list(APPEND bad "${f} names the game layer's state (${name})")
+        break()
+      endif()
+    endforeach()
+  endif()
   file(STRINGS ${SOURCE_DIR}/${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"]+)\".*" "\\1" inc "${line}")
@@ -65,6 +82,6 @@ if(count EQUAL 0)
 endif()
 if(bad)
   list(JOIN bad "\n  " text)
-  message(FATAL_ERROR "includes that point up a layer:\n  ${text}")
+  message(FATAL_ERROR "includes or names that point up a layer:\n  ${text}")
 endif()
 message(STATUS "${count} includes, all pointing down")

@@ -27,6 +27,17 @@ set(cases
   "sound/x.cpp|sound/dsound.h|pass"
   "front/qt/x.cpp|front/qt/window.h|pass")
 
+# file | declaration it plants | expected: the game layer's state is not
+# the rules' or the computer's to take.
+set(named
+  "core/x.h|void f(状態& s)|fail"
+  "core/x.cpp|struct 状態|fail"
+  "engine/x.h|int f(const 操作状態& c)|fail"
+  "engine/x.cpp|double f(時計状態* c)|fail"
+  "core/x.h|void f(進行状態& s)|pass"
+  "engine/x.h|int f(const 盤面状態& s)|pass"
+  "game/x.h|void f(状態& s)|pass")
+
 set(failures "")
 set(n 0)
 foreach(c IN LISTS cases)
@@ -60,8 +71,32 @@ foreach(c IN LISTS cases)
   file(REMOVE_RECURSE ${tree})
 endforeach()
 
+foreach(c IN LISTS named)
+  string(REPLACE "|" ";" parts "${c}")
+  list(GET parts 0 file)
+  list(GET parts 1 decl)
+  list(GET parts 2 expected)
+  math(EXPR n "${n} + 1")
+  set(tree ${WORK_DIR}/planted_${n})
+  file(REMOVE_RECURSE ${tree})
+  file(WRITE ${tree}/core/state.h "#pragma once\n#include <cstdint>\n")
+  file(WRITE ${tree}/${file} "// planted\n#include \"core/state.h\"\n${decl};\n")
+  execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${tree} -P ${CHECK}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(expected STREQUAL "fail")
+    if(rc EQUAL 0)
+      list(APPEND failures "${file}: ${decl}: passed, should fail")
+    elseif(NOT err MATCHES "${file} names the game layer's state")
+      list(APPEND failures "${file}: ${decl}: failed without naming it:\n${err}")
+    endif()
+  elseif(NOT rc EQUAL 0)
+    list(APPEND failures "${file}: ${decl}: failed, should pass:\n${err}")
+  endif()
+  file(REMOVE_RECURSE ${tree})
+endforeach()
+
 if(failures)
   list(JOIN failures "\n  " text)
   message(FATAL_ERROR "the layer check is wrong on planted includes:\n  ${text}")
 endif()
-message(STATUS "${n} planted includes judged right")
+message(STATUS "${n} planted includes and names judged right")

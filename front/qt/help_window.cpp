@@ -1,5 +1,6 @@
 #include "front/qt/help_window.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,6 +21,19 @@
 
 namespace {
 
+QString 訳(const char* t) { return QCoreApplication::translate("Help", t); }
+
+// The names of the pieces in the table of moves, as the game's move texts
+// name them; in English with the kanji a player meets on the pieces.
+[[maybe_unused]] const char* const 駒の名前[] = {
+    //: Piece name in the help's table of moves: the English name with the kanji in brackets.
+    QT_TRANSLATE_NOOP("Help", "歩"),   QT_TRANSLATE_NOOP("Help", "と"),   QT_TRANSLATE_NOOP("Help", "香"),
+    QT_TRANSLATE_NOOP("Help", "香成"), QT_TRANSLATE_NOOP("Help", "桂"),   QT_TRANSLATE_NOOP("Help", "桂成"),
+    QT_TRANSLATE_NOOP("Help", "銀"),   QT_TRANSLATE_NOOP("Help", "銀成"), QT_TRANSLATE_NOOP("Help", "金"),
+    QT_TRANSLATE_NOOP("Help", "角"),   QT_TRANSLATE_NOOP("Help", "角成"), QT_TRANSLATE_NOOP("Help", "飛"),
+    QT_TRANSLATE_NOOP("Help", "飛成"), QT_TRANSLATE_NOOP("Help", "王"),
+};
+
 // ---- the texts -----------------------------------------------------------------
 // 段落 with 図 set is followed by the picture of that name.
 enum class 図 { なし, 回転, 駒 };
@@ -31,92 +45,92 @@ struct 節 {
 
 const std::vector<節>& 節一覧() {
     static const std::vector<節> 一覧 = {
-        {"Vezuvire の遊び方",
-         "Vezuvire は将棋の一種です。盤の上の駒はどれも下・左・上・右のどれかを向いていて、向いている方を前にして、"
-         "ふつうの将棋の駒と同じ形に動きます。そして空いている桝に着くたびに、その桝の色で決まる向きへ90度回ります。"},
-        {"対局の始め方",
-         "対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。\n"
+        {QT_TRANSLATE_NOOP("Help", "Vezuvire の遊び方"),
+         QT_TRANSLATE_NOOP("Help", "Vezuvire は将棋の一種です。盤の上の駒はどれも下・左・上・右のどれかを向いていて、向いている方を前にして、"
+         "ふつうの将棋の駒と同じ形に動きます。そして空いている桝に着くたびに、その桝の色で決まる向きへ90度回ります。")},
+        {QT_TRANSLATE_NOOP("Help", "対局の始め方"),
+         QT_TRANSLATE_NOOP("Help", "対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。\n"
          "対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。\n"
          "コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL5 から選べます（対局の途中でも変えられます）。\n"
          "LEVEL1〜LEVEL3 は一手先だけを読んですぐに指します。初めての人はここから始めましょう。"
          "LEVEL4 と LEVEL5 は何手も先まで読み、一手に LEVEL4 は0.3秒、LEVEL5 は1秒ほど考えます。"
          "考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。"
          "コンピュータどうしの対局では、LEVEL4 は LEVEL3 にほぼ全勝し、LEVEL5 は LEVEL4 に9割ほど勝ちます。"
-         "LEVEL4 と LEVEL5 は同じ局面でも指し手が変わることがあります。"},
-        {"盤と桝の色",
-         "盤は緑と水色の桝が交互に並んだ市松模様です。駒が空いている桝に動くか打たれると、"
+         "LEVEL4 と LEVEL5 は同じ局面でも指し手が変わることがあります。")},
+        {QT_TRANSLATE_NOOP("Help", "盤と桝の色"),
+         QT_TRANSLATE_NOOP("Help", "盤は緑と水色の桝が交互に並んだ市松模様です。駒が空いている桝に動くか打たれると、"
          "着いた桝の色で向きを変えます。\n"
          "・緑の桝：右回り（時計回り）に90度\n"
          "・水色の桝：左回り（反時計回り）に90度\n"
          "相手の駒を取ってその桝に着いたときは、向きは変わりません。\n"
-         "下の図は、上を向いた歩が一つ前の桝へ進んだときの様子です（左が動く前、右が動いた後）。",
+         "下の図は、上を向いた歩が一つ前の桝へ進んだときの様子です（左が動く前、右が動いた後）。"),
          図::回転},
-        {"指し方",
-         "自分の番に自分の駒をクリックすると、赤い枠で囲まれます（ｵﾌﾟｼｮﾝ → 移動指導 がオンなら、"
+        {QT_TRANSLATE_NOOP("Help", "指し方"),
+         QT_TRANSLATE_NOOP("Help", "自分の番に自分の駒をクリックすると、赤い枠で囲まれます（ｵﾌﾟｼｮﾝ → 移動指導 がオンなら、"
          "動ける桝が白い枠で示されます）。続けて行き先をクリックすると駒が動きます。"
          "別の自分の駒をクリックすると選び直せます。動けない桝をクリックすると音が鳴り、選択が取り消されます。"
-         "相手の駒をクリックすると、その駒の動ける桝が示されます。"},
-        {"駒の動き",
-         "下の図は、それぞれの駒とその成り駒が下・左・上・右を向いているときに動ける桝です。"
+         "相手の駒をクリックすると、その駒の動ける桝が示されます。")},
+        {QT_TRANSLATE_NOOP("Help", "駒の動き"),
+         QT_TRANSLATE_NOOP("Help", "下の図は、それぞれの駒とその成り駒が下・左・上・右を向いているときに動ける桝です。"
          "赤い枠が駒のいる桝、白い枠と点が動ける桝です（盤の中ほどの5×5桝だけを描いています）。\n"
          "・自分の駒がいる桝には動けません。相手の駒がいる桝に動くと、その駒を取ります。\n"
          "・桂は間の駒を跳び越えます。香・角・飛・角成・飛成の線は盤の端まで続きますが、"
          "途中に駒があるとその先へは進めません。\n"
-         "・王手や詰みの決まりはありません。王も、相手に取られる桝へ動けます。",
+         "・王手や詰みの決まりはありません。王も、相手に取られる桝へ動けます。"),
          図::駒},
-        {"持駒と打ち方",
-         "取った駒は自分の持駒になります。成った駒は元の駒に戻って持駒になります。"
+        {QT_TRANSLATE_NOOP("Help", "持駒と打ち方"),
+         QT_TRANSLATE_NOOP("Help", "取った駒は自分の持駒になります。成った駒は元の駒に戻って持駒になります。"
          "盤の下側の持駒は盤の右に、上側の持駒は盤の左に並びます。\n"
          "自分の番に持駒をクリックし、続けて空いている桝をクリックすると、そこに打てます。"
          "打った駒は、下側の駒なら上向き、上側の駒なら下向きで置かれ、すぐに着いた桝の色の向きへ回ります。\n"
-         "打てる桝に決まりはありません（二歩も、行き所のない桝への駒も打てます）。"},
-        {"成り",
-         "歩・香・桂は相手の陣（相手側の3段）に入る手で、銀・角・飛は相手の陣に入る手、陣の中で動く手、"
+         "打てる桝に決まりはありません（二歩も、行き所のない桝への駒も打てます）。")},
+        {QT_TRANSLATE_NOOP("Help", "成り"),
+         QT_TRANSLATE_NOOP("Help", "歩・香・桂は相手の陣（相手側の3段）に入る手で、銀・角・飛は相手の陣に入る手、陣の中で動く手、"
          "陣から出る手で成ることができます。駒の向きは関係ありません。\n"
          "成るときは、行き先を右ボタンでクリックします。Ctrl を押しながらの左クリックや、"
          "キーボードのカーソルで Shift＋Enter でも成れます。ふつうの左クリックでは成りません"
          "（成るかどうかは聞かれず、成らずに進めても構いません）。\n"
          "金と王は成りません。と・香成・桂成・銀成は金と同じ動きになり、"
-         "角成・飛成は元の動きに加えて周りの8桝へも動けます。"},
-        {"勝ち負け",
-         "相手の王を取ったほうが勝ちです。コンピュータに指せる手がなくなったときも、あなたの勝ちです。"
+         "角成・飛成は元の動きに加えて周りの8桝へも動けます。")},
+        {QT_TRANSLATE_NOOP("Help", "勝ち負け"),
+         QT_TRANSLATE_NOOP("Help", "相手の王を取ったほうが勝ちです。コンピュータに指せる手がなくなったときも、あなたの勝ちです。"
          "勝負がついた後は、対局 メニューから新しい対局を始めてください。\n"
-         "一つの対局で記録できるのは500手までです。"},
-        {"戻と進",
-         "メニューの 戻 で一手戻り、進 で戻した手をもう一度進めます（キーボードでは Ctrl＋Z が 戻、"
+         "一つの対局で記録できるのは500手までです。")},
+        {QT_TRANSLATE_NOOP("Help", "戻と進"),
+         QT_TRANSLATE_NOOP("Help", "メニューの 戻 で一手戻り、進 で戻した手をもう一度進めます（キーボードでは Ctrl＋Z が 戻、"
          "Ctrl＋Y または Ctrl＋Shift＋Z が 進 です）。戻したところで盤をクリックすると、そこから対局が続きます。"
          "コンピュータとの対局でコンピュータの番になっていれば、コンピュータがすぐに指します"
          "（二回戻すとあなたの番になります）。新しく指すと、戻した先の手は消えます。\n"
-         "局面 → 最初 で初めの局面に戻ります。"},
-        {"ハンディキャップ",
-         "対局の最初の一手より前に、メニューの △ と ▽ で21段階のハンディキャップを選べます。"
+         "局面 → 最初 で初めの局面に戻ります。")},
+        {QT_TRANSLATE_NOOP("Help", "ハンディキャップ"),
+         QT_TRANSLATE_NOOP("Help", "対局の最初の一手より前に、メニューの △ と ▽ で21段階のハンディキャップを選べます。"
          "△ を押すたびに上側の駒が、▽ を押すたびに下側の駒が、角・飛・香・香・桂・桂・銀・銀・金・金の順に"
          "一つずつ減ります（反対を押すと戻ります）。"
          "段階の名前は ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人 から ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級 まで盤の上に表示され、"
          "互角は ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級 です。\n"
-         "△ や ▽ を使った対局は棋譜に書き込めません（局面 → 最初 で元に戻ります）。"},
-        {"棋譜",
-         "棋譜 → 書込 で対局を棋譜ファイル（拡張子 .棋譜）に保存し、棋譜 → 読込 で読み込みます。"
+         "△ や ▽ を使った対局は棋譜に書き込めません（局面 → 最初 で元に戻ります）。")},
+        {QT_TRANSLATE_NOOP("Help", "棋譜"),
+         QT_TRANSLATE_NOOP("Help", "棋譜 → 書込 で対局を棋譜ファイル（拡張子 .棋譜）に保存し、棋譜 → 読込 で読み込みます。"
          "盤の上に出る欄でフォルダとファイルを選び、書き込むときは対局名と両者の名前も入れられます。\n"
          "読み込んだ棋譜は 進 と 戻 で一手ずつ見られます。途中で 対局 → 対局(COM) → 先手／後手 を選ぶと、"
-         "その局面からコンピュータとの対局を続けられます。"},
-        {"ｵﾌﾟｼｮﾝ",
-         "ｵﾌﾟｼｮﾝ メニューの設定は Vezuvire.ini に保存され、次に起動したときにも使われます。\n"
+         "その局面からコンピュータとの対局を続けられます。")},
+        {QT_TRANSLATE_NOOP("Help", "ｵﾌﾟｼｮﾝ"),
+         QT_TRANSLATE_NOOP("Help", "ｵﾌﾟｼｮﾝ メニューの設定は Vezuvire.ini に保存され、次に起動したときにも使われます。\n"
          "・背景画：緑・畳・竹・宇宙・煉瓦から選びます。\n"
          "・移動指導：駒を選んだとき、動ける桝を白い枠で示します。\n"
          "・経過時間：両者の使った時間を表示します。\n"
-         "・BGM：音楽を流します。"},
-        {"キーボード",
-         "・矢印キー：盤と自分の持駒の上でカーソルを動かします。\n"
+         "・BGM：音楽を流します。")},
+        {QT_TRANSLATE_NOOP("Help", "キーボード"),
+         QT_TRANSLATE_NOOP("Help", "・矢印キー：盤と自分の持駒の上でカーソルを動かします。\n"
          "・Enter または Space：カーソルの桝を左クリックしたのと同じです。\n"
          "・Shift＋Enter：カーソルの桝を右クリックしたのと同じです（成る）。\n"
          "・Ctrl＋Z：戻　Ctrl＋Y または Ctrl＋Shift＋Z：進\n"
          "・F1：この 遊び方 を開きます（その他 → 遊び方 でも開けます）。\n"
          "・Esc：ゲームを終わります（対局 → 終わり や窓を閉じても終わります）。"
-         "この 遊び方 の窓では、Esc はこの窓を閉じるだけです。"},
-        {"対局の自動保存",
-         "対局中のゲームは自動で保存されます。途中でゲームを終えても、次に起動したときに"
-         "「前回の対局を続けますか？」と聞かれ、「はい」を選ぶとその局面から続けられます。"},
+         "この 遊び方 の窓では、Esc はこの窓を閉じるだけです。")},
+        {QT_TRANSLATE_NOOP("Help", "対局の自動保存"),
+         QT_TRANSLATE_NOOP("Help", "対局中のゲームは自動で保存されます。途中でゲームを終えても、次に起動したときに"
+         "「前回の対局を続けますか？」と聞かれ、「はい」を選ぶとその局面から続けられます。")},
     };
     return 一覧;
 }
@@ -232,13 +246,14 @@ QWidget* 回転の表(QWidget* 親) {
     横->setContentsMargins(0, 0, 0, 0);
     横->setSpacing(32);
     const 回転例 例[] = {着地の例(桝色_緑), 着地の例(桝色_水), 取る例()};
-    const char* 説明[] = {"緑の桝に着く：右回り", "水色の桝に着く：左回り", "駒を取る：回らない"};
+    const char* 説明[] = {QT_TRANSLATE_NOOP("Help", "緑の桝に着く：右回り"), QT_TRANSLATE_NOOP("Help", "水色の桝に着く：左回り"),
+                          QT_TRANSLATE_NOOP("Help", "駒を取る：回らない")};
     const 移動図 盤 = 移動図を作る(空);  // the board's square colours
     for (int i = 0; i < 3; ++i) {
         auto* 例図 = new QWidget(w);
         auto* g = new QGridLayout(例図);
         g->setContentsMargins(0, 0, 0, 0);
-        g->addWidget(new QLabel(説明[i], 例図), 0, 0, 1, 3);
+        g->addWidget(new QLabel(訳(説明[i]), 例図), 0, 0, 1, 3);
         const int 元の色 = 盤.桝色[例[i].元X][例[i].元Y];
         g->addWidget(回転の絵(例[i], false, 元の色, 例図), 1, 0);
         g->addWidget(new QLabel("→", 例図), 1, 1, Qt::AlignCenter);
@@ -256,15 +271,16 @@ QWidget* 駒の一覧(QWidget* 親) {
     g->setContentsMargins(0, 0, 0, 0);
     g->setHorizontalSpacing(10);
     g->setVerticalSpacing(8);
-    const char* 向き名[4] = {"下向き", "左向き", "上向き", "右向き"};
+    const char* 向き名[4] = {QT_TRANSLATE_NOOP("Help", "下向き"), QT_TRANSLATE_NOOP("Help", "左向き"),
+                             QT_TRANSLATE_NOOP("Help", "上向き"), QT_TRANSLATE_NOOP("Help", "右向き")};
     for (int f = 0; f < 4; ++f) {
-        auto* l = new QLabel(向き名[f], w);
+        auto* l = new QLabel(訳(向き名[f]), w);
         l->setObjectName("向き名");
         g->addWidget(l, 0, f + 1, Qt::AlignCenter);
     }
     int 行 = 1;
     for (const 駒の段& 段 : 駒の表()) {
-        QLabel* 名 = 見出し(QString::fromStdString(段.名前), w, 12);
+        QLabel* 名 = 見出し(訳(段.名前.c_str()), w, 12);
         名->setObjectName("駒名");
         g->addWidget(名, 行, 0, Qt::AlignRight | Qt::AlignVCenter);
         for (int f = 0; f < 4; ++f) g->addWidget(移動図の絵(段.向き別[f], w), 行, f + 1);
@@ -278,12 +294,12 @@ QWidget* 駒の一覧(QWidget* 親) {
 
 QStringList 遊び方の文() {
     QStringList r;
-    for (const 節& s : 節一覧()) r << QString::fromUtf8(s.見出し) << QString::fromUtf8(s.本文);
+    for (const 節& s : 節一覧()) r << 訳(s.見出し) << 訳(s.本文);
     return r;
 }
 
 遊び方窓::遊び方窓(QWidget* 親) : QWidget(親, Qt::Window) {
-    setWindowTitle("遊び方");
+    setWindowTitle(訳(QT_TRANSLATE_NOOP("Help", "遊び方")));
     本文_ = new QWidget;
     auto* v = new QVBoxLayout(本文_);
     v->setContentsMargins(16, 16, 16, 16);
@@ -291,8 +307,8 @@ QStringList 遊び方の文() {
     bool 最初 = true;
     for (const 節& s : 節一覧()) {
         if (!最初) v->addSpacing(8);
-        v->addWidget(見出し(QString::fromUtf8(s.見出し), 本文_, 最初 ? 16 : 14));
-        v->addWidget(文(QString::fromUtf8(s.本文), 本文_));
+        v->addWidget(見出し(訳(s.見出し), 本文_, 最初 ? 16 : 14));
+        v->addWidget(文(訳(s.本文), 本文_));
         if (s.後の図 == 図::回転) v->addWidget(回転の表(本文_));
         if (s.後の図 == 図::駒) v->addWidget(駒の一覧(本文_));
         最初 = false;
@@ -307,7 +323,7 @@ QStringList 遊び方の文() {
     巻物_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const int 望む幅 = 本文_->minimumSizeHint().width() + 40;
 
-    閉じる_ = new QPushButton("閉じる", this);
+    閉じる_ = new QPushButton(訳(QT_TRANSLATE_NOOP("Help", "閉じる")), this);
     connect(閉じる_, &QPushButton::clicked, this, &QWidget::close);
     auto* 下 = new QHBoxLayout;
     下->addStretch(1);

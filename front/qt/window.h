@@ -91,6 +91,10 @@ public:
     // Both choices as the preferences store of the working folder has them
     // (or the defaults), for the start of the program.
     void 好み設定を読む();
+    // The box the letters of a board text cover, in twips from the text's
+    // corner, measured with the window's font made for 倍率 device pixels
+    // per canvas pixel (as the canvas paints it at that scale).
+    static QRectF 文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率);
     // For tests: the texts of the kept drawing operations, as drawn.
     QStringList 描いた文字() const;
 

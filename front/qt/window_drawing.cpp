@@ -310,6 +310,17 @@ void 窓::文字の範囲(命令& op) const {
     桝の範囲(塗り方::文字, 墨.top(), 墨.bottom(), 盤原点Y, 桝高, op.行0, op.行1);
 }
 
+QRectF 窓::文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率) {
+    QFont f = 文字フォント(大きさ, 太字);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(大きさ * 20 * 倍率 / 画素))));
+    const QFontMetrics fm(f);
+    QPainterPath 形;
+    形.addText(0, fm.ascent(), f, 文字列);
+    const QRectF r = 形.boundingRect();
+    const double k = 画素 / 倍率;
+    return QRectF(r.left() * k, r.top() * k, r.width() * k, r.height() * k);
+}
+
 QStringList 窓::描いた文字() const {
     QStringList r;
     for (const 命令& op : ops_)

@@ -32,6 +32,7 @@ void 思考中を描く(状態& s, Platform& p) {
     描画_絵(s, p, s.背景種類, -1, 8);
     描画_絵(s, p, s.背景種類, 0, 8);
     描画_桝輪郭(s, p, 背景色, -1, 7);
+    //: Shown beside the board while the computer thinks; letters that reach below the line touch the clock.
     描画_数値(s, p, -1.5, 8.5, QT_TRANSLATE_NOOP("Game", "思考中"), 色_黒, 0, 12);
     描画_数値(s, p, -1.6, 8.4, QT_TRANSLATE_NOOP("Game", "思考中"), 色_白, 0, 12);
     描画_桝輪郭(s, p, 背景色, 1, 8);

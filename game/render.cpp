@@ -69,6 +69,8 @@ void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, int �
 }
 
 std::string 文字列_固定(int 数値) {
+    //: The handicap grade shown above the board (21 steps; 段 dan and 級 kyu are grades,
+    //: 名人 Meijin the highest): keep it short, it has about three cells.
     static const char* const 段級[21] = {
         QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"),
         QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"),
@@ -77,6 +79,7 @@ std::string 文字列_固定(int 数値) {
         QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"),
     };
     if (数値 >= -10 && 数値 <= 10) return 段級[数値 + 10];
+    //: After the number of moves played, in a small space: keep it under five narrow letters.
     if (数値 == 99) return QT_TRANSLATE_NOOP("Game", "手目");
     return "";
 }

@@ -29,7 +29,8 @@
     </message>
     <message>
         <source>思考中</source>
-        <translation>Thinking</translation>
+        <extracomment>Shown beside the board while the computer thinks; letters that reach below the line touch the clock.</extracomment>
+        <translation>THINKING</translation>
     </message>
     <message>
         <source>あなたの勝ちです</source>
@@ -133,6 +134,7 @@
     </message>
     <message>
         <source>１</source>
+        <extracomment>Files of a move text, full-width digits; in English plain digits.</extracomment>
         <translation>1</translation>
     </message>
     <message>
@@ -169,39 +171,40 @@
     </message>
     <message>
         <source>一</source>
-        <translation>a</translation>
+        <extracomment>Ranks of a move text, kanji numerals; in English plain digits (7 6 P is 7六歩).</extracomment>
+        <translation>1</translation>
     </message>
     <message>
         <source>二</source>
-        <translation>b</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>三</source>
-        <translation>c</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>四</source>
-        <translation>d</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>五</source>
-        <translation>e</translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>六</source>
-        <translation>f</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>七</source>
-        <translation>g</translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>八</source>
-        <translation>h</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>九</source>
-        <translation>i</translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>歩</source>
@@ -313,6 +316,7 @@
     </message>
     <message>
         <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</source>
+        <extracomment>The handicap grade shown above the board (21 steps; 段 dan and 級 kyu are grades, 名人 Meijin the highest): keep it short, it has about three cells.</extracomment>
         <translation>Handicap: Meijin</translation>
     </message>
     <message>
@@ -397,7 +401,8 @@
     </message>
     <message>
         <source>手目</source>
-        <translation>moves</translation>
+        <extracomment>After the number of moves played, in a small space: keep it under five narrow letters.</extracomment>
+        <translation>plies</translation>
     </message>
     <message>
         <source>前回の対局はそのままにして、次の起動のときにもう一度お聞きします。</source>

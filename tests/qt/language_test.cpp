@@ -13,9 +13,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "front/qt/help_window.h"
@@ -175,7 +177,7 @@ TEST(言語, 組み立てた告知は型から訳す) {
         {"自動保存できるようになりました。\rこの対局はいまの局面から保存されています。",
          "Autosave works again.\rThis game is saved from the current position."},
         {"12:34:56", "12:34:56"},  // a clock: nothing to translate
-        {"七", "g"},
+        {"七", "7"},
         {"香成", "+L"},
     };
     for (const auto& e : 表) EXPECT_EQ(ゲームの文(std::string(e.日本語)).toStdString(), e.英語);
@@ -280,4 +282,36 @@ TEST_F(言語の窓, 遊び方と記録欄とバージョン情報も英語) {
     選ぶ("GENGO_EN");
     EXPECT_EQ(ゲームの文(バージョン表示文()), QString::fromStdString(バージョン表示文()));
     EXPECT_FALSE(日本語の字を含む(QString::fromStdString(バージョン表示文())));
+}
+
+// The child's part of the test below: the language a first start chooses
+// under the environment it was given.
+TEST(言語, DISABLED_子_最初の起動の言語) {
+    テスト用アプリ();
+    一時フォルダ 場所;
+    std::cout << "language " << 言語の値(保存された言語(好み設定ファイル名)) << std::endl;
+}
+
+TEST(言語, 最初の起動はLANGで決まる_CとPOSIXは日本語) {
+    テスト用アプリ();
+    const struct {
+        const char* LANG;
+        const char* 期待;
+    } 表[] = {
+        {"en_US.UTF-8", "en"}, {"de_DE.UTF-8", "en"}, {"ja_JP.UTF-8", "ja"}, {"C", "ja"}, {"POSIX", "ja"},
+    };
+    for (const auto& e : 表) {
+        SCOPED_TRACE(e.LANG);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) env.remove(v);
+        env.insert("LANG", e.LANG);
+        QProcess 子;
+        子.setProcessEnvironment(env);
+        子.setProcessChannelMode(QProcess::MergedChannels);
+        子.start(QCoreApplication::applicationFilePath(),
+                 {"--gtest_also_run_disabled_tests", "--gtest_filter=言語.DISABLED_子_最初の起動の言語"});
+        ASSERT_TRUE(子.waitForFinished(60000));
+        const QString 出力 = QString::fromUtf8(子.readAll());
+        EXPECT_TRUE(出力.contains(QStringLiteral("language ") + e.期待)) << 出力.toStdString();
+    }
 }

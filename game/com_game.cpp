@@ -1,8 +1,8 @@
 #include "game/com_game.h"
 
-#include "game/start.h"
 #include "game/clock_view.h"
 #include "game/render.h"
+#include "game/start.h"
 #include "game/tr.h"
 
 namespace {

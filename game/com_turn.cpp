@@ -1,13 +1,13 @@
 #include "game/com_turn.h"
 
-#include "engine/influence.h"
 #include "core/game_state.h"
 #include "core/move.h"
 #include "core/setup.h"
+#include "engine/influence.h"
 #include "game/autosave.h"
-#include "game/notation.h"
 #include "game/clock_view.h"
 #include "game/move_view.h"
+#include "game/notation.h"
 #include "game/render.h"
 #include "game/tr.h"
 

@@ -1,14 +1,14 @@
 #include "game/commands.h"
 
-#include "game/start.h"
 #include "core/clock.h"
 #include "core/setup.h"
 #include "game/autosave.h"
-#include "game/panel.h"
 #include "game/clock_view.h"
+#include "game/panel.h"
 #include "game/render.h"
 #include "game/settings.h"
 #include "game/sound.h"
+#include "game/start.h"
 #include "game/tr.h"
 
 namespace {
@@ -125,7 +125,8 @@ bool 調査_対局途中(const 状態& s) {
 
 bool 確認_対局終了(状態& s, Platform& p) {
     if (!調査_対局途中(s)) return true;
-    return p.メッセージ(QT_TRANSLATE_NOOP("Game", "今の対局を終わりにしますか？"), QT_TRANSLATE_NOOP("Game", "確認"), ボタン::はいいいえ) == 応答::はい;
+    return p.メッセージ(QT_TRANSLATE_NOOP("Game", "今の対局を終わりにしますか？"), QT_TRANSLATE_NOOP("Game", "確認"),
+                        ボタン::はいいいえ) == 応答::はい;
 }
 
 void 終了処理(状態& s, Platform& p) {

@@ -1,16 +1,16 @@
 #include "game/mouse.h"
 
-#include "game/start.h"
 #include "core/clock.h"
 #include "core/move.h"
 #include "core/rules.h"
 #include "core/setup.h"
 #include "game/autosave.h"
-#include "game/notation.h"
-#include "game/panel.h"
 #include "game/clock_view.h"
 #include "game/move_view.h"
+#include "game/notation.h"
+#include "game/panel.h"
 #include "game/render.h"
+#include "game/start.h"
 #include "game/tr.h"
 
 namespace {
@@ -191,7 +191,8 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
         Timer1_有効(s, p, false);
         s.所有時間_MAN += s.経過秒;
         相手.局面更新(s);
-        const bool 終わった = 終局判定(s, p, QT_TRANSLATE_NOOP("Game", "あなたの勝ちです"), QT_TRANSLATE_NOOP("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです"));
+        const bool 終わった = 終局判定(s, p, QT_TRANSLATE_NOOP("Game", "あなたの勝ちです"),
+                                       QT_TRANSLATE_NOOP("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです"));
         if (!終わった) s.手番 = s.手番_COM;
         自動保存_更新(s, p);             // the human's move kept before the computer thinks
         if (!終わった) 相手.指す(s, p);  // which keeps its own move
@@ -273,7 +274,8 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Sh
     // A loaded record is stepped through with "進", not played on.
     if (s.棋譜モード == 真) {
         // Put away unanswered (Esc) counts as いいえ, as it always has here.
-        if (p.メッセージ(QT_TRANSLATE_NOOP("Game", "棋譜を '進 'で進めて下さい"), QT_TRANSLATE_NOOP("Game", "棋譜"), ボタン::はいいいえ) != 応答::はい) {
+        if (p.メッセージ(QT_TRANSLATE_NOOP("Game", "棋譜を '進 'で進めて下さい"), QT_TRANSLATE_NOOP("Game", "棋譜"),
+                         ボタン::はいいいえ) != 応答::はい) {
             p.dsPlay(s.音_禁止);
             初期設定(s, p);
         }

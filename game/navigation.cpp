@@ -1,16 +1,16 @@
 #include "game/navigation.h"
 
-#include "game/commands.h"
-#include "game/start.h"
 #include "core/clock.h"
 #include "core/move.h"
 #include "core/position.h"
 #include "core/setup.h"
 #include "game/autosave.h"
+#include "game/clock_view.h"
+#include "game/commands.h"
 #include "game/notation.h"
 #include "game/panel.h"
-#include "game/clock_view.h"
 #include "game/render.h"
+#include "game/start.h"
 #include "game/tr.h"
 
 namespace {

@@ -175,7 +175,8 @@ std::string 調査_ファイル名(const std::string& フォルダ, const std::s
         if (c < 0x20 || c == 0x7F) return QT_TRANSLATE_NOOP("Game", "ファイル名に制御文字は使えません。");
     long 最大 = ::pathconf(フォルダ.empty() ? "." : フォルダ.c_str(), _PC_NAME_MAX);
     if (最大 <= 0) 最大 = 255;
-    if (名前.size() + std::strlen(棋譜拡張子) > static_cast<std::size_t>(最大)) return QT_TRANSLATE_NOOP("Game", "ファイル名が長すぎます。");
+    if (名前.size() + std::strlen(棋譜拡張子) > static_cast<std::size_t>(最大))
+        return QT_TRANSLATE_NOOP("Game", "ファイル名が長すぎます。");
     return "";
 }
 

@@ -2,10 +2,10 @@
 
 #include <climits>
 
-#include "game/commands.h"
-#include "game/start.h"
 #include "core/setup.h"
+#include "game/commands.h"
 #include "game/panel.h"
+#include "game/start.h"
 #include "game/tr.h"
 
 namespace {
@@ -44,7 +44,8 @@ void KIFU_READ_Click(状態& s, Platform& p) {
 
 void KIFU_WRITE_Click(状態& s, Platform& p) {
     if (s.ハンデ設定中 == 真) {
-        告知(p, QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"), QT_TRANSLATE_NOOP("Game", "棋譜書込"));
+        告知(p, QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"),
+             QT_TRANSLATE_NOOP("Game", "棋譜書込"));
         return;
     }
     描画_可視(s, p, 真, 真, 偽);

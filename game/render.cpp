@@ -8,7 +8,16 @@
 
 namespace {
 
-const char* const 漢数字[10] = {"", QT_TRANSLATE_NOOP("Game", "一"), QT_TRANSLATE_NOOP("Game", "二"), QT_TRANSLATE_NOOP("Game", "三"), QT_TRANSLATE_NOOP("Game", "四"), QT_TRANSLATE_NOOP("Game", "五"), QT_TRANSLATE_NOOP("Game", "六"), QT_TRANSLATE_NOOP("Game", "七"), QT_TRANSLATE_NOOP("Game", "八"), QT_TRANSLATE_NOOP("Game", "九")};
+const char* const 漢数字[10] = {"",
+                                QT_TRANSLATE_NOOP("Game", "一"),
+                                QT_TRANSLATE_NOOP("Game", "二"),
+                                QT_TRANSLATE_NOOP("Game", "三"),
+                                QT_TRANSLATE_NOOP("Game", "四"),
+                                QT_TRANSLATE_NOOP("Game", "五"),
+                                QT_TRANSLATE_NOOP("Game", "六"),
+                                QT_TRANSLATE_NOOP("Game", "七"),
+                                QT_TRANSLATE_NOOP("Game", "八"),
+                                QT_TRANSLATE_NOOP("Game", "九")};
 
 // A number or text with its black shadow: the black copy first, the
 // coloured one 0.1 cell up and to the left on top of it.
@@ -72,10 +81,16 @@ std::string 文字列_固定(int 数値) {
     //: The handicap grade shown above the board (21 steps; 段 dan and 級 kyu are grades,
     //: 名人 Meijin the highest): keep it short, it has about three cells.
     static const char* const 段級[21] = {
-        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"),
-        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"),
-        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"),
-        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"),
         QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"),
     };
     if (数値 >= -10 && 数値 <= 10) return 段級[数値 + 10];

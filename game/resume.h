@@ -2,9 +2,9 @@
 // the player is asked whether to go on with it.
 #pragma once
 
-#include "game/platform.h"
 #include "core/state.h"
 #include "game/autosave.h"
+#include "game/platform.h"
 #include "game/tr.h"
 
 // The start-up sequence (起動), then, with autosave on, the question about
@@ -32,7 +32,8 @@ void 再開_自動保存(状態& s, Platform& p, const 自動保存内容& d);
 
 inline constexpr const char* 再開の問い = QT_TRANSLATE_NOOP("Game", "前回の対局を続けますか？");
 inline constexpr const char* 再開の題 = QT_TRANSLATE_NOOP("Game", "再開");
-inline constexpr const char* 再開不能の本文 = QT_TRANSLATE_NOOP("Game", "前回の対局の自動保存ファイルを読めませんでした。");
+inline constexpr const char* 再開不能の本文 =
+    QT_TRANSLATE_NOOP("Game", "前回の対局の自動保存ファイルを読めませんでした。");
 inline constexpr const char* 今回は保存しない = QT_TRANSLATE_NOOP("Game", "今回は対局を自動保存しません。");
 inline constexpr const char* 別のコピーの本文 =
     QT_TRANSLATE_NOOP("Game", "このフォルダーでは別の Vezuvire が動いています。\rこの対局は自動保存しません。");

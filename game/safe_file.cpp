@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+
 #include "game/tr.h"
 
 読込関数 ファイル読込関数 = ::read;

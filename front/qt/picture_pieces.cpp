@@ -177,7 +177,7 @@ void 駒の字を書く(QPainter& p, const 駒の字& 字, bool 成, const char*
     const double s = 字.大きさ;
     const QPainterPath 形 =
         英 ? 文字を合わせる(文字の形(QString::fromLatin1(英), false), 中心, 21.0 + 5.6 * s, (英[1] ? 20.0 : 13.0) * s,
-                             14.0 * s)
+                            14.0 * s)
            : 文字を合わせる(文字の形(QString::fromUtf8(字.字), true), 中心, 21.0 + 4.4 * s, 18.5 * s, 20.0 * s);
     // the strokes are drawn a little heavier than the font so that the thin
     // strokes of the brush face survive small sizes and every facing

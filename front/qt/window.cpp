@@ -78,9 +78,9 @@ protected:
 private:
     void 名付け() {
         const std::pair<StandardButton, const char*> 名[] = {{Ok, QT_TRANSLATE_NOOP("Window", "OK")},
-                                                            {Yes, QT_TRANSLATE_NOOP("Window", "はい")},
-                                                            {No, QT_TRANSLATE_NOOP("Window", "いいえ")},
-                                                            {Cancel, QT_TRANSLATE_NOOP("Window", "キャンセル")}};
+                                                             {Yes, QT_TRANSLATE_NOOP("Window", "はい")},
+                                                             {No, QT_TRANSLATE_NOOP("Window", "いいえ")},
+                                                             {Cancel, QT_TRANSLATE_NOOP("Window", "キャンセル")}};
         for (auto [種類, 文字] : 名)
             if (QAbstractButton* k = button(種類)) k->setText(QCoreApplication::translate("Window", 文字));
     }
@@ -157,7 +157,7 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
     ボタンに名のある箱 box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, ゲームの文(題), text,
-                          b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
+                           b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
     // Esc and the close box press a hidden button of their own, so that a
     // question put away is told from one answered いいえ.
     QAbstractButton* 閉じた = nullptr;

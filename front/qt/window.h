@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/state.h"
 #include "front/qt/language.h"
 #include "game/key_cursor.h"
 #include "game/platform.h"
-#include "core/state.h"
 
 class QAbstractNativeEventFilter;
 class QAction;
@@ -162,7 +162,7 @@ private:
         bool 桝を覆う = false;
         int 番号 = 0, 色 = 0, 大きさ = 0;
         bool 太字 = false;
-        QString 文字列;  // as drawn
+        QString 文字列;    // as drawn
         std::string 原文;  // as the game gave it (for a change of language)
     };
     void 命令追加(命令 op);
@@ -172,8 +172,8 @@ private:
     void 描き直し();      // re-render every kept operation if the resolution changed
     void 整理();          // drop operations hidden by later ones
     void 文字の範囲(命令& op) const;  // a text's box and cells from its letters
-    void 全部描き直す();  // re-render every kept operation now
-    void 言語の表示を更新();  // menus, panel, help in the language in use
+    void 全部描き直す();              // re-render every kept operation now
+    void 言語の表示を更新();          // menus, panel, help in the language in use
     double 倍率() const;  // device pixels per canvas pixel (15 twips)
 
     // Menu bar (window_menu.cpp).

@@ -7,8 +7,8 @@
 #include "front/qt/help_window.h"
 #include "front/qt/menu.h"
 #include "front/qt/pictures.h"
-#include "game/com_turn.h"
 #include "front/qt/window.h"
+#include "game/com_turn.h"
 
 std::function<void(状態&, Platform&)> 窓::この手番で(const 処理& f) {
     return [this, f](状態& s, Platform& p) { f(s, p, *コンピュータ_); };
@@ -65,7 +65,8 @@ void 窓::メニュー作成() {
         {"HYOUKI_EIJI", [this] { 駒の表記を選ぶ(true); }},
     };
     for (const auto& [名前, f] : 自前)
-        if (QAction* a = メニュー(名前)) connect(a, &QAction::triggered, this, [this, f] {
+        if (QAction* a = メニュー(名前))
+            connect(a, &QAction::triggered, this, [this, f] {
                 f();
                 メニューの表題();
             });

@@ -5,6 +5,8 @@
 // outside the bracketed game terms: the .ts file finished, every text of the
 // recorded sessions (board texts and messages), the patterns of composed
 // messages, the menus, the record panel, the help and the about box.
+#include "front/qt/language.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -21,7 +23,6 @@
 #include <sstream>
 
 #include "front/qt/help_window.h"
-#include "front/qt/language.h"
 #include "front/qt/pictures.h"
 #include "game/about.h"
 #include "game/preferences.h"
@@ -78,7 +79,7 @@ TEST(言語, 既定はシステムの言語から_日本語とCでは日本語) 
         QStringList UI言語;
         言語 期待;
     } 表[] = {
-        {{"en-US", "en"}, 言語::英語}, {{"en-GB"}, 言語::英語},        {{"de-DE", "ja-JP"}, 言語::英語},
+        {{"en-US", "en"}, 言語::英語}, {{"en-GB"}, 言語::英語},         {{"de-DE", "ja-JP"}, 言語::英語},
         {{"fr"}, 言語::英語},          {{"ja-JP", "ja"}, 言語::日本語}, {{"ja", "en-US"}, 言語::日本語},
         {{"C"}, 言語::日本語},         {{"POSIX"}, 言語::日本語},       {{}, 言語::日本語},
     };
@@ -87,9 +88,7 @@ TEST(言語, 既定はシステムの言語から_日本語とCでは日本語) 
 
 TEST(言語, 保存された選択が既定に勝つ) {
     一時フォルダ 場所;
-    {
-        std::ofstream(好み設定ファイル名) << "language=en\n";
-    }
+    { std::ofstream(好み設定ファイル名) << "language=en\n"; }
     EXPECT_EQ(保存された言語(好み設定ファイル名), 言語::英語);
     EXPECT_EQ(言語を保存する(好み設定ファイル名, 言語::日本語), 0);
     EXPECT_EQ(保存された言語(好み設定ファイル名), 言語::日本語);
@@ -150,7 +149,8 @@ TEST(言語, 記録した対局の文字と告知は英語になる) {
             for (const QString& t : 文) {
                 ++文の数;
                 const QString 英 = ゲームの文(t);
-                EXPECT_FALSE(括弧の外に日本語(英)) << 名.toStdString() << ": " << t.toStdString() << " -> " << 英.toStdString();
+                EXPECT_FALSE(括弧の外に日本語(英))
+                    << 名.toStdString() << ": " << t.toStdString() << " -> " << 英.toStdString();
             }
         }
     }
@@ -173,7 +173,8 @@ TEST(言語, 組み立てた告知は型から訳す) {
         {"システムエラー（番号 123）が起きました。", "System error 123."},
         {"棋譜ファイル「a」の7手目の局面には王がありません。\rその前の局面までを読み込みました。",
          "In the record file \"a\", the position after move 7 has no king.\rThe positions before it were read."},
-        {"棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい", "Not while a record is loaded\r\rChoose Position → Start over first"},
+        {"棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい",
+         "Not while a record is loaded\r\rChoose Position → Start over first"},
         {"自動保存できるようになりました。\rこの対局はいまの局面から保存されています。",
          "Autosave works again.\rThis game is saved from the current position."},
         {"12:34:56", "12:34:56"},  // a clock: nothing to translate

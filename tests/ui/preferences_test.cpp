@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences store "Vezuvire.prefs": key=value lines read leniently,
 // written back whole, keys this version does not know kept.
+#include "game/preferences.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include "game/preferences.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -30,17 +31,17 @@ struct 読みの例 {
 TEST(好み設定, 行ごとに読み_読めない行は飛ばす) {
     const 読みの例 例[] = {
         {"language=en\n", "language", "en"},
-        {"language=en", "language", "en"},                        // no final line feed
-        {"language=en\r\n", "language", "en"},                    // CR LF
-        {"  language =  ja  \n", "language", "ja"},               // blanks round key and value
-        {"language=en\nlanguage=ja\n", "language", "ja"},         // the last line counts
-        {"# language=en\n", "language", nullptr},                 // a comment
-        {"language\n", "language", nullptr},                      // no '='
-        {"=en\n", "", nullptr},                                   // no key
+        {"language=en", "language", "en"},                 // no final line feed
+        {"language=en\r\n", "language", "en"},             // CR LF
+        {"  language =  ja  \n", "language", "ja"},        // blanks round key and value
+        {"language=en\nlanguage=ja\n", "language", "ja"},  // the last line counts
+        {"# language=en\n", "language", nullptr},          // a comment
+        {"language\n", "language", nullptr},               // no '='
+        {"=en\n", "", nullptr},                            // no key
         {"piece_labels=letters\nlanguage=en\n", "piece_labels", "letters"},
-        {"language=\n", "language", ""},                          // an empty value is a value
-        {"a=b=c\n", "a", "b=c"},                                  // the first '=' splits
-        {"\xEF\xBB\xBF\n\nlanguage=en\n\n", "language", "en"},   // blank lines skipped
+        {"language=\n", "language", ""},                        // an empty value is a value
+        {"a=b=c\n", "a", "b=c"},                                // the first '=' splits
+        {"\xEF\xBB\xBF\n\nlanguage=en\n\n", "language", "en"},  // blank lines skipped
     };
     for (const auto& e : 例) {
         const 好み設定 帳 = 好み設定::解読(e.中身);

@@ -937,10 +937,12 @@ The language and the piece labels are kept in Vezuvire.prefs.</translation>
     </message>
     <message>
         <source>先手</source>
+        <extracomment>Against the computer, moving first (先手, sente; the player at the bottom).</extracomment>
         <translation>Move first</translation>
     </message>
     <message>
         <source>後手</source>
+        <extracomment>Against the computer, moving second (後手, gote).</extracomment>
         <translation>Move second</translation>
     </message>
     <message>
@@ -961,10 +963,12 @@ The language and the piece labels are kept in Vezuvire.prefs.</translation>
     </message>
     <message>
         <source>戻</source>
+        <extracomment>A menu-bar item: take back one move (戻).</extracomment>
         <translation>Back</translation>
     </message>
     <message>
         <source>進</source>
+        <extracomment>A menu-bar item: play a taken-back move again (進).</extracomment>
         <translation>Forward</translation>
     </message>
     <message>
@@ -1009,10 +1013,12 @@ The language and the piece labels are kept in Vezuvire.prefs.</translation>
     </message>
     <message>
         <source>移動指導</source>
+        <extracomment>Option: outline the squares the chosen piece can reach (移動指導, move guidance).</extracomment>
         <translation>Show moves</translation>
     </message>
     <message>
         <source>経過時間</source>
+        <extracomment>Option: show each player&apos;s used time (経過時間, elapsed time).</extracomment>
         <translation>Clocks</translation>
     </message>
     <message>

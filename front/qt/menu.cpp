@@ -18,7 +18,9 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", false, {}, MATCH_MAN_Click},
         {"START", QT_TRANSLATE_NOOP("Menu", "スタート"), "MATCH_MAN", false, START_Click, {}},
         {"START2", QT_TRANSLATE_NOOP("Menu", "対局(COM)"), "TAIKYOKU", false, {}, {}},
+        //: Against the computer, moving first (先手, sente; the player at the bottom).
         {"SENTE", QT_TRANSLATE_NOOP("Menu", "先手"), "START2", false, SENTE_Click, {}},
+        //: Against the computer, moving second (後手, gote).
         {"GOTE", QT_TRANSLATE_NOOP("Menu", "後手"), "START2", false, GOTE_Click, {}},
         {"LEVEL", QT_TRANSLATE_NOOP("Menu", "COM対局ﾚﾍﾞﾙ"), "TAIKYOKU", false, {}, {}},
         {"LEVEL1", "LEVEL1", "LEVEL", true, LEVEL1_Click, {}},
@@ -29,7 +31,9 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", false, OWARI_Click, {}},
         {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", false, {}, STOP_Click},
         {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", false, CANCEL_Click, {}},
+        //: A menu-bar item: take back one move (戻).
         {"REPLAY", QT_TRANSLATE_NOOP("Menu", "戻"), "", false, REPLAY_Click, {}},
+        //: A menu-bar item: play a taken-back move again (進).
         {"AFTER", QT_TRANSLATE_NOOP("Menu", "進"), "", false, AFTER_Click, {}},
         {"LBEL_UP", "△", "", false, LBEL_UP_Click, {}},
         {"LEBEL_DOWN", "▽", "", false, LEBEL_DOWN_Click, {}},
@@ -43,7 +47,9 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"TAKE", QT_TRANSLATE_NOOP("Menu", "竹"), "HAIKEI_GA", true, TAKE_Click, {}},
         {"UCHU", QT_TRANSLATE_NOOP("Menu", "宇宙"), "HAIKEI_GA", true, UCHU_Click, {}},
         {"RENGA", QT_TRANSLATE_NOOP("Menu", "煉瓦"), "HAIKEI_GA", true, RENGA_Click, {}},
+        //: Option: outline the squares the chosen piece can reach (移動指導, move guidance).
         {"SIDOU", QT_TRANSLATE_NOOP("Menu", "移動指導"), "OPTION", true, SIDOU_Click, {}},
+        //: Option: show each player's used time (経過時間, elapsed time).
         {"KEIKA", QT_TRANSLATE_NOOP("Menu", "経過時間"), "OPTION", true, KEIKA_Click, {}},
         {"BGM", "BGM", "OPTION", true, BGM_Click, {}},
         // The window's own options (window_language.cpp), kept in the

@@ -851,8 +851,7 @@ Step through a loaded record with Forward and Back. Choose Game → Against the 
 • Background: green, tatami, bamboo, space or brick.
 • Show moves: when you choose a piece, white outlines mark the squares it can reach.
 • Clocks: shows the time each player has used.
-• BGM: plays music.
-The language and the piece labels are kept in Vezuvire.prefs.</translation>
+• BGM: plays music.</translation>
     </message>
     <message>
         <source>キーボード</source>

@@ -249,6 +249,13 @@ TEST_F(窓の英語, 英語の画面の写真) {
             EXPECT_TRUE(img.save(QDir(QString::fromLocal8Bit(先)).filePath(名))) << 名;
         }
     }
+    w->遊び方を開く();
+    QApplication::processEvents();
+    const QImage 遊び方 = w->遊び方()->画像(1.0);
+    EXPECT_FALSE(遊び方.isNull());
+    if (!先.isEmpty()) {
+        EXPECT_TRUE(遊び方.save(QDir(QString::fromLocal8Bit(先)).filePath("english-help-scale1.png")));
+    }
     w->駒の表記を変える(true);
     if (!先.isEmpty()) {
         EXPECT_TRUE(撮る(1.0).save(QDir(QString::fromLocal8Bit(先)).filePath("english-letters-scale1.png")));

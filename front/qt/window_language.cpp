@@ -2,9 +2,6 @@
 // The window's two display options kept outside the game: the language of
 // its texts and how the pieces are labelled.  Both take effect at once and
 // are kept in the preferences store of the working folder (game/preferences.h).
-#include <QLabel>
-#include <QPushButton>
-
 #include "front/qt/help_window.h"
 #include "front/qt/pictures.h"
 #include "front/qt/window.h"

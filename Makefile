@@ -4,9 +4,10 @@
 
 # Building and playing the game: its compiler, build tools, libraries, Qt's
 # window-system plugins (only recommended by Qt), Qt's own translations (its
-# standard buttons and menus in Japanese) and a Japanese font.
-RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libsdl2-mixer-dev \
-                 fonts-noto-cjk
+# standard buttons and menus in Japanese), Qt's translation tools (lupdate,
+# lrelease and their CMake package, for the game's English) and a Japanese font.
+RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools \
+                 qt6-tools-dev libsdl2-mixer-dev fonts-noto-cjk
 # The Debian package: dpkg-shlibdeps (dpkg-dev) and file for its dependency scan.
 PKG_PACKAGES  := dpkg-dev file
 # Tests, benchmarks, fuzzing and the validators of the installed files.

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "game/safe_file.h"
+#include "game/tr.h"
 
 namespace {
 
@@ -552,15 +553,15 @@ std::string 自動保存の理由(int 番号, const std::string& 名前) {
     const std::string 名 = "「" + 名前 + "」";
     switch (番号) {
         case ENOSPC:
-        case EDQUOT: return "ディスクの空きが足りません。";
-        case EROFS: return "このフォルダーは読み取り専用です。";
+        case EDQUOT: return QT_TRANSLATE_NOOP("Game", "ディスクの空きが足りません。");
+        case EROFS: return QT_TRANSLATE_NOOP("Game", "このフォルダーは読み取り専用です。");
         case EACCES:
-        case EPERM: return "このフォルダーに書き込む権限がありません。";
+        case EPERM: return QT_TRANSLATE_NOOP("Game", "このフォルダーに書き込む権限がありません。");
         case 誤り_書込禁止: return 名 + "は書き込み禁止のファイルです。";
         case EISDIR:
         case ENOTEMPTY:
         case 誤り_フォルダ: return 名 + "という名前のフォルダーがあります。";
-        case EIO: return "ディスクの読み書きでエラーが起きました。";
+        case EIO: return QT_TRANSLATE_NOOP("Game", "ディスクの読み書きでエラーが起きました。");
         case 誤り_通常でない: {
             struct stat st;
             if (::lstat(名前.c_str(), &st) == 0 && S_ISLNK(st.st_mode))

@@ -43,9 +43,10 @@
 #include <vector>
 
 #include "core/com_tables.h"
-#include "game/platform.h"
 #include "core/position.h"
 #include "game/state.h"
+#include "game/platform.h"
+#include "game/tr.h"
 
 inline constexpr const char* 自動保存ファイル = "Vezuvire.autosave";
 inline constexpr const char* 自動保存ファイル_旧 = "Vezuvire.autosave.old";
@@ -139,10 +140,13 @@ std::string 自動保存の理由(int 番号, const std::string& 名前);
 // the file could not be moved.
 std::string 退避_自動保存(const std::string& パス, const std::string& 先);
 
-inline constexpr const char* 自動保存の題 = "自動保存";
-inline constexpr const char* 自動保存できない本文 = "この対局は自動保存されていません。";
-inline constexpr const char* 自動保存できない結び = "対局はこのまま続けられます。一手ごとに保存を試みます。";
+inline constexpr const char* 自動保存の題 = QT_TRANSLATE_NOOP("Game", "自動保存");
+inline constexpr const char* 自動保存できない本文 = QT_TRANSLATE_NOOP("Game", "この対局は自動保存されていません。");
+inline constexpr const char* 自動保存できない結び =
+    QT_TRANSLATE_NOOP("Game", "対局はこのまま続けられます。一手ごとに保存を試みます。");
 inline constexpr const char* 自動保存回復の本文 =
-    "自動保存できるようになりました。\rこの対局はいまの局面から保存されています。";
-inline constexpr const char* 自動保存消せない本文 = "前の対局の自動保存ファイルを消せませんでした。";
-inline constexpr const char* 自動保存消せない結び = "次の起動のとき、その対局を続けるか聞かれます。";
+    QT_TRANSLATE_NOOP("Game", "自動保存できるようになりました。\rこの対局はいまの局面から保存されています。");
+inline constexpr const char* 自動保存消せない本文 =
+    QT_TRANSLATE_NOOP("Game", "前の対局の自動保存ファイルを消せませんでした。");
+inline constexpr const char* 自動保存消せない結び =
+    QT_TRANSLATE_NOOP("Game", "次の起動のとき、その対局を続けるか聞かれます。");

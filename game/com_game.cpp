@@ -1,8 +1,9 @@
 #include "game/com_game.h"
 
-#include "game/start.h"
 #include "game/clock_view.h"
 #include "game/render.h"
+#include "game/start.h"
+#include "game/tr.h"
 
 namespace {
 
@@ -35,14 +36,14 @@ void SENTE_Click(状態& s, Platform& p, 応手& 相手) {
         s.手番_MAN = 先手;
         s.手番_COM = 後手;
         s.手番 = s.手番_MAN;
-        p.メッセージ("MANの番です", " ", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "MANの番です"), " ", ボタン::OK);
         s.操作.再開待ち = 偽;
     } else if (s.手番 == s.手番_MAN) {
         // The human takes the first player's side from here on.
         s.手番_MAN = 先手;
         s.手番_COM = 後手;
         s.手番 = 先手;
-        p.メッセージ("MANの番です", "対局", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "MANの番です"), QT_TRANSLATE_NOOP("Game", "対局"), ボタン::OK);
         s.操作.再開待ち = 偽;
     } else if (s.手番 == s.手番_COM) {
         相手.指す(s, p);
@@ -60,7 +61,7 @@ void GOTE_Click(状態& s, Platform& p, 応手& 相手) {
         s.手番 = 先手;
         相手.指す(s, p);
     } else if (s.手番 == s.手番_MAN) {
-        p.メッセージ("MANの番です", "対局", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "MANの番です"), QT_TRANSLATE_NOOP("Game", "対局"), ボタン::OK);
         s.操作.再開待ち = 偽;
     } else if (s.手番 == s.手番_COM) {
         相手.指す(s, p);

@@ -1,15 +1,16 @@
 #include "game/com_turn.h"
 
-#include "engine/influence.h"
 #include "core/game_state.h"
 #include "core/move.h"
 #include "core/setup.h"
+#include "engine/influence.h"
 #include "game/autosave.h"
-#include "game/notation.h"
 #include "game/clock_view.h"
 #include "game/move_view.h"
+#include "game/notation.h"
 #include "game/render.h"
 #include "game/new_game.h"
+#include "game/tr.h"
 
 namespace {
 
@@ -32,8 +33,9 @@ void 思考中を描く(状態& s, Platform& p) {
     描画_絵(s, p, s.表示.背景種類, -1, 8);
     描画_絵(s, p, s.表示.背景種類, 0, 8);
     描画_桝輪郭(s, p, 背景色, -1, 7);
-    描画_数値(s, p, -1.5, 8.5, "思考中", 色_黒, 0, 12);
-    描画_数値(s, p, -1.6, 8.4, "思考中", 色_白, 0, 12);
+    //: Shown beside the board while the computer thinks; letters that reach below the line touch the clock.
+    描画_数値(s, p, -1.5, 8.5, QT_TRANSLATE_NOOP("Game", "思考中"), 色_黒, 0, 12);
+    描画_数値(s, p, -1.6, 8.4, QT_TRANSLATE_NOOP("Game", "思考中"), 色_白, 0, 12);
     描画_桝輪郭(s, p, 背景色, 1, 8);
 }
 
@@ -73,7 +75,7 @@ COM手番結果 com_ban_決めた手(状態& s, COM表& 記憶, Platform& p, con
     if (!手.あり) {
         Timer1_有効(s, p, false);
         s.勝者 = s.手番_MAN;
-        p.メッセージ("あなたの勝ちです", "終了", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "あなたの勝ちです"), QT_TRANSLATE_NOOP("Game", "終了"), ボタン::OK);
         s.手番 = s.手番_MAN;
         return {COM手番::指し手なし, 手};
     }
@@ -91,12 +93,12 @@ COM手番結果 com_ban_決めた手(状態& s, COM表& 記憶, Platform& p, con
     描画_桝輪郭(s, p, 色_白, 手.先X, 手.先Y);
 
     if (!王あり(s, -1)) {
-        p.メッセージ("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです"), QT_TRANSLATE_NOOP("Game", "終了"), ボタン::OK);
         s.手番 = s.手番_MAN;
         return {COM手番::指した, 手};
     }
     if (!王あり(s, +1)) {
-        p.メッセージ("あなたの勝ちです", "終了", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "あなたの勝ちです"), QT_TRANSLATE_NOOP("Game", "終了"), ボタン::OK);
         s.手番 = s.手番_MAN;
         return {COM手番::指した, 手};
     }

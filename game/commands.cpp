@@ -1,14 +1,15 @@
 #include "game/commands.h"
 
-#include "game/start.h"
 #include "core/clock.h"
 #include "core/setup.h"
 #include "game/autosave.h"
-#include "game/panel.h"
 #include "game/clock_view.h"
+#include "game/panel.h"
 #include "game/render.h"
 #include "game/settings.h"
 #include "game/sound.h"
+#include "game/start.h"
+#include "game/tr.h"
 
 namespace {
 
@@ -54,11 +55,11 @@ void START_Click(状態& s, Platform& p) {
         s.手番_MAN = 先手;
         s.手番_COM = 後手;
         s.手番 = s.手番_MAN;
-        p.メッセージ("先手の番です", " ", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "先手の番です"), " ", ボタン::OK);
     } else if (s.手番 == 先手) {
-        p.メッセージ("先手の番です", " ", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "先手の番です"), " ", ボタン::OK);
     } else if (s.手番 == 後手) {
-        p.メッセージ("後手の番です", " ", ボタン::OK);
+        p.メッセージ(QT_TRANSLATE_NOOP("Game", "後手の番です"), " ", ボタン::OK);
     }
     s.操作.再開待ち = 偽;
 }
@@ -124,7 +125,8 @@ bool 調査_対局途中(const 状態& s) {
 
 bool 確認_対局終了(状態& s, Platform& p) {
     if (!調査_対局途中(s)) return true;
-    return p.メッセージ("今の対局を終わりにしますか？", "確認", ボタン::はいいいえ) == 応答::はい;
+    return p.メッセージ(QT_TRANSLATE_NOOP("Game", "今の対局を終わりにしますか？"), QT_TRANSLATE_NOOP("Game", "確認"),
+                        ボタン::はいいいえ) == 応答::はい;
 }
 
 void 終了処理(状態& s, Platform& p) {

@@ -2,6 +2,7 @@
 
 #include "game/panel.h"
 #include "game/render.h"
+#include "game/tr.h"
 
 namespace {
 
@@ -47,8 +48,10 @@ bool 押せる(状態& s, Platform& p) {
 }  // namespace
 
 void 描画_メッセージ(状態&, Platform& p, int IN_メッセージ番号) {
-    const char* 本文 = IN_メッセージ番号 == 1 ? "棋譜ﾓｰﾄﾞではできません" : "対局途中ではできません";
-    p.メッセージ(std::string(本文) + "\r\r" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", ボタン::OK);
+    const char* 本文 = IN_メッセージ番号 == 1 ? QT_TRANSLATE_NOOP("Game", "棋譜ﾓｰﾄﾞではできません")
+                                              : QT_TRANSLATE_NOOP("Game", "対局途中ではできません");
+    p.メッセージ(std::string(本文) + "\r\r" + QT_TRANSLATE_NOOP("Game", "局面→最初にして下さい"),
+                 QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"), ボタン::OK);
 }
 
 void LBEL_UP_Click(状態& s, Platform& p) {

@@ -1,17 +1,18 @@
 #include "game/mouse.h"
 
-#include "game/start.h"
 #include "core/clock.h"
 #include "core/move.h"
 #include "core/rules.h"
 #include "core/setup.h"
 #include "game/autosave.h"
-#include "game/notation.h"
-#include "game/panel.h"
 #include "game/clock_view.h"
 #include "game/move_view.h"
+#include "game/notation.h"
+#include "game/panel.h"
 #include "game/render.h"
 #include "game/new_game.h"
+#include "game/start.h"
+#include "game/tr.h"
 
 namespace {
 
@@ -35,11 +36,11 @@ bool 王あり(const 状態& s, int 符号) { return 調査_王あり(s, 符号)
 // when the game is over and the result has been announced.
 bool 終局判定(const 状態& s, Platform& p, const char* 上なし, const char* 下なし) {
     if (!王あり(s, +1)) {
-        告知(p, 上なし, "終了");
+        告知(p, 上なし, QT_TRANSLATE_NOOP("Game", "終了"));
         return true;
     }
     if (!王あり(s, -1)) {
-        告知(p, 下なし, "終了");
+        告知(p, 下なし, QT_TRANSLATE_NOOP("Game", "終了"));
         return true;
     }
     return false;
@@ -57,16 +58,16 @@ void 再開(状態& s, Platform& p, 応手& 相手) {
     if (s.操作.対局種別 == 対局_人間) {
         if (s.操作.再開待ち != 真) return;
         時計再開(s, p);
-        if (s.手番 == 先手) 告知(p, "先手の番です", "対局");
-        else if (s.手番 == 後手) 告知(p, "後手の番です", "対局");
+        if (s.手番 == 先手) 告知(p, QT_TRANSLATE_NOOP("Game", "先手の番です"), QT_TRANSLATE_NOOP("Game", "対局"));
+        else if (s.手番 == 後手) 告知(p, QT_TRANSLATE_NOOP("Game", "後手の番です"), QT_TRANSLATE_NOOP("Game", "対局"));
     } else if (s.操作.対局種別 == 対局_COM) {
         if (s.手番 == s.手番_COM) {
             s.操作.再開待ち = 偽;
-            告知(p, "OKですか？", "再開(COM)");
+            告知(p, QT_TRANSLATE_NOOP("Game", "OKですか？"), QT_TRANSLATE_NOOP("Game", "再開(COM)"));
             相手.指す(s, p);
         } else if (s.手番 == s.手番_MAN && s.操作.再開待ち == 真) {
             時計再開(s, p);
-            告知(p, "MANの番です", "対局");
+            告知(p, QT_TRANSLATE_NOOP("Game", "MANの番です"), QT_TRANSLATE_NOOP("Game", "対局"));
         }
     }
 }
@@ -191,7 +192,8 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
         Timer1_有効(s, p, false);
         s.時計.所有時間_MAN += s.時計.経過秒;
         相手.局面更新(s);
-        const bool 終わった = 終局判定(s, p, "あなたの勝ちです", "ｺﾝﾋﾟｭｰﾀの勝ちです");
+        const bool 終わった = 終局判定(s, p, QT_TRANSLATE_NOOP("Game", "あなたの勝ちです"),
+                                       QT_TRANSLATE_NOOP("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです"));
         if (!終わった) s.手番 = s.手番_COM;
         自動保存_更新(s, p);             // the human's move kept before the computer thinks
         if (!終わった) 相手.指す(s, p);  // which keeps its own move
@@ -204,7 +206,7 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
             s.時計.所有時間_COM += s.時計.経過秒;
         }
         s.時計.開始時刻 = p.時刻();  // the clock keeps running for the other player
-        終局判定(s, p, "先手の勝ちです", "後手の勝ちです");
+        終局判定(s, p, QT_TRANSLATE_NOOP("Game", "先手の勝ちです"), QT_TRANSLATE_NOOP("Game", "後手の勝ちです"));
         自動保存_更新(s, p);
     }
 }
@@ -273,7 +275,8 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Sh
     // A loaded record is stepped through with "進", not played on.
     if (s.操作.棋譜モード == 真) {
         // Put away unanswered (Esc) counts as いいえ, as it always has here.
-        if (p.メッセージ("棋譜を '進 'で進めて下さい", "棋譜", ボタン::はいいいえ) != 応答::はい) {
+        if (p.メッセージ(QT_TRANSLATE_NOOP("Game", "棋譜を '進 'で進めて下さい"), QT_TRANSLATE_NOOP("Game", "棋譜"),
+                         ボタン::はいいいえ) != 応答::はい) {
             p.dsPlay(s.表示.音_禁止);
             初期設定(s, p);
         }
@@ -281,7 +284,7 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Sh
     }
 
     if (s.勝者 != 手番_なし) {
-        告知(p, "新規に対局してください", "終局");
+        告知(p, QT_TRANSLATE_NOOP("Game", "新規に対局してください"), QT_TRANSLATE_NOOP("Game", "終局"));
         return;
     }
 
@@ -289,7 +292,7 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Sh
 
     if (s.手番 == 手番_なし) {
         p.dsPlay(s.表示.音_禁止);
-        告知(p, "「対局」で始めて下さい", "開始");
+        告知(p, QT_TRANSLATE_NOOP("Game", "「対局」で始めて下さい"), QT_TRANSLATE_NOOP("Game", "開始"));
         return;
     }
 

@@ -1,16 +1,17 @@
 #include "game/navigation.h"
 
-#include "game/commands.h"
-#include "game/start.h"
 #include "core/clock.h"
 #include "core/move.h"
 #include "core/position.h"
 #include "core/setup.h"
 #include "game/autosave.h"
+#include "game/clock_view.h"
+#include "game/commands.h"
 #include "game/notation.h"
 #include "game/panel.h"
-#include "game/clock_view.h"
 #include "game/render.h"
+#include "game/start.h"
+#include "game/tr.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void REPLAY_Click(状態& s, Platform& p) {
     s.操作.再開待ち = 真;
     if (s.棋譜手数 < 1) {
         p.dsPlay(s.表示.音_禁止);
-        告知(p, "できません", "戻る");
+        告知(p, QT_TRANSLATE_NOOP("Game", "できません"), QT_TRANSLATE_NOOP("Game", "戻る"));
         return;
     }
     s.操作.選択状態 = 0;
@@ -81,16 +82,16 @@ void AFTER_Click(状態& s, Platform& p) {
     パネルを閉じる(s, p);
     if (s.手番 == 手番_なし) {
         p.dsPlay(s.表示.音_禁止);
-        告知(p, "「対局」で始めて下さい", "開始");
+        告知(p, QT_TRANSLATE_NOOP("Game", "「対局」で始めて下さい"), QT_TRANSLATE_NOOP("Game", "開始"));
         return;
     }
     s.操作.再開待ち = 真;
     if (s.棋譜手数 >= s.棋譜最終手数) {
         if (s.操作.棋譜モード == 真) {
-            告知(p, "終わり", "進む");
+            告知(p, QT_TRANSLATE_NOOP("Game", "終わり"), QT_TRANSLATE_NOOP("Game", "進む"));
         } else {
             p.dsPlay(s.表示.音_禁止);
-            告知(p, "できません", "進む");
+            告知(p, QT_TRANSLATE_NOOP("Game", "できません"), QT_TRANSLATE_NOOP("Game", "進む"));
         }
         return;
     }

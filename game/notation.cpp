@@ -3,17 +3,47 @@
 #include <cmath>
 
 #include "game/render.h"
+#include "game/tr.h"
 
 namespace {
 
-const char* const 全角数字[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
-const char* const 漢数字[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+//: Files of a move text, full-width digits; in English plain digits.
+const char* const 全角数字[10] = {"",
+                                  QT_TRANSLATE_NOOP("Game", "１"),
+                                  QT_TRANSLATE_NOOP("Game", "２"),
+                                  QT_TRANSLATE_NOOP("Game", "３"),
+                                  QT_TRANSLATE_NOOP("Game", "４"),
+                                  QT_TRANSLATE_NOOP("Game", "５"),
+                                  QT_TRANSLATE_NOOP("Game", "６"),
+                                  QT_TRANSLATE_NOOP("Game", "７"),
+                                  QT_TRANSLATE_NOOP("Game", "８"),
+                                  QT_TRANSLATE_NOOP("Game", "９")};
+//: Ranks of a move text, kanji numerals; in English plain digits (7 6 P is 7六歩).
+const char* const 漢数字[10] = {"",
+                                QT_TRANSLATE_NOOP("Game", "一"),
+                                QT_TRANSLATE_NOOP("Game", "二"),
+                                QT_TRANSLATE_NOOP("Game", "三"),
+                                QT_TRANSLATE_NOOP("Game", "四"),
+                                QT_TRANSLATE_NOOP("Game", "五"),
+                                QT_TRANSLATE_NOOP("Game", "六"),
+                                QT_TRANSLATE_NOOP("Game", "七"),
+                                QT_TRANSLATE_NOOP("Game", "八"),
+                                QT_TRANSLATE_NOOP("Game", "九")};
 
 // Names by kind (1..8), unpromoted and promoted.  Gold and king never
 // promote, so their promoted entries stay empty.
+//: Pieces in a move text: 歩 pawn, と promoted pawn, 香 lance, 桂 knight, 銀 silver, 金 gold, 角 bishop,
+//: 飛 rook, 王 king, …成 promoted; in English their letters, promoted with "+".
 const char* const 駒名[9][2] = {
-    {"", ""},   {"歩", "と"},   {"香", "香成"}, {"桂", "桂成"}, {"銀", "銀成"},
-    {"金", ""}, {"角", "角成"}, {"飛", "飛成"}, {"王", ""},
+    {"", ""},
+    {QT_TRANSLATE_NOOP("Game", "歩"), QT_TRANSLATE_NOOP("Game", "と")},
+    {QT_TRANSLATE_NOOP("Game", "香"), QT_TRANSLATE_NOOP("Game", "香成")},
+    {QT_TRANSLATE_NOOP("Game", "桂"), QT_TRANSLATE_NOOP("Game", "桂成")},
+    {QT_TRANSLATE_NOOP("Game", "銀"), QT_TRANSLATE_NOOP("Game", "銀成")},
+    {QT_TRANSLATE_NOOP("Game", "金"), ""},
+    {QT_TRANSLATE_NOOP("Game", "角"), QT_TRANSLATE_NOOP("Game", "角成")},
+    {QT_TRANSLATE_NOOP("Game", "飛"), QT_TRANSLATE_NOOP("Game", "飛成")},
+    {QT_TRANSLATE_NOOP("Game", "王"), ""},
 };
 
 // One slot: where the shadow of each of the three texts goes.  The text

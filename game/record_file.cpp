@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "game/sjis.h"
+#include "game/tr.h"
 
 namespace {
 
@@ -167,14 +168,15 @@ std::string 整形_ファイル名(const std::string& 名前) {
 }
 
 std::string 調査_ファイル名(const std::string& フォルダ, const std::string& 名前) {
-    if (名前.empty()) return "ファイル名が空です。";
-    if (名前 == "." || 名前 == "..") return "「.」と「..」はファイル名に使えません。";
-    if (名前.find('/') != std::string::npos) return "ファイル名に「/」は使えません。";
+    if (名前.empty()) return QT_TRANSLATE_NOOP("Game", "ファイル名が空です。");
+    if (名前 == "." || 名前 == "..") return QT_TRANSLATE_NOOP("Game", "「.」と「..」はファイル名に使えません。");
+    if (名前.find('/') != std::string::npos) return QT_TRANSLATE_NOOP("Game", "ファイル名に「/」は使えません。");
     for (unsigned char c : 名前)
-        if (c < 0x20 || c == 0x7F) return "ファイル名に制御文字は使えません。";
+        if (c < 0x20 || c == 0x7F) return QT_TRANSLATE_NOOP("Game", "ファイル名に制御文字は使えません。");
     long 最大 = ::pathconf(フォルダ.empty() ? "." : フォルダ.c_str(), _PC_NAME_MAX);
     if (最大 <= 0) 最大 = 255;
-    if (名前.size() + std::strlen(棋譜拡張子) > static_cast<std::size_t>(最大)) return "ファイル名が長すぎます。";
+    if (名前.size() + std::strlen(棋譜拡張子) > static_cast<std::size_t>(最大))
+        return QT_TRANSLATE_NOOP("Game", "ファイル名が長すぎます。");
     return "";
 }
 

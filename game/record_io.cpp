@@ -2,15 +2,16 @@
 
 #include <climits>
 
-#include "game/commands.h"
-#include "game/start.h"
 #include "core/setup.h"
+#include "game/commands.h"
 #include "game/panel.h"
+#include "game/start.h"
+#include "game/tr.h"
 
 namespace {
 
-constexpr const char* 題_書込 = "棋譜保存";
-constexpr const char* 題_読込 = "棋譜";
+constexpr const char* 題_書込 = QT_TRANSLATE_NOOP("Game", "棋譜保存");
+constexpr const char* 題_読込 = QT_TRANSLATE_NOOP("Game", "棋譜");
 
 void 告知(Platform& p, const std::string& 本文, const char* 題, bool 警告 = false) {
     p.メッセージ(本文, 題, ボタン::OK, 警告);
@@ -43,7 +44,8 @@ void KIFU_READ_Click(状態& s, Platform& p) {
 
 void KIFU_WRITE_Click(状態& s, Platform& p) {
     if (s.操作.ハンデ設定中 == 真) {
-        告知(p, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        告知(p, QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"),
+             QT_TRANSLATE_NOOP("Game", "棋譜書込"));
         return;
     }
     描画_可視(s, p, 真, 真, 偽);
@@ -58,11 +60,11 @@ void Dir1_Change(状態&, Platform& p, const std::string& フォルダ) {
 void Command1_Click(状態& s, Platform& p) {
     const std::string 名前 = 整形_ファイル名(p.パネル文字(パネル部品::入力_ファイル名));
     if (名前.empty()) {
-        告知(p, "ﾌｧｲﾙ名が入力されていません", "  ");
+        告知(p, QT_TRANSLATE_NOOP("Game", "ﾌｧｲﾙ名が入力されていません"), "  ");
         return;
     }
     if (s.棋譜最終手数 < 1) {
-        告知(p, "保存するデータがありません", 題_書込);
+        告知(p, QT_TRANSLATE_NOOP("Game", "保存するデータがありません"), 題_書込);
         return;
     }
     const std::string フォルダ = 現在のフォルダ(p);
@@ -87,7 +89,7 @@ void Command1_Click(状態& s, Platform& p) {
 
     閉じる(s, p);
     p.パネル一覧更新();
-    告知(p, "棋譜を書き込みました", "  ");
+    告知(p, QT_TRANSLATE_NOOP("Game", "棋譜を書き込みました"), "  ");
     if (!注意.empty()) 告知(p, 注意, 題_書込, true);
 }
 
@@ -156,10 +158,10 @@ void File1_Click(状態& s, Platform& p, const std::string& ファイル名) {
              題_読込, true);
 
     if (N == 0) {
-        告知(p, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", 題_読込);
+        告知(p, QT_TRANSLATE_NOOP("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), 題_読込);
     } else {
-        告知(p, " 読み込みました", 題_読込);
-        告知(p, "棋譜を '進 'で進めて下さい", 題_読込);
+        告知(p, QT_TRANSLATE_NOOP("Game", " 読み込みました"), 題_読込);
+        告知(p, QT_TRANSLATE_NOOP("Game", "棋譜を '進 'で進めて下さい"), 題_読込);
         s.手番 = 先手;
     }
 }

@@ -6,11 +6,12 @@
 
 #include "game/record_file.h"
 #include "game/safe_file.h"
+#include "game/tr.h"
 
 std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名, const std::string& 上の名前,
                       const std::string& 下の名前, std::string* 注意) {
     if (注意) 注意->clear();
-    if (s.棋譜最終手数 < 1) return "保存するデータがありません";
+    if (s.棋譜最終手数 < 1) return QT_TRANSLATE_NOOP("Game", "保存するデータがありません");
     const std::string 頭 = "棋譜ファイル「" + パス + "」を書き込めませんでした。\r";
     std::string エラー;
     const std::string バイト列 = 変換_棋譜バイト列(s, 対局名, 上の名前, 下の名前, エラー, 注意);

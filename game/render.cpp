@@ -4,10 +4,20 @@
 
 #include "core/clock.h"
 #include "game/clock_view.h"
+#include "game/tr.h"
 
 namespace {
 
-const char* const 漢数字[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+const char* const 漢数字[10] = {"",
+                                QT_TRANSLATE_NOOP("Game", "一"),
+                                QT_TRANSLATE_NOOP("Game", "二"),
+                                QT_TRANSLATE_NOOP("Game", "三"),
+                                QT_TRANSLATE_NOOP("Game", "四"),
+                                QT_TRANSLATE_NOOP("Game", "五"),
+                                QT_TRANSLATE_NOOP("Game", "六"),
+                                QT_TRANSLATE_NOOP("Game", "七"),
+                                QT_TRANSLATE_NOOP("Game", "八"),
+                                QT_TRANSLATE_NOOP("Game", "九")};
 
 // A number or text with its black shadow: the black copy first, the
 // coloured one 0.1 cell up and to the left on top of it.
@@ -68,15 +78,24 @@ void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, int �
 }
 
 std::string 文字列_固定(int 数値) {
+    //: The handicap grade shown above the board (21 steps; 段 dan and 級 kyu are grades,
+    //: 名人 Meijin the highest): keep it short, it has about three cells.
     static const char* const 段級[21] = {
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級",
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"), QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"),
+        QT_TRANSLATE_NOOP("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"),
     };
     if (数値 >= -10 && 数値 <= 10) return 段級[数値 + 10];
-    if (数値 == 99) return "手目";
+    //: After the number of moves played, in a small space: keep it under five narrow letters.
+    if (数値 == 99) return QT_TRANSLATE_NOOP("Game", "手目");
     return "";
 }
 

@@ -5,11 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "game/commands.h"
-#include "game/start.h"
-#include "game/safe_file.h"
 #include "game/clock_view.h"
+#include "game/commands.h"
 #include "game/render.h"
+#include "game/safe_file.h"
+#include "game/start.h"
+#include "game/tr.h"
 
 void 起動して再開(状態& s, Platform& p) {
     const bool 自動 = s.操作.自動保存;
@@ -91,7 +92,9 @@ void 前回の対局を確かめる(状態& s, Platform& p) {
                            自動保存の理由(e, 自動保存ファイル_旧) + "\r" + 名 + "はそのままにしてあります。",
                        自動保存の題);
     } else if (答え == 応答::なし) {
-        そのままにする(s, p, "前回の対局はそのままにして、次の起動のときにもう一度お聞きします。", 再開の題);
+        そのままにする(s, p,
+                       QT_TRANSLATE_NOOP("Game", "前回の対局はそのままにして、次の起動のときにもう一度お聞きします。"),
+                       再開の題);
     }
 }
 

@@ -5,6 +5,8 @@
 #include "game/platform.h"
 #include "game/state.h"
 #include "game/autosave.h"
+#include "game/platform.h"
+#include "game/tr.h"
 
 // The start-up sequence (起動), then, with autosave on, the question about
 // a kept game.  The new game of the start-up itself never removes the file.
@@ -29,9 +31,10 @@ void 前回の対局を確かめる(状態& s, Platform& p);
 // when it is to move, that click lets it move.
 void 再開_自動保存(状態& s, Platform& p, const 自動保存内容& d);
 
-inline constexpr const char* 再開の問い = "前回の対局を続けますか？";
-inline constexpr const char* 再開の題 = "再開";
-inline constexpr const char* 再開不能の本文 = "前回の対局の自動保存ファイルを読めませんでした。";
-inline constexpr const char* 今回は保存しない = "今回は対局を自動保存しません。";
+inline constexpr const char* 再開の問い = QT_TRANSLATE_NOOP("Game", "前回の対局を続けますか？");
+inline constexpr const char* 再開の題 = QT_TRANSLATE_NOOP("Game", "再開");
+inline constexpr const char* 再開不能の本文 =
+    QT_TRANSLATE_NOOP("Game", "前回の対局の自動保存ファイルを読めませんでした。");
+inline constexpr const char* 今回は保存しない = QT_TRANSLATE_NOOP("Game", "今回は対局を自動保存しません。");
 inline constexpr const char* 別のコピーの本文 =
-    "このフォルダーでは別の Vezuvire が動いています。\rこの対局は自動保存しません。";
+    QT_TRANSLATE_NOOP("Game", "このフォルダーでは別の Vezuvire が動いています。\rこの対局は自動保存しません。");

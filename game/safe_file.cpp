@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "game/tr.h"
+
 読込関数 ファイル読込関数 = ::read;
 書込関数 ファイル書込関数 = ::write;
 改名関数 ファイル改名関数 = ::rename;
@@ -50,24 +52,24 @@ bool 書き切る(int fd, std::string_view b, int& 番号) {
 
 std::string 変換_エラー理由(int 番号) {
     switch (番号) {
-        case 誤り_通常でない: return "通常のファイルではありません。";
-        case 誤り_フォルダ: return "フォルダです。";
-        case 誤り_大きすぎる: return "ファイルが大きすぎます。";
-        case 誤り_書込禁止: return "書き込みが許されていないファイルです。";
+        case 誤り_通常でない: return QT_TRANSLATE_NOOP("Game", "通常のファイルではありません。");
+        case 誤り_フォルダ: return QT_TRANSLATE_NOOP("Game", "フォルダです。");
+        case 誤り_大きすぎる: return QT_TRANSLATE_NOOP("Game", "ファイルが大きすぎます。");
+        case 誤り_書込禁止: return QT_TRANSLATE_NOOP("Game", "書き込みが許されていないファイルです。");
         case EACCES:
-        case EPERM: return "アクセスする権限がありません。";
-        case ENOENT: return "ファイルまたはフォルダが見つかりません。";
-        case EISDIR: return "同じ名前のフォルダがあります。";
-        case ENOTDIR: return "フォルダの指定が正しくありません。";
+        case EPERM: return QT_TRANSLATE_NOOP("Game", "アクセスする権限がありません。");
+        case ENOENT: return QT_TRANSLATE_NOOP("Game", "ファイルまたはフォルダが見つかりません。");
+        case EISDIR: return QT_TRANSLATE_NOOP("Game", "同じ名前のフォルダがあります。");
+        case ENOTDIR: return QT_TRANSLATE_NOOP("Game", "フォルダの指定が正しくありません。");
         case ENOSPC:
-        case EDQUOT: return "ディスクの空きが足りません。";
-        case EROFS: return "読み取り専用の場所です。";
-        case ENAMETOOLONG: return "名前が長すぎます。";
-        case EIO: return "入出力エラーが起きました。";
-        case EFBIG: return "ファイルが大きすぎます。";
-        case ELOOP: return "シンボリックリンクが多すぎます。";
+        case EDQUOT: return QT_TRANSLATE_NOOP("Game", "ディスクの空きが足りません。");
+        case EROFS: return QT_TRANSLATE_NOOP("Game", "読み取り専用の場所です。");
+        case ENAMETOOLONG: return QT_TRANSLATE_NOOP("Game", "名前が長すぎます。");
+        case EIO: return QT_TRANSLATE_NOOP("Game", "入出力エラーが起きました。");
+        case EFBIG: return QT_TRANSLATE_NOOP("Game", "ファイルが大きすぎます。");
+        case ELOOP: return QT_TRANSLATE_NOOP("Game", "シンボリックリンクが多すぎます。");
         case EMFILE:
-        case ENFILE: return "開いているファイルが多すぎます。";
+        case ENFILE: return QT_TRANSLATE_NOOP("Game", "開いているファイルが多すぎます。");
         default: return "システムエラー（番号 " + std::to_string(番号) + "）が起きました。";
     }
 }

@@ -8,9 +8,11 @@
 
 #include "game/platform.h"
 #include "game/state.h"
+#include "game/tr.h"
 
 inline constexpr const char* サウンド題 = "Vezuvire.dll";
-inline constexpr const char* サウンド装置なし = "Direct Soundインターフェースが作成できません。";
+inline constexpr const char* サウンド装置なし =
+    QT_TRANSLATE_NOOP("Game", "Direct Soundインターフェースが作成できません。");
 
 void サウンド初期化(状態& s, Platform& p);
 // The largest sound file that is read; a larger one is refused from its

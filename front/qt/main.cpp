@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
     // offers it back at the next start, asking over the board once the
     // window is on the screen.
     窓 w(false);
+    // The language and the pieces' labels as the player left them (or, the
+    // first time, the system's language), before the first text appears.
+    w.好み設定を読む();
     w.起動だけ();
     w.setWindowIcon(アイコン());
     w.show();

@@ -14,43 +14,61 @@
 
 const std::vector<メニュー定義>& メニュー一覧() {
     static const std::vector<メニュー定義> 一覧 = {
-        {"TAIKYOKU", "対局", "", false, {}, TAIKYOKU_Click},
-        {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, {}, MATCH_MAN_Click},
-        {"START", "スタート", "MATCH_MAN", false, START_Click, {}},
-        {"START2", "対局(COM)", "TAIKYOKU", false, {}, {}},
-        {"SENTE", "先手", "START2", false, SENTE_Click, {}},
-        {"GOTE", "後手", "START2", false, GOTE_Click, {}},
-        {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false, {}, {}},
+        {"TAIKYOKU", QT_TRANSLATE_NOOP("Menu", "対局"), "", false, {}, TAIKYOKU_Click},
+        {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", false, {}, MATCH_MAN_Click},
+        {"START", QT_TRANSLATE_NOOP("Menu", "スタート"), "MATCH_MAN", false, START_Click, {}},
+        {"START2", QT_TRANSLATE_NOOP("Menu", "対局(COM)"), "TAIKYOKU", false, {}, {}},
+        //: Against the computer, moving first (先手, sente; the player at the bottom).
+        {"SENTE", QT_TRANSLATE_NOOP("Menu", "先手"), "START2", false, SENTE_Click, {}},
+        //: Against the computer, moving second (後手, gote).
+        {"GOTE", QT_TRANSLATE_NOOP("Menu", "後手"), "START2", false, GOTE_Click, {}},
+        {"LEVEL", QT_TRANSLATE_NOOP("Menu", "COM対局ﾚﾍﾞﾙ"), "TAIKYOKU", false, {}, {}},
         {"LEVEL1", "LEVEL1", "LEVEL", true, LEVEL1_Click, {}},
         {"LEVEL2", "LEVEL2", "LEVEL", true, LEVEL2_Click, {}},
         {"LEVEL3", "LEVEL3", "LEVEL", true, LEVEL3_Click, {}},
         {"LEVEL4", "LEVEL4", "LEVEL", true, LEVEL4_Click, {}},
         {"LEVEL5", "LEVEL5", "LEVEL", true, LEVEL5_Click, {}},
-        {"OWARI", "終わり", "TAIKYOKU", false, OWARI_Click, {}},
-        {"STOP", "局面", "", false, {}, STOP_Click},
-        {"CANCEL", "最初", "STOP", false, CANCEL_Click, {}},
-        {"REPLAY", "戻", "", false, REPLAY_Click, {}},
-        {"AFTER", "進", "", false, AFTER_Click, {}},
+        {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", false, OWARI_Click, {}},
+        {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", false, {}, STOP_Click},
+        {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", false, CANCEL_Click, {}},
+        //: A menu-bar item: take back one move (戻).
+        {"REPLAY", QT_TRANSLATE_NOOP("Menu", "戻"), "", false, REPLAY_Click, {}},
+        //: A menu-bar item: play a taken-back move again (進).
+        {"AFTER", QT_TRANSLATE_NOOP("Menu", "進"), "", false, AFTER_Click, {}},
         {"LBEL_UP", "△", "", false, LBEL_UP_Click, {}},
         {"LEBEL_DOWN", "▽", "", false, LEBEL_DOWN_Click, {}},
-        {"KIFU", "棋譜", "", false, {}, {}},
-        {"KIFU_READ", "読込", "KIFU", false, KIFU_READ_Click, {}},
-        {"KIFU_WRITE", "書込", "KIFU", false, KIFU_WRITE_Click, {}},
-        {"OPTION", "ｵﾌﾟｼｮﾝ", "", false, {}, OPTION_Click},
-        {"HAIKEI_GA", "背景画", "OPTION", false, {}, {}},
-        {"MIDORI", "緑", "HAIKEI_GA", true, MIDORI_Click, {}},
-        {"TATAMI", "畳", "HAIKEI_GA", true, TATAMI_Click, {}},
-        {"TAKE", "竹", "HAIKEI_GA", true, TAKE_Click, {}},
-        {"UCHU", "宇宙", "HAIKEI_GA", true, UCHU_Click, {}},
-        {"RENGA", "煉瓦", "HAIKEI_GA", true, RENGA_Click, {}},
-        {"SIDOU", "移動指導", "OPTION", true, SIDOU_Click, {}},
-        {"KEIKA", "経過時間", "OPTION", true, KEIKA_Click, {}},
+        {"KIFU", QT_TRANSLATE_NOOP("Menu", "棋譜"), "", false, {}, {}},
+        {"KIFU_READ", QT_TRANSLATE_NOOP("Menu", "読込"), "KIFU", false, KIFU_READ_Click, {}},
+        {"KIFU_WRITE", QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU", false, KIFU_WRITE_Click, {}},
+        {"OPTION", QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ"), "", false, {}, OPTION_Click},
+        {"HAIKEI_GA", QT_TRANSLATE_NOOP("Menu", "背景画"), "OPTION", false, {}, {}},
+        {"MIDORI", QT_TRANSLATE_NOOP("Menu", "緑"), "HAIKEI_GA", true, MIDORI_Click, {}},
+        {"TATAMI", QT_TRANSLATE_NOOP("Menu", "畳"), "HAIKEI_GA", true, TATAMI_Click, {}},
+        {"TAKE", QT_TRANSLATE_NOOP("Menu", "竹"), "HAIKEI_GA", true, TAKE_Click, {}},
+        {"UCHU", QT_TRANSLATE_NOOP("Menu", "宇宙"), "HAIKEI_GA", true, UCHU_Click, {}},
+        {"RENGA", QT_TRANSLATE_NOOP("Menu", "煉瓦"), "HAIKEI_GA", true, RENGA_Click, {}},
+        //: Option: outline the squares the chosen piece can reach (移動指導, move guidance).
+        {"SIDOU", QT_TRANSLATE_NOOP("Menu", "移動指導"), "OPTION", true, SIDOU_Click, {}},
+        //: Option: show each player's used time (経過時間, elapsed time).
+        {"KEIKA", QT_TRANSLATE_NOOP("Menu", "経過時間"), "OPTION", true, KEIKA_Click, {}},
         {"BGM", "BGM", "OPTION", true, BGM_Click, {}},
-        {"SONOTA", "その他", "", false, {}, {}},
-        {"VER", "バージョン情報", "SONOTA", false, VER_Click, {}},
+        // The window's own options (window_language.cpp), kept in the
+        // preferences store, not in the settings file.  The language menu
+        // reads the same in both languages, and each language is named in
+        // its own.
+        {"GENGO", "言語 / Language", "OPTION", false, {}, {}},
+        {"GENGO_JA", "日本語", "GENGO", true, {}, {}},
+        {"GENGO_EN", "English", "GENGO", true, {}, {}},
+        {"HYOUKI", "駒の表記 / Piece labels", "OPTION", false, {}, {}},
+        //: Pieces labelled with their kanji.
+        {"HYOUKI_KANJI", QT_TRANSLATE_NOOP("Menu", "漢字"), "HYOUKI", true, {}, {}},
+        //: Pieces labelled with Latin letters: K, R, B, G, S, N, L, P; promoted +R …
+        {"HYOUKI_EIJI", QT_TRANSLATE_NOOP("Menu", "英字"), "HYOUKI", true, {}, {}},
+        {"SONOTA", QT_TRANSLATE_NOOP("Menu", "その他"), "", false, {}, {}},
+        {"VER", QT_TRANSLATE_NOOP("Menu", "バージョン情報"), "SONOTA", false, VER_Click, {}},
         // Opens the help window, which is the window's own, not the game's:
         // the window connects it (and its key, F1).
-        {"ASOBIKATA", "遊び方", "SONOTA", false, {}, {}},
+        {"ASOBIKATA", QT_TRANSLATE_NOOP("Menu", "遊び方"), "SONOTA", false, {}, {}},
     };
     return 一覧;
 }

@@ -38,7 +38,7 @@ QPainterPath 文字を合わせる(const QPainterPath& 形, double cx, double cy
 // Cells and pieces (picture_pieces.cpp).
 void 木の桝(QPainter& p);
 void 色の桝(QPainter& p, const QColor& c);
-void 駒(QPainter& p, int 駒コード);
+void 駒(QPainter& p, int 駒コード, bool 英字 = false);  // 英字: Latin letters, not kanji
 
 // Background tiles (picture_tiles.cpp); each wraps both ways.
 void 緑の地(QPainter& p);

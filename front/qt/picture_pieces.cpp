@@ -60,6 +60,27 @@ struct 駒の字 {
     double 大きさ;  // pieces of higher rank are a little larger
 };
 
+// The Latin letter of a kind, as players of shogi outside Japan write it;
+// a promoted piece adds "+".
+const char* 英字(int 型) {
+    switch (型) {
+        case 10: return "P";
+        case 11: return "+P";
+        case 20: return "L";
+        case 21: return "+L";
+        case 30: return "N";
+        case 31: return "+N";
+        case 40: return "S";
+        case 41: return "+S";
+        case 50: return "G";
+        case 60: return "B";
+        case 61: return "+B";
+        case 70: return "R";
+        case 71: return "+R";
+        default: return "K";
+    }
+}
+
 駒の字 字と大きさ(int 型) {
     switch (型) {
         case 10: return {"歩", 0.88};
@@ -149,11 +170,15 @@ void 駒の木目と縁(QPainter& p, const QPainterPath& 輪郭, bool COM側, do
     p.restore();
 }
 
-// The kanji, its top towards the point; a promoted piece's in red.
-void 駒の字を書く(QPainter& p, const 駒の字& 字, bool 成) {
+// The kanji (or the letters), its top towards the point; a promoted piece's
+// in red.  Letters sit a little lower and smaller, in the wide part of the
+// face, and two of them ("+R") share its width.
+void 駒の字を書く(QPainter& p, const 駒の字& 字, bool 成, const char* 英 = nullptr) {
     const double s = 字.大きさ;
     const QPainterPath 形 =
-        文字を合わせる(文字の形(QString::fromUtf8(字.字), true), 中心, 21.0 + 4.4 * s, 18.5 * s, 20.0 * s);
+        英 ? 文字を合わせる(文字の形(QString::fromLatin1(英), false), 中心, 21.0 + 5.6 * s, (英[1] ? 20.0 : 13.0) * s,
+                            14.0 * s)
+           : 文字を合わせる(文字の形(QString::fromUtf8(字.字), true), 中心, 21.0 + 4.4 * s, 18.5 * s, 20.0 * s);
     // the strokes are drawn a little heavier than the font so that the thin
     // strokes of the brush face survive small sizes and every facing
     const double 太さ = 0.2 + 0.2 * s;
@@ -173,7 +198,7 @@ void 駒の字を書く(QPainter& p, const 駒の字& 字, bool 成) {
 }  // namespace
 
 // A piece on its board-wood cell, turned to its facing.
-void 駒(QPainter& p, int 駒コード) {
+void 駒(QPainter& p, int 駒コード, bool 英字で) {
     木の桝(p);
 
     const bool COM側 = 駒コード > 0;
@@ -190,7 +215,7 @@ void 駒(QPainter& p, int 駒コード) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x30, 0x1C, 0x0A), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(輪郭);
-    駒の字を書く(p, 字, 成);
+    駒の字を書く(p, 字, 成, 英字で ? 英字(型) : nullptr);
 }
 
 }  // namespace 絵の部品

@@ -108,6 +108,10 @@ QImage 画像(double w, double h, double 倍率, F&& 描く, const QColor& 下�
 
 }  // namespace
 
+namespace {
+bool 英字_ = false;  // pieces with Latin letters
+}  // namespace
+
 QColor パレット色(int 番号) {
     static const QRgb 色[16] = {
         qRgb(0x00, 0x00, 0x00), qRgb(0x00, 0x00, 0x80), qRgb(0x00, 0x80, 0x00), qRgb(0x00, 0x80, 0x80),
@@ -125,7 +129,7 @@ QImage 絵を作る(int 絵番号, double 倍率) {
     const QColor 木(0xD4, 0xB8, 0x84);
     if (絵番号 != 空 && 有効な駒コード(絵番号))
         return 画像(
-            桝, 桝, 倍率, [&](QPainter& p) { 駒(p, 絵番号); }, 木);
+            桝, 桝, 倍率, [&](QPainter& p) { 駒(p, 絵番号, 英字_); }, 木);
     switch (絵番号) {
         case 絵_空桝0: return 画像(桝, 桝, 倍率, 木の桝, 木);
         case 絵_空桝1:
@@ -144,21 +148,24 @@ QImage 絵を作る(int 絵番号, double 倍率) {
     }
 }
 
+void 英字の駒を描く(bool 英字) { 英字_ = 英字; }
+bool 英字の駒() { return 英字_; }
+
 const QImage& 絵(int 絵番号, double 倍率) {
-    static std::map<std::pair<int, double>, QImage> 控え;
+    static std::map<std::tuple<int, double, bool>, QImage> 控え;
     static const QImage 無し;
     if (!std::isfinite(倍率)) return 無し;  // NaN would upset the map's order
-    const auto key = std::make_pair(絵番号, 倍率);
+    const auto key = std::make_tuple(絵番号, 倍率, 英字_ && 絵番号 != 空 && 有効な駒コード(絵番号));
     auto it = 控え.find(key);
     if (it == 控え.end()) it = 控え.emplace(key, 絵を作る(絵番号, 倍率)).first;
     return it->second;
 }
 
 const QImage& 絵(int 絵番号, double 倍率, int 幅, int 高さ) {
-    static std::map<std::tuple<int, double, int, int>, QImage> 控え;
+    static std::map<std::tuple<int, double, int, int, bool>, QImage> 控え;
     static const QImage 無し;
     if (!std::isfinite(倍率) || 幅 <= 0 || 高さ <= 0) return 無し;
-    const auto key = std::make_tuple(絵番号, 倍率, 幅, 高さ);
+    const auto key = std::make_tuple(絵番号, 倍率, 幅, 高さ, 英字_ && 絵番号 != 空 && 有効な駒コード(絵番号));
     auto it = 控え.find(key);
     if (it != 控え.end()) return it->second;
     const QImage& 元 = 絵(絵番号, 倍率);

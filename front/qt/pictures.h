@@ -36,3 +36,9 @@ const QImage& 絵(int 絵番号, double 倍率, int 幅, int 高さ);
 // True for the pictures that paint every pixel of their rectangle with an
 // opaque colour: pieces, empty cells and background tiles (not the title).
 bool 不透明な絵(int 絵番号);
+
+// Pieces labelled with Latin letters instead of kanji: K, R, B, G, S, N, L,
+// P, promoted "+R" and so on, in the same shape, facing and colours.  Off
+// at the start; the cached pictures follow the switch.
+void 英字の駒を描く(bool 英字);
+bool 英字の駒();

@@ -77,16 +77,19 @@ protected:
 
 private:
     void 名付け() {
-        const std::pair<StandardButton, const char*> 名[] = {{Ok, "OK"}, {Yes, "はい"}, {No, "いいえ"}, {Cancel, "キャンセル"}};
+        const std::pair<StandardButton, const char*> 名[] = {{Ok, QT_TRANSLATE_NOOP("Window", "OK")},
+                                                             {Yes, QT_TRANSLATE_NOOP("Window", "はい")},
+                                                             {No, QT_TRANSLATE_NOOP("Window", "いいえ")},
+                                                             {Cancel, QT_TRANSLATE_NOOP("Window", "キャンセル")}};
         for (auto [種類, 文字] : 名)
-            if (QAbstractButton* k = button(種類)) k->setText(QString::fromUtf8(文字));
+            if (QAbstractButton* k = button(種類)) k->setText(QCoreApplication::translate("Window", 文字));
     }
 };
 
 }  // namespace
 
 窓::窓(bool 起動する) : s_(std::make_unique<状態>()) {
-    Qtの訳を入れる();
+    if (今の言語() == 言語::日本語) Qtの訳を入れる();
     // The stronger computer answers on this thread, once its worker is done.
     思考_ = std::make_unique<窓の思考>(
         this, [this](const 深い探索の結果& r) { 考え中も操作([this, r](状態& s, Platform& p) { コンピュータ_->深い手を指す(s, p, r); }); });
@@ -150,11 +153,11 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
 
 応答 窓::メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) {
     if (自動応答) return 自動応答(本文, 題, b);
-    QString text = QString::fromStdString(本文);
+    QString text = ゲームの文(本文);
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
-    ボタンに名のある箱 box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, QString::fromStdString(題), text,
-                          b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
+    ボタンに名のある箱 box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, ゲームの文(題), text,
+                           b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
     // Esc and the close box press a hidden button of their own, so that a
     // question put away is told from one answered いいえ.
     QAbstractButton* 閉じた = nullptr;

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "front/qt/language.h"
 #include "game/key_cursor.h"
 #include "game/platform.h"
 #include "game/state.h"
@@ -75,6 +76,27 @@ public:
     // empty), installed once for the application.  False when the file is
     // missing; the window's message boxes name their buttons themselves.
     static bool Qtの訳を入れる(const QString& 訳のフォルダ = {});
+
+    // The language of every text of the window (front/qt/language.h), at
+    // once: the menus, the board's texts, the record panel and the help
+    // follow.  The choice is not stored here (see 言語を選ぶ).
+    void 言語を変える(言語 l);
+    // The same, from the language menu: also kept in the preferences store
+    // of the working folder.
+    void 言語を選ぶ(言語 l);
+    // Pieces drawn with kanji or with Latin letters (K, R, B, G, S, N, L, P;
+    // promoted "+R" …), on the board and in the help's pictures.
+    void 駒の表記を変える(bool 英字);
+    void 駒の表記を選ぶ(bool 英字);
+    // Both choices as the preferences store of the working folder has them
+    // (or the defaults), for the start of the program.
+    void 好み設定を読む();
+    // The box the letters of a board text cover, in twips from the text's
+    // corner, measured with the window's font made for 倍率 device pixels
+    // per canvas pixel (as the canvas paints it at that scale).
+    static QRectF 文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率);
+    // For tests: the texts of the kept drawing operations, as drawn.
+    QStringList 描いた文字() const;
 
     // Number of drawing operations kept for re-rendering.
     std::size_t 描画命令数() const { return ops_.size(); }
@@ -140,7 +162,8 @@ private:
         bool 桝を覆う = false;
         int 番号 = 0, 色 = 0, 大きさ = 0;
         bool 太字 = false;
-        QString 文字列;
+        QString 文字列;    // as drawn
+        std::string 原文;  // as the game gave it (for a change of language)
     };
     void 命令追加(命令 op);
     void 箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色);  // 枠 or 塗り
@@ -148,15 +171,20 @@ private:
     QImage 描く(const std::vector<命令>& 命令列, double 倍率) const;
     void 描き直し();      // re-render every kept operation if the resolution changed
     void 整理();          // drop operations hidden by later ones
+    void 文字の範囲(命令& op) const;  // a text's box and cells from its letters
+    void 全部描き直す();              // re-render every kept operation now
+    void 言語の表示を更新();          // menus, panel, help in the language in use
     double 倍率() const;  // device pixels per canvas pixel (15 twips)
 
     // Menu bar (window_menu.cpp).
     void メニュー作成();
+    void メニューの表題();  // captions in the language in use, check marks of the window's own options
     // A menu handler bound to this window's computer player.
     std::function<void(状態&, Platform&)> この手番で(const class 処理& f);
 
     // Record panel (window_panel.cpp).
     void パネル作成();
+    void パネルの表題();          // the labels in the language in use
     void パネル配置();            // places the panel's controls over the canvas, scaled
     bool パネルに入力中() const;  // a visible control of the panel has the focus
     bool パネルが開いている() const;

@@ -286,21 +286,44 @@ void 窓::文字(int x, int y, const std::string& t, int 大きさ, bool 太字,
     op.種類 = 命令::文字;
     op.x = x;
     op.y = y;
-    op.文字列 = QString::fromStdString(t);
+    op.原文 = t;
+    op.文字列 = ゲームの文(t);
     op.大きさ = 大きさ;
     op.太字 = 太字;
     op.色 = 色;
-    const 文字の大きさ& m = 文字を測る(op.文字列, 大きさ, 太字);
-    op.x2 = x + m.行.width() + 画素;
-    op.y2 = y + m.行.height() + 画素;
+    文字の範囲(op);
+    命令追加(std::move(op));
+}
+
+void 窓::文字の範囲(命令& op) const {
+    const 文字の大きさ& m = 文字を測る(op.文字列, op.大きさ, op.太字);
+    op.x2 = op.x + m.行.width() + 画素;
+    op.y2 = op.y + m.行.height() + 画素;
     // The cells the letters can touch: antialiasing paints only the device
     // pixels the letters' outlines reach into, and a cell's picture paints
     // the pixels from its corner rounded to the nearest pixel to the far
     // corner rounded the same way; the letters count in every cell they
     // touch at any scale the window renders at (quarter steps from 0.5).
     // Letters reach well short of the line's box, most of all below.
-    const QRectF 墨 = m.墨.translated(x, y);
+    const QRectF 墨 = m.墨.translated(op.x, op.y);
     桝の範囲(塗り方::文字, 墨.left(), 墨.right(), 盤原点X, 桝幅, op.列0, op.列1);
     桝の範囲(塗り方::文字, 墨.top(), 墨.bottom(), 盤原点Y, 桝高, op.行0, op.行1);
-    命令追加(std::move(op));
+}
+
+QRectF 窓::文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率) {
+    QFont f = 文字フォント(大きさ, 太字);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(大きさ * 20 * 倍率 / 画素))));
+    const QFontMetrics fm(f);
+    QPainterPath 形;
+    形.addText(0, fm.ascent(), f, 文字列);
+    const QRectF r = 形.boundingRect();
+    const double k = 画素 / 倍率;
+    return QRectF(r.left() * k, r.top() * k, r.width() * k, r.height() * k);
+}
+
+QStringList 窓::描いた文字() const {
+    QStringList r;
+    for (const 命令& op : ops_)
+        if (op.種類 == 命令::文字) r << op.文字列;
+    return r;
 }

@@ -1,12 +1,14 @@
 // The window's menu bar, built from the game's menu tree, and its check
 // marks, which the game owns.
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenuBar>
 
 #include "front/qt/help_window.h"
 #include "front/qt/menu.h"
-#include "game/com_turn.h"
+#include "front/qt/pictures.h"
 #include "front/qt/window.h"
+#include "game/com_turn.h"
 
 std::function<void(状態&, Platform&)> 窓::この手番で(const 処理& f) {
     return [this, f](状態& s, Platform& p) { f(s, p, *コンピュータ_); };
@@ -55,12 +57,36 @@ void 窓::メニュー作成() {
         a->setObjectName(d.名前);
         メニュー_[d.名前] = a;
     }
+    // The window's own options.
+    const std::pair<const char*, std::function<void()>> 自前[] = {
+        {"GENGO_JA", [this] { 言語を選ぶ(言語::日本語); }},
+        {"GENGO_EN", [this] { 言語を選ぶ(言語::英語); }},
+        {"HYOUKI_KANJI", [this] { 駒の表記を選ぶ(false); }},
+        {"HYOUKI_EIJI", [this] { 駒の表記を選ぶ(true); }},
+    };
+    for (const auto& [名前, f] : 自前)
+        if (QAction* a = メニュー(名前))
+            connect(a, &QAction::triggered, this, [this, f] {
+                f();
+                メニューの表題();
+            });
+    メニューの表題();
     // The help: F1 opens it also while no menu is open.
     if (QAction* a = メニュー("ASOBIKATA")) {
         a->setShortcut(QKeySequence(Qt::Key_F1));
         a->setShortcutContext(Qt::WindowShortcut);
         connect(a, &QAction::triggered, this, [this] { 遊び方を開く(); });
     }
+}
+
+void 窓::メニューの表題() {
+    for (const auto& d : メニュー一覧())
+        if (QAction* a = メニュー(d.名前)) a->setText(QCoreApplication::translate("Menu", d.表題.toUtf8().constData()));
+    const bool 英語 = 今の言語() == 言語::英語, 英字 = 英字の駒();
+    const std::pair<const char*, bool> 印[] = {
+        {"GENGO_JA", !英語}, {"GENGO_EN", 英語}, {"HYOUKI_KANJI", !英字}, {"HYOUKI_EIJI", 英字}};
+    for (auto [名前, 付ける] : 印)
+        if (QAction* a = メニュー(名前)) a->setChecked(付ける);
 }
 
 void 窓::遊び方を開く() {

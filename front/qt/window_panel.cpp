@@ -32,6 +32,21 @@ constexpr 部品位置 部品表[] = {
 
 }  // namespace
 
+namespace {
+
+// The labels beside the four text boxes.
+const std::pair<パネル部品, const char*> パネルのラベル[] = {
+    //: Label of the box for the name of the game, in the record panel.
+    {パネル部品::ラベル_対局名, QT_TRANSLATE_NOOP("Panel", "対 局 名：")},
+    //: The player who moves first (先手, sente).
+    {パネル部品::ラベル_上, QT_TRANSLATE_NOOP("Panel", "先    手 ：")},
+    //: The player who moves second (後手, gote).
+    {パネル部品::ラベル_下, QT_TRANSLATE_NOOP("Panel", "後    手 ：")},
+    {パネル部品::ラベル_ファイル名, QT_TRANSLATE_NOOP("Panel", "ﾌｧｲﾙ名 ：")},
+};
+
+}  // namespace
+
 void 窓::パネル作成() {
     フォルダ_ = QDir::currentPath().toStdString();
 
@@ -49,17 +64,12 @@ void 窓::パネル作成() {
     });
     部品_[static_cast<int>(パネル部品::File1)] = files;
 
-    const std::pair<パネル部品, const char*> ラベル[] = {
-        {パネル部品::ラベル_対局名, "対 局 名："},
-        {パネル部品::ラベル_上, "先    手 ："},
-        {パネル部品::ラベル_下, "後    手 ："},
-        {パネル部品::ラベル_ファイル名, "ﾌｧｲﾙ名 ："},
-    };
-    for (auto [部品, 表題] : ラベル) {
-        auto* l = new QLabel(QString::fromUtf8(表題), 盤面_);
+    for (auto [部品, 表題] : パネルのラベル) {
+        auto* l = new QLabel(盤面_);
         l->setAutoFillBackground(true);
         部品_[static_cast<int>(部品)] = l;
     }
+    パネルの表題();
     for (auto 部品 : {パネル部品::入力_対局名, パネル部品::入力_上, パネル部品::入力_下, パネル部品::入力_ファイル名})
         部品_[static_cast<int>(部品)] = new QLineEdit(盤面_);
     auto* ret = new QPushButton("RETURN", 盤面_);
@@ -102,6 +112,12 @@ void 窓::フォルダ模型を捨てる() {
     delete 選択;
     delete フォルダ模型_;
     フォルダ模型_ = nullptr;
+}
+
+void 窓::パネルの表題() {
+    for (auto [部品, 表題] : パネルのラベル)
+        if (auto* l = qobject_cast<QLabel*>(部品_[static_cast<int>(部品)]))
+            l->setText(QCoreApplication::translate("Panel", 表題));
 }
 
 void 窓::パネル配置() {

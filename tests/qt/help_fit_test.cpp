@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window fits the screen it opens on, at scale 1 and 2, on large
 // and small screens: its frame within the screen's available area, its
-// "閉じる" button on the screen, the text scrolling inside.  Each screen is
+// "閉じる" button on the screen, the text scrolling inside; in Japanese and
+// in English.  Each screen is
 // a run of this same program (only the child's part) on an offscreen screen
 // of that size and pixel ratio, since a program has its screens from the
 // start.
@@ -21,6 +22,7 @@
 
 #include "tests/qt/window_fixture.h"
 #include "front/qt/help_window.h"
+#include "front/qt/language.h"
 
 namespace {
 
@@ -35,6 +37,7 @@ struct 画面 {
     double dpr;
     const char* 倍率;  // QT_SCALE_FACTOR, or null
     double 期待倍率;
+    bool 英語 = false;  // the help in English
 };
 
 }  // namespace
@@ -44,6 +47,7 @@ TEST(遊び方の大きさ, DISABLED_子_開いた画面に収まる) {
     テスト用アプリ();
     qputenv("SDL_AUDIODRIVER", "dummy");
     一時フォルダ 場所;
+    if (qgetenv("VZ_HELP_FIT_ENGLISH") == "1") 言語を使う(言語::英語);
     窓 w(false);
     w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
     w.開始();
@@ -56,6 +60,7 @@ TEST(遊び方の大きさ, DISABLED_子_開いた画面に収まる) {
         ASSERT_NE(h, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(h));
         QApplication::processEvents();
+        EXPECT_EQ(h->windowTitle(), qgetenv("VZ_HELP_FIT_ENGLISH") == "1" ? "How to play" : "遊び方");
         QScreen* 画 = h->screen();
         ASSERT_NE(画, nullptr);
         EXPECT_DOUBLE_EQ(h->devicePixelRatioF(), std::atof(qgetenv(倍率の印).constData()));
@@ -93,6 +98,10 @@ TEST(遊び方の大きさ, 倍率1と2で大きな画面にも小さな画面�
         {"2560x1440, screen at 2", 2560, 1440, 2, nullptr, 2},
         {"1366x768, screen at 2", 1366, 768, 2, nullptr, 2},
         {"1280x800, QT_SCALE_FACTOR=2", 1280, 800, 1, "2", 2},
+        {"English, 1920x1080, scale 1", 1920, 1080, 1, nullptr, 1, true},
+        {"English, 800x480, scale 1", 800, 480, 1, nullptr, 1, true},
+        {"English, 2560x1440, screen at 2", 2560, 1440, 2, nullptr, 2, true},
+        {"English, 1280x800, QT_SCALE_FACTOR=2", 1280, 800, 1, "2", 2, true},
     };
     テスト用アプリ();
     一時フォルダ 場所;
@@ -115,6 +124,7 @@ TEST(遊び方の大きさ, 倍率1と2で大きな画面にも小さな画面�
         env.remove("QT_SCALE_FACTOR");
         env.remove("QT_ENABLE_HIGHDPI_SCALING");
         if (g.倍率) env.insert("QT_SCALE_FACTOR", g.倍率);
+        env.insert("VZ_HELP_FIT_ENGLISH", g.英語 ? "1" : "0");
         QProcess 子;
         子.setProcessEnvironment(env);
         子.setProcessChannelMode(QProcess::MergedChannels);

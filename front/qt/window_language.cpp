@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's two display options kept outside the game: the language of
+// its texts and how the pieces are labelled.  Both take effect at once and
+// are kept in the preferences store of the working folder (game/preferences.h).
+#include "front/qt/help_window.h"
+#include "front/qt/pictures.h"
+#include "front/qt/window.h"
+#include "front/qt/window_canvas.h"
+#include "game/preferences.h"
+
+void 窓::全部描き直す() {
+    画布_ = 画像(倍率());
+    画布倍率_ = 倍率();
+    for (auto& [r, img] : 全命令控え_) img = 画像(r);
+    盤面_->update();
+}
+
+void 窓::言語を変える(言語 l) {
+    言語を使う(l);
+    // The board's texts are kept as the game gave them: each is drawn again
+    // in the new language, in the same place.
+    for (命令& op : ops_)
+        if (op.種類 == 命令::文字) {
+            op.文字列 = ゲームの文(op.原文);
+            文字の範囲(op);
+        }
+    全部描き直す();
+    言語の表示を更新();
+}
+
+void 窓::言語を選ぶ(言語 l) {
+    言語を変える(l);
+    言語を保存する(好み設定ファイル名, l);
+}
+
+void 窓::駒の表記を変える(bool 英字) {
+    英字の駒を描く(英字);
+    全部描き直す();
+    if (遊び方_) 遊び方_->update();
+    メニューの表題();
+}
+
+void 窓::駒の表記を選ぶ(bool 英字) {
+    駒の表記を変える(英字);
+    好み設定 帳;
+    if (帳.読む(好み設定ファイル名) != 0) return;
+    帳.設定(好み_駒の表記, 英字 ? "letters" : "kanji");
+    帳.書く(好み設定ファイル名);
+}
+
+void 窓::好み設定を読む() {
+    言語を変える(保存された言語(好み設定ファイル名));
+    好み設定 帳;
+    帳.読む(好み設定ファイル名);
+    駒の表記を変える(帳.値(好み_駒の表記) == "letters");
+}
+
+void 窓::言語の表示を更新() {
+    メニューの表題();
+    パネルの表題();
+    // The help is built from its texts: a new one replaces it, where it was.
+    if (遊び方_) {
+        const bool 見えていた = 遊び方_->isVisible();
+        const QRect 位置 = 遊び方_->geometry();
+        遊び方_->deleteLater();
+        遊び方_ = nullptr;
+        if (見えていた) {
+            遊び方_ = new 遊び方窓(this);
+            遊び方_->setGeometry(位置);
+            遊び方_->show();
+        }
+    }
+}

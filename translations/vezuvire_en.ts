@@ -1,0 +1,1087 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="ja_JP">
+<context>
+    <name>Game</name>
+    <message>
+        <source>ディスクの空きが足りません。</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>このフォルダーは読み取り専用です。</source>
+        <translation>This folder is read-only.</translation>
+    </message>
+    <message>
+        <source>このフォルダーに書き込む権限がありません。</source>
+        <translation>You may not write to this folder.</translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きでエラーが起きました。</source>
+        <translation>The disk reported an error.</translation>
+    </message>
+    <message>
+        <source>MANの番です</source>
+        <translation>It&apos;s your move</translation>
+    </message>
+    <message>
+        <source>対局</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>思考中</source>
+        <extracomment>Shown beside the board while the computer thinks; letters that reach below the line touch the clock.</extracomment>
+        <translation>THINKING</translation>
+    </message>
+    <message>
+        <source>あなたの勝ちです</source>
+        <translation>You win</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>ｺﾝﾋﾟｭｰﾀの勝ちです</source>
+        <translation>The computer wins</translation>
+    </message>
+    <message>
+        <source>先手の番です</source>
+        <translation>Black&apos;s move (先手)</translation>
+    </message>
+    <message>
+        <source>後手の番です</source>
+        <translation>White&apos;s move (後手)</translation>
+    </message>
+    <message>
+        <source>今の対局を終わりにしますか？</source>
+        <translation>End the game in progress?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>棋譜ﾓｰﾄﾞではできません</source>
+        <translation>Not while a record is loaded</translation>
+    </message>
+    <message>
+        <source>対局途中ではできません</source>
+        <translation>Not during a game</translation>
+    </message>
+    <message>
+        <source>局面→最初にして下さい</source>
+        <translation>Choose Position → Start over first</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定</source>
+        <translation>Handicap</translation>
+    </message>
+    <message>
+        <source>OKですか？</source>
+        <translation>Ready?</translation>
+    </message>
+    <message>
+        <source>再開(COM)</source>
+        <translation>Resume (computer)</translation>
+    </message>
+    <message>
+        <source>先手の勝ちです</source>
+        <translation>Black (先手) wins</translation>
+    </message>
+    <message>
+        <source>後手の勝ちです</source>
+        <translation>White (後手) wins</translation>
+    </message>
+    <message>
+        <source>棋譜を &apos;進 &apos;で進めて下さい</source>
+        <translation>Step through the record with Forward</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>新規に対局してください</source>
+        <translation>Start a new game</translation>
+    </message>
+    <message>
+        <source>終局</source>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>「対局」で始めて下さい</source>
+        <translation>Start a game from the Game menu</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>できません</source>
+        <translation>Not possible</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>End of the record</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>１</source>
+        <extracomment>Files of a move text, full-width digits; in English plain digits.</extracomment>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>２</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>３</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>４</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>５</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>６</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>７</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>８</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>９</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>一</source>
+        <extracomment>Ranks of a move text, kanji numerals; in English plain digits (7 6 P is 7六歩).</extracomment>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>二</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>三</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>四</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>五</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>六</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>七</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>八</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>九</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>歩</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>と</source>
+        <translation>+P</translation>
+    </message>
+    <message>
+        <source>香</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>香成</source>
+        <translation>+L</translation>
+    </message>
+    <message>
+        <source>桂</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>桂成</source>
+        <translation>+N</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>銀成</source>
+        <translation>+S</translation>
+    </message>
+    <message>
+        <source>金</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>角</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>角成</source>
+        <translation>+B</translation>
+    </message>
+    <message>
+        <source>飛</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>飛成</source>
+        <translation>+R</translation>
+    </message>
+    <message>
+        <source>王</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>ファイル名が空です。</source>
+        <translation>The file name is empty.</translation>
+    </message>
+    <message>
+        <source>「.」と「..」はファイル名に使えません。</source>
+        <translation>&quot;.&quot; and &quot;..&quot; cannot be file names.</translation>
+    </message>
+    <message>
+        <source>ファイル名に「/」は使えません。</source>
+        <translation>A file name cannot contain &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>ファイル名に制御文字は使えません。</source>
+        <translation>A file name cannot contain control characters.</translation>
+    </message>
+    <message>
+        <source>ファイル名が長すぎます。</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>棋譜保存</source>
+        <translation>Save record</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません</source>
+        <translation>A handicap game cannot be saved</translation>
+    </message>
+    <message>
+        <source>棋譜書込</source>
+        <translation>Save record</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が入力されていません</source>
+        <translation>Enter a file name</translation>
+    </message>
+    <message>
+        <source>保存するデータがありません</source>
+        <translation>There is nothing to save</translation>
+    </message>
+    <message>
+        <source>棋譜を書き込みました</source>
+        <translation>Record saved</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません</source>
+        <translation>The record file holds no moves</translation>
+    </message>
+    <message>
+        <source> 読み込みました</source>
+        <translation>Record loaded</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</source>
+        <extracomment>The handicap grade shown above the board (21 steps; 段 dan and 級 kyu are grades, 名人 Meijin the highest): keep it short, it has about three cells.</extracomment>
+        <translation>Handicap: Meijin</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段</source>
+        <translation>Handicap: 8 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段</source>
+        <translation>Handicap: 7 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段</source>
+        <translation>Handicap: 6 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段</source>
+        <translation>Handicap: 5 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段</source>
+        <translation>Handicap: 4 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段</source>
+        <translation>Handicap: 3 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段</source>
+        <translation>Handicap: 2 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段</source>
+        <translation>Handicap: 1 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級</source>
+        <translation>Handicap: 1 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級</source>
+        <translation>Handicap: 2 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級</source>
+        <translation>Handicap: 3 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級</source>
+        <translation>Handicap: 4 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級</source>
+        <translation>Handicap: 5 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級</source>
+        <translation>Handicap: 6 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級</source>
+        <translation>Handicap: 7 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級</source>
+        <translation>Handicap: 8 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級</source>
+        <translation>Handicap: 9 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級</source>
+        <translation>Handicap: 10 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級</source>
+        <translation>Handicap: 11 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級</source>
+        <translation>Handicap: 12 kyu</translation>
+    </message>
+    <message>
+        <source>手目</source>
+        <extracomment>After the number of moves played, in a small space: keep it under five narrow letters.</extracomment>
+        <translation>plies</translation>
+    </message>
+    <message>
+        <source>前回の対局はそのままにして、次の起動のときにもう一度お聞きします。</source>
+        <translation>The last game is kept; you will be asked again at the next start.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません。</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>フォルダです。</source>
+        <translation>It is a folder.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>書き込みが許されていないファイルです。</source>
+        <translation>The file may not be written to.</translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません。</source>
+        <translation>Permission denied.</translation>
+    </message>
+    <message>
+        <source>ファイルまたはフォルダが見つかりません。</source>
+        <translation>No such file or folder.</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります。</source>
+        <translation>A folder of that name exists.</translation>
+    </message>
+    <message>
+        <source>フォルダの指定が正しくありません。</source>
+        <translation>The folder path is not valid.</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です。</source>
+        <translation>The location is read-only.</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます。</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>入出力エラーが起きました。</source>
+        <translation>An input/output error occurred.</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクが多すぎます。</source>
+        <translation>Too many symbolic links.</translation>
+    </message>
+    <message>
+        <source>開いているファイルが多すぎます。</source>
+        <translation>Too many open files.</translation>
+    </message>
+    <message>
+        <source>名前「%1」に改行が含まれています。</source>
+        <extracomment>%1 is the name a player typed for the game or a player.</extracomment>
+        <translation>The name &quot;%1&quot; contains a line break.</translation>
+    </message>
+    <message>
+        <source>名前「%1」にShift_JISで書けない文字があります。</source>
+        <extracomment>%1 is a name; a record file keeps names in the Shift_JIS encoding.</extracomment>
+        <translation>The name &quot;%1&quot; has characters that Shift_JIS cannot hold.</translation>
+    </message>
+    <message>
+        <source>%1手目の盤（%2, %3）の駒 %4 は棋譜ファイルに書けません。</source>
+        <extracomment>%1 move number, %2 and %3 the square (column, row), %4 the piece&apos;s code number.</extracomment>
+        <translation>Move %1: the piece %4 on square (%2, %3) cannot be written to a record file.</translation>
+    </message>
+    <message>
+        <source>%1手目の%2の持駒の%3が%4枚あり、棋譜ファイルには書けません（1種類%5枚まで）。</source>
+        <extracomment>%1 move number, %2 the side (上 top / 下 bottom), %3 a piece, %4 how many, %5 the most a record file holds.</extracomment>
+        <translation>Move %1: the %2 hand holds %4 × %3; a record file holds at most %5 of a kind.</translation>
+    </message>
+    <message>
+        <source>0〜%1秒に収まらない時間は、%2秒（負の時間は0秒）として書きました。</source>
+        <extracomment>%1 and %2 are the longest time a record file holds, in seconds.</extracomment>
+        <translation>Times outside 0 to %1 seconds were saved as %2 seconds (negative times as 0).</translation>
+    </message>
+    <message>
+        <source>棋譜ファイル「%1」を書き込めませんでした。</source>
+        <extracomment>%1 is a file&apos;s name (a record file, 棋譜ファイル).</extracomment>
+        <translation>Could not write the record file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>棋譜ファイル「%1」を開けませんでした。</source>
+        <translation>Could not open the record file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>棋譜ファイル「%1」には壊れた項目がありました。</source>
+        <translation>The record file &quot;%1&quot; has damaged entries.</translation>
+    </message>
+    <message>
+        <source>棋譜ファイル「%1」は500手を超えています。</source>
+        <translation>The record file &quot;%1&quot; has more than 500 moves.</translation>
+    </message>
+    <message>
+        <source>棋譜ファイル「%1」の%2手目の行は途中で切れていて、王がそろっていません。</source>
+        <extracomment>%1 file name, %2 the move whose line is cut short.</extracomment>
+        <translation>In the record file &quot;%1&quot;, the line of move %2 is cut short and a king is missing.</translation>
+    </message>
+    <message>
+        <source>棋譜ファイル「%1」の%2手目の行は駒の欄が壊れていて、王がそろっていません。</source>
+        <translation>In the record file &quot;%1&quot;, the pieces of move %2 are damaged and a king is missing.</translation>
+    </message>
+    <message>
+        <source>棋譜ファイル「%1」の%2手目の局面には王がありません。</source>
+        <translation>In the record file &quot;%1&quot;, the position after move %2 has no king.</translation>
+    </message>
+    <message>
+        <source>ファイル名「%1」では保存できません。</source>
+        <extracomment>%1 is the file name the player typed.</extracomment>
+        <translation>Cannot save as &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>システムエラー（番号 %1）が起きました。</source>
+        <extracomment>%1 is the system&apos;s error number.</extracomment>
+        <translation>System error %1.</translation>
+    </message>
+    <message>
+        <source>音声ファイル「%1」を読み込めませんでした。</source>
+        <extracomment>%1 is the name of a sound file.</extracomment>
+        <translation>Could not read the sound file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」は書き込み禁止のファイルです。</source>
+        <extracomment>%1 is the name of the file that keeps the game between runs.</extracomment>
+        <translation>&quot;%1&quot; is write-protected.</translation>
+    </message>
+    <message>
+        <source>「%1」という名前のフォルダーがあります。</source>
+        <translation>There is a folder named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」はシンボリックリンクです。リンクの先には書き込みません。</source>
+        <translation>&quot;%1&quot; is a symbolic link; the game does not write through links.</translation>
+    </message>
+    <message>
+        <source>「%1」は通常のファイルではありません。</source>
+        <translation>&quot;%1&quot; is not a regular file.</translation>
+    </message>
+    <message>
+        <source>「%1」はシンボリックリンクなので、前回の対局として読みませんでした。</source>
+        <translation>&quot;%1&quot; is a symbolic link, so the last game was not read from it.</translation>
+    </message>
+    <message>
+        <source>「%1」はそのままにして、次の起動のときにもう一度読みます。</source>
+        <translation>&quot;%1&quot; is left as it is and will be read again at the next start.</translation>
+    </message>
+    <message>
+        <source>「%1」を移せなかったので、そのままにしてあります。</source>
+        <translation>&quot;%1&quot; could not be moved and is left as it is.</translation>
+    </message>
+    <message>
+        <source>「%1」に移しました。</source>
+        <translation>It was moved to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>前回の対局を「%1」に移せませんでした。</source>
+        <translation>Could not move the last game to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」はそのままにしてあります。</source>
+        <translation>&quot;%1&quot; is left as it is.</translation>
+    </message>
+    <message>
+        <source>読めない項目は 0（空）として読み込みました。</source>
+        <translation>Unreadable entries were read as 0 (empty).</translation>
+    </message>
+    <message>
+        <source>501手目から後は読み込みませんでした。</source>
+        <translation>Moves from 501 on were not read.</translation>
+    </message>
+    <message>
+        <source>その前の局面までを読み込みました。</source>
+        <translation>The positions before it were read.</translation>
+    </message>
+    <message>
+        <source>リンクの先には書き込まないので、この対局は自動保存されません。</source>
+        <translation>The game does not write through links, so this game is not saved automatically.</translation>
+    </message>
+    <message>
+        <source>棋譜の記録が上限（500手）に達しました。</source>
+        <translation>The record is full (500 moves).</translation>
+    </message>
+    <message>
+        <source>これ以上は指せません。</source>
+        <translation>No more moves can be played.</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <extracomment>The lower player, in a sentence about a record file&apos;s hands.</extracomment>
+        <translation>lower</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <extracomment>The upper player.</extracomment>
+        <translation>upper</translation>
+    </message>
+    <message>
+        <source>自動保存</source>
+        <translation>Autosave</translation>
+    </message>
+    <message>
+        <source>この対局は自動保存されていません。</source>
+        <translation>This game is not being saved automatically.</translation>
+    </message>
+    <message>
+        <source>対局はこのまま続けられます。一手ごとに保存を試みます。</source>
+        <translation>You can go on playing; the game tries again after every move.</translation>
+    </message>
+    <message>
+        <source>自動保存できるようになりました。<byte value="xd"/>この対局はいまの局面から保存されています。</source>
+        <translation>Autosave works again.<byte value="xd"/>This game is saved from the current position.</translation>
+    </message>
+    <message>
+        <source>前の対局の自動保存ファイルを消せませんでした。</source>
+        <translation>Could not remove the autosave file of the last game.</translation>
+    </message>
+    <message>
+        <source>次の起動のとき、その対局を続けるか聞かれます。</source>
+        <translation>At the next start you will be asked whether to continue it.</translation>
+    </message>
+    <message>
+        <source>前回の対局を続けますか？</source>
+        <translation>Continue the last game?</translation>
+    </message>
+    <message>
+        <source>再開</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>前回の対局の自動保存ファイルを読めませんでした。</source>
+        <translation>Could not read the autosave file of the last game.</translation>
+    </message>
+    <message>
+        <source>今回は対局を自動保存しません。</source>
+        <translation>This time the game is not saved automatically.</translation>
+    </message>
+    <message>
+        <source>このフォルダーでは別の Vezuvire が動いています。<byte value="xd"/>この対局は自動保存しません。</source>
+        <translation>Another Vezuvire is running in this folder.<byte value="xd"/>This game is not saved automatically.</translation>
+    </message>
+    <message>
+        <source>Direct Soundインターフェースが作成できません。</source>
+        <translation>Sound could not be started.</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>歩</source>
+        <extracomment>Piece name in the help&apos;s table of moves: the English name with the kanji in brackets.</extracomment>
+        <translation>Pawn (歩)</translation>
+    </message>
+    <message>
+        <source>と</source>
+        <translation>Promoted pawn (と)</translation>
+    </message>
+    <message>
+        <source>香</source>
+        <translation>Lance (香)</translation>
+    </message>
+    <message>
+        <source>香成</source>
+        <translation>Promoted lance (香成)</translation>
+    </message>
+    <message>
+        <source>桂</source>
+        <translation>Knight (桂)</translation>
+    </message>
+    <message>
+        <source>桂成</source>
+        <translation>Promoted knight (桂成)</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>Silver (銀)</translation>
+    </message>
+    <message>
+        <source>銀成</source>
+        <translation>Promoted silver (銀成)</translation>
+    </message>
+    <message>
+        <source>金</source>
+        <translation>Gold (金)</translation>
+    </message>
+    <message>
+        <source>角</source>
+        <translation>Bishop (角)</translation>
+    </message>
+    <message>
+        <source>角成</source>
+        <translation>Promoted bishop (角成)</translation>
+    </message>
+    <message>
+        <source>飛</source>
+        <translation>Rook (飛)</translation>
+    </message>
+    <message>
+        <source>飛成</source>
+        <translation>Promoted rook (飛成)</translation>
+    </message>
+    <message>
+        <source>王</source>
+        <translation>King (王)</translation>
+    </message>
+    <message>
+        <source>Vezuvire の遊び方</source>
+        <translation>How to play Vezuvire</translation>
+    </message>
+    <message>
+        <source>Vezuvire は将棋の一種です。盤の上の駒はどれも下・左・上・右のどれかを向いていて、向いている方を前にして、ふつうの将棋の駒と同じ形に動きます。そして空いている桝に着くたびに、その桝の色で決まる向きへ90度回ります。</source>
+        <translation>Vezuvire is a kind of shogi (Japanese chess). Every piece on the board faces down, left, up or right, and moves like its shogi counterpart with the way it faces as its front. Each time it lands on an empty square it turns a quarter turn, in the direction set by that square&apos;s colour.</translation>
+    </message>
+    <message>
+        <source>対局の始め方</source>
+        <translation>Starting a game</translation>
+    </message>
+    <message>
+        <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
+対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
+コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL5 から選べます（対局の途中でも変えられます）。
+LEVEL1〜LEVEL3 は一手先だけを読んですぐに指します。初めての人はここから始めましょう。LEVEL4 と LEVEL5 は何手も先まで読み、一手に LEVEL4 は0.3秒、LEVEL5 は1秒ほど考えます。考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。コンピュータどうしの対局では、LEVEL4 は LEVEL3 にほぼ全勝し、LEVEL5 は LEVEL4 に9割ほど勝ちます。LEVEL4 と LEVEL5 は同じ局面でも指し手が変わることがあります。</source>
+        <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
+Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
+Choose the computer&apos;s strength, LEVEL1 to LEVEL5, under Game → Computer level (also during a game).
+LEVEL1 to LEVEL3 look one move ahead and answer at once; start here if you are new to the game. LEVEL4 and LEVEL5 look many moves ahead and think for about 0.3 s (LEVEL4) or 1 s (LEVEL5) a move. The window stays alive while they think, but the board and the menus wait for the computer&apos;s move. In games between computers, LEVEL4 beats LEVEL3 almost every time and LEVEL5 beats LEVEL4 about nine times in ten. LEVEL4 and LEVEL5 may play different moves in the same position.</translation>
+    </message>
+    <message>
+        <source>盤と桝の色</source>
+        <translation>The board and its colours</translation>
+    </message>
+    <message>
+        <source>盤は緑と水色の桝が交互に並んだ市松模様です。駒が空いている桝に動くか打たれると、着いた桝の色で向きを変えます。
+・緑の桝：右回り（時計回り）に90度
+・水色の桝：左回り（反時計回り）に90度
+相手の駒を取ってその桝に着いたときは、向きは変わりません。
+下の図は、上を向いた歩が一つ前の桝へ進んだときの様子です（左が動く前、右が動いた後）。</source>
+        <translation>The board is a chequerboard of green and teal squares. When a piece moves or is dropped onto an empty square, it turns according to the colour of that square:
+• green square: a quarter turn clockwise
+• teal square: a quarter turn anticlockwise
+A piece that captures does not turn.
+The pictures below show a pawn facing up moving one square forward (left: before the move, right: after it).</translation>
+    </message>
+    <message>
+        <source>指し方</source>
+        <translation>Making a move</translation>
+    </message>
+    <message>
+        <source>自分の番に自分の駒をクリックすると、赤い枠で囲まれます（ｵﾌﾟｼｮﾝ → 移動指導 がオンなら、動ける桝が白い枠で示されます）。続けて行き先をクリックすると駒が動きます。別の自分の駒をクリックすると選び直せます。動けない桝をクリックすると音が鳴り、選択が取り消されます。相手の駒をクリックすると、その駒の動ける桝が示されます。</source>
+        <translation>On your move, click one of your pieces: a red outline marks it (with Options → Show moves on, white outlines mark the squares it can reach). Then click the destination and the piece moves. Click another of your pieces to choose again. Clicking a square the piece cannot reach sounds a warning and cancels the choice. Clicking an opponent&apos;s piece shows the squares it can reach.</translation>
+    </message>
+    <message>
+        <source>駒の動き</source>
+        <translation>How the pieces move</translation>
+    </message>
+    <message>
+        <source>下の図は、それぞれの駒とその成り駒が下・左・上・右を向いているときに動ける桝です。赤い枠が駒のいる桝、白い枠と点が動ける桝です（盤の中ほどの5×5桝だけを描いています）。
+・自分の駒がいる桝には動けません。相手の駒がいる桝に動くと、その駒を取ります。
+・桂は間の駒を跳び越えます。香・角・飛・角成・飛成の線は盤の端まで続きますが、途中に駒があるとその先へは進めません。
+・王手や詰みの決まりはありません。王も、相手に取られる桝へ動けます。</source>
+        <translation>The pictures below show the squares each piece and its promoted form can reach when facing down, left, up and right. The red outline is the piece&apos;s square; white outlines and dots are the squares it can reach (only the 5 × 5 squares around it are drawn).
+• A piece cannot move onto a square held by one of your own pieces. Moving onto an opponent&apos;s piece captures it.
+• The knight jumps over pieces in between. The lines of the lance, bishop, rook and promoted bishop and rook run to the edge of the board but stop at the first piece in the way.
+• There is no check or checkmate rule. The king may move onto a square where it can be captured.</translation>
+    </message>
+    <message>
+        <source>持駒と打ち方</source>
+        <translation>Pieces in hand and drops</translation>
+    </message>
+    <message>
+        <source>取った駒は自分の持駒になります。成った駒は元の駒に戻って持駒になります。盤の下側の持駒は盤の右に、上側の持駒は盤の左に並びます。
+自分の番に持駒をクリックし、続けて空いている桝をクリックすると、そこに打てます。打った駒は、下側の駒なら上向き、上側の駒なら下向きで置かれ、すぐに着いた桝の色の向きへ回ります。
+打てる桝に決まりはありません（二歩も、行き所のない桝への駒も打てます）。</source>
+        <translation>A captured piece joins your pieces in hand; a promoted piece goes back to its unpromoted form. The lower player&apos;s pieces in hand stand to the right of the board, the upper player&apos;s to the left.
+On your move, click a piece in hand and then an empty square to drop it there. A dropped piece is placed facing up (lower player) or down (upper player) and at once turns by the colour of its square.
+A piece may be dropped on any empty square (two pawns in a column and pieces that can never move again are allowed).</translation>
+    </message>
+    <message>
+        <source>成り</source>
+        <translation>Promotion</translation>
+    </message>
+    <message>
+        <source>歩・香・桂は相手の陣（相手側の3段）に入る手で、銀・角・飛は相手の陣に入る手、陣の中で動く手、陣から出る手で成ることができます。駒の向きは関係ありません。
+成るときは、行き先を右ボタンでクリックします。Ctrl を押しながらの左クリックや、キーボードのカーソルで Shift＋Enter でも成れます。ふつうの左クリックでは成りません（成るかどうかは聞かれず、成らずに進めても構いません）。
+金と王は成りません。と・香成・桂成・銀成は金と同じ動きになり、角成・飛成は元の動きに加えて周りの8桝へも動けます。</source>
+        <translation>A pawn, lance or knight may promote on a move into the opponent&apos;s camp (the opponent&apos;s three rows); a silver, bishop or rook on a move into, within or out of it. The way the piece faces does not matter.
+To promote, click the destination with the right mouse button. Ctrl with a left click, or Shift+Enter with the keyboard cursor, promotes too. A plain left click never promotes (you are not asked, and you may always decline).
+Gold and king never promote. A promoted pawn, lance, knight or silver moves like a gold; a promoted bishop or rook keeps its own moves and may also move to any of the eight squares around it.</translation>
+    </message>
+    <message>
+        <source>勝ち負け</source>
+        <translation>Winning</translation>
+    </message>
+    <message>
+        <source>相手の王を取ったほうが勝ちです。コンピュータに指せる手がなくなったときも、あなたの勝ちです。勝負がついた後は、対局 メニューから新しい対局を始めてください。
+一つの対局で記録できるのは500手までです。</source>
+        <translation>Whoever captures the opponent&apos;s king wins. You also win when the computer has no move left. After the game is decided, start a new one from the Game menu.
+A game can record up to 500 moves.</translation>
+    </message>
+    <message>
+        <source>戻と進</source>
+        <translation>Back and Forward</translation>
+    </message>
+    <message>
+        <source>メニューの 戻 で一手戻り、進 で戻した手をもう一度進めます（キーボードでは Ctrl＋Z が 戻、Ctrl＋Y または Ctrl＋Shift＋Z が 進 です）。戻したところで盤をクリックすると、そこから対局が続きます。コンピュータとの対局でコンピュータの番になっていれば、コンピュータがすぐに指します（二回戻すとあなたの番になります）。新しく指すと、戻した先の手は消えます。
+局面 → 最初 で初めの局面に戻ります。</source>
+        <translation>Back in the menu bar takes back one move, and Forward plays a taken-back move again (on the keyboard, Ctrl+Z is Back; Ctrl+Y or Ctrl+Shift+Z is Forward). Click the board after going back to play on from there. Against the computer, if it is the computer&apos;s move, it moves at once (go back twice to reach your own move). A new move discards the moves after it.
+Position → Start over returns to the starting position.</translation>
+    </message>
+    <message>
+        <source>ハンディキャップ</source>
+        <translation>Handicaps</translation>
+    </message>
+    <message>
+        <source>対局の最初の一手より前に、メニューの △ と ▽ で21段階のハンディキャップを選べます。△ を押すたびに上側の駒が、▽ を押すたびに下側の駒が、角・飛・香・香・桂・桂・銀・銀・金・金の順に一つずつ減ります（反対を押すと戻ります）。段階の名前は ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人 から ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級 まで盤の上に表示され、互角は ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級 です。
+△ や ▽ を使った対局は棋譜に書き込めません（局面 → 最初 で元に戻ります）。</source>
+        <translation>Before the first move of a game, △ and ▽ in the menu bar choose one of 21 handicaps. Each △ takes away one of the upper player&apos;s pieces, each ▽ one of the lower player&apos;s, in this order: bishop, rook, lance, lance, knight, knight, silver, silver, gold, gold (the other button puts it back). The handicap&apos;s name, from Handicap: Meijin to Handicap: 12 kyu, is shown above the board; an even game is Handicap: 2 kyu.
+A game played with △ or ▽ cannot be saved as a record (Position → Start over undoes the handicap).</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>棋譜 → 書込 で対局を棋譜ファイル（拡張子 .棋譜）に保存し、棋譜 → 読込 で読み込みます。盤の上に出る欄でフォルダとファイルを選び、書き込むときは対局名と両者の名前も入れられます。
+読み込んだ棋譜は 進 と 戻 で一手ずつ見られます。途中で 対局 → 対局(COM) → 先手／後手 を選ぶと、その局面からコンピュータとの対局を続けられます。</source>
+        <translation>Record → Save keeps the game in a record file (ending .棋譜); Record → Load reads one. Choose the folder and the file in the panel that opens over the board; when saving you can also enter names for the game and both players.
+Step through a loaded record with Forward and Back. Choose Game → Against the computer → Move first / Move second at any point to play the computer from that position.</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ メニューの設定は Vezuvire.ini に保存され、次に起動したときにも使われます。
+・背景画：緑・畳・竹・宇宙・煉瓦から選びます。
+・移動指導：駒を選んだとき、動ける桝を白い枠で示します。
+・経過時間：両者の使った時間を表示します。
+・BGM：音楽を流します。</source>
+        <translation>The choices of the Options menu are kept in Vezuvire.ini and used again at the next start.
+• Background: green, tatami, bamboo, space or brick.
+• Show moves: when you choose a piece, white outlines mark the squares it can reach.
+• Clocks: shows the time each player has used.
+• BGM: plays music.</translation>
+    </message>
+    <message>
+        <source>キーボード</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>・矢印キー：盤と自分の持駒の上でカーソルを動かします。
+・Enter または Space：カーソルの桝を左クリックしたのと同じです。
+・Shift＋Enter：カーソルの桝を右クリックしたのと同じです（成る）。
+・Ctrl＋Z：戻&#x3000;Ctrl＋Y または Ctrl＋Shift＋Z：進
+・F1：この 遊び方 を開きます（その他 → 遊び方 でも開けます）。
+・Esc：ゲームを終わります（対局 → 終わり や窓を閉じても終わります）。この 遊び方 の窓では、Esc はこの窓を閉じるだけです。</source>
+        <translation>• Arrow keys: move the cursor over the board and your pieces in hand.
+• Enter or Space: the same as a left click on the cursor&apos;s square.
+• Shift+Enter: the same as a right click on the cursor&apos;s square (promote).
+• Ctrl+Z: Back   Ctrl+Y or Ctrl+Shift+Z: Forward
+• F1: opens this help (also Help → How to play).
+• Esc: quits the game (so do Game → Quit and closing the window). In this help window, Esc only closes the help.</translation>
+    </message>
+    <message>
+        <source>対局の自動保存</source>
+        <translation>Autosave</translation>
+    </message>
+    <message>
+        <source>対局中のゲームは自動で保存されます。途中でゲームを終えても、次に起動したときに「前回の対局を続けますか？」と聞かれ、「はい」を選ぶとその局面から続けられます。</source>
+        <translation>A game in progress is saved automatically. If you quit in the middle of a game, the next start asks &quot;Continue the last game?&quot;; choose Yes to go on from where you left off.</translation>
+    </message>
+    <message>
+        <source>緑の桝に着く：右回り</source>
+        <translation>Lands on green: turns clockwise</translation>
+    </message>
+    <message>
+        <source>水色の桝に着く：左回り</source>
+        <translation>Lands on teal: turns anticlockwise</translation>
+    </message>
+    <message>
+        <source>駒を取る：回らない</source>
+        <translation>Captures: does not turn</translation>
+    </message>
+    <message>
+        <source>下向き</source>
+        <translation>Facing down</translation>
+    </message>
+    <message>
+        <source>左向き</source>
+        <translation>Facing left</translation>
+    </message>
+    <message>
+        <source>上向き</source>
+        <translation>Facing up</translation>
+    </message>
+    <message>
+        <source>右向き</source>
+        <translation>Facing right</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>対局</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>対局(人間)</source>
+        <translation>Two players</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>対局(COM)</source>
+        <translation>Against the computer</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <extracomment>Against the computer, moving first (先手, sente; the player at the bottom).</extracomment>
+        <translation>Move first</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <extracomment>Against the computer, moving second (後手, gote).</extracomment>
+        <translation>Move second</translation>
+    </message>
+    <message>
+        <source>COM対局ﾚﾍﾞﾙ</source>
+        <translation>Computer level</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>局面</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>最初</source>
+        <translation>Start over</translation>
+    </message>
+    <message>
+        <source>戻</source>
+        <extracomment>A menu-bar item: take back one move (戻).</extracomment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>進</source>
+        <extracomment>A menu-bar item: play a taken-back move again (進).</extracomment>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>読込</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>書込</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>背景画</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>畳</source>
+        <translation>Tatami</translation>
+    </message>
+    <message>
+        <source>竹</source>
+        <translation>Bamboo</translation>
+    </message>
+    <message>
+        <source>宇宙</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>煉瓦</source>
+        <translation>Brick</translation>
+    </message>
+    <message>
+        <source>移動指導</source>
+        <extracomment>Option: outline the squares the chosen piece can reach (移動指導, move guidance).</extracomment>
+        <translation>Show moves</translation>
+    </message>
+    <message>
+        <source>経過時間</source>
+        <extracomment>Option: show each player&apos;s used time (経過時間, elapsed time).</extracomment>
+        <translation>Clocks</translation>
+    </message>
+    <message>
+        <source>漢字</source>
+        <extracomment>Pieces labelled with their kanji.</extracomment>
+        <translation>Kanji</translation>
+    </message>
+    <message>
+        <source>英字</source>
+        <extracomment>Pieces labelled with Latin letters: K, R, B, G, S, N, L, P; promoted +R …</extracomment>
+        <translation>Letters</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About Vezuvire</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <translation>How to play</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>対 局 名：</source>
+        <extracomment>Label of the box for the name of the game, in the record panel.</extracomment>
+        <translation>Game:</translation>
+    </message>
+    <message>
+        <source>先    手 ：</source>
+        <extracomment>The player who moves first (先手, sente).</extracomment>
+        <translation>Black:</translation>
+    </message>
+    <message>
+        <source>後    手 ：</source>
+        <extracomment>The player who moves second (後手, gote).</extracomment>
+        <translation>White:</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名 ：</source>
+        <translation>File:</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>

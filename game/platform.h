@@ -51,6 +51,12 @@ public:
     virtual void 枠(int x1, int y1, int x2, int y2, int 色) = 0;
     virtual void 塗り(int x1, int y1, int x2, int y2, int 色) = 0;
     virtual void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) = 0;
+    // The player's own words (a record's title and the players' names):
+    // drawn as they are, in every language.  Where nothing is translated
+    // this is plain 文字.
+    virtual void 名前の文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) {
+        文字(x, y, 文字列, 大きさ, 太字, 色);
+    }
     virtual void 再描画() = 0;  // show what has been painted, now
 };
 

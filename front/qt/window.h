@@ -114,6 +114,7 @@ public:
     void 枠(int x1, int y1, int x2, int y2, int 色) override;
     void 塗り(int x1, int y1, int x2, int y2, int 色) override;
     void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
+    void 名前の文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
     void 再描画() override;
     // 対話窓口, message boxes, and 終了窓口, the end of the program (window.cpp)
     応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
@@ -164,6 +165,7 @@ private:
         bool 太字 = false;
         QString 文字列;    // as drawn
         std::string 原文;  // as the game gave it (for a change of language)
+        bool 訳す = true;  // false for the player's own words
     };
     void 命令追加(命令 op);
     void 箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色);  // 枠 or 塗り
@@ -171,6 +173,7 @@ private:
     QImage 描く(const std::vector<命令>& 命令列, double 倍率) const;
     void 描き直し();      // re-render every kept operation if the resolution changed
     void 整理();          // drop operations hidden by later ones
+    void 文字を置く(int x, int y, const std::string& t, bool 訳す, int 大きさ, bool 太字, int 色);
     void 文字の範囲(命令& op) const;  // a text's box and cells from its letters
     void 全部描き直す();              // re-render every kept operation now
     void 言語の表示を更新();          // menus, panel, help in the language in use

@@ -282,12 +282,21 @@ void 窓::枠(int x1, int y1, int x2, int y2, int 色) { 箱追加(命令::枠, 
 void 窓::塗り(int x1, int y1, int x2, int y2, int 色) { 箱追加(命令::塗り, x1, y1, x2, y2, 色); }
 
 void 窓::文字(int x, int y, const std::string& t, int 大きさ, bool 太字, int 色) {
+    文字を置く(x, y, t, true, 大きさ, 太字, 色);
+}
+
+void 窓::名前の文字(int x, int y, const std::string& t, int 大きさ, bool 太字, int 色) {
+    文字を置く(x, y, t, false, 大きさ, 太字, 色);
+}
+
+void 窓::文字を置く(int x, int y, const std::string& t, bool 訳す, int 大きさ, bool 太字, int 色) {
     命令 op;
     op.種類 = 命令::文字;
     op.x = x;
     op.y = y;
     op.原文 = t;
-    op.文字列 = ゲームの文(t);
+    op.訳す = 訳す;
+    op.文字列 = 訳す ? ゲームの文(t) : QString::fromStdString(t);
     op.大きさ = 大きさ;
     op.太字 = 太字;
     op.色 = 色;

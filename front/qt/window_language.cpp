@@ -20,7 +20,7 @@ void 窓::言語を変える(言語 l) {
     // The board's texts are kept as the game gave them: each is drawn again
     // in the new language, in the same place.
     for (命令& op : ops_)
-        if (op.種類 == 命令::文字) {
+        if (op.種類 == 命令::文字 && op.訳す) {
             op.文字列 = ゲームの文(op.原文);
             文字の範囲(op);
         }

@@ -316,3 +316,19 @@ TEST(言語, 最初の起動はLANGで決まる_CとPOSIXは日本語) {
         EXPECT_TRUE(出力.contains(QStringLiteral("language ") + e.期待)) << 出力.toStdString();
     }
 }
+
+TEST_F(言語の窓, 記録の名前は訳さない_同じ字の告知は訳す) {
+    // A record may name its game or its players with words the game also
+    // uses ("対局", "先手"); those are the player's and stay as written.
+    選ぶ("GENGO_EN");
+    w->名前の文字(3000, 100, "対局", 12, false, 色_白);
+    w->文字(3000, 6350, "対局", 12, false, 色_白);
+    QStringList 盤 = w->描いた文字();
+    EXPECT_TRUE(盤.contains("対局"));
+    EXPECT_TRUE(盤.contains("Game"));
+    選ぶ("GENGO_JA");
+    選ぶ("GENGO_EN");
+    盤 = w->描いた文字();
+    EXPECT_TRUE(盤.contains("対局"));
+    EXPECT_TRUE(盤.contains("Game"));
+}

@@ -14,6 +14,18 @@ using namespace eval_test;
 namespace {
 
 const 順位 危険[] = {
+    {"with a lance in the human's hand the rook under our silver steps off the file the human rook crosses",
+     {{5, 1, COM_王0}, {7, 2, COM_飛1}, {7, 1, COM_銀0}, {1, 3, MAN_飛2}, {1, 9, MAN_王2}, {人手, 2, 1}},
+     {{7, 2, 6, 2}, {5, 1, 4, 1}, {5, 1, 6, 1}}, 3},
+    {"... but a lance of ours in front of the rook is no skewer",
+     {{9, 1, COM_王0}, {5, 1, COM_飛0}, {5, 3, COM_香0}, {1, 4, MAN_飛2}, {1, 9, MAN_王2}, {人手, 2, 1}},
+     {{5, 3, 5, 7, true}, {5, 3, 5, 9}, {9, 1, 8, 1}, {5, 1, 5, 2}, {5, 1, 8, 1}}, 3},
+    {"a piece that lands where the human takes it threatens nothing",
+     {{2, 8, MAN_角2}, {3, 8, MAN_金2}, {2, 1, COM_香0}, {5, 4, COM_銀0}, {8, 1, COM_王0}, {9, 9, MAN_王2}, {自手, 1, 1}},
+     {{5, 4, 5, 5}, {2, 1, 2, 7, true}, {2, 1, 2, 7}}, 3},
+    {"... nor does a gold stepping next to a human lance, knight and silver",
+     {{9, 1, COM_王0}, {6, 5, COM_金0}, {5, 7, MAN_香2}, {6, 7, MAN_桂2}, {7, 7, MAN_銀2}, {1, 9, MAN_王2}},
+     {{9, 1, 8, 2}, {6, 5, 5, 6}}, 2},
     {"the rook a silver attacks goes to safety; a king step leaves it hanging",
      {{5, 1, COM_王0}, {5, 5, COM_飛0}, {4, 6, MAN_銀2}, {5, 9, MAN_王2}},
      {{5, 5, 5, 2}, {5, 5, 1, 5}, {5, 1, 6, 1}, {5, 5, 5, 3}}, 2},
@@ -45,6 +57,9 @@ const 順位 危険[] = {
     {"a human pawn about to push into our camp: the gold covers the square",
      {{9, 1, COM_王0}, {4, 4, MAN_歩2}, {4, 5, MAN_金2}, {5, 1, COM_金0}, {1, 9, MAN_王2}},
      {{5, 1, 4, 2}, {9, 1, 9, 2}}, 2},
+    {"... and a second guard of the square it pushes to is worth the most",
+     {{9, 1, COM_王0}, {4, 4, MAN_歩2}, {4, 5, MAN_金2}, {5, 1, COM_金0}, {3, 2, COM_銀0}, {1, 9, MAN_王2}},
+     {{5, 1, 4, 2}, {9, 1, 9, 2}}, 2, 候補手{5, 1, 4, 2}},
     {"the king attacks a silver next to it that nothing of ours reached",
      {{7, 3, COM_王0}, {5, 1, COM_金0}, {5, 3, MAN_銀2}, {1, 9, MAN_王2}},
      {{7, 3, 6, 3}, {7, 3, 8, 3}, {7, 3, 7, 2}, {5, 1, 4, 1}}, 2, 候補手{7, 3, 6, 3}},

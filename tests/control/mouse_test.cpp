@@ -20,17 +20,15 @@ using 告知対 = std::pair<std::string, std::string>;
 告知対 対(const メッセージ記録& m) { return {m.本文, m.題}; }
 
 struct 押し試験 : 対局試験 {
-    // The outline the screen now shows around cell (c, r): the colour last
-    // drawn there since the test began watching, the grid's when none was.
-    int 枠色(int c, int r) const {
-        int 色 = 桝輪郭色;
-        for (const auto& d : p.描画)
-            if (d.種類 == 描画記録::枠 && d.x == 盤原点X + 桝幅 * c && d.y == 盤原点Y + 桝高 * r) 色 = d.色;
-        return 色;
-    }
     int 盤(int c, int r) const { return 局面_取得(s).盤[c][r]; }
     int 手駒(bool 下, int 種) const { return (下 ? 局面_取得(s).持駒_MAN : 局面_取得(s).持駒_COM)[種]; }
     bool 告知なし() const { return p.メッセージ履歴.empty(); }
+    // A press on the empty cell (c, r): did a piece arrive there?
+    bool 着いた(int c, int r) {
+        const bool 空いていた = 盤(c, r) == 空;
+        押す(c, r);
+        return 空いていた && 盤(c, r) != 空;
+    }
 };
 
 }  // namespace
@@ -64,7 +62,7 @@ TEST_F(押し試験, 断りの文句と音) {
     押す(5, 7);
     EXPECT_EQ(対(最後の告知()), 告知対("棋譜を '進 'で進めて下さい", "棋譜"));
     EXPECT_EQ(最後の告知().b, ボタン::はいいいえ);
-    押す(5, 6);
+    EXPECT_FALSE(着いた(5, 6));
     EXPECT_EQ(p.メッセージ履歴.size(), 4u);
     EXPECT_EQ(対(最後の告知()), 告知対("棋譜を '進 'で進めて下さい", "棋譜"));
     EXPECT_EQ(盤(5, 7), MAN_歩2);
@@ -93,10 +91,8 @@ TEST_F(押し試験, 選択と選び直しと指導) {
     // Off the board: highlights erased, the selection kept.
     押す(20, 5);
     EXPECT_EQ(枠色(4, 6), 桝輪郭色);
-    押す(4, 6);
+    EXPECT_TRUE(着いた(4, 6));
     EXPECT_EQ(盤(4, 7), 空);
-    EXPECT_NE(盤(4, 6), 空);
-    EXPECT_EQ(盤(5, 7), MAN_歩2);
     指す(1, 3, 1, 4);  // 後手 answers
 
     // An opponent's piece in the idle state only shows its reach, and the
@@ -104,9 +100,7 @@ TEST_F(押し試験, 選択と選び直しと指導) {
     押す(3, 1);  // 後手's silver, facing down
     EXPECT_EQ(枠色(3, 1), 色_白);
     EXPECT_EQ(枠色(3, 2), 色_白);
-    押す(3, 2);
-    EXPECT_EQ(盤(3, 1), COM_銀0);
-    EXPECT_EQ(盤(3, 2), 空);
+    EXPECT_FALSE(着いた(3, 2));
     押す(5, 5);  // an empty square: ignored
     EXPECT_EQ(鳴った("play 2"), 0);
     EXPECT_TRUE(告知なし());
@@ -118,13 +112,11 @@ TEST_F(押し試験, 動けない所は音だけで何も記録しない) {
     EXPECT_EQ(鳴った("play 2"), 1);
     EXPECT_EQ(盤(5, 7), MAN_歩2);
     EXPECT_EQ(盤(5, 5), 空);
-    押す(5, 6);  // nothing is picked up any more
-    EXPECT_EQ(盤(5, 6), 空);
+    EXPECT_FALSE(着いた(5, 6));  // nothing is picked up any more
     EXPECT_EQ(s.手数, 0);
     EXPECT_EQ(s.棋譜手数, 0);
-    // Still 先手's first move.
-    指す(5, 7, 5, 6);
-    EXPECT_NE(盤(5, 6), 空);
+    押す(5, 7);  // still 先手's first move
+    EXPECT_TRUE(着いた(5, 6));
     EXPECT_EQ(s.手数, 1);
 }
 
@@ -162,9 +154,7 @@ TEST_F(押し試験, 断られた桝は一瞬赤く囲まれて元に戻る) {
         EXPECT_EQ(桝.size(), 81u);
         EXPECT_EQ(枠色(5, 6), 桝輪郭色);  // the guidance stayed until the grid came back
         EXPECT_TRUE(告知なし());
-        押す(5, 6);  // nothing is picked up any more
-        EXPECT_EQ(盤(5, 7), MAN_歩2);
-        EXPECT_EQ(盤(5, 6), 空);
+        EXPECT_FALSE(着いた(5, 6));  // nothing is picked up any more
     }
 }
 
@@ -210,7 +200,7 @@ TEST_F(押し試験, 両方の持駒から打つ) {
     s.持駒_MAN[7] = 1;
     s.持駒数_MAN = 1;
     押す(11, 8);  // no bishop in hand: ignored
-    EXPECT_EQ(枠色(11, 8), 桝輪郭色);
+    EXPECT_NE(枠色(11, 8), 色_赤);
     押す(11, 9);  // the rook
     EXPECT_EQ(枠色(11, 9), 色_赤);
     押す(5, 5);
@@ -232,12 +222,10 @@ TEST_F(押し試験, 両方の持駒から打つ) {
     // 先手 looking at the top hand's pawn, then pressing the board: only
     // looked at, nothing dropped; the next press picks up a piece again.
     押す(-1, 7);
-    押す(6, 5);
-    EXPECT_EQ(盤(6, 5), 空);
-    EXPECT_EQ(手駒(false, 1), 1);
+    EXPECT_FALSE(着いた(6, 5));
     EXPECT_EQ(鳴った("play 2"), 0);
-    指す(6, 7, 6, 6);
-    EXPECT_NE(盤(6, 6), 空);
+    押す(6, 7);
+    EXPECT_TRUE(着いた(6, 6));
 }
 
 TEST_F(押し試験, 駒台の赤枠は手番の側だけ_相手の駒台は指導色) {
@@ -254,9 +242,7 @@ TEST_F(押し試験, 駒台の赤枠は手番の側だけ_相手の駒台は指�
         押す(-1, 7);  // the top hand: pawn in row 7
         EXPECT_EQ(枠色(-1, 7), 手番 == 後手 ? 色_赤 : 色_白);
         EXPECT_EQ(枠色(5, 5), 色_白);
-        // The top pawn is dropped by its own side only.
-        押す(5, 5);
-        EXPECT_EQ(盤(5, 5) != 空, 手番 == 後手);
+        EXPECT_EQ(着いた(5, 5), 手番 == 後手);  // dropped by its own side only
     }
     EXPECT_EQ(鳴った("play 2"), 0);
 }
@@ -311,9 +297,7 @@ TEST_F(押し試験, 記録が満杯なら指させない) {
     EXPECT_EQ(対(最後の告知()), 告知対(記録上限メッセージ, 記録上限題));
     EXPECT_EQ(鳴った("play 2"), 1);
     EXPECT_EQ(枠色(5, 3), 桝輪郭色);  // put down again
-    押す(5, 4);
-    EXPECT_EQ(盤(5, 3), COM_歩0);
-    EXPECT_EQ(盤(5, 4), 空);
+    EXPECT_FALSE(着いた(5, 4));
     EXPECT_EQ(s.手数, 1);
     EXPECT_EQ(s.手番, 後手);
 }
@@ -328,8 +312,7 @@ TEST_F(押し試験, 二人対局の再開は時計を動かし手番を告げ�
     EXPECT_EQ(s.開始時刻, 2000);
     EXPECT_TRUE(p.タイマー有効);
     EXPECT_EQ(枠色(5, 3), 色_赤);  // the same press still picks up the pawn
-    押す(5, 4);  // and the game goes on without a second word
-    EXPECT_NE(盤(5, 4), 空);
+    EXPECT_TRUE(着いた(5, 4));  // and the game goes on without a second word
     EXPECT_EQ(p.メッセージ履歴.size(), 1u);
 }
 
@@ -395,14 +378,12 @@ TEST_F(押し試験, どの向きの駒も持ち主のもの) {
     s.盤[5][5] = -100;
     押す(5, 5);
     EXPECT_EQ(枠色(5, 5), 色_赤);
-    押す(5, 6);
-    EXPECT_EQ(盤(5, 5), 空);
+    EXPECT_TRUE(着いた(5, 6));
 
     s.盤[4][4] = 100;  // 後手 to move now
     押す(4, 4);
     EXPECT_EQ(枠色(4, 4), 色_赤);
-    押す(4, 5);
-    EXPECT_EQ(盤(4, 4), 空);
+    EXPECT_TRUE(着いた(4, 5));
 }
 
 // Just past either end of a hand there is nothing to pick up, whatever the
@@ -413,9 +394,8 @@ TEST_F(押し試験, 駒台の端の外は何も選ばない) {
     for (auto [c, r] : {std::pair{11, 2}, {11, 10}, {-1, 0}, {-1, 8}}) {
         SCOPED_TRACE(std::to_string(c) + "," + std::to_string(r));
         押す(c, r);
-        EXPECT_EQ(枠色(c, r), 桝輪郭色);
-        押す(5, 5);
-        EXPECT_EQ(盤(5, 5), 空);
+        EXPECT_NE(枠色(c, r), 色_赤);
+        EXPECT_FALSE(着いた(5, 5));
     }
     EXPECT_TRUE(p.音.empty());
 }

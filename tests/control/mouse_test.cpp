@@ -101,6 +101,8 @@ TEST_F(押し試験, 選択と選び直しと指導) {
     EXPECT_EQ(枠色(3, 1), 色_白);
     EXPECT_EQ(枠色(3, 2), 色_白);
     EXPECT_FALSE(着いた(3, 2));
+    押す(1, 1);  // the lance in the corner reaches (1, 2) only
+    EXPECT_EQ(枠色(1, 2), 色_白);
     押す(5, 5);  // an empty square: ignored
     EXPECT_EQ(鳴った("play 2"), 0);
     EXPECT_TRUE(告知なし());

@@ -86,12 +86,13 @@ protected:
         for (const auto& a : p.音) n += a == what;
         return n;
     }
-    // Outlines drawn around cell (c, r) in colour 色.
-    int 枠の数(int c, int r, int 色) const {
-        int n = 0;
+    // The outline the screen shows around cell (c, r): the colour drawn
+    // there last since the test began watching, or −1 when none was.
+    int 枠色(int c, int r) const {
+        int 色 = -1;
         for (const auto& d : p.描画)
-            n += d.種類 == 描画記録::枠 && d.x == 盤原点X + 桝幅 * c && d.y == 盤原点Y + 桝高 * r && d.色 == 色;
-        return n;
+            if (d.種類 == 描画記録::枠 && d.x == 盤原点X + 桝幅 * c && d.y == 盤原点Y + 桝高 * r) 色 = d.色;
+        return 色;
     }
     メッセージ記録 最後の告知() const { return p.メッセージ履歴.empty() ? メッセージ記録{} : p.メッセージ履歴.back(); }
 };

@@ -29,7 +29,7 @@ TEST_F(対局試験, 上げると相手の駒が一枚ずつ消え下げると�
     EXPECT_EQ(s.操作.ハンデ設定中, 真);
     EXPECT_EQ(s.盤[8][2], 600);
     EXPECT_EQ(p.絵の履歴(8, 2), (std::vector<int>{600}));
-    EXPECT_EQ(枠の数(8, 2, 背景色), 1);  // the square's outline put back
+    EXPECT_EQ(枠色(8, 2), 背景色);  // the square's outline put back
     EXPECT_EQ(p.文字の履歴().back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
     EXPECT_TRUE(同じ盤(s, *初期));
 

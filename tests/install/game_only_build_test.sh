@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A packager's build: only the game and the command-line tool, with the
 # test, benchmark and fuzzing dependencies made unfindable, configured and
 # built in a fresh folder and installed into a staging folder.
@@ -24,7 +25,7 @@ cmake --build "$work/b" -j 2 > "$work/build.log" 2>&1 || {
 }
 DESTDIR="$work/stage" cmake --install "$work/b" > /dev/null || fail "install of the game alone"
 root=$work/stage$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$work/b/CMakeCache.txt")
-for f in bin/vezuvire bin/vezuvire-cli share/applications/$id.desktop share/icons/hicolor/48x48/apps/$id.png; do
+for f in bin/vezuvire bin/vezuvire-cli libexec/vezuvire/vezuvire share/applications/$id.desktop share/icons/hicolor/48x48/apps/$id.png; do
     [ -e "$root/$f" ] || fail "game-only install lacks $f"
 done
 [ ! -e "$work/b/bin/vezuvire-bench" ] && [ -z "$(find "$work/b" -name 'test_*' -type f -perm -u+x)" ] ||

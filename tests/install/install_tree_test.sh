@@ -55,7 +55,7 @@ for page in vezuvire vezuvire-cli; do
     warnings=$(zcat "$man" | env -u LANG -u LC_ALL -u LC_CTYPE groff -man -Tascii -ww -z 2>&1) || fail "$page.6 does not render"
     [ -z "$warnings" ] || fail "$page.6 renders with warnings: $warnings"
     ! zcat "$man" | LC_ALL=C grep -q -P '[^\x00-\x7f]' || fail "$page.6 holds bytes outside ASCII"
-    zcat "$man" | grep -q -- '--version' || fail "$page.6 lacks --version"
+    zcat "$man" | grep -q -F '\-\-version' || fail "$page.6 lacks --version"
 done
 zcat "$root/share/man/man6/vezuvire-cli.6.gz" | grep -q '^\.B vezuvire\\-cli show' || fail "vezuvire-cli.6 lacks the show command"
 zcat "$root/share/man/man6/vezuvire.6.gz" > "$work/vezuvire.6"

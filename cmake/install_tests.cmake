@@ -24,7 +24,16 @@ endif()
 add_test(NAME package_deb
   COMMAND ${VZ_BASH} ${CMAKE_SOURCE_DIR}/tests/install/package_test.sh
           ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/package-check ${PROJECT_VERSION} ${VZ_APP_ID})
-set_tests_properties(package_deb PROPERTIES TIMEOUT 3600 LABELS "install;slow" RUN_SERIAL TRUE)
+set_tests_properties(package_deb PROPERTIES TIMEOUT 3600 LABELS "install;slow" RUN_SERIAL TRUE
+  FIXTURES_SETUP vz_package)
+
+# The game alone, configured with the test, benchmark and fuzzing
+# dependencies made unfindable, built and installed: the package's build
+# without its tests is that build, and this looks at what it left.
+add_test(NAME game_only_build
+  COMMAND ${VZ_BASH} ${CMAKE_SOURCE_DIR}/tests/install/game_only_build_test.sh
+          ${CMAKE_BINARY_DIR}/package-check ${PROJECT_VERSION} ${VZ_APP_ID})
+set_tests_properties(game_only_build PROPERTIES LABELS install FIXTURES_REQUIRED vz_package)
 
 # The packaging files agree with CMakeLists.txt: the version and release
 # date in debian/changelog, the licence everywhere.
@@ -32,10 +41,3 @@ add_test(NAME package_sources
   COMMAND ${VZ_BASH} ${CMAKE_SOURCE_DIR}/tests/install/package_sources_test.sh
           ${CMAKE_SOURCE_DIR} ${PROJECT_VERSION} ${VZ_RELEASE_DATE})
 set_tests_properties(package_sources PROPERTIES LABELS install)
-
-# Configures and builds the game alone in a fresh folder, with the test,
-# benchmark and fuzzing dependencies made unfindable.  Slow: a full build.
-add_test(NAME game_only_build
-  COMMAND ${VZ_BASH} ${CMAKE_SOURCE_DIR}/tests/install/game_only_build_test.sh
-          ${CMAKE_SOURCE_DIR} ${VZ_APP_ID})
-set_tests_properties(game_only_build PROPERTIES TIMEOUT 3600 LABELS "install;slow" RUN_SERIAL TRUE)

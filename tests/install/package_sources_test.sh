@@ -26,7 +26,7 @@ left=$(grep -r -l -I -e 'example\.org' -e 'org\.example' -e 'all rights reserved
     --exclude-dir=.git --exclude-dir='build*' --exclude-dir='obj-*' --exclude=package_sources_test.sh . || true)
 [ -z "$left" ] || fail "placeholder names left in: $left"
 # the packaging's own files carry the licence line
-for f in CMakeLists.txt Makefile cmake/*.cmake debian/rules dist/*.in tests/install/*.sh; do
+for f in CMakeLists.txt Makefile cmake/*.cmake debian/control debian/rules debian/source/options dist/*.in tests/install/*.sh; do
     head -n3 "$f" | grep -q 'SPDX-License-Identifier: ' || fail "$f has no SPDX line"
 done
 echo "package sources: ok"

@@ -1,6 +1,8 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run     — install what the game needs, build it, start it
 # make test    — install everything, build everything, run every test (also under ASan+UBSan)
-# make package — build the Debian package build/vezuvire_<version>_<arch>.deb
+# make package — build the Debian source and binary packages in build/package/
+#                (dpkg-buildpackage on debian/; DEB_BUILD_OPTIONS=nocheck skips their tests)
 
 # Building and playing the game: its compiler, build tools, libraries, Qt's
 # window-system plugins (only recommended by Qt), Qt's own translations (its
@@ -8,17 +10,20 @@
 # lrelease and their CMake package, for the game's English) and a Japanese font.
 RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools \
                  qt6-tools-dev libsdl2-mixer-dev fonts-noto-cjk
-# The Debian package: dpkg-shlibdeps (dpkg-dev) and file for its dependency scan.
-PKG_PACKAGES  := dpkg-dev file
-# Tests, benchmarks, fuzzing and the validators of the installed files.
+# The Debian package: dpkg-buildpackage (dpkg-dev), debhelper, and the test
+# libraries its build runs the tests with.
+PKG_PACKAGES  := dpkg-dev debhelper file libgtest-dev libgmock-dev
+# Tests, benchmarks, fuzzing and the checkers of the installed files and of
+# the package: desktop-file-validate, appstreamcli, xmllint,
+# update-mime-database, groff, lintian.
 TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
-                 desktop-file-utils appstream
+                 desktop-file-utils appstream libxml2-utils shared-mime-info groff-base lintian
 JOBS     ?= $(shell nproc)
 BUILD    := build
 ASAN     := build-asan
 
-# The game alone; the first configuration of $(BUILD) by `make run` or
-# `make package` uses it, later ones keep whatever the build folder has.
+# The game alone; the first configuration of $(BUILD) by `make run` uses it,
+# later ones keep whatever the build folder has.
 GAME_ONLY := -DVZ_TESTS=OFF -DVZ_BENCH=OFF -DVZ_FUZZ=OFF
 EVERYTHING := -DVZ_TESTS=ON -DVZ_BENCH=ON -DVZ_FUZZ=ON -DVZ_WERROR=ON
 CONFIGURE_GAME = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -63,9 +68,7 @@ run: build-game
 	cd $(BUILD)/bin && ./vezuvire
 
 package: deps-package
-	$(CONFIGURE_GAME)
-	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && cpack -G DEB
+	DEB_BUILD_OPTIONS="$${DEB_BUILD_OPTIONS:-parallel=$(JOBS)}" bash tests/install/package_build.sh . $(BUILD)/package
 
 test: build build-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)

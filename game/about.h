@@ -7,8 +7,8 @@
 #include "game/state.h"
 
 // Contact addresses shown in the version box.
-inline constexpr const char* ホームページ = "https://vezuvire.example.org/";
-inline constexpr const char* 連絡先メール = "support@vezuvire.example.org";
+inline constexpr const char* ホームページ = "https://vezuvire.github.io/";
+inline constexpr const char* 連絡先メール = "developers@vezuvire.github.io";
 
 // The box's text: version line, a blank line, home page, e-mail, each line
 // ended by a carriage return.

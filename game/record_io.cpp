@@ -120,7 +120,12 @@ int 設定_棋譜履歴(状態& s, const 棋譜内容& 内容) {
     return n;
 }
 
-void File1_Click(状態& s, Platform& p, const std::string& ファイル名) {
+namespace {
+
+// Loads the record at パス (ファイル名 in the panel's folder when パス is
+// empty), naming it ファイル名 to the player: a click in the file list and a
+// record handed to the program at start-up both come here.
+void 読込_記録(状態& s, Platform& p, const std::string& パス, const std::string& ファイル名) {
     // A game in progress is asked about with the lists still open, so that
     // いいえ leaves the window exactly as it was.
     const bool 問う = 調査_対局途中(s);
@@ -130,7 +135,7 @@ void File1_Click(状態& s, Platform& p, const std::string& ファイル名) {
     // nor should the player be asked about a record that never comes.
     棋譜内容 内容;
     std::string エラー;
-    const bool 読めた = 読込_棋譜(現在のフォルダ(p) + "/" + ファイル名, 内容, エラー) == 真;
+    const bool 読めた = 読込_棋譜(パス.empty() ? 現在のフォルダ(p) + "/" + ファイル名 : パス, 内容, エラー) == 真;
     if (問う && 読めた && !確認_対局終了(s, p)) return;
     if (問う) 描画_可視(s, p, 偽, 偽, 偽);
     if (!読めた) {
@@ -164,4 +169,16 @@ void File1_Click(状態& s, Platform& p, const std::string& ファイル名) {
         告知(p, QT_TRANSLATE_NOOP("Game", "棋譜を '進 'で進めて下さい"), 題_読込);
         s.手番 = 先手;
     }
+}
+
+}  // namespace
+
+void File1_Click(状態& s, Platform& p, const std::string& ファイル名) {
+    読込_記録(s, p, "", ファイル名);
+}
+
+void 開く_棋譜(状態& s, Platform& p, const std::string& パス) {
+    if (パス.empty()) return;
+    const std::size_t 区切り = パス.find_last_of('/');
+    読込_記録(s, p, パス, 区切り == std::string::npos ? パス : パス.substr(区切り + 1));
 }

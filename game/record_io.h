@@ -25,6 +25,11 @@ void Command1_Click(状態& s, Platform& p);
 // game in progress is given up for a record that was read only when the
 // player confirms it; otherwise the panel stays open and nothing changes.
 void File1_Click(状態& s, Platform& p, const std::string& ファイル名);
+// The record at パス (a path of any folder, such as a file handed to the
+// program by the file manager), loaded as a click on it in the file list
+// would load it, with the same questions and messages; the player is told
+// its name without the folder.
+void 開く_棋譜(状態& s, Platform& p, const std::string& パス);
 
 // X (twips) at which a header text is printed: centred on the board by its
 // length in characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vezuvire-cli: the game without a window, for scripts and other tools.
 #include <cstring>
 #include <iostream>
@@ -10,6 +11,7 @@ void 使い方(std::ostream& o) {
     o << "usage: vezuvire-cli COMMAND [OPTIONS]\n"
          "\n"
          "  play [--level N] [--gote] [--movetime MS] [--depth N] [--seed S]\n"
+         "       [--save FILE [--game-name T] [--top-name A] [--bottom-name B]]\n"
          "      A game against the computer from the starting position, at\n"
          "      strength N (1..5, default 3).  Strengths 4 and 5 search deeper,\n"
          "      for up to 0.3 s and 1 s a move unless --movetime or --depth\n"
@@ -25,6 +27,9 @@ void 使い方(std::ostream& o) {
          "      of the game prints \"あなたの勝ちです\" or \"ｺﾝﾋﾟｭｰﾀの勝ちです\";\n"
          "      a computer without a move prints \"none\" and resigns; a full move\n"
          "      log prints \"full\" and stops.  The clock stands still.\n"
+         "      --save writes the game to the record file FILE at the end, with\n"
+         "      the game's name T and the names of the top and bottom players\n"
+         "      as its three header lines.\n"
          "\n"
          "  bestmove [--level N]\n"
          "      Reads one position from standard input, written as a move line\n"
@@ -44,10 +49,32 @@ void 使い方(std::ostream& o) {
          "      difference in Elo.\n"
          "\n"
          "  show [--lines] FILE\n"
-         "      Prints a game record file (.棋譜) as text.\n"
+         "      Prints a game record file (.棋譜) as text: its three header\n"
+         "      lines, then a board diagram of every logged position, or with\n"
+         "      --lines one move line per position.\n"
          "\n"
          "  --help\n"
-         "      This text.\n";
+         "      This text.\n"
+         "\n"
+         "  --version\n"
+         "      The version and its release date.\n"
+         "\n"
+         "Exit status: 0 on success; 2 for a wrong command line, an unreadable\n"
+         "record file or position, or a record that cannot be written; 1 when\n"
+         "the output cannot be written.\n";
+}
+
+// Prints text with 書く on standard output: 0, or 1 when it cannot be
+// written (a full disk, a closed pipe).
+template <class F>
+int 出力(F 書く) {
+    書く(std::cout);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vezuvire-cli: cannot write the output\n";
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -59,9 +86,10 @@ int main(int argc, char** argv) {
     }
     const char* 命令 = argv[1];
     if (std::strcmp(命令, "--help") == 0 || std::strcmp(命令, "-h") == 0 || std::strcmp(命令, "help") == 0) {
-        使い方(std::cout);
-        return 0;
+        return 出力(使い方);
     }
+    if (std::strcmp(命令, "--version") == 0)
+        return 出力([](std::ostream& o) { o << "vezuvire-cli " VZ_VERSION " (" VZ_RELEASE_DATE ")\n"; });
     if (std::strcmp(命令, "play") == 0) return cli_play(argc - 1, argv + 1);
     if (std::strcmp(命令, "bestmove") == 0) return cli_bestmove(argc - 1, argv + 1);
     if (std::strcmp(命令, "show") == 0) return cli_show(argc - 1, argv + 1);

@@ -42,6 +42,10 @@ public:
     // time.  Until then nothing can remove or replace the kept game.
     void 起動だけ();
     void 自動保存を始める();
+    // A record handed to the program (a file opened from the file
+    // manager): loaded as a click on it in the "棋譜" → "読込" list loads
+    // it, with the same questions and messages.
+    void 棋譜を開く(const std::string& パス);
     状態& 状態参照() { return *s_; }
     QAction* メニュー(const QString& 名前) const;  // by control name, e.g. "START"
     QWidget* キャンバス() const;

@@ -80,6 +80,10 @@ void 窓::パネル作成() {
         if (w) w->hide();
 }
 
+void 窓::棋譜を開く(const std::string& パス) {
+    操作([パス](状態& s, Platform& p) { 開く_棋譜(s, p, パス); });
+}
+
 // The folder tree's model, rooted at the folder shown: it reads that folder
 // first and the others as the tree opens them.  The tree still reaches every
 // folder up to "/".

@@ -1,32 +1,34 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A packager's build: only the game and the command-line tool, with the
-# test, benchmark and fuzzing dependencies made unfindable, configured and
-# built in a fresh folder and installed into a staging folder.
-# usage: game_only_build_test.sh SOURCE_DIR APP_ID
+# test, benchmark and fuzzing dependencies made unfindable.  The Debian
+# package built without its tests (DEB_BUILD_OPTIONS=nocheck, as the
+# package_deb test builds it) is exactly that build, so this test looks at
+# the build folder package_deb left: its configuration looked for no test
+# library, it built no test or benchmark, and `cmake --install` of it into a
+# staging folder gives the game in Debian's layout.
+# usage: game_only_build_test.sh PACKAGE_WORK_DIR VERSION APP_ID
 set -euo pipefail
-src=$1 id=$2
+work_in=$1 version=$2 id=$3
 . "$(dirname "$0")/lib.sh"
+
+b=$(ls -d "$work_in"/one/vezuvire-"$version"/obj-* 2> /dev/null | head -n1)
+[ -n "$b" ] && [ -f "$b/CMakeCache.txt" ] || fail "no package build folder in $work_in (package_deb runs first)"
+grep -q '^VZ_TESTS:BOOL=OFF' "$b/CMakeCache.txt" && grep -q '^VZ_BENCH:BOOL=OFF' "$b/CMakeCache.txt" &&
+    grep -q '^VZ_FUZZ:BOOL=OFF' "$b/CMakeCache.txt" || fail "the package was not built as the game alone"
+grep -q '^CMAKE_DISABLE_FIND_PACKAGE_GTest:[A-Z]*=ON' "$b/CMakeCache.txt" || fail "GTest was not made unfindable"
+! grep -q -E '^(VZ_CLANGXX|GTEST_|benchmark_DIR|Qt6Test_DIR)[^=]*=[^-]' "$b/CMakeCache.txt" ||
+    fail "the game-only configuration looked for a test dependency"
+[ ! -e "$b/bin/vezuvire-bench" ] && [ -z "$(find "$b" -name 'test_*' -type f -perm -u+x)" ] ||
+    fail "the game-only build built tests or benchmarks"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cmake -S "$src" -B "$work/b" -DCMAKE_BUILD_TYPE=Debug \
-    -DVZ_TESTS=OFF -DVZ_BENCH=OFF -DVZ_FUZZ=OFF \
-    -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
-    -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON > "$work/configure.log" 2>&1 || {
-    cat "$work/configure.log"
-    fail "configure without test dependencies"
-}
-! grep -q -E '^(VZ_CLANGXX|GTEST_|benchmark_DIR|Qt6Test_DIR)[^=]*=[^-]' "$work/b/CMakeCache.txt" ||
-    fail "the game-only configuration looked for a test dependency"
-cmake --build "$work/b" -j 2 > "$work/build.log" 2>&1 || {
-    tail -n 50 "$work/build.log"
-    fail "build of the game alone"
-}
-DESTDIR="$work/stage" cmake --install "$work/b" > /dev/null || fail "install of the game alone"
-root=$work/stage$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$work/b/CMakeCache.txt")
-for f in bin/vezuvire bin/vezuvire-cli share/applications/$id.desktop share/icons/hicolor/48x48/apps/$id.png; do
+DESTDIR="$work/stage" cmake --install "$b" > /dev/null || fail "install of the game alone"
+root=$work/stage/usr
+for f in games/vezuvire games/vezuvire-cli libexec/vezuvire/vezuvire share/games/vezuvire/BGM.wav \
+         share/applications/$id.desktop share/icons/hicolor/48x48/apps/$id.png \
+         share/icons/hicolor/scalable/apps/$id.svg share/mime/packages/$id.xml; do
     [ -e "$root/$f" ] || fail "game-only install lacks $f"
 done
-[ ! -e "$work/b/bin/vezuvire-bench" ] && [ -z "$(find "$work/b" -name 'test_*' -type f -perm -u+x)" ] ||
-    fail "the game-only build built tests or benchmarks"
 echo "game-only build: ok"

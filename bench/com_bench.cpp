@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the computer player's influence map and once-per-turn probes.
 #include <benchmark/benchmark.h>
 

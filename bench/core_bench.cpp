@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the movement rule (the computer's search calls it for every piece
 // against every square, several times per candidate) and of a full redraw.
 #include <benchmark/benchmark.h>

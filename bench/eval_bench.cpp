@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the danger-square scan that scores every candidate of the
 // computer's search.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the computer's search (snapshot, surveys, every board move and
 // drop scored) over the fixed positions of the search corpus in tests/data,
 // at each strength.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thinking-time clocks of both sides.  Display and record only: there is no
 // time limit.
 #pragma once

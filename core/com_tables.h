@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables of the computer player: the influence map that every evaluation
 // reads, the snapshots the search keeps of the position it started from, and
 // the results of the once-per-turn probes.  They are the computer's memory:

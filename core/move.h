@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carrying out a move that 移動チェック has already allowed, and the small
 // queries around it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/patterns.h"
 
 桝集合 行き先(const 盤面状態& s, int 元X, int 元Y, int 駒) {

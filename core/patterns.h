@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the pieces move, written once, and where a piece can go, listed
 // rather than asked square by square.  The rule table 規則 gives each kind's
 // steps and lines as it faces; every code's pattern is turned from it when

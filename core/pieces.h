@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vocabulary of pieces and squares: what a piece code says and where a
 // square lies.  Nothing here knows the game state.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/position.h"
 
 局面 局面_取得(const 進行状態& s) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A position: the board and both hands, apart from everything else the game
 // keeps.  One loader puts a position into the state, one storer takes it out;
 // record files, stepping through the log, the command-line tool, the

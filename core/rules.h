@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The movement rule of every piece, turned to the way the piece faces; the
 // patterns themselves are the rule table in core/patterns.h.
 #pragma once

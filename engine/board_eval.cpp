@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score of one candidate move of the computer.  The search has already
 // made the move on the board and re-surveyed the influence map; this routine
 // reads both, adds a fixed sequence of terms and hands the number back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score of one candidate position for the computer: higher is better.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-board danger terms for a candidate move of the computer: what the
 // human could do next with the pieces in hand, computer pieces left hanging,
 // pressure on the computer king, and the threats the moved piece makes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small questions the evaluation asks about the position on the board:
 // the human king's escape squares, the safe destinations of a piece, lance
 // aims, human line guards below a square and the computer's heavy pieces

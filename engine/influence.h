@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The influence map: which squares each side reaches, the weakest attacker
 // of each piece, the lance lines and both kings' squares, rebuilt from the
 // board alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One-move mate test against the human king after a checking candidate move
 // of the computer: is there a drop, a king move or a board move that ends
 // the check?

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the computer knows about each kind of piece it moves.  One branch per
 // kind; within a branch the terms run top to bottom and any of them may end
 // the evaluation early (a plain return: the score so far stands).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last stage of the board evaluation: what the computer knows about the
 // kind of piece it has just moved.  King safety, keeping the rook and bishop
 // mobile, pawn play, and a handful of fixed opening patterns tied to

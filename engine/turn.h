@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's turn: a one-move look-ahead over every legal board move and
 // drop of the computer, each made on the real board, surveyed, scored and
 // taken back; the best one is then played like a human move.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Once-per-turn probes of the position the computer is about to move from:
 // pieces pinned to their king by a long-range piece, and the empty squares
 // from which a bishop dropped by the human would hit the computer's king.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as an autosave file, read in memory.
 // The reader must never crash and must take only what the writer writes:
 // whatever it accepts is a game the file may hold, writing it again gives

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed files of the fuzz targets into fuzz/corpus/<target>/.
 
 Run from the repository root: python3 fuzz/make_corpus.py

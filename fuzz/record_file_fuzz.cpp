@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as a record file on disk, read through
 // 読込_棋譜 the way the panel reads a clicked file.  The reading must succeed,
 // agree with the in-memory reader and with the plain reader of

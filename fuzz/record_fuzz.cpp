@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as a record file, parsed in memory.  The
 // game's reader must never crash, must read exactly what the plain reader of
 // reference_record.h reads (headers, every square, hand and clock, the damage

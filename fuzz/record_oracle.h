@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check shared by the record-file fuzz targets: what the game's reader
 // made of some bytes, compared field by field with the plain reader in
 // reference_record.h.  A difference prints the input and both readings and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second, deliberately plain reader of game-record files, used only by the
 // fuzz targets to check the game's own reader field by field.  It is written
 // from the file format alone and shares no code with the game's reader

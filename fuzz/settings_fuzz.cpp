@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as the settings file "Vezuvire.ini".
 // Reading it must never crash and must leave every option within its values;
 // a file of four readable lines must give exactly what comparing each whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in progress, kept on the disk after every move so that a game
 // is never lost when the program ends or dies: "Vezuvire.autosave" in the
 // working directory.  This is the bare format and the file handling, usable

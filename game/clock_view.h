@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The elapsed-time display: Timer1, its tick, the two clock texts and the
 // option that shows them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/com_game.h"
 
 #include "game/clock_view.h"

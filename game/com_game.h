@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games against the computer: the two start commands under "対局(COM)".
 // 相手 is the side that answers: the computer (or, in tests, a stand-in).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's turn as the player sees it: the thinking caption, the
 // search, then the chosen move logged, blinked, made, sounded and announced.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game menu: starting a game between two people, the computer's
 // strength, and quitting (also by Esc and by closing the window); and the
 // question every command asks before it throws a game in progress away.

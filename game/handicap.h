@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handicap ladder: before the first move each press of △ or ▽ takes one
 // piece off the board (or puts one back), 21 grades from 名人 to 12級.
 #pragma once

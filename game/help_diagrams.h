@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the rules that the help window shows, worked out by the
 // game's own rules so that they can never disagree with play: which squares
 // a piece reaches in each facing (asked of 移動チェック on a scratch board),

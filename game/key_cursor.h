@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard's cursor: the cell that Enter or Space presses.  It walks
 // the 81 squares and the hand slots a player may take pieces from: both
 // hands when two people share the board, only the bottom hand (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every move a person makes goes through the mouse: one press picks a piece
 // on the board or in a hand, the next press picks where it goes.  A right
 // press on the destination promotes when the move may promote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing a move on the window: the board and hands change through the
 // rules, then the view draws what changed, lets the piece be seen landing in
 // its old facing for a moment and draws it turned.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stepping through the position log: "最初" back to the start, "戻" one
 // move back, "進" one move forward.  Used both to take moves back in a game
 // and to replay a loaded record.  After a step the clock stands still until

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The short move text shown after every move: destination file as a
 // full-width digit, rank as a kanji numeral, then the piece name ("７六歩").
 // Each side has its own slot beside the board and keeps its last move there

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The side that answers a human move: the computer in a game against it,
 // nobody in a game between two people.  Whoever starts the game hands it to
 // the routines that may need an answer (the mouse handler, the two start

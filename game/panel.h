@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing and hiding the record-file panel that lies on the game window:
 // the drive, folder and file lists for choosing a record, and the write
 // controls (four text boxes with their labels and the "RETURN" button).

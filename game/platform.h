@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game asks of its surroundings: painting in twips, message boxes,
 // the timer and the time of day, pauses, menu check marks, the record-file
 // panel and the sound library.  The Qt window implements it; the tests, the

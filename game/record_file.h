@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game-record files (".棋譜"): three header lines and one fixed-column
 // line per logged position, Shift_JIS with CR LF line ends.  This is the
 // bare format, usable without a window: turning the log of a game into the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record-file panel's commands: opening the panel for reading or
 // writing, following the folder list, writing the game with "RETURN" and
 // loading a record by a click in the file list.  The widgets themselves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Record files on the disk: reading one by name and saving the game's
 // record.  The format itself is in record_file.cpp, which touches no file.
 #include <cerrno>

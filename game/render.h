@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting of the board, hands, labels and texts.  Every position is in
 // cell units (column, row), possibly fractional; cell (c, r) has its top-left
 // corner at (盤原点X + 桝幅·c, 盤原点Y + 桝高·r) twips.  Later drawings cover

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with the game left unfinished last time (game/autosave.h):
 // the player is asked whether to go on with it.
 #pragma once

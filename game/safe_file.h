@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the program meets the file system: record files, the settings file
 // and the sounds all go through here.  Plain POSIX, no exceptions: every
 // routine answers 0 or the reason it failed (a system error number or one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four options kept between runs in "Vezuvire.ini" (Shift_JIS, CR LF):
 // background, move guidance, elapsed-time display, music.
 #pragma once

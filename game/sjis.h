@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the program's UTF-8 texts and the Shift_JIS of its
 // text files.
 #pragma once

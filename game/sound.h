@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's side of the sound library: open the device, load the WAV files
 // that lie beside the program, shut down.  Playing goes straight to the
 // library through the platform (dsPlay, dsPlayLooping, dsStop, dsFree).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program start and a new game as the player sees them.
 #pragma once
 

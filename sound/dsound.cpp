@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound library over SDL2_mixer.  The calls and their handle rules are
 // described in dsound.h.
 #include "sound/dsound.h"

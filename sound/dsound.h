@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vezuvire.dll: the game's small sound library, built on SDL2_mixer.
 //
 // Everything is addressed by plain integer handles.  0 is never a valid

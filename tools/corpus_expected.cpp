@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vz_corpus_expected [--write]: runs the computer's search over every
 // position of tests/data/search_positions.txt at strengths 1..3 and prints
 // the expected results as the search gives them now: the move, the piece

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vz_wavgen <folder>: writes the game's four sounds into <folder>.
 //
 //   その他.wav  a soft two-note chime (about 0.6 s)

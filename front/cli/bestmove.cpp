@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vezuvire-cli bestmove: the computer's choice in one position, read from
 // standard input as a move line of a record file.
 #include <cstring>

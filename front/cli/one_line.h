@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages of the game are written for message boxes, where a carriage
 // return starts a new line.  On a terminal a bare carriage return sends the
 // cursor back over what was printed, so every message is printed here as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vezuvire-cli play: a game against the computer on standard input and
 // output, with no window, no sound and a clock that stands still.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vezuvire-cli show [--lines] FILE: a record file as text.
 #include <cstdio>
 #include <iostream>

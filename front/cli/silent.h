@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every sub-command of vezuvire-cli runs the game on: a platform that
 // shows, plays and waits for nothing, and the start of the program without
 // its sounds and settings file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game against the computer played by text, as the command-line tool
 // plays it.  The state must be started (constants, square colours, a new
 // game) and point at the memory of the computer (状態::COM記憶).  Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "遊び方": a window of its own that teaches the game — the board and its
 // two square colours, every piece in its four facings with the squares it
 // reaches, drops, promotion, winning, stepping back and forth, the handicap

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's icon, drawn in code like every other picture: the human's king
 // standing on its wood square, the corners rounded.  The window shows it,
 // and the build draws the installed icon files with the same routine.

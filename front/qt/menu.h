@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar: captions, control names, check marks and the game's handler
 // for each item.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts every picture of the game is drawn from, shared by the files
 // that draw them: the cell's measures, a deterministic texture generator,
 // texts as outlines, and the painting of each kind of picture in logical

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cells and the pieces: the board-wood cell, the two coloured empty
 // squares, and each piece on its wood cell, turned to its facing.
 #include <QLinearGradient>

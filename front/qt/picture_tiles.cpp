@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five background tiles.  Each is one cell that wraps both ways, so that
 // tiled side by side it shows no seams.
 #include <QLinearGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture of the game, drawn in code: the 112 pieces, the three empty
 // cells, the five background tiles and the title logo.  Pictures are drawn as
 // vector shapes for the screen's device-pixel ratio, so they stay crisp at

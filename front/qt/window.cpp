@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window shell: building the window, the start-up sequence, message
 // boxes, the end of the program, and the keyboard and mouse events handed
 // to the game.  The canvas, the drawing, the record panel, the menu bar and

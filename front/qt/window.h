@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window: a menu bar over a canvas.  Everything the game paints goes
 // into a persistent off-screen picture kept in twips, so covering,
 // uncovering and resizing never lose it; a resize (or a move to a screen with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas: the widget that shows the window's off-screen picture, and the
 // resolution that picture is kept at.
 #include "front/qt/window_canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas widget inside the game window, and the measures the window's
 // parts share to place things on it.
 #pragma once

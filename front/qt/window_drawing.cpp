@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's drawing: every picture, outline, fill and text the game paints
 // is kept as an operation in twips and painted at once into the canvas'
 // off-screen picture, so that the picture can be painted again from them at

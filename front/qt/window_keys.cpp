@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing without a mouse.  The arrow keys walk a cursor over the board and
 // the hands, Enter or Space presses the left button in the middle of the
 // cursor's cell and Shift with either presses the right one (promotion), so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's menu bar, built from the game's menu tree, and its check
 // marks, which the game owns.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record-file panel: a folder tree, a file list, the game's name, the
 // two players' names, the file name and a RETURN button, laid over the
 // canvas while a record is read or written.

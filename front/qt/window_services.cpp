@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's services to the game other than drawing: its sounds, passed
 // on to the sound library, and its clock.
 #include <QTime>

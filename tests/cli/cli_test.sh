@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Black-box test of vezuvire-cli against recorded results: a scripted game
 # at each strength, its record written with --save and read back with show.
 # usage: cli_test.sh VEZUVIRE_CLI EXPECTED_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text game of the command-line tool: moves in, the computer's answers
 // out, against the same started program as the window's tests.
 #include "front/cli/text_game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's search and influence survey written the straightforward
 // way, as the rules describe them: every destination of every piece and
 // every drop square asked of 移動チェック, every piece's reach found by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's search and influence survey against the straightforward ones
 // kept in reference_search.cpp, on random positions: the same tables to the
 // last stale cell, the same move, the same scores to the bit.

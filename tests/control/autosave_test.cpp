@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in progress kept on the disk: written after every move, after
 // 戻 and 進 and at the end of the program, removed when the game is over or
 // replaced, and offered back at the next start exactly as it was.

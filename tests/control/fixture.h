@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A started program on the recording platform, run inside a fresh temporary
 // folder (start-up reads and writes the settings file there).  Dummy sound
 // files make the four buffers 1 その他, 2 禁止, 3 駒打, 4 BGM.

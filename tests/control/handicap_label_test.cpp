@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handicap grade label: every press that changes the grade wipes the
 // whole label row before the new name is printed, so a short name never
 // leaves the tail of a longer one behind.

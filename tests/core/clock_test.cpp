@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thinking-time clocks: arithmetic across midnight, formatting, the live
 // display and its switch.
 #include "core/clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carrying out moves: the quarter turn, captures into hand, drops, the king,
 // promotion zones, and the small queries around them.
 #include "core/move.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listed destinations against the movement rule itself: read straight
 // off the rule table for every code from every square of an empty board,
 // and for every piece code, from every source square on the board and in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The piece vocabulary every layer reads: side, kind, promotion, facing,
 // kings and long-range pieces, squares and hand slots.
 #include "core/pieces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One position type: taken from the board or the log, put back on the board
 // or into the log, for every slot the log has and none beyond.
 #include "core/position.h"

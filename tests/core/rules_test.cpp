@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The movement rule: every piece type in every facing, drops, blocking.
 #include "core/rules.h"
 #include "game/state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game and the position log.
 #include "core/setup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board evaluation on small positions, prepared as the computer's turn
 // prepares them.  The whole-board danger terms and the bishop-drop caution
 // have tests of their own; here they are taken from the same candidate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Candidate positions for the evaluation tests, prepared exactly as the
 // computer's turn prepares them: the turn's surveys and snapshots on the
 // position before the move, then the candidate made on the board, the

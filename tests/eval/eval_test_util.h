@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small hand-built positions for the evaluation tests.
 #pragma once
 

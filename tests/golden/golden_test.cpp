@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every scripted session in tests/golden/sessions is played and its trace
 // compared, line by line, with the recorded one in tests/data/golden.  A
 // difference means the game now does something else somewhere: a different

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripted sessions: a player's afternoon with the game written as a list of
 // commands (start the program, open a menu, press on a cell, let time pass,
 // type a name in the record panel, ...), played against the recording

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a header of a higher layer.
 #   cmake -DSOURCE_DIR=<project root> -P check_layers.cmake
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layer check against small trees with one planted include each: every
 # include that breaks the layers must fail it and be named in its message;
 # every allowed one must pass.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real game window killed outright between two moves: the next start in
 // the same folder offers the game back, and yes brings back the game exactly
 // as it stood after the last completed move.  The killed game runs in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up: the window comes up first, then autosave is
 // turned on and the kept game offered over the board.  Ending the program
 // while that question is up must leave the kept game exactly as it was.

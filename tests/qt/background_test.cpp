@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backgrounds in the real window, offscreen: a full redraw on any of the
 // five backgrounds wipes everything the game printed before, and the space
 // around the canvas of a window wider or taller than the board shows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Esc in the real window, offscreen, with keys delivered the way the window
 // system delivers them (to the window, then to whichever widget has the
 // keyboard): it ends the game at any time, also after menus, board presses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handicap grade label in the real window, offscreen: after any run of
 // △ and ▽ presses the label reads exactly like the current grade printed
 // once on a clean window, to the pixel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window "遊び方" with the real game window, offscreen: the その他
 // menu and F1 open it, it is a window of its own that does not stop the
 // game, Esc or its button close it alone, and it is drawn for the pixel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the game's icon: the human's king on its wood square, corners
 // rounded, at every size the window and the icon theme use.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing from the keyboard in the real window, offscreen, with keys
 // delivered the way the window system delivers them: the arrow keys walk
 // the cursor, Enter and Space press where it stands (Shift: the right

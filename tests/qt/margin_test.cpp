@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The margins of a window wider or taller than the board: they carry the
 // current background on, on the canvas' own cell grid, instead of a plain
 // colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every cell picture covers its cell completely: a background tile, an empty
 // cell or a piece painted over old text leaves nothing of it showing, at
 // every scale the window renders at (quarter steps, see 窓::倍率).

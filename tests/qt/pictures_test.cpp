@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the drawn pictures: sizes and scales, the choice of id, the four
 // facings, the two sides, promotion, tiles that wrap, the palette and the
 // cache.

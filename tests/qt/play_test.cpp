@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing in the real window, offscreen: menu commands and mouse presses at
 // twip positions mapped through the window's scale.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game window, started offscreen in a folder of its own, with its
 // message boxes answered OK and remembered instead of shown.
 #pragma once

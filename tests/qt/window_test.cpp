@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window, offscreen: menus, the painted board, scaling, repainting.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The autosave file format: what the writer writes reads back as the same
 // game, and the reader takes nothing but that.
 #include "game/autosave.h"

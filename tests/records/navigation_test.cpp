@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stepping back and forth through the log of a game and of a loaded record.
 #include "game/navigation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record-file format on its own: column layout, header lines, the
 // reading rules for damaged files, and saving without losing an older file.
 #include "game/record_file.h"

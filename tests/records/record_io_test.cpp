@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record panel: opening it, writing with "RETURN", loading by a click
 // in the file list, and a real game written, read back and replayed.
 #include "game/record_io.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file module on its own: which files are read, how read errors come
 // back, which targets the writer refuses, what a replaced file keeps, and
 // that a save killed at any moment loses nothing and leaves nothing behind.

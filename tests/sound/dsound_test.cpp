@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound library on SDL's silent "dummy" driver.  What it plays is
 // observed through the mixer itself (Mix_Playing counts sounding voices).
 // Voices that must still sound when looked at use BGM.wav (24 s) so that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's side of sound: opening the device, loading the WAV files that
 // lie beside the program, closing down.  First against the recording fake,
 // then with the real library behind the platform.

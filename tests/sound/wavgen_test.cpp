@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four generated sounds: well-formed 16-bit PCM WAV files of the right
 // lengths, no clicks at their ends, a BGM that loops seamlessly, and a
 // generator that always writes the same bytes and reports what it cannot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tests' platform: the recording platform (game/recording_platform.h),
 // which remembers everything the game asks of it in order and answers
 // message boxes from a script, plus two ways of looking at what was drawn.

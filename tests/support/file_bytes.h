@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole file as bytes, for tests that compare what is on the disk.
 #pragma once
 

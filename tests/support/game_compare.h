@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two states hold the same game: every member a continuation of the game
 // depends on, compared one by one so that a failure names the member.  Left
 // out: the clock's running parts (start time, timer, shown seconds), the

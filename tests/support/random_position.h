@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random positions for tests that hold two routines to the same answers:
 // any mix of the 112 piece codes in any facing, both hands, usually one
 // king a side.  Fixed seeds keep every run the same.

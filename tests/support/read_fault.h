@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read errors on demand: while a 読込故障 lives, every read of the file
 // module hands out at most 64 bytes at a time, and after 成功回数 reads
 // every further read fails with EIO, as a failing disk does part-way

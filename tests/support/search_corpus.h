@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed set of positions, all with the computer to move, taken from games
 // the computer played against a mix of random moves and its own choices
 // (fixed seeds): openings, middle games with pieces in hand, end games.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a test inside a fresh folder of its own: the game reads and writes
 // its settings and record files in the working directory.
 //

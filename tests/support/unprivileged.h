@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Permission tests need an ordinary user: root may write any file.  When
 // the tests run as root, the check runs in a child process that first gives
 // root up for the traditional "nobody" (65534); otherwise it runs as it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test that would hang (a FIFO opened for reading waits for a writer that
 // never comes) ends with SIGALRM instead, failing loudly rather than
 // stopping the whole run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help's rule pictures against the rules themselves: every square a
 // diagram marks is one the movement rule allows and every square it allows
 // is marked, for every piece code; a few shapes checked by hand; the turn on

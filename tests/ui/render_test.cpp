@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What gets painted where, and in which order.
 #include "game/render.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: first start, exact matching, short and damaged files,
 // the writer and the option items.
 #include "game/settings.h"

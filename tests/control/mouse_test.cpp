@@ -4,6 +4,7 @@
 // is seen the way the player sees it: by its outline, and by where the next
 // press puts it.
 #include "game/mouse.h"
+#include "game/commands.h"
 
 #include <algorithm>
 #include <set>
@@ -401,4 +402,15 @@ TEST_F(押し試験, 駒台の端の外は何も選ばない) {
         EXPECT_FALSE(着いた(5, 5));
     }
     EXPECT_TRUE(p.音.empty());
+}
+
+TEST_F(押し試験, 新しい対局は持ち上げた駒を置かせる) {
+    // A piece picked up in the last game is not carried into the next one:
+    // the first press of the new game picks, it does not land.
+    二人対局();
+    押す(7, 7);
+    初期設定(s, p);
+    START_Click(s, p);
+    EXPECT_FALSE(着いた(7, 6));
+    EXPECT_EQ(盤(7, 7), MAN_歩2);
 }

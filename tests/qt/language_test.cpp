@@ -332,3 +332,14 @@ TEST_F(言語の窓, 記録の名前は訳さない_同じ字の告知は訳す)
     EXPECT_TRUE(盤.contains("対局"));
     EXPECT_TRUE(盤.contains("Game"));
 }
+
+TEST(言語, Qt自身の文字も選んだ言語に従う) {
+    テスト用アプリ();
+    英語に戻す 戻す;
+    ASSERT_TRUE(言語を使う(言語::日本語));
+    const QString 日本語 = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    ASSERT_TRUE(言語を使う(言語::英語));
+    EXPECT_TRUE(言語を使う(言語::英語));  // chosen again: still fine
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    EXPECT_NE(日本語, QStringLiteral("Cancel")) << "Qt's Japanese translation is not installed";
+}

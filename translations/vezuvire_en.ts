@@ -653,6 +653,10 @@
         <source>Direct Soundインターフェースが作成できません。</source>
         <translation>Sound could not be started.</translation>
     </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1041,6 +1045,26 @@ Step through a loaded record with Forward and Back. Choose Game → Against the 
     <message>
         <source>遊び方</source>
         <translation>How to play</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <extracomment>Resign the game in progress (投了).</extracomment>
+        <translation>Resign</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <extracomment>Take back one&apos;s own move and the computer&apos;s answer together (待った, &quot;wait!&quot;); Ctrl+Z.</extracomment>
+        <translation>Take back move</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <extracomment>Show the move the computer would play in the player&apos;s place (ヒント, hint); key H.</extracomment>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>効果音</source>
+        <extracomment>Option: the sounds of the pieces and of refused moves (効果音, sound effects); the music stays under BGM.</extracomment>
+        <translation>Sound effects</translation>
     </message>
 </context>
 <context>

@@ -38,9 +38,11 @@ bool 窓::盤のキー(QKeyEvent* e) {
 
     if (m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier)) {
         const char* 項目 = nullptr;
-        // Against the computer Ctrl+Z is 待った: the player's move and the
-        // answer go back together.
-        const bool 対COM = s_->操作.対局種別 == 対局_COM && s_->操作.棋譜モード == 偽;
+        // In a game against the computer still going on Ctrl+Z is 待った:
+        // the player's move and the answer go back together.  A finished
+        // game is looked back on with 戻 as ever.
+        const bool 対COM = s_->操作.対局種別 == 対局_COM && s_->操作.棋譜モード == 偽 && s_->手番 != 手番_なし &&
+                           s_->勝者 == 手番_なし;
         if (k == Qt::Key_Z) 項目 = shift ? "AFTER" : 対COM ? "MATTA" : "REPLAY";
         else if (k == Qt::Key_Y && !shift) 項目 = "AFTER";
         if (!項目) return false;

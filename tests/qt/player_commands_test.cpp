@@ -58,6 +58,13 @@ TEST_F(手の窓, COMとの対局ではCtrlZが待ったで二人の対局では
     選ぶ("MATTA");
     EXPECT_EQ(告知, std::vector<std::string>{"できません"});
 
+    // A finished game is looked back on with 戻, one move at a time.
+    押す(7, 7);
+    押す(7, 6);
+    選ぶ("TOURYOU");
+    キー(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(s().棋譜手数, 1);
+
     選ぶ("CANCEL");
     選ぶ("START");
     押す(7, 7);

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
 #include <cstring>
 #include <functional>
+#include <set>
 
 #include "core/game_state.h"
 #include "game/com_game.h"
@@ -15,6 +17,7 @@
 #include "game/navigation.h"
 #include "game/sound.h"
 #include "tests/control/fixture.h"
+#include "tests/support/search_corpus.h"
 
 namespace {
 
@@ -224,6 +227,34 @@ TEST_F(手の取消試験, ヒントは深い探索の手を見せるだけで�
         EXPECT_TRUE(見せた);
         EXPECT_EQ(枠色(h.先X, h.先Y), 桝輪郭色);
     }
+}
+
+// On positions of the search corpus, one of each stage, with the player to
+// move: the hint is the deeper search's move for the bottom side, and its
+// origin is where the board or the player's hand shows that piece.
+TEST_F(手の取消試験, コーパスの局面でヒントは深い探索の手) {
+    SENTE_Click(s, p, *相手);
+    std::set<std::string> 段階;
+    for (const auto& e : 探索集::局面集()) {
+        if (!段階.insert(e.段階).second) continue;
+        SCOPED_TRACE(e.段階);
+        局面_設定(s, e.位置);
+        s.手番 = s.手番_MAN;
+        const 対局 g = 対局にする(s, 下手);
+        const std::atomic<bool> 止めない{false};
+        const 深い探索の結果 r = 深く探索する(g, ヒントの設定(), 止めない);
+        const ヒントの手 h = ヒントを考える(s);
+        ASSERT_TRUE(h.あり);
+        EXPECT_EQ((std::array{h.先X, h.先Y}), (std::array<int, 2>{r.手.先X, r.手.先Y}));
+        if (r.手.打ち()) {
+            EXPECT_EQ(h.元X, 持駒列_MAN);
+            EXPECT_GT(s.持駒_MAN[r.手.打], 0);
+        } else {
+            EXPECT_LT(s.盤[h.元X][h.元Y], 0);  // one of the player's pieces
+        }
+        EXPECT_LT(h.置駒, 0);
+    }
+    EXPECT_EQ(段階.size(), 3u);
 }
 
 TEST_F(手の取消試験, ヒントはCOMとの対局で自分の番にだけ出る) {

@@ -8,9 +8,11 @@
 #include <QTest>
 #include <QWindow>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "front/qt/language.h"
 #include "game/preferences.h"
 #include "tests/qt/window_fixture.h"
 
@@ -96,6 +98,53 @@ TEST_F(手の窓, Hキーでヒントが出て何も指されない) {
     告知.clear();
     キー(Qt::Key_H);
     EXPECT_EQ(告知, std::vector<std::string>{"できません"});
+}
+
+// The hint as the player sees it during its pause, in English at scale 1
+// and 2: the picture differs from the board before it and comes back to it
+// after.  With VZ_SCREENSHOT_DIR set the pictures are written there.
+struct 写す窓 : 窓 {
+    using 窓::窓;
+    std::function<void()> 待つ間;
+    void 待つ(double 秒) override {
+        if (待つ間) 待つ間();
+        窓::待つ(秒);
+    }
+};
+
+TEST(ヒントの絵, 待つ間だけ見えて英語の写真になる) {
+    テスト用アプリ();
+    一時フォルダ 場所;
+    struct 戻す {
+        ~戻す() { 言語を使う(言語::日本語); }
+    } 戻し;
+    写す窓 v(false);
+    v.待たない = true;
+    v.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
+    v.開始();
+    v.show();
+    v.言語を変える(言語::英語);
+    v.メニュー("LEVEL1")->trigger();
+    v.メニュー("SENTE")->trigger();
+    for (auto [c, r] : {std::pair{7, 7}, {7, 6}})
+        QTest::mouseClick(v.キャンバス(), Qt::LeftButton, {}, v.ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));
+    QApplication::processEvents();
+    const QImage 前 = v.画像(1.0);
+    QImage 間1, 間2;
+    v.待つ間 = [&] {
+        間1 = v.画像(1.0);
+        間2 = v.画像(2.0);
+    };
+    v.メニュー("HINT")->trigger();
+    v.待つ間 = nullptr;
+    ASSERT_FALSE(間1.isNull());
+    EXPECT_NE(間1, 前);
+    EXPECT_EQ(v.画像(1.0), 前);
+    const QByteArray 先 = qgetenv("VZ_SCREENSHOT_DIR");
+    if (!先.isEmpty()) {
+        EXPECT_TRUE(間1.save(QString::fromUtf8(先) + "/english-hint-scale1.png"));
+        EXPECT_TRUE(間2.save(QString::fromUtf8(先) + "/english-hint-scale2.png"));
+    }
 }
 
 TEST_F(手の窓, 効果音は既定で入り切り替えは好み設定に残る) {

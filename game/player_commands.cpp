@@ -8,6 +8,7 @@
 #include "core/position.h"
 #include "game/autosave.h"
 #include "game/clock_view.h"
+#include "game/mouse.h"
 #include "game/navigation.h"
 #include "game/notation.h"
 #include "game/panel.h"
@@ -160,7 +161,11 @@ void HINT_Click(状態& s, Platform& p) {
     p.待つ(ヒント表示秒);
     描画_桝輪郭(s, p, 桝輪郭色, h.元X, h.元Y);
     描画_桝輪郭(s, p, 桝輪郭色, h.先X, h.先Y);
-    // A piece picked up before the hint stays picked up.
-    if (s.操作.選択状態 != 0) 描画_桝輪郭(s, p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
+    // A piece picked up before the hint stays picked up, its reach shown
+    // again.
+    if (s.操作.選択状態 != 0) {
+        描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, s.表示.移動指導色, s.操作.選択駒);
+        描画_桝輪郭(s, p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
+    }
     自分の手を描き直す(s, p);
 }

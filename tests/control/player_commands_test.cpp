@@ -257,6 +257,26 @@ TEST_F(手の取消試験, コーパスの局面でヒントは深い探索の�
     EXPECT_EQ(段階.size(), 3u);
 }
 
+TEST_F(手の取消試験, ヒントの後も持ち上げた駒とその行き先の枠が残る) {
+    SENTE_Click(s, p, *相手);
+    s.操作.移動指導 = 真;
+    s.表示.移動指導色 = 色_白;
+    // The hinted piece itself picked up: its square red, its reach white.
+    const ヒントの手 h = ヒントを考える(s);
+    ASSERT_TRUE(h.あり);
+    ASSERT_GE(h.元X, 1);
+    押す(h.元X, h.元Y);
+    ASSERT_EQ(s.操作.選択状態, 1);
+    ASSERT_EQ(枠色(h.先X, h.先Y), 色_白);
+    p.全消去();
+    HINT_Click(s, p);
+    EXPECT_EQ(s.操作.選択状態, 1);
+    EXPECT_EQ(枠色(h.元X, h.元Y), 色_赤);
+    EXPECT_EQ(枠色(h.先X, h.先Y), 色_白);
+    押す(h.先X, h.先Y);  // and it can be played
+    EXPECT_EQ(s.棋譜手数, 2);
+}
+
 TEST_F(手の取消試験, ヒントはCOMとの対局で自分の番にだけ出る) {
     const auto 断り = 告知対{"できません", "ヒント"};
     HINT_Click(s, p);

@@ -16,6 +16,7 @@ inline constexpr const char* 好み設定ファイル名 = "Vezuvire.prefs";
 // Keys in use, with their values.
 inline constexpr const char* 好み_言語 = "language";          // "ja" or "en"
 inline constexpr const char* 好み_駒の表記 = "piece_labels";  // "kanji" or "letters"
+inline constexpr const char* 好み_効果音 = "sound_effects";   // "on" (also when missing) or "off"
 
 class 好み設定 {
 public:

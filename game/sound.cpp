@@ -27,3 +27,5 @@ long サウンド読込(状態& s, Platform& p, const std::string& ファイル�
 void サウンド終了(状態& s, Platform& p) {
     if (s.表示.サウンド装置 != 0) p.dsTerminate(s.表示.サウンド装置);
 }
+
+bool 効果音を鳴らす(const 状態& s, long 音) { return !s.表示.効果音を消す || (音 != 0 && 音 == s.表示.音_BGM); }

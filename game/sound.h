@@ -25,4 +25,7 @@ inline constexpr std::size_t サウンドの上限 = 64u << 20;
 // (a folder, a FIFO, a device, a read error) warns and gives 0.
 long サウンド読込(状態& s, Platform& p, const std::string& ファイル名, int フラグ);
 void サウンド終了(状態& s, Platform& p);
+// Whether the sound 音 is played: the music always, the effects unless the
+// player turned them off.
+bool 効果音を鳴らす(const 状態& s, long 音);
 void サウンドエラー表示(Platform& p, const std::string& 本文);

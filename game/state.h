@@ -138,6 +138,9 @@ struct 表示状態 {
     long 音_駒打 = 0;
     long 音_BGM = 0;
     long サウンド装置 = 0;
+    // The player turned the sound effects (pieces, refusals) off; the music
+    // goes on under its own option.
+    bool 効果音を消す = false;
 };
 
 struct 状態 : 進行状態 {

@@ -653,6 +653,10 @@
         <source>Direct Soundインターフェースが作成できません。</source>
         <translation>Sound could not be started.</translation>
     </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -858,20 +862,6 @@ Step through a loaded record with Forward and Back. Choose Game → Against the 
         <translation>Keyboard</translation>
     </message>
     <message>
-        <source>・矢印キー：盤と自分の持駒の上でカーソルを動かします。
-・Enter または Space：カーソルの桝を左クリックしたのと同じです。
-・Shift＋Enter：カーソルの桝を右クリックしたのと同じです（成る）。
-・Ctrl＋Z：戻&#x3000;Ctrl＋Y または Ctrl＋Shift＋Z：進
-・F1：この 遊び方 を開きます（その他 → 遊び方 でも開けます）。
-・Esc：ゲームを終わります（対局 → 終わり や窓を閉じても終わります）。この 遊び方 の窓では、Esc はこの窓を閉じるだけです。</source>
-        <translation>• Arrow keys: move the cursor over the board and your pieces in hand.
-• Enter or Space: the same as a left click on the cursor&apos;s square.
-• Shift+Enter: the same as a right click on the cursor&apos;s square (promote).
-• Ctrl+Z: Back   Ctrl+Y or Ctrl+Shift+Z: Forward
-• F1: opens this help (also Help → How to play).
-• Esc: quits the game (so do Game → Quit and closing the window). In this help window, Esc only closes the help.</translation>
-    </message>
-    <message>
         <source>対局の自動保存</source>
         <translation>Autosave</translation>
     </message>
@@ -914,6 +904,36 @@ Step through a loaded record with Forward and Back. Choose Game → Against the 
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>待った・投了・ヒント・効果音</source>
+        <translation>Take back, resign, hint, sound effects</translation>
+    </message>
+    <message>
+        <source>コンピュータとの対局では、局面 → 待った（Ctrl＋Z）で自分の最後の手とコンピュータの応手をまとめて戻し、あなたの番にします。盤をクリックすると、そこから対局が続きます。
+局面 → ヒント（H キー）は、あなたの番に、強さ4のコンピュータが選ぶ手を2秒間だけ示します。動かす駒と行き先の桝が黄色い枠で囲まれ、あなたの指し手の欄に行き先と駒が出ます。手は指されません。
+対局 → 投了 で今の対局を投げます。王を取られたときと同じく、相手の勝ちで終わります。
+ｵﾌﾟｼｮﾝ → 効果音 で駒の音と禁止の音を消したり戻したりできます（音楽は BGM で切り替えます）。この設定は Vezuvire.prefs に保存されます。</source>
+        <translation>Against the computer, Position → Take back move (Ctrl+Z) takes back your last move and the computer&apos;s answer together and leaves you to move. Click the board to play on from there.
+Position → Hint (the H key) shows, on your move, the move the computer at strength 4 would choose, for two seconds: the piece to move and its destination are outlined in yellow, and your move slot shows the destination and the piece. Nothing is played.
+Game → Resign gives up the game in progress. It ends as when a king is taken, the other side winning.
+Options → Sound effects turns the sounds of the pieces and of refused moves off and on (the music has its own option, BGM). This choice is kept in Vezuvire.prefs.</translation>
+    </message>
+    <message>
+        <source>・矢印キー：盤と自分の持駒の上でカーソルを動かします。
+・Enter または Space：カーソルの桝を左クリックしたのと同じです。
+・Shift＋Enter：カーソルの桝を右クリックしたのと同じです（成る）。
+・Ctrl＋Z：戻（コンピュータとの対局中は 待った）&#x3000;Ctrl＋Y または Ctrl＋Shift＋Z：進
+・H：ヒント（コンピュータとの対局で、あなたの番に）
+・F1：この 遊び方 を開きます（その他 → 遊び方 でも開けます）。
+・Esc：ゲームを終わります（対局 → 終わり や窓を閉じても終わります）。この 遊び方 の窓では、Esc はこの窓を閉じるだけです。</source>
+        <translation>• Arrow keys: move the cursor over the board and your pieces in hand.
+• Enter or Space: the same as a left click on the cursor&apos;s square.
+• Shift+Enter: the same as a right click on the cursor&apos;s square (promote).
+• Ctrl+Z: Back (Take back move in a game against the computer)   Ctrl+Y or Ctrl+Shift+Z: Forward
+• H: Hint (against the computer, on your move)
+• F1: opens this help (also Help → How to play).
+• Esc: quits the game (so do Game → Quit and closing the window). In this help window, Esc only closes the help.</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1061,26 @@ Step through a loaded record with Forward and Back. Choose Game → Against the 
     <message>
         <source>遊び方</source>
         <translation>How to play</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <extracomment>Resign the game in progress (投了).</extracomment>
+        <translation>Resign</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <extracomment>Take back one&apos;s own move and the computer&apos;s answer together (待った, &quot;wait!&quot;); Ctrl+Z.</extracomment>
+        <translation>Take back move</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <extracomment>Show the move the computer would play in the player&apos;s place (ヒント, hint); key H.</extracomment>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>効果音</source>
+        <extracomment>Option: the sounds of the pieces and of refused moves (効果音, sound effects); the music stays under BGM.</extracomment>
+        <translation>Sound effects</translation>
     </message>
 </context>
 <context>

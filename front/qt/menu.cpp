@@ -8,6 +8,7 @@
 #include "game/mouse.h"
 #include "core/clock.h"
 #include "game/navigation.h"
+#include "game/player_commands.h"
 #include "game/record_io.h"
 #include "game/about.h"
 #include "game/clock_view.h"
@@ -29,9 +30,15 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"LEVEL3", "LEVEL3", "LEVEL", true, LEVEL3_Click, {}},
         {"LEVEL4", "LEVEL4", "LEVEL", true, LEVEL4_Click, {}},
         {"LEVEL5", "LEVEL5", "LEVEL", true, LEVEL5_Click, {}},
+        //: Resign the game in progress (投了).
+        {"TOURYOU", QT_TRANSLATE_NOOP("Menu", "投了"), "TAIKYOKU", false, TOURYOU_Click, {}},
         {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", false, OWARI_Click, {}},
         {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", false, {}, STOP_Click},
         {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", false, CANCEL_Click, {}},
+        //: Take back one's own move and the computer's answer together (待った, "wait!"); Ctrl+Z.
+        {"MATTA", QT_TRANSLATE_NOOP("Menu", "待った"), "STOP", false, MATTA_Click, {}},
+        //: Show the move the computer would play in the player's place (ヒント, hint); key H.
+        {"HINT", QT_TRANSLATE_NOOP("Menu", "ヒント"), "STOP", false, HINT_Click, {}},
         //: A menu-bar item: take back one move (戻).
         {"REPLAY", QT_TRANSLATE_NOOP("Menu", "戻"), "", false, REPLAY_Click, {}},
         //: A menu-bar item: play a taken-back move again (進).
@@ -53,6 +60,8 @@ const std::vector<メニュー定義>& メニュー一覧() {
         //: Option: show each player's used time (経過時間, elapsed time).
         {"KEIKA", QT_TRANSLATE_NOOP("Menu", "経過時間"), "OPTION", true, KEIKA_Click, {}},
         {"BGM", "BGM", "OPTION", true, BGM_Click, {}},
+        //: Option: the sounds of the pieces and of refused moves (効果音, sound effects); the music stays under BGM.
+        {"KOUKAON", QT_TRANSLATE_NOOP("Menu", "効果音"), "OPTION", true, {}, {}},
         // The window's own options (window_language.cpp), kept in the
         // preferences store, not in the settings file.  The language menu
         // reads the same in both languages, and each language is named in

@@ -93,6 +93,8 @@ public:
     // promoted "+R" …), on the board and in the help's pictures.
     void 駒の表記を変える(bool 英字);
     void 駒の表記を選ぶ(bool 英字);
+    // The sound effects on or off, kept in the preferences store.
+    void 効果音を選ぶ(bool 鳴らす);
     // Both choices as the preferences store of the working folder has them
     // (or the defaults), for the start of the program.
     void 好み設定を読む();

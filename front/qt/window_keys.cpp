@@ -3,7 +3,8 @@
 // the hands, Enter or Space presses the left button in the middle of the
 // cursor's cell and Shift with either presses the right one (promotion), so
 // a key goes through the very routine a mouse press there goes through.
-// Ctrl+Z is 戻, Ctrl+Y and Ctrl+Shift+Z are 進, as the menu items.
+// Ctrl+Z is 戻 (待った against the computer), Ctrl+Y and Ctrl+Shift+Z are
+// 進, as the menu items; H shows a hint.
 // While the record panel is open, Tab walks from the board through the
 // panel's controls and back to the board, and Esc in a control closes the
 // panel as a press on the board does.
@@ -37,7 +38,12 @@ bool 窓::盤のキー(QKeyEvent* e) {
 
     if (m == Qt::ControlModifier || m == (Qt::ControlModifier | Qt::ShiftModifier)) {
         const char* 項目 = nullptr;
-        if (k == Qt::Key_Z) 項目 = shift ? "AFTER" : "REPLAY";
+        // In a game against the computer still going on Ctrl+Z is 待った:
+        // the player's move and the answer go back together.  A finished
+        // game is looked back on with 戻 as ever.
+        const bool 対COM = s_->操作.対局種別 == 対局_COM && s_->操作.棋譜モード == 偽 && s_->手番 != 手番_なし &&
+                           s_->勝者 == 手番_なし;
+        if (k == Qt::Key_Z) 項目 = shift ? "AFTER" : 対COM ? "MATTA" : "REPLAY";
         else if (k == Qt::Key_Y && !shift) 項目 = "AFTER";
         if (!項目) return false;
         メニュー(項目)->trigger();
@@ -54,6 +60,10 @@ bool 窓::盤のキー(QKeyEvent* e) {
         return true;
     }
     if (shift) return false;
+    if (k == Qt::Key_H) {
+        if (!e->isAutoRepeat()) メニュー("HINT")->trigger();
+        return true;
+    }
     カーソル向き d;
     switch (k) {
         case Qt::Key_Left: d = カーソル向き::左; break;

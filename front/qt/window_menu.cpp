@@ -64,6 +64,7 @@ void 窓::メニュー作成() {
         {"GENGO_EN", [this] { 言語を選ぶ(言語::英語); }},
         {"HYOUKI_KANJI", [this] { 駒の表記を選ぶ(false); }},
         {"HYOUKI_EIJI", [this] { 駒の表記を選ぶ(true); }},
+        {"KOUKAON", [this] { 効果音を選ぶ(s_->表示.効果音を消す); }},
     };
     for (const auto& [名前, f] : 自前)
         if (QAction* a = メニュー(名前))
@@ -85,7 +86,8 @@ void 窓::メニューの表題() {
         if (QAction* a = メニュー(d.名前)) a->setText(QCoreApplication::translate("Menu", d.表題.toUtf8().constData()));
     const bool 英語 = 今の言語() == 言語::英語, 英字 = 英字の駒();
     const std::pair<const char*, bool> 印[] = {
-        {"GENGO_JA", !英語}, {"GENGO_EN", 英語}, {"HYOUKI_KANJI", !英字}, {"HYOUKI_EIJI", 英字}};
+        {"GENGO_JA", !英語}, {"GENGO_EN", 英語}, {"HYOUKI_KANJI", !英字}, {"HYOUKI_EIJI", 英字},
+        {"KOUKAON", !s_->表示.効果音を消す}};
     for (auto [名前, 付ける] : 印)
         if (QAction* a = メニュー(名前)) a->setChecked(付ける);
 }

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "front/qt/window.h"
+#include "game/sound.h"
 #include "sound/dsound.h"
 
 // ---- sound --------------------------------------------------------------------
@@ -14,7 +15,9 @@ long 窓::dsInitialize() { return ::dsInitialize(reinterpret_cast<void*>(winId()
 long 窓::dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) {
     return ::dsCreateDSB(装置, 画像, 長さ, フラグ);
 }
-void 窓::dsPlay(long h) { ::dsPlay(h); }
+void 窓::dsPlay(long h) {
+    if (効果音を鳴らす(*s_, h)) ::dsPlay(h);
+}
 void 窓::dsPlayLooping(long h) { ::dsPlayLooping(h); }
 void 窓::dsStop(long h) { ::dsStop(h); }
 void 窓::dsFree(long h) { ::dsFree(h); }

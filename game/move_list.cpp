@@ -67,6 +67,7 @@ int 棋譜一覧の今の手(const 進行状態& s) { return s.棋譜手数; }
     棋譜一覧の文 t;
     t.手目 = {std::to_string(r.手目)};
     if (r.先X == 0) return t;
+    //: A side in the move list: 先手 moves first (sente), 後手 second (gote).
     if (r.側 == 先手) t.側 = {QT_TRANSLATE_NOOP("Game", "先手")};
     else if (r.側 == 後手) t.側 = {QT_TRANSLATE_NOOP("Game", "後手")};
     t.駒 = {文字列変換(r.駒)};

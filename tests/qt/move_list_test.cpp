@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The move list in the real window: opened with Ctrl+L, following the game
+// as it is played, a click on a row stepping the board there, and its texts
+// in English.
+#include <QAction>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTest>
+
+#include "core/position.h"
+#include "front/qt/language.h"
+#include "front/qt/move_list_window.h"
+#include "tests/qt/scripted_game.h"
+#include "tests/qt/window_fixture.h"
+
+namespace {
+
+struct 棋譜一覧の窓試験 : 窓の試験 {
+    // Clicks the middle of a row of the list, as the player does.
+    void 行を押す(int 行) {
+        QTableWidget* 表 = w->棋譜一覧()->表();
+        const QRect r = 表->visualItemRect(表->item(行, 3));
+        QTest::mouseClick(表->viewport(), Qt::LeftButton, {}, r.center());
+        QApplication::processEvents();
+    }
+    QString 文字(int 行, int 列) const { return w->棋譜一覧()->表()->item(行, 列)->text(); }
+};
+
+TEST_F(棋譜一覧の窓試験, CtrlLで開き指すたびに行が増え行を押すとその手の局面になる) {
+    台本の対局 g(*w);
+    g.始める();
+    QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_NE(w->棋譜一覧(), nullptr);
+    ASSERT_TRUE(w->棋譜一覧()->isVisible());
+    QTableWidget* 表 = w->棋譜一覧()->表();
+    EXPECT_EQ(表->rowCount(), 1);  // the start position alone
+
+    std::vector<局面> 後;  // the position after each ply
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(g.一手());
+        後.push_back(局面_取得(s()));
+        EXPECT_EQ(表->rowCount(), i + 2);
+        EXPECT_EQ(w->棋譜一覧()->今の手(), i + 1);
+        EXPECT_EQ(表->selectionModel()->selectedRows().value(0).row(), i + 1);
+    }
+    EXPECT_EQ(文字(1, 0), "1");
+    EXPECT_EQ(文字(1, 1), "先手");
+    EXPECT_EQ(文字(2, 1), "後手");
+    EXPECT_TRUE(文字(1, 3).contains(" → ")) << 文字(1, 3).toStdString();
+
+    行を押す(2);
+    EXPECT_EQ(s().棋譜手数, 2);
+    EXPECT_EQ(w->棋譜一覧()->今の手(), 2);
+    EXPECT_TRUE(局面_取得(s()) == 後[1]);
+    行を押す(4);
+    EXPECT_EQ(s().棋譜手数, 4);
+    EXPECT_TRUE(局面_取得(s()) == 後[3]);
+    行を押す(0);
+    EXPECT_EQ(s().棋譜手数, 0);
+    EXPECT_TRUE(告知.size() <= 1u);  // only the opening message of the game
+
+    // The language: headings and pieces in English.
+    w->言語を変える(言語::英語);
+    EXPECT_EQ(w->棋譜一覧()->windowTitle(), "Move list");
+    for (int r = 0; r < 表->rowCount(); ++r)
+        for (int c = 0; c < 表->columnCount(); ++c)
+            EXPECT_FALSE(日本語の字を含む(文字(r, c))) << r << "," << c << " " << 文字(r, c).toStdString();
+    w->言語を変える(言語::日本語);
+    EXPECT_EQ(w->棋譜一覧()->windowTitle(), "棋譜一覧");
+}
+
+}  // namespace

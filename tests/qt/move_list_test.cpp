@@ -10,6 +10,7 @@
 #include "core/position.h"
 #include "front/qt/language.h"
 #include "front/qt/move_list_window.h"
+#include "game/record_file.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
 
@@ -68,6 +69,33 @@ TEST_F(棋譜一覧の窓試験, CtrlLで開き指すたびに行が増え行を
             EXPECT_FALSE(日本語の字を含む(文字(r, c))) << r << "," << c << " " << 文字(r, c).toStdString();
     w->言語を変える(言語::日本語);
     EXPECT_EQ(w->棋譜一覧()->windowTitle(), "棋譜一覧");
+}
+
+TEST_F(棋譜一覧の窓試験, 読み込んだ棋譜の手が並び行を押すと進で進める) {
+    台本の対局 g(*w);
+    g.始める();
+    std::vector<局面> 後;
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(g.一手());
+        後.push_back(局面_取得(s()));
+    }
+    const std::string パス = (場所.場所() / "list.kif").string();
+    ASSERT_EQ(書込_棋譜(s(), パス, "t", "a", "b"), "");
+    w->メニュー("KIFU_ICHIRAN")->trigger();
+    w->自動応答 = [](const std::string&, const std::string&, ボタン b) {
+        return b == ボタン::OK ? 応答::OK : 応答::はい;  // yes, leave the game for the record
+    };
+    w->棋譜を開く(パス);
+    QApplication::processEvents();
+    QTableWidget* 表 = w->棋譜一覧()->表();
+    const int 最終 = s().棋譜最終手数;
+    ASSERT_GE(最終, 4);
+    EXPECT_EQ(表->rowCount(), 最終 + 1);
+    EXPECT_EQ(w->棋譜一覧()->今の手(), 0);
+    行を押す(最終);
+    EXPECT_EQ(s().棋譜手数, 最終);
+    EXPECT_EQ(w->棋譜一覧()->今の手(), 最終);
+    EXPECT_TRUE(局面_取得(s()) == 後[3]);  // the record keeps the positions before each move
 }
 
 }  // namespace

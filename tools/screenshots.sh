@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the English game at scale 1 and 2 (and with the letter
-# pieces) into docs/screenshots/, taken by the window's own test:
+# pieces, and the move list) into docs/screenshots/, taken by the window's own test:
 #   tools/screenshots.sh [build folder]      (default: build)
 set -e
 cd "$(dirname "$0")/.."
@@ -9,5 +9,5 @@ BUILD=${1:-build}
 cmake --build "$BUILD" --target test_qt
 mkdir -p docs/screenshots
 VZ_SCREENSHOT_DIR="$PWD/docs/screenshots" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-  "$BUILD/bin/test_qt" --gtest_filter='窓の英語.英語の画面の写真'
+  "$BUILD/bin/test_qt" --gtest_filter='窓の英語.英語の画面の写真:棋譜一覧の窓試験.写真'
 ls -l docs/screenshots

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -100,9 +101,12 @@ void 棋譜一覧窓::行を書く() {
         置く(r, 列_取, つなぐ(t.取));
         置く(r, 列_向き, つなぐ(t.向き));
     }
-    表_->resizeColumnsToContents();
     今_ = -1;
     印を付ける();
+    // The window widens until every column shows whole.
+    const int 要る幅 = 表_->horizontalHeader()->length() + 表_->verticalScrollBar()->sizeHint().width() +
+                       2 * 表_->frameWidth() + 12;
+    if (width() < 要る幅) resize(要る幅, height());
 }
 
 void 棋譜一覧窓::印を付ける() {
@@ -117,6 +121,7 @@ void 棋譜一覧窓::印を付ける() {
                 item->setFont(f);
             }
     }
+    表_->resizeColumnsToContents();  // the bold row is the widest
     if (今_ >= 0 && 今_ < 表_->rowCount()) {
         表_->selectRow(今_);
         表_->scrollToItem(表_->item(今_, 0));

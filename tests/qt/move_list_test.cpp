@@ -3,6 +3,8 @@
 // as it is played, a click on a row stepping the board there, and its texts
 // in English.
 #include <QAction>
+#include <QDir>
+#include <QImage>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
@@ -96,6 +98,37 @@ TEST_F(棋譜一覧の窓試験, 読み込んだ棋譜の手が並び行を押�
     EXPECT_EQ(s().棋譜手数, 最終);
     EXPECT_EQ(w->棋譜一覧()->今の手(), 最終);
     EXPECT_TRUE(局面_取得(s()) == 後[3]);  // the record keeps the positions before each move
+}
+
+// Pictures of the list beside a game a few moves in, in both languages; the
+// scale-2 one has twice the pixels.  With VZ_SCREENSHOT_DIR set they are
+// written there (tools/screenshots.sh: docs/screenshots/).
+TEST_F(棋譜一覧の窓試験, 写真) {
+    台本の対局 g(*w);
+    g.始める();
+    for (int i = 0; i < 8; ++i) ASSERT_TRUE(g.一手());
+    w->棋譜一覧を開く();
+    QApplication::processEvents();
+    const QByteArray 先 = qgetenv("VZ_SCREENSHOT_DIR");
+    auto 撮る = [&](double r) {
+        棋譜一覧窓* l = w->棋譜一覧();
+        QImage img(static_cast<int>(l->width() * r), static_cast<int>(l->height() * r), QImage::Format_ARGB32);
+        img.setDevicePixelRatio(r);
+        img.fill(Qt::white);
+        l->render(&img);
+        return img;
+    };
+    for (auto [英語, r, 名] : {std::tuple{false, 1.0, "movelist-japanese-scale1.png"},
+                               std::tuple{true, 1.0, "movelist-english-scale1.png"},
+                               std::tuple{true, 2.0, "movelist-english-scale2.png"}}) {
+        w->言語を変える(英語 ? 言語::英語 : 言語::日本語);
+        const QImage img = 撮る(r);
+        EXPECT_EQ(img.width(), static_cast<int>(w->棋譜一覧()->width() * r));
+        EXPECT_EQ(w->棋譜一覧()->表()->rowCount(), 9);
+        if (!先.isEmpty()) {
+            EXPECT_TRUE(img.save(QDir(QString::fromLocal8Bit(先)).filePath(名))) << 名;
+        }
+    }
 }
 
 }  // namespace

@@ -13,19 +13,20 @@ using 文 = std::vector<std::string>;
 
 struct 棋譜一覧試験 : 対局試験 {
     int と = 空;  // the promoted pawn as it landed
-    // Kings, a bottom pawn one square short of the far zone and a top gold
-    // beside where it arrives; then four moves.
+    // Kings, a bottom pawn one square short of the far zone, a top gold
+    // beside where it arrives and a bottom promoted pawn; then four moves.
     void 四手指す() {
         二人対局();
         王だけ();
         s.盤[3][4] = MAN_歩2;
         s.盤[4][2] = COM_金0;
+        s.盤[8][8] = MAN_と2;
         s.棋譜手数 = 0;
         局面を記録(s, 0, 0);
         指す(3, 4, 3, 3, 2);            // 先手: the pawn promotes (right press)
         と = 局面_取得(s).盤[3][3];
         指す(4, 2, 3, 3);               // 後手: the gold takes it
-        指す(5, 9, 5, 8);               // 先手: the king steps up
+        指す(8, 8, 8, 7);               // 先手: the promoted pawn steps up
         指す(-1, 持駒行_COM(1), 7, 5);  // 後手: drops the pawn it took
     }
 };
@@ -44,7 +45,7 @@ TEST_F(棋譜一覧試験, 四手の行と文) {
     const 期待 表[] = {
         {先手, MAN_歩2, false, 3, 4, 3, 3, true, 空},
         {後手, COM_金0, false, 4, 2, 3, 3, false, と},
-        {先手, MAN_王2, false, 5, 9, 5, 8, false, 空},
+        {先手, MAN_と2, false, 8, 8, 8, 7, false, 空},  // promoted before, not now
         {後手, COM_歩0, true, 0, 0, 7, 5, false, 空},
     };
     for (int i = 0; i < 4; ++i) {
@@ -92,7 +93,7 @@ TEST_F(棋譜一覧試験, 行へ進めても戻してもその手の後の局�
     EXPECT_EQ(棋譜一覧(s).size(), 3u);  // the log ends where "進" can go
     棋譜一覧_手へ(s, p, 3);
     EXPECT_EQ(棋譜一覧の今の手(s), 3);
-    EXPECT_TRUE(MANの王(局面_取得(s).盤[5][8]));
+    EXPECT_EQ(駒型(局面_取得(s).盤[8][7]), 11);
     棋譜一覧_手へ(s, p, 0);
     EXPECT_EQ(局面_取得(s).盤[3][4], MAN_歩2);
     EXPECT_TRUE(p.メッセージ履歴.empty());

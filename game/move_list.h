@@ -17,15 +17,15 @@
 #include "game/state.h"
 
 struct 棋譜一覧の行 {
-    int 手目 = 0;         // 1, 2, …; stepping to it shows the position after it
-    int 側 = 手番_なし;   // 先手 or 後手
-    int 駒 = 空;          // the code as it left its square (a drop: the kind, facing 0)
-    bool 打 = false;      // from the hand
-    int 元X = 0, 元Y = 0; // the square it left (0, 0 for a drop)
-    int 先X = 0, 先Y = 0; // the square it landed on
-    bool 成 = false;      // promoted on this move
-    int 取った駒 = 空;    // what stood on the destination
-    int 向き = 0;         // facing after landing (0 down, 1 left, 2 up, 3 right)
+    int 手目 = 0;          // 1, 2, …; stepping to it shows the position after it
+    int 側 = 手番_なし;    // 先手 or 後手
+    int 駒 = 空;           // the code as it left its square (a drop: the kind, facing 0)
+    bool 打 = false;       // from the hand
+    int 元X = 0, 元Y = 0;  // the square it left (0, 0 for a drop)
+    int 先X = 0, 先Y = 0;  // the square it landed on
+    bool 成 = false;       // promoted on this move
+    int 取った駒 = 空;     // what stood on the destination
+    int 向き = 0;          // facing after landing (0 down, 1 left, 2 up, 3 right)
     bool operator==(const 棋譜一覧の行&) const = default;
 };
 

@@ -104,8 +104,8 @@ void 棋譜一覧窓::行を書く() {
     今_ = -1;
     印を付ける();
     // The window widens until every column shows whole.
-    const int 要る幅 = 表_->horizontalHeader()->length() + 表_->verticalScrollBar()->sizeHint().width() +
-                       2 * 表_->frameWidth() + 12;
+    const int 要る幅 =
+        表_->horizontalHeader()->length() + 表_->verticalScrollBar()->sizeHint().width() + 2 * 表_->frameWidth() + 12;
     if (width() < 要る幅) resize(要る幅, height());
 }
 

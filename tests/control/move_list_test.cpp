@@ -23,7 +23,7 @@ struct 棋譜一覧試験 : 対局試験 {
         s.盤[8][8] = MAN_と2;
         s.棋譜手数 = 0;
         局面を記録(s, 0, 0);
-        指す(3, 4, 3, 3, 2);            // 先手: the pawn promotes (right press)
+        指す(3, 4, 3, 3, 2);  // 先手: the pawn promotes (right press)
         と = 局面_取得(s).盤[3][3];
         指す(4, 2, 3, 3);               // 後手: the gold takes it
         指す(8, 8, 8, 7);               // 先手: the promoted pawn steps up

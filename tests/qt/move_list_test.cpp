@@ -4,8 +4,8 @@
 // in English.
 #include <QAction>
 #include <QDir>
-#include <QImage>
 #include <QHeaderView>
+#include <QImage>
 #include <QTableWidget>
 #include <QTest>
 
@@ -118,9 +118,9 @@ TEST_F(棋譜一覧の窓試験, 写真) {
         l->render(&img);
         return img;
     };
-    for (auto [英語, r, 名] : {std::tuple{false, 1.0, "movelist-japanese-scale1.png"},
-                               std::tuple{true, 1.0, "movelist-english-scale1.png"},
-                               std::tuple{true, 2.0, "movelist-english-scale2.png"}}) {
+    for (auto [英語, r, 名] :
+         {std::tuple{false, 1.0, "movelist-japanese-scale1.png"}, std::tuple{true, 1.0, "movelist-english-scale1.png"},
+          std::tuple{true, 2.0, "movelist-english-scale2.png"}}) {
         w->言語を変える(英語 ? 言語::英語 : 言語::日本語);
         const QImage img = 撮る(r);
         EXPECT_EQ(img.width(), static_cast<int>(w->棋譜一覧()->width() * r));

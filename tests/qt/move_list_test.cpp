@@ -19,6 +19,8 @@
 namespace {
 
 struct 棋譜一覧の窓試験 : 窓の試験 {
+    // The language belongs to the whole program: the next test starts in Japanese.
+    void TearDown() override { w->言語を変える(言語::日本語); }
     // Clicks the middle of a row of the list, as the player does.
     void 行を押す(int 行) {
         QTableWidget* 表 = w->棋譜一覧()->表();

@@ -66,7 +66,13 @@ int 棋譜一覧の今の手(const 進行状態& s) { return s.棋譜手数; }
 棋譜一覧の文 棋譜一覧の文にする(const 棋譜一覧の行& r) {
     棋譜一覧の文 t;
     t.手目 = {std::to_string(r.手目)};
-    if (r.先X == 0) return t;
+    // Two positions of the log that no single move joins (a record file
+    // may hold any positions one after another).
+    //: The move list: a step of the log with no move in it.
+    if (r.先X == 0) {
+        t.移動 = {QT_TRANSLATE_NOOP("Game", "指し手なし")};
+        return t;
+    }
     //: A side in the move list: 先手 moves first (sente), 後手 second (gote).
     if (r.側 == 先手) t.側 = {QT_TRANSLATE_NOOP("Game", "先手")};
     else if (r.側 == 後手) t.側 = {QT_TRANSLATE_NOOP("Game", "後手")};

@@ -38,7 +38,8 @@ int 棋譜一覧の今の手(const 進行状態& s);
 // A row as the player reads it, each column a list of texts that the window
 // translates one by one and puts side by side: 手目 "12"; 側 "先手";
 // 駒 "歩"; 移動 "７七" "→" "７六", or "打" "→" "５五" for a drop; 成 "成" or
-// nothing; 取 the name of the piece taken or nothing; 向き an arrow.
+// nothing; 取 the name of the piece taken or nothing; 向き an arrow.  A
+// step of the log that no single move explains reads "指し手なし".
 struct 棋譜一覧の文 {
     std::vector<std::string> 手目, 側, 駒, 移動, 成, 取, 向き;
 };

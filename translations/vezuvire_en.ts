@@ -672,6 +672,11 @@
         <extracomment>The move list: the piece promoted on this move.</extracomment>
         <translation>+</translation>
     </message>
+    <message>
+        <source>指し手なし</source>
+        <extracomment>The move list: a step of the log with no move in it.</extracomment>
+        <translation>no move</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

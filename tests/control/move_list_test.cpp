@@ -99,4 +99,20 @@ TEST_F(棋譜一覧試験, 行へ進めても戻してもその手の後の局�
     EXPECT_TRUE(p.メッセージ履歴.empty());
 }
 
+// A record may hold two positions no single move joins (here the same
+// one twice): the row says so and names nobody.
+TEST_F(棋譜一覧試験, 手のない行は指し手なし) {
+    二人対局();
+    s.棋譜手数 = 0;
+    局面を記録(s, 0, 0);
+    s.棋譜手数 = 1;
+    局面を記録(s, 0, 0);
+    const auto 行 = 棋譜一覧(s);
+    ASSERT_EQ(行.size(), 1u);
+    const auto t = 棋譜一覧の文にする(行[0]);
+    EXPECT_EQ(t.移動, 文{"指し手なし"});
+    EXPECT_TRUE(t.側.empty());
+    EXPECT_TRUE(t.駒.empty());
+}
+
 }  // namespace

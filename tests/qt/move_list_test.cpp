@@ -96,6 +96,8 @@ TEST_F(棋譜一覧の窓試験, 読み込んだ棋譜の手が並び行を押�
     ASSERT_GE(最終, 4);
     EXPECT_EQ(表->rowCount(), 最終 + 1);
     EXPECT_EQ(w->棋譜一覧()->今の手(), 0);
+    EXPECT_TRUE(文字(1, 3).contains(" → "));
+    EXPECT_TRUE(文字(2, 3).contains(" → "));
     行を押す(最終);
     EXPECT_EQ(s().棋譜手数, 最終);
     EXPECT_EQ(w->棋譜一覧()->今の手(), 最終);

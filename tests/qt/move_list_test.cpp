@@ -135,4 +135,37 @@ TEST_F(棋譜一覧の窓試験, 写真) {
     }
 }
 
+// Against the computer the list takes the computer's reply at once, and
+// follows 戻 and 最初 from the menus.
+TEST_F(棋譜一覧の窓試験, 計算機の応手と戻と最初に付いてくる) {
+    w->待たない = true;
+    w->メニュー("LEVEL1")->trigger();
+    w->メニュー("SENTE")->trigger();
+    w->メニュー("KIFU_ICHIRAN")->trigger();
+    QApplication::processEvents();
+    QTableWidget* 表 = w->棋譜一覧()->表();
+    ASSERT_EQ(表->rowCount(), 1);
+    台本の対局 g(*w);
+    g.押す(7, 7);
+    g.押す(7, 6);
+    QApplication::processEvents();
+    ASSERT_EQ(s().棋譜手数, 2);
+    EXPECT_EQ(表->rowCount(), 3);
+    EXPECT_EQ(文字(1, 1), "先手");
+    EXPECT_EQ(文字(1, 2), "歩");
+    EXPECT_EQ(文字(1, 3), "３七 → ３六");
+    EXPECT_EQ(文字(2, 1), "後手");
+    EXPECT_EQ(w->棋譜一覧()->今の手(), 2);
+    w->メニュー("REPLAY")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(w->棋譜一覧()->今の手(), 1);
+    w->自動応答 = [](const std::string&, const std::string&, ボタン b) {
+        return b == ボタン::OK ? 応答::OK : 応答::はい;  // yes, leave this game
+    };
+    w->メニュー("CANCEL")->trigger();  // 局面 → 最初: a new start position
+    QApplication::processEvents();
+    EXPECT_EQ(表->rowCount(), 1);
+    EXPECT_EQ(w->棋譜一覧()->今の手(), 0);
+}
+
 }  // namespace

@@ -9,5 +9,5 @@ BUILD=${1:-build}
 cmake --build "$BUILD" --target test_qt
 mkdir -p docs/screenshots
 VZ_SCREENSHOT_DIR="$PWD/docs/screenshots" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-  "$BUILD/bin/test_qt" --gtest_filter='窓の英語.英語の画面の写真:棋譜一覧の窓試験.写真'
+  "$BUILD/bin/test_qt" --gtest_filter='窓の英語.英語の画面の写真:棋譜一覧の窓試験.CtrlLで開き指すたびに行が増え行を押すとその手の局面になる'
 ls -l docs/screenshots

@@ -657,6 +657,30 @@
         <source>ヒント</source>
         <translation>Hint</translation>
     </message>
+    <message>
+        <source>先手</source>
+        <extracomment>A side in the move list: 先手 moves first (sente), 後手 second (gote).</extracomment>
+        <translation>Sente</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote</translation>
+    </message>
+    <message>
+        <source>打</source>
+        <extracomment>A drop in the move list: the piece came from the hand.</extracomment>
+        <translation>drop</translation>
+    </message>
+    <message>
+        <source>成</source>
+        <extracomment>The move list: the piece promoted on this move.</extracomment>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>指し手なし</source>
+        <extracomment>The move list: a step of the log with no move in it.</extracomment>
+        <translation>no move</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1081,6 +1105,55 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
         <source>効果音</source>
         <extracomment>Option: the sounds of the pieces and of refused moves (効果音, sound effects); the music stays under BGM.</extracomment>
         <translation>Sound effects</translation>
+    </message>
+    <message>
+        <source>棋譜一覧</source>
+        <extracomment>Opens the move list window (Ctrl+L).</extracomment>
+        <translation>Move list</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>棋譜一覧</source>
+        <extracomment>The move list window: its title and the headings of its columns.</extracomment>
+        <translation>Move list</translation>
+    </message>
+    <message>
+        <source>手</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>手番</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>駒</source>
+        <translation>Piece</translation>
+    </message>
+    <message>
+        <source>移動</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>成</source>
+        <extracomment>The move list&apos;s column of promotions.</extracomment>
+        <translation>Promotion</translation>
+    </message>
+    <message>
+        <source>取</source>
+        <extracomment>The move list&apos;s column of captured pieces.</extracomment>
+        <translation>Captured</translation>
+    </message>
+    <message>
+        <source>向き</source>
+        <extracomment>The move list&apos;s column of facings after landing (arrows).</extracomment>
+        <translation>Facing</translation>
+    </message>
+    <message>
+        <source>開始局面</source>
+        <extracomment>The first row of the move list: the position before the first move.</extracomment>
+        <translation>Start position</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,8 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"KIFU", QT_TRANSLATE_NOOP("Menu", "棋譜"), "", false, {}, {}},
         {"KIFU_READ", QT_TRANSLATE_NOOP("Menu", "読込"), "KIFU", false, KIFU_READ_Click, {}},
         {"KIFU_WRITE", QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU", false, KIFU_WRITE_Click, {}},
+        //: Opens the move list window (Ctrl+L).
+        {"KIFU_ICHIRAN", QT_TRANSLATE_NOOP("Menu", "棋譜一覧"), "KIFU", false, {}, {}},
         {"OPTION", QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ"), "", false, {}, OPTION_Click},
         {"HAIKEI_GA", QT_TRANSLATE_NOOP("Menu", "背景画"), "OPTION", false, {}, {}},
         {"MIDORI", QT_TRANSLATE_NOOP("Menu", "緑"), "HAIKEI_GA", true, MIDORI_Click, {}},

@@ -30,6 +30,7 @@
 #include "game/clock_view.h"
 #include "front/qt/autosave_lock.h"
 #include "front/qt/menu.h"
+#include "front/qt/move_list_window.h"
 #include "front/qt/window_canvas.h"
 #include "front/qt/window_thinking.h"
 
@@ -201,6 +202,7 @@ void 窓::考え中も操作(const std::function<void(状態&, Platform&)>& f) {
     if (終了中_) return;
     f(*s_, *this);
     カーソル補正(*s_, カーソル_);  // the kind of game may have changed
+    if (棋譜一覧_ && 棋譜一覧_->isVisible()) 棋譜一覧_->更新();  // the move list follows the game
 }
 
 void 窓::closeEvent(QCloseEvent* e) {

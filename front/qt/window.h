@@ -26,6 +26,7 @@ class 窓の思考;
 class QFileSystemModel;
 class 盤面;
 class 遊び方窓;
+class 棋譜一覧窓;
 
 class 窓 : public QMainWindow, public Platform {
 public:
@@ -65,6 +66,11 @@ public:
     // first use.  Null until then.
     void 遊び方を開く();
     遊び方窓* 遊び方() const { return 遊び方_; }
+
+    // The move list ("棋譜一覧"), opened by its menu item and Ctrl+L;
+    // created on first use.  Null until then.
+    void 棋譜一覧を開く();
+    棋譜一覧窓* 棋譜一覧() const { return 棋譜一覧_; }
 
     // The stronger computer's worker thread (window_thinking.h).
     窓の思考& 思考() { return *思考_; }
@@ -237,5 +243,6 @@ private:
     キーカーソル カーソル_;
     bool カーソル表示_ = false;  // from the first cursor key until a mouse press
     遊び方窓* 遊び方_ = nullptr;
+    棋譜一覧窓* 棋譜一覧_ = nullptr;
     std::unique_ptr<QAbstractNativeEventFilter> X見張り_;  // window.cpp
 };

@@ -3,6 +3,7 @@
 // its texts and how the pieces are labelled.  Both take effect at once and
 // are kept in the preferences store of the working folder (game/preferences.h).
 #include "front/qt/help_window.h"
+#include "front/qt/move_list_window.h"
 #include "front/qt/pictures.h"
 #include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
@@ -68,6 +69,7 @@ void 窓::効果音を選ぶ(bool 鳴らす) {
 void 窓::言語の表示を更新() {
     メニューの表題();
     パネルの表題();
+    if (棋譜一覧_) 棋譜一覧_->言語を更新();
     // The help is built from its texts: a new one replaces it, where it was.
     if (遊び方_) {
         const bool 見えていた = 遊び方_->isVisible();

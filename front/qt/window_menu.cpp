@@ -7,6 +7,7 @@
 
 #include "front/qt/help_window.h"
 #include "front/qt/menu.h"
+#include "front/qt/move_list_window.h"
 #include "front/qt/pictures.h"
 #include "front/qt/window.h"
 #include "game/com_turn.h"
@@ -79,6 +80,12 @@ void 窓::メニュー作成() {
         a->setShortcutContext(Qt::WindowShortcut);
         connect(a, &QAction::triggered, this, [this] { 遊び方を開く(); });
     }
+    // The move list: Ctrl+L opens it also while no menu is open.
+    if (QAction* a = メニュー("KIFU_ICHIRAN")) {
+        a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this] { 棋譜一覧を開く(); });
+    }
 }
 
 void 窓::メニューの表題() {
@@ -97,4 +104,13 @@ void 窓::遊び方を開く() {
     遊び方_->show();
     遊び方_->raise();
     遊び方_->activateWindow();
+}
+
+void 窓::棋譜一覧を開く() {
+    if (!棋譜一覧_)
+        棋譜一覧_ = new 棋譜一覧窓(
+            *s_, [this](int 手目) { 操作([手目](状態& s, Platform& p) { 棋譜一覧_手へ(s, p, 手目); }); }, this);
+    棋譜一覧_->show();
+    棋譜一覧_->raise();
+    棋譜一覧_->activateWindow();
 }

@@ -36,6 +36,7 @@ protected:
 private:
     void 余白(QPainter& g, double k, QPointF o);
     void カーソル(QPainter& g, double k, QPointF o);
+    void 印(QPainter& g, double k, QPointF o);  // the marks of game/marks.h
 
     窓* w_;
 };

@@ -37,7 +37,8 @@ struct 盤の印 {
 // Every mark the options in 表示状態 ask for, in painting order.
 std::vector<盤の印> 盤の印一覧(const 状態& s);
 
-// Where the side-to-move mark stands: just outside each hand, towards the
-// board's corner the hand sits by.
+// Where the side-to-move mark stands: just outside each hand, at its end
+// nearer the middle of the window (the bottom hand's slots are rows 3..9,
+// the top hand's 1..7), clear of the hands' counts and the move texts.
 inline constexpr int 手番印列_MAN = 持駒列_MAN, 手番印行_MAN = 2;
 inline constexpr int 手番印列_COM = 持駒列_COM, 手番印行_COM = 8;

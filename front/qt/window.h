@@ -54,6 +54,8 @@ public:
     QPoint ツイップから位置(int X, int Y) const;
     // Current drawing as an image of the canvas at the given device scale.
     QImage 画像(double 倍率 = 1.0) const;
+    // The same with the marks over the board on top, as the window shows it.
+    QImage 見える画像(double 倍率 = 1.0) const;
     // For tests: when set, message boxes are not shown; each is recorded and
     // answered by this function.
     std::function<応答(const std::string& 本文, const std::string& 題, ボタン)> 自動応答;

@@ -53,10 +53,11 @@ void 盤面::カーソル(QPainter& g, double k, QPointF o) {
 // The marks over the board are painted here, over the game's picture and
 // never into it, each time the picture is shown: in canvas pixels scaled by
 // k, their edges on whole device pixels so that they stay sharp at any scale.
-void 盤面::印(QPainter& g, double k, QPointF o) {
-    const std::vector<盤の印> 一覧 = 盤の印一覧(*w_->s_);
+void 盤面::印(QPainter& g, double k, QPointF o) { 印を描く(g, *w_->s_, k, o, devicePixelRatioF()); }
+
+void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr) {
+    const std::vector<盤の印> 一覧 = 盤の印一覧(s);
     if (一覧.empty()) return;
-    const double dpr = devicePixelRatioF();
     auto 揃え = [dpr](double v) { return std::round(v * dpr) / dpr; };
     const double 桝 = double(桝幅) / 画素;  // a cell in canvas pixels
     g.save();
@@ -77,7 +78,11 @@ void 盤面::印(QPainter& g, double k, QPointF o) {
                 break;
             }
             case 盤の印::種類::手番: {
-                const double 上 = 10, 下 = 桝 - 10, 左 = 8, 右 = 桝 - 8;
+                // A small triangle on the side of the cell next to the hand
+                // (the bottom hand lies below its cell, the top hand above),
+                // clear of the move texts beside the hands.
+                const double 高 = 12, 左 = 桝 / 2 - 8, 右 = 桝 / 2 + 8;
+                const double 上 = m.上向き ? 桝 - 3 - 高 : 3, 下 = 上 + 高;
                 QPolygonF 三角;
                 if (m.上向き) 三角 << 点(桝 / 2, 上) << 点(右, 下) << 点(左, 下);
                 else 三角 << 点(桝 / 2, 下) << 点(右, 上) << 点(左, 上);
@@ -177,6 +182,13 @@ QImage 窓::描く(const std::vector<命令>& 命令列, double r) const {
 }
 
 QImage 窓::画像(double r) const { return 描く(ops_, r); }
+
+QImage 窓::見える画像(double r) const {
+    QImage img = 画像(r);
+    QPainter g(&img);
+    印を描く(g, *s_, r, QPointF(0, 0), 1);
+    return img;
+}
 
 void 窓::全命令を控える(const std::vector<double>& 倍率一覧) {
     全命令控え_.clear();

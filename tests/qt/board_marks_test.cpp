@@ -78,9 +78,12 @@ TEST_F(印の窓, 最後の手は太い桃色の枠_倍率1と2) {
     }
     w->メニュー("MIDORI")->trigger();  // a new background leaves the marks
     EXPECT_TRUE(太枠(w->見える画像(1), 3, 6, 色_最終手, 1));
+    // The canvas on the screen paints them too, and stops with the option.
+    const QImage 付き = w->キャンバス()->grab().toImage();
     w->メニュー("HYOUJI_SAISHU")->trigger();
     EXPECT_FALSE(s().表示.最終手表示);
     EXPECT_EQ(w->見える画像(1), w->画像(1));
+    EXPECT_NE(w->キャンバス()->grab().toImage(), 付き);
 }
 
 TEST_F(印の窓, 印の写真) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/rules.h"
+#include "game/com_game.h"
 #include "game/commands.h"
 #include "game/navigation.h"
 #include "game/resume.h"
@@ -164,4 +165,19 @@ TEST_F(印試験, 印は描画の呼出しを変えない) {
     }
     EXPECT_EQ(呼出[0], 呼出[1]);
     EXPECT_GT(呼出[0].size(), 100u);
+}
+
+TEST_F(印試験, 計算機の手も最後の手) {
+    COMの応手& 計算機 = コンピュータの記憶元;
+    レベル_設定(s, p, 1);
+    SENTE_Click(s, p, 計算機);
+    相手 = &計算機;
+    s.表示.最終手表示 = true;
+    指す(3, 7, 3, 6);  // and the computer answers
+    ASSERT_EQ(s.手番, s.手番_MAN);
+    const 最終手 m = 最終手を調べる(s);
+    ASSERT_TRUE(m.ある);
+    EXPECT_FALSE(m.打);
+    EXPECT_EQ(s.盤[m.元列][m.元行], 空);
+    EXPECT_TRUE(COMの駒(s.盤[m.先列][m.先行]));
 }

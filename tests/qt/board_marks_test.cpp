@@ -99,4 +99,21 @@ TEST_F(印の窓, 印の写真) {
         EXPECT_TRUE(一.save(QDir(QString::fromLocal8Bit(先)).filePath("marks-scale1.png")));
         EXPECT_TRUE(二.save(QDir(QString::fromLocal8Bit(先)).filePath("marks-scale2.png")));
     }
+    // The moment of a refusal, as the window holds it during the pause: the
+    // bishop picked up, a square out of its reach pressed.
+    w->言語を変える(言語::英語);
+    s().操作.選択元X = 2;
+    s().操作.選択元Y = 8;
+    s().操作.選択駒 = s().盤[2][8];
+    s().表示.断り中 = true;
+    s().表示.断り列 = 5;
+    s().表示.断り行 = 5;
+    const QImage 断り = w->見える画像(2);
+    s().表示.断り中 = false;
+    EXPECT_NE(断り, w->見える画像(2));
+    if (!先.isEmpty()) {
+        EXPECT_TRUE(w->見える画像(1).save(QDir(QString::fromLocal8Bit(先)).filePath("marks-english-scale1.png")));
+        EXPECT_TRUE(断り.save(QDir(QString::fromLocal8Bit(先)).filePath("marks-refusal-scale2.png")));
+    }
+    言語を使う(言語::日本語);
 }

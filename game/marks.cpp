@@ -69,7 +69,8 @@ std::vector<盤の印> 盤の印一覧(const 状態& s) {
         const 操作状態& o = s.操作;
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r)
-                if (移動チェック(s, o.選択元X, o.選択元Y, c, r, o.選択駒) == 真) v.push_back({種類::枠, c, r, 色_白, true});
+                if (移動チェック(s, o.選択元X, o.選択元Y, c, r, o.選択駒) == 真)
+                    v.push_back({種類::枠, c, r, 色_白, true});
         v.push_back({種類::枠, d.断り列, d.断り行, 色_赤, true});
     }
     return v;

@@ -18,10 +18,10 @@ inline constexpr const char* 好み_言語 = "language";          // "ja" or "en
 inline constexpr const char* 好み_駒の表記 = "piece_labels";  // "kanji" or "letters"
 // Marks over the board (game/marks.h), "on" or "off"; a missing key means
 // the default given with each.
-inline constexpr const char* 好み_最終手 = "last_move";         // on
-inline constexpr const char* 好み_断り説明 = "refusal_reach";   // on
-inline constexpr const char* 好み_回転印 = "turn_arrows";       // off
-inline constexpr const char* 好み_手番印 = "side_to_move";      // on
+inline constexpr const char* 好み_最終手 = "last_move";        // on
+inline constexpr const char* 好み_断り説明 = "refusal_reach";  // on
+inline constexpr const char* 好み_回転印 = "turn_arrows";      // off
+inline constexpr const char* 好み_手番印 = "side_to_move";     // on
 
 class 好み設定 {
 public:

@@ -97,11 +97,23 @@ void 選択を解く(状態& s, Platform& p) {
 // A refused destination shows red for a moment, so the refusal is seen even
 // with the sound off.  The square cannot have been a guidance destination
 // (the same rule refused it), so what goes back is the grid outline.
+// With the refusal explained (表示状態::断り説明), the moment is longer and
+// the marks over the board (game/marks.h) also show, thicker, the refused
+// square and every square the selected piece could have gone to, guidance
+// or not: each facing gives a piece another reach, and this is where the
+// player learns it.
 constexpr double 断り表示秒 = 0.3;
+constexpr double 断り説明秒 = 0.6;
 void 断りを見せる(状態& s, Platform& p, int 列, int 行) {
     描画_桝輪郭(s, p, 色_赤, 列, 行);
+    if (s.表示.断り説明) {
+        s.表示.断り中 = true;
+        s.表示.断り列 = 列;
+        s.表示.断り行 = 行;
+    }
     p.再描画();  // the pause below paints nothing
-    p.待つ(断り表示秒);
+    p.待つ(s.表示.断り説明 ? 断り説明秒 : 断り表示秒);
+    s.表示.断り中 = false;
     描画_桝輪郭(s, p, 桝輪郭色, 列, 行);
 }
 

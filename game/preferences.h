@@ -17,6 +17,12 @@ inline constexpr const char* 好み設定ファイル名 = "Vezuvire.prefs";
 inline constexpr const char* 好み_言語 = "language";          // "ja" or "en"
 inline constexpr const char* 好み_駒の表記 = "piece_labels";  // "kanji" or "letters"
 inline constexpr const char* 好み_効果音 = "sound_effects";   // "on" (also when missing) or "off"
+// Marks over the board (game/marks.h), "on" or "off"; a missing key means
+// the default given with each.
+inline constexpr const char* 好み_最終手 = "last_move";        // on
+inline constexpr const char* 好み_断り説明 = "refusal_reach";  // on
+inline constexpr const char* 好み_回転印 = "turn_arrows";      // off
+inline constexpr const char* 好み_手番印 = "side_to_move";     // on
 
 class 好み設定 {
 public:

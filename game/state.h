@@ -22,6 +22,9 @@ inline constexpr int 色_黒 = 0;
 inline constexpr int 色_白 = 15;
 inline constexpr int 色_赤 = 12;
 inline constexpr int 色_黄 = 14;
+// The last move's outlines: a colour of their own, past the 16 of the
+// palette, so they are never taken for guidance, a refusal or the squares.
+inline constexpr int 色_最終手 = 16;
 inline constexpr int 背景色 = 2;
 inline constexpr int 桝輪郭色 = 背景色;
 
@@ -131,6 +134,17 @@ struct 表示状態 {
     int 移動指導色 = 桝輪郭色;
     int 背景種類 = 背景_緑;
     bool フォント太字 = false;
+
+    // Marks drawn over the board (game/marks.h), all off unless the window
+    // turns them on: the last move, the reach of a piece whose move was
+    // refused, the turn arrows of the squares and the side to move.
+    bool 最終手表示 = false;
+    bool 断り説明 = false;
+    bool 回転印 = false;
+    bool 手番印 = false;
+    // While a refusal is being explained: the refused square.
+    bool 断り中 = false;
+    int 断り列 = 0, 断り行 = 0;
 
     // Sound buffer handles (0 when a sound could not be loaded).
     long 音_その他 = 0;

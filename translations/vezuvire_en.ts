@@ -780,6 +780,22 @@ A piece that captures does not turn.
 The pictures below show a pawn facing up moving one square forward (left: before the move, right: after it).</translation>
     </message>
     <message>
+        <source>盤の上の印</source>
+        <translation>Marks on the board</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ → 表示 で、盤の上に描く印を選べます。
+・最後の手：最後に指された手の元の桝と行き先を桃色の太い枠で囲みます（打った駒は持駒の桝と行き先）。
+・断りの説明：動けない桝をクリックしたとき、その桝を赤い太い枠で、選んでいた駒の動ける桝を白い枠で少しの間示します（移動指導がオフでも）。
+・回転の矢印：桝の右下の小さな矢印が、そこに着いた駒の回る向きを示します。右回りの矢印は緑の桝、左回りの矢印は水色の桝です。色の見分けにくい人にも向きが分かります。
+・手番の印：指す番の側の持駒の脇に黄色い三角（下側は▲、上側は▼）を描きます。</source>
+        <translation>Options → Display chooses the marks drawn over the board.
+• Last move: the square the last move came from and the square it went to are framed in thick pink (for a drop, the hand slot and the destination).
+• Explain refused moves: when you click a square the piece cannot reach, that square is framed in thick red and, for a moment, every square the selected piece can reach is framed in white (even with Show moves off).
+• Turn arrows: a small arrow in the lower right corner of each square shows which way a piece landing there turns: clockwise on green squares, anticlockwise on teal ones. The arrows tell the squares apart without relying on colour.
+• Side to move: a yellow triangle beside the hand of the side to move (▲ for the bottom side, ▼ for the top side).</translation>
+    </message>
+    <message>
         <source>指し方</source>
         <translation>Making a move</translation>
     </message>
@@ -1073,6 +1089,31 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
         <source>英字</source>
         <extracomment>Pieces labelled with Latin letters: K, R, B, G, S, N, L, P; promoted +R …</extracomment>
         <translation>Letters</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <extracomment>Submenu of display options (表示, display).</extracomment>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>最後の手</source>
+        <extracomment>Outline where the last move came from and went to.</extracomment>
+        <translation>Last move</translation>
+    </message>
+    <message>
+        <source>断りの説明</source>
+        <extracomment>On a refused move, show for a moment every square the piece could go to.</extracomment>
+        <translation>Explain refused moves</translation>
+    </message>
+    <message>
+        <source>回転の矢印</source>
+        <extracomment>A small arrow on every square: which way a piece turns when it lands there.</extracomment>
+        <translation>Turn arrows</translation>
+    </message>
+    <message>
+        <source>手番の印</source>
+        <extracomment>A triangle by the hand of the side to move.</extracomment>
+        <translation>Side to move</translation>
     </message>
     <message>
         <source>その他</source>

@@ -76,6 +76,17 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"HYOUKI_KANJI", QT_TRANSLATE_NOOP("Menu", "漢字"), "HYOUKI", true, {}, {}},
         //: Pieces labelled with Latin letters: K, R, B, G, S, N, L, P; promoted +R …
         {"HYOUKI_EIJI", QT_TRANSLATE_NOOP("Menu", "英字"), "HYOUKI", true, {}, {}},
+        // Marks over the board (game/marks.h), the window's own options too.
+        //: Submenu of display options (表示, display).
+        {"HYOUJI", QT_TRANSLATE_NOOP("Menu", "表示"), "OPTION", false, {}, {}},
+        //: Outline where the last move came from and went to.
+        {"HYOUJI_SAISHU", QT_TRANSLATE_NOOP("Menu", "最後の手"), "HYOUJI", true, {}, {}},
+        //: On a refused move, show for a moment every square the piece could go to.
+        {"HYOUJI_KOTOWARI", QT_TRANSLATE_NOOP("Menu", "断りの説明"), "HYOUJI", true, {}, {}},
+        //: A small arrow on every square: which way a piece turns when it lands there.
+        {"HYOUJI_KAITEN", QT_TRANSLATE_NOOP("Menu", "回転の矢印"), "HYOUJI", true, {}, {}},
+        //: A triangle by the hand of the side to move.
+        {"HYOUJI_TEBAN", QT_TRANSLATE_NOOP("Menu", "手番の印"), "HYOUJI", true, {}, {}},
         {"SONOTA", QT_TRANSLATE_NOOP("Menu", "その他"), "", false, {}, {}},
         {"VER", QT_TRANSLATE_NOOP("Menu", "バージョン情報"), "SONOTA", false, VER_Click, {}},
         // Opens the help window, which is the window's own, not the game's:

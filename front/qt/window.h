@@ -55,6 +55,8 @@ public:
     QPoint ツイップから位置(int X, int Y) const;
     // Current drawing as an image of the canvas at the given device scale.
     QImage 画像(double 倍率 = 1.0) const;
+    // The same with the marks over the board on top, as the window shows it.
+    QImage 見える画像(double 倍率 = 1.0) const;
     // For tests: when set, message boxes are not shown; each is recorded and
     // answered by this function.
     std::function<応答(const std::string& 本文, const std::string& 題, ボタン)> 自動応答;
@@ -104,6 +106,11 @@ public:
     // Both choices as the preferences store of the working folder has them
     // (or the defaults), for the start of the program.
     void 好み設定を読む();
+    // The marks over the board (game/marks.h), by their menu item's control
+    // name ("HYOUJI_SAISHU" …): turned on or off at once, and, chosen from
+    // the menu, kept in the preferences store.
+    void 印を変える(const QString& 名前, bool 付ける);
+    void 印を選ぶ(const QString& 名前, bool 付ける);
     // The box the letters of a board text cover, in twips from the text's
     // corner, measured with the window's font made for 倍率 device pixels
     // per canvas pixel (as the canvas paints it at that scale).
@@ -190,6 +197,7 @@ private:
     void 文字の範囲(命令& op) const;  // a text's box and cells from its letters
     void 全部描き直す();              // re-render every kept operation now
     void 言語の表示を更新();          // menus, panel, help in the language in use
+    void 印の好みを読む();            // window_marks.cpp
     double 倍率() const;  // device pixels per canvas pixel (15 twips)
 
     // Menu bar (window_menu.cpp).

@@ -4,9 +4,11 @@
 #include "front/qt/window_canvas.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 #include "front/qt/pictures.h"
+#include "game/marks.h"
 
 盤面::盤面(窓* w) : QWidget(w), w_(w) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -23,6 +25,7 @@ void 盤面::paintEvent(QPaintEvent*) {
     g.setRenderHint(QPainter::SmoothPixmapTransform);
     余白(g, k, o);
     g.drawImage(QRectF(o.x(), o.y(), k * 窓::幅 / 画素, k * 窓::高さ / 画素), w_->画布_);
+    印(g, k, o);
     if (w_->カーソル表示_) カーソル(g, k, o);
 }
 
@@ -44,6 +47,82 @@ void 盤面::カーソル(QPainter& g, double k, QPointF o) {
     QPen 点線(パレット色(色_黄), 2 * 一画素, Qt::DashLine);
     g.setPen(点線);
     g.drawRect(箱);
+    g.restore();
+}
+
+// The marks over the board are painted here, over the game's picture and
+// never into it, each time the picture is shown: in canvas pixels scaled by
+// k, their edges on whole device pixels so that they stay sharp at any scale.
+void 盤面::印(QPainter& g, double k, QPointF o) { 印を描く(g, *w_->s_, k, o, devicePixelRatioF()); }
+
+void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr) {
+    const std::vector<盤の印> 一覧 = 盤の印一覧(s);
+    if (一覧.empty()) return;
+    auto 揃え = [dpr](double v) { return std::round(v * dpr) / dpr; };
+    const double 桝 = double(桝幅) / 画素;  // a cell in canvas pixels
+    g.save();
+    for (const 盤の印& m : 一覧) {
+        const double x0 = o.x() + k * (盤原点X + 桝幅 * m.列) / 画素, y0 = o.y() + k * (盤原点Y + 桝高 * m.行) / 画素;
+        auto 点 = [&](double u, double v) { return QPointF(x0 + k * u, y0 + k * v); };
+        switch (m.種) {
+            case 盤の印::種類::枠: {
+                // Three pixels wide, one pixel in from the cell's edge, where
+                // the game's own one-pixel outlines stay in sight.
+                const double a = 揃え(x0 + k), b = 揃え(y0 + k), c = 揃え(x0 + k * (桝 - 1)),
+                             d = 揃え(y0 + k * (桝 - 1)), 太 = std::max(揃え(3 * k), 1 / dpr);
+                const QColor 色 = パレット色(m.色);
+                g.fillRect(QRectF(a, b, c - a, 太), 色);
+                g.fillRect(QRectF(a, d - 太, c - a, 太), 色);
+                g.fillRect(QRectF(a, b, 太, d - b), 色);
+                g.fillRect(QRectF(c - 太, b, 太, d - b), 色);
+                break;
+            }
+            case 盤の印::種類::手番: {
+                // A small triangle on the side of the cell next to the hand
+                // (the bottom hand lies below its cell, the top hand above),
+                // clear of the move texts beside the hands.
+                const double 高 = 12, 左 = 桝 / 2 - 8, 右 = 桝 / 2 + 8;
+                const double 上 = m.上向き ? 桝 - 3 - 高 : 3, 下 = 上 + 高;
+                QPolygonF 三角;
+                if (m.上向き) 三角 << 点(桝 / 2, 上) << 点(右, 下) << 点(左, 下);
+                else 三角 << 点(桝 / 2, 下) << 点(右, 上) << 点(左, 上);
+                g.setRenderHint(QPainter::Antialiasing);
+                g.setPen(QPen(パレット色(色_黒), 1.5 * k));
+                g.setBrush(パレット色(m.色));
+                g.drawPolygon(三角);
+                break;
+            }
+            case 盤の印::種類::右回り:
+            case 盤の印::種類::左回り: {
+                // Three quarters of a circle in the lower right corner, with
+                // its head where it ends: black on a white rim, so that it
+                // reads on either colour of square.
+                const bool 右 = m.種 == 盤の印::種類::右回り;
+                const double 半径 = 4, cx = 桝 - 7, cy = 桝 - 7;
+                const QRectF 円(点(cx - 半径, cy - 半径), 点(cx + 半径, cy + 半径));
+                const double 始 = 90, 回 = 右 ? -270 : 270, 終 = (始 + 回) * M_PI / 180;
+                QPainterPath 弧;
+                弧.arcMoveTo(円, 始);
+                弧.arcTo(円, 始, 回);
+                const QPointF 端 = 点(cx + 半径 * std::cos(終), cy - 半径 * std::sin(終));
+                const QPointF 向き = 右 ? QPointF(std::sin(終), std::cos(終)) : QPointF(-std::sin(終), -std::cos(終));
+                const QPointF 横(-向き.y(), 向き.x());
+                const double 頭 = 2.5 * k;
+                QPolygonF 矢;
+                矢 << 端 + 向き * 頭 << 端 + 横 * 頭 << 端 - 横 * 頭;
+                g.setRenderHint(QPainter::Antialiasing);
+                g.setBrush(Qt::NoBrush);
+                g.setPen(QPen(Qt::white, 3 * k, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                g.drawPath(弧);
+                g.drawPolygon(矢);
+                g.setPen(QPen(パレット色(m.色), 1.2 * k, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+                g.drawPath(弧);
+                g.setBrush(パレット色(m.色));
+                g.drawPolygon(矢);
+                break;
+            }
+        }
+    }
     g.restore();
 }
 
@@ -103,6 +182,13 @@ QImage 窓::描く(const std::vector<命令>& 命令列, double r) const {
 }
 
 QImage 窓::画像(double r) const { return 描く(ops_, r); }
+
+QImage 窓::見える画像(double r) const {
+    QImage img = 画像(r);
+    QPainter g(&img);
+    印を描く(g, *s_, r, QPointF(0, 0), 1);
+    return img;
+}
 
 void 窓::全命令を控える(const std::vector<double>& 倍率一覧) {
     全命令控え_.clear();

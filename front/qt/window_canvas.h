@@ -14,6 +14,11 @@ class QPainter;
 // Twips per canvas pixel at scale 1.
 inline constexpr int 画素 = 15;
 
+// The marks over the board (game/marks.h) for s, painted with the canvas'
+// top-left at o, k widget pixels per canvas pixel, on a device with dpr
+// pixels per widget pixel.
+void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr);
+
 // Shows the window's off-screen picture scaled to fit and passes mouse
 // presses on to the window.
 class 盤面 : public QWidget {
@@ -36,6 +41,7 @@ protected:
 private:
     void 余白(QPainter& g, double k, QPointF o);
     void カーソル(QPainter& g, double k, QPointF o);
+    void 印(QPainter& g, double k, QPointF o);  // the marks of game/marks.h
 
     窓* w_;
 };

@@ -66,6 +66,10 @@ void 窓::メニュー作成() {
         {"HYOUKI_KANJI", [this] { 駒の表記を選ぶ(false); }},
         {"HYOUKI_EIJI", [this] { 駒の表記を選ぶ(true); }},
         {"KOUKAON", [this] { 効果音を選ぶ(s_->表示.効果音を消す); }},
+        {"HYOUJI_SAISHU", [this] { 印を選ぶ("HYOUJI_SAISHU", !s_->表示.最終手表示); }},
+        {"HYOUJI_KOTOWARI", [this] { 印を選ぶ("HYOUJI_KOTOWARI", !s_->表示.断り説明); }},
+        {"HYOUJI_KAITEN", [this] { 印を選ぶ("HYOUJI_KAITEN", !s_->表示.回転印); }},
+        {"HYOUJI_TEBAN", [this] { 印を選ぶ("HYOUJI_TEBAN", !s_->表示.手番印); }},
     };
     for (const auto& [名前, f] : 自前)
         if (QAction* a = メニュー(名前))
@@ -96,6 +100,13 @@ void 窓::メニューの表題() {
         {"GENGO_JA", !英語}, {"GENGO_EN", 英語}, {"HYOUKI_KANJI", !英字}, {"HYOUKI_EIJI", 英字},
         {"KOUKAON", !s_->表示.効果音を消す}};
     for (auto [名前, 付ける] : 印)
+        if (QAction* a = メニュー(名前)) a->setChecked(付ける);
+    const 表示状態& d = s_->表示;
+    const std::pair<const char*, bool> 表示の印[] = {{"HYOUJI_SAISHU", d.最終手表示},
+                                                     {"HYOUJI_KOTOWARI", d.断り説明},
+                                                     {"HYOUJI_KAITEN", d.回転印},
+                                                     {"HYOUJI_TEBAN", d.手番印}};
+    for (auto [名前, 付ける] : 表示の印)
         if (QAction* a = メニュー(名前)) a->setChecked(付ける);
 }
 

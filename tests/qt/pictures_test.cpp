@@ -107,7 +107,10 @@ TEST(パレット, 標準の十六色) {
         EXPECT_EQ(パレット色(i).alpha(), 255) << i;
     }
     EXPECT_EQ(パレット色(-1), QColor(0, 0, 0));
-    EXPECT_EQ(パレット色(16), QColor(0, 0, 0));
+    // One past the sixteen: the last move's own colour, none of theirs.
+    EXPECT_EQ(色_最終手, 16);
+    for (int i = 0; i < 16; ++i) EXPECT_NE(パレット色(色_最終手), パレット色(i)) << i;
+    EXPECT_EQ(パレット色(17), QColor(0, 0, 0));
     EXPECT_EQ(パレット色(1000), QColor(0, 0, 0));
 }
 

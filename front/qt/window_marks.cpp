@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The options of the marks over the board (ｵﾌﾟｼｮﾝ → 表示): each one a flag
+// of the game's screen state, kept in the preferences store of the working
+// folder.  The marks themselves are painted by the canvas (window_canvas.cpp).
+#include "front/qt/window.h"
+#include "front/qt/window_canvas.h"
+#include "game/preferences.h"
+
+namespace {
+
+struct 印の項目 {
+    const char* 名前;
+    const char* 鍵;
+    bool 既定;
+    bool 表示状態::*旗;
+};
+const 印の項目 印の項目一覧[] = {
+    {"HYOUJI_SAISHU", 好み_最終手, true, &表示状態::最終手表示},
+    {"HYOUJI_KOTOWARI", 好み_断り説明, true, &表示状態::断り説明},
+    {"HYOUJI_KAITEN", 好み_回転印, false, &表示状態::回転印},
+    {"HYOUJI_TEBAN", 好み_手番印, true, &表示状態::手番印},
+};
+
+}  // namespace
+
+void 窓::印を変える(const QString& 名前, bool 付ける) {
+    for (const 印の項目& i : 印の項目一覧)
+        if (名前 == i.名前) s_->表示.*i.旗 = 付ける;
+    メニューの表題();
+    盤面_->update();
+}
+
+void 窓::印を選ぶ(const QString& 名前, bool 付ける) {
+    印を変える(名前, 付ける);
+    好み設定 帳;
+    if (帳.読む(好み設定ファイル名) != 0) return;
+    for (const 印の項目& i : 印の項目一覧)
+        if (名前 == i.名前) 帳.設定(i.鍵, 付ける ? "on" : "off");
+    帳.書く(好み設定ファイル名);
+}
+
+void 窓::印の好みを読む() {
+    好み設定 帳;
+    帳.読む(好み設定ファイル名);
+    for (const 印の項目& i : 印の項目一覧) {
+        const std::string v = 帳.値(i.鍵);
+        印を変える(i.名前, v == "on" ? true : v == "off" ? false : i.既定);
+    }
+}

@@ -659,12 +659,12 @@
     </message>
     <message>
         <source>先手</source>
-        <extracomment>A side in the move list: 先手 moves first (sente), 後手 second (gote).</extracomment>
-        <translation>Sente</translation>
+        <extracomment>A side in the move list: 先手 moves first (Black, as in the messages), 後手 second (White).</extracomment>
+        <translation>Black</translation>
     </message>
     <message>
         <source>後手</source>
-        <translation>Gote</translation>
+        <translation>White</translation>
     </message>
     <message>
         <source>打</source>

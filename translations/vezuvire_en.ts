@@ -965,6 +965,7 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
 ・Shift＋Enter：カーソルの桝を右クリックしたのと同じです（成る）。
 ・Ctrl＋Z：戻（コンピュータとの対局中は 待った）&#x3000;Ctrl＋Y または Ctrl＋Shift＋Z：進
 ・H：ヒント（コンピュータとの対局で、あなたの番に）
+・Ctrl＋L：棋譜一覧 を開きます（棋譜 → 棋譜一覧 でも開けます）。
 ・F1：この 遊び方 を開きます（その他 → 遊び方 でも開けます）。
 ・Esc：ゲームを終わります（対局 → 終わり や窓を閉じても終わります）。この 遊び方 の窓では、Esc はこの窓を閉じるだけです。</source>
         <translation>• Arrow keys: move the cursor over the board and your pieces in hand.
@@ -972,6 +973,7 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
 • Shift+Enter: the same as a right click on the cursor&apos;s square (promote).
 • Ctrl+Z: Back (Take back move in a game against the computer)   Ctrl+Y or Ctrl+Shift+Z: Forward
 • H: Hint (against the computer, on your move)
+• Ctrl+L: opens the move list (also Record → Move list).
 • F1: opens this help (also Help → How to play).
 • Esc: quits the game (so do Game → Quit and closing the window). In this help window, Esc only closes the help.</translation>
     </message>

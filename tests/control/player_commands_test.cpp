@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstring>
 #include <functional>
 #include <set>
 
+#include "core/clock.h"
 #include "core/game_state.h"
 #include "game/com_game.h"
 #include "game/commands.h"
@@ -93,6 +95,25 @@ TEST_F(手の取消試験, 戻のあとCOMの番なら待ったは一手で自�
     EXPECT_TRUE(同じ盤(s, 前));
     EXPECT_EQ(s.棋譜手数, 前.棋譜手数);
     EXPECT_EQ(s.時計.所有時間_MAN, 前.時計.所有時間_MAN);
+}
+
+TEST_F(手の取消試験, 待ったの後は戻と同じく時計を止めて見せ_盤を押すと再開する) {
+    s.操作.チェック[static_cast<int>(メニュー項目::KEIKA)] = true;
+    SENTE_Click(s, p, *相手);
+    経って指す(3, 7, 7, 7, 6);
+    const 状態 前 = s;
+    経って指す(62, 3, 7, 3, 6);
+    ASSERT_TRUE(p.タイマー有効);
+    p.全消去();
+
+    MATTA_Click(s, p);
+    EXPECT_FALSE(p.タイマー有効);
+    const auto 文字 = p.文字の履歴();
+    for (double 秒 : {前.時計.所有時間_MAN, 前.時計.所有時間_COM})
+        EXPECT_NE(std::find(文字.begin(), 文字.end(), 調査_時間秒追加結果(秒)), 文字.end()) << 秒;
+    押す(5, 9);  // the own king: the game goes on from here
+    EXPECT_EQ(対(最後の告知()), (告知対{"MANの番です", "対局"}));
+    EXPECT_TRUE(p.タイマー有効);
 }
 
 TEST_F(手の取消試験, 戻すものがなければ待ったは戻と同じく断る) {

@@ -63,6 +63,9 @@ TEST_F(棋譜一覧試験, 四手の行と文) {
         // The arrow is the facing the piece shows on the board afterwards.
         const int 今 = 局面_取得(s).盤[r.先X][r.先Y];
         EXPECT_EQ(r.向き, 駒向き(i == 0 ? と : 今));
+        // Facing 0 is down the screen, 1 left, 2 up, 3 right.
+        static const char* const 矢印[] = {"↓", "←", "↑", "→"};
+        EXPECT_EQ(棋譜一覧の文にする(r).向き, 文{矢印[r.向き]}) << i;
     }
     ASSERT_EQ(駒型(と), 11);
     EXPECT_NE(駒向き(と), 2);  // it landed on an empty square and turned

@@ -19,17 +19,6 @@ const char* const 全角数字[10] = {"",
                                   QT_TRANSLATE_NOOP("Game", "７"),
                                   QT_TRANSLATE_NOOP("Game", "８"),
                                   QT_TRANSLATE_NOOP("Game", "９")};
-//: Ranks of a move text, kanji numerals; in English plain digits (7 6 P is 7六歩).
-const char* const 漢数字[10] = {"",
-                                QT_TRANSLATE_NOOP("Game", "一"),
-                                QT_TRANSLATE_NOOP("Game", "二"),
-                                QT_TRANSLATE_NOOP("Game", "三"),
-                                QT_TRANSLATE_NOOP("Game", "四"),
-                                QT_TRANSLATE_NOOP("Game", "五"),
-                                QT_TRANSLATE_NOOP("Game", "六"),
-                                QT_TRANSLATE_NOOP("Game", "七"),
-                                QT_TRANSLATE_NOOP("Game", "八"),
-                                QT_TRANSLATE_NOOP("Game", "九")};
 
 // Names by kind (1..8), unpromoted and promoted.  Gold and king never
 // promote, so their promoted entries stay empty.

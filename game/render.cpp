@@ -7,8 +7,7 @@
 #include "game/clock_view.h"
 #include "game/tr.h"
 
-namespace {
-
+//: Ranks of a move text, kanji numerals; in English plain digits (7 6 P is 7六歩).
 const char* const 漢数字[10] = {"",
                                 QT_TRANSLATE_NOOP("Game", "一"),
                                 QT_TRANSLATE_NOOP("Game", "二"),
@@ -19,6 +18,8 @@ const char* const 漢数字[10] = {"",
                                 QT_TRANSLATE_NOOP("Game", "七"),
                                 QT_TRANSLATE_NOOP("Game", "八"),
                                 QT_TRANSLATE_NOOP("Game", "九")};
+
+namespace {
 
 // A number or text with its black shadow: the black copy first, the
 // coloured one 0.1 cell up and to the left on top of it.

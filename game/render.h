@@ -11,6 +11,10 @@
 #include "game/state.h"
 
 // Top-left twip position of a (fractional) cell.
+// The kanji numerals 一 … 九 by number (index 0 empty): the ranks of move
+// texts and the numbers beside the board's rows.
+extern const char* const 漢数字[10];
+
 int セルX(double 座標X);
 int セルY(double 座標Y);
 

@@ -48,16 +48,7 @@ const std::vector<一手> 二人の対局 = {
     押す(8, 2, true),  指す(6, 3, 4, 1),
 };
 
-struct キー窓 : 窓の試験 {
-    void SetUp() override {
-        窓の試験::SetUp();
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    }
-    void キー(Qt::Key k, Qt::KeyboardModifiers m = {}) {
-        QTest::keyClick(w->windowHandle(), k, m);
-        QApplication::processEvents();
-    }
+struct キー窓 : 前の窓の試験 {
     // A menu item reached from the keyboard alone: Alt, across the bar to
     // the top item, down into it, and through the submenus by control name.
     void キーで選ぶ(std::vector<const char*> 道) {

@@ -34,21 +34,7 @@ namespace fs = std::filesystem;
 
 void 書く(const fs::path& p, const std::string& t) { std::ofstream(p, std::ios::binary) << t; }
 
-struct 棋譜欄の試験 : 窓の試験 {
-    void SetUp() override {
-        窓の試験::SetUp();
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    }
-    void キー(Qt::Key k, Qt::KeyboardModifiers m = {}) {
-        QTest::keyClick(w->windowHandle(), k, m);
-        QApplication::processEvents();
-    }
-    void 押す(int c, int r) {
-        QTest::mouseClick(w->キャンバス(), Qt::LeftButton, {},
-                          w->ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));
-        QApplication::processEvents();
-    }
+struct 棋譜欄の試験 : 前の窓の試験 {
     template <class T>
     T* 見える() const {
         for (T* c : w->キャンバス()->findChildren<T*>())

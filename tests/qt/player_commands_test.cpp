@@ -18,21 +18,10 @@
 
 namespace {
 
-struct 手の窓 : 窓の試験 {
+struct 手の窓 : 前の窓の試験 {
     void SetUp() override {
-        窓の試験::SetUp();
+        前の窓の試験::SetUp();
         w->待たない = true;
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    }
-    void キー(Qt::Key k, Qt::KeyboardModifiers m = {}) {
-        QTest::keyClick(w->windowHandle(), k, m);
-        QApplication::processEvents();
-    }
-    void 押す(int c, int r) {
-        QTest::mouseClick(w->キャンバス(), Qt::LeftButton, {},
-                          w->ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));
-        QApplication::processEvents();
     }
     void 選ぶ(const char* 名前) {
         w->メニュー(名前)->trigger();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,4 +39,23 @@ struct 窓の試験 : ::testing::Test {
         QApplication::processEvents();
     }
     状態& s() { return w->状態参照(); }
+};
+
+// The window in front, taking keys and presses as a player's.
+struct 前の窓の試験 : 窓の試験 {
+    void SetUp() override {
+        窓の試験::SetUp();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+    void キー(Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        QTest::keyClick(w->windowHandle(), k, m);
+        QApplication::processEvents();
+    }
+    // A left click in the middle of cell (c, r).
+    void 押す(int c, int r) {
+        QTest::mouseClick(w->キャンバス(), Qt::LeftButton, {},
+                          w->ツイップから位置(盤原点X + 桝幅 * c + 307, 盤原点Y + 桝高 * r + 307));
+        QApplication::processEvents();
+    }
 };

@@ -37,7 +37,7 @@ void 初期局面にする(進行状態& s) {
     s.持駒数_MAN = s.持駒数_COM = 0;
 }
 
-int 調査_記録満杯(const 進行状態& s) { return s.棋譜手数 > 履歴最大 ? 真 : 偽; }
+int 調査_記録満杯(const 進行状態& s) { return s.棋譜手数 >= 履歴最大 ? 真 : 偽; }
 
 int 局面を記録(進行状態& s, int 先X, int 先Y) {
     const int n = s.棋譜手数;

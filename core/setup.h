@@ -16,5 +16,6 @@ void 初期局面にする(進行状態& s);
 // Answers 偽 and writes nothing when the log is full (slot 501 would be
 // needed).
 int 局面を記録(進行状態& s, int 先X, int 先Y);
-// 真 when the next move could not be logged.
+// 真 when the next move could not be logged with the position it leaves:
+// the log holds 500 moves, slots 0..500.
 int 調査_記録満杯(const 進行状態& s);

@@ -155,6 +155,9 @@ bool 駒コードか(int v) {
     for (std::size_t n = 0; n < k.局面々.size(); ++n) {
         const 局面& r = k.局面々[n];
         if (王あり(r, +1) && 王あり(r, -1)) continue;
+        // The last position of a game that ended by taking a king.
+        const bool 最後 = n > 0 && n + 1 == k.局面々.size();
+        if (最後 && !r.短い && !r.盤が壊れ && 王あり(r, +1) != 王あり(r, -1)) break;
         k.王なし手 = static_cast<int>(n + 1);
         k.理由 = r.短い ? 切断::行が短い : r.盤が壊れ ? 切断::駒が壊れている : 切断::王がない;
         k.局面々.resize(n);

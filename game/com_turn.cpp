@@ -58,6 +58,7 @@ void 指して見せる(状態& s, COM表& 記憶, Platform& p, const COM候補&
     待ち時間(p, 0.1);
     p.dsPlay(s.表示.音_駒打);
     s.棋譜手数 += 1;
+    着手後の局面を記録(s);
     Timer1_有効(s, p, false);
     記憶を更新(s, 記憶);
 }

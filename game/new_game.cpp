@@ -30,3 +30,11 @@ int 手順保存(状態& s, int, int, int 先X, int 先Y, int, int, double 前�
     s.時計.後秒C履歴[n] = 後秒C;
     return 真;
 }
+
+void 着手後の局面を記録(状態& s) {
+    const int n = s.棋譜手数;
+    if (n < 1 || 局面を記録(s, 0, 0) != 真) return;
+    時計状態& t = s.時計;
+    t.前秒M履歴[n] = t.後秒M履歴[n] = t.後秒M履歴[n - 1];
+    t.前秒C履歴[n] = t.後秒C履歴[n] = t.後秒C履歴[n - 1];
+}

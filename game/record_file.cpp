@@ -331,6 +331,14 @@ bool 空行(std::string_view 行) {
                                               : 切断理由::王がない;
         }
     }
+    // A game won by taking a king ends on a position without that king: as
+    // the last line of a whole record, after a position with both kings, it
+    // is the game's end, not a fault.
+    if (k.王なし手 > 1 && static_cast<std::size_t>(k.王なし手) == k.局面.size() && k.切断 == 切断理由::王がない &&
+        王がいる(k.局面.back(), +1) != 王がいる(k.局面.back(), -1)) {
+        k.王なし手 = 0;
+        k.切断 = 切断理由::なし;
+    }
     if (k.王なし手 > 0) k.局面.resize(static_cast<std::size_t>(k.王なし手 - 1));
     return k;
 }

@@ -95,7 +95,7 @@ TEST_F(文字対局試験, 終局の後はすべて合法でない) {
     EXPECT_EQ(s.盤[7][7], MAN_歩2);
 
     // The human's move takes the last slot: the computer cannot log its own.
-    s.棋譜手数 = 履歴最大;
+    s.棋譜手数 = 履歴最大 - 1;
     EXPECT_FALSE(文字対局_一行(s, p, "7 7 7 6", out));
     EXPECT_EQ(出力(), "full\n");
     EXPECT_EQ(s.盤[7][6], MAN_歩1);

@@ -370,7 +370,8 @@ TEST_F(COM手番試験, 打つ手の記録と点滅と手番) {
     EXPECT_EQ(s.持駒履歴_COM[4][3], 1);
     EXPECT_EQ(s.先X履歴[4], 4);
     EXPECT_EQ(s.先Y履歴[4], 4);
-    EXPECT_EQ(s.棋譜最終手数, 4);
+    EXPECT_EQ(s.棋譜最終手数, 5);  // the position the move left is logged too
+    EXPECT_EQ(s.盤履歴[5][4][4], COM_桂1);
     EXPECT_EQ(s.手数, 5);
     EXPECT_EQ(s.棋譜手数, 5);
 

@@ -173,6 +173,8 @@ TEST_F(自動保存試験, 戻と進のあとも残り_計算機の番で戻れ�
     戻ると同じ();
     REPLAY_Click(s, p);
     REPLAY_Click(s, p);
+    REPLAY_Click(s, p);
+    ASSERT_EQ(s.手番, s.手番_COM);
     戻ると同じ();
 
     // The restored game waits for a click, and then the computer moves as

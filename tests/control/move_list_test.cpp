@@ -5,6 +5,11 @@
 
 #include "core/position.h"
 #include "core/setup.h"
+#include "game/com_game.h"
+#include "game/commands.h"
+#include "game/navigation.h"
+#include "game/player_commands.h"
+#include "game/record_file.h"
 #include "tests/control/fixture.h"
 
 namespace {
@@ -93,7 +98,7 @@ TEST_F(棋譜一覧試験, 行へ進めても戻してもその手の後の局�
     EXPECT_EQ(棋譜一覧の今の手(s), 1);
     EXPECT_EQ(局面_取得(s).盤[3][3], と);
     EXPECT_EQ(局面_取得(s).盤[4][2], COM_金0);
-    EXPECT_EQ(棋譜一覧(s).size(), 3u);  // the log ends where "進" can go
+    EXPECT_EQ(棋譜一覧(s).size(), 4u);  // the log ends where "進" can go: the last move
     棋譜一覧_手へ(s, p, 3);
     EXPECT_EQ(棋譜一覧の今の手(s), 3);
     EXPECT_EQ(駒型(局面_取得(s).盤[8][7]), 11);
@@ -119,3 +124,72 @@ TEST_F(棋譜一覧試験, 手のない行は指し手なし) {
 }
 
 }  // namespace
+
+// The move that takes a king ends the game and stays in it: in the list
+// while the end is announced, in the log that 戻 and 進 walk, and as the
+// last position of the saved record, the one without the taken king.
+TEST_F(棋譜一覧試験, 王を取った手は一覧と記録と進に残る) {
+    // The loser's king steps into a rook's line, and the rook takes it.
+    struct 場合 {
+        int 王X, 王Y, 王先Y, 飛Y, 飛;
+        const char* 告知;
+    };
+    const 場合 表[] = {
+        {5, 1, 2, 4, -702, "先手の勝ちです"},  // the bottom rook takes the top king
+        {5, 9, 8, 6, 700, "後手の勝ちです"},   // the top rook takes the bottom king
+    };
+    for (const 場合& e : 表) {
+        SCOPED_TRACE(e.告知);
+        初期設定(s, p);
+        二人対局();
+        王だけ();
+        s.盤[5][e.飛Y] = e.飛;
+        s.手番 = e.飛 < 0 ? 後手 : 先手;
+        s.棋譜手数 = 0;
+        局面を記録(s, 0, 0);
+        std::size_t 箱の時の行数 = 0;
+        p.箱の間に = [&](const std::string& t) {
+            if (t == e.告知) 箱の時の行数 = 棋譜一覧(s).size();
+        };
+        指す(e.王X, e.王Y, e.王X, e.王先Y);
+        指す(5, e.飛Y, e.王X, e.王先Y);
+        p.箱の間に = nullptr;
+        ASSERT_EQ(s.勝者, e.飛 < 0 ? 先手 : 後手);
+        EXPECT_EQ(箱の時の行数, 2u);
+        const 局面 最後 = 局面_取得(s);
+
+        ASSERT_EQ(書込_棋譜(s, "end.棋譜", "t", "a", "b"), "");
+        棋譜内容 k;
+        std::string エラー;
+        ASSERT_EQ(読込_棋譜("end.棋譜", k, エラー), 真) << エラー;
+        ASSERT_EQ(k.局面.size(), 2u);
+        EXPECT_EQ(k.王なし手, 0);
+        EXPECT_TRUE(static_cast<const 局面&>(k.局面.back()) == 最後);
+
+        REPLAY_Click(s, p);
+        EXPECT_EQ(s.手数, 1);
+        AFTER_Click(s, p);
+        EXPECT_EQ(s.手数, 2);
+        EXPECT_TRUE(局面_取得(s) == 最後);
+    }
+}
+
+// 待った takes back the player's move and the computer's reply; both stay
+// in the list, and 進 walks to them again.
+TEST_F(棋譜一覧試験, 待ったの後も応手まで一覧に残り進で戻れる) {
+    COMの応手& 計算機 = コンピュータの記憶元;
+    レベル_設定(s, p, 1);
+    SENTE_Click(s, p, 計算機);
+    相手 = &計算機;
+    指す(7, 7, 7, 6);
+    指す(2, 7, 2, 6);
+    ASSERT_EQ(s.手数, 4);
+    const 局面 四手目 = 局面_取得(s);
+    MATTA_Click(s, p);
+    EXPECT_EQ(s.手数, 2);
+    EXPECT_EQ(棋譜一覧(s).size(), 4u);
+    EXPECT_EQ(棋譜一覧(s).back().側, s.手番_COM);
+    AFTER_Click(s, p);
+    AFTER_Click(s, p);
+    EXPECT_TRUE(局面_取得(s) == 四手目);
+}

@@ -110,8 +110,11 @@ TEST(手順保存, 局面と時計を記録し最後の記録になる) {
 
 TEST(手順保存, 五百を越える記録は書かずに断る) {
     状態 s;
-    s.棋譜手数 = 500;
+    // Move 500 can be made from slot 499: the position it leaves takes slot 500.
+    s.棋譜手数 = 499;
     EXPECT_EQ(調査_記録満杯(s), 偽);
+    s.棋譜手数 = 500;
+    EXPECT_EQ(調査_記録満杯(s), 真);
     EXPECT_EQ(手順保存(s, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0), 真);
     EXPECT_EQ(s.棋譜最終手数, 500);
     s.棋譜手数 = 501;

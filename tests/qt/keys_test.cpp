@@ -254,13 +254,15 @@ TEST_F(キー窓, CtrlZで戻りCtrlYとCtrlShiftZで進む) {
     キー(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(s().手数, 1);
     EXPECT_EQ(s().盤[7][6], -101);
-    // The position after the last move is not logged: 進 refuses.
+    // 進 goes on to the position after the last move, and no further.
     告知.clear();
     キー(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(s().手数, 1);
+    EXPECT_EQ(s().手数, 2);
+    EXPECT_EQ(s().盤[3][4], 103);  // turned on arrival
+    キー(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(s().手数, 2);
     EXPECT_EQ(告知, std::vector<std::string>{"できません"});
     キー(Qt::Key_Z, Qt::ControlModifier);
-    キー(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(s().手数, 1);
     // Ctrl with other letters, and Ctrl+Shift+Y, are nothing.
     告知.clear();

@@ -112,7 +112,7 @@ TEST_F(棋譜一覧の窓試験, 読み込んだ棋譜の手が並び行を押�
     行を押す(最終);
     EXPECT_EQ(s().棋譜手数, 最終);
     EXPECT_EQ(w->棋譜一覧()->今の手(), 最終);
-    EXPECT_TRUE(局面_取得(s()) == 後[3]);  // the record keeps the positions before each move
+    EXPECT_TRUE(局面_取得(s()) == 後.back());  // the record keeps every position, the last included
 }
 
 // Against the computer the list takes the computer's reply at once, and

@@ -34,7 +34,7 @@ protected:
         p.現在時刻 += 2;
         指す(2, 7, 2, 6);
         ASSERT_EQ(s.棋譜手数, 3);
-        ASSERT_EQ(s.棋譜最終手数, 2);
+        ASSERT_EQ(s.棋譜最終手数, 3);
         p.全消去();
     }
     int 描いた文字数(const std::string& t) const {
@@ -46,7 +46,7 @@ protected:
 
 }  // namespace
 
-TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進めない) {
+TEST_F(棋譜操作, 戻って進んで最後の手の後の局面まで進める) {
     三手();
     const auto 盤3 = std::make_unique<状態>(s);
 
@@ -97,15 +97,21 @@ TEST_F(棋譜操作, 戻って進んで最後の手の後の局面へは進め�
     EXPECT_EQ(s.時計.所有時間_COM, 10.25);
     EXPECT_EQ(s.手数, 2);
 
-    // The position after the last move was never logged.
+    // The position after the last move is logged too: 進 gets back to it
+    // with the clocks it had, and no further.
+    AFTER_Click(s, p);
+    EXPECT_EQ(std::memcmp(s.盤, 盤3->盤, sizeof s.盤), 0);
+    EXPECT_EQ(s.手数, 3);
+    EXPECT_EQ(s.手番, 後手);
+    EXPECT_EQ(s.時計.所有時間_MAN, 5.5);
+    EXPECT_EQ(s.時計.所有時間_COM, 10.25);
     p.全消去();
     s.操作.再開待ち = 偽;
     AFTER_Click(s, p);
     EXPECT_EQ(s.操作.再開待ち, 真);
     EXPECT_EQ(対(最後の告知()), 告知対("できません", "進む"));
     EXPECT_EQ(鳴った("play 2"), 1);
-    EXPECT_EQ(s.手数, 2);
-    EXPECT_NE(std::memcmp(s.盤, 盤3->盤, sizeof s.盤), 0);
+    EXPECT_EQ(s.手数, 3);
 }
 
 TEST_F(棋譜操作, 進は指した側の欄に手を描き戻はその欄だけ消す) {
@@ -166,7 +172,7 @@ TEST_F(棋譜操作, 新しい手は記録をその手で切り次の押下で�
     EXPECT_EQ(対(p.メッセージ履歴.front()), 告知対("後手の番です", "対局"));
     EXPECT_EQ(s.操作.再開待ち, 偽);
     EXPECT_EQ(s.棋譜手数, 2);
-    EXPECT_EQ(s.棋譜最終手数, 1);  // records 2 and beyond are gone
+    EXPECT_EQ(s.棋譜最終手数, 2);  // the new move's position replaces records 2 and beyond
     p.全消去();
     AFTER_Click(s, p);
     EXPECT_EQ(対(最後の告知()), 告知対("できません", "進む"));

@@ -180,10 +180,20 @@ TEST(棋譜を読む, 五百手を超える分は読まず王のない局面の�
     EXPECT_EQ(説明_切断(k), "3手目の行は駒の欄が壊れていて、王がそろっていません。");
     // A whole line without the king.
     無し.replace((4 * 9 + 8) * 4, 4, "   0");
-    k = 解析_棋譜(頭 + 行 + 無し);
+    k = 解析_棋譜(頭 + 行 + 無し + 行);
     EXPECT_EQ(k.局面.size(), 1u);
     EXPECT_EQ(k.切断, 切断理由::王がない);
     EXPECT_EQ(説明_切断(k), "2手目の局面には王がありません。");
+    // As the last line it is the end of a game won by taking that king.
+    k = 解析_棋譜(頭 + 行 + 無し);
+    EXPECT_EQ(k.局面.size(), 2u);
+    EXPECT_EQ(k.王なし手, 0);
+    // Without either king it is still cut.
+    std::string 両方無し = 無し;
+    両方無し.replace((4 * 9 + 0) * 4, 4, "   0");
+    k = 解析_棋譜(頭 + 行 + 両方無し);
+    EXPECT_EQ(k.局面.size(), 1u);
+    EXPECT_EQ(k.王なし手, 2);
     // A file cut off in the middle of the board.
     k = 解析_棋譜(頭 + 行 + 行 + 行.substr(0, 100));
     EXPECT_EQ(k.局面.size(), 2u);

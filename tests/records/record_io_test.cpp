@@ -49,12 +49,12 @@ protected:
     bool 見える(パネル部品 b) const { return p.パネル見える[static_cast<int>(b)]; }
     void 入力(パネル部品 b, const std::string& t) { p.パネル文字列[static_cast<int>(b)] = t; }
     void 名前(const std::string& t) { 入力(パネル部品::入力_ファイル名, t); }
-    // A game between two people with two moves made (record 1 logged).
+    // A game between two people with two moves made (records 1 and 2 logged).
     void 二手指す() {
         二人対局();
         指す(7, 7, 7, 6);
         指す(3, 3, 3, 4);
-        ASSERT_EQ(s.棋譜最終手数, 1);
+        ASSERT_EQ(s.棋譜最終手数, 2);
         p.全消去();
     }
     void 書く(const std::string& 名, const std::string& 中身) {
@@ -169,7 +169,7 @@ TEST_F(棋譜パネル, 上下の名前は席の順に書き書けたらパネ�
         Command1_Click(s, p);
         EXPECT_EQ(最後(), 告知対("棋譜を書き込みました", "  "));
         const auto 行 = 行に分ける(作業場所 / "第1局.棋譜");
-        ASSERT_EQ(行.size(), 4u);
+        ASSERT_EQ(行.size(), 5u);  // title, two names, the positions after moves 1 and 2
         EXPECT_EQ(SJISからUTF8(行[0]), "ﾃｽﾄ対局");
         EXPECT_EQ(SJISからUTF8(行[1]), 回 == 0 ? "後手の人" : "先手の人");
         EXPECT_EQ(SJISからUTF8(行[2]), 回 == 0 ? "先手の人" : "後手の人");

@@ -4,6 +4,7 @@
 // message boxes from a script, plus two ways of looking at what was drawn.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,4 +16,10 @@ public:
     std::vector<int> 絵の履歴(int c, int r) const;
     // Texts drawn, in order.
     std::vector<std::string> 文字の履歴() const;
+    // Called with each message box's text while the box is open.
+    std::function<void(const std::string&)> 箱の間に;
+    応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override {
+        if (箱の間に) 箱の間に(本文);
+        return 記録の場::メッセージ(本文, 題, b, 警告);
+    }
 };

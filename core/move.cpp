@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/move.h"
 
-#include "core/com_tables.h"
 
 int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int I_移動駒) {
     // A capturing piece keeps its facing.
@@ -50,10 +49,7 @@ void 駒取得(進行状態& s, int 取得駒) {
         r.取得_MAN持駒 = true;
     }
     if (MANの王(移動駒)) {
-        if (s.COM記憶 != nullptr) {
-            s.COM記憶->王X_MAN = 移動先X;
-            s.COM記憶->王Y_MAN = 移動先Y;
-        }
+        s.王を見た(-1, 移動先X, 移動先Y);
         r.王移動_MAN = true;
     }
     if (移動元X == -1) {

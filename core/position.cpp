@@ -24,11 +24,7 @@
     return k;
 }
 
-namespace {
-
-// The position on the board; 記憶 (when there is one) learns where the
-// computer's king now stands.
-void 置く(盤面状態& s, const 局面& k, COM表* 記憶) {
+void 局面を置く(盤面状態& s, const 局面& k) {
     s.持駒数_MAN = s.持駒数_COM = 0;
     for (int i = 1; i <= 7; ++i) {
         s.持駒_MAN[i] = k.持駒_MAN[i];
@@ -37,19 +33,18 @@ void 置く(盤面状態& s, const 局面& k, COM表* 記憶) {
         s.持駒数_COM += k.持駒_COM[i];
     }
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int v = k.盤[x][y];
-            s.盤[x][y] = v;
-            if (記憶 == nullptr) continue;
-            if (MANの王(v)) 記憶->王X_MAN = x, 記憶->王Y_MAN = y;
-            else if (COMの王(v)) 記憶->王X_COM = x, 記憶->王Y_COM = y;
-        }
+        for (int y = 1; y <= 9; ++y) s.盤[x][y] = k.盤[x][y];
 }
 
-}  // namespace
-
-void 局面_設定(進行状態& s, const 局面& k) { 置く(s, k, s.COM記憶); }
-void 局面_設定(COM作業& w, const 局面& k) { 置く(w, k, &w); }
+void 局面_設定(進行状態& s, const 局面& k) {
+    局面を置く(s, k);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int v = k.盤[x][y];
+            if (MANの王(v)) s.王を見た(-1, x, y);
+            else if (COMの王(v)) s.王を見た(+1, x, y);
+        }
+}
 
 void 局面_履歴設定(進行状態& s, int n, const 局面& k) {
     if (n < 0 || n > 履歴最大) return;

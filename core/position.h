@@ -5,7 +5,6 @@
 // benchmarks and the tests all go through them.
 #pragma once
 
-#include "core/com_tables.h"
 #include "core/state.h"
 
 struct 局面 {
@@ -19,11 +18,11 @@ struct 局面 {
 局面 局面_取得(const 進行状態& s);
 // The position logged in slot n (0..500).
 局面 局面_履歴(const 進行状態& s, int n);
-// Puts a position on the board: board, hands, the hand totals and both
-// kings' squares, as a move would leave them (the computer's king square
-// goes to the memory of the computer answering in the game, when there is
-// one, or to the working copy's own tables).
+// Puts a position on the board: board, hands and the hand totals; the
+// game is told where both kings stand (進行状態::王を見た), as a move would.
 void 局面_設定(進行状態& s, const 局面& k);
-void 局面_設定(COM作業& w, const 局面& k);
+// The board and hands alone (the computer's working copy, engine/com_tables.h,
+// adds its own kings' squares).
+void 局面を置く(盤面状態& s, const 局面& k);
 // Logs a position into slot n (board and hands only; 0..500).
 void 局面_履歴設定(進行状態& s, int n, const 局面& k);

@@ -3,8 +3,9 @@
 // course of the game with its log (進行状態).  The game layer's whole state
 // (game/state.h) is built on it and adds the controller's, the clocks' and
 // the screen's parts, which nothing here can reach.  The computer keeps its
-// own memory (core/com_tables.h) and thinks on a working copy of the board
-// part (盤面状態).
+// own memory (engine/com_tables.h) and thinks on a working copy of the board
+// part (盤面状態); the rules know nothing of it and only say where the kings
+// went (進行状態::王を見た).
 //
 // Piece codes: sign × (type × 10 + facing).  Positive codes are the
 // computer's (COM, top), negative codes the human's (MAN, bottom).  type is
@@ -17,8 +18,6 @@
 #pragma once
 
 #include "core/pieces.h"
-
-struct COM表;
 
 // ---- Named constants -------------------------------------------------------
 inline constexpr int 真 = 1;
@@ -83,10 +82,17 @@ struct 進行状態 : 盤面状態 {
     int 先X履歴[履歴最大 + 1] = {};
     int 先Y履歴[履歴最大 + 1] = {};
 
-    // The memory of the computer that answers in this game (its COMの応手
-    // owns it; none in a game nobody answers): the autosave keeps it with
-    // the game and gives it back on resume, and a position put on the board
-    // (局面_設定) or a king's move (駒を動かす) tells it where the kings now
-    // stand.
-    COM表* COM記憶 = nullptr;
+    進行状態() = default;
+    進行状態(const 進行状態&) = default;
+    進行状態& operator=(const 進行状態&) = default;
+    virtual ~進行状態() = default;
+
+    // Told where a king now stands: the king of side 符号 (+1 the top's, −1
+    // the bottom's) whenever a position is put on the board (局面_設定), and
+    // the bottom king whenever it moves (駒を動かす).  The rules need nothing
+    // of it; the game passes it on to the memory of the computer answering
+    // in it, which learns the kings' squares only this way.
+    virtual void 王を見た(int 符号, int x, int y) {
+        (void)符号, (void)x, (void)y;
+    }
 };

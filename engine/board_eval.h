@@ -2,7 +2,7 @@
 // The score of one candidate position for the computer: higher is better.
 #pragma once
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 
 // 取得駒 = the code that stood on the destination, 移動駒 = the code now on
 // it.  Reads the influence tables of the candidate position and the turn's

@@ -4,7 +4,7 @@
 // pressure on the computer king, and the threats the moved piece makes.
 #pragma once
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 
 // Score (mostly penalties, may carry a fraction) of every square after the
 // computer moved 移動駒 to (COM移動先X, COM移動先Y).  The board is left as

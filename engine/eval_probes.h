@@ -8,7 +8,7 @@
 
 #include <bit>
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 #include "core/patterns.h"
 
 // Empty neighbours of the human king, on the board, that no computer piece

@@ -4,7 +4,7 @@
 // board alone.
 #pragma once
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 
 void 勢力調査(COM作業& s);
 // The line of the lance 駒種類 on (入力X, 入力Y), the way it faces: counts

@@ -4,7 +4,7 @@
 // the check?
 #pragma once
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 
 // 真 when the human has no defence against the check (or 偽 when there is no
 // check at all).  The board is changed only for the duration of single

@@ -5,7 +5,7 @@
 // particular squares.
 #pragma once
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 
 // Adds to 点 the terms of the branch chosen by the kind of 移動駒 (the code
 // the moved piece shows on its destination).  Each branch may end early;

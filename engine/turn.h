@@ -4,7 +4,7 @@
 // taken back; the best one is then played like a human move.
 #pragma once
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 
 // The move the search settled on.  A drop comes from (−1, kind).  元駒 is
 // the code that stood on the source square (for a drop, whatever the last

@@ -4,7 +4,7 @@
 // from which a bishop dropped by the human would hit the computer's king.
 #pragma once
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 
 // Sets 移動不可駒 (human pieces pinned to the human king) and 移動不可あり
 // (some computer piece pinned to the computer king).  The board is changed

@@ -43,7 +43,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 #include "core/position.h"
 #include "game/state.h"
 #include "game/platform.h"

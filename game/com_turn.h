@@ -9,7 +9,7 @@
 #include "engine/deep_search.h"
 #include "engine/turn.h"
 #include "game/opponent.h"
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 #include "game/platform.h"
 #include "game/state.h"
 

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "engine/com_tables.h"
 
 // Kinds of game.
 inline constexpr int 対局_人間 = 0;
@@ -161,4 +162,13 @@ struct 状態 : 進行状態 {
     操作状態 操作;
     時計状態 時計;
     表示状態 表示;
+
+    // The memory of the computer that answers in this game (its COMの応手
+    // owns it; none in a game nobody answers): the autosave keeps it with
+    // the game and gives it back on resume, and it learns where the kings
+    // stand as the rules put them there.
+    COM表* COM記憶 = nullptr;
+    void 王を見た(int 符号, int x, int y) override {
+        if (COM記憶 != nullptr) ::王を見た(*COM記憶, 符号, x, y);
+    }
 };

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "engine/turn.h"
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 
 namespace 参照 {
 

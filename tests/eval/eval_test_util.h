@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 #include "core/setup.h"
 
 namespace eval_test {

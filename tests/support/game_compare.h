@@ -11,7 +11,7 @@
 
 #include <cstring>
 
-#include "core/com_tables.h"
+#include "engine/com_tables.h"
 #include "game/state.h"
 
 inline void 同じ対局か(const 状態& a, const 状態& b, bool 再開待ちも = true) {

@@ -4,9 +4,11 @@
 // the results of the once-per-turn probes.  They are the computer's memory:
 // never reset between turns, because its play depends on what they kept.
 // The computer (game/com_turn.h COMの応手) owns them; the game state only
-// points at them (進行状態::COM記憶).
+// points at them (状態::COM記憶, game/state.h) and tells them where the kings
+// went (王を見た).
 #pragma once
 
+#include "core/position.h"
 #include "core/state.h"
 
 struct COM表 {
@@ -56,3 +58,11 @@ struct COM作業 : 盤面状態, COM表 {
     COM作業() = default;
     COM作業(const 盤面状態& 局, const COM表& 記憶) : 盤面状態(局), COM表(記憶) {}
 };
+
+// The tables learn where a king stands: the top's (符号 +1) or the
+// bottom's (−1).  The human king's square is known only this way, so until
+// the game says so it is not where the board has it.
+void 王を見た(COM表& t, int 符号, int x, int y);
+// Puts a position on the working copy's board, as 局面_設定 does on the
+// game's, its tables told where both kings stand.
+void 局面_設定(COM作業& w, const 局面& k);

@@ -34,7 +34,6 @@ void 音を放す(Platform& p, long& 音) {
 
 void TAIKYOKU_Click(状態& s, Platform& p) { パネルを閉じる(s, p); }
 void STOP_Click(状態& s, Platform& p) { パネルを閉じる(s, p); }
-void MATCH_MAN_Click(状態&, Platform&) {}
 
 void START_Click(状態& s, Platform& p) {
     // A finished game is thrown away.

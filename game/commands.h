@@ -10,7 +10,6 @@
 // Opening the "対局" or "局面" menu closes the record-file panel.
 void TAIKYOKU_Click(状態& s, Platform& p);
 void STOP_Click(状態& s, Platform& p);
-void MATCH_MAN_Click(状態& s, Platform& p);  // opening "対局(人間)": nothing
 // "スタート": start, or go on with, a game between two people.
 void START_Click(状態& s, Platform& p);
 void LEVEL1_Click(状態& s, Platform& p);

@@ -61,11 +61,6 @@ void 描画_桝輪郭(状態&, Platform& p, int 描画色, double 座標X, doubl
     p.枠(セルX(座標X), セルY(座標Y), セルX(座標X + 1), セルY(座標Y + 1), 描画色);
 }
 
-void 描画_四角形(状態&, Platform& p, double 入力X, double 入力Y, int X_長, int Y_長, int 色) {
-    const int x = セルX(入力X), y = セルY(入力Y);
-    p.塗り(x, y, x + X_長, y + Y_長, 色);
-}
-
 void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
                int フォントサイズ) {
     p.文字(セルX(入力X), セルY(入力Y), 数値, フォントサイズ, s.表示.フォント太字, 色);
@@ -218,7 +213,6 @@ void 描画_棋譜読込み部分消去(状態& s, Platform& p) {
     for (int c = 1; c <= 9; ++c) 描画_桝輪郭(s, p, 背景色, c, 9);
 }
 
-void 消去_思考中(状態&, Platform&) {}
 
 void 画面_再描画(状態& s, Platform& p) {
     描画_背景(s, p, s.表示.背景種類);

@@ -23,7 +23,6 @@ int 絵の選択(const 状態& s, int 駒種類, double 座標X, double 座標Y)
 
 void 描画_絵(状態& s, Platform& p, int 駒種類, double 座標X, double 座標Y);
 void 描画_桝輪郭(状態& s, Platform& p, int 描画色, double 座標X, double 座標Y);
-void 描画_四角形(状態& s, Platform& p, double 入力X, double 入力Y, int X_長, int Y_長, int 色);
 void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
                int フォントサイズ);
 void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
@@ -45,5 +44,4 @@ inline constexpr int ハンデ欄_右 = 15;  // the last column inside the windo
 void 描画_ハンデレベル(状態& s, Platform& p, int IN_ハンデレベル);
 void 描画_駒点滅(状態& s, Platform& p, int 入力_駒, double 入力_X, double 入力_Y, int 入力_点滅回数);
 void 描画_棋譜読込み部分消去(状態& s, Platform& p);
-void 消去_思考中(状態& s, Platform& p);
 void 画面_再描画(状態& s, Platform& p);

@@ -17,7 +17,7 @@
 const std::vector<メニュー定義>& メニュー一覧() {
     static const std::vector<メニュー定義> 一覧 = {
         {"TAIKYOKU", QT_TRANSLATE_NOOP("Menu", "対局"), "", false, {}, TAIKYOKU_Click},
-        {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", false, {}, MATCH_MAN_Click},
+        {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", false, {}, {}},
         {"START", QT_TRANSLATE_NOOP("Menu", "スタート"), "MATCH_MAN", false, START_Click, {}},
         {"START2", QT_TRANSLATE_NOOP("Menu", "対局(COM)"), "TAIKYOKU", false, {}, {}},
         //: Against the computer, moving first (先手, sente; the player at the bottom).

@@ -45,7 +45,7 @@ std::unique_ptr<COMの応手> コンピュータ;
 const std::vector<項目>& メニュー表() {
     static const std::vector<項目> 表 = {
         {"対局", "", {}, TAIKYOKU_Click},
-        {"対局(人間)", "対局", {}, MATCH_MAN_Click},
+        {"対局(人間)", "対局", {}, {}},
         {"スタート", "対局(人間)", START_Click, {}},
         {"対局(COM)", "対局", {}, {}},
         {"先手", "対局(COM)", [](状態& s, Platform& p) { SENTE_Click(s, p, *コンピュータ); }, {}},

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/clock.h"
-#include "game/clock_view.h"
 #include "game/tr.h"
 
 //: Ranks of a move text, kanji numerals; in English plain digits (7 6 P is 7六歩).
@@ -213,16 +212,3 @@ void 描画_棋譜読込み部分消去(状態& s, Platform& p) {
     for (int c = 1; c <= 9; ++c) 描画_桝輪郭(s, p, 背景色, c, 9);
 }
 
-
-void 画面_再描画(状態& s, Platform& p) {
-    描画_背景(s, p, s.表示.背景種類);
-    描画_桝_数値(s, p);
-    描画_自持盤(s, p);
-    描画_敵持盤(s, p);
-    描画_盤(s, p);
-    描画_所有時間(s, p, s.手番_COM, s.時計.所有時間_COM);
-    描画_所有時間(s, p, s.手番_MAN, s.時計.所有時間_MAN);
-    if (s.操作.対局種別 == 対局_COM) 描画_レベル(s, p, s.レベル);
-    if (s.操作.ハンデ設定中 == 真) 描画_ハンデレベル(s, p, s.操作.ハンデレベル);
-    描画_絵(s, p, 絵_タイトル, 10.8, 0);
-}

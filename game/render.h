@@ -44,4 +44,3 @@ inline constexpr int ハンデ欄_右 = 15;  // the last column inside the windo
 void 描画_ハンデレベル(状態& s, Platform& p, int IN_ハンデレベル);
 void 描画_駒点滅(状態& s, Platform& p, int 入力_駒, double 入力_X, double 入力_Y, int 入力_点滅回数);
 void 描画_棋譜読込み部分消去(状態& s, Platform& p);
-void 画面_再描画(状態& s, Platform& p);

@@ -12,6 +12,7 @@
 #include "game/safe_file.h"
 #include "game/start.h"
 #include "game/tr.h"
+#include "game/screen.h"
 
 void 起動して再開(状態& s, Platform& p) {
     const bool 自動 = s.操作.自動保存;

@@ -8,6 +8,7 @@
 #include "game/safe_file.h"
 #include "game/sjis.h"
 #include "game/render.h"
+#include "game/screen.h"
 
 namespace {
 

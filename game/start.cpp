@@ -8,6 +8,7 @@
 #include "game/settings.h"
 #include "game/sound.h"
 #include "game/new_game.h"
+#include "game/screen.h"
 
 void 起動(状態& s, Platform& p) {
     // Sounds first: the settings file may start the music.

@@ -10,6 +10,7 @@
 
 #include "tests/qt/window_fixture.h"
 #include "game/render.h"
+#include "game/screen.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "tests/qt/window_fixture.h"
 #include "front/qt/window.h"
 #include "game/render.h"
+#include "game/screen.h"
 
 namespace {
 

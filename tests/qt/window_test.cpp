@@ -12,6 +12,7 @@
 #include "tests/qt/window_fixture.h"
 #include "front/qt/pictures.h"
 #include "game/render.h"
+#include "game/screen.h"
 
 namespace {
 

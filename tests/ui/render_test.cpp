@@ -9,6 +9,7 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 #include "game/settings.h"
+#include "game/screen.h"
 
 namespace {
 struct 描画テスト : ::testing::Test {

@@ -5,7 +5,6 @@
 
 #include "core/clock.h"
 #include "game/render.h"
-#include "game/settings.h"
 
 void Timer1_有効(状態& s, Platform& p, bool 有効) {
     s.時計.Timer1有効 = 有効;
@@ -42,19 +41,4 @@ void 消去_所有時間(状態& s, Platform& p, int IN_手番) {
     } else if (IN_手番 == s.手番_COM) {
         for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.表示.背景種類, c, 9);
     }
-}
-
-void KEIKA_Click(状態& s, Platform& p) {
-    if (s.操作.checked(メニュー項目::KEIKA)) {
-        チェック変更(s, p, メニュー項目::KEIKA, false);
-        Timer1_有効(s, p, false);
-        消去_所有時間(s, p, s.手番_MAN);
-        消去_所有時間(s, p, s.手番_COM);
-    } else {
-        チェック変更(s, p, メニュー項目::KEIKA, true);
-        Timer1_有効(s, p, true);
-        描画_所有時間(s, p, s.手番_COM, s.時計.所有時間_COM);
-        描画_所有時間(s, p, s.手番_MAN, s.時計.所有時間_MAN);
-    }
-    書込_環境設定ファイル(s, p);
 }

@@ -14,4 +14,3 @@ void Timer1_有効(状態& s, Platform& p, bool 有効);
 void Timer1_Timer(状態& s, Platform& p);
 void 描画_所有時間(状態& s, Platform& p, int IN_手番, double IN_思考時間);
 void 消去_所有時間(状態& s, Platform& p, int IN_手番);
-void KEIKA_Click(状態& s, Platform& p);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/clock_view.h"
 #include "game/panel.h"
 #include "game/safe_file.h"
 #include "game/sjis.h"
@@ -178,4 +179,19 @@ void BGM_Click(状態& s, Platform& p) {
 void OPTION_Click(状態& s, Platform& p) {
     描画_可視(s, p, 偽, 偽, 偽);
     描画_棋譜_IO(s, p, 1);
+}
+
+void KEIKA_Click(状態& s, Platform& p) {
+    if (s.操作.checked(メニュー項目::KEIKA)) {
+        チェック変更(s, p, メニュー項目::KEIKA, false);
+        Timer1_有効(s, p, false);
+        消去_所有時間(s, p, s.手番_MAN);
+        消去_所有時間(s, p, s.手番_COM);
+    } else {
+        チェック変更(s, p, メニュー項目::KEIKA, true);
+        Timer1_有効(s, p, true);
+        描画_所有時間(s, p, s.手番_COM, s.時計.所有時間_COM);
+        描画_所有時間(s, p, s.手番_MAN, s.時計.所有時間_MAN);
+    }
+    書込_環境設定ファイル(s, p);
 }

@@ -23,3 +23,5 @@ void SIDOU_Click(状態& s, Platform& p);
 void BGM_Click(状態& s, Platform& p);
 // Opening the option menu closes the record panel.
 void OPTION_Click(状態& s, Platform& p);
+// Elapsed-time display on or off (the clocks shown or wiped), kept in the settings file.
+void KEIKA_Click(状態& s, Platform& p);

@@ -37,6 +37,7 @@ public:
     void やり直す() { 始める(番号_); }
     int 番号() const { return 番号_; }
     const 問題& 今の問題() const { return 集_[static_cast<std::size_t>(番号_)]; }
+    const 問題& 番の問題(int i) const { return 集_[static_cast<std::size_t>(i)]; }
     const 対局& 局面() const { return g_; }
     // The side the player plays (the side to move at the start).
     int 解く側() const { return 側_; }

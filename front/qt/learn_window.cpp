@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "front/qt/learn_window.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -88,6 +90,28 @@ public:
         setFixedSize(9 * 桝 + 2, 11 * 桝 + 2);
         setFocusPolicy(Qt::StrongFocus);
     }
+    // A puzzle for the top side is shown turned round, the solver's side at
+    // the bottom.
+    bool 回す() const { return w_.問題の時_ && w_.問題_->数() > 0 && w_.問題_->解く側() == 上手; }
+    // The top-left corner of board square (x, y), or of hand row 0 / 10.
+    QPoint 角(int x, int y) const {
+        if (回す()) {
+            x = 10 - x;
+            y = 10 - y;
+        }
+        return QPoint(1 + (x - 1) * 桝, 1 + y * 桝);
+    }
+    void 駒を描く(QPainter& p, QPoint at, int id, double r) const {
+        if (!回す() || id >= 絵_空桝0) {
+            p.drawImage(at, 絵(id, r));
+            return;
+        }
+        p.save();
+        p.translate(at + QPoint(桝, 桝));
+        p.rotate(180);
+        p.drawImage(QPoint(0, 0), 絵(id, r));
+        p.restore();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -99,15 +123,14 @@ protected:
             for (int x = 1; x <= 9; ++x) {
                 const int v = g.駒(x, y);
                 const int id = v != 空 ? v : (x + y) % 2 == 0 ? 絵_空桝1 : 絵_空桝2;
-                p.drawImage(QPoint(1 + (x - 1) * 桝, 1 + y * 桝), 絵(id, r));
+                駒を描く(p, 角(x, y), id, r);
             }
         for (int 側 : {上手, 下手}) {
             const int 行 = 側 == 上手 ? 0 : 10;
             for (int 種 = 7; 種 >= 1; --種) {
-                const int 列 = 8 - 種;
-                const QPoint at(1 + (列 - 1) * 桝, 1 + 行 * 桝);
+                const QPoint at = 角(8 - 種, 行);
                 const int n = g.持駒(側, 種);
-                p.drawImage(at, 絵(n > 0 ? 打つ駒(側, 種) : 絵_空桝0, r));
+                駒を描く(p, at, n > 0 ? 打つ駒(側, 種) : 絵_空桝0, r);
                 if (n > 1) {
                     p.setPen(パレット色(12));
                     p.drawText(QRect(at, QSize(桝 - 3, 桝 - 1)), Qt::AlignRight | Qt::AlignBottom, QString::number(n));
@@ -117,7 +140,7 @@ protected:
         auto 枠 = [&](int x, int y, int 色) {
             p.setPen(QPen(パレット色(色), 2));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(QRect(1 + (x - 1) * 桝 + 1, 1 + y * 桝 + 1, 桝 - 2, 桝 - 2));
+            p.drawRect(QRect(角(x, y) + QPoint(1, 1), QSize(桝 - 2, 桝 - 2)));
         };
         if (w_.最後あり_) {
             if (!w_.最後_.打ち()) 枠(w_.最後_.元X, w_.最後_.元Y, 9);
@@ -128,9 +151,13 @@ protected:
         if (w_.札表示_) 枠(w_.札X_, w_.札Y_, 14);
     }
     void mousePressEvent(QMouseEvent* e) override {
-        const int x = (static_cast<int>(e->position().x()) - 1) / 桝 + 1;
-        const int y = (static_cast<int>(e->position().y()) - 1) / 桝;
+        int x = (static_cast<int>(e->position().x()) - 1) / 桝 + 1;
+        int y = (static_cast<int>(e->position().y()) - 1) / 桝;
         if (x < 1 || x > 9 || y < 0 || y > 10) return;
+        if (回す()) {
+            x = 10 - x;
+            y = 10 - y;
+        }
         w_.札表示_ = false;
         if (y == 0 || y == 10) {
             if (x <= 7) w_.持駒を押す(y == 0 ? 上手 : 下手, 8 - x);
@@ -454,11 +481,13 @@ void 学ぶ窓::指す(const 対局の手& m) {
 }
 
 void 学ぶ窓::keyPressEvent(QKeyEvent* e) {
+    // On a board turned round the arrows still go the way they point.
+    const int 逆 = 盤_->回す() ? -1 : 1;
     switch (e->key()) {
-        case Qt::Key_Left: 札X_ = std::max(1, 札X_ - 1); break;
-        case Qt::Key_Right: 札X_ = std::min(9, 札X_ + 1); break;
-        case Qt::Key_Up: 札Y_ = std::max(1, 札Y_ - 1); break;
-        case Qt::Key_Down: 札Y_ = std::min(9, 札Y_ + 1); break;
+        case Qt::Key_Left: 札X_ = std::clamp(札X_ - 逆, 1, 9); break;
+        case Qt::Key_Right: 札X_ = std::clamp(札X_ + 逆, 1, 9); break;
+        case Qt::Key_Up: 札Y_ = std::clamp(札Y_ - 逆, 1, 9); break;
+        case Qt::Key_Down: 札Y_ = std::clamp(札Y_ + 逆, 1, 9); break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space: 押す(札X_, 札Y_, false); break;

@@ -99,6 +99,28 @@ TEST_F(学ぶ窓の試験, 練習問題を解き記録が残る) {
     EXPECT_TRUE(l->説明欄()->text().startsWith("ヒント")) << l->説明欄()->text().toStdString();
 }
 
+// A puzzle for the top side is shown turned round: a click on the screen's
+// square (10 − x, 10 − y) is a press on board square (x, y).
+TEST_F(学ぶ窓の試験, 上の側の問題は盤を回して見せる) {
+    w->学ぶを開く(true);
+    学ぶ窓* l = w->学ぶ();
+    int i = 0;
+    for (; i < l->練習().数(); ++i) {
+        l->選ぶ(i);
+        const auto v = l->練習().答え();
+        if (l->練習().解く側() == 上手 && !v.front().打ち()) break;
+    }
+    ASSERT_LT(i, l->練習().数());
+    l->選ぶ(i);
+    const 対局の手 m = l->練習().答え().front();
+    l->選ぶ(i);
+    中を押す(l, 10 - m.元X, 10 - m.元Y);
+    中を押す(l, 10 - m.先X, 10 - m.先Y, m.成 ? Qt::RightButton : Qt::LeftButton);
+    EXPECT_TRUE(l->練習().解いた(i) || l->練習().残り() == l->練習().今の問題().手数 - 1)
+        << l->説明欄()->text().toStdString();
+    EXPECT_FALSE(l->練習().終わった() && !l->練習().解いた(i));
+}
+
 // Every lesson and the puzzle texts, in both languages: English has no
 // Japanese left, and every label shows all of its text.
 TEST_F(学ぶ窓の試験, どの文も英語があり収まる) {

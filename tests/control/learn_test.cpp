@@ -48,7 +48,8 @@ TEST(入門, どの課題も手順どおりに指せばできる) {
 // what the piece did (where it landed, which way it turned); the task then
 // starts again.
 TEST(入門, 違う手は説明されてやり直せる) {
-    // The pawn on teal turns left, not right: the task to face right fails.
+    // The king steps onto teal and turns: the pawn can no longer be made
+    // to face right with no moves left.
     課題の進行 p(9);
     const 課題の手 r = p.指す(手順("9998")[0]);
     EXPECT_EQ(r.結果, 課題の手::違う);
@@ -97,8 +98,8 @@ TEST(入門, 済んだ課題の記録) {
     EXPECT_EQ(入門の記録を読む(""), std::vector<bool>(課題一覧().size(), false));
 }
 
-// A win in two: the rook takes nothing yet … built from a position the
-// search solves; the puzzle file's own puzzles are proved by the CLI test.
+// Two small puzzles (the shipped ones are proved by the CLI test): a win
+// in two by a gold drop beside the king in the corner, and a win in one.
 const char* 二手 = "........k0/........./........P2/........./........./........./........./........./K2........ G b 2 G*71,G*92 2 10 100";
 const char* 一手 = "....k0..../........./........./........./........./........./........./....R2..../........K2 - b 1 5851,5851+ 1 0 3";
 

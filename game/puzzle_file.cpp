@@ -173,8 +173,10 @@ bool 問題を読む(const std::string& 行, 問題& p, std::string* 理由) {
 }
 
 int 問題の等級(int 手数, int 応手数, std::uint64_t 節点数) {
+    (void)応手数;
     if (手数 <= 1) return 1;
-    const bool 難しい = 節点数 >= (手数 == 2 ? 700u : 60000u) || 応手数 >= 80;
+    // About the median effort of the puzzles found in the computer's games.
+    const bool 難しい = 節点数 >= (手数 == 2 ? 750u : 70000u);
     return (手数 == 2 ? 2 : 4) + (難しい ? 1 : 0);
 }
 

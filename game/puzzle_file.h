@@ -58,7 +58,8 @@ bool 問題を読む(const std::string& 行, 問題& p, std::string* 理由 = nu
 // The difficulty of a puzzle from its length, the defender's replies and
 // the search's effort: 1 a king to be taken at once; 2–3 a win in two,
 // 4–5 a win in three, the higher grade of each pair for the puzzles whose
-// solution needed a larger search or leaves the defender many replies.
+// solution needed a larger search than about half of those found in the
+// computer's games (the replies are not counted as yet).
 int 問題の等級(int 手数, int 応手数, std::uint64_t 節点数);
 
 // Every puzzle of a file's text; a line that is not a puzzle is skipped and

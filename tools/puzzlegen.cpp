@@ -2,6 +2,7 @@
 // vz_puzzlegen: finds puzzles in games the computer plays against itself.
 //
 //   vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M] > data/puzzles.txt
+//   vz_puzzlegen --regrade FILE > data/puzzles.txt
 //
 // Each game starts from the opening after a few random moves and is played
 // by two computer players of strengths drawn from the seed (1–3, or 4–5
@@ -12,17 +13,21 @@
 // out when the same board, hands and side to move were found before, or
 // when it lies on the forced line of a puzzle already taken from the same
 // game (the position after the winner's first move and the defender's
-// reply is the same puzzle, one move shorter).  The puzzles are written in
-// the puzzle file's format, longest and hardest first; at most M
-// (default 300); the wins in one fill what the longer ones leave, and
-// take at least a third of M when there are that many.
+// reply is the same puzzle, one move shorter).  At most M (default 300)
+// are kept, chosen longest and hardest first; the wins in one fill what the
+// longer ones leave, and take at least a third of M when there are that
+// many.  They are written in the puzzle file's format, easiest first.
+// --regrade writes the puzzles of FILE again, each with the grade
+// 問題の等級 gives it now, easiest first.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -58,6 +63,19 @@ std::uint64_t 混ぜる(std::uint64_t z) {
     return g;
 }
 
+// The file, easiest first.
+void 書く(std::vector<問題> 集) {
+    std::stable_sort(集.begin(), 集.end(), [](const 問題& a, const 問題& b) {
+        if (a.手数 != b.手数) return a.手数 < b.手数;
+        return a.等級 < b.等級;
+    });
+    std::cout << "# Vezuvire puzzles: the side to move takes the king by force.\n"
+                 "# BOARD HANDS SIDE LENGTH MOVES GRADE REPLIES NODES (see game/puzzle_file.h)\n"
+                 "# Made by tools/puzzlegen.cpp from games of the computer against itself.\n";
+    for (const 問題& p : 集) std::cout << 問題の行(p) << '\n';
+    std::cout.flush();
+}
+
 struct 候補 {
     問題 p;
     std::uint64_t 鍵;
@@ -66,6 +84,15 @@ struct 候補 {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--regrade") {
+        std::ifstream f(argv[2], std::ios::binary);
+        std::ostringstream 中身;
+        中身 << f.rdbuf();
+        std::vector<問題> 集 = 問題集を読む(中身.str());
+        for (問題& p : 集) p.等級 = 問題の等級(p.手数, p.応手数, p.節点数);
+        書く(集);
+        return std::cout ? 0 : 1;
+    }
     int 局数 = 0, 深さ = 3, 尾 = 40;
     std::size_t 最大 = 300;
     std::uint64_t 種 = 1;
@@ -78,7 +105,8 @@ int main(int argc, char** argv) {
         else if (a == "--tail") 尾 = static_cast<int>(v);
         else if (a == "--max") 最大 = static_cast<std::size_t>(v);
         else {
-            std::cerr << "usage: vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M]\n";
+            std::cerr << "usage: vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M]\n"
+                         "       vz_puzzlegen --regrade FILE\n";
             return 2;
         }
     }
@@ -151,7 +179,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "game %d: levels %d-%d, %zu moves, %d puzzles, %zu in all\n", n + 1, s[0].レベル,
                      s[1].レベル, 棋譜.size(), 取った, 集め.size());
     }
-    // Longest and hardest first.
+    // Longest and hardest first, for the choice.
     std::stable_sort(集め.begin(), 集め.end(), [](const 候補& a, const 候補& b) {
         if (a.p.手数 != b.p.手数) return a.p.手数 > b.p.手数;
         return a.p.等級 > b.p.等級;
@@ -167,10 +195,6 @@ int main(int argc, char** argv) {
         if (c.p.手数 == 1 && 一手++ >= 一手の枠) continue;
         出す.push_back(c.p);
     }
-    std::cout << "# Vezuvire puzzles: the side to move takes the king by force.\n"
-                 "# BOARD HANDS SIDE LENGTH MOVES GRADE REPLIES NODES (see game/puzzle_file.h)\n"
-                 "# Made by tools/puzzlegen.cpp from games of the computer against itself.\n";
-    for (const 問題& p : 出す) std::cout << 問題の行(p) << '\n';
-    std::cout.flush();
+    書く(出す);
     return std::cout ? 0 : 1;
 }

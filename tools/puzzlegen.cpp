@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vz_puzzlegen: finds puzzles in games the computer plays against itself.
 //
-//   vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M] > data/puzzles.txt
-//   vz_puzzlegen --regrade FILE > data/puzzles.txt
+//   vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M] [--length L] > FILE
+//   vz_puzzlegen --regrade FILE... > data/puzzles.txt
 //
 // Each game starts from the opening after a few random moves and is played
 // by two computer players of strengths drawn from the seed (1–3, or 4–5
@@ -16,9 +16,10 @@
 // reply is the same puzzle, one move shorter).  At most M (default 300)
 // are kept, chosen longest and hardest first; the wins in one fill what the
 // longer ones leave, and take at least a third of M when there are that
-// many.  They are written in the puzzle file's format, easiest first.
-// --regrade writes the puzzles of FILE again, each with the grade
-// 問題の等級 gives it now, easiest first.
+// many; with --length L only wins in exactly L.  They are written in the
+// puzzle file's format, easiest first.  --regrade merges puzzle files (a
+// position already written is left out) and writes their puzzles again,
+// each with the grade 問題の等級 gives it now, easiest first.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -84,16 +85,23 @@ struct 候補 {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--regrade") {
-        std::ifstream f(argv[2], std::ios::binary);
-        std::ostringstream 中身;
-        中身 << f.rdbuf();
-        std::vector<問題> 集 = 問題集を読む(中身.str());
-        for (問題& p : 集) p.等級 = 問題の等級(p.手数, p.応手数, p.節点数);
+    if (argc >= 3 && std::string(argv[1]) == "--regrade") {
+        std::vector<問題> 集;
+        std::set<std::string> 見た;
+        for (int i = 2; i < argc; ++i) {
+            std::ifstream f(argv[i], std::ios::binary);
+            std::ostringstream 中身;
+            中身 << f.rdbuf();
+            for (問題& p : 問題集を読む(中身.str())) {
+                if (!見た.insert(局面の文字(p.局面)).second) continue;
+                p.等級 = 問題の等級(p.手数, p.応手数, p.節点数);
+                集.push_back(std::move(p));
+            }
+        }
         書く(集);
         return std::cout ? 0 : 1;
     }
-    int 局数 = 0, 深さ = 3, 尾 = 40;
+    int 局数 = 0, 深さ = 3, 尾 = 40, 長さ = 0;
     std::size_t 最大 = 300;
     std::uint64_t 種 = 1;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -104,14 +112,16 @@ int main(int argc, char** argv) {
         else if (a == "--depth") 深さ = static_cast<int>(v);
         else if (a == "--tail") 尾 = static_cast<int>(v);
         else if (a == "--max") 最大 = static_cast<std::size_t>(v);
+        else if (a == "--length") 長さ = static_cast<int>(v);
         else {
-            std::cerr << "usage: vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M]\n"
-                         "       vz_puzzlegen --regrade FILE\n";
+            std::cerr << "usage: vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M] [--length L]\n"
+                         "       vz_puzzlegen --regrade FILE...\n";
             return 2;
         }
     }
     if (局数 <= 0) {
-        std::cerr << "usage: vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M]\n";
+        std::cerr << "usage: vz_puzzlegen --games N [--seed S] [--depth D] [--tail T] [--max M] [--length L]\n"
+                     "       vz_puzzlegen --regrade FILE...\n";
         return 2;
     }
     std::vector<候補> 集め;
@@ -163,7 +173,7 @@ int main(int argc, char** argv) {
             if (i < 先まで[側]) continue;
             詰み探索 一つ;  // a fresh table: the node count is the puzzle's own
             const 詰みの答え a = 一つ.解く(c, 3);
-            if (a.手数 == 0) continue;
+            if (a.手数 == 0 || (長さ != 0 && a.手数 != 長さ)) continue;
             先まで[側] = i + static_cast<std::size_t>(2 * a.手数);
             if (!見た.insert(c.ハッシュ()).second) continue;
             問題 p;

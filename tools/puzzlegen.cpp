@@ -70,7 +70,8 @@ void 書く(std::vector<問題> 集) {
         if (a.手数 != b.手数) return a.手数 < b.手数;
         return a.等級 < b.等級;
     });
-    std::cout << "# Vezuvire puzzles: the side to move takes the king by force.\n"
+    std::cout << "# SPDX-License-Identifier: GPL-3.0-or-later\n"
+                 "# Vezuvire puzzles: the side to move takes the king by force.\n"
                  "# BOARD HANDS SIDE LENGTH MOVES GRADE REPLIES NODES (see game/puzzle_file.h)\n"
                  "# Made by tools/puzzlegen.cpp from games of the computer against itself.\n";
     for (const 問題& p : 集) std::cout << 問題の行(p) << '\n';

@@ -125,6 +125,12 @@ TEST(詰み探索, 二手の問題で素朴な探索と同じ答え) {
     const char* 行々[] = {
         ".n0s0g0k0.s0n0l0/.l0.....b0./p0p0p0.g0p0p0p0p0/..p0..p0.../........./...r0...P2./"
         "P2P2P2.P2P2P2P2N3/.B2..G2S3.L2R1/L2N2S2.K2G2... p t",
+        ".g3..P3..n0./.l0.....b2+R3/n1p0G3P1+B0.p0p0./p3.......p3/...k0...../..P1.P1..../"
+        "P2P2.P2G2P2P2P2P2/........R2/L2N2S2G2K2.S2N2L2 SLspp b",
+        ".+P2..k0s1.n0./l3.....g3.P1/n1s2p0p0.+B3p0p0./p3p1......./........./.......P2./"
+        "P2P2P2P2P2P2P2P2./.B2...G3.R2./L2N2S2G2K2.S2N2. RPgll b",
+        "l0n0s0.k0g0s0n0l0/.r0.g0...../p0p0p0p0p0p0.p0p0/.....p1p3../.g1...+b2.../..p1p1...../"
+        "P2P2K3S0...+r2+p3/L1B2...P3.../.N2...p3.G3. SLnp t",
     };
     for (const char* 行 : 行々) {
         for (const char* 手番 : {"t", "b"}) {

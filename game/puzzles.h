@@ -17,10 +17,10 @@
 #include "game/preferences.h"
 #include "game/puzzle_file.h"
 
-inline constexpr const char* 好み_問題_解いた = "puzzles_solved";   // numbers from 1, ',' between
-inline constexpr const char* 好み_問題_連続 = "puzzle_streak";      // puzzles solved at the first try in a row
+inline constexpr const char* 好み_問題_解いた = "puzzles_solved";  // numbers from 1, ',' between
+inline constexpr const char* 好み_問題_連続 = "puzzle_streak";     // puzzles solved at the first try in a row
 inline constexpr const char* 好み_問題_最高 = "puzzle_best_streak";
-inline constexpr const char* 好み_問題_今 = "puzzle_current";      // the puzzle shown last, from 1
+inline constexpr const char* 好み_問題_今 = "puzzle_current";  // the puzzle shown last, from 1
 
 struct 問題の手 {
     enum 種類 { 反則, 続く, 解けた, 違う } 結果 = 反則;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "front/qt/learn_window.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -15,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "front/qt/language.h"
 #include "front/qt/pictures.h"
@@ -65,8 +64,7 @@ QString 桝の名(int x, int y) {
 // A move as the player reads it, in the position before it.
 QString 手の言葉(const 対局& g, const 対局の手& m) {
     if (m.打ち())
-        return QCoreApplication::translate("Learn", "%1を%2に打つ")
-            .arg(駒の名(m.打 * 100), 桝の名(m.先X, m.先Y));
+        return QCoreApplication::translate("Learn", "%1を%2に打つ").arg(駒の名(m.打 * 100), 桝の名(m.先X, m.先Y));
     QString s = QCoreApplication::translate("Learn", "%1 %2→%3")
                     .arg(駒の名(g.駒(m.元X, m.元Y)), 桝の名(m.元X, m.元Y), 桝の名(m.先X, m.先Y));
     if (m.成) s += QCoreApplication::translate("Learn", "(成る)");
@@ -263,11 +261,9 @@ void 学ぶ窓::一覧を書く() {
     if (問題の時_) {
         for (int i = 0; i < 問題_->数(); ++i) {
             const 問題& p = 問題_->番の問題(i);
-            一覧_->addItem(QCoreApplication::translate("Learn", "%1. %2手 難しさ%3")
-                               .arg(i + 1)
-                               .arg(p.手数)
-                               .arg(p.等級) +
-                           (問題_->解いた(i) ? 済 : QString()));
+            一覧_->addItem(
+                QCoreApplication::translate("Learn", "%1. %2手 難しさ%3").arg(i + 1).arg(p.手数).arg(p.等級) +
+                (問題_->解いた(i) ? 済 : QString()));
         }
         一覧_->setCurrentRow(問題_->番号());
     } else {
@@ -286,9 +282,11 @@ void 学ぶ窓::表示を更新() {
             目標_->clear();
         } else {
             題_->setText(QCoreApplication::translate("Learn", "練習問題 %1").arg(問題_->番号() + 1));
-            const QString 側 = 問題_->解く側() == 下手 ? QCoreApplication::translate("Learn", "下の側の番です。") : QCoreApplication::translate("Learn", "上の側の番です。");
-            目標_->setText(側 + " " +
-                           QCoreApplication::translate("Learn", "%1手以内に王を取りましょう。").arg(問題_->今の問題().手数));
+            const QString 側 = 問題_->解く側() == 下手 ? QCoreApplication::translate("Learn", "下の側の番です。")
+                                                       : QCoreApplication::translate("Learn", "上の側の番です。");
+            目標_->setText(
+                側 + " " +
+                QCoreApplication::translate("Learn", "%1手以内に王を取りましょう。").arg(問題_->今の問題().手数));
         }
         進み_->setText(QCoreApplication::translate("Learn", "解いた問題 %1/%2 連続正解 %3(最高 %4)")
                            .arg(問題_->解いた数())
@@ -303,7 +301,8 @@ void 学ぶ窓::表示を更新() {
         setWindowTitle(QCoreApplication::translate("Learn", "学ぶ — 入門"));
         const 課題& t = 入門_.今の課題();
         題_->setText(QString("%1. ").arg(入門_.番号() + 1) + QCoreApplication::translate("Game", t.題));
-        目標_->setText(QCoreApplication::translate("Game", t.目標) + " " + QCoreApplication::translate("Learn", "(相手は動きません。)"));
+        目標_->setText(QCoreApplication::translate("Game", t.目標) + " " +
+                       QCoreApplication::translate("Learn", "(相手は動きません。)"));
         int 済み = 0;
         for (bool b : 入門済み_) 済み += b ? 1 : 0;
         進み_->setText(QCoreApplication::translate("Learn", "済んだ課題 %1/%2").arg(済み).arg(入門済み_.size()));
@@ -350,9 +349,7 @@ void 学ぶ窓::選ぶ(int 番号) {
     表示を更新();
 }
 
-void 学ぶ窓::やり直す() {
-    選ぶ(問題の時_ ? 問題_->番号() : 入門_.番号());
-}
+void 学ぶ窓::やり直す() { 選ぶ(問題の時_ ? 問題_->番号() : 入門_.番号()); }
 
 void 学ぶ窓::次へ() {
     const int 数 = 問題の時_ ? 問題_->数() : static_cast<int>(課題一覧().size());
@@ -365,9 +362,10 @@ void 学ぶ窓::ヒント() {
     対局の手 m;
     if (!問題_->ヒント(m)) return;
     const 対局& g = 問題_->局面();
-    説明文_ = m.打ち() ? QCoreApplication::translate("Learn", "ヒント: 持駒の%1を打ちましょう。").arg(駒の名(m.打 * 100))
-                       : QCoreApplication::translate("Learn", "ヒント: %2の%1を動かしましょう。")
-                             .arg(駒の名(g.駒(m.元X, m.元Y)), 桝の名(m.元X, m.元Y));
+    説明文_ = m.打ち()
+                  ? QCoreApplication::translate("Learn", "ヒント: 持駒の%1を打ちましょう。").arg(駒の名(m.打 * 100))
+                  : QCoreApplication::translate("Learn", "ヒント: %2の%1を動かしましょう。")
+                        .arg(駒の名(g.駒(m.元X, m.元Y)), 桝の名(m.元X, m.元Y));
     記録する();
     表示を更新();
 }
@@ -433,17 +431,20 @@ void 学ぶ窓::指す(const 対局の手& m) {
         後.指す(m);
         const QString 受け = r.受けあり ? 手の言葉(後, r.受け) : QString();
         switch (r.結果) {
-            case 問題の手::解けた: 説明文_ = QCoreApplication::translate("Learn", "解けました! 王を取りました。"); break;
+            case 問題の手::解けた:
+                説明文_ = QCoreApplication::translate("Learn", "解けました! 王を取りました。");
+                break;
             case 問題の手::続く:
                 説明文_ = QCoreApplication::translate("Learn", "正解です。相手は%1と受けました。あと%2手です。")
                               .arg(受け)
                               .arg(問題_->残り());
                 break;
             default:
-                説明文_ = r.受けあり ? QCoreApplication::translate(
-                                           "Learn", "%1では勝てません。相手は%2と受けて、もう王を取る手順はありません。")
-                                           .arg(何, 受け)
-                                     : QCoreApplication::translate("Learn", "%1では勝てません。").arg(何);
+                説明文_ = r.受けあり
+                              ? QCoreApplication::translate(
+                                    "Learn", "%1では勝てません。相手は%2と受けて、もう王を取る手順はありません。")
+                                    .arg(何, 受け)
+                              : QCoreApplication::translate("Learn", "%1では勝てません。").arg(何);
                 説明文_ += " " + QCoreApplication::translate("Learn", "「やり直す」でもう一度。");
                 break;
         }
@@ -463,18 +464,25 @@ void 学ぶ窓::指す(const 対局の手& m) {
     } else {
         if (m.打ち()) s = QCoreApplication::translate("Learn", "打った駒は相手の方を向いて入ります。") + " ";
         s += QCoreApplication::translate("Learn", "%1は%2に着き、%3のマスで%4に回って%5を向きました。")
-                 .arg(駒の名(r.駒), 桝の名(m.先X, m.先Y), r.回り > 0 ? QCoreApplication::translate("Learn", "緑") : QCoreApplication::translate("Learn", "水色"),
-                      r.回り > 0 ? QCoreApplication::translate("Learn", "時計回り") : QCoreApplication::translate("Learn", "反時計回り"), 向きの名(駒向き(r.駒)));
+                 .arg(駒の名(r.駒), 桝の名(m.先X, m.先Y),
+                      r.回り > 0 ? QCoreApplication::translate("Learn", "緑")
+                                 : QCoreApplication::translate("Learn", "水色"),
+                      r.回り > 0 ? QCoreApplication::translate("Learn", "時計回り")
+                                 : QCoreApplication::translate("Learn", "反時計回り"),
+                      向きの名(駒向き(r.駒)));
     }
     switch (r.結果) {
         case 課題の手::できた:
-            s = QCoreApplication::translate("Learn", "できました!") + " " + QCoreApplication::translate("Game", 入門_.今の課題().なぜ);
+            s = QCoreApplication::translate("Learn", "できました!") + " " +
+                QCoreApplication::translate("Game", 入門_.今の課題().なぜ);
             入門済み_[static_cast<std::size_t>(入門_.番号())] = true;
             記録する();
             一覧を書く();
             break;
         case 課題の手::続く: s += " " + QCoreApplication::translate("Learn", "あと%1手です。").arg(入門_.残り()); break;
-        default: s += " " + QCoreApplication::translate("Learn", "これでは目標に届きません。「やり直す」でもう一度。"); break;
+        default:
+            s += " " + QCoreApplication::translate("Learn", "これでは目標に届きません。「やり直す」でもう一度。");
+            break;
     }
     説明文_ = s;
     表示を更新();

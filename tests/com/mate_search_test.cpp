@@ -74,8 +74,8 @@ std::vector<std::string> 文字に(const std::vector<対局の手>& v) {
 
 struct 例 {
     const char* 局面;
-    int 手数;                  // the shortest win within 2, 0: none
-    const char* 勝ち手;        // sorted, ',' between
+    int 手数;            // the shortest win within 2, 0: none
+    const char* 勝ち手;  // sorted, ',' between
 };
 
 // Small positions (the first three fields of a puzzle line).
@@ -112,7 +112,7 @@ TEST(詰み探索, 小さな局面で素朴な探索と同じ答え) {
         if (a.手数 > 0) {
             EXPECT_EQ(文字に(a.勝ち手), 素朴な勝ち手(g, a.手数));
         }
-        std::string 期待 = e.勝ち手, 実 ;
+        std::string 期待 = e.勝ち手, 実;
         for (const auto& t : 文字に(a.勝ち手)) 実 += (実.empty() ? "" : ",") + t;
         EXPECT_EQ(実, 期待);
     }
@@ -145,8 +145,8 @@ TEST(詰み探索, 二手の問題で素朴な探索と同じ答え) {
                 if (素朴に勝つ(g, n)) 素朴 = n;
             EXPECT_EQ(a.手数, 素朴);
             if (a.手数 > 0) {
-            EXPECT_EQ(文字に(a.勝ち手), 素朴な勝ち手(g, a.手数));
-        }
+                EXPECT_EQ(文字に(a.勝ち手), 素朴な勝ち手(g, a.手数));
+            }
         }
     }
 }

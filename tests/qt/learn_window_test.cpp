@@ -4,13 +4,14 @@
 // defence; progress kept in Vezuvire.prefs; every text of the lessons and
 // puzzles in English and fitting its place in both languages; and the
 // pictures of docs/screenshots.
+#include "front/qt/learn_window.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "front/qt/language.h"
-#include "front/qt/learn_window.h"
 #include "game/preferences.h"
 #include "tests/qt/window_fixture.h"
 
@@ -24,9 +25,7 @@ using 学ぶ窓の試験 = 前の窓の試験;
 
 // A label shows all of its text: the height it needs at its width is no
 // more than it has.
-void 収まる(QLabel* l) {
-    EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
-}
+void 収まる(QLabel* l) { EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString(); }
 
 // In English no Japanese is left.
 void 英語だけ(bool 英語, const QString& t) {

@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>先手</source>
-        <extracomment>A side in the move list: 先手 moves first (Black, as in the messages), 後手 second (White).</extracomment>
+        <extracomment>A side in the move list: 先手 moves first (sente), 後手 second (gote).</extracomment>
         <translation>Black</translation>
     </message>
     <message>
@@ -680,6 +680,234 @@
         <source>指し手なし</source>
         <extracomment>The move list: a step of the log with no move in it.</extracomment>
         <translation>no move</translation>
+    </message>
+    <message>
+        <source>歩で金を取りましょう。</source>
+        <translation>Take the gold with the pawn.</translation>
+    </message>
+    <message>
+        <source>歩は向いている方へ一マス進みます。駒を取った駒は向きを変えません。</source>
+        <translation>A pawn steps one square the way it faces. A piece that captures keeps its facing.</translation>
+    </message>
+    <message>
+        <source>横を向いた歩</source>
+        <translation>A pawn facing sideways</translation>
+    </message>
+    <message>
+        <source>右を向いた歩で金を取りましょう。</source>
+        <translation>Take the gold with the pawn that faces right.</translation>
+    </message>
+    <message>
+        <source>駒の動きは駒の向きと一緒に回ります。右を向いた歩は右へ進みます。</source>
+        <translation>A piece&apos;s moves turn with its facing: a pawn facing right steps right.</translation>
+    </message>
+    <message>
+        <source>左を向いた香で銀を取りましょう。</source>
+        <translation>Take the silver with the lance that faces left.</translation>
+    </message>
+    <message>
+        <source>香は向いている方へ、何マスでもまっすぐ進みます。</source>
+        <translation>A lance goes straight the way it faces, as far as it likes.</translation>
+    </message>
+    <message>
+        <source>桂で金を取りましょう。</source>
+        <translation>Take the gold with the knight.</translation>
+    </message>
+    <message>
+        <source>桂は向いている方へ二マス、横へ一マスの所へ跳びます。間の駒は跳び越えます。</source>
+        <translation>A knight jumps two squares the way it faces and one to the side, over any piece between.</translation>
+    </message>
+    <message>
+        <source>下を向いた銀で金を取りましょう。</source>
+        <translation>Take the gold with the silver that faces down.</translation>
+    </message>
+    <message>
+        <source>銀は前と斜め四方へ一マス。下を向いた銀の「前」は下です。</source>
+        <translation>A silver steps forward or to any of the four diagonals. For a silver facing down, forward is down.</translation>
+    </message>
+    <message>
+        <source>右を向いた金で銀を取りましょう。</source>
+        <translation>Take the silver with the gold that faces right.</translation>
+    </message>
+    <message>
+        <source>金は前、斜め前、横、後ろへ一マス。右を向けば右が前、右下は斜め前です。</source>
+        <translation>A gold steps forward, diagonally forward, sideways or back. Facing right, right is forward and down-right is diagonally forward.</translation>
+    </message>
+    <message>
+        <source>角で飛を取りましょう。</source>
+        <translation>Take the rook with the bishop.</translation>
+    </message>
+    <message>
+        <source>角は斜めに何マスでも進みます。どちらを向いても同じです。</source>
+        <translation>A bishop goes diagonally as far as it likes, whichever way it faces.</translation>
+    </message>
+    <message>
+        <source>飛で角を取りましょう。</source>
+        <translation>Take the bishop with the rook.</translation>
+    </message>
+    <message>
+        <source>飛は縦横に何マスでも進みます。どちらを向いても同じです。</source>
+        <translation>A rook goes along rows and columns as far as it likes, whichever way it faces.</translation>
+    </message>
+    <message>
+        <source>王で金を取りましょう。</source>
+        <translation>Take the gold with the king.</translation>
+    </message>
+    <message>
+        <source>王は周りの八マスのどこへでも一マス進みます。</source>
+        <translation>A king steps to any of the eight squares around it.</translation>
+    </message>
+    <message>
+        <source>緑のマス</source>
+        <translation>Green squares</translation>
+    </message>
+    <message>
+        <source>歩を右に向けましょう。</source>
+        <translation>Make the pawn face right.</translation>
+    </message>
+    <message>
+        <source>空いたマスに着いた駒は四分の一回ります。緑のマスでは時計回りで、上向きは右向きになります。</source>
+        <translation>A piece landing on an empty square turns a quarter turn: clockwise on green, so up becomes right.</translation>
+    </message>
+    <message>
+        <source>水色のマス</source>
+        <translation>Teal squares</translation>
+    </message>
+    <message>
+        <source>歩を左に向けましょう。</source>
+        <translation>Make the pawn face left.</translation>
+    </message>
+    <message>
+        <source>水色のマスでは反時計回りに回ります。上向きは左向きになります。</source>
+        <translation>On teal it turns anticlockwise: up becomes left.</translation>
+    </message>
+    <message>
+        <source>回って狙う</source>
+        <translation>Turn to aim</translation>
+    </message>
+    <message>
+        <source>二手で金を取りましょう。</source>
+        <translation>Take the gold in two moves.</translation>
+    </message>
+    <message>
+        <source>緑のマスで右を向いた歩は、次の手で右の金を取れます。</source>
+        <translation>On green the pawn turned right, so its next move takes the gold beside it.</translation>
+    </message>
+    <message>
+        <source>取っても回らない</source>
+        <translation>Captures keep the facing</translation>
+    </message>
+    <message>
+        <source>香で歩と金を両方取りましょう。</source>
+        <translation>Take both the pawn and the gold with the lance.</translation>
+    </message>
+    <message>
+        <source>駒を取った駒は向きを変えません。香は上を向いたまま、もう一度まっすぐ進めます。</source>
+        <translation>A piece that captures does not turn: the lance still faces up and can go straight on.</translation>
+    </message>
+    <message>
+        <source>打つ</source>
+        <translation>Drops</translation>
+    </message>
+    <message>
+        <source>持駒の金を打って、次の手で銀を取りましょう。</source>
+        <translation>Drop the gold from your hand, then take the silver with it.</translation>
+    </message>
+    <message>
+        <source>打った駒は相手の方を向いて盤に入り、それから四分の一回ります。緑のマスに打った金は右を向きます。</source>
+        <translation>A dropped piece enters facing the other side, then makes its quarter turn: a gold dropped on green faces right.</translation>
+    </message>
+    <message>
+        <source>香を打つ</source>
+        <translation>Dropping a lance</translation>
+    </message>
+    <message>
+        <source>持駒の香を王の方へ向けて打ち、王を取りましょう。</source>
+        <translation>Drop the lance so that it faces the king, then take the king.</translation>
+    </message>
+    <message>
+        <source>上向きで入った香は緑のマスで右を、水色のマスで左を向きます。王と同じ段の緑のマスに打てば、王を狙えます。</source>
+        <translation>A lance enters facing up and turns right on green, left on teal. Dropped on green in the king&apos;s row, it aims at the king.</translation>
+    </message>
+    <message>
+        <source>成る</source>
+        <translation>Promotion</translation>
+    </message>
+    <message>
+        <source>銀を敵陣に入れて成りましょう。</source>
+        <translation>Move the silver into the far three rows and promote it.</translation>
+    </message>
+    <message>
+        <source>相手側の三段(敵陣)に入る手、その中の手、出る手で駒は成れます。成ると金と同じ動きになります。向きはそのままです。</source>
+        <translation>A piece may promote moving into, within or out of the other side&apos;s three rows. A promoted silver moves like a gold and keeps its facing.</translation>
+    </message>
+    <message>
+        <source>歩を成って、二手で金を取りましょう。</source>
+        <translation>Promote the pawn and take the gold in two moves.</translation>
+    </message>
+    <message>
+        <source>成った歩(と)は金と同じ動きをします。成らなければ、左を向いた歩は左の一マスにしか行けません。</source>
+        <translation>A promoted pawn (tokin) moves like a gold. Unpromoted, a pawn facing left could only step left.</translation>
+    </message>
+    <message>
+        <source>王を取る</source>
+        <translation>Taking the king</translation>
+    </message>
+    <message>
+        <source>飛で王を取りましょう。</source>
+        <translation>Take the king with the rook.</translation>
+    </message>
+    <message>
+        <source>王を取った方の勝ちです。王手という決まりはありません。</source>
+        <translation>Whoever takes the king wins. There is no rule of check.</translation>
+    </message>
+    <message>
+        <source>向きで狙う</source>
+        <translation>Aim with a turn</translation>
+    </message>
+    <message>
+        <source>二手で王を取りましょう。</source>
+        <translation>Take the king in two moves.</translation>
+    </message>
+    <message>
+        <source>上を向いた香を緑のマスへ進めると右を向き、同じ段の王をまっすぐ狙えます。</source>
+        <translation>The lance facing up moves onto green and turns right, aiming straight at the king in its row.</translation>
+    </message>
+    <message>
+        <source>歩の動き</source>
+        <translation>How the pawn moves</translation>
+    </message>
+    <message>
+        <source>香の動き</source>
+        <translation>How the lance moves</translation>
+    </message>
+    <message>
+        <source>桂の動き</source>
+        <translation>How the knight moves</translation>
+    </message>
+    <message>
+        <source>銀の動き</source>
+        <translation>How the silver moves</translation>
+    </message>
+    <message>
+        <source>金の動き</source>
+        <translation>How the gold moves</translation>
+    </message>
+    <message>
+        <source>角の動き</source>
+        <translation>How the bishop moves</translation>
+    </message>
+    <message>
+        <source>飛の動き</source>
+        <translation>How the rook moves</translation>
+    </message>
+    <message>
+        <source>王の動き</source>
+        <translation>How the king moves</translation>
+    </message>
+    <message>
+        <source>と金</source>
+        <translation>The tokin</translation>
     </message>
 </context>
 <context>
@@ -979,6 +1207,229 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
     </message>
 </context>
 <context>
+    <name>Learn</name>
+    <message>
+        <source>歩</source>
+        <translation>pawn</translation>
+    </message>
+    <message>
+        <source>と</source>
+        <translation>tokin</translation>
+    </message>
+    <message>
+        <source>香</source>
+        <translation>lance</translation>
+    </message>
+    <message>
+        <source>成香</source>
+        <translation>promoted lance</translation>
+    </message>
+    <message>
+        <source>桂</source>
+        <translation>knight</translation>
+    </message>
+    <message>
+        <source>成桂</source>
+        <translation>promoted knight</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>silver</translation>
+    </message>
+    <message>
+        <source>成銀</source>
+        <translation>promoted silver</translation>
+    </message>
+    <message>
+        <source>金</source>
+        <translation>gold</translation>
+    </message>
+    <message>
+        <source>角</source>
+        <translation>bishop</translation>
+    </message>
+    <message>
+        <source>馬</source>
+        <translation>horse</translation>
+    </message>
+    <message>
+        <source>飛</source>
+        <translation>rook</translation>
+    </message>
+    <message>
+        <source>竜</source>
+        <translation>dragon</translation>
+    </message>
+    <message>
+        <source>王</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>%1を%2に打つ</source>
+        <translation>%1 dropped on %2</translation>
+    </message>
+    <message>
+        <source>%1 %2→%3</source>
+        <translation>%1 %2 to %3</translation>
+    </message>
+    <message>
+        <source>(成る)</source>
+        <translation> promoting</translation>
+    </message>
+    <message>
+        <source>%1. %2手 難しさ%3</source>
+        <translation>%1. in %2, grade %3</translation>
+    </message>
+    <message>
+        <source>練習問題 %1</source>
+        <translation>Puzzle %1</translation>
+    </message>
+    <message>
+        <source>%1手以内に王を取りましょう。</source>
+        <translation>Take the king within %1 of your moves.</translation>
+    </message>
+    <message>
+        <source>解いた問題 %1/%2 連続正解 %3(最高 %4)</source>
+        <translation>Solved %1/%2, streak %3 (best %4)</translation>
+    </message>
+    <message>
+        <source>済んだ課題 %1/%2</source>
+        <translation>Lessons done %1/%2</translation>
+    </message>
+    <message>
+        <source>ヒント: 持駒の%1を打ちましょう。</source>
+        <translation>Hint: drop the %1 from your hand.</translation>
+    </message>
+    <message>
+        <source>ヒント: %2の%1を動かしましょう。</source>
+        <translation>Hint: move the %1 on %2.</translation>
+    </message>
+    <message>
+        <source>答え: %1</source>
+        <translation>Solution: %1</translation>
+    </message>
+    <message>
+        <source>正解です。相手は%1と受けました。あと%2手です。</source>
+        <translation>Right. The defender answers %1. %2 more to go.</translation>
+    </message>
+    <message>
+        <source>%1では勝てません。相手は%2と受けて、もう王を取る手順はありません。</source>
+        <translation>%1 does not win: the defender answers %2 and the king can no longer be taken by force.</translation>
+    </message>
+    <message>
+        <source>%1では勝てません。</source>
+        <translation>%1 does not win.</translation>
+    </message>
+    <message>
+        <source>%1は%2で駒を取りました。駒を取った駒は回らず、%3を向いたままです。</source>
+        <translation>The %1 captured on %2. A piece that captures does not turn: it still faces %3.</translation>
+    </message>
+    <message>
+        <source>%1は%2に着き、%3のマスで%4に回って%5を向きました。</source>
+        <translation>The %1 landed on %2 and, on a %3 square, turned %4: it now faces %5.</translation>
+    </message>
+    <message>
+        <source>あと%1手です。</source>
+        <translation>%1 more move(s).</translation>
+    </message>
+    <message>
+        <source>学ぶ — 練習問題</source>
+        <translation>Learn — Puzzles</translation>
+    </message>
+    <message>
+        <source>練習問題がありません。</source>
+        <translation>No puzzles.</translation>
+    </message>
+    <message>
+        <source>下の側の番です。</source>
+        <translation>Bottom to move.</translation>
+    </message>
+    <message>
+        <source>上の側の番です。</source>
+        <translation>Top to move.</translation>
+    </message>
+    <message>
+        <source>学ぶ — 入門</source>
+        <translation>Learn — Lessons</translation>
+    </message>
+    <message>
+        <source>(相手は動きません。)</source>
+        <translation>(The other side does not move.)</translation>
+    </message>
+    <message>
+        <source>やり直す</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>次へ</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>解けました! 王を取りました。</source>
+        <translation>Solved! You took the king.</translation>
+    </message>
+    <message>
+        <source>「やり直す」でもう一度。</source>
+        <translation>Press Try again.</translation>
+    </message>
+    <message>
+        <source>打った駒は相手の方を向いて入ります。</source>
+        <translation>A dropped piece enters facing the other side.</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>時計回り</source>
+        <translation>clockwise</translation>
+    </message>
+    <message>
+        <source>反時計回り</source>
+        <translation>anticlockwise</translation>
+    </message>
+    <message>
+        <source>できました!</source>
+        <translation>Done!</translation>
+    </message>
+    <message>
+        <source>これでは目標に届きません。「やり直す」でもう一度。</source>
+        <translation>The goal is out of reach now. Press Try again.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>対局</source>
@@ -1153,6 +1604,21 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
         <source>棋譜一覧</source>
         <extracomment>Opens the move list window (Ctrl+L).</extracomment>
         <translation>Move list</translation>
+    </message>
+    <message>
+        <source>学ぶ</source>
+        <extracomment>A menu: learning the game (学ぶ, learn).</extracomment>
+        <translation>Learn</translation>
+    </message>
+    <message>
+        <source>入門</source>
+        <extracomment>Short tasks teaching each rule of the game (入門, introduction).</extracomment>
+        <translation>Lessons</translation>
+    </message>
+    <message>
+        <source>練習問題</source>
+        <extracomment>Positions where the side to move takes the king by force (練習問題, exercises).</extracomment>
+        <translation>Puzzles</translation>
     </message>
 </context>
 <context>

@@ -10,3 +10,5 @@ int cli_bestmove(int argc, char** argv);
 int cli_show(int argc, char** argv);
 // vezuvire-cli match --a L --b L --games N …
 int cli_match(int argc, char** argv);
+// vezuvire-cli puzzles --verify FILE
+int cli_puzzles(int argc, char** argv);

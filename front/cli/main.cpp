@@ -48,6 +48,14 @@ void 使い方(std::ostream& o) {
          "      game, then the score of A with its 95 % interval and the\n"
          "      difference in Elo.\n"
          "\n"
+         "  puzzles --verify FILE\n"
+         "      Proves every puzzle of a puzzle file (data/puzzles.txt) by a\n"
+         "      complete search: the side to move takes the king within the\n"
+         "      stated number of its moves whatever the defender does, not\n"
+         "      sooner, and the listed first moves are exactly the winning ones.\n"
+         "      Prints a line for each puzzle that fails, then \"verified N/M\";\n"
+         "      exit status 3 when some puzzle fails.\n"
+         "\n"
          "  show [--lines] FILE\n"
          "      Prints a game record file (.棋譜) as text: its three header\n"
          "      lines, then a board diagram of every logged position, or with\n"
@@ -61,7 +69,7 @@ void 使い方(std::ostream& o) {
          "\n"
          "Exit status: 0 on success; 2 for a wrong command line, an unreadable\n"
          "record file or position, or a record that cannot be written; 1 when\n"
-         "the output cannot be written.\n";
+         "the output cannot be written; 3 when a puzzle does not hold.\n";
 }
 
 // Prints text with 書く on standard output: 0, or 1 when it cannot be
@@ -94,6 +102,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(命令, "bestmove") == 0) return cli_bestmove(argc - 1, argv + 1);
     if (std::strcmp(命令, "show") == 0) return cli_show(argc - 1, argv + 1);
     if (std::strcmp(命令, "match") == 0) return cli_match(argc - 1, argv + 1);
+    if (std::strcmp(命令, "puzzles") == 0) return cli_puzzles(argc - 1, argv + 1);
     std::cerr << "vezuvire-cli: unknown command '" << 命令 << "'\n";
     使い方(std::cerr);
     return 2;

@@ -87,6 +87,14 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"HYOUJI_KAITEN", QT_TRANSLATE_NOOP("Menu", "回転の矢印"), "HYOUJI", true, {}, {}},
         //: A triangle by the hand of the side to move.
         {"HYOUJI_TEBAN", QT_TRANSLATE_NOOP("Menu", "手番の印"), "HYOUJI", true, {}, {}},
+        // Lessons and puzzles, in a window of their own (learn_window.h),
+        // which the window connects.
+        //: A menu: learning the game (学ぶ, learn).
+        {"MANABU", QT_TRANSLATE_NOOP("Menu", "学ぶ"), "", false, {}, {}},
+        //: Short tasks teaching each rule of the game (入門, introduction).
+        {"MANABU_NYUMON", QT_TRANSLATE_NOOP("Menu", "入門"), "MANABU", false, {}, {}},
+        //: Positions where the side to move takes the king by force (練習問題, exercises).
+        {"MANABU_MONDAI", QT_TRANSLATE_NOOP("Menu", "練習問題"), "MANABU", false, {}, {}},
         {"SONOTA", QT_TRANSLATE_NOOP("Menu", "その他"), "", false, {}, {}},
         {"VER", QT_TRANSLATE_NOOP("Menu", "バージョン情報"), "SONOTA", false, VER_Click, {}},
         // Opens the help window, which is the window's own, not the game's:

@@ -27,6 +27,7 @@ class QFileSystemModel;
 class 盤面;
 class 遊び方窓;
 class 棋譜一覧窓;
+class 学ぶ窓;
 
 class 窓 : public QMainWindow, public Platform {
 public:
@@ -73,6 +74,11 @@ public:
     // created on first use.  Null until then.
     void 棋譜一覧を開く();
     棋譜一覧窓* 棋譜一覧() const { return 棋譜一覧_; }
+
+    // Lessons and puzzles ("学ぶ"), opened by their menu items; created on
+    // first use.  Null until then.
+    void 学ぶを開く(bool 練習問題);
+    学ぶ窓* 学ぶ() const { return 学ぶ_; }
 
     // The stronger computer's worker thread (window_thinking.h).
     窓の思考& 思考() { return *思考_; }
@@ -252,5 +258,6 @@ private:
     bool カーソル表示_ = false;  // from the first cursor key until a mouse press
     遊び方窓* 遊び方_ = nullptr;
     棋譜一覧窓* 棋譜一覧_ = nullptr;
+    学ぶ窓* 学ぶ_ = nullptr;
     std::unique_ptr<QAbstractNativeEventFilter> X見張り_;  // window.cpp
 };

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "front/qt/help_window.h"
+#include "front/qt/learn_window.h"
 #include "front/qt/menu.h"
 #include "front/qt/move_list_window.h"
 #include "front/qt/pictures.h"
@@ -90,6 +91,8 @@ void 窓::メニュー作成() {
         a->setShortcutContext(Qt::WindowShortcut);
         connect(a, &QAction::triggered, this, [this] { 棋譜一覧を開く(); });
     }
+    if (QAction* a = メニュー("MANABU_NYUMON")) connect(a, &QAction::triggered, this, [this] { 学ぶを開く(false); });
+    if (QAction* a = メニュー("MANABU_MONDAI")) connect(a, &QAction::triggered, this, [this] { 学ぶを開く(true); });
 }
 
 void 窓::メニューの表題() {
@@ -124,4 +127,13 @@ void 窓::棋譜一覧を開く() {
     棋譜一覧_->show();
     棋譜一覧_->raise();
     棋譜一覧_->activateWindow();
+}
+
+void 窓::学ぶを開く(bool 練習問題) {
+    if (!学ぶ_) 学ぶ_ = new 学ぶ窓(this);
+    if (練習問題) 学ぶ_->問題を開く();
+    else 学ぶ_->入門を開く();
+    学ぶ_->show();
+    学ぶ_->raise();
+    学ぶ_->activateWindow();
 }

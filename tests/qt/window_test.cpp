@@ -48,7 +48,8 @@ TEST_F(窓テスト, 題名とメニューの見出しとチェック) {
         {"RENGA", "煉瓦"},        {"SIDOU", "移動指導"},
         {"KEIKA", "経過時間"},    {"BGM", "BGM"},
         {"SONOTA", "その他"},     {"VER", "バージョン情報"},
-        {"ASOBIKATA", "遊び方"},
+        {"ASOBIKATA", "遊び方"},   {"MANABU", "学ぶ"},
+        {"MANABU_NYUMON", "入門"}, {"MANABU_MONDAI", "練習問題"},
     };
     for (auto [名, 表題] : 見出し) {
         QAction* a = w->メニュー(名);
@@ -58,7 +59,7 @@ TEST_F(窓テスト, 題名とメニューの見出しとチェック) {
     // Top-level order of the menu bar.
     QStringList 上;
     for (QAction* a : w->menuBar()->actions()) 上 << a->text();
-    EXPECT_EQ(上, (QStringList{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "その他"}));
+    EXPECT_EQ(上, (QStringList{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "学ぶ", "その他"}));
     EXPECT_TRUE(w->メニュー("LEVEL3")->isChecked());
     EXPECT_FALSE(w->メニュー("LEVEL1")->isChecked());
     EXPECT_TRUE(w->メニュー("MIDORI")->isChecked());

@@ -35,6 +35,7 @@ TEST(最初の問い, はいだけが対局を捨てる) {
         SCOPED_TRACE(答え == 答え方::はい ? "はい" : 答え == 答え方::いいえ ? "いいえ" : "Esc");
         一時フォルダ 場所;
         窓 w(false);
+        w.一息に = true;
         w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
         w.起動だけ();
         w.自動保存を始める();

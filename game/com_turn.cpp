@@ -148,27 +148,53 @@ void 深い手を指す(状態& s, COM表& 記憶, Platform& p, const 深い探�
 COMの応手::COMの応手(裏の思考* 裏, std::uint64_t 種) : 裏_(裏), 種_(種) {}
 COMの応手::~COMの応手() = default;
 
+bool COMの応手::考えさせる(const 考える仕事& 仕事) { return 裏_ ? 裏_->任せる(仕事) : 応手::考えさせる(仕事); }
+
+bool COMの応手::裏で考える(状態& s, Platform& p) {
+    考え始める(s, p);
+    s.操作.COM思考中 = true;
+    p.再描画();
+    // The search works on a copy of the position and of the memory; the
+    // memory takes the tables it leaves once the move is back.
+    auto 作業 = std::make_unique<COM作業>(s, 記憶_);
+    COM候補 手;
+    if (!考えさせる([&](const std::atomic<bool>&) { 手 = COM探索(*作業, nullptr, nullptr); })) return false;
+    記憶_ = *作業;
+    s.操作.COM思考中 = false;
+    com_ban_決めた手(s, 記憶_, p, 手);
+    自動保存_更新(s, p);
+    return true;
+}
+
 void COMの応手::指す(状態& s, Platform& p) {
+    if (s.勝者 != 手番_なし) return;
+    // Called off (the program ends): the game stays as it was before the
+    // computer's turn, still marked as thinking, so that nothing after this
+    // touches it.
     if (s.レベル <= 3) {
+        if (裏_ != nullptr) {
+            裏で考える(s, p);
+            return;
+        }
         com_ban_指す(s, 記憶_, p);
         自動保存_更新(s, p);
         return;
     }
-    if (s.勝者 != 手番_なし) return;
     考え始める(s, p);
     const 対局 g = 対局にする(s, 上手);
-    const 探索設定 設定 = 深い探索の設定(s, 種_++);
+    探索設定 設定 = 深い探索の設定(s, 種_++);
+    if (!探索_) 探索_ = std::make_unique<深い探索>();
+    深い探索の結果 r;
     if (裏_ != nullptr) {
-        // Thinking goes on elsewhere; the answer comes back through
-        // 深い手を指す, and until then the game stands still.
+        if (裏_->設定の手直し) 裏_->設定の手直し(設定);
         s.操作.COM思考中 = true;
         p.再描画();
-        裏_->始める(g, 設定);
-        return;
+        if (!考えさせる([&](const std::atomic<bool>& 止め) { r = 探索_->探す(g, 設定, 止め); })) return;
+    } else {
+        const std::atomic<bool> 止めない{false};
+        r = 探索_->探す(g, 設定, 止めない);
     }
-    if (!探索_) 探索_ = std::make_unique<深い探索>();
-    const std::atomic<bool> 止めない{false};
-    深い手を指す(s, p, 探索_->探す(g, 設定, 止めない));
+    深い手を指す(s, 記憶_, p, r);
 }
 
 void COMの応手::局面更新(状態& s) { 記憶を更新(s, 記憶_); }

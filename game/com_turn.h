@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "engine/deep_search.h"
@@ -44,13 +45,18 @@ COM手番結果 com_ban_指す(状態& s, COM表& 記憶, Platform& p, 評価関
 // resignation when it had no move.
 COM手番結果 com_ban_決めた手(状態& s, COM表& 記憶, Platform& p, const COM候補& 手);
 
-// Where the stronger computer (strengths 4 and 5) thinks: a front end that
-// keeps its window alive meanwhile runs the search on a worker thread over
-// the copy g, then hands the result to 深い手を指す on its own thread.
+// Where the computer thinks when a front end keeps its window alive
+// meanwhile: 任せる carries 仕事 out elsewhere (the window: on a worker
+// thread) and returns once it is done, true, the window's events going on
+// in between; false when the thinking was called off (the program ends) and
+// the result is to be dropped.
 class 裏の思考 {
 public:
     virtual ~裏の思考() = default;
-    virtual void 始める(const 対局& g, const 探索設定& 設定) = 0;
+    virtual bool 任せる(const 考える仕事& 仕事) = 0;
+    // For tests: changes the settings of every search of the stronger
+    // computer before it starts.
+    std::function<void(探索設定&)> 設定の手直し;
 };
 
 // The settings of the stronger computer at the state's strength, with the
@@ -66,11 +72,14 @@ void 深い手を指す(状態& s, COM表& 記憶, Platform& p, const 深い探�
 // human's move, then its move.  It owns its memory (COM表), which carries
 // from one turn to the next; the game it answers in points at it
 // (受け持つ), so that the autosave keeps it and a resumed game restores it.
-// Strengths 1 to 3 think at once, inside the event, as they always have.
-// Strengths 4 and 5 think through 裏 when there is one (the window);
-// without one (the command-line tool, tests) they think at once too, with a
-// searcher that keeps what it learnt from move to move.  種 seeds the random
-// choice of the stronger strengths; every move takes the next seed.
+// Every strength asks its move the same way, through 考えさせる: with 裏
+// (the window) the search runs there, on copies, and the turn goes on when
+// the move comes back (状態::操作.COM思考中 meanwhile); without one (the
+// command-line tool, tests) it runs at once, with the screen kept up to
+// date between the rows of strengths 1 to 3 as it always was, and the
+// stronger strengths with a searcher that keeps what it learnt from move to
+// move.  種 seeds the random choice of the stronger strengths; every move
+// takes the next seed.
 class COMの応手 final : public 応手 {
 public:
     explicit COMの応手(裏の思考* 裏 = nullptr, std::uint64_t 種 = 1);
@@ -83,11 +92,12 @@ public:
     COM候補 考える(const 状態& s, 探索の合間* 合間 = nullptr) { return COMの手を考える(s, 記憶_, 合間); }
     void 局面更新(状態& s) override;
     void 指す(状態& s, Platform& p) override;
-    // The answer of the stronger computer thinking elsewhere, carried out.
-    void 深い手を指す(状態& s, Platform& p, const 深い探索の結果& r) { ::深い手を指す(s, 記憶_, p, r); }
+    bool 考えさせる(const 考える仕事& 仕事) override;
     const COM表& 記憶() const { return 記憶_; }
 
 private:
+    // The move of strengths 1 to 3 asked of 裏; false when called off.
+    bool 裏で考える(状態& s, Platform& p);
     裏の思考* 裏_;
     std::uint64_t 種_;
     std::unique_ptr<深い探索> 探索_;

@@ -75,7 +75,10 @@ public:
     virtual ~時間窓口() = default;
     virtual void タイマー(bool 有効) = 0;
     virtual double 時刻() = 0;         // seconds since midnight, with fraction
-    virtual void 待つ(double 秒) = 0;  // blocking pause; zero in tests
+    // A pause: returns once it is over.  A window lets its events go on
+    // meanwhile (the game's code is stopped there and carried on later);
+    // the recording platform returns at once.
+    virtual void 待つ(double 秒) = 0;
 };
 
 // Check marks in the menus.

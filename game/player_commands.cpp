@@ -2,6 +2,7 @@
 #include "game/player_commands.h"
 
 #include <atomic>
+#include <optional>
 
 #include "core/game_state.h"
 #include "core/move.h"
@@ -126,10 +127,8 @@ void TOURYOU_Click(状態& s, Platform& p) {
     return 設定;
 }
 
-ヒントの手 ヒントを考える(const 状態& s) {
-    const 対局 g = 対局にする(s, 下手);
-    const std::atomic<bool> 止めない{false};
-    const 深い探索の結果 r = 深く探索する(g, ヒントの設定(), 止めない);
+namespace {
+ヒントの手 ヒントにする(const 対局& g, const 深い探索の結果& r) {
     ヒントの手 h;
     if (!r.あり) return h;
     h.あり = true;
@@ -140,15 +139,36 @@ void TOURYOU_Click(状態& s, Platform& p) {
     h.置駒 = g.置く駒(r.手);
     return h;
 }
+}  // namespace
+
+ヒントの手 ヒントを考える(const 状態& s) {
+    応手なし その場で;
+    return ヒントを考える(s, その場で).value_or(ヒントの手{});
+}
+
+std::optional<ヒントの手> ヒントを考える(const 状態& s, 応手& 相手) {
+    const 対局 g = 対局にする(s, 下手);
+    深い探索の結果 r;
+    if (!相手.考えさせる([&](const std::atomic<bool>& 止め) { r = 深く探索する(g, ヒントの設定(), 止め); }))
+        return std::nullopt;
+    return ヒントにする(g, r);
+}
 
 void HINT_Click(状態& s, Platform& p) {
+    応手なし その場で;
+    HINT_Click(s, p, その場で);
+}
+
+void HINT_Click(状態& s, Platform& p, 応手& 相手) {
     パネルを閉じる(s, p);
     if (!対COMの対局中(s) || s.手番 != s.手番_MAN) {
         p.dsPlay(s.表示.音_禁止);
         告知(p, QT_TRANSLATE_NOOP("Game", "できません"), QT_TRANSLATE_NOOP("Game", "ヒント"));
         return;
     }
-    const ヒントの手 h = ヒントを考える(s);
+    const std::optional<ヒントの手> 答え = ヒントを考える(s, 相手);
+    if (!答え) return;  // called off: the program ends
+    const ヒントの手 h = *答え;
     if (!h.あり) {
         p.dsPlay(s.表示.音_禁止);
         告知(p, QT_TRANSLATE_NOOP("Game", "できません"), QT_TRANSLATE_NOOP("Game", "ヒント"));

@@ -4,7 +4,10 @@
 // stronger computer would play in the player's place, shown and not played).
 #pragma once
 
+#include <optional>
+
 #include "engine/deep_search.h"
+#include "game/opponent.h"
 #include "game/platform.h"
 #include "game/state.h"
 
@@ -38,9 +41,14 @@ inline constexpr double ヒント表示秒 = 2.0;
 // always the first of the best moves.
 探索設定 ヒントの設定();
 ヒントの手 ヒントを考える(const 状態& s);
+// The same, asked of the computer 相手 (where it thinks, see 応手::考えさせる);
+// nothing when the thinking was called off.
+std::optional<ヒントの手> ヒントを考える(const 状態& s, 応手& 相手);
 // "局面" → "ヒント" and the H key: against the computer, on the player's
-// turn, the hint's origin and destination outlined and its piece named in
-// the player's move slot for ヒント表示秒 (a pause of the platform), then
-// everything as it was.  Nothing is played, logged or counted.  Refused
+// turn, the hint asked of 相手, then its origin and destination outlined and
+// its piece named in the player's move slot for ヒント表示秒 (a pause of the
+// platform), then everything as it was.  Without 相手 the search runs at
+// once; called off, nothing more is drawn.  Nothing is played, logged or counted.  Refused
 // outside a game against the computer and while the computer is to move.
 void HINT_Click(状態& s, Platform& p);
+void HINT_Click(状態& s, Platform& p, 応手& 相手);

@@ -1205,6 +1205,20 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
 • F1: opens this help (also Help → How to play).
 • Esc: quits the game (so do Game → Quit and closing the window). In this help window, Esc only closes the help.</translation>
     </message>
+    <message>
+        <source>動きを見せている間</source>
+        <translation>While a move is being shown</translation>
+    </message>
+    <message>
+        <source>コンピュータの指し手が点滅している間も、駒が回る前の一瞬も、動けない桝が赤く光っている間も、ヒントを示している2秒間も、窓は止まりません。メニューを開く、窓の大きさを変える、遊び方・棋譜一覧・ｵﾌﾟｼｮﾝ を使う、矢印キーでカーソルを動かす、はすぐにできます。
+盤をクリックするか（Enter・Space・H キーも同じです）、対局・局面・戻・進・△・▽・棋譜 のコマンドを選ぶと、見せている動きはその場で終わり（残りはすぐに描かれます）、それからそのクリックやコマンドが働きます。ヒントもクリック一つで消えます。
+コンピュータが考えている間は、盤のクリックと対局を変えるコマンドは禁止の音とともに断られます。
+Esc・対局 → 終わり・窓を閉じる、のどれでも、見せている動きを終えてからゲームを終わります。コンピュータが考えている途中なら考えるのをやめ、コンピュータが指す前の局面が保存されます。</source>
+        <translation>The window never stops: not while the computer&apos;s move blinks, nor in the moment before a piece turns, nor while a refused square shows red, nor during the two seconds of a hint. Opening a menu, resizing the window, How to play, the Move list, the Options and moving the cursor with the arrow keys all work at once.
+A click on the board (Enter, Space and the H key alike) or a command of Game, Position, Back, Forward, △, ▽ or Record ends what is being shown there and then (the rest is drawn straight away), and then the click or command takes effect. A hint too goes with a single click.
+While the computer is thinking, clicks on the board and commands that change the game are refused with the refusal sound.
+Esc, Game → Quit and closing the window all finish what is being shown and then end the game. If the computer is thinking, it stops, and the position before its move is the one kept.</translation>
+    </message>
 </context>
 <context>
     <name>Learn</name>

@@ -38,7 +38,7 @@ const std::vector<メニュー定義>& メニュー一覧() {
         //: Take back one's own move and the computer's answer together (待った, "wait!"); Ctrl+Z.
         {"MATTA", QT_TRANSLATE_NOOP("Menu", "待った"), "STOP", false, MATTA_Click, {}},
         //: Show the move the computer would play in the player's place (ヒント, hint); key H.
-        {"HINT", QT_TRANSLATE_NOOP("Menu", "ヒント"), "STOP", false, HINT_Click, {}},
+        {"HINT", QT_TRANSLATE_NOOP("Menu", "ヒント"), "STOP", false, static_cast<void (*)(状態&, Platform&, 応手&)>(HINT_Click), {}},
         //: A menu-bar item: take back one move (戻).
         {"REPLAY", QT_TRANSLATE_NOOP("Menu", "戻"), "", false, REPLAY_Click, {}},
         //: A menu-bar item: play a taken-back move again (進).

@@ -31,6 +31,7 @@
 #include "front/qt/autosave_lock.h"
 #include "front/qt/menu.h"
 #include "front/qt/move_list_window.h"
+#include "front/qt/sequence.h"
 #include "front/qt/window_canvas.h"
 #include "front/qt/window_thinking.h"
 
@@ -92,9 +93,9 @@ private:
 
 窓::窓(bool 起動する) : s_(std::make_unique<状態>()) {
     if (今の言語() == 言語::日本語) Qtの訳を入れる();
-    // The stronger computer answers on this thread, once its worker is done.
-    思考_ = std::make_unique<窓の思考>(
-        this, [this](const 深い探索の結果& r) { 考え中も操作([this, r](状態& s, Platform& p) { コンピュータ_->深い手を指す(s, p, r); }); });
+    // The computer thinks on a worker thread; the sequence that asked goes
+    // on here once it is done.
+    思考_ = std::make_unique<窓の思考>(this, [this] { return 思考を待つ(); }, [this] { 続きを進める(); });
     // Its random choice among equally good moves differs from run to run.
     コンピュータ_ = std::make_unique<COMの応手>(思考_.get(), std::random_device{}());
     // The game keeps the computer's memory with it (autosave, resume).
@@ -104,6 +105,9 @@ private:
     setCentralWidget(盤面_);
     メニュー作成();
     パネル作成();
+    間_.setSingleShot(true);
+    間_.setTimerType(Qt::PreciseTimer);
+    connect(&間_, &QTimer::timeout, this, [this] { 続きを進める(); });
     timer1_.setInterval(Timer1_周期ms);
     connect(&timer1_, &QTimer::timeout, this, [this] { 考え中も操作(Timer1_Timer); });
     描き直し();
@@ -134,6 +138,8 @@ void 窓::自動保存を始める() {
 }
 
 窓::~窓() {
+    // A sequence still under way is finished first, its thinking called off.
+    全部終える();
     // Taking the window down destroys its native window too: that is no
     // end of the program to act on.
     qApp->removeEventFilter(this);
@@ -154,6 +160,9 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
 // ---- Platform: dialogs, end ----------------------------------------------------
 
 応答 窓::メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) {
+    // What a sequence finished in haste at the end of the program says is
+    // not shown: nobody is there to read it.
+    if (閉じ急ぎ_ && 一続き::今の()) return b == ボタン::OK ? 応答::OK : 応答::なし;
     if (自動応答) return 自動応答(本文, 題, b);
     QString text = ゲームの文(本文);
     text.replace("\r\n", "\n");
@@ -184,16 +193,27 @@ void 窓::終了() {
 // ---- events ------------------------------------------------------------------
 
 void 窓::操作(const std::function<void(状態&, Platform&)>& f) {
-    if (s_->操作.COM思考中 && !終了中_) {
+    if (終了中_) return;
+    // In the middle of a sequence's own message box: handled there, as ever.
+    if (一続き::今の() || 一息に) {
+        考え中も操作(f);
+        return;
+    }
+    // What is being shown ends now; then the event takes effect, on the
+    // position the player sees.
+    急いで終える();
+    if (終了中_) return;
+    if (!手すき() || s_->操作.COM思考中) {
         dsPlay(s_->表示.音_禁止);
         return;
     }
-    考え中も操作(f);
+    続きで(f);
 }
 
 void 窓::終わりの操作(const std::function<void(状態&, Platform&)>& f) {
-    // The position before the computer's move is the one kept.
-    思考_->止める();
+    // What is being shown is finished and kept; thinking is called off, and
+    // the position before the computer's move is the one kept.
+    全部終える();
     s_->操作.COM思考中 = false;
     考え中も操作(f);
 }
@@ -201,8 +221,7 @@ void 窓::終わりの操作(const std::function<void(状態&, Platform&)>& f) {
 void 窓::考え中も操作(const std::function<void(状態&, Platform&)>& f) {
     if (終了中_) return;
     f(*s_, *this);
-    カーソル補正(*s_, カーソル_);  // the kind of game may have changed
-    if (棋譜一覧_ && 棋譜一覧_->isVisible()) 棋譜一覧_->更新();  // the move list follows the game
+    後始末();
 }
 
 void 窓::closeEvent(QCloseEvent* e) {
@@ -245,7 +264,7 @@ void 窓::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
     int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
     if (code == 27) 終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
-    else if (code != 0 && !s_->操作.COM思考中) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });
+    else if (code != 0 && 手すき() && !s_->操作.COM思考中) 操作([code](状態& s, Platform& p) { キー処理(s, p, code); });
 }
 
 void 窓::マウス(QMouseEvent* e) {

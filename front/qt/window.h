@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,7 @@ class QAbstractNativeEventFilter;
 class QAction;
 class COMの応手;
 class 窓の思考;
+class 一続き;
 class QFileSystemModel;
 class 盤面;
 class 遊び方窓;
@@ -64,6 +66,24 @@ public:
     // For tests: pauses (the blink, the 0.1 s after a turning move) take no
     // time, as they do in the command-line tool.
     bool 待たない = false;
+    // For tests and benchmarks: every pause lasts this many times its
+    // length.
+    double 間の倍率 = 1.0;
+    // For tests written against a window that did all of an event inside
+    // it: every event runs to its end at once, its pauses taking no time and
+    // the computer's answer waited for on the window's thread.  The
+    // computer is asked the same way.
+    bool 一息に = false;
+
+    // The game's sequence under way (window_sequence.cpp): every event the
+    // game handles runs as a sequence that stops at each pause (a timer
+    // carries it on) and while the computer thinks (its worker's answer
+    // carries it on), the window's events going on meanwhile.
+    // 見せている: a move, a refusal or a hint is being shown (a pause is
+    // running); 考えている: the computer is thinking (its move or a hint).
+    bool 見せている() const;
+    bool 考えている() const;
+    bool 手すき() const;  // no sequence under way
 
     // The help window ("遊び方"), opened by its menu item and F1; created on
     // first use.  Null until then.
@@ -221,10 +241,14 @@ private:
     void フォルダ模型を作る();    // while the folder tree is shown
     void フォルダ模型を捨てる();  // when it is hidden
 
-    // Events handed to the game (window.cpp).  While the stronger computer
-    // thinks, 操作 refuses whatever would change the game, with the game's
-    // refusal sound; 考え中も操作 is for what may go on meanwhile (the
-    // clock) and for ending the program, which first stops the thinking.
+    // Events handed to the game (window.cpp).  操作 is for a press or a
+    // command that changes the game: while a move, a refusal or a hint is
+    // being shown, the showing ends at once (what is left of it drawn
+    // straight away) and the event then takes effect; while the computer
+    // thinks it is refused, with the game's refusal sound.  考え中も操作 is
+    // for what may go on at any moment (the clock, the options, the
+    // version box); 終わりの操作 for ending the program, which first
+    // finishes what is being shown and calls off the thinking.
     void 操作(const std::function<void(状態&, Platform&)>& f);
     void 考え中も操作(const std::function<void(状態&, Platform&)>& f);
     void 終わりの操作(const std::function<void(状態&, Platform&)>& f);
@@ -238,6 +262,15 @@ private:
     // The native window went away without a close request: the program ends
     // the way closing the window ends it.
     void 窓が消えた();
+
+    // The game's sequences (window_sequence.cpp).
+    enum class 待ち { なし, 間, 思考 };
+    void 続きで(const std::function<void(状態&, Platform&)>& f);  // f run as a new sequence
+    void 続きを進める();      // the stopped sequence carried on
+    void 急いで終える();      // what is being shown, finished without pauses
+    void 全部終える();        // every sequence finished, the thinking called off
+    std::optional<bool> 思考を待つ();  // the sequence stopped until the worker answers
+    void 後始末();            // after a step of the game: the cursor, the move list
 
     std::unique_ptr<状態> s_;
     std::unique_ptr<窓の思考> 思考_;
@@ -260,4 +293,10 @@ private:
     棋譜一覧窓* 棋譜一覧_ = nullptr;
     学ぶ窓* 学ぶ_ = nullptr;
     std::unique_ptr<QAbstractNativeEventFilter> X見張り_;  // window.cpp
+    std::unique_ptr<一続き> 続き_;  // the sequence under way, stopped (null: none)
+    待ち 待ち_ = 待ち::なし;        // what it waits for
+    QTimer 間_;                     // the end of a pause (single shot)
+    bool 急ぐ_ = false;             // its pauses are skipped
+    bool 閉じ急ぎ_ = false;         // the program ends: its message boxes are not shown
+    bool 取りやめ_ = false;         // its thinking was called off
 };

@@ -13,6 +13,21 @@
 #include "front/qt/window.h"
 #include "game/com_turn.h"
 
+namespace {
+// The options and the version box change nothing of the game: they work at
+// any moment, also while a move is being shown or the computer thinks.
+bool いつでも(const メニュー定義& d) {
+    for (QString 親 = d.親; !親.isEmpty();) {
+        if (親 == "OPTION" || 親 == "SONOTA") return true;
+        QString 上;
+        for (const auto& e : メニュー一覧())
+            if (e.名前 == 親) 上 = e.親;
+        親 = 上;
+    }
+    return false;
+}
+}  // namespace
+
 std::function<void(状態&, Platform&)> 窓::この手番で(const 処理& f) {
     return [this, f](状態& s, Platform& p) { f(s, p, *コンピュータ_); };
 }
@@ -39,17 +54,20 @@ void 窓::メニュー作成() {
             m->setObjectName(d.名前);
             親メニュー[d.名前] = m;
             a = m->menuAction();
-            // Opening a menu while the computer thinks changes nothing.
+            // Opening a menu while a sequence is under way (the computer
+            // thinks, a move is being shown) changes nothing and ends
+            // nothing.
             if (d.開く)
                 connect(m, &QMenu::aboutToShow, this, [this, f = d.開く] {
-                    if (!s_->操作.COM思考中) 操作(この手番で(f));
+                    if (手すき() && !s_->操作.COM思考中) 操作(この手番で(f));
                 });
         } else {
             a = d.親.isEmpty() ? menuBar()->addAction(d.表題) : 親メニュー.at(d.親)->addAction(d.表題);
             a->setCheckable(d.チェック式);
             if (d.クリック)
-                connect(a, &QAction::triggered, this, [this, f = d.クリック, 終わり = d.名前 == "OWARI"] {
+                connect(a, &QAction::triggered, this, [this, f = d.クリック, 終わり = d.名前 == "OWARI", すぐ = いつでも(d)] {
                     if (終わり) 終わりの操作(この手番で(f));
+                    else if (すぐ) 考え中も操作(この手番で(f));
                     else 操作(この手番で(f));
                     // The game owns the check marks; undo Qt's own toggle.
                     for (int i = 0; i < メニュー項目数; ++i)

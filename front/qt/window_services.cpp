@@ -2,8 +2,6 @@
 // The window's services to the game other than drawing: its sounds, passed
 // on to the sound library, and its clock.
 #include <QTime>
-#include <chrono>
-#include <thread>
 
 #include "front/qt/window.h"
 #include "game/sound.h"
@@ -32,11 +30,4 @@ void 窓::タイマー(bool 有効) {
 
 double 窓::時刻() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
-void 窓::待つ(double 秒) {
-    // A real pause that blocks the game, measured on a monotonic clock and
-    // spent asleep.
-    if (待たない) return;
-    using namespace std::chrono;
-    const auto 終わり = steady_clock::now() + duration_cast<steady_clock::duration>(duration<double>(秒));
-    while (steady_clock::now() < 終わり) std::this_thread::sleep_until(終わり);
-}
+// 待つ, the pauses: window_sequence.cpp.

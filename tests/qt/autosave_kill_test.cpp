@@ -65,6 +65,7 @@ std::unique_ptr<窓> 窓を開く(std::vector<std::string>& 告知, 応答 問�
     テスト用アプリ();
     qputenv("SDL_AUDIODRIVER", "dummy");
     auto w = std::make_unique<窓>(false);
+    w->一息に = true;
     w->状態参照().操作.自動保存 = true;  // as the program itself runs
     w->自動応答 = [&告知, 問いへの答え](const std::string& 本文, const std::string&, ボタン b) {
         告知.push_back(本文);

@@ -34,6 +34,7 @@ void 押す(窓& w, int 列, int 行) {
 // A copy started as the program starts itself, its questions answered はい.
 std::unique_ptr<窓> 開く(告知一覧& 告知) {
     auto w = std::make_unique<窓>(false);
+    w->一息に = true;
     w->自動応答 = [&告知](const std::string& 本文, const std::string& 題, ボタン b) {
         告知.emplace_back(本文, 題);
         return b == ボタン::はいいいえ ? 応答::はい : 応答::OK;

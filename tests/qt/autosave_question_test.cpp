@@ -35,6 +35,7 @@ void 押す(窓& w, int 列, int 行) {
 // A kept game of two people, one move played, as a window leaves it.
 std::string 対局を残す() {
     auto w = std::make_unique<窓>(false);
+    w->一息に = true;
     w->自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
     w->起動だけ();
     w->自動保存を始める();
@@ -62,6 +63,8 @@ TEST(起動時の問い, 問いの間に終わっても残した対局はその�
     ASSERT_FALSE(残り.empty());
 
     窓 w(false);
+
+    w.一息に = true;
     w.起動だけ();
     EXPECT_EQ(中身(自動保存ファイル), 残り) << "the start-up's own new game touched the kept one";
     w.show();
@@ -94,6 +97,7 @@ TEST(起動時の問い, はいで対局が戻りいいえで一代前に移る)
         SCOPED_TRACE(ボタン == QMessageBox::Yes ? "はい" : "いいえ");
         const std::string 残り = 中身(自動保存ファイル);
         窓 w(false);
+        w.一息に = true;
         w.起動だけ();
         w.show();
         QTimer::singleShot(50, &w, [ボタン] {
@@ -146,6 +150,7 @@ TEST(起動時の問い, Escや閉じるでは答えずに残し次の起動で�
             else box->close();
         });
         窓 w(false);
+        w.一息に = true;
         w.起動だけ();
         w.show();
         答える.start();

@@ -41,6 +41,7 @@ struct 新しい窓 {
                 f << *UTF8からSJIS(行) << "\r\n";
         }
         w = std::make_unique<窓>(false);
+        w->一息に = true;
         w->自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
         w->開始();
     }

@@ -57,6 +57,7 @@ TEST_F(印の窓, メニューで付けて好みに残る) {
     }
     EXPECT_EQ(好み(), "last_move=off\nrefusal_reach=off\nside_to_move=off\nturn_arrows=on\n");
     auto 次 = std::make_unique<窓>(false);
+    次->一息に = true;
     次->好み設定を読む();
     EXPECT_FALSE(次->状態参照().表示.最終手表示);
     EXPECT_TRUE(次->状態参照().表示.回転印);

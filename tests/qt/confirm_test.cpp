@@ -35,6 +35,7 @@ TEST(最初の問い, はいだけが対局を捨てる) {
         SCOPED_TRACE(答え == 答え方::はい ? "はい" : 答え == 答え方::いいえ ? "いいえ" : "Esc");
         一時フォルダ 場所;
         窓 w(false);
+        w.一息に = false;
         w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
         w.起動だけ();
         w.自動保存を始める();
@@ -44,6 +45,7 @@ TEST(最初の問い, はいだけが対局を捨てる) {
         押す(w, 3, 6);
         押す(w, 3, 3);  // the other side's pawn
         押す(w, 3, 4);
+        while (!w.手すき()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         ASSERT_EQ(w.状態参照().手数, 2);
         const std::string 残り = ファイルの中身(自動保存ファイル);
         ASSERT_FALSE(残り.empty());
@@ -60,6 +62,7 @@ TEST(最初の問い, はいだけが対局を捨てる) {
             else box->button(答え == 答え方::はい ? QMessageBox::Yes : QMessageBox::No)->click();
         });
         w.メニュー("CANCEL")->trigger();
+        while (!w.手すき()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         EXPECT_EQ(題.toStdString(), "確認");
         EXPECT_EQ(本文.toStdString(), "今の対局を終わりにしますか？");
 

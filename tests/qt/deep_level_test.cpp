@@ -17,6 +17,7 @@ namespace {
 
 struct 強い計算機 : 窓の試験 {
     void SetUp() override {
+        一息に = false;  // the window's own sequences, thinking on the worker
         窓の試験::SetUp();
         w->自動保存を始める();  // the game is kept in the test's own folder
     }
@@ -57,6 +58,8 @@ TEST_F(強い計算機, 考える間も窓は描かれ_盤も命令も待たさ�
     押す(7, 7);
     押す(7, 6);
     ASSERT_EQ(s().手数, 1);
+    // The player's piece turns, then the computer thinks.
+    QTRY_VERIFY_WITH_TIMEOUT(w->考えている(), 10000);
     ASSERT_TRUE(s().操作.COM思考中);
     EXPECT_TRUE(w->思考().考え中());
 
@@ -98,15 +101,17 @@ TEST_F(強い計算機, 答えは窓の糸で指され_続きの対局もその�
     w->メニュー("SENTE")->trigger();
     押す(7, 7);
     押す(7, 6);
+    QTRY_VERIFY_WITH_TIMEOUT(w->考えている(), 10000);
     ASSERT_TRUE(s().操作.COM思考中);
     // The answer arrives as an event of the window's own thread.
-    QTRY_VERIFY_WITH_TIMEOUT(!s().操作.COM思考中, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(w->手すき(), 60000);
     EXPECT_EQ(s().手数, 2);
     EXPECT_EQ(s().手番, s().手番_MAN);
     w->close();
 
     // The next start takes the game up at strength 4, its mark set.
     auto w2 = std::make_unique<窓>(false);
+    w2->一息に = true;
     w.reset();
     w2->自動応答 = [](const std::string&, const std::string&, ボタン b) {
         return b == ボタン::はいいいえ ? 応答::はい : 応答::OK;

@@ -33,6 +33,7 @@ struct 段級の窓 : 窓の試験 {
     void SetUp() override {
         窓の試験::SetUp();
         見本 = std::make_unique<窓>(false);
+        見本->一息に = true;
         見本->自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
         見本->開始();
     }

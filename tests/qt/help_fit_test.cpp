@@ -49,6 +49,7 @@ TEST(遊び方の大きさ, DISABLED_子_開いた画面に収まる) {
     一時フォルダ 場所;
     if (qgetenv("VZ_HELP_FIT_ENGLISH") == "1") 言語を使う(言語::英語);
     窓 w(false);
+    w.一息に = true;
     w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
     w.開始();
     w.show();

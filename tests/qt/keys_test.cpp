@@ -132,6 +132,7 @@ TEST_F(キー窓, 二人の対局を王を取るまでキーだけで指せて_�
     ASSERT_EQ(告知, std::vector<std::string>{"先手の番です"});
 
     窓 マウスの窓(false);
+    マウスの窓.一息に = true;
     std::vector<std::string> マウスの告知;
     マウスの窓.自動応答 = [&](const std::string& 本文, const std::string&, ボタン) {
         マウスの告知.push_back(本文);

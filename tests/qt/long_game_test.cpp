@@ -32,6 +32,7 @@ struct 長い対局 : ::testing::Test {
         テスト用アプリ();
         qputenv("SDL_AUDIODRIVER", "dummy");
         w = std::make_unique<窓>(false);
+        w->一息に = true;
         w->待たない = true;
         w->自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
         w->全命令を控える({1.0, 1.5, 2.0});

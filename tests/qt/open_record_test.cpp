@@ -40,6 +40,7 @@ struct 見えたもの {
     qputenv("SDL_AUDIODRIVER", "dummy");
     見えたもの r;
     auto w = std::make_unique<窓>(false);
+    w->一息に = true;
     w->自動応答 = [&r](const std::string& 本文, const std::string& 題, ボタン) {
         r.告知.push_back({本文, 題});
         return 応答::OK;
@@ -74,6 +75,7 @@ void 一覧から読む(窓& w, const std::string& 名前) {
 std::string 棋譜の中身(bool 壊す) {
     テスト用アプリ();
     窓 w(false);
+    w.一息に = true;
     w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
     w.開始();
     棋譜局面 r;

@@ -108,6 +108,7 @@ TEST(ヒントの絵, 待つ間だけ見えて英語の写真になる) {
         ~戻す() { 言語を使う(言語::日本語); }
     } 戻し;
     写す窓 v(false);
+    v.一息に = true;
     v.待たない = true;
     v.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
     v.開始();
@@ -149,6 +150,7 @@ TEST_F(手の窓, 効果音は既定で入り切り替えは好み設定に残�
     // The next start reads it back.
     w.reset();
     w = std::make_unique<窓>(false);
+    w->一息に = true;
     w->開始();
     w->好み設定を読む();
     EXPECT_TRUE(s().表示.効果音を消す);

@@ -23,6 +23,9 @@ inline void テスト用アプリ() {
 }
 
 struct 窓の試験 : ::testing::Test {
+    // Every event done inside it (窓::一息に), unless a test of the
+    // window's sequences turns it off before SetUp.
+    bool 一息に = true;
     一時フォルダ 場所;
     std::unique_ptr<窓> w;
     std::vector<std::string> 告知;
@@ -30,6 +33,7 @@ struct 窓の試験 : ::testing::Test {
         テスト用アプリ();
         qputenv("SDL_AUDIODRIVER", "dummy");
         w = std::make_unique<窓>(false);
+        w->一息に = 一息に;
         w->自動応答 = [this](const std::string& 本文, const std::string&, ボタン) {
             告知.push_back(本文);
             return 応答::OK;

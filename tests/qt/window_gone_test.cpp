@@ -31,6 +31,7 @@ void 押す(窓& w, int 列, int 行) {
 // again.
 std::unique_ptr<窓> 一手指した窓() {
     auto w = std::make_unique<窓>(false);
+    w->一息に = true;
     w->自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
     w->起動だけ();
     w->show();
@@ -82,6 +83,7 @@ TEST(窓が消える, 窓を作って消すだけでは何も起きない) {
     EXPECT_FALSE(fs::exists(自動保存ファイル));
     // The next window starts as ever.
     窓 次(false);
+    次.一息に = true;
     次.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
     次.開始();
     EXPECT_FALSE(次.終わった());

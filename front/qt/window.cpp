@@ -25,6 +25,8 @@
 
 #include "game/com_turn.h"
 #include "game/mouse.h"
+#include "game/player_commands.h"
+#include "game/commands.h"
 #include "game/resume.h"
 #include "game/start.h"
 #include "game/clock_view.h"
@@ -154,6 +156,7 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
 // ---- Platform: dialogs, end ----------------------------------------------------
 
 応答 窓::メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) {
+    if (状況行に出す(本文, 題, b, 警告)) return 応答::OK;
     if (自動応答) return 自動応答(本文, 題, b);
     QString text = ゲームの文(本文);
     text.replace("\r\n", "\n");
@@ -167,8 +170,13 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
         閉じた = box.addButton(QMessageBox::Cancel);
         閉じた->hide();
         box.setEscapeButton(閉じた);
+        // Carefully: Enter never resigns nor ends a game.
+        if (s_->表示.投了確認 && (本文 == 投了の問い || 本文 == 対局終了の問い))
+            box.setDefaultButton(QMessageBox::No);
     }
+    const double 始 = 時刻();
     const int r = box.exec();
+    箱の時間を返す(始);
     // A box taken down because the program is ending was not answered.
     if (b == ボタン::OK || 終了中_) return 応答::OK;
     if (box.clickedButton() == 閉じた) return 応答::なし;
@@ -201,11 +209,13 @@ void 窓::終わりの操作(const std::function<void(状態&, Platform&)>& f) {
 void 窓::考え中も操作(const std::function<void(状態&, Platform&)>& f) {
     if (終了中_) return;
     f(*s_, *this);
+    状況行を更新();  // 思考中 while the computer thinks
     カーソル補正(*s_, カーソル_);  // the kind of game may have changed
     if (棋譜一覧_ && 棋譜一覧_->isVisible()) 棋譜一覧_->更新();  // the move list follows the game
 }
 
 void 窓::closeEvent(QCloseEvent* e) {
+    if (!終了中_ && 位置を残す) 窓の位置を残す();
     if (!終了中_) 終わりの操作(閉じる処理);
     e->accept();
 }
@@ -266,5 +276,7 @@ void 窓::マウス(QMouseEvent* e) {
     if (カーソル可能(*s_, 桝列(X), 桝行(Y))) カーソル_ = {桝列(X), 桝行(Y)};
     カーソル表示_ = false;
     盤面_->update();
+    状況行を消す();  // what the line says now is about this press
     操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+    if (ボタン == 1 && e->button() == Qt::LeftButton) 引きの候補(e, X, Y);
 }

@@ -27,6 +27,7 @@ void 盤面::paintEvent(QPaintEvent*) {
     g.drawImage(QRectF(o.x(), o.y(), k * 窓::幅 / 画素, k * 窓::高さ / 画素), w_->画布_);
     印(g, k, o);
     if (w_->カーソル表示_) カーソル(g, k, o);
+    w_->引きを描く(g, k, o);
 }
 
 // The keyboard's cursor goes over the game's picture, never into it: a
@@ -38,13 +39,16 @@ void 盤面::カーソル(QPainter& g, double k, QPointF o) {
     const double 一画素 = k;  // one canvas pixel in widget pixels
     const QRectF 桝(o.x() + k * (盤原点X + 桝幅 * c.列) / 画素, o.y() + k * (盤原点Y + 桝高 * c.行) / 画素,
                    k * 桝幅 / 画素, k * 桝高 / 画素);
-    const QRectF 箱 = 桝.adjusted(4 * 一画素, 4 * 一画素, -4 * 一画素, -4 * 一画素);
+    // With the thick outlines, three pixels wide and further in, clear of
+    // the picked-up piece's frame.
+    const double 太 = w_->s_->表示.太い枠 ? 3 : 2, 内 = w_->s_->表示.太い枠 ? 6 : 4;
+    const QRectF 箱 = 桝.adjusted(内 * 一画素, 内 * 一画素, -内 * 一画素, -内 * 一画素);
     g.save();
     g.setRenderHint(QPainter::Antialiasing, false);
     g.setBrush(Qt::NoBrush);
-    g.setPen(QPen(パレット色(色_黒), 2 * 一画素));
+    g.setPen(QPen(パレット色(色_黒), 太 * 一画素));
     g.drawRect(箱);
-    QPen 点線(パレット色(色_黄), 2 * 一画素, Qt::DashLine);
+    QPen 点線(パレット色(色_黄), 太 * 一画素, Qt::DashLine);
     g.setPen(点線);
     g.drawRect(箱);
     g.restore();
@@ -97,8 +101,10 @@ void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr)
                 // Three quarters of a circle in the lower right corner, with
                 // its head where it ends: black on a white rim, so that it
                 // reads on either colour of square.
+                // With the thick outlines, half as large again: 15 pixels
+                // across with its rim.
                 const bool 右 = m.種 == 盤の印::種類::右回り;
-                const double 半径 = 4, cx = 桝 - 7, cy = 桝 - 7;
+                const double 半径 = s.表示.太い枠 ? 6 : 4, 端まで = s.表示.太い枠 ? 9 : 7, cx = 桝 - 端まで, cy = 桝 - 端まで;
                 const QRectF 円(点(cx - 半径, cy - 半径), 点(cx + 半径, cy + 半径));
                 const double 始 = 90, 回 = 右 ? -270 : 270, 終 = (始 + 回) * M_PI / 180;
                 QPainterPath 弧;
@@ -107,7 +113,7 @@ void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr)
                 const QPointF 端 = 点(cx + 半径 * std::cos(終), cy - 半径 * std::sin(終));
                 const QPointF 向き = 右 ? QPointF(std::sin(終), std::cos(終)) : QPointF(-std::sin(終), -std::cos(終));
                 const QPointF 横(-向き.y(), 向き.x());
-                const double 頭 = 2.5 * k;
+                const double 頭 = (s.表示.太い枠 ? 3.5 : 2.5) * k;
                 QPolygonF 矢;
                 矢 << 端 + 向き * 頭 << 端 + 横 * 頭 << 端 - 横 * 頭;
                 g.setRenderHint(QPainter::Antialiasing);
@@ -132,6 +138,8 @@ void 盤面::resizeEvent(QResizeEvent*) {
 }
 
 void 盤面::mousePressEvent(QMouseEvent* e) { w_->マウス(e); }
+void 盤面::mouseMoveEvent(QMouseEvent* e) { w_->マウス移動(e); }
+void 盤面::mouseReleaseEvent(QMouseEvent* e) { w_->マウス離す(e); }
 
 // Where the window is wider or taller than the board allows, the
 // background tile carries on past the canvas on the canvas' own cell

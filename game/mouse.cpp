@@ -226,6 +226,8 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
 
 }  // namespace
 
+void 対局を再開する(状態& s, Platform& p, 応手& 相手) { 再開(s, p, 相手); }
+
 int 桝列(int X) { return 切り捨て除算(X - 盤原点X, 桝幅); }
 int 桝行(int Y) { return 切り捨て除算(Y - 盤原点Y, 桝高); }
 

@@ -1003,7 +1003,7 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
 Game → New game… (Ctrl+N): the opponent (a person, or the computer and its LEVEL), the side and the handicap in one dialog, which remembers your last choice.
 The settings below are under Options → Play and Options → Display, and all are on at first.
 ・Drag pieces: press a piece, carry it to its square and let go to play it. Let go on a square it cannot reach and the move is refused; let go off the board and the piece goes back.
-・Ask before promoting: a move that may promote shows Promote (成る) / Don't promote (成らない) beside the destination (the keys Y and N choose too). The right button or Ctrl+click still promotes at once.
+・Ask before promoting: a move that may promote shows Promote / Don&apos;t promote (成る / 成らない) beside the destination (the keys Y and N choose too). The right button or Ctrl+click still promotes at once.
 ・Confirm resigning and ending: Resign asks first, and a question that would end a game has No ready as its answer.
 ・Status line: whose move it is, a refusal (Not possible) and its reason, the result and THINKING are shown in a line under the board instead of a box.
 ・Thick outlines: the piece you picked up and the keyboard cursor get thick frames, and the turn arrows are larger.
@@ -1388,12 +1388,12 @@ While a question box of the game is open, the clock does not charge the player t
     <message>
         <source>成る(&amp;Y)</source>
         <extracomment>The promotion chooser: promote the piece (成る); Y is its key.</extracomment>
-        <translation>Promote (成る) (&amp;Y)</translation>
+        <translation>Promote (&amp;Y)</translation>
     </message>
     <message>
         <source>成らない(&amp;N)</source>
         <extracomment>The promotion chooser: leave the piece unpromoted (成らない); N is its key.</extracomment>
-        <translation>Don't promote (成らない) (&amp;N)</translation>
+        <translation>Don't promote (&amp;N)</translation>
     </message>
 </context>
 </TS>

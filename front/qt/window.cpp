@@ -132,7 +132,14 @@ void 窓::起動だけ() {
 }
 void 窓::自動保存を始める() {
     // Only the copy that holds the folder's lock keeps the game.
-    操作([this](状態& s, Platform& p) { 自動保存_開始(s, p, 自動保存の錠を取る(this)); });
+    操作([this](状態& s, Platform& p) {
+        自動保存_開始(s, p, 自動保存の錠を取る(this));
+        // Carefully: a game taken up at the computer's turn does not wait
+        // for a press on the board, the computer takes its turn at once.
+        if (s.表示.投了確認 && s.操作.対局種別 == 対局_COM && s.操作.再開待ち == 真 && s.手番 == s.手番_COM &&
+            s.勝者 == 手番_なし)
+            対局を再開する(s, p, *コンピュータ_);
+    });
 }
 
 窓::~窓() {

@@ -17,6 +17,7 @@
 #include "core/pieces.h"
 #include "front/qt/language.h"
 #include "front/qt/new_game_dialog.h"
+#include "front/qt/window_thinking.h"
 #include "game/preferences.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
@@ -116,8 +117,7 @@ TEST_F(遊びの窓, 駒を引いて離したところに指す) {
         }
         EXPECT_EQ(s().棋譜手数, t.手数) << t.何;
         EXPECT_EQ(s().操作.選択状態, t.選択状態) << t.何;
-        if (t.手数 == 1) EXPECT_EQ(s().盤[3][7], 空) << t.何;
-        else EXPECT_EQ(s().盤[3][7], 前) << t.何;
+        EXPECT_EQ(s().盤[3][7], t.手数 == 1 ? 空 : 前) << t.何;
         // Click-click goes on as before after any of them.
         if (t.手数 == 0) {
             if (s().操作.選択状態 == 0) 押す(3, 7);
@@ -157,11 +157,16 @@ TEST_F(遊びの窓, 成れる手は成るか聞いて答えのとおりに指�
         QTest::mouseClick(w->キャンバス(), Qt::LeftButton, t.修飾, 点(m[2], m[3]).toPoint());
         QApplication::processEvents();
         EXPECT_EQ(聞かれた.size(), t.聞く ? 1u : 0u) << t.何;
-        if (t.聞く && !聞かれた.empty()) EXPECT_EQ(聞かれた[0], std::make_pair(m[2], m[3])) << t.何;
+        if (t.聞く && !聞かれた.empty()) {
+            EXPECT_EQ(聞かれた[0], std::make_pair(m[2], m[3])) << t.何;
+        }
         EXPECT_EQ(s().棋譜手数, t.指す ? 1 : 0) << t.何;
         EXPECT_EQ(s().操作.選択状態, 0) << t.何;
-        if (t.指す) EXPECT_EQ(駒型(s().盤[m[2]][m[3]]) != 駒型(駒), t.成る) << t.何;
-        else EXPECT_EQ(s().盤[m[0]][m[1]], 駒) << t.何;
+        if (t.指す) {
+            EXPECT_EQ(駒型(s().盤[m[2]][m[3]]) != 駒型(駒), t.成る) << t.何;
+        } else {
+            EXPECT_EQ(s().盤[m[0]][m[1]], 駒) << t.何;
+        }
     }
 }
 
@@ -333,13 +338,15 @@ TEST_F(遊びの窓, 新しい対局の窓で選んだとおりに始まり選�
         EXPECT_EQ(s().操作.対局種別, t.種別);
         EXPECT_EQ(s().操作.ハンデレベル, t.c.ハンデ);
         EXPECT_EQ(s().手番_MAN, t.手番_MAN);
-        if (t.c.COM) EXPECT_EQ(s().レベル, t.c.レベル);
+        if (t.c.COM) {
+            EXPECT_EQ(s().レベル, t.c.レベル);
+        }
         EXPECT_NE(s().手番, 手番_なし);
         // Kept, and offered again by the dialog.
         新しい対局の好みを書く(t.c);
         EXPECT_EQ(新しい対局の好み(), t.c);
         新しい対局窓 d(新しい対局の好み(), 5, w.get());
-        EXPECT_EQ(d.選択(), t.c.COM ? t.c : 新しい対局の選択{false, t.c.レベル, t.c.先手, t.c.ハンデ});
+        EXPECT_EQ(d.選択(), t.c);
     }
     // Ctrl+N opens it.
     ASSERT_NE(w->メニュー("SHINKI"), nullptr);
@@ -384,5 +391,38 @@ TEST_F(遊びの窓, 太い枠は選んだ駒を三画素の赤で囲みカー�
                 if (img.pixelColor(x + k * d, y + k * 20) == QColor(Qt::red)) ++赤;
             EXPECT_EQ(赤, 付ける ? 3 : 0) << 付ける << k;
         }
+    }
+}
+
+// A game kept while the computer was thinking, taken up at the next start:
+// carefully, the computer takes its turn at once; as before, it waits for
+// a press on the board.
+TEST(遊びの再開, コンピュータの番で再開するとすぐに考える) {
+    テスト用アプリ();
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    for (bool 付ける : {true, false}) {
+        一時フォルダ 場所;
+        {
+            窓 w(false);
+            w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
+            w.起動だけ();
+            w.自動保存を始める();
+            w.メニュー("LEVEL4")->trigger();
+            w.メニュー("SENTE")->trigger();
+            台本の対局(w).押す(3, 7);
+            台本の対局(w).押す(3, 6);
+            ASSERT_TRUE(w.状態参照().操作.COM思考中);
+        }  // gone while the computer thinks: the human's move is kept
+        窓 w(false);
+        w.自動応答 = [](const std::string&, const std::string&, ボタン b) {
+            return b == ボタン::はいいいえ ? 応答::はい : 応答::OK;
+        };
+        w.状態参照().表示.投了確認 = 付ける;
+        w.起動だけ();
+        w.自動保存を始める();
+        EXPECT_EQ(w.状態参照().手数, 1);
+        EXPECT_EQ(w.状態参照().操作.COM思考中, 付ける) << 付ける;
+        w.思考().止める();
+        w.状態参照().操作.COM思考中 = false;
     }
 }

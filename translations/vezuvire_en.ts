@@ -1002,11 +1002,11 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
         <translation>Black (先手) is the bottom side and moves first. If the kanji on the pieces are hard to read, Options → Piece labels → Letters (英字) shows them with letters instead (K R B G S N L P; a promoted piece +R and so on).
 Game → New game… (Ctrl+N): the opponent (a person, or the computer and its LEVEL), the side and the handicap in one dialog, which remembers your last choice.
 The settings below are under Options → Play and Options → Display, and all are on at first.
-・Drag pieces: press a piece, carry it to its square and let go to play it. Let go on a square it cannot reach and the move is refused; let go off the board and the piece goes back.
-・Ask before promoting: a move that may promote shows Promote / Don&apos;t promote (成る / 成らない) beside the destination (the keys Y and N choose too). The right button or Ctrl+click still promotes at once.
-・Confirm resigning and ending: Resign asks first, and a question that would end a game has No ready as its answer.
-・Status line: whose move it is, a refusal (Not possible) and its reason, the result and THINKING are shown in a line under the board instead of a box.
-・Thick outlines: the piece you picked up and the keyboard cursor get thick frames, and the turn arrows are larger.
+• Drag pieces: press a piece, carry it to its square and let go to play it. Let go on a square it cannot reach and the move is refused; let go off the board and the piece goes back.
+• Ask before promoting: a move that may promote shows Promote / Don&apos;t promote (成る / 成らない) beside the destination (the keys Y and N choose too). The right button or Ctrl+click still promotes at once.
+• Confirm resigning and ending: Resign asks first, and a question that would end a game has No ready as its answer.
+• Status line: whose move it is, a refusal (Not possible) and its reason, the result and THINKING are shown in a line under the board instead of a box.
+• Thick outlines: the piece you picked up and the keyboard cursor get thick frames, and the turn arrows are larger.
 While a question box of the game is open, the clock does not charge the player to move.</translation>
     </message>
 </context>
@@ -1317,7 +1317,7 @@ While a question box of the game is open, the clock does not charge the player t
     <message>
         <source>段級は下の側の強さの目安です。名人がいちばん強く、８段…初段、１級…12級と下がります。２級が平手で、そこから一段ごとに駒を一枚ずつ落とします。</source>
         <extracomment>The handicap dialog: what the grades mean (段 dan, 級 kyu; 名人 Meijin the highest).</extracomment>
-        <translation>The grade is the strength of the bottom player: 名人 (Meijin) is the strongest, then 8段 down to 初段 (dan grades), then 1級 down to 12級 (kyu grades). 2級 is an even game; each grade away from it takes one more piece off one side.</translation>
+        <translation>The grade is the strength of the bottom player: Meijin (名人) is the strongest, then 8 dan down to 1 dan (段), then 1 kyu down to 12 kyu (級). 2 kyu is an even game; each grade away from it takes one more piece off one side.</translation>
     </message>
     <message>
         <source>相手</source>

@@ -69,7 +69,13 @@ void 窓::状況行を更新() {
 QString 窓::状況行の文() const {
     if (!s_->表示.状況行) return {};
     if (s_->操作.COM思考中) return ゲームの文(std::string("思考中"));
-    if (状況文_.empty()) return {};
+    if (状況文_.empty()) {
+        // Nothing was said: whose move it is, while a game goes on.
+        const 状態& s = *s_;
+        if (s.手番 == 手番_なし || s.勝者 != 手番_なし || s.操作.棋譜モード == 真) return {};
+        if (s.操作.対局種別 == 対局_COM) return s.手番 == s.手番_MAN ? ゲームの文(std::string("MANの番です")) : QString();
+        return ゲームの文(std::string(s.手番 == 先手 ? "先手の番です" : "後手の番です"));
+    }
     QString 文 = ゲームの文(状況文_);
     文.replace("\r\n", " ");
     文.replace('\r', ' ');

@@ -19,6 +19,7 @@
 #include "front/qt/new_game_dialog.h"
 #include "front/qt/window_thinking.h"
 #include "game/preferences.h"
+#include "game/render.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
 
@@ -56,6 +57,7 @@ struct 遊びの窓 : 窓の試験 {
         状態& st = s();
         st.盤[3][4] = st.盤[3][7];
         st.盤[3][7] = 空;
+        画面_再描画(st, *w);
         for (const auto& m : 台本の対局::指せる手(st))
             if (調査_駒成(st, m[0], m[1], m[2], m[3], st.盤[m[0]][m[1]]) == 真) return m;
         ADD_FAILURE() << "no move that may promote";
@@ -118,6 +120,10 @@ TEST_F(遊びの窓, 駒を引いて離したところに指す) {
         EXPECT_EQ(s().棋譜手数, t.手数) << t.何;
         EXPECT_EQ(s().操作.選択状態, t.選択状態) << t.何;
         EXPECT_EQ(s().盤[3][7], t.手数 == 1 ? 空 : 前) << t.何;
+        // With nothing else to say, the status line tells whose move it is.
+        if (t.付ける && t.選択状態 == 0) {
+            EXPECT_EQ(w->状況行の文(), QString::fromUtf8(t.手数 == 1 ? "後手の番です" : "先手の番です")) << t.何;
+        }
         // Click-click goes on as before after any of them.
         if (t.手数 == 0) {
             if (s().操作.選択状態 == 0) 押す(3, 7);

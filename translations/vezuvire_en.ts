@@ -1393,7 +1393,12 @@ While a question box of the game is open, the clock does not charge the player t
     <message>
         <source>成らない(&amp;N)</source>
         <extracomment>The promotion chooser: leave the piece unpromoted (成らない); N is its key.</extracomment>
-        <translation>Don't promote (&amp;N)</translation>
+        <translation>Don&apos;t promote (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Vezuvire はフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）第3版またはそれ以降の版のもとで、再頒布や改変ができます。保証はありません。</source>
+        <extracomment>The about box&apos;s last lines: the program&apos;s licence.</extracomment>
+        <translation>Vezuvire is free software: you may share and change it under the GNU General Public License, version 3 or any later version. It comes with no warranty.</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@
 #include "game/mouse.h"
 #include "game/player_commands.h"
 #include "game/commands.h"
+#include "game/about.h"
 #include "game/resume.h"
 #include "game/start.h"
 #include "game/clock_view.h"
@@ -168,6 +169,11 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
     QString text = ゲームの文(本文);
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
+    // The about box names the program's licence.
+    if (本文 == バージョン表示文())
+        //: The about box's last lines: the program's licence.
+        text += "\n\n" + QCoreApplication::translate("Window", "Vezuvire はフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）第3版またはそれ以降の版の"
+                             "もとで、再頒布や改変ができます。保証はありません。");
     ボタンに名のある箱 box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, ゲームの文(題), text,
                            b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
     // Esc and the close box press a hidden button of their own, so that a

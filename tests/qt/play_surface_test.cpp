@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
@@ -431,4 +433,34 @@ TEST(遊びの再開, コンピュータの番で再開するとすぐに考え�
         w.思考().止める();
         w.状態参照().操作.COM思考中 = false;
     }
+}
+
+// The real boxes: the about box names the licence; carefully, resigning is
+// asked with いいえ ready, and the time the question was up is not charged.
+TEST_F(遊びの窓, 本物の箱_バージョン情報は許諾を示し投了の問いはいいえが既定で時間を取らない) {
+    始める(true);
+    w->自動応答 = nullptr;
+    QString 文;
+    bool いいえが既定 = false;
+    const auto 答える = [&](QMessageBox::StandardButton b) {
+        QTimer::singleShot(80, Qt::PreciseTimer, w.get(), [&, b] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            文 = box->text();
+            いいえが既定 = box->defaultButton() == box->button(QMessageBox::No);
+            box->button(b)->click();
+        });
+    };
+    答える(QMessageBox::Ok);
+    w->メニュー("VER")->trigger();
+    EXPECT_TRUE(文.contains("GPL")) << 文.toStdString();
+    押す(3, 7);
+    押す(3, 6);
+    const double 前 = s().時計.開始時刻;
+    答える(QMessageBox::No);
+    w->メニュー("TOURYOU")->trigger();
+    EXPECT_EQ(文, QString::fromUtf8("投了しますか？"));
+    EXPECT_TRUE(いいえが既定);
+    EXPECT_EQ(s().勝者, 手番_なし);
+    EXPECT_GE(s().時計.開始時刻 - 前, 0.07);  // moved on by the time the box was up
 }

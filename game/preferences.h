@@ -32,6 +32,10 @@ inline constexpr const char* 好み_投了確認 = "careful_questions";
 // Thick outlines (the picked-up piece, the keyboard's cursor) and larger
 // turn arrows: "on" (also when missing) or "off".
 inline constexpr const char* 好み_太い枠 = "thick_outlines";
+// The board turned half round, always or while the second player of a
+// two-person game is to move: "on" or "off" (also when missing).
+inline constexpr const char* 好み_盤を回す = "turn_board";
+inline constexpr const char* 好み_後手で回す = "turn_board_for_second";
 // The window's place and size when it was last closed (Qt's own geometry,
 // in base64); none until then.
 inline constexpr const char* 好み_窓の位置 = "window_geometry";

@@ -998,6 +998,9 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
 ・投了・終局を確かめる：投了の前に確かめ、対局を終わらせる問いは いいえ が選ばれた状態で出ます。
 ・状況行：手番、できません とその理由、勝ち負け、思考中 を、箱を出さずに盤の下の行に示します。
 ・太い枠：選んだ駒とキーボードのカーソルを太い枠で示し、回転の矢印を大きくします。
+次の二つは初めは切ってあります。
+・盤を回す：盤と持駒を半回転して、上の側から見たように示します。棋譜は変わりません。
+・後手の番は盤を回す：二人の対局で、後手の番のときだけ盤を回します。
 問いの箱が出ている間の時間は、指す人の時間に数えません。</source>
         <translation>Black (先手) is the bottom side and moves first. If the kanji on the pieces are hard to read, Options → Piece labels → Letters (英字) shows them with letters instead (K R B G S N L P; a promoted piece +R and so on).
 Game → New game… (Ctrl+N): the opponent (a person, or the computer and its LEVEL), the side and the handicap in one dialog, which remembers your last choice.
@@ -1007,6 +1010,9 @@ The settings below are under Options → Play and Options → Display, and all a
 • Confirm resigning and ending: Resign asks first, and a question that would end a game has No ready as its answer.
 • Status line: whose move it is, a refusal (Not possible) and its reason, the result and THINKING are shown in a line under the board instead of a box.
 • Thick outlines: the piece you picked up and the keyboard cursor get thick frames, and the turn arrows are larger.
+The next two are off at first.
+• Turn the board: the board and the hands are shown turned half round, as the top side sees them. The record does not change.
+• Turn the board for White (後手): in a two-person game the board is turned only while White is to move.
 While a question box of the game is open, the clock does not charge the player to move.</translation>
     </message>
 </context>
@@ -1220,6 +1226,16 @@ While a question box of the game is open, the clock does not charge the player t
         <source>投了・終局を確かめる</source>
         <extracomment>Option: 投了 (resign) asks first, and questions that end a game default to いいえ (No).</extracomment>
         <translation>Confirm resigning and ending</translation>
+    </message>
+    <message>
+        <source>盤を回す</source>
+        <extracomment>Option: show the board turned half round (the top side&apos;s view).</extracomment>
+        <translation>Turn the board</translation>
+    </message>
+    <message>
+        <source>後手の番は盤を回す</source>
+        <extracomment>Option: in a two-person game, turn the board half round while 後手 (the second player) is to move.</extracomment>
+        <translation>Turn the board for White (後手)</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,10 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"HYOUJI_JOUKYOU", QT_TRANSLATE_NOOP("Menu", "状況行"), "HYOUJI", true, {}, {}},
         //: Option: thick outlines for the picked-up piece and the keyboard's cursor, larger turn arrows.
         {"HYOUJI_FUTOI", QT_TRANSLATE_NOOP("Menu", "太い枠"), "HYOUJI", true, {}, {}},
+        //: Option: show the board turned half round (the top side's view).
+        {"HYOUJI_MAWASU", QT_TRANSLATE_NOOP("Menu", "盤を回す"), "HYOUJI", true, {}, {}},
+        //: Option: in a two-person game, turn the board half round while 後手 (the second player) is to move.
+        {"HYOUJI_GOTE_MAWASU", QT_TRANSLATE_NOOP("Menu", "後手の番は盤を回す"), "HYOUJI", true, {}, {}},
         //: Submenu of the options of play (操作, handling).
         {"SOUSA", QT_TRANSLATE_NOOP("Menu", "操作"), "OPTION", false, {}, {}},
         //: Option: a piece may be dragged to its square as well as clicked there.

@@ -279,8 +279,9 @@ void 窓::マウス(QMouseEvent* e) {
     if (ボタン == 0) return;
     const double k = 盤面_->拡大();
     const QPointF o = 盤面_->原点();
-    const int X = static_cast<int>(std::floor((e->position().x() - o.x()) * 画素 / k));
-    const int Y = static_cast<int>(std::floor((e->position().y() - o.y()) * 画素 / k));
+    int X = static_cast<int>(std::floor((e->position().x() - o.x()) * 画素 / k));
+    int Y = static_cast<int>(std::floor((e->position().y() - o.y()) * 画素 / k));
+    回した点を戻す(X, Y);
     int shift = 0;
     if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
     if (e->modifiers() & Qt::ControlModifier) shift |= 2;

@@ -69,6 +69,16 @@ public:
     // answered by this function with the destination cell.
     std::function<応答(int 列, int 行)> 自動成り選択;
 
+    // The board turned half round (ｵﾌﾟｼｮﾝ → 表示 → 盤を回す, or, with 後手は
+    // 盤を回す, while the second player of a two-person game is to move):
+    // the board, the hands, the coordinates, the marks and the keyboard's
+    // cursor are shown turned, and presses are turned back; the game, its
+    // records and its drawing stay as they are.
+    bool 盤を回している() const;
+    // A cell of the board or a hand as the screen shows it, and back.
+    static int 回した列(int 列) { return 10 - 列; }
+    static int 回した行(int 行) { return 10 - 行; }
+
     // The status line under the board (ｵﾌﾟｼｮﾝ → 表示 → 状況行): the notice
     // shown there, as drawn, empty when none.
     QString 状況行の文() const;
@@ -284,6 +294,9 @@ private:
     QFileSystemModel* フォルダ模型_ = nullptr;
     bool 終了中_ = false;
     bool 位置を残す = false;  // set by 好み設定を読む
+    bool 盤を回す_ = false, 後手で回す_ = false;  // options of 盤を回している
+    // A point in twips on the turned board (or hand) as the game has it.
+    void 回した点を戻す(int& X, int& Y) const;
     キーカーソル カーソル_;
     bool カーソル表示_ = false;  // from the first cursor key until a mouse press
     遊び方窓* 遊び方_ = nullptr;

@@ -73,6 +73,8 @@ void 窓::メニュー作成() {
         {"HYOUJI_TEBAN", [this] { 印を選ぶ("HYOUJI_TEBAN", !s_->表示.手番印); }},
         {"HYOUJI_JOUKYOU", [this] { 印を選ぶ("HYOUJI_JOUKYOU", !s_->表示.状況行); }},
         {"HYOUJI_FUTOI", [this] { 印を選ぶ("HYOUJI_FUTOI", !s_->表示.太い枠); }},
+        {"HYOUJI_MAWASU", [this] { 印を選ぶ("HYOUJI_MAWASU", !盤を回す_); }},
+        {"HYOUJI_GOTE_MAWASU", [this] { 印を選ぶ("HYOUJI_GOTE_MAWASU", !後手で回す_); }},
         {"SOUSA_DRAG", [this] { 印を選ぶ("SOUSA_DRAG", !s_->表示.ドラッグ); }},
         {"SOUSA_NARI", [this] { 印を選ぶ("SOUSA_NARI", !s_->表示.成り選択); }},
         {"SOUSA_KAKUNIN", [this] { 印を選ぶ("SOUSA_KAKUNIN", !s_->表示.投了確認); }},
@@ -126,6 +128,8 @@ void 窓::メニューの表題() {
                                                      {"HYOUJI_TEBAN", d.手番印},
                                                      {"HYOUJI_JOUKYOU", d.状況行},
                                                      {"HYOUJI_FUTOI", d.太い枠},
+                                                     {"HYOUJI_MAWASU", 盤を回す_},
+                                                     {"HYOUJI_GOTE_MAWASU", 後手で回す_},
                                                      {"SOUSA_DRAG", d.ドラッグ},
                                                      {"SOUSA_NARI", d.成り選択},
                                                      {"SOUSA_KAKUNIN", d.投了確認}};

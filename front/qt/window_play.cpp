@@ -40,6 +40,27 @@ std::string 最初の行(const std::string& t) { return t.substr(0, t.find('\r')
 
 }  // namespace
 
+// ---- the board turned half round ---------------------------------------------
+
+bool 窓::盤を回している() const {
+    if (盤を回す_) return true;
+    const 状態& s = *s_;
+    return 後手で回す_ && s.操作.対局種別 == 対局_人間 && s.手番 == 後手 && s.勝者 == 手番_なし && s.操作.棋譜モード == 偽;
+}
+
+void 窓::回した点を戻す(int& X, int& Y) const {
+    if (!盤を回している()) return;
+    const int 列 = 桝列(X), 行 = 桝行(Y);
+    for (const 回る桝& m : 回る桝一覧()) {
+        if (m.字) continue;
+        if (回した列(m.列) != 列 || 回した行(m.行) != 行) continue;
+        // Turned about the middle of the board: cell c shows at 10 − c.
+        X = 2 * 盤原点X + 11 * 桝幅 - X;
+        Y = 2 * 盤原点Y + 11 * 桝高 - Y;
+        return;
+    }
+}
+
 // ---- the status line ---------------------------------------------------------
 
 bool 窓::状況行に出す(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) {
@@ -105,7 +126,9 @@ void 窓::箱の時間を返す(double 始) {
     QAction* 成らない = 選択.addAction(QCoreApplication::translate("Window", "成らない(&N)"));
     選択.setActiveAction(成る);
     // Just right of the destination's middle, so the square stays in sight.
-    const QPoint 点 = ツイップから位置(盤原点X + 桝幅 * 列 + 桝幅 * 3 / 4, 盤原点Y + 桝高 * 行 + 桝高 / 4);
+    const bool 回す = 盤を回している();
+    const QPoint 点 = ツイップから位置(盤原点X + 桝幅 * (回す ? 回した列(列) : 列) + 桝幅 * 3 / 4,
+                                       盤原点Y + 桝高 * (回す ? 回した行(行) : 行) + 桝高 / 4);
     const double 始 = 時刻();
     QAction* 答え = 選択.exec(盤面_->mapToGlobal(点), 成る);
     箱の時間を返す(始);
@@ -153,8 +176,9 @@ void 窓::マウス離す(QMouseEvent* e) {
     盤面_->update();
     const double k = 盤面_->拡大();
     const QPointF o = 盤面_->原点();
-    const int X = static_cast<int>(std::floor((e->position().x() - o.x()) * 画素 / k));
-    const int Y = static_cast<int>(std::floor((e->position().y() - o.y()) * 画素 / k));
+    int X = static_cast<int>(std::floor((e->position().x() - o.x()) * 画素 / k));
+    int Y = static_cast<int>(std::floor((e->position().y() - o.y()) * 画素 / k));
+    回した点を戻す(X, Y);
     const int 列 = 桝列(X), 行 = 桝行(Y);
     // Off the board, back on its own cell or onto a piece of its own side,
     // the piece only goes back: that was no attempt at a move.
@@ -174,7 +198,9 @@ void 窓::マウス離す(QMouseEvent* e) {
 void 窓::引きを描く(QPainter& g, double k, QPointF o) {
     if (!引き_.中) return;
     const double 桝 = k * 桝幅 / 画素;
-    const QRectF 元(o.x() + k * (盤原点X + 桝幅 * 引き_.列) / 画素, o.y() + k * (盤原点Y + 桝高 * 引き_.行) / 画素, 桝,
+    const bool 回す = 盤を回している();
+    const int 列 = 回す ? 回した列(引き_.列) : 引き_.列, 行 = 回す ? 回した行(引き_.行) : 引き_.行;
+    const QRectF 元(o.x() + k * (盤原点X + 桝幅 * 列) / 画素, o.y() + k * (盤原点Y + 桝高 * 行) / 画素, 桝,
                    k * 桝高 / 画素);
     g.save();
     g.fillRect(元.adjusted(k, k, -k, -k), QColor(255, 255, 255, 120));
@@ -182,7 +208,9 @@ void 窓::引きを描く(QPainter& g, double k, QPointF o) {
     if (!駒.isNull()) {
         g.setRenderHint(QPainter::SmoothPixmapTransform);
         g.setOpacity(0.9);
-        g.drawImage(QRectF(引き_.点.x() - 桝 / 2, 引き_.点.y() - 桝 / 2, 桝, k * 桝高 / 画素), 駒);
+        g.translate(引き_.点);
+        if (回す) g.rotate(180);
+        g.drawImage(QRectF(-桝 / 2, -k * 桝高 / 画素 / 2, 桝, k * 桝高 / 画素), 駒);
     }
     g.restore();
 }

@@ -306,6 +306,11 @@ TEST_F(遊びの窓, 遊びの写真) {
         });
         押す(m[0], m[1]);
         押す(m[2], m[3]);
+        // The board turned half round.
+        w->印を変える("HYOUJI_MAWASU", true);
+        w->キャンバス()->repaint();
+        EXPECT_TRUE(w->grab().save(QDir(QString::fromLocal8Bit(先)).filePath(QString("turned-%1-scale1.png").arg(名))));
+        w->印を変える("HYOUJI_MAWASU", false);
         // The new game dialog.
         新しい対局窓 d({true, 3, true, 2}, 5, w.get());
         d.show();
@@ -463,4 +468,108 @@ TEST_F(遊びの窓, 本物の箱_バージョン情報は許諾を示し投了�
     EXPECT_TRUE(いいえが既定);
     EXPECT_EQ(s().勝者, 手番_なし);
     EXPECT_GE(s().時計.開始時刻 - 前, 0.07);  // moved on by the time the box was up
+}
+
+namespace {
+
+// The difference between two pictures of one size, per channel, of the
+// mean colours of their four quarters: a pixel's shift
+// from rounding does not count.
+double 四分の違い(const QImage& a, const QImage& b) {
+    const auto 四分 = [](const QImage& 画, int i) {
+        const int w = 画.width() / 2, h = 画.height() / 2;
+        const QImage q = 画.copy((i % 2) * w, (i / 2) * h, w, h).scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return q.pixelColor(0, 0);
+    };
+    double d = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QColor p = 四分(a, i), q = 四分(b, i);
+        d += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
+    }
+    return d / 12.0;
+}
+
+}  // namespace
+
+TEST_F(遊びの窓, 回した盤は桝も持駒も半回転し押した桝も回して受け取る) {
+    始める(false);
+    押す(3, 7);
+    押す(3, 6);
+    const auto 桝の絵 = [this](const QImage& 画, int c, int r) {
+        const QPoint a = w->ツイップから位置(盤原点X + 桝幅 * c + 45, 盤原点Y + 桝高 * r + 45);
+        const QPoint b = w->ツイップから位置(盤原点X + 桝幅 * (c + 1) - 45, 盤原点Y + 桝高 * (r + 1) - 45);
+        return 画.copy(QRect(a, b - QPoint(1, 1)));
+    };
+    const QImage 前 = w->キャンバス()->grab().toImage();
+    w->印を変える("HYOUJI_MAWASU", true);
+    ASSERT_TRUE(w->盤を回している());
+    const QImage 後 = w->キャンバス()->grab().toImage();
+    struct 行 {
+        int 列, 行;
+    };
+    // Squares with pieces of both sides (which are not the same turned
+    // round), an empty one, a hand slot: each shows at its turned place,
+    // turned, compared quarter by quarter.
+    for (const 行& t : {行{3, 6}, 行{2, 8}, 行{5, 1}, 行{4, 5}, 行{持駒列_MAN, 4}}) {
+        const QImage 元 = 桝の絵(前, t.列, t.行);
+        const QImage 先 = 桝の絵(後, 10 - t.列, 10 - t.行);
+        EXPECT_LT(四分の違い(元.mirrored(true, true), 先), 6.0) << t.列 << "," << t.行;
+        if (s().盤[t.列][t.行] != 空 && t.列 <= 9) {
+            EXPECT_GT(四分の違い(元, 先), 8.0) << t.列 << "," << t.行;
+        }
+    }
+    // The top side moves by pressing where the board shows its pieces.
+    const int 前の手 = s().棋譜手数;
+    const std::array<int, 4> m = 台本の対局::指せる手(s()).front();
+    押す(10 - m[0], 10 - m[1]);
+    押す(10 - m[2], 10 - m[3]);
+    EXPECT_EQ(s().棋譜手数, 前の手 + 1);
+    // The keyboard's cursor walks the way the screen shows.
+    const キーカーソル 元 = w->カーソル();
+    QTest::keyClick(w->windowHandle(), Qt::Key_Left);
+    QApplication::processEvents();
+    EXPECT_EQ(w->カーソル().列, 元.列 + (元.列 < 9 ? 1 : 0));
+    w->印を変える("HYOUJI_MAWASU", false);
+    EXPECT_FALSE(w->盤を回している());
+}
+
+TEST_F(遊びの窓, 後手の番で盤を回す選択は二人の対局の後手の番だけ回す) {
+    struct 行 {
+        bool 付ける;
+        bool 二人;
+        std::vector<bool> 回る;  // before the first move, after it, after the second
+    };
+    const 行 表[] = {
+        {true, true, {false, true, false}},
+        {false, true, {false, false, false}},
+        {true, false, {false, false, false}},
+    };
+    for (const 行& t : 表) {
+        SetUp();
+        w->印を変える("HYOUJI_GOTE_MAWASU", t.付ける);
+        if (t.二人) {
+            台本の対局(*w).始める();
+        } else {
+            w->メニュー("LEVEL1")->trigger();
+            w->メニュー("SENTE")->trigger();
+        }
+        台本の対局 g(*w);
+        EXPECT_EQ(w->盤を回している(), t.回る[0]);
+        if (t.二人) {
+            ASSERT_TRUE(g.一手());
+        } else {
+            押す(3, 7);
+            押す(3, 6);
+        }
+        EXPECT_EQ(w->盤を回している(), t.回る[1]);
+        if (t.二人) {
+            // 後手 presses where the screen shows the pieces.
+            const int 回 = w->盤を回している() ? 10 : 0;
+            const auto m = 台本の対局::指せる手(s()).front();
+            押す(回 ? 回 - m[0] : m[0], 回 ? 回 - m[1] : m[1]);
+            押す(回 ? 回 - m[2] : m[2], 回 ? 回 - m[3] : m[3]);
+            ASSERT_EQ(s().棋譜手数, 2);
+        }
+        EXPECT_EQ(w->盤を回している(), t.回る[2]);
+    }
 }

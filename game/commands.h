@@ -42,3 +42,4 @@ bool 調査_対局途中(const 状態& s);
 // keeps the game, and the caller must then change nothing at all.  Quitting
 // is not asked about: the game is kept on the disk for the next start.
 bool 確認_対局終了(状態& s, Platform& p);
+inline constexpr const char* 対局終了の問い = "今の対局を終わりにしますか？";

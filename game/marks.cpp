@@ -64,6 +64,16 @@ std::vector<盤の印> 盤の印一覧(const 状態& s) {
         if (s.手番 == s.手番_MAN) v.push_back({種類::手番, 手番印列_MAN, 手番印行_MAN, 色_黄, true});
         else if (s.手番 == s.手番_COM) v.push_back({種類::手番, 手番印列_COM, 手番印行_COM, 色_黄, false});
     }
+    if (d.太い枠 && s.操作.選択状態 == 1 && !d.断り中 && s.手番 != 手番_なし) {
+        // The piece the side to move picked up, in the red of its own
+        // outline; a piece only looked at keeps the thin one.
+        const 操作状態& o = s.操作;
+        const bool 手番の手 = o.選択元X >= 1 && o.選択元X <= 9
+                                  ? (MANの駒(o.選択駒) && s.手番 == s.手番_MAN) || (COMの駒(o.選択駒) && s.手番 == s.手番_COM)
+                                  : (o.選択元X == 持駒列_MAN && s.手番 == s.手番_MAN) ||
+                                        (o.選択元X == 持駒列_COM && s.手番 == s.手番_COM);
+        if (手番の手) v.push_back({種類::枠, o.選択元X, o.選択元Y, 色_赤, true});
+    }
     if (d.断り中) {
         // Everywhere the selected piece may go, then the refused square.
         const 操作状態& o = s.操作;

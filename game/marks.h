@@ -23,7 +23,7 @@ struct 最終手 {
 
 struct 盤の印 {
     enum class 種類 {
-        枠,      // a thick outline inside the cell, in 色
+        枠,      // a thick outline inside the cell, in 色 (also the picked-up piece's)
         手番,    // a triangle pointing at the side to move's hand
         右回り,  // a clockwise arrow in the cell's corner
         左回り,  // an anticlockwise one

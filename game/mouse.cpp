@@ -226,6 +226,8 @@ void 手番を渡す(状態& s, Platform& p, 応手& 相手) {
 
 }  // namespace
 
+void 対局を再開する(状態& s, Platform& p, 応手& 相手) { 再開(s, p, 相手); }
+
 int 桝列(int X) { return 切り捨て除算(X - 盤原点X, 桝幅); }
 int 桝行(int Y) { return 切り捨て除算(Y - 盤原点Y, 桝高); }
 
@@ -252,14 +254,29 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
         return;
     }
 
+    // A right press on the destination promotes; a left press does not,
+    // and nobody is asked unless the player chose to be asked: then the
+    // choice comes before anything is logged, and a choice put away leaves
+    // the piece where it stood.
+    const bool 成れる = 調査_駒成(s, s.操作.選択元X, s.操作.選択元Y, s.操作.選択先X, s.操作.選択先Y, s.操作.選択駒) == 真;
+    bool 成る = 成れる && Button == 2;
+    if (成れる && Button != 2 && s.表示.成り選択) {
+        const 応答 答え = p.成り選択(先X, 先Y);
+        if (答え == 応答::なし) {
+            描画_移動可能桝色(s, p, 元X, 元Y, 桝輪郭色, 駒);
+            選択を解く(s, p);
+            return;
+        }
+        成る = 答え == 応答::はい;
+        調査_駒成(s, 元X, 元Y, 先X, 先Y, 駒);  // the promoted code again, whatever the box did
+    }
+
     記録する(s, p);
 
     s.手数 += 1;
     描画_手数(s, p, s.手数, 色_白);
 
-    // A right press on the destination promotes; a left press never does,
-    // and nobody is asked.
-    if (調査_駒成(s, s.操作.選択元X, s.操作.選択元Y, s.操作.選択先X, s.操作.選択先Y, s.操作.選択駒) == 真 && Button == 2) s.操作.選択駒 = s.成駒;
+    if (成る) s.操作.選択駒 = s.成駒;
 
     s.操作.選択状態 = 0;
     描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);

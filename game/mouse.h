@@ -20,6 +20,12 @@ void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int Shif
 // 相手 in a game against the computer.
 void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int 元Y, int 先X, int 先Y, int 駒, int Button);
 
+// A game interrupted (stepped through with 戻/進, taken back, taken up from
+// the disk) goes on, as the next press on the window would take it up: the
+// clock runs again, whose move it is is told, and at the computer's turn
+// the computer moves.
+void 対局を再開する(状態& s, Platform& p, 応手& 相手);
+
 // Redraws the board grid and, with move guidance on, outlines in 描画色 every
 // square 移動駒 standing at the source could go to.  With 描画色 =
 // 桝輪郭色 it only erases.

@@ -67,6 +67,14 @@ public:
     virtual ~対話窓口() = default;
     // A carriage return in the text is a line break.
     virtual 応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告 = false) = 0;
+    // A move to cell (列, 行) that may promote, asked only with
+    // 表示状態::成り選択 on: はい promotes, いいえ does not, なし (put away)
+    // takes the move back into the hand that picked it up.
+    virtual 応答 成り選択(int 列, int 行) {
+        (void)列;
+        (void)行;
+        return 応答::いいえ;
+    }
 };
 
 // The timer, the time of day and pauses.

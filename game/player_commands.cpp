@@ -99,6 +99,8 @@ void TOURYOU_Click(状態& s, Platform& p) {
         告知(p, QT_TRANSLATE_NOOP("Game", "新規に対局してください"), QT_TRANSLATE_NOOP("Game", "終局"));
         return;
     }
+    // With its option on, resigning is asked first, and only はい resigns.
+    if (s.表示.投了確認 && p.メッセージ(QT_TRANSLATE_NOOP("Game", "投了しますか？"), QT_TRANSLATE_NOOP("Game", "投了"), ボタン::はいいいえ) != 応答::はい) return;
     Timer1_有効(s, p, false);
     if (s.操作.選択状態 != 0) {
         s.操作.選択状態 = 0;

@@ -23,8 +23,10 @@ void MATTA_Click(状態& s, Platform& p);
 // "対局" → "投了": the side to move gives the game up (against the
 // computer, the player).  The game ends as when a king is taken: the other
 // side wins, with the same announcement.  Without a game going on it is
-// refused as a click on the board would be.
+// refused as a click on the board would be.  With 表示状態::投了確認 on it
+// first asks 投了の問い, and anything but はい leaves the game as it was.
 void TOURYOU_Click(状態& s, Platform& p);
+inline constexpr const char* 投了の問い = "投了しますか？";
 
 // The move a hint shows: origin (a hand slot for a drop: column 11, row
 // kind + 2), destination and the code of the piece that lands.

@@ -23,6 +23,22 @@ inline constexpr const char* 好み_最終手 = "last_move";        // on
 inline constexpr const char* 好み_断り説明 = "refusal_reach";  // on
 inline constexpr const char* 好み_回転印 = "turn_arrows";      // off
 inline constexpr const char* 好み_手番印 = "side_to_move";     // on
+// Options of play, "on" or "off", all on when missing: notices in a line
+// under the board, pieces dragged, promotion asked, resigning asked.
+inline constexpr const char* 好み_状況行 = "status_line";
+inline constexpr const char* 好み_ドラッグ = "drag_and_drop";
+inline constexpr const char* 好み_成り選択 = "promotion_chooser";
+inline constexpr const char* 好み_投了確認 = "careful_questions";
+// Thick outlines (the picked-up piece, the keyboard's cursor) and larger
+// turn arrows: "on" (also when missing) or "off".
+inline constexpr const char* 好み_太い枠 = "thick_outlines";
+// The board turned half round, always or while the second player of a
+// two-person game is to move: "on" or "off" (also when missing).
+inline constexpr const char* 好み_盤を回す = "turn_board";
+inline constexpr const char* 好み_後手で回す = "turn_board_for_second";
+// The window's place and size when it was last closed (Qt's own geometry,
+// in base64); none until then.
+inline constexpr const char* 好み_窓の位置 = "window_geometry";
 
 class 好み設定 {
 public:

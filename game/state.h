@@ -143,6 +143,18 @@ struct 表示状態 {
     bool 断り説明 = false;
     bool 回転印 = false;
     bool 手番印 = false;
+    // Options of play, also off unless the window turns them on: a move
+    // that may promote asks 成る or 成らない (Platform::成り選択), 投了 asks
+    // first; the window's own: a piece may be dragged to its square, and
+    // notices that ask nothing go to a line under the board.
+    bool 成り選択 = false;
+    bool 投了確認 = false;
+    bool ドラッグ = false;
+    bool 状況行 = false;
+    // Outlines that read at a glance: the picked-up piece framed three
+    // pixels wide over the board, the keyboard's cursor as wide, and the
+    // turn arrows larger (game/marks.h; the window paints them).
+    bool 太い枠 = false;
     // While a refusal is being explained: the refused square.
     bool 断り中 = false;
     int 断り列 = 0, 断り行 = 0;

@@ -908,6 +908,12 @@
     <message>
         <source>と金</source>
         <translation>The tokin</translation>
+        <source>投了しますか？</source>
+        <translation>Resign this game?</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <translation>Resign</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +1447,34 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
     <message>
         <source>これでは目標に届きません。「やり直す」でもう一度。</source>
         <translation>The goal is out of reach now. Press Try again.</translation>
+        <source>遊びやすくする設定</source>
+        <translation>Making play easier</translation>
+    </message>
+    <message>
+        <source>先手は盤の下側で、先に指します。駒の字が読みにくいときは ｵﾌﾟｼｮﾝ → 駒の表記 → 英字 でローマ字の記号（K R B G S N L P、成った駒は +R など）にできます。
+対局 → 新しい対局…（Ctrl＋N）：相手（人間か、コンピュータとその LEVEL）、手番、ﾊﾝﾃﾞｨｷｬｯﾌﾟを一度に選びます。前に選んだものを覚えています。
+次の設定は ｵﾌﾟｼｮﾝ → 操作 と ｵﾌﾟｼｮﾝ → 表示 にあり、初めはどれも入っています。
+・ドラッグで指す：駒を押したまま行き先まで運んで離しても指せます。指せない桝で離すと断られ、盤の外で離すと駒は元に戻ります。
+・成るか聞く：成れる手では行き先の横に 成る／成らない が出ます（Y と N のキーでも選べます）。右クリックや Ctrl＋クリックではすぐに成ります。
+・投了・終局を確かめる：投了の前に確かめ、対局を終わらせる問いは いいえ が選ばれた状態で出ます。
+・状況行：手番、できません とその理由、勝ち負け、思考中 を、箱を出さずに盤の下の行に示します。
+・太い枠：選んだ駒とキーボードのカーソルを太い枠で示し、回転の矢印を大きくします。
+次の二つは初めは切ってあります。
+・盤を回す：盤と持駒を半回転して、上の側から見たように示します。棋譜は変わりません。
+・後手の番は盤を回す：二人の対局で、後手の番のときだけ盤を回します。
+問いの箱が出ている間の時間は、指す人の時間に数えません。</source>
+        <translation>Black (先手) is the bottom side and moves first. If the kanji on the pieces are hard to read, Options → Piece labels → Letters (英字) shows them with letters instead (K R B G S N L P; a promoted piece +R and so on).
+Game → New game… (Ctrl+N): the opponent (a person, or the computer and its LEVEL), the side and the handicap in one dialog, which remembers your last choice.
+The settings below are under Options → Play and Options → Display, and all are on at first.
+• Drag pieces: press a piece, carry it to its square and let go to play it. Let go on a square it cannot reach and the move is refused; let go off the board and the piece goes back.
+• Ask before promoting: a move that may promote shows Promote / Don&apos;t promote (成る / 成らない) beside the destination (the keys Y and N choose too). The right button or Ctrl+click still promotes at once.
+• Confirm resigning and ending: Resign asks first, and a question that would end a game has No ready as its answer.
+• Status line: whose move it is, a refusal (Not possible) and its reason, the result and THINKING are shown in a line under the board instead of a box.
+• Thick outlines: the piece you picked up and the keyboard cursor get thick frames, and the turn arrows are larger.
+The next two are off at first.
+• Turn the board: the board and the hands are shown turned half round, as the top side sees them. The record does not change.
+• Turn the board for White (後手): in a two-person game the board is turned only while White is to move.
+While a question box of the game is open, the clock does not charge the player to move.</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1667,49 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
         <source>練習問題</source>
         <extracomment>Positions where the side to move takes the king by force (練習問題, exercises).</extracomment>
         <translation>Puzzles</translation>
+        <source>新しい対局…</source>
+        <extracomment>Opens the new game dialog: opponent, side and handicap in one place (Ctrl+N).</extracomment>
+        <translation>New game…</translation>
+    </message>
+    <message>
+        <source>状況行</source>
+        <extracomment>Option: notices that ask nothing (whose move, a refusal, the result) in a line under the board.</extracomment>
+        <translation>Status line</translation>
+    </message>
+    <message>
+        <source>太い枠</source>
+        <extracomment>Option: thick outlines for the picked-up piece and the keyboard&apos;s cursor, larger turn arrows.</extracomment>
+        <translation>Thick outlines</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <extracomment>Submenu of the options of play (操作, handling).</extracomment>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>ドラッグで指す</source>
+        <extracomment>Option: a piece may be dragged to its square as well as clicked there.</extracomment>
+        <translation>Drag pieces</translation>
+    </message>
+    <message>
+        <source>成るか聞く</source>
+        <extracomment>Option: a move that may promote asks 成る (promote) or 成らない (do not).</extracomment>
+        <translation>Ask before promoting</translation>
+    </message>
+    <message>
+        <source>投了・終局を確かめる</source>
+        <extracomment>Option: 投了 (resign) asks first, and questions that end a game default to いいえ (No).</extracomment>
+        <translation>Confirm resigning and ending</translation>
+    </message>
+    <message>
+        <source>盤を回す</source>
+        <extracomment>Option: show the board turned half round (the top side&apos;s view).</extracomment>
+        <translation>Turn the board</translation>
+    </message>
+    <message>
+        <source>後手の番は盤を回す</source>
+        <extracomment>Option: in a two-person game, turn the board half round while 後手 (the second player) is to move.</extracomment>
+        <translation>Turn the board for White (後手)</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1757,80 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
     </message>
 </context>
 <context>
+    <name>NewGame</name>
+    <message>
+        <source>平手です。どちらも駒を落としません。</source>
+        <extracomment>The handicap dialog: grade ２級 is an even game.</extracomment>
+        <translation>An even game: neither side gives any piece.</translation>
+    </message>
+    <message numerus="yes">
+        <source>下の側（あなた、二人なら先手）が駒を%n枚落とします。</source>
+        <extracomment>The handicap dialog: the bottom side (the player against the computer; 先手 in a two-person game) gives n pieces.</extracomment>
+        <translation>
+            <numerusform>The bottom side (you, or 先手 Black) plays without %n piece.</numerusform>
+            <numerusform>The bottom side (you, or 先手 Black) plays without %n pieces.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>上の側（コンピュータ、二人なら後手）が駒を%n枚落とします。</source>
+        <extracomment>The handicap dialog: the top side (the computer; 後手 in a two-person game) gives n pieces.</extracomment>
+        <translation>
+            <numerusform>The top side (the computer, or 後手 White) plays without %n piece.</numerusform>
+            <numerusform>The top side (the computer, or 後手 White) plays without %n pieces.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>新しい対局</source>
+        <extracomment>Title of the new game dialog (対局 → 新しい対局…).</extracomment>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>人間（二人で交互に指す）</source>
+        <extracomment>Opponent: two people taking turns at one board.</extracomment>
+        <translation>A person (two players take turns at one board)</translation>
+    </message>
+    <message>
+        <source>コンピュータ LEVEL%1</source>
+        <extracomment>Opponent: the computer at a level (LEVEL 1 the weakest).</extracomment>
+        <translation>The computer, LEVEL%1</translation>
+    </message>
+    <message>
+        <source>先手（先に指す）</source>
+        <extracomment>Against the computer: the player moves first (先手, Black).</extracomment>
+        <translation>Black (先手): move first</translation>
+    </message>
+    <message>
+        <source>後手（後に指す）</source>
+        <extracomment>Against the computer: the computer moves first, the player second (後手, White).</extracomment>
+        <translation>White (後手): move second</translation>
+    </message>
+    <message>
+        <source>段級は下の側の強さの目安です。名人がいちばん強く、８段…初段、１級…12級と下がります。２級が平手で、そこから一段ごとに駒を一枚ずつ落とします。</source>
+        <extracomment>The handicap dialog: what the grades mean (段 dan, 級 kyu; 名人 Meijin the highest).</extracomment>
+        <translation>The grade is the strength of the bottom player: Meijin (名人) is the strongest, then 8 dan down to 1 dan (段), then 1 kyu down to 12 kyu (級). 2 kyu is an even game; each grade away from it takes one more piece off one side.</translation>
+    </message>
+    <message>
+        <source>相手</source>
+        <extracomment>The new game dialog: who plays against the player.</extracomment>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>手番</source>
+        <extracomment>The new game dialog: which side the player takes against the computer.</extracomment>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ</source>
+        <extracomment>The new game dialog: the handicap grade.</extracomment>
+        <translation>Handicap</translation>
+    </message>
+    <message>
+        <source>対局開始</source>
+        <extracomment>The new game dialog&apos;s button that starts the game.</extracomment>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
     <name>Panel</name>
     <message>
         <source>対 局 名：</source>
@@ -1718,6 +1869,26 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <extracomment>The status line under the board: the title of a notice (対局, 終了, 戻る…) and the notice.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>成る(&amp;Y)</source>
+        <extracomment>The promotion chooser: promote the piece (成る); Y is its key.</extracomment>
+        <translation>Promote (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>成らない(&amp;N)</source>
+        <extracomment>The promotion chooser: leave the piece unpromoted (成らない); N is its key.</extracomment>
+        <translation>Don&apos;t promote (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Vezuvire はフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）第3版またはそれ以降の版のもとで、再頒布や改変ができます。保証はありません。</source>
+        <extracomment>The about box&apos;s last lines: the program&apos;s licence.</extracomment>
+        <translation>Vezuvire is free software: you may share and change it under the GNU General Public License, version 3 or any later version. It comes with no warranty.</translation>
     </message>
 </context>
 </TS>

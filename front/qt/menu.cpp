@@ -17,6 +17,8 @@
 const std::vector<メニュー定義>& メニュー一覧() {
     static const std::vector<メニュー定義> 一覧 = {
         {"TAIKYOKU", QT_TRANSLATE_NOOP("Menu", "対局"), "", false, {}, TAIKYOKU_Click},
+        //: Opens the new game dialog: opponent, side and handicap in one place (Ctrl+N).
+        {"SHINKI", QT_TRANSLATE_NOOP("Menu", "新しい対局…"), "TAIKYOKU", false, {}, {}},
         {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", false, {}, {}},
         {"START", QT_TRANSLATE_NOOP("Menu", "スタート"), "MATCH_MAN", false, START_Click, {}},
         {"START2", QT_TRANSLATE_NOOP("Menu", "対局(COM)"), "TAIKYOKU", false, {}, {}},
@@ -87,6 +89,22 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"HYOUJI_KAITEN", QT_TRANSLATE_NOOP("Menu", "回転の矢印"), "HYOUJI", true, {}, {}},
         //: A triangle by the hand of the side to move.
         {"HYOUJI_TEBAN", QT_TRANSLATE_NOOP("Menu", "手番の印"), "HYOUJI", true, {}, {}},
+        //: Option: notices that ask nothing (whose move, a refusal, the result) in a line under the board.
+        {"HYOUJI_JOUKYOU", QT_TRANSLATE_NOOP("Menu", "状況行"), "HYOUJI", true, {}, {}},
+        //: Option: thick outlines for the picked-up piece and the keyboard's cursor, larger turn arrows.
+        {"HYOUJI_FUTOI", QT_TRANSLATE_NOOP("Menu", "太い枠"), "HYOUJI", true, {}, {}},
+        //: Option: show the board turned half round (the top side's view).
+        {"HYOUJI_MAWASU", QT_TRANSLATE_NOOP("Menu", "盤を回す"), "HYOUJI", true, {}, {}},
+        //: Option: in a two-person game, turn the board half round while 後手 (the second player) is to move.
+        {"HYOUJI_GOTE_MAWASU", QT_TRANSLATE_NOOP("Menu", "後手の番は盤を回す"), "HYOUJI", true, {}, {}},
+        //: Submenu of the options of play (操作, handling).
+        {"SOUSA", QT_TRANSLATE_NOOP("Menu", "操作"), "OPTION", false, {}, {}},
+        //: Option: a piece may be dragged to its square as well as clicked there.
+        {"SOUSA_DRAG", QT_TRANSLATE_NOOP("Menu", "ドラッグで指す"), "SOUSA", true, {}, {}},
+        //: Option: a move that may promote asks 成る (promote) or 成らない (do not).
+        {"SOUSA_NARI", QT_TRANSLATE_NOOP("Menu", "成るか聞く"), "SOUSA", true, {}, {}},
+        //: Option: 投了 (resign) asks first, and questions that end a game default to いいえ (No).
+        {"SOUSA_KAKUNIN", QT_TRANSLATE_NOOP("Menu", "投了・終局を確かめる"), "SOUSA", true, {}, {}},
         // Lessons and puzzles, in a window of their own (learn_window.h),
         // which the window connects.
         //: A menu: learning the game (学ぶ, learn).

@@ -2,6 +2,8 @@
 #include "front/qt/move_list_window.h"
 
 #include <QCoreApplication>
+#include <QLayout>
+#include <algorithm>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -103,9 +105,17 @@ void 棋譜一覧窓::行を書く() {
     }
     今_ = -1;
     印を付ける();
-    // The window widens until every column shows whole.
-    const int 要る幅 =
-        表_->horizontalHeader()->length() + 表_->verticalScrollBar()->sizeHint().width() + 2 * 表_->frameWidth() + 12;
+    // The window widens until every column shows whole, its heading
+    // too; measured column by column (the last one stretches to whatever
+    // room there is), so that it never grows for nothing.
+    表_->resizeColumnsToContents();
+    int 列の幅 = 0;
+    for (int c = 0; c + 1 < 列数; ++c)
+        列の幅 += std::max(表_->columnWidth(c), 表_->horizontalHeader()->sectionSizeHint(c));
+    列の幅 += 表_->horizontalHeader()->sectionSizeHint(列数 - 1) + 8;  // the facings: arrows under their heading
+    const QMargins 余白 = layout()->contentsMargins();
+    const int 要る幅 = 列の幅 + 表_->verticalScrollBar()->sizeHint().width() + 2 * 表_->frameWidth() + 余白.left() +
+                       余白.right() + 4;
     if (width() < 要る幅) resize(要る幅, height());
 }
 
@@ -121,7 +131,11 @@ void 棋譜一覧窓::印を付ける() {
                 item->setFont(f);
             }
     }
-    表_->resizeColumnsToContents();  // the bold row is the widest
+    // The bold row is the widest; no column becomes narrower than its
+    // heading.
+    表_->resizeColumnsToContents();
+    for (int c = 0; c + 1 < 列数; ++c)
+        表_->setColumnWidth(c, std::max(表_->columnWidth(c), 表_->horizontalHeader()->sectionSizeHint(c)));
     if (今_ >= 0 && 今_ < 表_->rowCount()) {
         表_->selectRow(今_);
         表_->scrollToItem(表_->item(今_, 0));

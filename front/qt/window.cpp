@@ -25,6 +25,9 @@
 
 #include "game/com_turn.h"
 #include "game/mouse.h"
+#include "game/player_commands.h"
+#include "game/commands.h"
+#include "game/about.h"
 #include "game/resume.h"
 #include "game/start.h"
 #include "game/clock_view.h"
@@ -134,7 +137,14 @@ void 窓::起動だけ() {
 }
 void 窓::自動保存を始める() {
     // Only the copy that holds the folder's lock keeps the game.
-    操作([this](状態& s, Platform& p) { 自動保存_開始(s, p, 自動保存の錠を取る(this)); });
+    操作([this](状態& s, Platform& p) {
+        自動保存_開始(s, p, 自動保存の錠を取る(this));
+        // Carefully: a game taken up at the computer's turn does not wait
+        // for a press on the board, the computer takes its turn at once.
+        if (s.表示.投了確認 && s.操作.対局種別 == 対局_COM && s.操作.再開待ち == 真 && s.手番 == s.手番_COM &&
+            s.勝者 == 手番_なし)
+            対局を再開する(s, p, *コンピュータ_);
+    });
 }
 
 窓::~窓() {
@@ -163,10 +173,16 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
     // What a sequence finished in haste at the end of the program says is
     // not shown: nobody is there to read it.
     if (閉じ急ぎ_ && 一続き::今の()) return b == ボタン::OK ? 応答::OK : 応答::なし;
+    if (状況行に出す(本文, 題, b, 警告)) return 応答::OK;
     if (自動応答) return 自動応答(本文, 題, b);
     QString text = ゲームの文(本文);
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
+    // The about box names the program's licence.
+    if (本文 == バージョン表示文())
+        //: The about box's last lines: the program's licence.
+        text += "\n\n" + QCoreApplication::translate("Window", "Vezuvire はフリーソフトウェアです。GNU 一般公衆利用許諾書（GPL）第3版またはそれ以降の版の"
+                             "もとで、再頒布や改変ができます。保証はありません。");
     ボタンに名のある箱 box(警告 ? QMessageBox::Warning : QMessageBox::NoIcon, ゲームの文(題), text,
                            b == ボタン::OK ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), this);
     // Esc and the close box press a hidden button of their own, so that a
@@ -176,8 +192,13 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
         閉じた = box.addButton(QMessageBox::Cancel);
         閉じた->hide();
         box.setEscapeButton(閉じた);
+        // Carefully: Enter never resigns nor ends a game.
+        if (s_->表示.投了確認 && (本文 == 投了の問い || 本文 == 対局終了の問い))
+            box.setDefaultButton(QMessageBox::No);
     }
+    const double 始 = 時刻();
     const int r = box.exec();
+    箱の時間を返す(始);
     // A box taken down because the program is ending was not answered.
     if (b == ボタン::OK || 終了中_) return 応答::OK;
     if (box.clickedButton() == 閉じた) return 応答::なし;
@@ -225,6 +246,7 @@ void 窓::考え中も操作(const std::function<void(状態&, Platform&)>& f) {
 }
 
 void 窓::closeEvent(QCloseEvent* e) {
+    if (!終了中_ && 位置を残す) 窓の位置を残す();
     if (!終了中_) 終わりの操作(閉じる処理);
     e->accept();
 }
@@ -275,8 +297,9 @@ void 窓::マウス(QMouseEvent* e) {
     if (ボタン == 0) return;
     const double k = 盤面_->拡大();
     const QPointF o = 盤面_->原点();
-    const int X = static_cast<int>(std::floor((e->position().x() - o.x()) * 画素 / k));
-    const int Y = static_cast<int>(std::floor((e->position().y() - o.y()) * 画素 / k));
+    int X = static_cast<int>(std::floor((e->position().x() - o.x()) * 画素 / k));
+    int Y = static_cast<int>(std::floor((e->position().y() - o.y()) * 画素 / k));
+    回した点を戻す(X, Y);
     int shift = 0;
     if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
     if (e->modifiers() & Qt::ControlModifier) shift |= 2;
@@ -285,5 +308,7 @@ void 窓::マウス(QMouseEvent* e) {
     if (カーソル可能(*s_, 桝列(X), 桝行(Y))) カーソル_ = {桝列(X), 桝行(Y)};
     カーソル表示_ = false;
     盤面_->update();
+    状況行を消す();  // what the line says now is about this press
     操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+    if (ボタン == 1 && e->button() == Qt::LeftButton) 引きの候補(e, X, Y);
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointF>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -22,6 +23,7 @@
 
 class QAbstractNativeEventFilter;
 class QAction;
+class QPainter;
 class COMの応手;
 class 窓の思考;
 class 一続き;
@@ -85,6 +87,24 @@ public:
     bool 考えている() const;
     bool 手すき() const;  // no sequence under way
 
+    // For tests: when set, the promotion chooser is not shown; it is
+    // answered by this function with the destination cell.
+    std::function<応答(int 列, int 行)> 自動成り選択;
+
+    // The board turned half round (ｵﾌﾟｼｮﾝ → 表示 → 盤を回す, or, with 後手は
+    // 盤を回す, while the second player of a two-person game is to move):
+    // the board, the hands, the coordinates, the marks and the keyboard's
+    // cursor are shown turned, and presses are turned back; the game, its
+    // records and its drawing stay as they are.
+    bool 盤を回している() const;
+    // A cell of the board or a hand as the screen shows it, and back.
+    static int 回した列(int 列) { return 10 - 列; }
+    static int 回した行(int 行) { return 10 - 行; }
+
+    // The status line under the board (ｵﾌﾟｼｮﾝ → 表示 → 状況行): the notice
+    // shown there, as drawn, empty when none.
+    QString 状況行の文() const;
+
     // The help window ("遊び方"), opened by its menu item and F1; created on
     // first use.  Null until then.
     void 遊び方を開く();
@@ -132,9 +152,15 @@ public:
     // Both choices as the preferences store of the working folder has them
     // (or the defaults), for the start of the program.
     void 好み設定を読む();
+    // The window's place and size, kept in the preferences store when the
+    // player closes it (once 好み設定を読む has read the store: the program
+    // itself, not the tests) and taken up again by 好み設定を読む.
+    void 窓の位置を残す();
     // The marks over the board (game/marks.h), by their menu item's control
     // name ("HYOUJI_SAISHU" …): turned on or off at once, and, chosen from
-    // the menu, kept in the preferences store.
+    // the menu, kept in the preferences store.  The options of play
+    // (ｵﾌﾟｼｮﾝ → 操作: "SOUSA_DRAG", "SOUSA_NARI", "SOUSA_KAKUNIN") and the
+    // status line ("HYOUJI_JOUKYOU") go the same way.
     void 印を変える(const QString& 名前, bool 付ける);
     void 印を選ぶ(const QString& 名前, bool 付ける);
     // The box the letters of a board text cover, in twips from the text's
@@ -164,6 +190,7 @@ public:
     void 再描画() override;
     // 対話窓口, message boxes, and 終了窓口, the end of the program (window.cpp)
     応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
+    応答 成り選択(int 列, int 行) override;  // window_play.cpp
     void 終了() override;
     // 時間窓口, time (window_services.cpp)
     void タイマー(bool 有効) override;
@@ -253,6 +280,25 @@ private:
     void 考え中も操作(const std::function<void(状態&, Platform&)>& f);
     void 終わりの操作(const std::function<void(状態&, Platform&)>& f);
     void マウス(QMouseEvent* e);
+    // Dragging a piece (window_play.cpp): a press that picked up a piece of
+    // the side to move may carry it; the release plays it where it lands.
+    void 引きの候補(QMouseEvent* e, int X, int Y);
+    void マウス移動(QMouseEvent* e);
+    void マウス離す(QMouseEvent* e);
+    void 引きを描く(QPainter& g, double k, QPointF o);
+    struct 引き {
+        bool 候補 = false, 中 = false;
+        int 列 = 0, 行 = 0, 駒 = 0;
+        QPointF 始点, 点;  // canvas widget positions
+    } 引き_;
+    // The status line (window_play.cpp).
+    bool 状況行に出す(const std::string& 本文, const std::string& 題, ボタン b, bool 警告);
+    void 状況行を更新();
+    void 状況行を消す();
+    std::string 状況題_, 状況文_;  // the notice as the game gave it
+    // A box of the game's own was up from 始 on: the player to move is not
+    // charged for that time.
+    void 箱の時間を返す(double 始);
     // Playing keys: the cursor, Enter and Space, 戻 and 進 (window_keys.cpp).
     bool 盤のキー(QKeyEvent* e);
     bool キーを盤へ(QObject* o) const;
@@ -287,6 +333,10 @@ private:
     std::string フォルダ_;
     QFileSystemModel* フォルダ模型_ = nullptr;
     bool 終了中_ = false;
+    bool 位置を残す = false;  // set by 好み設定を読む
+    bool 盤を回す_ = false, 後手で回す_ = false;  // options of 盤を回している
+    // A point in twips on the turned board (or hand) as the game has it.
+    void 回した点を戻す(int& X, int& Y) const;
     キーカーソル カーソル_;
     bool カーソル表示_ = false;  // from the first cursor key until a mouse press
     遊び方窓* 遊び方_ = nullptr;

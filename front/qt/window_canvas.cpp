@@ -9,6 +9,7 @@
 
 #include "front/qt/pictures.h"
 #include "game/marks.h"
+#include "core/pieces.h"
 
 盤面::盤面(窓* w) : QWidget(w), w_(w) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -25,8 +26,10 @@ void 盤面::paintEvent(QPaintEvent*) {
     g.setRenderHint(QPainter::SmoothPixmapTransform);
     余白(g, k, o);
     g.drawImage(QRectF(o.x(), o.y(), k * 窓::幅 / 画素, k * 窓::高さ / 画素), w_->画布_);
+    if (w_->盤を回している()) 回す(g, k, o);
     印(g, k, o);
     if (w_->カーソル表示_) カーソル(g, k, o);
+    w_->引きを描く(g, k, o);
 }
 
 // The keyboard's cursor goes over the game's picture, never into it: a
@@ -34,17 +37,21 @@ void 盤面::paintEvent(QPaintEvent*) {
 // outlines the game draws on the edge (selection, guidance, grid) all stay
 // in sight.
 void 盤面::カーソル(QPainter& g, double k, QPointF o) {
-    const キーカーソル& c = w_->カーソル_;
+    キーカーソル c = w_->カーソル_;
+    if (w_->盤を回している()) c = {窓::回した列(c.列), 窓::回した行(c.行)};
     const double 一画素 = k;  // one canvas pixel in widget pixels
     const QRectF 桝(o.x() + k * (盤原点X + 桝幅 * c.列) / 画素, o.y() + k * (盤原点Y + 桝高 * c.行) / 画素,
                    k * 桝幅 / 画素, k * 桝高 / 画素);
-    const QRectF 箱 = 桝.adjusted(4 * 一画素, 4 * 一画素, -4 * 一画素, -4 * 一画素);
+    // With the thick outlines, three pixels wide and further in, clear of
+    // the picked-up piece's frame.
+    const double 太 = w_->s_->表示.太い枠 ? 3 : 2, 内 = w_->s_->表示.太い枠 ? 6 : 4;
+    const QRectF 箱 = 桝.adjusted(内 * 一画素, 内 * 一画素, -内 * 一画素, -内 * 一画素);
     g.save();
     g.setRenderHint(QPainter::Antialiasing, false);
     g.setBrush(Qt::NoBrush);
-    g.setPen(QPen(パレット色(色_黒), 2 * 一画素));
+    g.setPen(QPen(パレット色(色_黒), 太 * 一画素));
     g.drawRect(箱);
-    QPen 点線(パレット色(色_黄), 2 * 一画素, Qt::DashLine);
+    QPen 点線(パレット色(色_黄), 太 * 一画素, Qt::DashLine);
     g.setPen(点線);
     g.drawRect(箱);
     g.restore();
@@ -53,10 +60,56 @@ void 盤面::カーソル(QPainter& g, double k, QPointF o) {
 // The marks over the board are painted here, over the game's picture and
 // never into it, each time the picture is shown: in canvas pixels scaled by
 // k, their edges on whole device pixels so that they stay sharp at any scale.
-void 盤面::印(QPainter& g, double k, QPointF o) { 印を描く(g, *w_->s_, k, o, devicePixelRatioF()); }
+void 盤面::印(QPainter& g, double k, QPointF o) {
+    印を描く(g, *w_->s_, k, o, devicePixelRatioF(), w_->盤を回している());
+}
 
-void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr) {
-    const std::vector<盤の印> 一覧 = 盤の印一覧(s);
+const std::vector<回る桝>& 回る桝一覧() {
+    static const std::vector<回る桝> 一覧 = [] {
+        std::vector<回る桝> v;
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) v.push_back({c, r, false});
+        for (int r = 3; r <= 9; ++r) v.push_back({持駒列_MAN, r, false});
+        for (int r = 1; r <= 7; ++r) v.push_back({持駒列_COM, r, false});
+        for (int c = 1; c <= 9; ++c) v.push_back({c, 0, true});
+        for (int r = 1; r <= 9; ++r) v.push_back({10, r, true});
+        return v;
+    }();
+    return 一覧;
+}
+
+// Each cell of the game's picture that turns is copied to its turned
+// place: a square or a hand slot turned round with what stands on it, a
+// coordinate kept upright, so the numbers read the other way.
+void 盤面::回す(QPainter& g, double k, QPointF o) {
+    const QImage& 画 = w_->画布_;
+    const double r = w_->画布倍率_;
+    const double 幅 = k * 桝幅 / 画素, 高 = k * 桝高 / 画素;
+    g.save();
+    g.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const 回る桝& m : 回る桝一覧()) {
+        const int 先列 = m.字 ? (m.行 == 0 ? 窓::回した列(m.列) : m.列) : 窓::回した列(m.列);
+        const int 先行 = m.字 ? (m.行 == 0 ? m.行 : 窓::回した行(m.行)) : 窓::回した行(m.行);
+        const QRectF 元((盤原点X + 桝幅 * m.列) * r / 画素, (盤原点Y + 桝高 * m.行) * r / 画素, 桝幅 * r / 画素,
+                       桝高 * r / 画素);
+        const QPointF 中(o.x() + k * (盤原点X + 桝幅 * 先列) / 画素 + 幅 / 2, o.y() + k * (盤原点Y + 桝高 * 先行) / 画素 + 高 / 2);
+        g.save();
+        g.translate(中);
+        if (!m.字) g.rotate(180);
+        g.drawImage(QRectF(-幅 / 2, -高 / 2, 幅, 高), 画, 元);
+        g.restore();
+    }
+    g.restore();
+}
+
+void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr, bool 回す) {
+    std::vector<盤の印> 一覧 = 盤の印一覧(s);
+    if (回す)
+        for (盤の印& m : 一覧) {
+            m.列 = 窓::回した列(m.列);
+            m.行 = 窓::回した行(m.行);
+            m.上向き = !m.上向き;
+        }
     if (一覧.empty()) return;
     auto 揃え = [dpr](double v) { return std::round(v * dpr) / dpr; };
     const double 桝 = double(桝幅) / 画素;  // a cell in canvas pixels
@@ -97,8 +150,10 @@ void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr)
                 // Three quarters of a circle in the lower right corner, with
                 // its head where it ends: black on a white rim, so that it
                 // reads on either colour of square.
+                // With the thick outlines, half as large again: 15 pixels
+                // across with its rim.
                 const bool 右 = m.種 == 盤の印::種類::右回り;
-                const double 半径 = 4, cx = 桝 - 7, cy = 桝 - 7;
+                const double 半径 = s.表示.太い枠 ? 6 : 4, 端まで = s.表示.太い枠 ? 9 : 7, cx = 桝 - 端まで, cy = 桝 - 端まで;
                 const QRectF 円(点(cx - 半径, cy - 半径), 点(cx + 半径, cy + 半径));
                 const double 始 = 90, 回 = 右 ? -270 : 270, 終 = (始 + 回) * M_PI / 180;
                 QPainterPath 弧;
@@ -107,7 +162,7 @@ void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr)
                 const QPointF 端 = 点(cx + 半径 * std::cos(終), cy - 半径 * std::sin(終));
                 const QPointF 向き = 右 ? QPointF(std::sin(終), std::cos(終)) : QPointF(-std::sin(終), -std::cos(終));
                 const QPointF 横(-向き.y(), 向き.x());
-                const double 頭 = 2.5 * k;
+                const double 頭 = (s.表示.太い枠 ? 3.5 : 2.5) * k;
                 QPolygonF 矢;
                 矢 << 端 + 向き * 頭 << 端 + 横 * 頭 << 端 - 横 * 頭;
                 g.setRenderHint(QPainter::Antialiasing);
@@ -132,6 +187,8 @@ void 盤面::resizeEvent(QResizeEvent*) {
 }
 
 void 盤面::mousePressEvent(QMouseEvent* e) { w_->マウス(e); }
+void 盤面::mouseMoveEvent(QMouseEvent* e) { w_->マウス移動(e); }
+void 盤面::mouseReleaseEvent(QMouseEvent* e) { w_->マウス離す(e); }
 
 // Where the window is wider or taller than the board allows, the
 // background tile carries on past the canvas on the canvas' own cell

@@ -72,6 +72,13 @@ bool 窓::盤のキー(QKeyEvent* e) {
         case Qt::Key_Down: d = カーソル向き::下; break;
         default: return false;
     }
+    // On the turned board the keys go the way the screen shows.
+    if (盤を回している()) {
+        if (d == カーソル向き::左) d = カーソル向き::右;
+        else if (d == カーソル向き::右) d = カーソル向き::左;
+        else if (d == カーソル向き::上) d = カーソル向き::下;
+        else d = カーソル向き::上;
+    }
     カーソル移動(*s_, カーソル_, d);
     カーソル表示_ = true;
     盤面_->update();

@@ -57,6 +57,17 @@ void 窓::好み設定を読む() {
     s_->表示.効果音を消す = 帳.値(好み_効果音) == "off";
     印の好みを読む();
     メニューの表題();
+    // The window where the player left it, at the size it had then.
+    位置を残す = true;
+    const std::string 位置 = 帳.値(好み_窓の位置);
+    if (!位置.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(位置)));
+}
+
+void 窓::窓の位置を残す() {
+    好み設定 帳;
+    if (帳.読む(好み設定ファイル名) != 0) return;
+    帳.設定(好み_窓の位置, saveGeometry().toBase64().toStdString());
+    帳.書く(好み設定ファイル名);
 }
 
 void 窓::効果音を選ぶ(bool 鳴らす) {

@@ -9,6 +9,7 @@
 #include "front/qt/learn_window.h"
 #include "front/qt/menu.h"
 #include "front/qt/move_list_window.h"
+#include "front/qt/new_game_dialog.h"
 #include "front/qt/pictures.h"
 #include "front/qt/window.h"
 #include "game/com_turn.h"
@@ -89,6 +90,13 @@ void 窓::メニュー作成() {
         {"HYOUJI_KOTOWARI", [this] { 印を選ぶ("HYOUJI_KOTOWARI", !s_->表示.断り説明); }},
         {"HYOUJI_KAITEN", [this] { 印を選ぶ("HYOUJI_KAITEN", !s_->表示.回転印); }},
         {"HYOUJI_TEBAN", [this] { 印を選ぶ("HYOUJI_TEBAN", !s_->表示.手番印); }},
+        {"HYOUJI_JOUKYOU", [this] { 印を選ぶ("HYOUJI_JOUKYOU", !s_->表示.状況行); }},
+        {"HYOUJI_FUTOI", [this] { 印を選ぶ("HYOUJI_FUTOI", !s_->表示.太い枠); }},
+        {"HYOUJI_MAWASU", [this] { 印を選ぶ("HYOUJI_MAWASU", !盤を回す_); }},
+        {"HYOUJI_GOTE_MAWASU", [this] { 印を選ぶ("HYOUJI_GOTE_MAWASU", !後手で回す_); }},
+        {"SOUSA_DRAG", [this] { 印を選ぶ("SOUSA_DRAG", !s_->表示.ドラッグ); }},
+        {"SOUSA_NARI", [this] { 印を選ぶ("SOUSA_NARI", !s_->表示.成り選択); }},
+        {"SOUSA_KAKUNIN", [this] { 印を選ぶ("SOUSA_KAKUNIN", !s_->表示.投了確認); }},
     };
     for (const auto& [名前, f] : 自前)
         if (QAction* a = メニュー(名前))
@@ -103,6 +111,14 @@ void 窓::メニュー作成() {
         a->setShortcutContext(Qt::WindowShortcut);
         connect(a, &QAction::triggered, this, [this] { 遊び方を開く(); });
     }
+    // The new game dialog: Ctrl+N opens it also while no menu is open.
+    if (QAction* a = メニュー("SHINKI")) {
+        a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this] {
+            if (!s_->操作.COM思考中) 新しい対局を選ぶ(*this);
+        });
+    }
     // The move list: Ctrl+L opens it also while no menu is open.
     if (QAction* a = メニュー("KIFU_ICHIRAN")) {
         a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -116,6 +132,10 @@ void 窓::メニュー作成() {
 void 窓::メニューの表題() {
     for (const auto& d : メニュー一覧())
         if (QAction* a = メニュー(d.名前)) a->setText(QCoreApplication::translate("Menu", d.表題.toUtf8().constData()));
+    // The keys the board takes for these (window_keys.cpp), shown beside
+    // them as a menu shows a shortcut.
+    for (auto [名前, キー] : {std::pair{"MATTA", "Ctrl+Z"}, std::pair{"HINT", "H"}})
+        if (QAction* a = メニュー(名前)) a->setText(a->text() + "\t" + キー);
     const bool 英語 = 今の言語() == 言語::英語, 英字 = 英字の駒();
     const std::pair<const char*, bool> 印[] = {
         {"GENGO_JA", !英語}, {"GENGO_EN", 英語}, {"HYOUKI_KANJI", !英字}, {"HYOUKI_EIJI", 英字},
@@ -126,7 +146,14 @@ void 窓::メニューの表題() {
     const std::pair<const char*, bool> 表示の印[] = {{"HYOUJI_SAISHU", d.最終手表示},
                                                      {"HYOUJI_KOTOWARI", d.断り説明},
                                                      {"HYOUJI_KAITEN", d.回転印},
-                                                     {"HYOUJI_TEBAN", d.手番印}};
+                                                     {"HYOUJI_TEBAN", d.手番印},
+                                                     {"HYOUJI_JOUKYOU", d.状況行},
+                                                     {"HYOUJI_FUTOI", d.太い枠},
+                                                     {"HYOUJI_MAWASU", 盤を回す_},
+                                                     {"HYOUJI_GOTE_MAWASU", 後手で回す_},
+                                                     {"SOUSA_DRAG", d.ドラッグ},
+                                                     {"SOUSA_NARI", d.成り選択},
+                                                     {"SOUSA_KAKUNIN", d.投了確認}};
     for (auto [名前, 付ける] : 表示の印)
         if (QAction* a = メニュー(名前)) a->setChecked(付ける);
 }

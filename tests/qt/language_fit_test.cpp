@@ -261,3 +261,39 @@ TEST_F(窓の英語, 英語の画面の写真) {
         EXPECT_TRUE(撮る(1.0).save(QDir(QString::fromLocal8Bit(先)).filePath("english-letters-scale1.png")));
     }
 }
+
+// The notices of the status line, in one line under the board: each fits
+// the window's width in both languages, at scale 1 and with the window and
+// its font twice as large; and so do the promotion chooser's two answers.
+TEST_F(窓の英語, 状況行の知らせと成りの選択は倍率1と2で窓の幅に収まる) {
+    const std::pair<const char*, const char*> 知らせ[] = {
+        {" ", "先手の番です"},          {"対局", "MANの番です"},        {"終了", "ｺﾝﾋﾟｭｰﾀの勝ちです"},
+        {"戻る", "できません"},         {"開始", "「対局」で始めて下さい"}, {"終局", "新規に対局してください"},
+        {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", "対局途中ではできません\r\r局面→最初にして下さい"},
+        {"再開(COM)", "OKですか？"},
+    };
+    w->印を変える("HYOUJI_JOUKYOU", true);
+    for (言語 l : {言語::日本語, 言語::英語}) {
+        w->言語を変える(l);
+        for (auto [題, 本文] : 知らせ) {
+            ASSERT_EQ(w->メッセージ(本文, 題, ボタン::OK, false), 応答::OK);
+            const QString t = w->状況行の文();
+            ASSERT_FALSE(t.isEmpty()) << 本文;
+            for (double k : {1.0, 2.0}) {
+                QFont f = w->font();
+                f.setPointSizeF(f.pointSizeF() * k);
+                EXPECT_LE(QFontMetrics(f).horizontalAdvance(t) + 16 * k, 窓::幅 / 画素 * k) << t.toStdString() << " at " << k;
+            }
+        }
+        for (const char* 答え : {"成る(&Y)", "成らない(&N)"}) {
+            const QString t = QCoreApplication::translate("Window", 答え);
+            EXPECT_NE(t.isEmpty(), true);
+            for (double k : {1.0, 2.0}) {
+                QFont f = w->font();
+                f.setPointSizeF(f.pointSizeF() * k);
+                // The chooser stays within four cells beside the destination.
+                EXPECT_LE(QFontMetrics(f).horizontalAdvance(t) + 40 * k, 4 * 桝幅 / 画素 * k) << t.toStdString() << " at " << k;
+            }
+        }
+    }
+}

@@ -149,3 +149,42 @@ TEST_F(棋譜一覧の窓試験, 計算機の応手と戻と最初に付いて�
 }
 
 }  // namespace
+
+// Every heading shows whole from the first opening, in either language,
+// after a row is pressed too; switching languages back and forth no longer
+// widens the window each time.
+TEST_F(棋譜一覧の窓試験, 見出しは初めから全部見え言語を替えても窓の幅は変わらない) {
+    for (言語 l : {言語::英語, 言語::日本語}) {
+        SetUp();
+        w->言語を変える(l);
+        台本の対局 g(*w);
+        g.始める();
+        for (int i = 0; i < 4; ++i) ASSERT_TRUE(g.一手());
+        w->棋譜一覧を開く();
+        QApplication::processEvents();
+        QTableWidget* 表 = w->棋譜一覧()->表();
+        QHeaderView* 見出し = 表->horizontalHeader();
+        const auto 全部見える = [&] {
+            for (int c = 0; c < 表->columnCount(); ++c)
+                if (見出し->sectionSize(c) < 見出し->sectionSizeHint(c)) return false;
+            return 見出し->sectionViewportPosition(表->columnCount() - 1) + 見出し->sectionSizeHint(表->columnCount() - 1) <=
+                   表->viewport()->width();
+        };
+        EXPECT_TRUE(全部見える()) << static_cast<int>(l);
+        行を押す(2);
+        EXPECT_TRUE(全部見える()) << static_cast<int>(l);
+        // The first switch may widen it once for the other language's
+        // headings; from then on it keeps its size.
+        w->言語を変える(言語::英語);
+        w->言語を変える(言語::日本語);
+        const QSize 大きさ = w->棋譜一覧()->size();
+        for (int i = 0; i < 3; ++i) {
+            w->言語を変える(言語::英語);
+            w->言語を変える(言語::日本語);
+        }
+        w->言語を変える(l);
+        QApplication::processEvents();
+        EXPECT_EQ(w->棋譜一覧()->size(), 大きさ) << static_cast<int>(l);
+        EXPECT_TRUE(全部見える()) << static_cast<int>(l);
+    }
+}

@@ -7,6 +7,7 @@
 #include "core/rules.h"
 #include "core/setup.h"
 #include "game/render.h"
+#include "game/screen.h"
 
 #ifdef VZ_BENCH_QT
 #include <QApplication>

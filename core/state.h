@@ -82,17 +82,15 @@ struct 進行状態 : 盤面状態 {
     int 先X履歴[履歴最大 + 1] = {};
     int 先Y履歴[履歴最大 + 1] = {};
 
-    進行状態() = default;
-    進行状態(const 進行状態&) = default;
-    進行状態& operator=(const 進行状態&) = default;
-    virtual ~進行状態() = default;
-
-    // Told where a king now stands: the king of side 符号 (+1 the top's, −1
-    // the bottom's) whenever a position is put on the board (局面_設定), and
-    // the bottom king whenever it moves (駒を動かす).  The rules need nothing
-    // of it; the game passes it on to the memory of the computer answering
-    // in it, which learns the kings' squares only this way.
-    virtual void 王を見た(int 符号, int x, int y) {
-        (void)符号, (void)x, (void)y;
+    // Whom to tell where a king now stands: the king of side 符号 (+1 the
+    // top's, −1 the bottom's) whenever a position is put on the board
+    // (局面_設定), and the bottom king whenever it moves (駒を動かす).  The
+    // rules need nothing of it; the game's state (game/state.h) passes it on
+    // to the memory of the computer answering in it, which learns the kings'
+    // squares only this way.  A plain function, so that the state stays a
+    // block of bytes that can be copied as such.
+    void (*王の知らせ先)(進行状態& s, int 符号, int x, int y) = nullptr;
+    void 王を見た(int 符号, int x, int y) {
+        if (王の知らせ先 != nullptr) 王の知らせ先(*this, 符号, x, y);
     }
 };

@@ -180,7 +180,12 @@ struct 状態 : 進行状態 {
     // the game and gives it back on resume, and it learns where the kings
     // stand as the rules put them there.
     COM表* COM記憶 = nullptr;
-    void 王を見た(int 符号, int x, int y) override {
-        if (COM記憶 != nullptr) ::王を見た(*COM記憶, 符号, x, y);
+
+    状態() { 王の知らせ先 = &王を記憶に知らせる; }
+
+private:
+    static void 王を記憶に知らせる(進行状態& s, int 符号, int x, int y) {
+        const 状態& t = static_cast<const 状態&>(s);
+        if (t.COM記憶 != nullptr) ::王を見た(*t.COM記憶, 符号, x, y);
     }
 };

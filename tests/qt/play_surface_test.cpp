@@ -22,6 +22,7 @@
 #include "front/qt/window_thinking.h"
 #include "game/preferences.h"
 #include "game/render.h"
+#include "game/screen.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
 

@@ -63,7 +63,7 @@ failed=""
 for t in $tests; do
     SDL_AUDIODRIVER=dummy "./bin/$t" --gtest_brief=1 || failed="$failed $t"
 done
-ctest -R '^cli_' --output-on-failure || failed="$failed cli_black_box/cli_deep_levels"
+ctest -R '^cli_' --output-on-failure || failed="$failed command-line-tests"
 if [ -n "$failed" ]; then
     echo "other_fp.sh $variant: FAILED:$failed"
     exit 1

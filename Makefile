@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # make run     — install what the game needs, build it, start it
-# make test    — install everything, build everything, run every test (also under ASan+UBSan)
+# make test    — install everything, build everything, run every test (also under ASan+UBSan,
+#                and the non-window tests with fused multiply-add and with x87 arithmetic)
 # make package — build the Debian source and binary packages in build/package/
 #                (dpkg-buildpackage on debian/; DEB_BUILD_OPTIONS=nocheck skips their tests)
 
@@ -15,12 +16,16 @@ RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-tran
 PKG_PACKAGES  := dpkg-dev debhelper file libgtest-dev libgmock-dev
 # Tests, benchmarks, fuzzing and the checkers of the installed files and of
 # the package: desktop-file-validate, appstreamcli, xmllint,
-# update-mime-database, groff, lintian.
+# update-mime-database, groff, lintian; and the 32-bit compiler and library
+# for the build with i386's x87 arithmetic (tests/arith/other_fp.sh).
 TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
-                 desktop-file-utils appstream libxml2-utils shared-mime-info groff-base lintian
+                 desktop-file-utils appstream libxml2-utils shared-mime-info groff-base lintian g++-multilib
 JOBS     ?= $(shell nproc)
 BUILD    := build
 ASAN     := build-asan
+# The parts without a window built with other machines' floating point
+# (fused multiply-add; x87), two jobs each: they only check the arithmetic.
+FP_JOBS  ?= 2
 
 # The game alone; the first configuration of $(BUILD) by `make run` uses it,
 # later ones keep whatever the build folder has.
@@ -29,7 +34,7 @@ EVERYTHING := -DVZ_TESTS=ON -DVZ_BENCH=ON -DVZ_FUZZ=ON -DVZ_WERROR=ON
 CONFIGURE_GAME = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
                  $(if $(wildcard $(BUILD)/CMakeCache.txt),,$(GAME_ONLY))
 
-.PHONY: run test package deps deps-run deps-package build build-game build-asan clean bench
+.PHONY: run test package deps deps-run deps-package build build-game build-asan test-fp clean bench
 
 # install_missing PACKAGES
 define install_missing
@@ -75,9 +80,17 @@ test: build build-asan
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-fp
+
+# The same play and drawing on every machine: the rules, computer, golden
+# and command-line tests built with -mfma and with -m32 -mfpmath=387 (each
+# skipped with a message where this machine cannot run it).
+test-fp: deps
+	sh tests/arith/other_fp.sh fma build-fma $(FP_JOBS)
+	sh tests/arith/other_fp.sh x87 build-x87 $(FP_JOBS)
 
 bench: build
 	$(BUILD)/bin/vezuvire-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) build-fma build-x87

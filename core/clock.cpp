@@ -16,14 +16,13 @@ std::string 変換_数字から文字(int I_数字) {
 }
 
 std::string 調査_時間秒追加結果(double IN_経過秒) {
-    double s = IN_経過秒;
-    double h = 0;
-    if (s >= 3600) {
-        h = std::floor(s / 3600);
-        s -= 3600 * h;
-    }
-    const double m = std::floor(s / 60);
-    const double sec = s - 60 * m;
+    // Whole seconds first, rounded down; hours, minutes and seconds then
+    // follow in whole numbers.  (A time past any clock's reach shows as 0.)
+    const double 秒 = std::floor(IN_経過秒);
+    const long long n = 秒 >= -1e15 && 秒 <= 1e15 ? static_cast<long long>(秒) : 0;
+    const long long h = n >= 3600 ? n / 3600 : 0;
+    const long long r = n - 3600 * h;
+    const long long m = r >= 0 ? r / 60 : -((-r + 59) / 60);  // rounded down
     return 変換_数字から文字(static_cast<int>(h)) + ":" + 変換_数字から文字(static_cast<int>(m)) + ":" +
-           変換_数字から文字(static_cast<int>(std::floor(sec)));
+           変換_数字から文字(static_cast<int>(r - 60 * m));
 }

@@ -43,7 +43,7 @@ bool 盤外向き(int 移動駒, int X, int Y) {
 
 // Winning back the attacker: the cheapest human piece that hits the
 // destination is pinned to its king, and our piece could take it next.
-void 取り返し(COM作業& s, double& 点, bool 打ち, int X, int Y) {
+void 取り返し(COM作業& s, 点数& 点, bool 打ち, int X, int Y) {
     const int ax = s.弱MAN_X[X][Y], ay = s.弱MAN_Y[X][Y];
     const int kx = s.王X_MAN, ky = s.王Y_MAN;
     if (表内(ax, ay) && s.勢MAN[ax][ay] > 0 &&
@@ -57,7 +57,7 @@ void 取り返し(COM作業& s, double& 点, bool 打ち, int X, int Y) {
 }
 
 // Safety of the destination.
-void 行き先の安全(COM作業& s, double& 点, int 移動駒, bool 打ち, int X, int Y) {
+void 行き先の安全(COM作業& s, 点数& 点, int 移動駒, bool 打ち, int X, int Y) {
     if (s.勢MAN[X][Y] == 0) {
         点 -= 盤評価_自角注意_COM(s, X, Y, 移動駒);
         if (std::abs(X - s.王X_MAN) < 3 && std::abs(Y - s.王Y_MAN) < 3) {
@@ -79,7 +79,7 @@ void 行き先の安全(COM作業& s, double& 点, int 移動駒, bool 打ち, i
 }
 
 // Captures.  Answers false when the strength stops the evaluation here.
-bool 取った駒(COM作業& s, double& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int X, int Y) {
+bool 取った駒(COM作業& s, 点数& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int X, int Y) {
     if (取得駒 == 空) return true;
     if (MAN大駒(取得駒) && 移動駒 <= 500) 点 += 駒絶対(取得駒);
     if (s.レベル == 1) return false;
@@ -109,7 +109,7 @@ bool 取った駒(COM作業& s, double& 点, int 取得駒, int 移動駒, int �
 double 盤評価(COM作業& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     const int X = 移動先X, Y = 移動先Y;
     const bool 打ち = 移動元X < 0;
-    double 点 = 0;
+    点数 点 = 0;
 
     // Decisive results: taking the king, leaving our own king en prise,
     // and a check the human cannot answer.
@@ -136,12 +136,12 @@ double 盤評価(COM作業& s, int 取得駒, int 移動駒, int 移動元X, int
     点 += 盤評価_COM危険座標(s, 移動駒, X, Y);
     取り返し(s, 点, 打ち, X, Y);
     行き先の安全(s, 点, 移動駒, 打ち, X, Y);
-    if (!取った駒(s, 点, 取得駒, 移動駒, 移動元X, 移動元Y, X, Y)) return 点;
+    if (!取った駒(s, 点, 取得駒, 移動駒, 移動元X, 移動元Y, X, Y)) return 点.実数();
 
-    if (s.レベル == 2) return 点;
+    if (s.レベル == 2) return 点.実数();
 
     if (盤外向き(移動駒, X, Y)) 点 += -1;
 
     駒別評価(s, 点, 取得駒, 移動駒, 移動元X, 移動元Y, X, Y);
-    return 点;
+    return 点.実数();
 }

@@ -74,14 +74,14 @@ private:
 // A. An empty square: what the human could do there next.  Kept as one
 // routine: the rule list reads best in one piece, and splitting it in two
 // made the whole danger survey measurably slower.
-void 空き桝(COM作業& s, const 人の持駒& 手, 大駒の周り& 周り, int x, int y, double& 点) {
+void 空き桝(COM作業& s, const 人の持駒& 手, 大駒の周り& 周り, int x, int y, 点数& 点) {
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
 
     // A1. Squares the human already reaches.
     if (勢M > 0) {
         // Around the computer king.
         if (std::abs(x - s.王X_COM) < 2 && std::abs(y - s.王Y_COM) < 2) {
-            点 -= 0.5 * 勢M;
+            点 -= 点数::十分の(5 * 勢M);
             if (勢C == 1 && 勢M > 1) 点 -= 10;
             if (手.銀金) 点 -= 10;
         }
@@ -90,7 +90,7 @@ void 空き桝(COM作業& s, const 人の持駒& 手, 大駒の周り& 周り, i
             if (y > 3) {
                 続ける = false;  // deep squares: straight on to the hand terms
             } else {
-                点 -= 0.1;
+                点 -= 点数::十分の(1);
                 if (調査_自守駒MAN_直進駒(s, x, y) == 真) 点 -= 10;
             }
         }
@@ -109,7 +109,7 @@ void 空き桝(COM作業& s, const 人の持駒& 手, 大駒の周り& 周り, i
         for (int v = y - 2; v >= 1; --v) {
             const int p = s.盤[x][v];
             if (p == 空) continue;
-            if (p > 200) 点 -= 100 + p / 2.0;
+            if (p > 200) 点 -= 点数::十分の(1000 + 5 * p);
             break;
         }
     }
@@ -129,7 +129,7 @@ void 空き桝(COM作業& s, const 人の持駒& 手, 大駒の周り& 周り, i
     // Squares the computer does not cover at all.
     if (勢C == 0) {
         if (y == 2 && s.盤[x][1] == 300) 点 -= 5;
-        if (y < 4) 点 -= 0.1;
+        if (y < 4) 点 -= 点数::十分の(1);
         // Silver dropped here forking along a diagonal.
         if (手.銀 && y > 1 && y < 9 && x >= 2 && x <= 8) {
             if (s.盤[x - 1][y - 1] >= 100 && s.盤[x + 1][y + 1] >= 100 && s.勢COM[x - 1][y - 1] == 0 &&
@@ -143,7 +143,7 @@ void 空き桝(COM作業& s, const 人の持駒& 手, 大駒の周り& 周り, i
 }
 
 // B. A computer piece: is it attacked, and how well is it defended?
-void 自駒(COM作業& s, const 人の持駒& 手, int x, int y, double& 点) {
+void 自駒(COM作業& s, const 人の持駒& 手, int x, int y, 点数& 点) {
     const int p = s.盤[x][y];
     const int 勢M = s.勢MAN[x][y], 勢C = s.勢COM[x][y];
 
@@ -203,7 +203,7 @@ private:
 
 // C. A human piece: new attacks on it, knight and rook patterns, and the
 // threats of the moved piece.
-void 人駒(COM作業& s, int x, int y, bool 先は安全, 狙い& 狙える, 両取り& 取, double& 点) {
+void 人駒(COM作業& s, int x, int y, bool 先は安全, 狙い& 狙える, 両取り& 取, 点数& 点) {
     const int p = s.盤[x][y];
 
     // C1. Newly attacked by the move.
@@ -224,7 +224,7 @@ void 人駒(COM作業& s, int x, int y, bool 先は安全, 狙い& 狙える, �
     // C4. Pieces the moved piece now threatens from a square the human
     // cannot reach.
     if (先は安全 && (s.勢MAN[x][y] == 0 || (x == s.王X_MAN && y == s.王Y_MAN)) && 狙える.含む(x, y)) {
-        点 += 0.1;
+        点 += 点数::十分の(1);
         取.数 += 1;
         if (駒絶対(p) < 取.値) 取.値 = 駒絶対(p);
     }
@@ -232,8 +232,8 @@ void 人駒(COM作業& s, int x, int y, bool 先は安全, 狙い& 狙える, �
 
 }  // namespace
 
-double 盤評価_COM危険座標(COM作業& s, int 移動駒, int COM移動先X, int COM移動先Y) {
-    double 点 = 0;
+点数 盤評価_COM危険座標(COM作業& s, int 移動駒, int COM移動先X, int COM移動先Y) {
+    点数 点 = 0;
     両取り 取;
     const bool 先は安全 = 盤上(COM移動先X, COM移動先Y) && s.勢MAN[COM移動先X][COM移動先Y] == 0;
     狙い 狙える(s, 移動駒, COM移動先X, COM移動先Y);

@@ -30,7 +30,7 @@ bool COM飛(int v) { return 範囲(v, 700, 703); }
 // Everything one evaluation call needs, so the branches read like the rules.
 struct 手 {
     COM作業& s;
-    double& 点;
+    点数& 点;
     int 取得駒, 移動駒, 元X, 元Y, X, Y;
     bool 打ち() const { return 元X < 0; }
     int 盤(int x, int y) const { return s.盤[x][y]; }
@@ -139,7 +139,7 @@ void 金(手& m) {
     COM作業& s = m.s;
     const int X = m.X, Y = m.Y;
     // A gold prefers not to wander forward and sideways at once.
-    if (Y > m.元Y && X != m.元X) m.点 += -0.5;
+    if (Y > m.元Y && X != m.元X) m.点 += 点数::十分の(-5);
     if (Y == 4) {
         if (s.勢MAN[6][4] > 0 && m.盤(6, 4) == COM_角0) m.点 += -5;
         return;
@@ -160,16 +160,16 @@ void 銀(手& m) {
         if (m.盤(7, 5) == MAN_銀2 || m.盤(8, 5) == MAN_銀2 || m.盤(9, 5) == MAN_銀2) {
             m.点 += 5;
         } else {
-            m.点 += -0.1;
+            m.点 += 点数::十分の(-1);
         }
     }
-    if (m.盤(X, Y - 1) == COM_桂0) m.点 += -0.5;
+    if (m.盤(X, Y - 1) == COM_桂0) m.点 += 点数::十分の(-5);
     if (X == 7 && Y == 3 && m.盤(8, 3) == 空 && m.盤(8, 5) == MAN_歩2) m.点 += 115;
 }
 
 void 桂(手& m) {
     const int X = m.X, Y = m.Y;
-    m.点 += -0.1;
+    m.点 += 点数::十分の(-1);
     if (Y >= 8 || X == 1 || X == 9) return;
     // Both landing squares of the next jump are covered.
     if (m.s.勢MAN[X - 1][Y + 2] > 0 && m.s.勢MAN[X + 1][Y + 2] > 0) m.点 += -1;
@@ -181,7 +181,7 @@ void 香(手& m) {
     const int X = m.X, Y = m.Y;
     if (s.持駒_COM[3] > 0) m.点 += 調査_桂狙い(s, X, Y, m.移動駒);
     if (!m.打ち()) {
-        if (m.取得駒 == 空) m.点 += -0.9;
+        if (m.取得駒 == 空) m.点 += 点数::十分の(-9);
         return;
     }
     if (Y >= 8) return;
@@ -212,7 +212,7 @@ void 歩(手& m) {
         for (int y = Y - 1; y <= Y + 1; ++y) {
             if (!次.含む(x, y)) continue;
             const int p = m.盤(x, y);
-            if (COM金(p)) m.点 += 0.5;
+            if (COM金(p)) m.点 += 点数::十分の(5);
             if (COM飛(p)) m.点 += -1;
             if (s.勢COM[X][Y] >= s.勢MAN[X][Y] && p <= -100) m.点 += 駒絶対(p);
         }
@@ -225,18 +225,18 @@ void 歩(手& m) {
         if (m.盤(2, 8) == MAN_角2 && X == 2 && Y == 7 && (s.勢MAN[2][7] == 0 || s.勢COM[2][7] > 0)) m.点 += 30;
         return;
     }
-    m.点 += -0.1;
+    m.点 += 点数::十分の(-1);
     if (Y >= 8) return;
     if (COM香(s.弱COM駒[X][Y])) m.点 += 1;
     if (s.勢MAN[X][Y + 1] == 0 && m.盤(X, Y + 2) <= -300) m.点 += 1;
     if (Y < 7 && COM歩(m.盤(X, Y + 1)) && s.勢MAN[X][Y + 1] > 0) m.点 += -5;
     if (Y < 7 && X < 9 && COM角(m.盤(X + 1, Y))) {
-        m.点 += 0.5;
+        m.点 += 点数::十分の(5);
         if (COM歩(m.盤(X + 1, Y + 2))) m.点 += 5;
     }
     if (Y < 7 && X > 1 && X == 7 && Y == 4 && m.盤(8, 2) == COM_角0) m.点 += 10;
     if (Y < 7 && X > 1 && COM角(m.盤(X - 1, Y))) {
-        m.点 += 0.5;
+        m.点 += 点数::十分の(5);
         if (COM歩(m.盤(X - 1, Y + 2))) m.点 += 5;
     }
     // A capture by a pawn that was the only guard of its square.
@@ -272,7 +272,7 @@ void 歩(手& m) {
 
 }  // namespace
 
-void 駒別評価(COM作業& s, double& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+void 駒別評価(COM作業& s, 点数& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     手 m{s, 点, 取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y};
     if (範囲(移動駒, 800, 803)) 王(m);
     else if (範囲(移動駒, 710, 713)) 竜(m);

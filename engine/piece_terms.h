@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/com_tables.h"
+#include "engine/score_sum.h"
 
 // Adds to 点 the terms of the branch chosen by the kind of 移動駒 (the code
 // the moved piece shows on its destination).  Each branch may end early;
@@ -17,4 +18,4 @@
 // candidate must stand on the board and the influence map describe that
 // position; the turn's snapshots (勢MAN_保存, 勢COM_保存) and the pin flag
 // 移動不可あり describe the position before the move.
-void 駒別評価(COM作業& s, double& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+void 駒別評価(COM作業& s, 点数& 点, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);

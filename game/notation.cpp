@@ -62,8 +62,7 @@ std::string 文字列変換(int IN_文字列) {
 }
 
 void 描画_移動駒種類(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 駒文字, int 色) {
-    const int x = static_cast<int>(std::lround(盤原点X + 入力X * 桝幅));
-    const int y = static_cast<int>(std::lround(盤原点Y + 入力Y * 桝高));
+    const int x = セルX(入力X), y = セルY(入力Y);
     p.文字(x, y, 駒文字, 12, s.表示.フォント太字, 色);
 }
 

@@ -192,7 +192,7 @@ int 保留の空行() {
     return 番号;
 }
 
-int 一行読む(std::istream& f, std::streambuf& sb, std::string& 文字列, std::size_t 上限) {
+int 一行読む(std::istream& f, std::streambuf& sb, std::string& 文字列, std::size_t 上限, std::size_t 読む上限) {
     using T = std::char_traits<char>;
     long& 保留 = f.iword(保留の空行());
     if (保留 > 0) {
@@ -200,7 +200,7 @@ int 一行読む(std::istream& f, std::streambuf& sb, std::string& 文字列, st
         return 真;
     }
     bool 何か = false;
-    for (;;) {
+    for (std::size_t 読んだ = 0;; ++読んだ) {
         const int c = sb.sbumpc();
         if (c == T::eof()) {
             f.setstate(std::ios::eofbit);
@@ -221,6 +221,7 @@ int 一行読む(std::istream& f, std::streambuf& sb, std::string& 文字列, st
             else 保留 = 余り;
             return 真;
         }
+        if (読んだ >= 読む上限) return 行が長すぎる;
         if (文字列.size() < 上限) 文字列.push_back(static_cast<char>(c));
     }
 }
@@ -228,13 +229,17 @@ int 一行読む(std::istream& f, std::streambuf& sb, std::string& 文字列, st
 }  // namespace
 
 int 読込_棋譜ファイル(std::istream& f, std::string& 文字列, std::size_t 上限) {
+    return 読込_棋譜ファイル(f, 文字列, 上限, static_cast<std::size_t>(-1));
+}
+
+int 読込_棋譜ファイル(std::istream& f, std::string& 文字列, std::size_t 上限, std::size_t 読む上限) {
     文字列.clear();
     std::streambuf* sb = f.rdbuf();
     if (!f.good() || sb == nullptr) return 偽;
     // A stream buffer may throw on a read error (a file stream does); the
     // error then ends the input and shows in the stream's state.
     try {
-        return 一行読む(f, *sb, 文字列, 上限);
+        return 一行読む(f, *sb, 文字列, 上限, 読む上限);
     } catch (...) {
         文字列.clear();
         f.setstate(std::ios::badbit);  // no exceptions are asked of our streams

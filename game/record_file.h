@@ -31,6 +31,11 @@ inline constexpr int 時間の上限 = 99999;
 inline constexpr int 持駒の上限 = 18;
 // Longest part of a header line that is kept; the rest of it is skipped.
 inline constexpr std::size_t 見出しの上限 = 4096;
+// The largest record file read.  Three header lines of the longest kept
+// length and 501 move lines, each with a CR CR LF end, come to under
+// 200 KB; a larger file is refused as too large before any of it is read.
+inline constexpr std::size_t 棋譜の大きさの上限 = 256 * 1024;
+static_assert(3 * (見出しの上限 + 3) + (履歴最大 + 1) * (指し手行の長さ + 3) < 200 * 1000);
 
 // One logged position as a file holds it.
 struct 棋譜局面 : 局面 {
@@ -110,6 +115,10 @@ std::string 調査_ファイル名(const std::string& フォルダ, const std::s
 // it.  真, or 偽 when no line can be read (end of file or a read error; an
 // exception of the stream buffer is caught and sets badbit).
 int 読込_棋譜ファイル(std::istream& f, std::string& 文字列, std::size_t 上限 = 見出しの上限);
+// The same, but a line whose text runs past 読む上限 bytes is read no
+// further: 行が長すぎる, and the stream is left inside that line.
+inline constexpr int 行が長すぎる = 2;
+int 読込_棋譜ファイル(std::istream& f, std::string& 文字列, std::size_t 上限, std::size_t 読む上限);
 
 // The leading-number value of a field: leading spaces skipped, optional
 // minus sign, digits; 0 when there is no number.
@@ -121,6 +130,7 @@ int 変換_数値(std::string_view 欄);
 棋譜内容 解析_棋譜(std::istream& f);
 棋譜内容 解析_棋譜(std::string_view バイト列);
 // Opens and parses the file at パス.  偽 and a reason in エラー when it is not
-// a readable regular file, or when reading it fails part-way (the record
-// read so far is then not used).  Never blocks on a FIFO and never throws.
+// a readable regular file, when it is larger than 棋譜の大きさの上限, or when
+// reading it fails part-way (the record read so far is then not used).
+// Never blocks on a FIFO and never throws.
 int 読込_棋譜(const std::string& パス, 棋譜内容& 内容, std::string& エラー);

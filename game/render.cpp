@@ -29,8 +29,18 @@ void 影付き(状態& s, Platform& p, double x, double y, const std::string& t,
 
 }  // namespace
 
-int セルX(double 座標X) { return static_cast<int>(std::lround(盤原点X + 桝幅 * 座標X)); }
-int セルY(double 座標Y) { return static_cast<int>(std::lround(盤原点Y + 桝高 * 座標Y)); }
+// Places are laid out in tenths of a cell.  The place is first taken to its
+// tenth (a double lies within far less than a twentieth of the tenth it
+// was written as, on any machine), and the twips then follow in whole
+// numbers: 原点 + 桝·t/10, a half going away from zero.
+int 十分の一桝(double 座標) { return static_cast<int>(std::lround(座標 * 10)); }
+int 桝からtwip(int 原点, int 桝, double 座標) {
+    const int n = 原点 * 10 + 桝 * 十分の一桝(座標);
+    return n >= 0 ? (n + 5) / 10 : -((-n + 5) / 10);
+}
+
+int セルX(double 座標X) { return 桝からtwip(盤原点X, 桝幅, 座標X); }
+int セルY(double 座標Y) { return 桝からtwip(盤原点Y, 桝高, 座標Y); }
 
 int 絵の選択(const 状態& s, int 駒種類, double 座標X, double 座標Y) {
     if (駒種類 == 空) {

@@ -15,6 +15,11 @@
 // texts and the numbers beside the board's rows.
 extern const char* const 漢数字[10];
 
+// Positions are in tenths of a cell: a coordinate counts as the nearest
+// tenth.  桝からtwip is the twip of position 座標 on an axis whose cell 0
+// starts at 原点 and whose cells are 桝 twips long.
+int 十分の一桝(double 座標);
+int 桝からtwip(int 原点, int 桝, double 座標);
 int セルX(double 座標X);
 int セルY(double 座標Y);
 

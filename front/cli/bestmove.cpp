@@ -7,6 +7,7 @@
 #include <string>
 
 #include "front/cli/commands.h"
+#include "front/cli/input_line.h"
 #include "front/cli/silent.h"
 #include "engine/influence.h"
 #include "engine/turn.h"
@@ -39,7 +40,10 @@ int cli_bestmove(int argc, char** argv) {
     }
 
     std::string 行;
-    if (!読込_棋譜ファイル(std::cin, 行, 指し手行の長さ + 2)) return 失敗("no position line on standard input");
+    const int 読めた = 読込_棋譜ファイル(std::cin, 行, 指し手行の長さ + 2, 入力行の上限);
+    if (読めた == 行が長すぎる)
+        return 失敗("the position line is longer than " + std::to_string(入力行の上限) + " bytes");
+    if (読めた != 真) return 失敗("no position line on standard input");
     if (行.size() < 持駒の列 - 1) return 失敗("the line is too short to hold a board (324 columns)");
     bool 損傷 = false;
     const 棋譜局面 r = 解析_指し手行(行, 損傷);

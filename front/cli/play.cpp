@@ -8,6 +8,7 @@
 #include <string>
 
 #include "front/cli/commands.h"
+#include "front/cli/input_line.h"
 #include "front/cli/one_line.h"
 #include "front/cli/numbers.h"
 #include "front/cli/players.h"
@@ -101,7 +102,12 @@ int cli_play(int argc, char** argv) {
     const COMの手番* 手番 = o.レベル >= 4 ? &深い手番 : nullptr;
     文字対局_開始(*s, p, std::cout, o.後手で, 手番);
     std::cout.flush();
-    for (std::string 行; std::getline(std::cin, 行);) {
+    std::string 行;
+    for (入力行 r; (r = 一行を読む(std::cin, 行)) != 入力行::終わり;) {
+        if (r == 入力行::長すぎる) {
+            std::cerr << "vezuvire-cli play: a line of standard input is longer than " << 入力行の上限 << " bytes\n";
+            return 2;
+        }
         const bool 続く = 文字対局_一行(*s, p, 行, std::cout, 手番);
         std::cout.flush();
         if (!続く) break;

@@ -100,16 +100,16 @@ struct 候補局面 : ::testing::Test {
     // The piece terms alone, starting from 0.
     double 駒別(int x, int y, int x2, int y2, bool 成る = false) {
         return 指す(x, y, x2, y2, 成る, [&](int a, int b) {
-            double 点 = 0;
+            点数 点 = 0;
             駒別評価(s, 点, a, b, x, y, x2, y2);
-            return 点;
+            return 点.実数();
         });
     }
     double 打ち駒別(int k, int x2, int y2) {
         return 打つ(k, x2, y2, [&](int a, int b) {
-            double 点 = 0;
+            点数 点 = 0;
             駒別評価(s, 点, a, b, -1, k, x2, y2);
-            return 点;
+            return 点.実数();
         });
     }
 
@@ -119,7 +119,7 @@ private:
         勢力調査(s);
         // The other engineers' terms, taken from the same position so the
         // tests can state only the terms of the board evaluation itself.
-        危険 = 変えずに(s, [&] { return 盤評価_COM危険座標(s, 着駒, x2, y2); });
+        危険 = 変えずに(s, [&] { return 盤評価_COM危険座標(s, 着駒, x2, y2).実数(); });
         自角 = 盤評価_自角注意_COM(s, x2, y2, 着駒);
         残り逃道 = 調査_自王逃道(s);
         return 変えずに(s, [&] { return f(取得, 着駒); });

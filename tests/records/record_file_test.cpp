@@ -302,6 +302,36 @@ TEST(棋譜を読む, 読込エラーは落ちずに読めない理由になる)
     EXPECT_EQ(k.局面.size(), 2u);
 }
 
+TEST(棋譜を読む, 上限より大きいファイルは読まずに断る) {
+    一時フォルダ d;
+    見張り 犬;
+    const std::string 体 = 頭 + 変換_指し手行(王二枚()) + "\r\n";
+    // Blank lines fill a record up to the size wanted; 10 GB are left sparse.
+    const struct {
+        const char* 名;
+        unsigned long long 大きさ;
+        bool 読める;
+    } 例々[] = {
+        {"at the limit", 棋譜の大きさの上限, true},
+        {"a byte over", 棋譜の大きさの上限 + 1, false},
+        {"10 GB", 10ULL << 30, false},
+    };
+    for (const auto& e : 例々) {
+        SCOPED_TRACE(e.名);
+        {
+            std::ofstream f("大.棋譜", std::ios::binary | std::ios::trunc);
+            f << 体;
+            if (e.大きさ <= 棋譜の大きさの上限) f << std::string(e.大きさ - 体.size(), '\n');
+        }
+        if (e.大きさ > 棋譜の大きさの上限) fs::resize_file("大.棋譜", e.大きさ);
+        棋譜内容 k;
+        std::string エラー;
+        EXPECT_EQ(読込_棋譜("大.棋譜", k, エラー), e.読める ? 真 : 偽);
+        EXPECT_EQ(エラー, e.読める ? "" : "ファイルが大きすぎます。");
+        EXPECT_EQ(k.局面.size(), e.読める ? 1u : 0u);
+    }
+}
+
 TEST(棋譜を保存, 書けなかったとき古いファイルはそのまま残る) {
     一時フォルダ d;
     auto s = std::make_unique<状態>();

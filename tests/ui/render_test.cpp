@@ -164,3 +164,24 @@ TEST_F(描画テスト, 駒の点滅は消して待って描くを繰り返す) 
     EXPECT_EQ(p.絵の履歴(-1, 1), (std::vector<int>{絵_空桝0, 700, 絵_空桝0, 700}));
     EXPECT_EQ(p.待ち, (std::vector<double>{0.2, 0.2, 0.2, 0.2}));
 }
+
+// Places in tenths of a cell and their twips, whole numbers with a half
+// going up.  Each is a place the game draws at; -1.1 is 373.5 twips, where
+// a fused multiply-add used to make 373.
+TEST(セルの位置, 十分の一桝ごとのtwip) {
+    struct 例 {
+        double 座標;
+        int 十分の一, X, Y;
+    };
+    const 例 例々[] = {
+        {-1.1, -11, 374, -577},    {-1.6, -16, 66, -884},   {0.1, 1, 1112, 162},
+        {3.3 + 0.1, 34, 3141, 2191}, {9.3, 93, 6770, 5820}, {12.9 - 0.1, 128, 8922, 7972},
+        {13.1, 131, 9107, 8157},   {-2, -20, -180, -1130},  {10.8, 108, 7692, 6742},
+    };
+    for (const 例& e : 例々) {
+        SCOPED_TRACE(e.座標);
+        EXPECT_EQ(十分の一桝(e.座標), e.十分の一);
+        EXPECT_EQ(セルX(e.座標), e.X);
+        EXPECT_EQ(セルY(e.座標), e.Y);
+    }
+}

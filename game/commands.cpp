@@ -83,9 +83,10 @@ void LEVEL7_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 7); }
 void LEVEL8_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 8); }
 void LEVEL9_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 9); }
 void LEVEL10_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 10); }
+void LEVEL11_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 11); }
 
 namespace {
-constexpr メニュー項目 レベルの項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3, メニュー項目::LEVEL4, メニュー項目::LEVEL5, メニュー項目::LEVEL6, メニュー項目::LEVEL7, メニュー項目::LEVEL8, メニュー項目::LEVEL9, メニュー項目::LEVEL10};
+constexpr メニュー項目 レベルの項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3, メニュー項目::LEVEL4, メニュー項目::LEVEL5, メニュー項目::LEVEL6, メニュー項目::LEVEL7, メニュー項目::LEVEL8, メニュー項目::LEVEL9, メニュー項目::LEVEL10, メニュー項目::LEVEL11};
 }  // namespace
 
 void レベルの印を合わせる(状態& s, Platform& p) {

@@ -64,8 +64,9 @@ enum class メニュー項目 {
     LEVEL8,
     LEVEL9,
     LEVEL10,
+    LEVEL11,
 };
-inline constexpr int メニュー項目数 = 18;
+inline constexpr int メニュー項目数 = 19;
 // The control name of a menu item, as the window and the records of the
 // platform calls name it.
 constexpr const char* メニュー項目名(メニュー項目 項目) {
@@ -88,6 +89,7 @@ constexpr const char* メニュー項目名(メニュー項目 項目) {
         case メニュー項目::LEVEL8: return "LEVEL8";
         case メニュー項目::LEVEL9: return "LEVEL9";
         case メニュー項目::LEVEL10: return "LEVEL10";
+        case メニュー項目::LEVEL11: return "LEVEL11";
     }
     return "?";
 }

@@ -970,27 +970,29 @@ Options → Sound effects turns the sounds of the pieces and of refused moves of
     <message>
         <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
 対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
-コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL10 から選べます（対局の途中でも変えられます）。一つ上のレベルは、すぐ下のレベルにおよそ7割勝つように決めてあります。
+コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL11 から選べます（対局の途中でも変えられます）。一つ上のレベルは、すぐ下のレベルにおよそ7割勝つように決めてあります。
 ・LEVEL1〜LEVEL3：一手先だけを読んですぐに指します。初めての対局に。
 ・LEVEL4：一手先を読み、よく少し悪い手を指します。LEVEL3 に勝てたら、初めての勝利の次に。
 ・LEVEL5：一手先を読み、ときどき少し悪い手を指します。駒の取り合いで損をしなくなったら。
-・LEVEL6：二手先まで読み、ときどき少し悪い手を指します。相手の狙いも考えるようになったら。
-・LEVEL7：二手先まで読み、たまに少し悪い手を指します。
-・LEVEL8：三手先まで読みます。腕に自信がついたら。
-・LEVEL9：四手先まで読みます。
-・LEVEL10：一手に1秒、二つの核で考えます。いちばん強いレベルです。
+・LEVEL6：二手先まで読み、よく少し悪い手を指します。相手の狙いも考えるようになったら。
+・LEVEL7：二手先まで読み、ときどき少し悪い手を指します。
+・LEVEL8：二手先まで読み、たまに少し悪い手を指します。
+・LEVEL9：三手先まで読み、ときどき少し悪い手を指します。腕に自信がついたら。
+・LEVEL10：四手先まで読み、まれに少し悪い手を指します。
+・LEVEL11：一手に1秒、二つの核で考えます。いちばん強いレベルです。
 LEVEL4 から上は何手も先まで読むので、考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。LEVEL4 から上は同じ局面でも指し手が変わることがあります。</source>
         <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
 Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
-Choose the computer&apos;s strength, LEVEL1 to LEVEL10, under Game → Computer level (also during a game). Each level is set to win about seven games in ten against the level just below it.
+Choose the computer&apos;s strength, LEVEL1 to LEVEL11, under Game → Computer level (also during a game). Each level is set to win about seven games in ten against the level just below it.
 • LEVEL1 to LEVEL3: look one move ahead and answer at once. For a first game.
 • LEVEL4: looks one move ahead and often plays a slightly weaker move. The next step once you have beaten LEVEL3.
 • LEVEL5: looks one move ahead and sometimes plays a slightly weaker move. Once you no longer lose material in exchanges.
-• LEVEL6: looks two moves ahead and sometimes plays a slightly weaker move. Once you think about your opponent&apos;s threats too.
-• LEVEL7: looks two moves ahead and now and then plays a slightly weaker move.
-• LEVEL8: looks three moves ahead. Once you feel sure of your play.
-• LEVEL9: looks four moves ahead.
-• LEVEL10: thinks for 1 s a move on two cores. The strongest level.
+• LEVEL6: looks two moves ahead and often plays a slightly weaker move. Once you think about your opponent&apos;s threats too.
+• LEVEL7: looks two moves ahead and sometimes plays a slightly weaker move.
+• LEVEL8: looks two moves ahead and now and then plays a slightly weaker move.
+• LEVEL9: looks three moves ahead and sometimes plays a slightly weaker move. Once you feel sure of your play.
+• LEVEL10: looks four moves ahead and rarely plays a slightly weaker move.
+• LEVEL11: thinks for 1 s a move on two cores. The strongest level.
 From LEVEL4 up the computer reads many moves ahead: the window stays alive while it thinks, but the board and the menus wait for its move. From LEVEL4 up it may play different moves in the same position.</translation>
     </message>
 </context>

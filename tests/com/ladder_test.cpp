@@ -41,7 +41,7 @@ TEST(段, 上から二つ目までは深さだけで決まり_その深さの合
     struct 例 {
         int レベル, 深さ;
     };
-    const 例 表[] = {{4, 1}, {5, 1}, {6, 2}, {7, 2}, {8, 3}, {9, 4}};
+    const 例 表[] = {{4, 1}, {5, 1}, {6, 2}, {7, 2}, {8, 2}, {9, 3}, {10, 4}};
     static_assert(sizeof 表 / sizeof 表[0] == 最強レベル - 4);
     const auto 局面 = 少しの局面(3);
     for (const auto& e : 表) {
@@ -162,23 +162,5 @@ TEST(段, 二つの糸で探しても合法手を答え_詰みは一つの糸と
         m.成 = false;
         EXPECT_TRUE((m == 対局の手{4, 3, 5, 5, 0, false})) << 糸;
         EXPECT_TRUE(決着の点(r.点) && r.点 > 0);
-    }
-}
-
-TEST(段, 糸が一つなら表の共有の仕方で手は変わらない) {
-    // The same searcher, once with one thread and once with a fresh table:
-    // with one thread the answer is the single search's, move for move.
-    const auto 局面 = 少しの局面(3);
-    for (const auto& g : 局面) {
-        探索設定 s;
-        s.持ち時間 = 0;
-        s.最大深さ = 5;
-        s.幅 = 0;
-        s.置換表の桁 = 16;
-        深い探索 a(16);
-        const auto r1 = a.探す(g, s, 止めない);
-        a.表を消す();
-        const auto r2 = a.探す(g, s, 止めない);
-        EXPECT_TRUE(r1.手 == r2.手 && r1.点 == r2.点 && r1.節点数 == r2.節点数);
     }
 }

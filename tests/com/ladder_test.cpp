@@ -66,27 +66,6 @@ TEST(段, 上から二つ目までは深さだけで決まり_その深さの合
     }
 }
 
-TEST(段, 弱い段は良い手の中から選び_上の段ほど幅が狭い) {
-    for (int l = 4; l < 最強レベル; ++l) {
-        const 探索設定 下 = 探索設定::レベル(l), 上 = 探索設定::レベル(l + 1);
-        // Deeper, or as deep with no more weakness.
-        if (上.最大深さ == 下.最大深さ) {
-            EXPECT_TRUE(上.幅 <= 下.幅 && 上.誤り率 <= 下.誤り率) << l;
-        }
-        EXPECT_TRUE(下.最大深さ <= 上.最大深さ || 上.最大深さ == 0) << l;
-    }
-    // The top thinks by the clock on every core it is given.
-    const 探索設定 頂 = 探索設定::レベル(最強レベル);
-    EXPECT_GT(頂.持ち時間, 0);
-    EXPECT_EQ(頂.最大深さ, 0);
-    EXPECT_GE(頂.スレッド数, 1);
-    // The former strengths stay as they were.
-    EXPECT_EQ(探索設定::旧レベル(4).持ち時間, 0.3);
-    EXPECT_EQ(探索設定::旧レベル(5).持ち時間, 1.0);
-    EXPECT_EQ(探索設定::旧レベル(5).幅, 8);
-    EXPECT_EQ(探索設定::旧レベル(5).スレッド数, 1);
-}
-
 TEST(段, 誤りの幅があっても取れる王は必ず取る) {
     // A bottom rook down the open file onto the top king.
     対局 g;

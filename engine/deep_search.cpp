@@ -468,12 +468,12 @@ namespace {
 // The ladder above the game's own three strengths.  The depth-bounded
 // rungs play alike on any machine; the margin and the occasional wider
 // margin make the lower ones beatable without random moves.  Each rung
-// was set by self-play to score about 70 % against the one below.
+// was set by self-play against the one below (the README's table).
 struct 段 {
-    int 深さ;       // 0: by time
+    int 深さ;  // 0: by time
     double 秒;
     int 幅, 誤り率, 誤りの幅;
-    int 糸;         // threads: 0 = as many as the caller allows
+    int 糸;  // threads: 0 = as many as the caller allows
 };
 constexpr 段 段表[] = {
     {1, 0, 175, 45, 500, 1},  // 4

@@ -44,7 +44,8 @@ int cli_bestmove(int argc, char** argv) {
         } else if (a == "--legacy") {
             深い.旧 = true;
         } else if (a == "--help" || a == "-h") {
-            std::cout << "usage: vezuvire-cli bestmove [--level N] [--threads N] [--seed S] [--legacy] < position-line\n";
+            std::cout
+                << "usage: vezuvire-cli bestmove [--level N] [--threads N] [--seed S] [--legacy] < position-line\n";
             return 0;
         } else {
             return 失敗("unknown or incomplete argument '" + a + "'");

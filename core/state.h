@@ -27,9 +27,12 @@ inline constexpr int 手番_なし = 0;
 inline constexpr int 先手 = 1;
 inline constexpr int 後手 = -1;
 
-// The computer's strengths: 1 to 3 look one move ahead; 4 and 5 search many
-// moves deep for a limited time (engine/deep_search.h).
-inline constexpr int 最強レベル = 5;
+// The computer's strengths: 1 to 3 look one move ahead; 4 and up search
+// many moves deep, to a fixed depth and then for a limited time
+// (engine/deep_search.h).  A game saved at the former top strengths 4 (0.3 s)
+// and 5 (1 s) resumes at 旧レベルの段.
+inline constexpr int 最強レベル = 11;
+constexpr int 旧レベルの段(int 旧) { return 旧 >= 5 ? 最強レベル : 旧 == 4 ? 最強レベル - 1 : 旧; }
 
 inline constexpr int 桝色_緑 = 2;  // clockwise turn on arrival
 inline constexpr int 桝色_水 = 3;  // anticlockwise turn on arrival

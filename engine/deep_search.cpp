@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -37,12 +38,33 @@ std::uint32_t 詰める(const 対局の手& m) {
 
 enum : std::uint8_t { 正確 = 1, 下限 = 2, 上限 = 3 };
 
-struct 表の項 {
-    std::uint64_t 鍵 = 0;
+// What the table holds of one position.
+struct 表の値 {
     std::uint32_t 手 = 0;
     std::int16_t 点 = 0;
     std::uint8_t 深さ = 0;
     std::uint8_t 種類 = 0;
+};
+
+std::uint64_t 包む(const 表の値& v) {
+    return static_cast<std::uint64_t>(v.手) | static_cast<std::uint64_t>(static_cast<std::uint16_t>(v.点)) << 32 |
+           static_cast<std::uint64_t>(v.深さ) << 48 | static_cast<std::uint64_t>(v.種類) << 56;
+}
+表の値 解く(std::uint64_t d) {
+    表の値 v;
+    v.手 = static_cast<std::uint32_t>(d);
+    v.点 = static_cast<std::int16_t>(static_cast<std::uint16_t>(d >> 32));
+    v.深さ = static_cast<std::uint8_t>(d >> 48);
+    v.種類 = static_cast<std::uint8_t>(d >> 56);
+    return v;
+}
+
+// One slot, shared by every thread of a search: the key is kept mixed with
+// the value, so a slot that two threads wrote at once (the key of one, the
+// value of the other) reads as another position's, and is not used.
+struct 表の項 {
+    std::atomic<std::uint64_t> 鍵と値{0};
+    std::atomic<std::uint64_t> 値{0};
 };
 
 // Scores of a won or lost king are stored relative to the node.
@@ -143,16 +165,18 @@ struct 減らす表 {
 };
 const 減らす表 減らす量;
 
-}  // namespace
-
-struct 深い探索::中身 {
-    std::vector<表の項> 表;
+// One thread's search: its own copy of the game, killers and history; the
+// table is the searcher's, shared.
+struct 探索者 {
+    表の項* 表 = nullptr;
+    std::size_t 表の印 = 0;  // entries − 1
 
     // Per search.
     対局 g;
     const 探索設定* 設定 = nullptr;
     const 評価の重み* 重み = nullptr;
     const std::atomic<bool>* 止め = nullptr;
+    const std::atomic<bool>* 終わり = nullptr;  // the first thread is done (helpers only)
     const 探索時計* 時計 = nullptr;
     double 始め = 0, 締切 = 0;
     bool 時間制限 = false;
@@ -164,32 +188,38 @@ struct 深い探索::中身 {
     std::vector<対局の手> 手の置き場[最大手数 + 8];
     std::vector<int> 順の置き場[最大手数 + 8];
 
-    explicit 中身(std::size_t 桁) : 表(std::size_t{1} << 桁) {}
-
     void 止めるか() {
         if ((++節点 & 255) != 0) return;
         if (止め->load(std::memory_order_relaxed)) throw 止まった{};
+        if (終わり != nullptr && 終わり->load(std::memory_order_relaxed)) throw 止まった{};
         if (時間制限 && 時計->秒() >= 締切) throw 止まった{};
     }
 
-    表の項* 探る(std::uint64_t h) {
+    bool 探る(std::uint64_t h, 表の値& v) {
         ++問い;
-        表の項& e = 表[h & (表.size() - 1)];
-        if (e.鍵 == h) {
+        表の項& e = 表[h & 表の印];
+        const std::uint64_t d = e.値.load(std::memory_order_relaxed);
+        if ((e.鍵と値.load(std::memory_order_relaxed) ^ d) == h) {
             ++当たり;
-            return &e;
+            v = 解く(d);
+            return true;
         }
-        return nullptr;
+        return false;
     }
     void 書く(std::uint64_t h, int 深さ, int 点, std::uint8_t 種類, std::uint32_t 手, int ply) {
-        表の項& e = 表[h & (表.size() - 1)];
-        if (e.鍵 == h && e.深さ > 深さ && 種類 != 正確) return;
-        if (手 == 0 && e.鍵 == h) 手 = e.手;
-        e.鍵 = h;
-        e.手 = 手;
-        e.点 = static_cast<std::int16_t>(表へ(点, ply));
-        e.深さ = static_cast<std::uint8_t>(std::clamp(深さ, 0, 255));
-        e.種類 = 種類;
+        表の項& e = 表[h & 表の印];
+        const std::uint64_t 前 = e.値.load(std::memory_order_relaxed);
+        const bool 同じ = (e.鍵と値.load(std::memory_order_relaxed) ^ 前) == h;
+        const 表の値 古 = 解く(前);
+        if (同じ && 古.深さ > 深さ && 種類 != 正確) return;
+        表の値 v;
+        v.手 = 手 == 0 && 同じ ? 古.手 : 手;
+        v.点 = static_cast<std::int16_t>(表へ(点, ply));
+        v.深さ = static_cast<std::uint8_t>(std::clamp(深さ, 0, 255));
+        v.種類 = 種類;
+        const std::uint64_t d = 包む(v);
+        e.鍵と値.store(h ^ d, std::memory_order_relaxed);
+        e.値.store(d, std::memory_order_relaxed);
     }
 
     int 元番(const 対局の手& m) const { return m.打ち() ? 100 + m.打 : m.元X * 10 + m.元Y; }
@@ -285,13 +315,13 @@ struct 深い探索::中身 {
 
         const bool PV = beta - alpha > 1;
         std::uint32_t 表の手 = 0;
-        if (表の項* e = 探る(g.ハッシュ())) {
-            表の手 = e->手;
-            const int 点 = 表から(e->点, ply);
-            if (!PV && e->深さ >= 深さ) {
-                if (e->種類 == 正確) return 点;
-                if (e->種類 == 下限 && 点 >= beta) return 点;
-                if (e->種類 == 上限 && 点 <= alpha) return 点;
+        if (表の値 e; 探る(g.ハッシュ(), e)) {
+            表の手 = e.手;
+            const int 点 = 表から(e.点, ply);
+            if (!PV && e.深さ >= 深さ) {
+                if (e.種類 == 正確) return 点;
+                if (e.種類 == 下限 && 点 >= beta) return 点;
+                if (e.種類 == 上限 && 点 <= alpha) return 点;
             }
         }
 
@@ -376,7 +406,10 @@ struct 深い探索::中身 {
         bool 正確 = false;
     };
 
-    深い探索の結果 探す(const 対局& 元, const 探索設定& 設, const std::atomic<bool>& 止) {
+    // 助手: a helper thread's number (0: the first thread, whose answer
+    // counts); odd helpers search one ply deeper than the iteration, so the
+    // threads spread over two depths.
+    深い探索の結果 探す(const 対局& 元, const 探索設定& 設, const std::atomic<bool>& 止, int 助手 = 0) {
         static const 既定の時計 既定;
         g = 元;
         設定 = &設;
@@ -404,10 +437,14 @@ struct 深い探索::中身 {
         for (const auto& m : 全手) 根.push_back({m, -無限, false});
 
         const int 上限深さ = 設.最大深さ > 0 ? std::min(設.最大深さ, 最大手数 - 1) : 最大手数 - 1;
-        const int 幅 = std::max(0, 設.幅);
+        int 幅 = std::max(0, 設.幅);
+        // A move of weakness: drawn from the seed and the position alone.
+        if (設.誤り率 > 0 && static_cast<int>(混ぜる(設.種 ^ 元.ハッシュ() ^ 0x5851F42D4C957F2Dull) % 100) < 設.誤り率)
+            幅 = std::max(幅, 設.誤りの幅);
+        const int 深さの差 = 助手 % 2;
         std::vector<根の手> 確定;  // the last finished iteration
         try {
-            for (int d = 1; d <= 上限深さ; ++d) {
+            for (int d = 1 + 深さの差; d <= 上限深さ; ++d) {
                 if (止め->load(std::memory_order_relaxed)) break;
                 int 最善 = -無限;
                 for (std::size_t i = 0; i < 根.size(); ++i) {
@@ -461,7 +498,82 @@ struct 深い探索::中身 {
     }
 };
 
+}  // namespace
+
+struct 深い探索::中身 {
+    std::vector<表の項> 表;
+    std::vector<std::unique_ptr<探索者>> 者;  // [0] the first thread, then the helpers
+
+    explicit 中身(std::size_t 桁) : 表(std::size_t{1} << 桁) {}
+
+    探索者& 人(std::size_t i) {
+        while (者.size() <= i) {
+            者.push_back(std::make_unique<探索者>());
+            者.back()->表 = 表.data();
+            者.back()->表の印 = 表.size() - 1;
+        }
+        return *者[i];
+    }
+
+    深い探索の結果 探す(const 対局& g, const 探索設定& 設, const std::atomic<bool>& 止) {
+        const int n = std::max(1, 設.スレッド数);
+        if (n == 1) return 人(0).探す(g, 設, 止);
+        for (int i = 1; i < n; ++i) 人(static_cast<std::size_t>(i));
+        std::atomic<bool> 終わり{false};
+        std::vector<std::thread> 糸;
+        for (int i = 1; i < n; ++i)
+            糸.emplace_back([&, i] {
+                探索者& h = *者[static_cast<std::size_t>(i)];
+                h.終わり = &終わり;
+                h.探す(g, 設, 止, i);
+            });
+        深い探索の結果 r = 者[0]->探す(g, 設, 止);
+        終わり.store(true);
+        for (auto& t : 糸) t.join();
+        for (int i = 1; i < n; ++i) r.節点数 += 者[static_cast<std::size_t>(i)]->節点;
+        return r;
+    }
+};
+
+namespace {
+
+// The ladder above the game's own three strengths.  The depth-bounded
+// rungs play alike on any machine; the margin and the occasional wider
+// margin make the lower ones beatable without random moves.  Each rung
+// was set by self-play against the one below (the README's table).
+struct 段 {
+    int 深さ;  // 0: by time
+    double 秒;
+    int 幅, 誤り率, 誤りの幅;
+    int 糸;  // threads: 0 = as many as the caller allows
+};
+constexpr 段 段表[] = {
+    {1, 0, 175, 45, 500, 1},  // 4
+    {1, 0, 100, 30, 300, 1},  // 5
+    {2, 0, 170, 40, 500, 1},  // 6
+    {2, 0, 100, 30, 300, 1},  // 7
+    {2, 0, 30, 10, 120, 1},   // 8
+    {3, 0, 40, 15, 150, 1},   // 9
+    {4, 0, 15, 5, 60, 1},     // 10
+    {0, 1.0, 8, 0, 0, 0},     // 11: the top, on every core
+};
+static_assert(sizeof 段表 / sizeof 段表[0] == 探索設定::最強 - 3);
+
+}  // namespace
+
 探索設定 探索設定::レベル(int レベル) {
+    const 段& e = 段表[std::clamp(レベル, 4, 最強) - 4];
+    探索設定 s;
+    s.持ち時間 = e.秒;
+    s.最大深さ = e.深さ;
+    s.幅 = e.幅;
+    s.誤り率 = e.誤り率;
+    s.誤りの幅 = e.誤りの幅;
+    s.スレッド数 = e.糸 == 0 ? static_cast<int>(std::max(1u, std::thread::hardware_concurrency())) : e.糸;
+    return s;
+}
+
+探索設定 探索設定::旧レベル(int レベル) {
     探索設定 s;
     if (レベル >= 5) {
         s.持ち時間 = レベル5の時間;
@@ -484,6 +596,10 @@ bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const st
     if (名 == "幅") 設定.幅 = n;
     else if (名 == "引分の損") 設定.引分の損 = n;
     else if (名 == "枝刈り") 設定.枝刈り = n != 0;
+    else if (名 == "深さ" && n >= 0 && n < 最大手数) 設定.最大深さ = n;
+    else if (名 == "誤り" && n >= 0 && n <= 100) 設定.誤り率 = n;
+    else if (名 == "誤りの幅" && n >= 0) 設定.誤りの幅 = n;
+    else if (名 == "スレッド" && n >= 1 && n <= 64) 設定.スレッド数 = n;
     else if (!評価の重みを設定(w, 名, n)) return false;
     return true;
 }
@@ -495,7 +611,12 @@ bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const st
     return 中_->探す(g, 設定, 止め);
 }
 
-void 深い探索::表を消す() { std::fill(中_->表.begin(), 中_->表.end(), 表の項{}); }
+void 深い探索::表を消す() {
+    for (auto& e : 中_->表) {
+        e.鍵と値.store(0, std::memory_order_relaxed);
+        e.値.store(0, std::memory_order_relaxed);
+    }
+}
 
 深い探索の結果 深く探索する(const 対局& g, const 探索設定& 設定, const std::atomic<bool>& 止め) {
     深い探索 s(設定.置換表の桁);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The stronger computer (strengths 4 and 5): a search many moves deep over a
-// copy of the game, bounded by time rather than depth.
+// The stronger computer (strengths 4 and up): a search many moves deep over a
+// copy of the game, bounded by depth (the lower strengths, so that they play
+// alike on any machine) or by time (the top ones).
 //
 //   const 対局 g = 対局にする(s);              // core/game_state.h
 //   探索設定 設定 = 探索設定::レベル(4);
@@ -26,7 +27,15 @@
 // costs the side that searches 引分の損.  Among the root moves whose score is
 // within 幅 of the best, one is chosen at random with a generator seeded by
 // 種 and the position, so the computer does not play the same game every
-// time (a window may take 種 from the clock at each new game).
+// time (a window may take 種 from the clock at each new game).  The weaker
+// strengths also take, on some moves drawn from the seed, a wider margin:
+// a move a little worse than the best, never a king left en prise or a
+// king capture missed (a won king is always the only candidate).
+//
+// With スレッド数 above one, helper threads search the same position at
+// once and share the transposition table ("lazy" parallel search); the
+// answer is the first thread's, which finds the table filled by the others
+// and so gets deeper in the same time.  With one thread nothing else runs.
 #pragma once
 
 #include <atomic>
@@ -49,14 +58,19 @@ public:
 };
 
 struct 探索設定 {
-    // The thinking time of each strength on this machine, in seconds, and
-    // the margin of its random choice (hundredths of a pawn).
+    // The thinking time of the former strengths 4 and 5 on this machine, in
+    // seconds, and the margin of their random choice (hundredths of a pawn).
     static constexpr double レベル4の時間 = 0.3;
     static constexpr double レベル5の時間 = 1.0;
     static constexpr int レベル4の幅 = 20;
     static constexpr int レベル5の幅 = 8;
-    // The defaults of strength 4 or 5.
+    // The strongest strength this search plays.
+    static constexpr int 最強 = 11;
+    // The defaults of strength 4 .. 最強 (anything below 4 reads as 4).
     static 探索設定 レベル(int レベル);
+    // The former strength 4 (0.3 s) or 5 (1 s) as it played before the
+    // ladder of depth-bounded strengths: one thread, a time limit.
+    static 探索設定 旧レベル(int レベル);
 
     double 持ち時間 = レベル4の時間;  // seconds; 0 = no limit (then 最大深さ bounds it)
     int 最大深さ = 0;                  // 0 = up to 64 plies
@@ -69,6 +83,13 @@ struct 探索設定 {
     // search, reductions growing with depth and move number); off, for
     // measuring what it is worth.
     bool 枝刈り = true;
+    // Weakness: on 誤り率 moves in a hundred (drawn from the seed and the
+    // position) the choice is among the moves within 誤りの幅 instead of 幅.
+    int 誤り率 = 0;
+    int 誤りの幅 = 0;
+    // Threads searching at once (1: the search runs on the caller's thread
+    // only).  Any number from 1; more than the machine's cores only slows.
+    int スレッド数 = 1;
     std::size_t 置換表の桁 = 19;  // 2^n entries of 16 bytes
     const 探索時計* 時計 = nullptr;  // nullptr: the steady clock
     const 評価の重み* 重み = nullptr;  // nullptr: 標準の重み()
@@ -91,7 +112,7 @@ constexpr bool 決着の点(int 点) { return 点 > 勝ちの点 - 1000 || 点 <
 
 // Sets one named knob of the settings or of the weights w (used when
 // 設定.重み points at w) from "name=value", for tuning by self-play: 幅,
-// 引分の損, 枝刈り and the weights' names (see 評価の重みを設定).  False for
+// 引分の損, 枝刈り, 深さ, 誤り (誤り率), 誤りの幅, スレッド and the weights' names (see 評価の重みを設定).  False for
 // an unknown name.
 bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const std::string& 名と値);
 
@@ -99,7 +120,8 @@ bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const st
 深い探索の結果 深く探索する(const 対局& g, const 探索設定& 設定, const std::atomic<bool>& 止め);
 
 // A searcher that keeps its transposition table from move to move (a
-// player of a whole game).  Not to be shared between threads.
+// player of a whole game).  Not to be shared between threads (it starts
+// its own helpers when 設定.スレッド数 asks for them).
 class 深い探索 {
 public:
     explicit 深い探索(std::size_t 置換表の桁 = 19);

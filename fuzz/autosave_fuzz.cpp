@@ -31,9 +31,11 @@ void 読んで確かめる(std::string_view b) {
     auto d = std::make_unique<自動保存内容>();
     if (!解析_自動保存(b, *d)) return;
     if (!調査_自動保存内容(*d)) 失敗("accepted a game out of range", b);
-    // A file of either version is exactly what the writer writes in it.
+    // A file of any version is exactly what the writer writes in it, but
+    // for the former strengths 4 and 5, which come back on the new ladder.
     const int 版 = b.starts_with("Vezuvire autosave 1\n") ? 1 : 2;
-    if (変換_自動保存(*d, 版) != b) 失敗("accepted bytes the writer does not write", b);
+    const bool 旧の段 = d->レベル > 3 && !b.starts_with("Vezuvire autosave 3\n");
+    if (!旧の段 && 変換_自動保存(*d, 版) != b) 失敗("accepted bytes the writer does not write", b);
     auto s = std::make_unique<状態>();
     auto 記憶 = std::make_unique<COM表>();  // the computer answering in the game
     s->COM記憶 = 記憶.get();
@@ -104,7 +106,7 @@ void 書いて読む(std::string_view b) {
     取り出し t(b);
     auto d = std::make_unique<自動保存内容>();
     d->対局種別 = t.範囲(0, 1);
-    d->レベル = t.範囲(1, 3);
+    d->レベル = t.範囲(1, 最強レベル);
     d->手番_MAN = t.範囲(0, 1) ? 先手 : 後手;
     d->手番_COM = -d->手番_MAN;
     d->手番 = t.範囲(0, 1) ? 先手 : 後手;
@@ -142,7 +144,8 @@ void 書いて読む(std::string_view b) {
     if (!(*r == *d)) 失敗("the game read back differs from the one written", 書いた);
     const std::string 第1版 = 変換_自動保存(*d, 1);
     auto r1 = std::make_unique<自動保存内容>();
-    if (!解析_自動保存(第1版, *r1) || !(*r1 == *d)) 失敗("the first version's bytes are not read back", 第1版);
+    if (d->レベル <= 3 && (!解析_自動保存(第1版, *r1) || !(*r1 == *d)))
+        失敗("the first version's bytes are not read back", 第1版);
 }
 
 }  // namespace

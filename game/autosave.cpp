@@ -308,6 +308,11 @@ static_assert(sizeof(COM表) == sizeof(int) * static_cast<std::size_t>(記憶の
               "COM表 changed: list its members in the autosave and raise the autosave version");
 
 const char* const 頭[] = {nullptr, "Vezuvire autosave 1", 自動保存の頭};
+// A game at one of the strengths above 3 is written as version 3: the
+// items of version 2, its level counted on the longer ladder.  Versions 1
+// and 2 counted five strengths; their 4 and 5 resume at 旧レベルの段.  A
+// game at 1 to 3 stays version 2, which every reader reads.
+constexpr const char* 段の頭 = "Vezuvire autosave 3";
 
 bool 記録が正しい(const 自動保存記録& r) {
     return 局面として正しい(r.k) && 範囲内(r.先X, 0, 9) && 範囲内(r.先Y, 0, 9) && 時間として正しい(r.前秒M) &&
@@ -497,7 +502,7 @@ std::string 変換_自動保存(const 自動保存内容& d, int 版) {
     const unsigned v = 版 == 1 ? 版1 : 版2;
     std::string o;
     o.reserve(64 * 1024);
-    o += 頭[v];
+    o += v == 版2 && d.レベル > 3 ? 段の頭 : 頭[v];
     o += '\n';
     for (const 欄& e : 欄一覧)
         if (e.版 & v) 書く(o, e, d);
@@ -506,14 +511,17 @@ std::string 変換_自動保存(const 自動保存内容& d, int 版) {
 }
 
 bool 解析_自動保存(std::string_view バイト列, 自動保存内容& 結果) {
-    for (unsigned 版 : {版2, 版1}) {
+    for (int 番 : {3, 2, 1}) {
+        const unsigned 版 = 番 == 1 ? 版1 : 版2;
         読み手 r(バイト列);
-        if (!r.そのまま(頭[版])) continue;
+        if (!r.そのまま(番 == 3 ? 段の頭 : 頭[版])) continue;
         auto d = std::make_unique<自動保存内容>();
         for (const 欄& e : 欄一覧)
             if ((e.版 & 版) && !読む(r, e, *d)) return false;
         if (!r.そのまま("終わり") || !r.終わった()) return false;
         if (!調査_自動保存内容(*d)) return false;
+        if (番 == 3 ? d->レベル <= 3 : d->レベル > 5) return false;
+        if (番 < 3) d->レベル = 旧レベルの段(d->レベル);
         結果 = std::move(*d);
         return true;
     }

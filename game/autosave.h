@@ -9,7 +9,7 @@
 // shortest text without an exponent that reads back as the same double):
 //
 //   Vezuvire autosave 2
-//   対局種別=0|1          レベル=1..5
+//   対局種別=0|1          レベル=1..3 (version 3: 4..最強レベル)
 //   手番_MAN=±1           手番_COM=−手番_MAN        手番=±1
 //   手数=0..501           棋譜手数=0..501           棋譜最終手数=0..500
 //   棋譜モード=0|1        ハンデ設定中=0|1          ハンデレベル=−10..10
@@ -24,6 +24,11 @@
 //   COM.<value>=one integer (7 values)
 //   COM.王X_MAN=0..9      COM.王Y_MAN=0..9   (the human's king as last seen)
 //   終わり
+//
+// A game at a strength above 3 is written as version 3 ("Vezuvire autosave
+// 3"), the same items with the level on the ladder of 最強レベル strengths;
+// versions 1 and 2 had five, and their levels 4 and 5 are read as
+// 旧レベルの段(4) and 旧レベルの段(5).
 //
 // Version 1 ("Vezuvire autosave 1") is read as well: the same items, but
 // the human king's square as 王X_MAN and 王Y_MAN right after 経過秒 and not

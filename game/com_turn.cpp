@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/com_turn.h"
 
+#include <algorithm>
+
 #include "core/game_state.h"
 #include "core/move.h"
 #include "core/setup.h"
@@ -132,9 +134,14 @@ COM手番結果 com_ban_指す(状態& s, COM表& 記憶, Platform& p, 評価関
     return com_ban_決めた手(s, 記憶, p, COMの手を考える(s, 記憶, &合間, 評価));
 }
 
+static_assert(探索設定::最強 == 最強レベル, "every strength of the menu is one of the search's");
+
 探索設定 深い探索の設定(const 状態& s, std::uint64_t 種) {
     探索設定 設定 = 探索設定::レベル(s.レベル);
     設定.種 = 種;
+    // Two threads at most, so that the window and the rest of the machine
+    // keep a core while the computer thinks.
+    設定.スレッド数 = std::min(設定.スレッド数, 窓のスレッド上限);
     return 設定;
 }
 

@@ -61,6 +61,8 @@ public:
 
 // The settings of the stronger computer at the state's strength, with the
 // seed of its random choice among equally good moves.
+// The threads a search started from the window may use at most.
+inline constexpr int 窓のスレッド上限 = 2;
 探索設定 深い探索の設定(const 状態& s, std::uint64_t 種);
 
 // The stronger computer's answer r carried out: the move made and shown (or

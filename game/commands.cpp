@@ -77,10 +77,15 @@ void LEVEL2_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 2); }
 void LEVEL3_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 3); }
 void LEVEL4_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 4); }
 void LEVEL5_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 5); }
+void LEVEL6_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 6); }
+void LEVEL7_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 7); }
+void LEVEL8_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 8); }
+void LEVEL9_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 9); }
+void LEVEL10_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 10); }
+void LEVEL11_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 11); }
 
 namespace {
-constexpr メニュー項目 レベルの項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3,
-                                                メニュー項目::LEVEL4, メニュー項目::LEVEL5};
+constexpr メニュー項目 レベルの項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3, メニュー項目::LEVEL4, メニュー項目::LEVEL5, メニュー項目::LEVEL6, メニュー項目::LEVEL7, メニュー項目::LEVEL8, メニュー項目::LEVEL9, メニュー項目::LEVEL10, メニュー項目::LEVEL11};
 }  // namespace
 
 void レベルの印を合わせる(状態& s, Platform& p) {
@@ -90,7 +95,7 @@ void レベルの印を合わせる(状態& s, Platform& p) {
 
 void レベル_設定(状態& s, Platform& p, int IN_LEVEL) {
     const auto& 項目 = レベルの項目;
-    // The three first strengths are always unchecked; the two stronger ones
+    // The three first strengths are always unchecked; the stronger ones
     // only when they carry a mark, so that a game played at 1 to 3 sends
     // the window the same calls as ever.
     for (int i = 0; i < 最強レベル; ++i)

@@ -17,6 +17,12 @@ void LEVEL2_Click(状態& s, Platform& p);
 void LEVEL3_Click(状態& s, Platform& p);
 void LEVEL4_Click(状態& s, Platform& p);
 void LEVEL5_Click(状態& s, Platform& p);
+void LEVEL6_Click(状態& s, Platform& p);
+void LEVEL7_Click(状態& s, Platform& p);
+void LEVEL8_Click(状態& s, Platform& p);
+void LEVEL9_Click(状態& s, Platform& p);
+void LEVEL10_Click(状態& s, Platform& p);
+void LEVEL11_Click(状態& s, Platform& p);
 // Check mark and strength 1..3; any other value clears all three marks and
 // keeps the strength.
 void レベル_設定(状態& s, Platform& p, int IN_LEVEL);

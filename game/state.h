@@ -58,8 +58,16 @@ enum class メニュー項目 {
     SIDOU,
     KEIKA,
     BGM,
+    // The strengths added above the first five, after the rest so that
+    // the others keep their places.
+    LEVEL6,
+    LEVEL7,
+    LEVEL8,
+    LEVEL9,
+    LEVEL10,
+    LEVEL11,
 };
-inline constexpr int メニュー項目数 = 13;
+inline constexpr int メニュー項目数 = 19;
 // The control name of a menu item, as the window and the records of the
 // platform calls name it.
 constexpr const char* メニュー項目名(メニュー項目 項目) {
@@ -77,6 +85,12 @@ constexpr const char* メニュー項目名(メニュー項目 項目) {
         case メニュー項目::SIDOU: return "SIDOU";
         case メニュー項目::KEIKA: return "KEIKA";
         case メニュー項目::BGM: return "BGM";
+        case メニュー項目::LEVEL6: return "LEVEL6";
+        case メニュー項目::LEVEL7: return "LEVEL7";
+        case メニュー項目::LEVEL8: return "LEVEL8";
+        case メニュー項目::LEVEL9: return "LEVEL9";
+        case メニュー項目::LEVEL10: return "LEVEL10";
+        case メニュー項目::LEVEL11: return "LEVEL11";
     }
     return "?";
 }

@@ -988,16 +988,6 @@
         <translation>Starting a game</translation>
     </message>
     <message>
-        <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
-対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
-コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL5 から選べます（対局の途中でも変えられます）。
-LEVEL1〜LEVEL3 は一手先だけを読んですぐに指します。初めての人はここから始めましょう。LEVEL4 と LEVEL5 は何手も先まで読み、一手に LEVEL4 は0.3秒、LEVEL5 は1秒ほど考えます。考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。コンピュータどうしの対局では、LEVEL4 は LEVEL3 にほぼ全勝し、LEVEL5 は LEVEL4 に9割ほど勝ちます。LEVEL4 と LEVEL5 は同じ局面でも指し手が変わることがあります。</source>
-        <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
-Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
-Choose the computer&apos;s strength, LEVEL1 to LEVEL5, under Game → Computer level (also during a game).
-LEVEL1 to LEVEL3 look one move ahead and answer at once; start here if you are new to the game. LEVEL4 and LEVEL5 look many moves ahead and think for about 0.3 s (LEVEL4) or 1 s (LEVEL5) a move. The window stays alive while they think, but the board and the menus wait for the computer&apos;s move. In games between computers, LEVEL4 beats LEVEL3 almost every time and LEVEL5 beats LEVEL4 about nine times in ten. LEVEL4 and LEVEL5 may play different moves in the same position.</translation>
-    </message>
-    <message>
         <source>盤と桝の色</source>
         <translation>The board and its colours</translation>
     </message>
@@ -1475,6 +1465,32 @@ The next two are off at first.
 • Turn the board: the board and the hands are shown turned half round, as the top side sees them. The record does not change.
 • Turn the board for White (後手): in a two-person game the board is turned only while White is to move.
 While a question box of the game is open, the clock does not charge the player to move.</translation>
+        <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
+対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
+コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL11 から選べます（対局の途中でも変えられます）。一つ上のレベルは、コンピュータどうしの対局ですぐ下のレベルに7割から9割5分ほど勝ちます。
+・LEVEL1〜LEVEL3：一手先だけを読んですぐに指します。初めての対局に。
+・LEVEL4：一手先を読み、よく少し悪い手を指します。LEVEL3 に勝てたら、初めての勝利の次に。
+・LEVEL5：一手先を読み、ときどき少し悪い手を指します。駒の取り合いで損をしなくなったら。
+・LEVEL6：二手先まで読み、よく少し悪い手を指します。相手の狙いも考えるようになったら。
+・LEVEL7：二手先まで読み、ときどき少し悪い手を指します。
+・LEVEL8：二手先まで読み、たまに少し悪い手を指します。
+・LEVEL9：三手先まで読み、ときどき少し悪い手を指します。腕に自信がついたら。
+・LEVEL10：四手先まで読み、まれに少し悪い手を指します。
+・LEVEL11：一手に1秒、二つの核で考えます。いちばん強いレベルです。
+LEVEL4 から上は何手も先まで読むので、考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。LEVEL4 から上は同じ局面でも指し手が変わることがあります。</source>
+        <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
+Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
+Choose the computer&apos;s strength, LEVEL1 to LEVEL11, under Game → Computer level (also during a game). In games between computers each level wins 70 % to 95 % of its games against the level just below it.
+• LEVEL1 to LEVEL3: look one move ahead and answer at once. For a first game.
+• LEVEL4: looks one move ahead and often plays a slightly weaker move. The next step once you have beaten LEVEL3.
+• LEVEL5: looks one move ahead and sometimes plays a slightly weaker move. Once you no longer lose material in exchanges.
+• LEVEL6: looks two moves ahead and often plays a slightly weaker move. Once you think about your opponent&apos;s threats too.
+• LEVEL7: looks two moves ahead and sometimes plays a slightly weaker move.
+• LEVEL8: looks two moves ahead and now and then plays a slightly weaker move.
+• LEVEL9: looks three moves ahead and sometimes plays a slightly weaker move. Once you feel sure of your play.
+• LEVEL10: looks four moves ahead and rarely plays a slightly weaker move.
+• LEVEL11: thinks for 1 s a move on two cores. The strongest level.
+From LEVEL4 up the computer reads many moves ahead: the window stays alive while it thinks, but the board and the menus wait for its move. From LEVEL4 up it may play different moves in the same position.</translation>
     </message>
 </context>
 <context>

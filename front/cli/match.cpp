@@ -23,13 +23,15 @@
 #include "front/cli/numbers.h"
 #include "front/cli/players.h"
 #include "core/game.h"
+#include "core/state.h"
 
 namespace {
 
 constexpr const char* 使い方 =
     "usage: vezuvire-cli match --a LEVEL --b LEVEL --games N [--movetime-a MS] [--movetime-b MS]\n"
     "                          [--depth-a N] [--depth-b N] [--seed S] [--jobs J] [--opening-plies P]\n"
-    "                          [--tune-a NAME=V] [--tune-b NAME=V] [--quiet]\n";
+    "                          [--tune-a NAME=V] [--tune-b NAME=V] [--threads-a N] [--threads-b N]\n"
+    "                          [--legacy-a] [--legacy-b] [--quiet]\n";
 
 struct 試合設定 {
     対局者設定 A, B;
@@ -168,6 +170,15 @@ int cli_match(int argc, char** argv) {
             o.静か = true;
             continue;
         }
+        if (a == "--legacy-a" || a == "--legacy-b") {
+            (a == "--legacy-a" ? o.A : o.B).旧 = true;
+            continue;
+        }
+        if ((a == "--a" || a == "--b") && i + 1 < argc) {
+            if (!レベルを読む(argv[++i], (a == "--a" ? o.A : o.B).レベル))
+                return 失敗(a + " needs a level from 1 to " + std::to_string(最強レベル));
+            continue;
+        }
         if ((a == "--tune-a" || a == "--tune-b") && i + 1 < argc) {
             auto& p = a == "--tune-a" ? o.A : o.B;
             p.調整.push_back(argv[++i]);
@@ -179,10 +190,7 @@ int cli_match(int argc, char** argv) {
         long long n = 0;
         if (i + 1 >= argc || !整数を読む(argv[i + 1], n)) return 失敗("unknown or incomplete argument '" + a + "'");
         ++i;
-        if (a == "--a" || a == "--b") {
-            if (n < 1 || n > 5) return 失敗(a + " needs a level from 1 to 5");
-            (a == "--a" ? o.A : o.B).レベル = static_cast<int>(n);
-        } else if (a == "--games") {
+        if (a == "--games") {
             if (n < 1 || n > 1000000) return 失敗("--games needs a number of games from 1");
             o.局数 = static_cast<int>(n);
         } else if (a == "--movetime-a" || a == "--movetime-b") {
@@ -191,6 +199,9 @@ int cli_match(int argc, char** argv) {
         } else if (a == "--depth-a" || a == "--depth-b") {
             if (n < 1 || n > 60) return 失敗(a + " needs a depth from 1 to 60");
             (a == "--depth-a" ? o.A : o.B).最大深さ = static_cast<int>(n);
+        } else if (a == "--threads-a" || a == "--threads-b") {
+            if (n < 1 || n > 64) return 失敗(a + " needs a number from 1 to 64");
+            (a == "--threads-a" ? o.A : o.B).スレッド数 = static_cast<int>(n);
         } else if (a == "--seed") {
             o.種 = static_cast<std::uint64_t>(n);
         } else if (a == "--jobs") {
@@ -204,6 +215,8 @@ int cli_match(int argc, char** argv) {
         }
     }
     if (o.A.レベル == 0 || o.B.レベル == 0 || o.局数 == 0) return 失敗("--a, --b and --games are needed");
+    for (const auto* p : {&o.A, &o.B})
+        if (p->旧 && p->レベル != 4 && p->レベル != 5) return 失敗("--legacy-a and --legacy-b go with level 4 or 5");
 
     std::vector<一局> 結果(static_cast<std::size_t>(o.局数));
     std::atomic<int> 次{0};

@@ -17,6 +17,7 @@
 #include "game/com_turn.h"
 #include "game/commands.h"
 #include "core/setup.h"
+#include "core/state.h"
 #include "game/record_file.h"
 
 namespace {
@@ -24,12 +25,13 @@ namespace {
 void 使い方(std::ostream& o) {
     o << "usage: vezuvire-cli play [--level N] [--gote] [--save FILE [--game-name T] [--top-name A]"
          " [--bottom-name B]]\n"
-         "       levels 4 and 5 also take [--movetime MS] [--depth N] [--seed S]\n";
+         "       levels 4 and up also take [--movetime MS] [--depth N] [--seed S] [--threads N];\n"
+         "       levels 4 and 5 take [--legacy]\n";
 }
 
 struct 選択肢 {
     int レベル = 3;
-    対局者設定 深い探索;  // levels 4 and 5
+    対局者設定 深い探索;  // levels 4 and up
     bool 後手で = false;
     std::string 保存先, 対局名, 上の名, 下の名;
 };
@@ -56,15 +58,19 @@ int 引数を読む(int argc, char** argv, 選択肢& o) {
             }
         } else if (a == "--gote") {
             o.後手で = true;
-        } else if (a == "--level" && i + 1 < argc && std::strlen(argv[i + 1]) == 1 && argv[i + 1][0] >= '1' &&
-                   argv[i + 1][0] <= '5') {
-            o.レベル = argv[++i][0] - '0';
+        } else if (a == "--level" && i + 1 < argc && レベルを読む(argv[i + 1], o.レベル)) {
+            ++i;
         } else if (a == "--level") {
-            std::cerr << "vezuvire-cli play: --level needs 1, 2, 3, 4 or 5\n";
+            std::cerr << "vezuvire-cli play: --level needs a level from 1 to " << 最強レベル << "\n";
             return 2;
-        } else if (a == "--movetime" || a == "--depth" || a == "--seed") {
+        } else if (a == "--legacy") {
+            o.深い探索.旧 = true;
+        } else if (a == "--movetime" || a == "--depth" || a == "--seed" || a == "--threads") {
             long long n = 0;
-            const long long 最小 = a == "--seed" ? 0 : 1, 最大 = a == "--depth" ? 60 : a == "--movetime" ? 3600000 : -1;
+            const long long 最小 = a == "--seed" ? 0 : 1, 最大 = a == "--depth"      ? 60
+                                                              : a == "--threads"  ? 64
+                                                              : a == "--movetime" ? 3600000
+                                                                                  : -1;
             if (i + 1 >= argc || !整数を読む(argv[i + 1], n) || n < 最小 || (最大 >= 0 && n > 最大)) {
                 std::cerr << "vezuvire-cli play: " << a << " needs a whole number from " << 最小
                           << (最大 >= 0 ? " to " + std::to_string(最大) : std::string(" up")) << "\n";
@@ -73,6 +79,7 @@ int 引数を読む(int argc, char** argv, 選択肢& o) {
             ++i;
             if (a == "--movetime") o.深い探索.持ち時間 = static_cast<double>(n) / 1000.0;
             else if (a == "--depth") o.深い探索.最大深さ = static_cast<int>(n);
+            else if (a == "--threads") o.深い探索.スレッド数 = static_cast<int>(n);
             else o.深い探索.種 = static_cast<std::uint64_t>(n);
         } else if (a == "--help" || a == "-h") {
             使い方(std::cout);
@@ -82,6 +89,10 @@ int 引数を読む(int argc, char** argv, 選択肢& o) {
             使い方(std::cerr);
             return 2;
         }
+    }
+    if (o.深い探索.旧 && o.レベル != 4 && o.レベル != 5) {
+        std::cerr << "vezuvire-cli play: --legacy goes with level 4 or 5\n";
+        return 2;
     }
     return -1;
 }

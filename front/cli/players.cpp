@@ -4,12 +4,14 @@
 #include <atomic>
 
 #include "engine/influence.h"
+#include "front/cli/numbers.h"
 #include "engine/turn.h"
 #include "game/com_turn.h"
 #include "core/game_state.h"
 #include "core/move.h"
 #include "core/position.h"
 #include "core/setup.h"
+#include "core/state.h"
 #include "game/move_view.h"
 
 namespace {
@@ -100,16 +102,25 @@ private:
 }  // namespace
 
 bool 深い設定(const 対局者設定& o, 探索設定& s, 評価の重み& w) {
-    s = 探索設定::レベル(o.レベル);
+    s = o.旧 ? 探索設定::旧レベル(o.レベル) : 探索設定::レベル(o.レベル);
     w = 標準の重み();
     s.重み = &w;
-    if (o.持ち時間 >= 0) s.持ち時間 = o.持ち時間;
+    // A time alone bounds the search: no depth (the level's own is dropped).
+    if (o.持ち時間 >= 0) s.持ち時間 = o.持ち時間, s.最大深さ = 0;
     if (o.最大深さ > 0) s.最大深さ = o.最大深さ;
     // A depth alone bounds the search: no clock at all.
     if (o.最大深さ > 0 && o.持ち時間 < 0) s.持ち時間 = 0;
+    if (o.スレッド数 > 0) s.スレッド数 = o.スレッド数;
     s.種 = o.種;
     for (const auto& k : o.調整)
         if (!探索設定を変える(s, w, k)) return false;
+    return true;
+}
+
+bool レベルを読む(const std::string& w, int& レベル) {
+    long long n = 0;
+    if (!整数を読む(w, n) || n < 1 || n > 最強レベル || w[0] == '0') return false;
+    レベル = static_cast<int>(n);
     return true;
 }
 

@@ -2,7 +2,7 @@
 // The computer at every strength as a player of a 対局, either side: levels
 // 1–3 through the game's own search (which always plays the top side, so
 // the board is given a half turn when it plays the bottom side), levels 4
-// and 5 through the deeper search.  And the deeper search as the
+// and up through the deeper search.  And the deeper search as the
 // computer's turn of the text game.
 #pragma once
 
@@ -17,8 +17,10 @@
 
 struct 対局者設定 {
     int レベル = 3;
-    double 持ち時間 = -1;  // seconds for levels 4–5; < 0: the level's own
-    int 最大深さ = 0;      // 0: none
+    double 持ち時間 = -1;  // seconds for levels 4 and up; < 0: the level's own
+    int 最大深さ = 0;      // 0: the level's own
+    int スレッド数 = 0;    // 0: the level's own (the machine's cores for the top strength)
+    bool 旧 = false;       // levels 4 and 5 as they were before the ladder (0.3 s and 1 s)
     std::uint64_t 種 = 1;
     std::vector<std::string> 調整;  // "name=value" knobs of the deeper search
 };
@@ -26,6 +28,9 @@ struct 対局者設定 {
 // The deeper search's settings for one player; the weights it points at
 // are kept in w.  False when a knob is unknown.
 bool 深い設定(const 対局者設定& o, 探索設定& s, 評価の重み& w);
+
+// Reads a level from the command line: 1 .. 最強レベル.
+bool レベルを読む(const std::string& w, int& レベル);
 
 class 対局者 {
 public:

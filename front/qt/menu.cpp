@@ -32,6 +32,12 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"LEVEL3", "LEVEL3", "LEVEL", true, LEVEL3_Click, {}},
         {"LEVEL4", "LEVEL4", "LEVEL", true, LEVEL4_Click, {}},
         {"LEVEL5", "LEVEL5", "LEVEL", true, LEVEL5_Click, {}},
+        {"LEVEL6", "LEVEL6", "LEVEL", true, LEVEL6_Click, {}},
+        {"LEVEL7", "LEVEL7", "LEVEL", true, LEVEL7_Click, {}},
+        {"LEVEL8", "LEVEL8", "LEVEL", true, LEVEL8_Click, {}},
+        {"LEVEL9", "LEVEL9", "LEVEL", true, LEVEL9_Click, {}},
+        {"LEVEL10", "LEVEL10", "LEVEL", true, LEVEL10_Click, {}},
+        {"LEVEL11", "LEVEL11", "LEVEL", true, LEVEL11_Click, {}},
         //: Resign the game in progress (投了).
         {"TOURYOU", QT_TRANSLATE_NOOP("Menu", "投了"), "TAIKYOKU", false, TOURYOU_Click, {}},
         {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", false, OWARI_Click, {}},

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/commands.h"
 
+#include <string>
+
+#include "game/com_turn.h"
 #include "game/panel.h"
 #include "tests/control/fixture.h"
 
@@ -61,7 +64,7 @@ TEST_F(対局試験, レベルの印と表示) {
     EXPECT_FALSE(印(p, メニュー項目::LEVEL1));
     EXPECT_EQ(p.文字の履歴(), (std::vector<std::string>{"LEVEL", "LEVEL", "2", "2"}));
 
-    レベル_設定(s, p, 7);
+    レベル_設定(s, p, 最強レベル + 1);  // no such strength: nothing changes
     EXPECT_EQ(s.レベル, 2);
     for (auto m : {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3}) EXPECT_FALSE(印(p, m));
     LEVEL3_Click(s, p);
@@ -144,4 +147,32 @@ TEST_F(対局試験, 二人で最後まで指す) {
               (std::vector<std::string>{"５", "５", "一", "一", "角成", "角成"}));
     押す(5, 5);
     EXPECT_EQ(p.メッセージ履歴.back().本文, "新規に対局してください");
+}
+
+TEST_F(対局試験, 上の強さも一つずつ選べ_窓からは二つの糸まで) {
+    struct 例 {
+        void (*押す)(状態&, Platform&);
+        メニュー項目 項目;
+        int レベル;
+    };
+    const 例 表[] = {
+        {LEVEL4_Click, メニュー項目::LEVEL4, 4},   {LEVEL5_Click, メニュー項目::LEVEL5, 5},
+        {LEVEL6_Click, メニュー項目::LEVEL6, 6},   {LEVEL7_Click, メニュー項目::LEVEL7, 7},
+        {LEVEL8_Click, メニュー項目::LEVEL8, 8},   {LEVEL9_Click, メニュー項目::LEVEL9, 9},
+        {LEVEL10_Click, メニュー項目::LEVEL10, 10}, {LEVEL11_Click, メニュー項目::LEVEL11, 11},
+    };
+    static_assert(sizeof 表 / sizeof 表[0] == 最強レベル - 3);
+    s.操作.対局種別 = 対局_COM;
+    for (const auto& e : 表) {
+        e.押す(s, p);
+        EXPECT_EQ(s.レベル, e.レベル);
+        for (const auto& f : 表) EXPECT_EQ(印(p, f.項目), f.レベル == e.レベル) << e.レベル;
+        EXPECT_EQ(p.文字の履歴().back(), std::to_string(e.レベル));
+        EXPECT_STREQ(メニュー項目名(e.項目), ("LEVEL" + std::to_string(e.レベル)).c_str());
+        const 探索設定 設定 = 深い探索の設定(s, 1);
+        EXPECT_GE(設定.スレッド数, 1);
+        EXPECT_LE(設定.スレッド数, 窓のスレッド上限);
+    }
+    LEVEL3_Click(s, p);
+    for (const auto& f : 表) EXPECT_FALSE(印(p, f.項目));
 }

@@ -389,3 +389,41 @@ TEST(自動保存ファイル, リンクと読めないと壊れたものを分�
 }
 
 }  // namespace
+
+TEST(自動保存形式, 四から上の強さは第3版に書き_旧版の4と5は新しい段で戻る) {
+    struct 例 {
+        int レベル;           // the game's
+        const char* 頭;       // the file's first line
+    };
+    for (const 例& e : {例{1, "Vezuvire autosave 2"}, 例{3, "Vezuvire autosave 2"}, 例{4, "Vezuvire autosave 3"},
+                        例{7, "Vezuvire autosave 3"}, 例{最強レベル, "Vezuvire autosave 3"}}) {
+        auto s = 途中の対局();
+        s->レベル = e.レベル;
+        const std::string b = 書いたもの(*s);
+        EXPECT_TRUE(b.starts_with(std::string(e.頭) + "\n")) << e.レベル;
+        自動保存内容 d;
+        ASSERT_TRUE(解析_自動保存(b, d)) << e.レベル;
+        EXPECT_EQ(d.レベル, e.レベル);
+        EXPECT_EQ(変換_自動保存(d), b);
+    }
+    struct 旧 {
+        const char* 頭;
+        const char* 値;
+        int 読んだ;  // 0: not read
+    };
+    const auto s = 途中の対局();
+    const std::string 本体 = 書いたもの(*s).substr(std::string("Vezuvire autosave 2\n").size());
+    for (const 旧& e : {旧{"Vezuvire autosave 2", "4", 旧レベルの段(4)}, 旧{"Vezuvire autosave 2", "5", 最強レベル},
+                        旧{"Vezuvire autosave 2", "6", 0}, 旧{"Vezuvire autosave 3", "3", 0},
+                        旧{"Vezuvire autosave 3", "12", 0}, 旧{"Vezuvire autosave 3", "6", 6}}) {
+        const std::string b = 差し替え(std::string(e.頭) + "\n" + 本体, "レベル", e.値);
+        自動保存内容 d;
+        EXPECT_EQ(解析_自動保存(b, d), e.読んだ != 0) << e.頭 << " " << e.値;
+        if (e.読んだ != 0) {
+            EXPECT_EQ(d.レベル, e.読んだ);
+        }
+    }
+    // The former 0.3 s and 1 s strengths resume at the two top rungs.
+    EXPECT_EQ(旧レベルの段(4), 最強レベル - 1);
+    EXPECT_EQ(旧レベルの段(5), 最強レベル);
+}

@@ -60,9 +60,9 @@ cat "$work/lintian.txt"
 # A first upload closes its ITP bug; until that bug is filed, lintian's
 # warning about it is the one allowed, and only while the changelog has a
 # single entry closing nothing.
-allowed='^W: vezuvire changes: initial-upload-closes-no-bugs '
+allowed='^W: vezuvire( source| changes)?: initial-upload-closes-no-bugs '
 if [ "$(cd "$src" && dpkg-parsechangelog -S Closes)" = "" ] && [ "$(grep -c '^ -- ' "$src/debian/changelog")" = 1 ]; then
-    grep -v -E "$allowed|^W: vezuvire source: initial-upload-closes-no-bugs " "$work/lintian.txt" > "$work/lintian-rest.txt" || true
+    grep -v -E "$allowed" "$work/lintian.txt" > "$work/lintian-rest.txt" || true
 else
     cp "$work/lintian.txt" "$work/lintian-rest.txt"
 fi
@@ -104,7 +104,7 @@ for path in ./usr/games/vezuvire ./usr/games/vezuvire-cli ./usr/libexec/vezuvire
             ./usr/share/mime/packages/$id.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
             ./usr/share/icons/hicolor/256x256/apps/$id.png ./usr/share/icons/hicolor/16x16/apps/$id.png \
             ./usr/share/man/man6/vezuvire.6.gz ./usr/share/man/man6/vezuvire-cli.6.gz \
-            ./usr/share/doc/vezuvire/copyright ./usr/share/doc/vezuvire/changelog.gz \
+            ./usr/share/doc/vezuvire/copyright ./usr/share/doc/vezuvire/changelog.Debian.gz \
             "${SOUNDS[@]/#/./usr/share/games/vezuvire/}"; do
     grep -q -F " $path" "$work/contents" || fail "package lacks $path"
 done

@@ -4,22 +4,29 @@
 #                and the non-window tests with fused multiply-add and with x87 arithmetic)
 # make package — build the Debian source and binary packages in build/package/
 #                (dpkg-buildpackage on debian/; DEB_BUILD_OPTIONS=nocheck skips their tests)
+# make dist    — the release tarball build/release/vezuvire-<version>.tar.gz, the
+#                same bytes every time from the same sources
 
-# Building and playing the game: its compiler, build tools, libraries, Qt's
-# window-system plugins (only recommended by Qt), Qt's own translations (its
-# standard buttons and menus in Japanese), Qt's translation tools (lupdate,
-# lrelease and their CMake package, for the game's English) and a Japanese font.
-RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools \
+# Building and playing the game: its compiler, build tools, libraries (Qt's
+# X11 and off-screen window-system plugins come with libqt6gui6), Qt's own
+# translations (its standard buttons and menus in Japanese), Qt's translation
+# tools (lupdate, lrelease and their CMake package, for the game's English)
+# and the Japanese font the tests' pictures were made with (the package
+# itself is content with the smaller IPAex Mincho).
+RUN_PACKAGES  := cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n qt6-l10n-tools \
                  qt6-tools-dev libsdl2-mixer-dev fonts-noto-cjk
 # The Debian package: dpkg-buildpackage (dpkg-dev), debhelper, and the test
-# libraries its build runs the tests with.
-PKG_PACKAGES  := dpkg-dev debhelper file libgtest-dev libgmock-dev
+# libraries and tools its build runs the tests with.
+PKG_PACKAGES  := dpkg-dev debhelper file libgtest-dev libgmock-dev qt6-svg-dev librsvg2-bin
 # Tests, benchmarks, fuzzing and the checkers of the installed files and of
 # the package: desktop-file-validate, appstreamcli, xmllint,
-# update-mime-database, groff, lintian; and the 32-bit compiler and library
-# for the build with i386's x87 arithmetic (tests/arith/other_fp.sh).
+# update-mime-database, groff, lintian; GLib's gio and xdg-mime (the file
+# type as GNOME-style desktops see it); Qt SVG and rsvg-convert (the
+# scalable icon as KDE and GNOME draw it); the 32-bit compiler and
+# library for the build with i386's x87 arithmetic (tests/arith/other_fp.sh).
 TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
-                 desktop-file-utils appstream libxml2-utils shared-mime-info groff-base lintian g++-multilib
+                 desktop-file-utils appstream libxml2-utils shared-mime-info groff-base lintian \
+                 libglib2.0-bin xdg-utils qt6-svg-dev librsvg2-bin g++-multilib
 JOBS     ?= $(shell nproc)
 BUILD    := build
 ASAN     := build-asan
@@ -34,7 +41,7 @@ EVERYTHING := -DVZ_TESTS=ON -DVZ_BENCH=ON -DVZ_FUZZ=ON -DVZ_WERROR=ON
 CONFIGURE_GAME = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
                  $(if $(wildcard $(BUILD)/CMakeCache.txt),,$(GAME_ONLY))
 
-.PHONY: run test package deps deps-run deps-package build build-game build-asan test-fp clean bench
+.PHONY: run test package dist deps deps-run deps-package build build-game build-asan test-fp clean bench
 
 # install_missing PACKAGES
 define install_missing
@@ -71,6 +78,9 @@ build-asan: deps
 
 run: build-game
 	cd $(BUILD)/bin && ./vezuvire
+
+dist:
+	sh tools/dist.sh . $(BUILD)/release
 
 package: deps-package
 	DEB_BUILD_OPTIONS="$${DEB_BUILD_OPTIONS:-parallel=$(JOBS)}" bash tests/install/package_build.sh . $(BUILD)/package

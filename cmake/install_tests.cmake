@@ -41,3 +41,19 @@ add_test(NAME package_sources
   COMMAND ${VZ_BASH} ${CMAKE_SOURCE_DIR}/tests/install/package_sources_test.sh
           ${CMAKE_SOURCE_DIR} ${PROJECT_VERSION} ${VZ_RELEASE_DATE})
 set_tests_properties(package_sources PROPERTIES LABELS install)
+
+# The release tarball of `make dist`: the same bytes every time, exactly the
+# tracked files outside debian/.
+add_test(NAME dist_tarball
+  COMMAND ${VZ_BASH} ${CMAKE_SOURCE_DIR}/tests/install/dist_test.sh
+          ${CMAKE_SOURCE_DIR} ${PROJECT_VERSION} ${VZ_RELEASE_DATE})
+set_tests_properties(dist_tarball PROPERTIES LABELS install)
+
+# Records known by GLib and xdg-mime, and opened with the game, from a
+# private MIME database and application folder made of this build's files.
+if(TARGET vezuvire-cli)
+  add_test(NAME record_mime_type
+    COMMAND ${VZ_BASH} ${CMAKE_SOURCE_DIR}/tests/install/mime_test.sh
+            ${CMAKE_BINARY_DIR} ${VZ_APP_ID} $<TARGET_FILE:vezuvire-cli>)
+  set_tests_properties(record_mime_type PROPERTIES LABELS install SKIP_RETURN_CODE 77)
+endif()

@@ -583,7 +583,9 @@ std::string 自動保存の理由(int 番号, const std::string& 名前) {
 
 void 自動保存_更新(状態& s, Platform& p) {
     if (!s.操作.自動保存) return;
-    if (!調査_対局中(s)) {
+    // A record being stepped through is only looked at: it is no game of
+    // the player's to be offered at the next start.
+    if (!調査_対局中(s) || s.操作.棋譜モード == 真) {
         if (!s.操作.自動保存_自分) return;
         // Tried once: a file that stays is offered at the next start.
         s.操作.自動保存_自分 = false;

@@ -127,7 +127,8 @@ enum class 自動保存状況 {
 
 // What the game calls after every completed move, after 戻 and 進, at a new
 // game and at the end of the program: with autosave on (状態::自動保存), a
-// running game is written to "Vezuvire.autosave"; anything else removes
+// running game is written to "Vezuvire.autosave"; anything else (a loaded
+// record being stepped through, 棋譜モード, included) removes
 // that file, but only when it holds this run's own game
 // (状態::自動保存_自分): a kept game this run could not replace stays.  A
 // failure to write leaves the game going and is told once

@@ -44,6 +44,14 @@ const std::vector<const char*>& 合成文の型() {
         QT_TRANSLATE_NOOP("Game", "「%1」に移しました。"),
         QT_TRANSLATE_NOOP("Game", "前回の対局を「%1」に移せませんでした。"),
         QT_TRANSLATE_NOOP("Game", "「%1」はそのままにしてあります。"),
+        //: %1 is the name of the lock file of the folder's kept game.
+        QT_TRANSLATE_NOOP("Game", "「%1」は、このコンピューターで動いている Vezuvire の錠だとは確かめられません。"),
+        //: %1 is the lock file's name; the player may delete it.
+        QT_TRANSLATE_NOOP("Game", "このフォルダーを使っている Vezuvire がほかになければ、「%1」を消してください。"),
+        //: %1 is the name of the computer that the lock file names.
+        QT_TRANSLATE_NOOP("Game", "それは別のコンピューター「%1」の錠です。"),
+        //: %1 is the preferences file's name (Vezuvire.prefs).
+        QT_TRANSLATE_NOOP("Game", "設定を「%1」に保存できませんでした。"),
     };
     return 型;
 }

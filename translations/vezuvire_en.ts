@@ -914,6 +914,64 @@
     <message>
         <source>投了</source>
         <translation>Resign</translation>
+        <source>選んだ設定は、今回の起動のあいだだけ使われます。</source>
+        <translation>The choice holds only until the program ends.</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>そのファイルは空です。</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>そのファイルは読めません。</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>そのファイルの中身は錠の形をしていません。</source>
+        <translation>The file does not hold a lock.</translation>
+    </message>
+    <message>
+        <source>それはフォルダーです。</source>
+        <translation>It is a folder.</translation>
+    </message>
+    <message>
+        <source>それはシンボリックリンクです。</source>
+        <translation>It is a symbolic link.</translation>
+    </message>
+    <message>
+        <source>それは通常のファイルではありません。</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>それは別のコンピューターの錠です。</source>
+        <translation>It is a lock taken on another computer.</translation>
+    </message>
+    <message>
+        <source>「%1」は、このコンピューターで動いている Vezuvire の錠だとは確かめられません。</source>
+        <extracomment>%1 is the name of the lock file of the folder&apos;s kept game.</extracomment>
+        <translation>&quot;%1&quot; cannot be shown to be the lock of a Vezuvire running on this computer.</translation>
+    </message>
+    <message>
+        <source>このフォルダーを使っている Vezuvire がほかになければ、「%1」を消してください。</source>
+        <extracomment>%1 is the lock file&apos;s name; the player may delete it.</extracomment>
+        <translation>If no other Vezuvire uses this folder, delete &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>それは別のコンピューター「%1」の錠です。</source>
+        <extracomment>%1 is the name of the computer that the lock file names.</extracomment>
+        <translation>It is a lock taken on another computer, &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>設定を「%1」に保存できませんでした。</source>
+        <extracomment>%1 is the preferences file&apos;s name (Vezuvire.prefs).</extracomment>
+        <translation>The choice could not be stored in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>前回の対局は続けられますが、この対局は自動保存しません。</source>
+        <translation>The last game can be taken up, but this game is not saved automatically.</translation>
     </message>
 </context>
 <context>

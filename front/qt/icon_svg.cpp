@@ -3,13 +3,14 @@
 // window is run on a painter whose engine writes every filled or stroked
 // shape as an SVG path instead of painting pixels.  Shapes arrive in the
 // painter's coordinates and are written in the icon's own (the painter's
-// transform applied); gradients, clips, pens and colours with their alpha
-// go along.  The piece's drawing only scales, turns and moves, so widths
+// transform applied); gradients, pens and colours with their alpha go
+// along, and the clip is applied to the shapes themselves.  The piece's drawing only scales, turns and moves, so widths
 // and radii scale by one factor.
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QString>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -92,7 +93,6 @@ private:
             切抜_ = 写し;
             切抜有効_ = true;
         }
-        切抜番号_ = -1;  // written anew before the next shape that needs it
     }
 
     static QString 道(const QPainterPath& 形) {
@@ -146,41 +146,60 @@ private:
         return QString(" %1=\"url(#%2)\"").arg(名, id);
     }
 
+    // A shape goes out clipped already: the clip is cut out of its area
+    // (a stroke first turned into the area it covers), so that no
+    // <clipPath> is needed; Qt SVG ignores those.
     void 書く(const QPainterPath& 元, bool 塗る) {
         const bool 面 = 塗る && 筆_.style() != Qt::NoBrush;
         const bool 線 = ペン_.style() != Qt::NoPen && ペン_.widthF() > 0;
         if (!面 && !線) return;
-        QString a = " d=\"" + 道(変換_.map(元)) + '"';
-        if (面) {
-            a += 塗り(筆_, "fill");
-            if (元.fillRule() == Qt::OddEvenFill) a += " fill-rule=\"evenodd\"";
-        } else {
-            a += " fill=\"none\"";
+        const QPainterPath 形 = 変換_.map(元);
+        if (!切抜有効_) {
+            本体_ += "<path d=\"" + 道(形) + '"' + (面 ? 面の属性(形) : QString(" fill=\"none\"")) +
+                     (線 ? 線の属性() : QString()) + "/>\n";
+            return;
         }
+        if (面) 切り抜いて塗る(形, 筆_);
         if (線) {
-            a += 塗り(ペン_.brush(), "stroke");
-            a += " stroke-width=\"" + 数(ペン_.widthF() * (ペン_.isCosmetic() ? 1.0 : 倍())) + '"';
-            switch (ペン_.capStyle()) {
-                case Qt::RoundCap: a += " stroke-linecap=\"round\""; break;
-                case Qt::SquareCap: a += " stroke-linecap=\"square\""; break;
-                default: break;
-            }
-            switch (ペン_.joinStyle()) {
-                case Qt::RoundJoin: a += " stroke-linejoin=\"round\""; break;
-                case Qt::BevelJoin: a += " stroke-linejoin=\"bevel\""; break;
-                default: a += " stroke-miterlimit=\"" + 数(std::max(1.0, 2 * ペン_.miterLimit())) + '"'; break;
-            }
+            QPainterPathStroker 筆遣い;
+            筆遣い.setWidth(ペン_.widthF() * (ペン_.isCosmetic() ? 1.0 : 倍()));
+            筆遣い.setCapStyle(ペン_.capStyle());
+            筆遣い.setJoinStyle(ペン_.joinStyle());
+            筆遣い.setMiterLimit(ペン_.miterLimit());
+            if (ペン_.style() != Qt::SolidLine) 筆遣い.setDashPattern(ペン_.dashPattern());
+            切り抜いて塗る(筆遣い.createStroke(形), ペン_.brush());
         }
-        if (切抜有効_) {
-            if (切抜番号_ < 0) {
-                切抜番号_ = ++番号_;
-                QTextStream(&定義_) << "<clipPath id=\"c" << 切抜番号_ << "\"><path d=\"" << 道(切抜_) << '"'
-                                    << (切抜_.fillRule() == Qt::OddEvenFill ? " clip-rule=\"evenodd\"" : "")
-                                    << "/></clipPath>\n";
-            }
-            a += QString(" clip-path=\"url(#c%1)\"").arg(切抜番号_);
+    }
+
+    void 切り抜いて塗る(const QPainterPath& 形, const QBrush& b) {
+        QPainterPath 残り = 形.intersected(切抜_);
+        if (残り.isEmpty()) return;
+        const QBrush 元の筆 = 筆_;
+        筆_ = b;
+        本体_ += "<path d=\"" + 道(残り) + '"' + 面の属性(残り) + "/>\n";
+        筆_ = 元の筆;
+    }
+
+    QString 面の属性(const QPainterPath& 形) {
+        QString a = 塗り(筆_, "fill");
+        if (形.fillRule() == Qt::OddEvenFill) a += " fill-rule=\"evenodd\"";
+        return a;
+    }
+
+    QString 線の属性() {
+        QString a = 塗り(ペン_.brush(), "stroke");
+        a += " stroke-width=\"" + 数(ペン_.widthF() * (ペン_.isCosmetic() ? 1.0 : 倍())) + '"';
+        switch (ペン_.capStyle()) {
+            case Qt::RoundCap: a += " stroke-linecap=\"round\""; break;
+            case Qt::SquareCap: a += " stroke-linecap=\"square\""; break;
+            default: break;
         }
-        本体_ += "<path" + a + "/>\n";
+        switch (ペン_.joinStyle()) {
+            case Qt::RoundJoin: a += " stroke-linejoin=\"round\""; break;
+            case Qt::BevelJoin: a += " stroke-linejoin=\"bevel\""; break;
+            default: a += " stroke-miterlimit=\"" + 数(std::max(1.0, 2 * ペン_.miterLimit())) + '"'; break;
+        }
+        return a;
     }
 
     double 辺_;
@@ -189,7 +208,6 @@ private:
     QBrush 筆_;
     bool 切抜有効_ = false;
     QPainterPath 切抜_;
-    int 切抜番号_ = -1;
     int 番号_ = 0;
     QString 定義_, 本体_;
 };

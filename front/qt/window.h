@@ -251,6 +251,11 @@ private:
     void 全部描き直す();              // re-render every kept operation now
     void 言語の表示を更新();          // menus, panel, help in the language in use
     void 印の好みを読む();            // window_marks.cpp
+    // Stores one choice in the preferences store (window_language.cpp).  A
+    // choice that cannot be stored still holds for this run; the first
+    // failure of the run is told, with the reason, and no later one.
+    void 好みを保存する(const char* 鍵, const std::string& 値);
+    bool 好みの失敗を告げた_ = false;
     double 倍率() const;  // device pixels per canvas pixel (15 twips)
 
     // Menu bar (window_menu.cpp).

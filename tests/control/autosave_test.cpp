@@ -224,14 +224,37 @@ TEST_F(自動保存試験, 二人の対局を戻せば次のクリックで時�
     EXPECT_EQ(次.t->時計.開始時刻, 5000);
 }
 
-TEST_F(自動保存試験, 棋譜を進めている途中も手合割の対局も戻る) {
+TEST_F(自動保存試験, 見ているだけの棋譜は残らず_そこから指せば残る_手合割の対局も戻る) {
     START_Click(s, p);
     for (int i = 0; i < 4; ++i) 一手();
     ASSERT_EQ(書込_棋譜(s, "対局.棋譜", "試合", "上", "下"), "");
     File1_Click(s, p, "対局.棋譜");
     ASSERT_EQ(s.操作.棋譜モード, 真);
-    AFTER_Click(s, p);
-    AFTER_Click(s, p);
+    // Stepping through a loaded record, and leaving the program while at
+    // it, keeps nothing for the next start.
+    struct 操作 {
+        const char* 名;
+        std::function<void()> f;
+    };
+    const 操作 見るだけ[] = {
+        {"進", [&] { AFTER_Click(s, p); }},
+        {"進", [&] { AFTER_Click(s, p); }},
+        {"戻", [&] { REPLAY_Click(s, p); }},
+        {"終わり", [&] { 自動保存_更新(s, p); }},
+    };
+    for (const 操作& o : 見るだけ) {
+        SCOPED_TRACE(o.名);
+        o.f();
+        ASSERT_EQ(s.操作.棋譜モード, 真);
+        EXPECT_FALSE(fs::exists(自動保存ファイル));
+        次の起動 次(応答::はい);
+        EXPECT_TRUE(次.q.メッセージ履歴.empty()) << "the viewed record was offered as the last game";
+    }
+    // Playing on from the record's position makes it a game of the player's.
+    SENTE_Click(s, p, 計算機);
+    相手 = &計算機;
+    ASSERT_EQ(s.操作.棋譜モード, 偽);
+    一手();
     戻ると同じ();
 
     CANCEL_Click(s, p);

@@ -115,7 +115,8 @@ for want in '<project_license>GPL-3.0-or-later</project_license>' '<metadata_lic
             '<mediatype>application/x-vezuvire-record</mediatype>' '<name xml:lang="ja">' '<summary xml:lang="ja">'; do
     grep -q -F "$want" "$metainfo" || fail "metainfo lacks $want"
 done
-! grep -q -e developer_name -e example "$metainfo" "$desktop" || fail "an old name is left"
+grep -q -F '<developer_name>The Vezuvire developers</developer_name>' "$metainfo" || fail "metainfo developer_name (bookworm's AppStream)"
+! grep -q -e example "$metainfo" "$desktop" || fail "a placeholder name is left"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo launchable"
 grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo screenshot"
 

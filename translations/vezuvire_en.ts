@@ -906,14 +906,10 @@
         <translation>How the king moves</translation>
     </message>
     <message>
-        <source>と金</source>
-        <translation>The tokin</translation>
         <source>投了しますか？</source>
         <translation>Resign this game?</translation>
     </message>
     <message>
-        <source>投了</source>
-        <translation>Resign</translation>
         <source>選んだ設定は、今回の起動のあいだだけ使われます。</source>
         <translation>The choice holds only until the program ends.</translation>
     </message>
@@ -972,6 +968,14 @@
     <message>
         <source>前回の対局は続けられますが、この対局は自動保存しません。</source>
         <translation>The last game can be taken up, but this game is not saved automatically.</translation>
+    </message>
+    <message>
+        <source>と金</source>
+        <translation>The tokin</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <translation>Resign</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1277,64 @@ A click on the board (Enter, Space and the H key alike) or a command of Game, Po
 While the computer is thinking, clicks on the board and commands that change the game are refused with the refusal sound.
 Esc, Game → Quit and closing the window all finish what is being shown and then end the game. If the computer is thinking, it stops, and the position before its move is the one kept.</translation>
     </message>
+    <message>
+        <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
+対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
+コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL11 から選べます（対局の途中でも変えられます）。一つ上のレベルは、コンピュータどうしの対局ですぐ下のレベルに7割から9割5分ほど勝ちます。
+・LEVEL1〜LEVEL3：一手先だけを読んですぐに指します。初めての対局に。
+・LEVEL4：一手先を読み、よく少し悪い手を指します。LEVEL3 に勝てたら、初めての勝利の次に。
+・LEVEL5：一手先を読み、ときどき少し悪い手を指します。駒の取り合いで損をしなくなったら。
+・LEVEL6：二手先まで読み、よく少し悪い手を指します。相手の狙いも考えるようになったら。
+・LEVEL7：二手先まで読み、ときどき少し悪い手を指します。
+・LEVEL8：二手先まで読み、たまに少し悪い手を指します。
+・LEVEL9：三手先まで読み、ときどき少し悪い手を指します。腕に自信がついたら。
+・LEVEL10：四手先まで読み、まれに少し悪い手を指します。
+・LEVEL11：一手に1秒、二つの核で考えます。いちばん強いレベルです。
+LEVEL4 から上は何手も先まで読むので、考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。LEVEL4 から上は同じ局面でも指し手が変わることがあります。</source>
+        <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
+Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
+Choose the computer&apos;s strength, LEVEL1 to LEVEL11, under Game → Computer level (also during a game). In games between computers each level wins 70 % to 95 % of its games against the level just below it.
+• LEVEL1 to LEVEL3: look one move ahead and answer at once. For a first game.
+• LEVEL4: looks one move ahead and often plays a slightly weaker move. The next step once you have beaten LEVEL3.
+• LEVEL5: looks one move ahead and sometimes plays a slightly weaker move. Once you no longer lose material in exchanges.
+• LEVEL6: looks two moves ahead and often plays a slightly weaker move. Once you think about your opponent&apos;s threats too.
+• LEVEL7: looks two moves ahead and sometimes plays a slightly weaker move.
+• LEVEL8: looks two moves ahead and now and then plays a slightly weaker move.
+• LEVEL9: looks three moves ahead and sometimes plays a slightly weaker move. Once you feel sure of your play.
+• LEVEL10: looks four moves ahead and rarely plays a slightly weaker move.
+• LEVEL11: thinks for 1 s a move on two cores. The strongest level.
+From LEVEL4 up the computer reads many moves ahead: the window stays alive while it thinks, but the board and the menus wait for its move. From LEVEL4 up it may play different moves in the same position.</translation>
+    </message>
+    <message>
+        <source>遊びやすくする設定</source>
+        <translation>Making play easier</translation>
+    </message>
+    <message>
+        <source>先手は盤の下側で、先に指します。駒の字が読みにくいときは ｵﾌﾟｼｮﾝ → 駒の表記 → 英字 でローマ字の記号（K R B G S N L P、成った駒は +R など）にできます。
+対局 → 新しい対局…（Ctrl＋N）：相手（人間か、コンピュータとその LEVEL）、手番、ﾊﾝﾃﾞｨｷｬｯﾌﾟを一度に選びます。前に選んだものを覚えています。
+次の設定は ｵﾌﾟｼｮﾝ → 操作 と ｵﾌﾟｼｮﾝ → 表示 にあり、初めはどれも入っています。
+・ドラッグで指す：駒を押したまま行き先まで運んで離しても指せます。指せない桝で離すと断られ、盤の外で離すと駒は元に戻ります。
+・成るか聞く：成れる手では行き先の横に 成る／成らない が出ます（Y と N のキーでも選べます）。右クリックや Ctrl＋クリックではすぐに成ります。
+・投了・終局を確かめる：投了の前に確かめ、対局を終わらせる問いは いいえ が選ばれた状態で出ます。
+・状況行：手番、できません とその理由、勝ち負け、思考中 を、箱を出さずに盤の下の行に示します。
+・太い枠：選んだ駒とキーボードのカーソルを太い枠で示し、回転の矢印を大きくします。
+次の二つは初めは切ってあります。
+・盤を回す：盤と持駒を半回転して、上の側から見たように示します。棋譜は変わりません。
+・後手の番は盤を回す：二人の対局で、後手の番のときだけ盤を回します。
+問いの箱が出ている間の時間は、指す人の時間に数えません。</source>
+        <translation>Black (先手) is the bottom side and moves first. If the kanji on the pieces are hard to read, Options → Piece labels → Letters (英字) shows them with letters instead (K R B G S N L P; a promoted piece +R and so on).
+Game → New game… (Ctrl+N): the opponent (a person, or the computer and its LEVEL), the side and the handicap in one dialog, which remembers your last choice.
+The settings below are under Options → Play and Options → Display, and all are on at first.
+• Drag pieces: press a piece, carry it to its square and let go to play it. Let go on a square it cannot reach and the move is refused; let go off the board and the piece goes back.
+• Ask before promoting: a move that may promote shows Promote / Don&apos;t promote (成る / 成らない) beside the destination (the keys Y and N choose too). The right button or Ctrl+click still promotes at once.
+• Confirm resigning and ending: Resign asks first, and a question that would end a game has No ready as its answer.
+• Status line: whose move it is, a refusal (Not possible) and its reason, the result and THINKING are shown in a line under the board instead of a box.
+• Thick outlines: the piece you picked up and the keyboard cursor get thick frames, and the turn arrows are larger.
+The next two are off at first.
+• Turn the board: the board and the hands are shown turned half round, as the top side sees them. The record does not change.
+• Turn the board for White (後手): in a two-person game the board is turned only while White is to move.
+While a question box of the game is open, the clock does not charge the player to move.</translation>
+    </message>
 </context>
 <context>
     <name>Learn</name>
@@ -1495,60 +1557,6 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
     <message>
         <source>これでは目標に届きません。「やり直す」でもう一度。</source>
         <translation>The goal is out of reach now. Press Try again.</translation>
-        <source>遊びやすくする設定</source>
-        <translation>Making play easier</translation>
-    </message>
-    <message>
-        <source>先手は盤の下側で、先に指します。駒の字が読みにくいときは ｵﾌﾟｼｮﾝ → 駒の表記 → 英字 でローマ字の記号（K R B G S N L P、成った駒は +R など）にできます。
-対局 → 新しい対局…（Ctrl＋N）：相手（人間か、コンピュータとその LEVEL）、手番、ﾊﾝﾃﾞｨｷｬｯﾌﾟを一度に選びます。前に選んだものを覚えています。
-次の設定は ｵﾌﾟｼｮﾝ → 操作 と ｵﾌﾟｼｮﾝ → 表示 にあり、初めはどれも入っています。
-・ドラッグで指す：駒を押したまま行き先まで運んで離しても指せます。指せない桝で離すと断られ、盤の外で離すと駒は元に戻ります。
-・成るか聞く：成れる手では行き先の横に 成る／成らない が出ます（Y と N のキーでも選べます）。右クリックや Ctrl＋クリックではすぐに成ります。
-・投了・終局を確かめる：投了の前に確かめ、対局を終わらせる問いは いいえ が選ばれた状態で出ます。
-・状況行：手番、できません とその理由、勝ち負け、思考中 を、箱を出さずに盤の下の行に示します。
-・太い枠：選んだ駒とキーボードのカーソルを太い枠で示し、回転の矢印を大きくします。
-次の二つは初めは切ってあります。
-・盤を回す：盤と持駒を半回転して、上の側から見たように示します。棋譜は変わりません。
-・後手の番は盤を回す：二人の対局で、後手の番のときだけ盤を回します。
-問いの箱が出ている間の時間は、指す人の時間に数えません。</source>
-        <translation>Black (先手) is the bottom side and moves first. If the kanji on the pieces are hard to read, Options → Piece labels → Letters (英字) shows them with letters instead (K R B G S N L P; a promoted piece +R and so on).
-Game → New game… (Ctrl+N): the opponent (a person, or the computer and its LEVEL), the side and the handicap in one dialog, which remembers your last choice.
-The settings below are under Options → Play and Options → Display, and all are on at first.
-• Drag pieces: press a piece, carry it to its square and let go to play it. Let go on a square it cannot reach and the move is refused; let go off the board and the piece goes back.
-• Ask before promoting: a move that may promote shows Promote / Don&apos;t promote (成る / 成らない) beside the destination (the keys Y and N choose too). The right button or Ctrl+click still promotes at once.
-• Confirm resigning and ending: Resign asks first, and a question that would end a game has No ready as its answer.
-• Status line: whose move it is, a refusal (Not possible) and its reason, the result and THINKING are shown in a line under the board instead of a box.
-• Thick outlines: the piece you picked up and the keyboard cursor get thick frames, and the turn arrows are larger.
-The next two are off at first.
-• Turn the board: the board and the hands are shown turned half round, as the top side sees them. The record does not change.
-• Turn the board for White (後手): in a two-person game the board is turned only while White is to move.
-While a question box of the game is open, the clock does not charge the player to move.</translation>
-        <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
-対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
-コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL11 から選べます（対局の途中でも変えられます）。一つ上のレベルは、コンピュータどうしの対局ですぐ下のレベルに7割から9割5分ほど勝ちます。
-・LEVEL1〜LEVEL3：一手先だけを読んですぐに指します。初めての対局に。
-・LEVEL4：一手先を読み、よく少し悪い手を指します。LEVEL3 に勝てたら、初めての勝利の次に。
-・LEVEL5：一手先を読み、ときどき少し悪い手を指します。駒の取り合いで損をしなくなったら。
-・LEVEL6：二手先まで読み、よく少し悪い手を指します。相手の狙いも考えるようになったら。
-・LEVEL7：二手先まで読み、ときどき少し悪い手を指します。
-・LEVEL8：二手先まで読み、たまに少し悪い手を指します。
-・LEVEL9：三手先まで読み、ときどき少し悪い手を指します。腕に自信がついたら。
-・LEVEL10：四手先まで読み、まれに少し悪い手を指します。
-・LEVEL11：一手に1秒、二つの核で考えます。いちばん強いレベルです。
-LEVEL4 から上は何手も先まで読むので、考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。LEVEL4 から上は同じ局面でも指し手が変わることがあります。</source>
-        <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
-Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
-Choose the computer&apos;s strength, LEVEL1 to LEVEL11, under Game → Computer level (also during a game). In games between computers each level wins 70 % to 95 % of its games against the level just below it.
-• LEVEL1 to LEVEL3: look one move ahead and answer at once. For a first game.
-• LEVEL4: looks one move ahead and often plays a slightly weaker move. The next step once you have beaten LEVEL3.
-• LEVEL5: looks one move ahead and sometimes plays a slightly weaker move. Once you no longer lose material in exchanges.
-• LEVEL6: looks two moves ahead and often plays a slightly weaker move. Once you think about your opponent&apos;s threats too.
-• LEVEL7: looks two moves ahead and sometimes plays a slightly weaker move.
-• LEVEL8: looks two moves ahead and now and then plays a slightly weaker move.
-• LEVEL9: looks three moves ahead and sometimes plays a slightly weaker move. Once you feel sure of your play.
-• LEVEL10: looks four moves ahead and rarely plays a slightly weaker move.
-• LEVEL11: thinks for 1 s a move on two cores. The strongest level.
-From LEVEL4 up the computer reads many moves ahead: the window stays alive while it thinks, but the board and the menus wait for its move. From LEVEL4 up it may play different moves in the same position.</translation>
     </message>
 </context>
 <context>
@@ -1738,9 +1746,6 @@ From LEVEL4 up the computer reads many moves ahead: the window stays alive while
         <translation>Lessons</translation>
     </message>
     <message>
-        <source>練習問題</source>
-        <extracomment>Positions where the side to move takes the king by force (練習問題, exercises).</extracomment>
-        <translation>Puzzles</translation>
         <source>新しい対局…</source>
         <extracomment>Opens the new game dialog: opponent, side and handicap in one place (Ctrl+N).</extracomment>
         <translation>New game…</translation>
@@ -1784,6 +1789,11 @@ From LEVEL4 up the computer reads many moves ahead: the window stays alive while
         <source>後手の番は盤を回す</source>
         <extracomment>Option: in a two-person game, turn the board half round while 後手 (the second player) is to move.</extracomment>
         <translation>Turn the board for White (後手)</translation>
+    </message>
+    <message>
+        <source>練習問題</source>
+        <extracomment>Positions where the side to move takes the king by force (練習問題, exercises).</extracomment>
+        <translation>Puzzles</translation>
     </message>
 </context>
 <context>

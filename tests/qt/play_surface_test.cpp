@@ -22,6 +22,8 @@
 #include "front/qt/window_thinking.h"
 #include "game/preferences.h"
 #include "game/render.h"
+#include <QElapsedTimer>
+
 #include "game/screen.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
@@ -421,10 +423,14 @@ TEST(遊びの再開, コンピュータの番で再開するとすぐに考え�
             w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
             w.起動だけ();
             w.自動保存を始める();
-            w.メニュー("LEVEL4")->trigger();
+            w.メニュー("LEVEL11")->trigger();  // thinks for a second: still thinking when the window goes
             w.メニュー("SENTE")->trigger();
             台本の対局(w).押す(3, 7);
             台本の対局(w).押す(3, 6);
+            // The move's pause runs on the event loop; then the computer thinks.
+            QElapsedTimer t;
+            t.start();
+            while (!w.状態参照().操作.COM思考中 && t.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 20);
             ASSERT_TRUE(w.状態参照().操作.COM思考中);
         }  // gone while the computer thinks: the human's move is kept
         窓 w(false);

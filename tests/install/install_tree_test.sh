@@ -22,7 +22,7 @@ root=$work/stage$prefix
 head -n1 "$root/$bindir/vezuvire" | grep -qx '#!/bin/sh' || fail "$bindir/vezuvire is not a shell launcher"
 [ -x "$root/$gamedir/vezuvire" ] && is_elf "$root/$gamedir/vezuvire" || fail "no game in $gamedir"
 [ -x "$root/$bindir/vezuvire-cli" ] && is_elf "$root/$bindir/vezuvire-cli" || fail "no $bindir/vezuvire-cli"
-"$root/$bindir/vezuvire-cli" --help | grep -q '^usage: vezuvire-cli' || fail "installed vezuvire-cli does not run"
+"$root/$bindir/vezuvire-cli" --help | grep '^usage: vezuvire-cli' >/dev/null || fail "installed vezuvire-cli does not run"
 for f in "${SOUNDS[@]}"; do
     cmp -s "$build/bin/$f" "$root/$sounddir/$f" || fail "sound $f not installed"
 done
@@ -50,14 +50,14 @@ for page in vezuvire vezuvire-cli; do
     man=$root/share/man/man6/$page.6.gz
     [ -f "$man" ] || fail "no manual page $page.6.gz"
     gzip -t "$man" || fail "$page.6.gz is not gzip"
-    zcat "$man" | grep -q "^\.TH $(echo "$page" | tr a-z A-Z | sed 's/-/\\\\-/')" || fail "$page.6 has no title line"
+    zcat "$man" | grep "^\.TH $(echo "$page" | tr a-z A-Z | sed 's/-/\\\\-/')" >/dev/null || fail "$page.6 has no title line"
     # renders without a warning under an unset LANG
     warnings=$(zcat "$man" | env -u LANG -u LC_ALL -u LC_CTYPE groff -man -Tascii -ww -z 2>&1) || fail "$page.6 does not render"
     [ -z "$warnings" ] || fail "$page.6 renders with warnings: $warnings"
     ! zcat "$man" | LC_ALL=C grep -q -P '[^\x00-\x7f]' || fail "$page.6 holds bytes outside ASCII"
-    zcat "$man" | grep -q -F '\-\-version' || fail "$page.6 lacks --version"
+    zcat "$man" | grep -F '\-\-version' >/dev/null || fail "$page.6 lacks --version"
 done
-zcat "$root/share/man/man6/vezuvire-cli.6.gz" | grep -q '^\.B vezuvire\\-cli show' || fail "vezuvire-cli.6 lacks the show command"
+zcat "$root/share/man/man6/vezuvire-cli.6.gz" | grep '^\.B vezuvire\\-cli show' >/dev/null || fail "vezuvire-cli.6 lacks the show command"
 zcat "$root/share/man/man6/vezuvire.6.gz" > "$work/vezuvire.6"
 for f in "$prefix/$gamedir/vezuvire" "$prefix/$sounddir/" "$prefix/$bindir/vezuvire" Vezuvire.autosave \
          Vezuvire.autosave.lock Vezuvire.ini; do
@@ -72,7 +72,7 @@ extra=$(cd "$root" && find . -type f -o -type l | grep -v -E \
 for prog in "$root/$bindir/vezuvire" "$root/$gamedir/vezuvire" "$root/$bindir/vezuvire-cli"; do
     name=$(basename "$prog")
     [ "$(env -i PATH="$PATH" "$prog" --version)" = "$name $version ($released)" ] || fail "$prog --version"
-    env -i PATH="$PATH" "$prog" --help | grep -q "^usage: $name" || fail "$prog --help"
+    env -i PATH="$PATH" "$prog" --help | grep "^usage: $name" >/dev/null || fail "$prog --help"
     if env -i PATH="$PATH" "$prog" --help > /dev/full 2> /dev/null; then fail "$prog --help >/dev/full ended with 0"; fi
     if env -i PATH="$PATH" "$prog" --version > /dev/full 2> /dev/null; then fail "$prog --version >/dev/full ended with 0"; fi
 done

@@ -130,12 +130,12 @@ for bin in "$game" "$work/x/usr/games/vezuvire-cli"; do
     ! grep -q -F "$out" "$work/strings" || fail "the build folder's path is in $bin"
 done
 grep -q 'License: GPL-3+' "$work/x/usr/share/doc/vezuvire/copyright" || fail "copyright licence"
-"$work/x/usr/games/vezuvire-cli" --help | grep -q '^usage: vezuvire-cli' || fail "unpacked vezuvire-cli does not run"
+"$work/x/usr/games/vezuvire-cli" --help | grep '^usage: vezuvire-cli' >/dev/null || fail "unpacked vezuvire-cli does not run"
 printf '' | "$work/x/usr/games/vezuvire-cli" play --level 1 > /dev/null || fail "unpacked vezuvire-cli cannot play"
 
 # ---- real install and removal -------------------------------------------------------
 if [ "$(id -u)" -eq 0 ] && [ "${CI:-}" = true ]; then
-    if dpkg-query -W -f='${Status}' vezuvire 2>/dev/null | grep -q 'installed'; then
+    if dpkg-query -W -f='${Status}' vezuvire 2>/dev/null | grep 'installed' >/dev/null; then
         echo "vezuvire is already installed here: real install skipped"
     else
         dpkg -i "$deb" || fail "dpkg -i"

@@ -402,7 +402,7 @@
     <message>
         <source>手目</source>
         <extracomment>After the number of moves played, in a small space: keep it under five narrow letters.</extracomment>
-        <translation>plies</translation>
+        <translation>ply</translation>
     </message>
     <message>
         <source>前回の対局はそのままにして、次の起動のときにもう一度お聞きします。</source>

@@ -6,8 +6,8 @@
 #include "front/cli/silent.h"
 #include "core/rules.h"
 #include "core/setup.h"
-#include "game/render.h"
-#include "game/screen.h"
+#include "view/render.h"
+#include "view/screen.h"
 
 #ifdef VZ_BENCH_QT
 #include <QApplication>

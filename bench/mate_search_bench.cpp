@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/mate_search.h"
-#include "game/puzzle_file.h"
+#include "learn/puzzle_file.h"
 
 namespace {
 

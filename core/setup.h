@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // New-game set-up and the position log, as far as the rules keep them.  The
-// game layer's 新規対局 and 手順保存 (game/new_game.h) add the clocks.
+// game layer's 新規対局 and 手順保存 (play/new_game.h) add the clocks.
 #pragma once
 
 #include "core/state.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The state the rules work on: the board and hands (盤面状態) and the
 // course of the game with its log (進行状態).  The game layer's whole state
-// (game/state.h) is built on it and adds the controller's, the clocks' and
+// (view/state.h) is built on it and adds the controller's, the clocks' and
 // the screen's parts, which nothing here can reach.  The computer keeps its
 // own memory (engine/com_tables.h) and thinks on a working copy of the board
 // part (盤面状態); the rules know nothing of it and only say where the kings
@@ -78,7 +78,7 @@ struct 進行状態 : 盤面状態 {
     int 棋譜手数 = 0;
     int 棋譜最終手数 = 0;
 
-    // Move history, slots 0..500 (the clocks keep their own, game/state.h).
+    // Move history, slots 0..500 (the clocks keep their own, view/state.h).
     int 盤履歴[履歴最大 + 1][10][10] = {};
     int 持駒履歴_MAN[履歴最大 + 1][8] = {};
     int 持駒履歴_COM[履歴最大 + 1][8] = {};
@@ -88,7 +88,7 @@ struct 進行状態 : 盤面状態 {
     // Whom to tell where a king now stands: the king of side 符号 (+1 the
     // top's, −1 the bottom's) whenever a position is put on the board
     // (局面_設定), and the bottom king whenever it moves (駒を動かす).  The
-    // rules need nothing of it; the game's state (game/state.h) passes it on
+    // rules need nothing of it; the game's state (view/state.h) passes it on
     // to the memory of the computer answering in it, which learns the kings'
     // squares only this way.  A plain function, so that the state stays a
     // block of bytes that can be copied as such.

@@ -3,8 +3,8 @@
 // reads, the snapshots the search keeps of the position it started from, and
 // the results of the once-per-turn probes.  They are the computer's memory:
 // never reset between turns, because its play depends on what they kept.
-// The computer (game/com_turn.h COMの応手) owns them; the game state only
-// points at them (状態::COM記憶, game/state.h) and tells them where the kings
+// The computer (play/com_turn.h COMの応手) owns them; the game state only
+// points at them (状態::COM記憶, view/state.h) and tells them where the kings
 // went (王を見た).
 #pragma once
 

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/autosave.h"
+#include "store/autosave.h"
 
 namespace {
 

@@ -112,7 +112,7 @@ def settings():
 
 
 # The computer's tables in the order the autosave writer lists them
-# (game/autosave.cpp).
+# (store/autosave.cpp).
 COM_TABLES = ["勢MAN", "勢COM", "弱MAN駒", "弱MAN_X", "弱MAN_Y", "弱COM駒", "弱COM_X", "弱COM_Y", "弱COM攻駒",
               "弱COM攻_X", "弱COM攻_Y", "守MAN駒", "王手COM", "盤_保存", "勢MAN_保存", "勢COM_保存",
               "弱COM攻_X_保存", "弱COM攻_Y_保存", "移動不可駒", "持角狙座標_MAN"]

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "fuzz/record_oracle.h"
-#include "game/record_file.h"
-#include "game/sjis.h"
+#include "store/record_file.h"
+#include "store/sjis.h"
 
 namespace {
 

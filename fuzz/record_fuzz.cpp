@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "fuzz/record_oracle.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "fuzz/reference_record.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 
 // The first difference between the game's reading and the reference's, or ""
 // when they agree on everything.

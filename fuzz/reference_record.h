@@ -2,7 +2,7 @@
 // A second, deliberately plain reader of game-record files, used only by the
 // fuzz targets to check the game's own reader field by field.  It is written
 // from the file format alone and shares no code with the game's reader
-// (game/record_file.cpp): it splits the whole file into lines first, then
+// (store/record_file.cpp): it splits the whole file into lines first, then
 // reads every field straight from its columns.
 //
 // The format: three header lines (game name, top player, bottom player) in

@@ -20,9 +20,9 @@
 #include <string_view>
 #include <vector>
 
-#include "game/recording_platform.h"
+#include "view/recording_platform.h"
 #include "fuzz/reference_record.h"
-#include "game/settings.h"
+#include "store/settings.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 // bounded by depth D, default 3, each with its own seed).  Of every game's
 // last T positions (default 40), those where the side to move takes the
 // king by force within 1, 2 or 3 of its moves become candidates, with every
-// winning first move, graded by game/puzzle_file.h.  A candidate is left
+// winning first move, graded by learn/puzzle_file.h.  A candidate is left
 // out when the same board, hands and side to move were found before, or
 // when it lies on the forced line of a puzzle already taken from the same
 // game (the position after the winner's first move and the defender's
@@ -34,7 +34,7 @@
 
 #include "engine/mate_search.h"
 #include "front/cli/players.h"
-#include "game/puzzle_file.h"
+#include "learn/puzzle_file.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ void 書く(std::vector<問題> 集) {
     });
     std::cout << "# SPDX-License-Identifier: GPL-3.0-or-later\n"
                  "# Vezuvire puzzles: the side to move takes the king by force.\n"
-                 "# BOARD HANDS SIDE LENGTH MOVES GRADE REPLIES NODES (see game/puzzle_file.h)\n"
+                 "# BOARD HANDS SIDE LENGTH MOVES GRADE REPLIES NODES (see learn/puzzle_file.h)\n"
                  "# Made by tools/puzzlegen.cpp from games of the computer against itself.\n";
     for (const 問題& p : 集) std::cout << 問題の行(p) << '\n';
     std::cout.flush();

@@ -14,10 +14,10 @@
 #include "front/cli/silent.h"
 #include "engine/influence.h"
 #include "engine/turn.h"
-#include "game/com_turn.h"
+#include "play/com_turn.h"
 #include "core/game_state.h"
 #include "core/move.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 
 namespace {
 

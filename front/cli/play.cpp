@@ -14,11 +14,11 @@
 #include "front/cli/players.h"
 #include "front/cli/silent.h"
 #include "front/cli/text_game.h"
-#include "game/com_turn.h"
-#include "game/commands.h"
+#include "play/com_turn.h"
+#include "play/commands.h"
 #include "core/setup.h"
 #include "core/state.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 
 namespace {
 

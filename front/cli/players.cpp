@@ -6,13 +6,13 @@
 #include "engine/influence.h"
 #include "front/cli/numbers.h"
 #include "engine/turn.h"
-#include "game/com_turn.h"
+#include "play/com_turn.h"
 #include "core/game_state.h"
 #include "core/move.h"
 #include "core/position.h"
 #include "core/setup.h"
 #include "core/state.h"
-#include "game/move_view.h"
+#include "view/move_view.h"
 
 namespace {
 

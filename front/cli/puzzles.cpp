@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vezuvire-cli puzzles --verify FILE: proves every puzzle of a puzzle file
-// (game/puzzle_file.h) by a complete search.  A puzzle holds when the side
+// (learn/puzzle_file.h) by a complete search.  A puzzle holds when the side
 // to move wins within its stated length and not sooner, and its moves are
 // exactly the first moves that win within that length.
 #include <algorithm>
@@ -13,7 +13,7 @@
 
 #include "engine/mate_search.h"
 #include "front/cli/commands.h"
-#include "game/puzzle_file.h"
+#include "learn/puzzle_file.h"
 
 namespace {
 

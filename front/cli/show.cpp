@@ -6,7 +6,7 @@
 
 #include "front/cli/commands.h"
 #include "front/cli/one_line.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 
 namespace {
 

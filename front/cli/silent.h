@@ -4,9 +4,9 @@
 // its sounds and settings file.
 #pragma once
 
-#include "game/commands.h"
-#include "game/start.h"
-#include "game/recording_platform.h"
+#include "play/commands.h"
+#include "play/start.h"
+#include "view/recording_platform.h"
 #include "core/setup.h"
 
 // A platform that shows nothing, plays nothing, never waits and remembers

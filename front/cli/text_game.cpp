@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "engine/influence.h"
-#include "game/com_game.h"
-#include "game/com_turn.h"
-#include "game/mouse.h"
+#include "play/com_game.h"
+#include "play/com_turn.h"
+#include "play/mouse.h"
 #include "core/rules.h"
 #include "core/setup.h"
 

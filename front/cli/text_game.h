@@ -11,9 +11,9 @@
 #include <iosfwd>
 #include <string>
 
-#include "game/com_turn.h"
-#include "game/platform.h"
-#include "game/state.h"
+#include "play/com_turn.h"
+#include "view/platform.h"
+#include "view/state.h"
 
 // The computer's whole turn; by default the game's own (com_ban_指す).  The
 // stronger levels hand in theirs.

@@ -6,12 +6,12 @@
 // taken, however old it is.  Anything else by that name (an empty or
 // damaged file, one that cannot be read, a folder, a link, a lock taken on
 // another computer) cannot be shown to be a running copy's: it is neither
-// taken nor removed, and the caller is told why (game/resume.h).
+// taken nor removed, and the caller is told why (play/resume.h).
 #pragma once
 
 #include <QString>
 
-#include "game/resume.h"
+#include "play/resume.h"
 
 class QObject;
 

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "front/qt/pictures.h"
-#include "game/help_diagrams.h"
-#include "game/platform.h"
+#include "view/help_diagrams.h"
+#include "view/platform.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // two square colours, every piece in its four facings with the squares it
 // reaches, drops, promotion, winning, stepping back and forth, the handicap
 // ladder, records, options and keys.  The rule pictures are worked out by the
-// game's own rules (game/help_diagrams.h) and drawn with the game's own
+// game's own rules (view/help_diagrams.h) and drawn with the game's own
 // pictures at the screen's pixel ratio.  It does not stop the game: both
 // windows stay usable, and Esc or "閉じる" close this one only.  It never
 // reaches past the screen it opens on: the text scrolls inside it.

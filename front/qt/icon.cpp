@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "game/state.h"
+#include "view/state.h"
 #include "front/qt/pictures.h"
 
 QImage アイコン画像(int 辺) {

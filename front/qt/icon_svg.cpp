@@ -18,7 +18,7 @@
 #include <climits>
 #include <cmath>
 
-#include "game/state.h"
+#include "view/state.h"
 #include "front/qt/icon.h"
 #include "front/qt/picture_parts.h"
 

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "game/preferences.h"
-#include "game/texts.h"
-#include "game/tr.h"
+#include "store/preferences.h"
+#include "view/texts.h"
+#include "view/tr.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ QString 見る(const QString& t) {
     return QCoreApplication::translate(訳の文脈, u.constData());
 }
 
-// One pattern of game/texts.h as a regular expression, with where each of
+// One pattern of view/texts.h as a regular expression, with where each of
 // its parts goes.
 struct 型 {
     QString 原文;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's language: Japanese, as the game was written, or English.
-// The game layer keeps its texts in Japanese and marks them (game/tr.h); the
+// The game layer keeps its texts in Japanese and marks them (view/tr.h); the
 // window translates each one as it draws it, shows it in a message box or
 // puts it on the panel, with Qt's translation system and the English of
 // translations/vezuvire_en.ts, built into the program.
 //
 // The choice is kept in the preferences store of the working folder
-// (game/preferences.h, key "language"); without one, the system's UI
+// (store/preferences.h, key "language"); without one, the system's UI
 // language decides.
 #pragma once
 
@@ -38,7 +38,7 @@ const char* 言語の値(言語 l);  // "ja" / "en"
 // A text of the game layer as the player sees it: unchanged in Japanese; in
 // English looked up whole, else line by line (a carriage return or a line
 // feed breaks a line), each line whole or by the patterns of texts put
-// together from parts (game/texts.h), their parts translated too.  A text
+// together from parts (view/texts.h), their parts translated too.  A text
 // with no translation stays as it is (numbers, file names, clocks).
 QString ゲームの文(const std::string& 文);
 QString ゲームの文(const QString& 文);

@@ -17,10 +17,10 @@
 
 #include "front/qt/language.h"
 #include "front/qt/pictures.h"
-#include "game/notation.h"
-#include "game/platform.h"
-#include "game/preferences.h"
-#include "game/tr.h"
+#include "view/notation.h"
+#include "view/platform.h"
+#include "store/preferences.h"
+#include "view/tr.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "学ぶ": a window of its own for the lessons (入門) and the puzzles (練習問題)
-// of the game layer (game/lessons.h, game/puzzles.h).  It shows the list,
+// of the game layer (learn/lessons.h, learn/puzzles.h).  It shows the list,
 // a board with both hands, the goal and what the last move did, and
 // buttons to try again, to go on, and for the puzzles a hint and the
 // solution.  Moves as on the game's board: click a piece (or a piece in
@@ -14,8 +14,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "game/lessons.h"
-#include "game/puzzles.h"
+#include "learn/lessons.h"
+#include "learn/puzzles.h"
 
 class QLabel;
 class QListWidget;

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "front/qt/menu.h"
 
-#include "game/com_game.h"
-#include "game/com_turn.h"
-#include "game/commands.h"
-#include "game/handicap.h"
-#include "game/mouse.h"
+#include "play/com_game.h"
+#include "play/com_turn.h"
+#include "play/commands.h"
+#include "play/handicap.h"
+#include "play/mouse.h"
 #include "core/clock.h"
-#include "game/navigation.h"
-#include "game/player_commands.h"
-#include "game/record_io.h"
-#include "game/about.h"
-#include "game/clock_view.h"
-#include "game/settings.h"
+#include "play/navigation.h"
+#include "play/player_commands.h"
+#include "play/record_io.h"
+#include "view/about.h"
+#include "view/clock_view.h"
+#include "store/settings.h"
 
 const std::vector<メニュー定義>& メニュー一覧() {
     static const std::vector<メニュー定義> 一覧 = {
@@ -84,7 +84,7 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"HYOUKI_KANJI", QT_TRANSLATE_NOOP("Menu", "漢字"), "HYOUKI", true, {}, {}},
         //: Pieces labelled with Latin letters: K, R, B, G, S, N, L, P; promoted +R …
         {"HYOUKI_EIJI", QT_TRANSLATE_NOOP("Menu", "英字"), "HYOUKI", true, {}, {}},
-        // Marks over the board (game/marks.h), the window's own options too.
+        // Marks over the board (view/marks.h), the window's own options too.
         //: Submenu of display options (表示, display).
         {"HYOUJI", QT_TRANSLATE_NOOP("Menu", "表示"), "OPTION", false, {}, {}},
         //: Outline where the last move came from and went to.

@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "game/opponent.h"
-#include "game/platform.h"
-#include "game/state.h"
+#include "play/opponent.h"
+#include "view/platform.h"
+#include "view/state.h"
 
 // A handler gets the game, the window as its platform and the side that
 // answers a human move (the window's own computer player); most of them

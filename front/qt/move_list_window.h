@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "棋譜一覧": a window of its own listing every ply of the game or of the
-// loaded record (game/move_list.h), one row each, after a first row for the
+// loaded record (play/move_list.h), one row each, after a first row for the
 // start position.  The row of the position the board shows is selected and
 // bold.  A click (or Enter) on a row steps the board there, ply by ply, as
 // "戻" and "進" would.  It does not stop the game: both windows stay usable,
@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-#include "game/move_list.h"
+#include "play/move_list.h"
 
 class QTableWidget;
 

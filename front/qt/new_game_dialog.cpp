@@ -13,8 +13,8 @@
 
 #include "front/qt/language.h"
 #include "front/qt/window.h"
-#include "game/preferences.h"
-#include "game/render.h"
+#include "store/preferences.h"
+#include "view/render.h"
 
 namespace {
 

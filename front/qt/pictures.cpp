@@ -11,8 +11,8 @@
 #include <tuple>
 #include <utility>
 
-#include "game/platform.h"
-#include "game/state.h"
+#include "view/platform.h"
+#include "view/state.h"
 #include "front/qt/picture_parts.h"
 
 namespace 絵の部品 {

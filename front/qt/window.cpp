@@ -23,14 +23,14 @@
 #include <cstring>
 #include <random>
 
-#include "game/com_turn.h"
-#include "game/mouse.h"
-#include "game/player_commands.h"
-#include "game/commands.h"
-#include "game/about.h"
-#include "game/resume.h"
-#include "game/start.h"
-#include "game/clock_view.h"
+#include "play/com_turn.h"
+#include "play/mouse.h"
+#include "play/player_commands.h"
+#include "play/commands.h"
+#include "view/about.h"
+#include "play/resume.h"
+#include "play/start.h"
+#include "view/clock_view.h"
 #include "front/qt/autosave_lock.h"
 #include "front/qt/menu.h"
 #include "front/qt/move_list_window.h"

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "front/qt/language.h"
-#include "game/key_cursor.h"
-#include "game/platform.h"
-#include "game/state.h"
+#include "view/key_cursor.h"
+#include "view/platform.h"
+#include "view/state.h"
 
 class QAbstractNativeEventFilter;
 class QAction;
@@ -156,7 +156,7 @@ public:
     // player closes it (once 好み設定を読む has read the store: the program
     // itself, not the tests) and taken up again by 好み設定を読む.
     void 窓の位置を残す();
-    // The marks over the board (game/marks.h), by their menu item's control
+    // The marks over the board (view/marks.h), by their menu item's control
     // name ("HYOUJI_SAISHU" …): turned on or off at once, and, chosen from
     // the menu, kept in the preferences store.  The options of play
     // (ｵﾌﾟｼｮﾝ → 操作: "SOUSA_DRAG", "SOUSA_NARI", "SOUSA_KAKUNIN") and the

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "front/qt/pictures.h"
-#include "game/marks.h"
+#include "view/marks.h"
 #include "core/pieces.h"
 
 盤面::盤面(窓* w) : QWidget(w), w_(w) {

@@ -15,7 +15,7 @@ class QPainter;
 // Twips per canvas pixel at scale 1.
 inline constexpr int 画素 = 15;
 
-// The marks over the board (game/marks.h) for s, painted with the canvas'
+// The marks over the board (view/marks.h) for s, painted with the canvas'
 // top-left at o, k widget pixels per canvas pixel, on a device with dpr
 // pixels per widget pixel.
 // 回す: the board turned half round (窓::盤を回している).
@@ -52,7 +52,7 @@ protected:
 private:
     void 余白(QPainter& g, double k, QPointF o);
     void カーソル(QPainter& g, double k, QPointF o);
-    void 印(QPainter& g, double k, QPointF o);  // the marks of game/marks.h
+    void 印(QPainter& g, double k, QPointF o);  // the marks of view/marks.h
     void 回す(QPainter& g, double k, QPointF o);  // the board turned half round
 
     窓* w_;

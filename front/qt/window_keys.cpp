@@ -14,8 +14,8 @@
 #include <QMenuBar>
 #include <vector>
 
-#include "game/com_turn.h"
-#include "game/panel.h"
+#include "play/com_turn.h"
+#include "view/panel.h"
 #include "front/qt/menu.h"
 #include "front/qt/window.h"
 #include "front/qt/window_canvas.h"

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's two display options kept outside the game: the language of
 // its texts and how the pieces are labelled.  Both take effect at once and
-// are kept in the preferences store of the working folder (game/preferences.h).
+// are kept in the preferences store of the working folder (store/preferences.h).
 #include "front/qt/help_window.h"
 #include "front/qt/move_list_window.h"
 #include "front/qt/pictures.h"
 #include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
-#include "game/preferences.h"
-#include "game/safe_file.h"
-#include "game/tr.h"
+#include "store/preferences.h"
+#include "store/safe_file.h"
+#include "view/tr.h"
 
 void 窓::全部描き直す() {
     画布_ = 画像(倍率());

@@ -5,7 +5,7 @@
 // painted by the canvas (window_canvas.cpp).
 #include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
-#include "game/preferences.h"
+#include "store/preferences.h"
 
 namespace {
 

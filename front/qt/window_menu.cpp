@@ -12,7 +12,7 @@
 #include "front/qt/new_game_dialog.h"
 #include "front/qt/pictures.h"
 #include "front/qt/window.h"
-#include "game/com_turn.h"
+#include "play/com_turn.h"
 
 namespace {
 // The options and the version box change nothing of the game: they work at

@@ -12,7 +12,7 @@
 #include <QTreeView>
 #include <cmath>
 
-#include "game/record_io.h"
+#include "play/record_io.h"
 #include "front/qt/window_canvas.h"
 
 namespace {

@@ -18,8 +18,8 @@
 #include "front/qt/pictures.h"
 #include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
-#include "game/com_turn.h"
-#include "game/mouse.h"
+#include "play/com_turn.h"
+#include "play/mouse.h"
 
 namespace {
 

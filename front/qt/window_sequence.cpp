@@ -16,7 +16,7 @@
 #include "front/qt/sequence.h"
 #include "front/qt/window.h"
 #include "front/qt/window_thinking.h"
-#include "game/key_cursor.h"
+#include "view/key_cursor.h"
 
 bool 窓::見せている() const { return 続き_ && 待ち_ == 待ち::間; }
 bool 窓::考えている() const { return 続き_ && 待ち_ == 待ち::思考; }

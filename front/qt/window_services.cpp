@@ -4,7 +4,7 @@
 #include <QTime>
 
 #include "front/qt/window.h"
-#include "game/sound.h"
+#include "store/sound.h"
 #include "sound/dsound.h"
 
 // ---- sound --------------------------------------------------------------------

@@ -12,7 +12,7 @@
 #include <optional>
 #include <thread>
 
-#include "game/com_turn.h"
+#include "play/com_turn.h"
 
 class 窓の思考 final : public 裏の思考 {
 public:

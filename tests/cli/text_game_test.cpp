@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "game/com_turn.h"
-#include "game/commands.h"
+#include "play/com_turn.h"
+#include "play/commands.h"
 #include "core/move.h"
 #include "core/rules.h"
 #include "tests/control/fixture.h"

@@ -14,7 +14,7 @@
 #include "core/game_state.h"
 #include "core/move.h"
 #include "core/setup.h"
-#include "game/new_game.h"
+#include "play/new_game.h"
 
 namespace {
 

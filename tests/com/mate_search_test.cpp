@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/puzzle_file.h"
+#include "learn/puzzle_file.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "engine/influence.h"
-#include "game/com_turn.h"
+#include "play/com_turn.h"
 #include "core/setup.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/search_corpus.h"
-#include "game/new_game.h"
+#include "play/new_game.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 // sounded or said.
 #include <atomic>
 
-#include "game/com_game.h"
-#include "game/player_commands.h"
+#include "play/com_game.h"
+#include "play/player_commands.h"
 #include "tests/control/fixture.h"
 
 namespace {

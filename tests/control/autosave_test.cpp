@@ -2,7 +2,7 @@
 // The game in progress kept on the disk: written after every move, after
 // 戻 and 進 and at the end of the program, removed when the game is over or
 // replaced, and offered back at the next start exactly as it was.
-#include "game/autosave.h"
+#include "store/autosave.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -15,20 +15,20 @@
 #include <sstream>
 #include <string>
 
-#include "game/com_game.h"
-#include "game/com_turn.h"
-#include "game/commands.h"
-#include "game/handicap.h"
-#include "game/resume.h"
+#include "play/com_game.h"
+#include "play/com_turn.h"
+#include "play/commands.h"
+#include "play/handicap.h"
+#include "play/resume.h"
 #include "core/rules.h"
-#include "game/navigation.h"
-#include "game/record_io.h"
+#include "play/navigation.h"
+#include "play/record_io.h"
 #include "tests/control/fixture.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/game_compare.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/write_fault.h"
-#include "game/clock_view.h"
+#include "view/clock_view.h"
 
 namespace {
 

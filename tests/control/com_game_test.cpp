@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/com_game.h"
+#include "play/com_game.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "game/com_turn.h"
-#include "game/commands.h"
+#include "play/com_turn.h"
+#include "play/commands.h"
 #include "core/clock.h"
 #include "core/move.h"
 #include "core/rules.h"
-#include "game/navigation.h"
+#include "play/navigation.h"
 #include "tests/control/fixture.h"
-#include "game/clock_view.h"
+#include "view/clock_view.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/commands.h"
+#include "play/commands.h"
 
 #include <string>
 
-#include "game/com_turn.h"
-#include "game/panel.h"
+#include "play/com_turn.h"
+#include "view/panel.h"
 #include "tests/control/fixture.h"
 
 namespace {

@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "game/com_game.h"
-#include "game/commands.h"
-#include "game/autosave.h"
-#include "game/navigation.h"
-#include "game/record_file.h"
-#include "game/record_io.h"
+#include "play/com_game.h"
+#include "play/commands.h"
+#include "store/autosave.h"
+#include "play/navigation.h"
+#include "store/record_file.h"
+#include "play/record_io.h"
 #include "tests/control/fixture.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/game_compare.h"

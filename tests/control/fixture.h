@@ -14,9 +14,9 @@
 #include <optional>
 #include <string>
 
-#include "game/com_turn.h"
-#include "game/mouse.h"
-#include "game/start.h"
+#include "play/com_turn.h"
+#include "play/mouse.h"
+#include "play/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"

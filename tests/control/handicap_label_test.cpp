@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "game/handicap.h"
+#include "play/handicap.h"
 #include "tests/control/fixture.h"
-#include "game/render.h"
+#include "view/render.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The handicap ladder: each grade takes one piece off (or puts it back).
-#include "game/handicap.h"
+#include "play/handicap.h"
 
 #include <gtest/gtest.h>
 

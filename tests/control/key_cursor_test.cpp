@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/key_cursor.h"
+#include "view/key_cursor.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/mouse.h"
+#include "play/mouse.h"
 #include "core/pieces.h"
 
 namespace {

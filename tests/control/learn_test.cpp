@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game/lessons.h"
-#include "game/puzzles.h"
+#include "learn/lessons.h"
+#include "learn/puzzles.h"
 
 namespace {
 

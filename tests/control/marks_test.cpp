@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The marks over the board: a session of presses and menu commands in, the
 // marks the window would paint (and the platform calls) out.
-#include "game/marks.h"
+#include "view/marks.h"
 
 #include <algorithm>
 
 #include "core/rules.h"
-#include "game/com_game.h"
-#include "game/commands.h"
-#include "game/navigation.h"
-#include "game/resume.h"
+#include "play/com_game.h"
+#include "play/commands.h"
+#include "play/navigation.h"
+#include "play/resume.h"
 #include "tests/control/fixture.h"
 
 namespace {

@@ -3,18 +3,18 @@
 // sounds, the messages and the position out.  Whether a piece is picked up
 // is seen the way the player sees it: by its outline, and by where the next
 // press puts it.
-#include "game/mouse.h"
-#include "game/commands.h"
+#include "play/mouse.h"
+#include "play/commands.h"
 
 #include <algorithm>
 #include <set>
 
 #include "core/clock.h"
 #include "core/position.h"
-#include "game/clock_view.h"
-#include "game/settings.h"
+#include "view/clock_view.h"
+#include "store/settings.h"
 #include "tests/control/fixture.h"
-#include "game/new_game.h"
+#include "play/new_game.h"
 
 namespace {
 

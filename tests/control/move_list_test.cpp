@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The move list: a two-person game played by presses, with a promotion, a
 // capture and a drop, in; its rows, their texts and stepping out.
-#include "game/move_list.h"
+#include "play/move_list.h"
 
 #include "core/position.h"
 #include "core/setup.h"
-#include "game/com_game.h"
-#include "game/commands.h"
-#include "game/navigation.h"
-#include "game/player_commands.h"
-#include "game/record_file.h"
+#include "play/com_game.h"
+#include "play/commands.h"
+#include "play/navigation.h"
+#include "play/player_commands.h"
+#include "store/record_file.h"
 #include "tests/control/fixture.h"
 
 namespace {

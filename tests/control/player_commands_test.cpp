@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // 待った, 投了 and ヒント: a session in, the board, clocks, messages and
 // sounds out.
-#include "game/player_commands.h"
+#include "play/player_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@
 
 #include "core/clock.h"
 #include "core/game_state.h"
-#include "game/com_game.h"
-#include "game/commands.h"
-#include "game/navigation.h"
-#include "game/sound.h"
+#include "play/com_game.h"
+#include "play/commands.h"
+#include "play/navigation.h"
+#include "store/sound.h"
 #include "tests/control/fixture.h"
 #include "tests/support/search_corpus.h"
 

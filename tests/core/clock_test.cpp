@@ -8,12 +8,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/sjis.h"
+#include "store/sjis.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
-#include "game/clock_view.h"
-#include "game/render.h"
-#include "game/settings.h"
+#include "view/clock_view.h"
+#include "view/render.h"
+#include "store/settings.h"
 
 TEST(時計, 経過秒は真夜中をまたいでも正しい) {
     EXPECT_NEAR(調査_経過秒(86399.5, 0.7), 1.2, 1e-9);

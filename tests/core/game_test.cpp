@@ -20,7 +20,7 @@
 #include "core/rules.h"
 #include "core/setup.h"
 #include "tests/support/game_compare.h"
-#include "game/new_game.h"
+#include "play/new_game.h"
 
 namespace {
 

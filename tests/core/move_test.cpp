@@ -8,8 +8,8 @@
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/game_compare.h"
-#include "game/move_view.h"
-#include "game/render.h"
+#include "view/move_view.h"
+#include "view/render.h"
 
 namespace {
 

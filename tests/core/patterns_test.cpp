@@ -16,7 +16,7 @@
 #include "core/position.h"
 #include "core/rules.h"
 #include "tests/support/random_position.h"
-#include "game/state.h"
+#include "view/state.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // One position type: taken from the board or the log, put back on the board
 // or into the log, for every slot the log has and none beyond.
 #include "core/position.h"
-#include "game/state.h"
+#include "view/state.h"
 
 #include <gtest/gtest.h>
 

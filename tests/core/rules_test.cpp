@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The movement rule: every piece type in every facing, drops, blocking.
 #include "core/rules.h"
-#include "game/state.h"
+#include "view/state.h"
 
 #include <gtest/gtest.h>
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "game/start.h"
+#include "play/start.h"
 #include "core/move.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
-#include "game/new_game.h"
+#include "play/new_game.h"
 
 namespace {
 

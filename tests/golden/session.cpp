@@ -9,21 +9,21 @@
 #include <memory>
 #include <sstream>
 
-#include "game/com_game.h"
-#include "game/com_turn.h"
-#include "game/commands.h"
-#include "game/handicap.h"
-#include "game/mouse.h"
-#include "game/start.h"
+#include "play/com_game.h"
+#include "play/com_turn.h"
+#include "play/commands.h"
+#include "play/handicap.h"
+#include "play/mouse.h"
+#include "play/start.h"
 #include "core/clock.h"
 #include "core/setup.h"
-#include "game/navigation.h"
-#include "game/record_io.h"
-#include "game/sjis.h"
-#include "game/about.h"
-#include "game/clock_view.h"
-#include "game/recording_platform.h"
-#include "game/settings.h"
+#include "play/navigation.h"
+#include "play/record_io.h"
+#include "store/sjis.h"
+#include "view/about.h"
+#include "view/clock_view.h"
+#include "view/recording_platform.h"
+#include "store/settings.h"
 
 namespace {
 

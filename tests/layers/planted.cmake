@@ -7,23 +7,30 @@
 # file | include it plants | expected
 set(cases
   "core/x.h|engine/turn.h|fail"
-  "core/x.cpp|game/platform.h|fail"
-  "engine/x.cpp|game/commands.h|fail"
+  "core/x.cpp|view/platform.h|fail"
+  "engine/x.cpp|play/commands.h|fail"
   "engine/x.cpp|front/qt/window.h|fail"
-  "game/x.cpp|front/qt/window.h|fail"
-  "game/x.h|front/cli/players.h|fail"
-  "game/x.cpp|sound/dsound.h|fail"
+  "play/x.cpp|front/qt/window.h|fail"
+  "store/x.h|front/cli/players.h|fail"
+  "view/x.cpp|sound/dsound.h|fail"
+  "view/x.cpp|store/settings.h|fail"
+  "view/x.h|play/commands.h|fail"
+  "store/x.cpp|play/commands.h|fail"
+  "learn/x.cpp|play/commands.h|fail"
+  "play/x.cpp|learn/lessons.h|fail"
   "engine/x.cpp|sound/dsound.h|fail"
   "sound/x.cpp|core/state.h|fail"
-  "sound/x.cpp|game/platform.h|fail"
+  "sound/x.cpp|view/platform.h|fail"
   "front/cli/x.cpp|front/qt/window.h|fail"
   "front/qt/x.cpp|front/cli/players.h|fail"
   "core/x.cpp|core/state.h|pass"
   "engine/x.cpp|core/state.h|pass"
-  "game/x.cpp|engine/turn.h|pass"
-  "game/x.cpp|game/platform.h|pass"
+  "play/x.cpp|engine/turn.h|pass"
+  "store/x.cpp|view/platform.h|pass"
+  "play/x.cpp|store/settings.h|pass"
+  "learn/x.cpp|store/settings.h|pass"
   "front/qt/x.cpp|sound/dsound.h|pass"
-  "front/qt/x.cpp|game/platform.h|pass"
+  "front/qt/x.cpp|view/platform.h|pass"
   "front/cli/x.cpp|engine/turn.h|pass"
   "sound/x.cpp|sound/dsound.h|pass"
   "front/qt/x.cpp|front/qt/window.h|pass")
@@ -37,7 +44,7 @@ set(named
   "engine/x.cpp|double f(時計状態* c)|fail"
   "core/x.h|void f(進行状態& s)|pass"
   "engine/x.h|int f(const 盤面状態& s)|pass"
-  "game/x.h|void f(状態& s)|pass")
+  "view/x.h|void f(状態& s)|pass")
 
 # Runs the check on ${tree} and adds to failures unless it judged the
 # planted case as ${expected} says; a failure must name the case (MESSAGE).
@@ -69,10 +76,12 @@ foreach(c IN LISTS cases)
   # A clean house around the planted file: every arrow points down.
   file(WRITE ${tree}/core/state.h "#pragma once\n#include <cstdint>\n")
   file(WRITE ${tree}/engine/turn.h "#pragma once\n#include \"core/state.h\"\n")
-  file(WRITE ${tree}/game/platform.h "#pragma once\n#include \"core/state.h\"\n")
-  file(WRITE ${tree}/game/commands.h "#pragma once\n#include \"engine/turn.h\"\n#include \"game/platform.h\"\n")
-  file(WRITE ${tree}/front/qt/window.h "#pragma once\n#include \"game/platform.h\"\n#include \"sound/dsound.h\"\n")
-  file(WRITE ${tree}/front/cli/players.h "#pragma once\n#include \"game/commands.h\"\n")
+  file(WRITE ${tree}/view/platform.h "#pragma once\n#include \"core/state.h\"\n")
+  file(WRITE ${tree}/store/settings.h "#pragma once\n#include \"view/platform.h\"\n")
+  file(WRITE ${tree}/learn/lessons.h "#pragma once\n#include \"store/settings.h\"\n")
+  file(WRITE ${tree}/play/commands.h "#pragma once\n#include \"engine/turn.h\"\n#include \"store/settings.h\"\n")
+  file(WRITE ${tree}/front/qt/window.h "#pragma once\n#include \"view/platform.h\"\n#include \"sound/dsound.h\"\n")
+  file(WRITE ${tree}/front/cli/players.h "#pragma once\n#include \"play/commands.h\"\n")
   file(WRITE ${tree}/sound/dsound.h "#pragma once\n#include <string>\n")
   file(WRITE ${tree}/${file} "// planted\n#include <vector>\n  #  include \"${inc}\"  // the planted one\n")
   judge("${file} -> ${inc}" "${file} -> ${inc}")

@@ -13,7 +13,7 @@
 
 #include "core/pieces.h"
 #include "front/qt/help_window.h"
-#include "game/autosave.h"
+#include "store/autosave.h"
 #include "tests/qt/window_fixture.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "core/rules.h"
-#include "game/autosave.h"
+#include "store/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/game_compare.h"
 

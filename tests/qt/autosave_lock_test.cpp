@@ -28,8 +28,8 @@
 
 #include <QSysInfo>
 
-#include "game/resume.h"
-#include "game/autosave.h"
+#include "play/resume.h"
+#include "store/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/unprivileged.h"

@@ -16,8 +16,8 @@
 #include <sstream>
 #include <string>
 
-#include "game/resume.h"
-#include "game/autosave.h"
+#include "play/resume.h"
+#include "store/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 

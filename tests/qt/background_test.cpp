@@ -10,11 +10,11 @@
 #include <QTest>
 #include <fstream>
 
-#include "game/sjis.h"
+#include "store/sjis.h"
 #include "tests/qt/window_fixture.h"
 #include "front/qt/pictures.h"
-#include "game/render.h"
-#include "game/screen.h"
+#include "view/render.h"
+#include "view/screen.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "front/qt/pictures.h"
-#include "game/marks.h"
-#include "game/preferences.h"
+#include "view/marks.h"
+#include "store/preferences.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
 

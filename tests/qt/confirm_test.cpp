@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <string>
 
-#include "game/autosave.h"
+#include "store/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 

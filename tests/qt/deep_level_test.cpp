@@ -8,8 +8,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "game/com_turn.h"
-#include "game/autosave.h"
+#include "play/com_turn.h"
+#include "store/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "front/qt/window_thinking.h"
 

@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "tests/qt/window_fixture.h"
-#include "game/render.h"
-#include "game/screen.h"
+#include "view/render.h"
+#include "view/screen.h"
 
 namespace {
 

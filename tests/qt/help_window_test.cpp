@@ -18,7 +18,7 @@
 #include <algorithm>
 
 #include "tests/qt/window_fixture.h"
-#include "game/help_diagrams.h"
+#include "view/help_diagrams.h"
 #include "front/qt/help_window.h"
 #include "front/qt/pictures.h"
 

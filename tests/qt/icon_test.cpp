@@ -12,7 +12,7 @@
 #include <iterator>
 #include <vector>
 
-#include "game/state.h"
+#include "view/state.h"
 #include "front/qt/pictures.h"
 
 namespace {

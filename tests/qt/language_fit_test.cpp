@@ -18,8 +18,8 @@
 #include "front/qt/language.h"
 #include "front/qt/pictures.h"
 #include "front/qt/window_canvas.h"
-#include "game/render.h"
-#include "game/tr.h"
+#include "view/render.h"
+#include "view/tr.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
 

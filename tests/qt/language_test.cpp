@@ -24,9 +24,9 @@
 
 #include "front/qt/help_window.h"
 #include "front/qt/pictures.h"
-#include "game/about.h"
-#include "game/preferences.h"
-#include "game/texts.h"
+#include "view/about.h"
+#include "store/preferences.h"
+#include "view/texts.h"
 #include "tests/qt/window_fixture.h"
 
 #ifndef VZ_SOURCE_DIR

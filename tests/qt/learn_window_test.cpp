@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 #include "front/qt/language.h"
-#include "game/preferences.h"
+#include "store/preferences.h"
 #include "tests/qt/window_fixture.h"
 
 namespace {

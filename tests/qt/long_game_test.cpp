@@ -15,8 +15,8 @@
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
 #include "front/qt/window.h"
-#include "game/render.h"
-#include "game/screen.h"
+#include "view/render.h"
+#include "view/screen.h"
 
 namespace {
 

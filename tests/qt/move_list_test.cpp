@@ -12,7 +12,7 @@
 #include "core/position.h"
 #include "front/qt/language.h"
 #include "front/qt/move_list_window.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
 

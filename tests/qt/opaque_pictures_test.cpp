@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <vector>
 
-#include "game/platform.h"
-#include "game/state.h"
+#include "view/platform.h"
+#include "view/state.h"
 #include "tests/qt/window_fixture.h"
 #include "front/qt/pictures.h"
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/position.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 #include "tests/qt/window_fixture.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include <cmath>
 #include <vector>
 
-#include "game/platform.h"
-#include "game/state.h"
+#include "view/platform.h"
+#include "view/state.h"
 
 namespace {
 

@@ -20,11 +20,11 @@
 #include "front/qt/language.h"
 #include "front/qt/new_game_dialog.h"
 #include "front/qt/window_thinking.h"
-#include "game/preferences.h"
-#include "game/render.h"
+#include "store/preferences.h"
+#include "view/render.h"
 #include <QElapsedTimer>
 
-#include "game/screen.h"
+#include "view/screen.h"
 #include "tests/qt/scripted_game.h"
 #include "tests/qt/window_fixture.h"
 

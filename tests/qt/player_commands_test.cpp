@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "front/qt/language.h"
-#include "game/preferences.h"
+#include "store/preferences.h"
 #include "tests/qt/window_fixture.h"
 
 namespace {

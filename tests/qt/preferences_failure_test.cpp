@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "game/preferences.h"
+#include "store/preferences.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 

@@ -16,7 +16,7 @@
 
 #include "core/pieces.h"
 #include "core/rules.h"
-#include "game/state.h"
+#include "view/state.h"
 #include "front/qt/window.h"
 
 struct 台本の対局 {

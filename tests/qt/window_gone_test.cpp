@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "game/autosave.h"
+#include "store/autosave.h"
 #include "tests/qt/window_fixture.h"
 #include "tests/support/file_bytes.h"
 

@@ -11,8 +11,8 @@
 #include "core/setup.h"
 #include "tests/qt/window_fixture.h"
 #include "front/qt/pictures.h"
-#include "game/render.h"
-#include "game/screen.h"
+#include "view/render.h"
+#include "view/screen.h"
 
 namespace {
 

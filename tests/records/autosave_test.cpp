@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The autosave file format: what the writer writes reads back as the same
 // game, and the reader takes nothing but that.
-#include "game/autosave.h"
+#include "store/autosave.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 #include "tests/support/game_compare.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
-#include "game/new_game.h"
+#include "play/new_game.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Stepping back and forth through the log of a game and of a loaded record.
-#include "game/navigation.h"
+#include "play/navigation.h"
 
 #include <cmath>
 #include <cstring>
@@ -8,10 +8,10 @@
 #include "core/clock.h"
 #include "core/move.h"
 #include "tests/control/fixture.h"
-#include "game/clock_view.h"
-#include "game/move_view.h"
-#include "game/render.h"
-#include "game/new_game.h"
+#include "view/clock_view.h"
+#include "view/move_view.h"
+#include "view/render.h"
+#include "play/new_game.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/notation.h"
+#include "view/notation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record-file format on its own: column layout, header lines, the
 // reading rules for damaged files, and saving without losing an older file.
-#include "game/record_file.h"
+#include "store/record_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,7 +13,7 @@
 #include <memory>
 #include <sstream>
 
-#include "game/sjis.h"
+#include "store/sjis.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"

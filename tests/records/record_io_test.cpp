@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record panel: opening it, writing with "RETURN", loading by a click
 // in the file list, and a real game written, read back and replayed.
-#include "game/record_io.h"
+#include "play/record_io.h"
 
 #include <algorithm>
 #include <array>
@@ -14,9 +14,9 @@
 #include <tuple>
 
 #include "core/rules.h"
-#include "game/navigation.h"
-#include "game/panel.h"
-#include "game/sjis.h"
+#include "play/navigation.h"
+#include "view/panel.h"
+#include "store/sjis.h"
 #include "tests/control/fixture.h"
 #include "tests/support/read_fault.h"
 

@@ -2,7 +2,7 @@
 // The file module on its own: which files are read, how read errors come
 // back, which targets the writer refuses, what a replaced file keeps, and
 // that a save killed at any moment loses nothing and leaves nothing behind.
-#include "game/safe_file.h"
+#include "store/safe_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -19,7 +19,7 @@
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/watchdog.h"
-#include "game/sound.h"
+#include "store/sound.h"
 #include "sound/dsound.h"
 
 namespace {

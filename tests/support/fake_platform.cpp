@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/fake_platform.h"
 
-#include "game/render.h"
+#include "view/render.h"
 
 std::vector<int> FakePlatform::絵の履歴(int c, int r) const {
     std::vector<int> out;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tests' platform: the recording platform (game/recording_platform.h),
+// The tests' platform: the recording platform (view/recording_platform.h),
 // which remembers everything the game asks of it in order and answers
 // message boxes from a script, plus two ways of looking at what was drawn.
 #pragma once
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "game/recording_platform.h"
+#include "view/recording_platform.h"
 
 class FakePlatform : public 記録の場 {
 public:

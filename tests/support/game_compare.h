@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "engine/com_tables.h"
-#include "game/state.h"
+#include "view/state.h"
 
 inline void 同じ対局か(const 状態& a, const 状態& b, bool 再開待ちも = true) {
 #define VZ_SAME(m) EXPECT_EQ(a.m, b.m) << #m

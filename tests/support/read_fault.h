@@ -9,7 +9,7 @@
 
 #include <cerrno>
 
-#include "game/safe_file.h"
+#include "store/safe_file.h"
 
 class 読込故障 {
 public:

@@ -11,7 +11,7 @@
 #include "engine/influence.h"
 #include "engine/turn.h"
 #include "core/setup.h"
-#include "game/record_file.h"
+#include "store/record_file.h"
 
 namespace 探索集 {
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/position.h"
-#include "game/state.h"
+#include "view/state.h"
 
 namespace 探索集 {
 

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "game/safe_file.h"
+#include "store/safe_file.h"
 
 class 書込故障 {
 public:

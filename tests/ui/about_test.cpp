@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/about.h"
+#include "view/about.h"
 
 #include <gtest/gtest.h>
 

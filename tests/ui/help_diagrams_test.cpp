@@ -3,7 +3,7 @@
 // diagram marks is one the movement rule allows and every square it allows
 // is marked, for every piece code; a few shapes checked by hand; the turn on
 // landing as the move routine makes it.
-#include "game/help_diagrams.h"
+#include "view/help_diagrams.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include "core/move.h"
 #include "core/rules.h"
 #include "core/setup.h"
-#include "game/notation.h"
+#include "view/notation.h"
 
 namespace {
 

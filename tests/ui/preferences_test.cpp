@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences store "Vezuvire.prefs": key=value lines read leniently,
 // written back whole, keys this version does not know kept.
-#include "game/preferences.h"
+#include "store/preferences.h"
 
 #include <gtest/gtest.h>
 

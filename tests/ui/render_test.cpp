@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What gets painted where, and in which order.
-#include "game/render.h"
+#include "view/render.h"
 
 #include <gtest/gtest.h>
 
-#include "game/start.h"
+#include "play/start.h"
 #include "core/setup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
-#include "game/settings.h"
-#include "game/screen.h"
+#include "store/settings.h"
+#include "view/screen.h"
 
 namespace {
 struct 描画テスト : ::testing::Test {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: first start, exact matching, short and damaged files,
 // the writer and the option items.
-#include "game/settings.h"
+#include "store/settings.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,13 +11,13 @@
 #include <sstream>
 
 #include "core/clock.h"
-#include "game/sjis.h"
+#include "store/sjis.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/read_fault.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/unprivileged.h"
 #include "tests/support/watchdog.h"
-#include "game/clock_view.h"
+#include "view/clock_view.h"
 
 namespace {
 

@@ -3,13 +3,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <memory>
 
 #include "engine/influence.h"
 #include "engine/turn_probes.h"
 #include "core/move.h"
 #include "core/patterns.h"
 #include "core/rules.h"
+#include "core/setup.h"
 #include "engine/board_eval.h"
 #include "engine/eval_probes.h"
 
@@ -141,4 +144,67 @@ COM候補 COM探索(COM作業& s, 探索の合間* 合間, 評価関数 評価) 
         }
     }
     return 最善;
+}
+
+namespace {
+
+// The code after a half turn of the board: the other side's, facing the
+// opposite way.
+int 半回転(int v) {
+    if (v == 空) return 空;
+    const int a = 駒絶対(v);
+    const int w = a / 10 * 10 + (a % 10 + 2) % 4;
+    return v > 0 ? -w : w;
+}
+
+// The position as the side to move sees it from the top.
+局面 上から見た局面(const 対局& g) {
+    局面 k;
+    const bool 回す = g.手番() == 下手;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int v = g.駒(x, y);
+            if (回す) k.盤[10 - x][10 - y] = 半回転(v);
+            else k.盤[x][y] = v;
+        }
+    for (int i = 1; i <= 7; ++i) {
+        k.持駒_COM[i] = g.持駒(回す ? 下手 : 上手, i);
+        k.持駒_MAN[i] = g.持駒(回す ? 上手 : 下手, i);
+    }
+    return k;
+}
+
+}  // namespace
+
+bool 元のCOMの手(const 対局& g, int レベル, COM表& 記憶, 対局の手& 手) {
+    盤面状態 局;
+    桝色設定(局);
+    局.レベル = レベル;
+    局.手番_MAN = 後手;
+    局.手番_COM = 先手;
+    const 局面 k = 上から見た局面(g);
+    局面を置く(局, k);
+    // The survey and the search each on a fresh copy of the position, with
+    // the memory as the step before left it; the survey's copy first tells
+    // the tables where both kings stand.
+    auto 作業 = std::make_unique<COM作業>(局, 記憶);
+    局面_設定(*作業, k);
+    勢力調査(*作業);
+    static_cast<盤面状態&>(*作業) = 局;
+    const COM候補 c = COM探索(*作業);
+    記憶 = *作業;
+    if (!c.あり) return false;
+    const bool 回す = g.手番() == 下手;
+    auto X = [&](int x) { return static_cast<std::int8_t>(回す ? 10 - x : x); };
+    手 = {};
+    手.先X = X(c.先X);
+    手.先Y = X(c.先Y);
+    if (c.元X == 持駒列_COM) {
+        手.打 = static_cast<std::int8_t>(c.元Y);
+    } else {
+        手.元X = X(c.元X);
+        手.元Y = X(c.元Y);
+        手.成 = 駒型(c.置駒) != 駒型(k.盤[c.元X][c.元Y]);
+    }
+    return g.合法(手);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/com_tables.h"
+#include "core/game.h"
 
 // The move the search settled on.  A drop comes from (−1, kind).  元駒 is
 // the code that stood on the source square (for a drop, whatever the last
@@ -35,3 +36,12 @@ public:
 };
 using 評価関数 = double (*)(COM作業& s, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 COM候補 COM探索(COM作業& s, 探索の合間* 合間 = nullptr, 評価関数 評価 = nullptr);
+
+// Levels 1 to 3 answering whichever side is to move in g.  The search above
+// always plays the top side, so for the bottom side its working copy is g's
+// position turned half round (every piece the other side's, facing the other
+// way) and the move it finds is turned back.  記憶 is the computer's memory,
+// kept from one call to the next as the game keeps it: surveyed first, as
+// the end of the other side's move leaves it, then searched.  False when
+// the side to move has no move.
+bool 元のCOMの手(const 対局& g, int レベル, COM表& 記憶, 対局の手& 手);

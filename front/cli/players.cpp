@@ -3,81 +3,23 @@
 
 #include <atomic>
 
-#include "engine/influence.h"
 #include "front/cli/numbers.h"
 #include "engine/turn.h"
-#include "play/com_turn.h"
 #include "core/game_state.h"
-#include "core/move.h"
-#include "core/position.h"
-#include "core/setup.h"
-#include "core/state.h"
-#include "view/move_view.h"
+#include "play/com_turn.h"
 
 namespace {
 
-// The code after a half turn of the board: the other side's, facing the
-// opposite way.
-int 半回転(int v) {
-    if (v == 空) return 空;
-    const int a = 駒絶対(v);
-    const int w = a / 10 * 10 + (a % 10 + 2) % 4;
-    return v > 0 ? -w : w;
-}
-
-// The position as the side to move sees it from the top.
-局面 上から見た局面(const 対局& g) {
-    局面 k;
-    const bool 回す = g.手番() == 下手;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int v = g.駒(x, y);
-            if (回す) k.盤[10 - x][10 - y] = 半回転(v);
-            else k.盤[x][y] = v;
-        }
-    for (int i = 1; i <= 7; ++i) {
-        k.持駒_COM[i] = g.持駒(回す ? 下手 : 上手, i);
-        k.持駒_MAN[i] = g.持駒(回す ? 上手 : 下手, i);
-    }
-    return k;
-}
-
 class 元のCOM final : public 対局者 {
 public:
-    explicit 元のCOM(int レベル) : s_(std::make_unique<状態>()), 記憶_(std::make_unique<COM表>()) {
-        s_->COM記憶 = 記憶_.get();
-        桝色設定(*s_);
-        s_->レベル = レベル;
-        s_->手番_MAN = 後手;
-        s_->手番_COM = 先手;
-        s_->操作.対局種別 = 対局_COM;
-    }
+    explicit 元のCOM(int レベル) : レベル_(レベル), 記憶_(std::make_unique<COM表>()) {}
     bool 選ぶ(const 対局& g, 対局の手& 手, double& 秒) override {
         秒 = 0;
-        状態& s = *s_;
-        局面_設定(s, 上から見た局面(g));
-        s.勝者 = 手番_なし;
-        s.手番 = s.手番_COM;
-        記憶を更新(s, *記憶_);  // as the end of the other side's move leaves it
-        const COM候補 c = COMの手を考える(s, *記憶_);
-        if (!c.あり) return false;
-        const bool 回す = g.手番() == 下手;
-        auto X = [&](int x) { return static_cast<std::int8_t>(回す ? 10 - x : x); };
-        手 = {};
-        手.先X = X(c.先X);
-        手.先Y = X(c.先Y);
-        if (c.元X == 持駒列_COM) {
-            手.打 = static_cast<std::int8_t>(c.元Y);
-        } else {
-            手.元X = X(c.元X);
-            手.元Y = X(c.元Y);
-            手.成 = 駒型(c.置駒) != 駒型(s.盤[c.元X][c.元Y]);
-        }
-        return g.合法(手);
+        return 元のCOMの手(g, レベル_, *記憶_, 手);
     }
 
 private:
-    std::unique_ptr<状態> s_;
+    int レベル_;
     std::unique_ptr<COM表> 記憶_;  // what the computer keeps from move to move
 };
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The computer at every strength as a player of a 対局, either side: levels
-// 1–3 through the game's own search (which always plays the top side, so
-// the board is given a half turn when it plays the bottom side), levels 4
-// and up through the deeper search.  And the deeper search as the
+// 1–3 through the game's own search (元のCOMの手), levels 4 and up through
+// the deeper search.  And the deeper search as the
 // computer's turn of the text game.
 #pragma once
 

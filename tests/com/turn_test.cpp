@@ -574,3 +574,50 @@ TEST(半端な点, 項を順に足した点で丸める) {
 }
 
 }  // namespace
+
+// ---- either side ----------------------------------------------------------------
+// The same position turned half round, the other side to move: each piece the
+// other side's and facing the other way, the hands swapped.
+static 対局 半回転した(const 対局& g) {
+    対局 m;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int v = g.駒(x, y);
+            const int a = std::abs(v);
+            m.置く(10 - x, 10 - y, v == 空 ? 空 : (v > 0 ? -1 : 1) * (a / 10 * 10 + (a % 10 + 2) % 4));
+        }
+    for (int i = 1; i <= 7; ++i) {
+        m.持駒を置く(上手, i, g.持駒(下手, i));
+        m.持駒を置く(下手, i, g.持駒(上手, i));
+    }
+    m.手番を置く(-g.手番());
+    m.整える();
+    return m;
+}
+
+// Levels 1 to 3 answer either side: in a game the levels play against each
+// other from the start, every position and its half turn get the same move,
+// turned, and the computer's memory goes on from move to move on each side.
+TEST(元の強さ, どちらの側でも半回転した局面には半回転した手) {
+    for (int 強さ : {1, 2, 3}) {
+        対局 g = 対局::初期局面();
+        COM表 下の記憶, 上の記憶, 回した記憶;
+        for (int 手目 = 0; 手目 < 24 && g.勝者() == 0; ++手目) {
+            const bool 下 = g.手番() == 下手;
+            対局の手 手, 回した手;
+            ASSERT_TRUE(元のCOMの手(g, 強さ, 下 ? 下の記憶 : 上の記憶, 手)) << 強さ << " " << 手目;
+            ASSERT_TRUE(g.合法(手));
+            if (!下) {
+                ASSERT_TRUE(元のCOMの手(半回転した(g), 強さ, 回した記憶, 回した手));
+                EXPECT_EQ(回した手.先X, 10 - 手.先X) << 強さ << " " << 手目;
+                EXPECT_EQ(回した手.先Y, 10 - 手.先Y);
+                EXPECT_EQ(回した手.打, 手.打);
+                EXPECT_EQ(回した手.成, 手.成);
+                if (!手.打ち()) {
+                    EXPECT_EQ(回した手.元X, 10 - 手.元X);
+                }
+            }
+            g.指す(手);
+        }
+    }
+}

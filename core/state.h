@@ -31,8 +31,10 @@ inline constexpr int 後手 = -1;
 // many moves deep, to a fixed depth and then for a limited time
 // (engine/deep_search.h).  A game saved at the former top strengths 4 (0.3 s)
 // and 5 (1 s) resumes at 旧レベルの段.
-inline constexpr int 最強レベル = 11;
-constexpr int 旧レベルの段(int 旧) { return 旧 >= 5 ? 最強レベル : 旧 == 4 ? 最強レベル - 1 : 旧; }
+inline constexpr int 最強レベル = 15;
+// The former 4 stands nearest the 4-ply rung 13 (README, "How strong is each
+// level"), the former 5 nearest the top.
+constexpr int 旧レベルの段(int 旧) { return 旧 >= 5 ? 最強レベル : 旧 == 4 ? 最強レベル - 2 : 旧; }
 
 inline constexpr int 桝色_緑 = 2;  // clockwise turn on arrival
 inline constexpr int 桝色_水 = 3;  // anticlockwise turn on arrival

@@ -23,6 +23,10 @@ void LEVEL8_Click(状態& s, Platform& p);
 void LEVEL9_Click(状態& s, Platform& p);
 void LEVEL10_Click(状態& s, Platform& p);
 void LEVEL11_Click(状態& s, Platform& p);
+void LEVEL12_Click(状態& s, Platform& p);
+void LEVEL13_Click(状態& s, Platform& p);
+void LEVEL14_Click(状態& s, Platform& p);
+void LEVEL15_Click(状態& s, Platform& p);
 // Check mark and strength 1..3; any other value clears all three marks and
 // keeps the strength.
 void レベル_設定(状態& s, Platform& p, int IN_LEVEL);

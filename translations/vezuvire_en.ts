@@ -1120,12 +1120,12 @@ A piece may be dropped on any empty square (two pawns in a column and pieces tha
         <translation>Promotion</translation>
     </message>
     <message>
-        <source>歩・香・桂は相手の陣（相手側の3段）に入る手で、銀・角・飛は相手の陣に入る手、陣の中で動く手、陣から出る手で成ることができます。駒の向きは関係ありません。
-成るときは、行き先を右ボタンでクリックします。Ctrl を押しながらの左クリックや、キーボードのカーソルで Shift＋Enter でも成れます。ふつうの左クリックでは成りません（成るかどうかは聞かれず、成らずに進めても構いません）。
-金と王は成りません。と・香成・桂成・銀成は金と同じ動きになり、角成・飛成は元の動きに加えて周りの8桝へも動けます。</source>
-        <translation>A pawn, lance or knight may promote on a move into the opponent&apos;s camp (the opponent&apos;s three rows); a silver, bishop or rook on a move into, within or out of it. The way the piece faces does not matter.
-To promote, click the destination with the right mouse button. Ctrl with a left click, or Shift+Enter with the keyboard cursor, promotes too. A plain left click never promotes (you are not asked, and you may always decline).
-Gold and king never promote. A promoted pawn, lance, knight or silver moves like a gold; a promoted bishop or rook keeps its own moves and may also move to any of the eight squares around it.</translation>
+        <source>歩・香・桂は相手の陣（相手側の3段）で止まる手（陣に入る手も陣の中で動く手も）で、銀・角・飛は相手の陣に入る手、陣の中で動く手、陣から出る手で成ることができます。駒の向きは関係ありません。成るのはいつでも選べることで、成らずに進めても構いません。
+ｵﾌﾟｼｮﾝ → 操作 → 成るか聞く がオン（初めはオン）なら、成れる手では行き先の横に 成る／成らない が出ます。行き先の右ボタンでのクリック、Ctrl を押しながらの左クリック、キーボードのカーソルでの Shift＋Enter では、聞かれずにすぐ成ります。
+金と王は成りません。成った駒は盤では と（歩成）・杏（香成）・圭（桂成）・全（銀成）・馬（角成）・龍（飛成）と書かれます。と・杏・圭・全は金と同じ動きになり、馬・龍は元の動きに加えて周りの8桝へも動けます。</source>
+        <translation>A pawn, lance or knight may promote on a move that ends in the opponent&apos;s camp (the opponent&apos;s three rows), whether it enters the camp or moves within it; a silver, bishop or rook on a move into, within or out of it. The way the piece faces does not matter. Promotion is always a choice: you may decline.
+With Options → Play → Ask before promoting on (it is on at first), a move that may promote shows Promote / Don&apos;t promote beside the destination. Clicking the destination with the right mouse button, Ctrl with a left click, or Shift+Enter with the keyboard cursor promotes at once without asking.
+Gold and king never promote. On the board a promoted piece is written with its own kanji: promoted pawn (と), promoted lance (杏), promoted knight (圭), promoted silver (全), promoted bishop or horse (馬) and promoted rook or dragon (龍); with Letters labels +P, +L, +N, +S, +B and +R. A promoted pawn, lance, knight or silver moves like a gold; a promoted bishop or rook keeps its own moves and may also move to any of the eight squares around it.</translation>
     </message>
     <message>
         <source>勝ち負け</source>
@@ -1280,29 +1280,37 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
     <message>
         <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
 対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
-コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL11 から選べます（対局の途中でも変えられます）。一つ上のレベルは、コンピュータどうしの対局ですぐ下のレベルに7割から9割5分ほど勝ちます。
+コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL15 から選べます（対局の途中でも変えられます）。LEVEL4 から上では、一つ上のレベルがコンピュータどうしの対局ですぐ下のレベルに6割から8割ほど勝ちます。
 ・LEVEL1〜LEVEL3：一手先だけを読んですぐに指します。初めての対局に。
 ・LEVEL4：一手先を読み、よく少し悪い手を指します。LEVEL3 に勝てたら、初めての勝利の次に。
 ・LEVEL5：一手先を読み、ときどき少し悪い手を指します。駒の取り合いで損をしなくなったら。
 ・LEVEL6：二手先まで読み、よく少し悪い手を指します。相手の狙いも考えるようになったら。
-・LEVEL7：二手先まで読み、ときどき少し悪い手を指します。
-・LEVEL8：二手先まで読み、たまに少し悪い手を指します。
-・LEVEL9：三手先まで読み、ときどき少し悪い手を指します。腕に自信がついたら。
-・LEVEL10：四手先まで読み、まれに少し悪い手を指します。
-・LEVEL11：一手に1秒、二つの核で考えます。いちばん強いレベルです。
+・LEVEL7：二手先まで読み、わりとよく少し悪い手を指します。
+・LEVEL8：二手先まで読み、ときどき少し悪い手を指します。
+・LEVEL9：二手先まで読み、ごくたまに少し悪い手を指します。
+・LEVEL10：三手先まで読み、ときどき少し悪い手を指します。腕に自信がついたら。
+・LEVEL11：三手先まで読み、たまに少し悪い手を指します。
+・LEVEL12：四手先まで読み、ときどき少し悪い手を指します。
+・LEVEL13：四手先まで読み、まれに少し悪い手を指します。
+・LEVEL14：五手先まで読み、たまに少し悪い手を指します。
+・LEVEL15：一手に1秒、二つの核で考えます。いちばん強いレベルです。
 LEVEL4 から上は何手も先まで読むので、考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。LEVEL4 から上は同じ局面でも指し手が変わることがあります。</source>
         <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
 Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
-Choose the computer&apos;s strength, LEVEL1 to LEVEL11, under Game → Computer level (also during a game). In games between computers each level wins 70 % to 95 % of its games against the level just below it.
+Choose the computer&apos;s strength, LEVEL1 to LEVEL15, under Game → Computer level (also during a game). From LEVEL4 up, in games between computers each level wins about 60 % to 80 % of its games against the level just below it.
 • LEVEL1 to LEVEL3: look one move ahead and answer at once. For a first game.
 • LEVEL4: looks one move ahead and often plays a slightly weaker move. The next step once you have beaten LEVEL3.
 • LEVEL5: looks one move ahead and sometimes plays a slightly weaker move. Once you no longer lose material in exchanges.
 • LEVEL6: looks two moves ahead and often plays a slightly weaker move. Once you think about your opponent&apos;s threats too.
-• LEVEL7: looks two moves ahead and sometimes plays a slightly weaker move.
-• LEVEL8: looks two moves ahead and now and then plays a slightly weaker move.
-• LEVEL9: looks three moves ahead and sometimes plays a slightly weaker move. Once you feel sure of your play.
-• LEVEL10: looks four moves ahead and rarely plays a slightly weaker move.
-• LEVEL11: thinks for 1 s a move on two cores. The strongest level.
+• LEVEL7: looks two moves ahead and fairly often plays a slightly weaker move.
+• LEVEL8: looks two moves ahead and sometimes plays a slightly weaker move.
+• LEVEL9: looks two moves ahead and seldom plays a slightly weaker move.
+• LEVEL10: looks three moves ahead and sometimes plays a slightly weaker move. Once you feel sure of your play.
+• LEVEL11: looks three moves ahead and now and then plays a slightly weaker move.
+• LEVEL12: looks four moves ahead and sometimes plays a slightly weaker move.
+• LEVEL13: looks four moves ahead and rarely plays a slightly weaker move.
+• LEVEL14: looks five moves ahead and now and then plays a slightly weaker move.
+• LEVEL15: thinks for 1 s a move on two cores. The strongest level.
 From LEVEL4 up the computer reads many moves ahead: the window stays alive while it thinks, but the board and the menus wait for its move. From LEVEL4 up it may play different moves in the same position.</translation>
     </message>
     <message>

@@ -66,8 +66,12 @@ enum class メニュー項目 {
     LEVEL9,
     LEVEL10,
     LEVEL11,
+    LEVEL12,
+    LEVEL13,
+    LEVEL14,
+    LEVEL15,
 };
-inline constexpr int メニュー項目数 = 19;
+inline constexpr int メニュー項目数 = 23;
 // The control name of a menu item, as the window and the records of the
 // platform calls name it.
 constexpr const char* メニュー項目名(メニュー項目 項目) {
@@ -91,6 +95,10 @@ constexpr const char* メニュー項目名(メニュー項目 項目) {
         case メニュー項目::LEVEL9: return "LEVEL9";
         case メニュー項目::LEVEL10: return "LEVEL10";
         case メニュー項目::LEVEL11: return "LEVEL11";
+        case メニュー項目::LEVEL12: return "LEVEL12";
+        case メニュー項目::LEVEL13: return "LEVEL13";
+        case メニュー項目::LEVEL14: return "LEVEL14";
+        case メニュー項目::LEVEL15: return "LEVEL15";
     }
     return "?";
 }

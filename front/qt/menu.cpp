@@ -38,6 +38,10 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"LEVEL9", "LEVEL9", "LEVEL", true, LEVEL9_Click, {}},
         {"LEVEL10", "LEVEL10", "LEVEL", true, LEVEL10_Click, {}},
         {"LEVEL11", "LEVEL11", "LEVEL", true, LEVEL11_Click, {}},
+        {"LEVEL12", "LEVEL12", "LEVEL", true, LEVEL12_Click, {}},
+        {"LEVEL13", "LEVEL13", "LEVEL", true, LEVEL13_Click, {}},
+        {"LEVEL14", "LEVEL14", "LEVEL", true, LEVEL14_Click, {}},
+        {"LEVEL15", "LEVEL15", "LEVEL", true, LEVEL15_Click, {}},
         //: Resign the game in progress (投了).
         {"TOURYOU", QT_TRANSLATE_NOOP("Menu", "投了"), "TAIKYOKU", false, TOURYOU_Click, {}},
         {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", false, OWARI_Click, {}},

@@ -415,7 +415,7 @@ TEST(自動保存形式, 四から上の強さは第3版に書き_旧版の4と5
     const std::string 本体 = 書いたもの(*s).substr(std::string("Vezuvire autosave 2\n").size());
     for (const 旧& e : {旧{"Vezuvire autosave 2", "4", 旧レベルの段(4)}, 旧{"Vezuvire autosave 2", "5", 最強レベル},
                         旧{"Vezuvire autosave 2", "6", 0}, 旧{"Vezuvire autosave 3", "3", 0},
-                        旧{"Vezuvire autosave 3", "12", 0}, 旧{"Vezuvire autosave 3", "6", 6}}) {
+                        旧{"Vezuvire autosave 3", "16", 0}, 旧{"Vezuvire autosave 3", "6", 6}}) {
         const std::string b = 差し替え(std::string(e.頭) + "\n" + 本体, "レベル", e.値);
         自動保存内容 d;
         EXPECT_EQ(解析_自動保存(b, d), e.読んだ != 0) << e.頭 << " " << e.値;
@@ -423,7 +423,7 @@ TEST(自動保存形式, 四から上の強さは第3版に書き_旧版の4と5
             EXPECT_EQ(d.レベル, e.読んだ);
         }
     }
-    // The former 0.3 s and 1 s strengths resume at the two top rungs.
-    EXPECT_EQ(旧レベルの段(4), 最強レベル - 1);
+    // The former 0.3 s and 1 s strengths resume at the rung nearest each.
+    EXPECT_EQ(旧レベルの段(4), 最強レベル - 2);
     EXPECT_EQ(旧レベルの段(5), 最強レベル);
 }

@@ -16,6 +16,9 @@ inline constexpr const char* 好み設定ファイル名 = "Vezuvire.prefs";
 // Keys in use, with their values.
 inline constexpr const char* 好み_言語 = "language";          // "ja" or "en"
 inline constexpr const char* 好み_駒の表記 = "piece_labels";  // "kanji" or "letters"
+// "shown" once the first start in another language than Japanese has
+// suggested the Letters labels.
+inline constexpr const char* 好み_英字の勧め = "letters_suggested";
 inline constexpr const char* 好み_効果音 = "sound_effects";   // "on" (also when missing) or "off"
 // Marks over the board (view/marks.h), "on" or "off"; a missing key means
 // the default given with each.

@@ -301,6 +301,9 @@ private:
     void 状況行を更新();
     void 状況行を消す();
     std::string 状況題_, 状況文_;  // the notice as the game gave it
+    // Shown on the status line once, at a first start in a language other
+    // than Japanese, until the first press: the Letters labels.
+    QString 勧め_;
     // A box of the game's own was up from 始 on: the player to move is not
     // charged for that time.
     void 箱の時間を返す(double 始);

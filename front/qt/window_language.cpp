@@ -2,6 +2,8 @@
 // The window's two display options kept outside the game: the language of
 // its texts and how the pieces are labelled.  Both take effect at once and
 // are kept in the preferences store of the working folder (store/preferences.h).
+#include <QCoreApplication>
+
 #include "front/qt/help_window.h"
 #include "front/qt/move_list_window.h"
 #include "front/qt/pictures.h"
@@ -74,6 +76,21 @@ void 窓::好み設定を読む() {
     位置を残す = true;
     const std::string 位置 = 帳.値(好み_窓の位置);
     if (!位置.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(位置)));
+    // A player who starts in another language than Japanese and has never
+    // chosen the pieces' labels is told once of the Letters labels, the one
+    // setting that makes the board readable without kanji.  Kept as told
+    // only where it could be kept; no box about the store at a first start.
+    if (今の言語() != 言語::日本語 && s_->表示.状況行 && 帳.値(好み_駒の表記).empty() && 帳.値(好み_英字の勧め).empty()) {
+        //: The status line at a first start in another language: the Letters labels of the pieces.
+        static const char* const 文 = QT_TRANSLATE_NOOP("Window", "駒の字が読みにくければ、ｵﾌﾟｼｮﾝ → 駒の表記 → 英字 で英字の駒にできます。");
+        勧め_ = QCoreApplication::translate("Window", 文);
+        好み設定 今の帳;
+        if (今の帳.読む(好み設定ファイル名) == 0) {
+            今の帳.設定(好み_英字の勧め, "shown");
+            今の帳.書く(好み設定ファイル名);
+        }
+        状況行を更新();
+    }
 }
 
 void 窓::窓の位置を残す() {

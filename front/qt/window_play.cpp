@@ -72,6 +72,7 @@ bool 窓::状況行に出す(const std::string& 本文, const std::string& 題, 
 }
 
 void 窓::状況行を消す() {
+    勧め_.clear();
     状況題_.clear();
     状況文_.clear();
     状況行を更新();
@@ -90,6 +91,7 @@ void 窓::状況行を更新() {
 QString 窓::状況行の文() const {
     if (!s_->表示.状況行) return {};
     if (s_->操作.COM思考中) return ゲームの文(std::string("思考中"));
+    if (状況文_.empty() && !勧め_.isEmpty()) return 勧め_;
     if (状況文_.empty()) {
         // Nothing was said: whose move it is, while a game goes on.
         const 状態& s = *s_;

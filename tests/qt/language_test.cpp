@@ -265,6 +265,27 @@ TEST_F(言語の窓, 選んだ言語は次の起動でも使われる) {
     英字の駒を描く(false);
 }
 
+// A first start in English, the pieces' labels never chosen: the status
+// line suggests the Letters labels until the first press, and only once.
+TEST_F(言語の窓, 英語の最初の起動は一度だけ英字の駒を勧める) {
+    選ぶ("GENGO_EN");
+    w.reset();
+    for (int 回 = 0; 回 < 2; ++回) {
+        窓 次(false);
+        次.好み設定を読む();
+        次.開始();
+        EXPECT_EQ(次.状況行の文().contains("Letters"), 回 == 0) << 回;
+        if (回 == 0) {
+            EXPECT_FALSE(括弧の外に日本語(次.状況行の文()));
+            QTest::mouseClick(次.キャンバス(), Qt::LeftButton, {}, QPoint(5, 5));
+            EXPECT_FALSE(次.状況行の文().contains("Letters"));
+        }
+    }
+    好み設定 帳;
+    ASSERT_EQ(帳.読む(好み設定ファイル名), 0);
+    EXPECT_EQ(帳.値(好み_英字の勧め), "shown");
+}
+
 TEST_F(言語の窓, 遊び方と記録欄とバージョン情報も英語) {
     選ぶ("GENGO_EN");
     for (const QString& t : 遊び方の文()) EXPECT_FALSE(括弧の外に日本語(t)) << t.toStdString();

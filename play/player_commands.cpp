@@ -179,8 +179,11 @@ void HINT_Click(状態& s, Platform& p, 応手& 相手) {
     描画_桝輪郭(s, p, 色_黄, h.元X, h.元Y);
     描画_桝輪郭(s, p, 色_黄, h.先X, h.先Y);
     描画_移動結果(s, p, s.手番_MAN, h.先X, h.先Y, h.置駒, 色_黄);
+    s.表示.ヒント中 = true;
+    s.表示.ヒント元列 = h.元X, s.表示.ヒント元行 = h.元Y, s.表示.ヒント先列 = h.先X, s.表示.ヒント先行 = h.先Y;
     p.再描画();  // the pause below paints nothing
     p.待つ(ヒント表示秒);
+    s.表示.ヒント中 = false;
     描画_桝輪郭(s, p, 桝輪郭色, h.元X, h.元Y);
     描画_桝輪郭(s, p, 桝輪郭色, h.先X, h.先Y);
     // A piece picked up before the hint stays picked up, its reach shown

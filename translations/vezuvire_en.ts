@@ -1325,7 +1325,7 @@ From LEVEL4 up the computer reads many moves ahead: the window stays alive while
 ・成るか聞く：成れる手では行き先の横に 成る／成らない が出ます（Y と N のキーでも選べます）。右クリックや Ctrl＋クリックではすぐに成ります。
 ・投了・終局を確かめる：投了の前に確かめ、対局を終わらせる問いは いいえ が選ばれた状態で出ます。
 ・状況行：手番、できません とその理由、勝ち負け、思考中 を、箱を出さずに盤の下の行に示します。
-・太い枠：選んだ駒とキーボードのカーソルを太い枠で示し、回転の矢印を大きくします。
+・太い枠：選んだ駒、キーボードのカーソル、ヒントの駒と行き先を太い枠で示し、回転の矢印を大きくします。
 次の二つは初めは切ってあります。
 ・盤を回す：盤と持駒を半回転して、上の側から見たように示します。棋譜は変わりません。
 ・後手の番は盤を回す：二人の対局で、後手の番のときだけ盤を回します。
@@ -1337,7 +1337,7 @@ The settings below are under Options → Play and Options → Display, and all a
 • Ask before promoting: a move that may promote shows Promote / Don&apos;t promote (成る / 成らない) beside the destination (the keys Y and N choose too). The right button or Ctrl+click still promotes at once.
 • Confirm resigning and ending: Resign asks first, and a question that would end a game has No ready as its answer.
 • Status line: whose move it is, a refusal (Not possible) and its reason, the result and THINKING are shown in a line under the board instead of a box.
-• Thick outlines: the piece you picked up and the keyboard cursor get thick frames, and the turn arrows are larger.
+• Thick outlines: the piece you picked up, the keyboard cursor and a hint&apos;s piece and destination get thick frames, and the turn arrows are larger.
 The next two are off at first.
 • Turn the board: the board and the hands are shown turned half round, as the top side sees them. The record does not change.
 • Turn the board for White (後手): in a two-person game the board is turned only while White is to move.

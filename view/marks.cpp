@@ -74,6 +74,10 @@ std::vector<盤の印> 盤の印一覧(const 状態& s) {
                                         (o.選択元X == 持駒列_COM && s.手番 == s.手番_COM);
         if (手番の手) v.push_back({種類::枠, o.選択元X, o.選択元Y, 色_赤, true});
     }
+    if (d.太い枠 && d.ヒント中) {
+        v.push_back({種類::枠, d.ヒント元列, d.ヒント元行, 色_黄, true});
+        v.push_back({種類::枠, d.ヒント先列, d.ヒント先行, 色_黄, true});
+    }
     if (d.断り中) {
         // Everywhere the selected piece may go, then the refused square.
         const 操作状態& o = s.操作;

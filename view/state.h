@@ -180,6 +180,11 @@ struct 表示状態 {
     // While a refusal is being explained: the refused square.
     bool 断り中 = false;
     int 断り列 = 0, 断り行 = 0;
+    // While a hint is shown: the piece to move (a hand slot for a drop) and
+    // its destination, framed in yellow by the game; thick over the board
+    // with 太い枠.
+    bool ヒント中 = false;
+    int ヒント元列 = 0, ヒント元行 = 0, ヒント先列 = 0, ヒント先行 = 0;
 
     // Sound buffer handles (0 when a sound could not be loaded).
     long 音_その他 = 0;

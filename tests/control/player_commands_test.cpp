@@ -17,6 +17,7 @@
 #include "play/com_game.h"
 #include "play/commands.h"
 #include "play/navigation.h"
+#include "view/marks.h"
 #include "store/sound.h"
 #include "tests/control/fixture.h"
 #include "tests/support/search_corpus.h"
@@ -234,7 +235,22 @@ TEST_F(手の取消試験, ヒントは深い探索の手を見せるだけで�
         EXPECT_EQ(h.置駒, g.置く駒(r.手));
 
         p.全消去();
+        // With thick outlines the two squares are framed thick over the
+        // board while the hint is shown, and only then.
+        s.表示.太い枠 = true;
+        std::vector<盤の印> 見せた印;
+        p.待つ間に = [&](double) { 見せた印 = 盤の印一覧(s); };
         HINT_Click(s, p);
+        p.待つ間に = nullptr;
+        const auto 黄の枠 = [](const std::vector<盤の印>& v) {
+            std::vector<std::pair<int, int>> r;
+            for (const auto& m : v)
+                if (m.種 == 盤の印::種類::枠 && m.色 == 色_黄) r.emplace_back(m.列, m.行);
+            return r;
+        };
+        EXPECT_EQ(黄の枠(見せた印), (std::vector<std::pair<int, int>>{{h.元X, h.元Y}, {h.先X, h.先Y}}));
+        EXPECT_TRUE(黄の枠(盤の印一覧(s)).empty());
+        s.表示.太い枠 = false;
         EXPECT_TRUE(p.メッセージ履歴.empty());
         EXPECT_TRUE(同じ盤(s, 前));
         EXPECT_EQ(s.手数, 前.手数);

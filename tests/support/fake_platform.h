@@ -22,4 +22,10 @@ public:
         if (箱の間に) 箱の間に(本文);
         return 記録の場::メッセージ(本文, 題, b, 警告);
     }
+    // Called during each pause of the game.
+    std::function<void(double)> 待つ間に;
+    void 待つ(double 秒) override {
+        if (待つ間に) 待つ間に(秒);
+        記録の場::待つ(秒);
+    }
 };

@@ -179,9 +179,7 @@ int 半回転(int v) {
 bool 元のCOMの手(const 対局& g, int レベル, COM表& 記憶, 対局の手& 手) {
     盤面状態 局;
     桝色設定(局);
-    局.レベル = レベル;
-    局.手番_MAN = 後手;
-    局.手番_COM = 先手;
+    局.レベル = レベル;  // the top side is 先手 and the bottom 後手, as the search expects
     const 局面 k = 上から見た局面(g);
     局面を置く(局, k);
     // The survey and the search each on a fresh copy of the position, with

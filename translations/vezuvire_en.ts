@@ -1925,6 +1925,11 @@ While a question box of the game is open, the clock does not charge the player t
 <context>
     <name>Panel</name>
     <message>
+        <source>RETURN</source>
+        <extracomment>The record panel&apos;s button that writes the record (&quot;RETURN&quot; in Japanese too).</extracomment>
+        <translation>Write</translation>
+    </message>
+    <message>
         <source>対 局 名：</source>
         <extracomment>Label of the box for the name of the game, in the record panel.</extracomment>
         <translation>Game:</translation>

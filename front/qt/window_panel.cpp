@@ -70,12 +70,12 @@ void 窓::パネル作成() {
         l->setAutoFillBackground(true);
         部品_[static_cast<int>(部品)] = l;
     }
-    パネルの表題();
     for (auto 部品 : {パネル部品::入力_対局名, パネル部品::入力_上, パネル部品::入力_下, パネル部品::入力_ファイル名})
         部品_[static_cast<int>(部品)] = new QLineEdit(盤面_);
-    auto* ret = new QPushButton("RETURN", 盤面_);
+    auto* ret = new QPushButton(盤面_);
     connect(ret, &QPushButton::clicked, this, [this] { 操作(Command1_Click); });
     部品_[static_cast<int>(パネル部品::RETURN)] = ret;
+    パネルの表題();
 
     for (QWidget* w : 部品_)
         if (w) w->hide();
@@ -123,6 +123,10 @@ void 窓::パネルの表題() {
     for (auto [部品, 表題] : パネルのラベル)
         if (auto* l = qobject_cast<QLabel*>(部品_[static_cast<int>(部品)]))
             l->setText(QCoreApplication::translate("Panel", 表題));
+    //: The record panel's button that writes the record ("RETURN" in Japanese too).
+    static const char* const 書く = QT_TRANSLATE_NOOP("Panel", "RETURN");
+    if (auto* b = qobject_cast<QPushButton*>(部品_[static_cast<int>(パネル部品::RETURN)]))
+        b->setText(QCoreApplication::translate("Panel", 書く));
 }
 
 void 窓::パネル配置() {

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <fstream>
@@ -303,6 +304,12 @@ TEST_F(言語の窓, 遊び方と記録欄とバージョン情報も英語) {
     EXPECT_EQ(w->遊び方()->windowTitle(), "遊び方");
     選ぶ("GENGO_EN");
     EXPECT_EQ(ゲームの文(バージョン表示文()), QString::fromStdString(バージョン表示文()));
+    // The record panel's write button: "RETURN" in Japanese, as ever.
+    const auto ボタン = w->キャンバス()->findChildren<QPushButton*>();
+    ASSERT_EQ(ボタン.size(), 1);
+    EXPECT_EQ(ボタン[0]->text(), "Write");
+    選ぶ("GENGO_JA");
+    EXPECT_EQ(ボタン[0]->text(), "RETURN");
     EXPECT_FALSE(日本語の字を含む(QString::fromStdString(バージョン表示文())));
 }
 

@@ -75,9 +75,12 @@ TEST_F(対局窓, 強さの印と表示) {
     EXPECT_TRUE(w->メニュー("LEVEL1")->isChecked());
     EXPECT_FALSE(w->メニュー("LEVEL3")->isChecked());
     EXPECT_EQ(s().レベル, 1);
-    選ぶ("LEVEL2");
-    EXPECT_TRUE(w->メニュー("LEVEL2")->isChecked());
-    EXPECT_FALSE(w->メニュー("LEVEL1")->isChecked());
+    // Every level of the menu, each alone checked once chosen.
+    for (int l = 1; l <= 最強レベル; ++l) {
+        w->メニュー(QString("LEVEL%1").arg(l))->trigger();
+        EXPECT_EQ(s().レベル, l);
+        for (int m = 1; m <= 最強レベル; ++m) EXPECT_EQ(w->メニュー(QString("LEVEL%1").arg(m))->isChecked(), m == l) << l << " " << m;
+    }
 }
 
 TEST_F(対局窓, 棋譜の書込欄は窓の上に出て大きさに合わせる) {

@@ -1954,7 +1954,7 @@ While a question box of the game is open, the clock does not charge the player t
     <message>
         <source>駒の字が読みにくければ、ｵﾌﾟｼｮﾝ → 駒の表記 → 英字 で英字の駒にできます。</source>
         <extracomment>The status line at a first start in another language: the Letters labels of the pieces.</extracomment>
-        <translation>If the kanji on the pieces are hard to read, Options → Piece labels → Letters shows them with letters.</translation>
+        <translation>Kanji hard to read? Options → Piece labels → Letters shows the pieces in letters.</translation>
     </message>
     <message>
         <source>OK</source>

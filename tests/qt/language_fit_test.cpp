@@ -285,6 +285,14 @@ TEST_F(窓の英語, 状況行の知らせと成りの選択は倍率1と2で窓
                 EXPECT_LE(QFontMetrics(f).horizontalAdvance(t) + 16 * k, 窓::幅 / 画素 * k) << t.toStdString() << " at " << k;
             }
         }
+        // The one-time suggestion of the Letters labels at a first start.
+        const QString 勧め = QCoreApplication::translate(
+            "Window", "駒の字が読みにくければ、ｵﾌﾟｼｮﾝ → 駒の表記 → 英字 で英字の駒にできます。");
+        for (double k : {1.0, 2.0}) {
+            QFont f = w->font();
+            f.setPointSizeF(f.pointSizeF() * k);
+            EXPECT_LE(QFontMetrics(f).horizontalAdvance(勧め) + 16 * k, 窓::幅 / 画素 * k) << 勧め.toStdString();
+        }
         for (const char* 答え : {"成る(&Y)", "成らない(&N)"}) {
             const QString t = QCoreApplication::translate("Window", 答え);
             EXPECT_NE(t.isEmpty(), true);

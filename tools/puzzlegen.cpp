@@ -38,32 +38,6 @@
 
 namespace {
 
-std::uint64_t 混ぜる(std::uint64_t z) {
-    z += 0x9E3779B97F4A7C15ull;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-対局 序盤(std::uint64_t r, int 手数) {
-    対局 g = 対局::初期局面();
-    std::vector<対局の手> 手, 良い;
-    for (int i = 0; i < 手数; ++i) {
-        g.手を列挙(手);
-        良い.clear();
-        for (const auto& m : 手) {
-            if (m.打ち() || g.駒(m.先X, m.先Y) != 空) continue;
-            g.指す(m);
-            if (!g.王を取れる()) 良い.push_back(m);
-            g.戻す();
-        }
-        if (良い.empty()) break;
-        r = 混ぜる(r);
-        g.指す(良い[r % 良い.size()]);
-    }
-    return g;
-}
-
 // The file, easiest first.
 void 書く(std::vector<問題> 集) {
     std::stable_sort(集.begin(), 集.end(), [](const 問題& a, const 問題& b) {

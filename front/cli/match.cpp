@@ -53,34 +53,6 @@ struct 一局 {
     std::vector<double> 秒A, 秒B;
 };
 
-std::uint64_t 混ぜる(std::uint64_t z) {
-    z += 0x9E3779B97F4A7C15ull;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-// A few random quiet moves that leave no king to be taken at once.
-対局 序盤(std::uint64_t 種, int 手数) {
-    対局 g = 対局::初期局面();
-    std::uint64_t r = 種;
-    std::vector<対局の手> 手, 良い;
-    for (int i = 0; i < 手数; ++i) {
-        g.手を列挙(手);
-        良い.clear();
-        for (const auto& m : 手) {
-            if (m.打ち() || g.駒(m.先X, m.先Y) != 空) continue;
-            g.指す(m);
-            if (!g.王を取れる()) 良い.push_back(m);
-            g.戻す();
-        }
-        if (良い.empty()) break;
-        r = 混ぜる(r);
-        g.指す(良い[r % 良い.size()]);
-    }
-    return g;
-}
-
 一局 戦う(const 試合設定& o, int 番号) {
     一局 結果;
     結果.番号 = 番号;

@@ -121,8 +121,8 @@ void 調査_移動結果(const 進行状態& s, int IN_CNT, int& O_移動先X, i
     if (IN_CNT < 1 || IN_CNT > 履歴最大) return;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            const int v = s.盤履歴[IN_CNT][x][y];
-            if (v != 空 && v != s.盤履歴[IN_CNT - 1][x][y]) {
+            const int v = s.記録[IN_CNT].面.盤[x][y];
+            if (v != 空 && v != s.記録[IN_CNT - 1].面.盤[x][y]) {
                 O_移動先X = x;
                 O_移動先Y = y;
                 O_移動駒種類 = v;

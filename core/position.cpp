@@ -12,17 +12,7 @@
     return k;
 }
 
-局面 局面_履歴(const 進行状態& s, int n) {
-    局面 k;
-    if (n < 0 || n > 履歴最大) return k;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) k.盤[x][y] = s.盤履歴[n][x][y];
-    for (int i = 1; i <= 7; ++i) {
-        k.持駒_MAN[i] = s.持駒履歴_MAN[n][i];
-        k.持駒_COM[i] = s.持駒履歴_COM[n][i];
-    }
-    return k;
-}
+局面 局面_履歴(const 進行状態& s, int n) { return s.記録[n].面; }
 
 void 局面を置く(盤面状態& s, const 局面& k) {
     s.持駒数_MAN = s.持駒数_COM = 0;
@@ -48,10 +38,5 @@ void 局面_設定(進行状態& s, const 局面& k) {
 
 void 局面_履歴設定(進行状態& s, int n, const 局面& k) {
     if (n < 0 || n > 履歴最大) return;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s.盤履歴[n][x][y] = k.盤[x][y];
-    for (int i = 1; i <= 7; ++i) {
-        s.持駒履歴_MAN[n][i] = k.持駒_MAN[i];
-        s.持駒履歴_COM[n][i] = k.持駒_COM[i];
-    }
+    s.記録.書く(n).面 = k;
 }

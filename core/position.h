@@ -7,13 +7,6 @@
 
 #include "core/state.h"
 
-struct 局面 {
-    int 盤[10][10] = {};   // [x][y], 1..9; row and column 0 stay empty
-    int 持駒_MAN[8] = {};  // counts by kind 1..7
-    int 持駒_COM[8] = {};
-    bool operator==(const 局面&) const = default;
-};
-
 // The position on the board now.
 局面 局面_取得(const 進行状態& s);
 // The position logged in slot n (0..500).

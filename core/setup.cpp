@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/setup.h"
 
+#include "core/position.h"
+
 namespace {
 
 // Starting position, rows 1..9 from the top, columns 1..9 from the left.
@@ -42,14 +44,10 @@ int 調査_記録満杯(const 進行状態& s) { return s.棋譜手数 >= 履歴
 int 局面を記録(進行状態& s, int 先X, int 先Y) {
     const int n = s.棋譜手数;
     if (n < 0 || n > 履歴最大) return 偽;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) s.盤履歴[n][x][y] = s.盤[x][y];
-    for (int i = 1; i <= 7; ++i) {
-        s.持駒履歴_MAN[n][i] = s.持駒_MAN[i];
-        s.持駒履歴_COM[n][i] = s.持駒_COM[i];
-    }
-    s.先X履歴[n] = 先X;
-    s.先Y履歴[n] = 先Y;
+    棋譜の欄& e = s.記録.書く(n);
+    e.面 = 局面_取得(s);
+    e.先X = 先X;
+    e.先Y = 先Y;
     s.棋譜最終手数 = n;
     return 真;
 }

@@ -17,6 +17,7 @@
 // zero-initialised and never written: some probes read it.
 #pragma once
 
+#include "core/game_record.h"
 #include "core/pieces.h"
 
 // ---- Named constants -------------------------------------------------------
@@ -38,9 +39,6 @@ constexpr int 旧レベルの段(int 旧) { return 旧 >= 5 ? 最強レベル : 
 
 inline constexpr int 桝色_緑 = 2;  // clockwise turn on arrival
 inline constexpr int 桝色_水 = 3;  // anticlockwise turn on arrival
-
-// History: slots 0..500.
-inline constexpr int 履歴最大 = 500;
 
 // ---- The state -------------------------------------------------------------
 // The part of the game the computer reads as well: board, square colours,
@@ -67,8 +65,8 @@ struct 盤面状態 {
     int 成駒 = 0;
 };
 
-// The course of the game: whose turn, the result, the counters and the log
-// of positions.  The rules that move pieces, set positions and log them
+// The course of the game: whose turn, the result, the counters and the
+// record.  The rules that move pieces, set positions and log them
 // work on it.
 struct 進行状態 : 盤面状態 {
     // Turn and result.
@@ -80,20 +78,17 @@ struct 進行状態 : 盤面状態 {
     int 棋譜手数 = 0;
     int 棋譜最終手数 = 0;
 
-    // Move history, slots 0..500 (the clocks keep their own, view/state.h).
-    int 盤履歴[履歴最大 + 1][10][10] = {};
-    int 持駒履歴_MAN[履歴最大 + 1][8] = {};
-    int 持駒履歴_COM[履歴最大 + 1][8] = {};
-    int 先X履歴[履歴最大 + 1] = {};
-    int 先Y履歴[履歴最大 + 1] = {};
+    // The record: every position of the game with its clocks, slots
+    // 0..棋譜最終手数 in use (core/game_record.h).
+    棋譜 記録;
 
     // Whom to tell where a king now stands: the king of side 符号 (+1 the
     // top's, −1 the bottom's) whenever a position is put on the board
     // (局面_設定), and the bottom king whenever it moves (駒を動かす).  The
     // rules need nothing of it; the game's state (view/state.h) passes it on
     // to the memory of the computer answering in it, which learns the kings'
-    // squares only this way.  A plain function, so that the state stays a
-    // block of bytes that can be copied as such.
+    // squares only this way.  A plain function, so that a copy of the state
+    // never points back into the one it was copied from.
     void (*王の知らせ先)(進行状態& s, int 符号, int x, int y) = nullptr;
     void 王を見た(int 符号, int x, int y) {
         if (王の知らせ先 != nullptr) 王の知らせ先(*this, 符号, x, y);

@@ -123,7 +123,7 @@ void 書いて読む(std::string_view b) {
     d->現在 = 局面を作る(t, true);
     for (int n = 0; n <= d->棋譜最終手数; ++n) {
         自動保存記録 r;
-        r.k = 局面を作る(t, false);
+        r.面 = 局面を作る(t, false);
         r.先X = t.範囲(0, 9);
         r.先Y = t.範囲(0, 9);
         r.前秒M = t.時間();

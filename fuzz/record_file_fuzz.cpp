@@ -92,16 +92,12 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
     s.棋譜最終手数 = N;
     for (int n = 1; n <= N; ++n) {
         const 棋譜局面& r = k.局面[static_cast<std::size_t>(n - 1)];
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) s.盤履歴[n][x][y] = r.盤[x][y];
-        for (int i = 1; i <= 7; ++i) {
-            s.持駒履歴_MAN[n][i] = r.持駒_MAN[i];
-            s.持駒履歴_COM[n][i] = r.持駒_COM[i];
-        }
-        s.時計.前秒M履歴[n] = r.前秒M;
-        s.時計.後秒M履歴[n] = r.後秒M;
-        s.時計.前秒C履歴[n] = r.前秒C;
-        s.時計.後秒C履歴[n] = r.後秒C;
+        棋譜の欄& e = s.記録.書く(n);
+        e.面 = r;
+        e.前秒M = r.前秒M;
+        e.後秒M = r.後秒M;
+        e.前秒C = r.前秒C;
+        e.後秒C = r.後秒C;
     }
 
     const bool 植える = !元.empty() && 元.back() != '\n' && 元.back() != '\r';
@@ -110,14 +106,15 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
     if (N > 0) {
         const int n = 1 + static_cast<int>(元.size() % static_cast<std::size_t>(N));
         const int 種 = 1 + static_cast<int>((選 >> 3) % 7);
-        int(&手)[8] = (選 & 0x80) ? s.持駒履歴_COM[n] : s.持駒履歴_MAN[n];
+        棋譜の欄& e = s.記録.書く(n);
+        int(&手)[8] = (選 & 0x80) ? e.面.持駒_COM : e.面.持駒_MAN;
         const int x = 1 + static_cast<int>(次 % 9), y = 1 + static_cast<int>(次 / 9 % 9);
         static const double 時計[] = {-0.5, -1e9, 99999.75, 100000.0, 1e12, std::nan("")};
-        double* const 秒[4] = {&s.時計.前秒M履歴[n], &s.時計.後秒M履歴[n], &s.時計.前秒C履歴[n], &s.時計.後秒C履歴[n]};
+        double* const 秒[4] = {&e.前秒M, &e.後秒M, &e.前秒C, &e.後秒C};
         switch (選 % 8) {
             case 0: 手[種] = 持駒の上限 + 1 + static_cast<int>(次 % 40); break;
             case 1: 手[種] = -1 - static_cast<int>(次 % 3); break;
-            case 2: s.盤履歴[n][x][y] = (static_cast<int>(次) * 37 + static_cast<int>(選)) % 20000 - 10000; break;
+            case 2: e.面.盤[x][y] = (static_cast<int>(次) * 37 + static_cast<int>(選)) % 20000 - 10000; break;
             case 3: *秒[次 % 4] = 時計[次 / 4 % 6]; break;
             default: break;
         }
@@ -129,20 +126,21 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
     std::vector<棋譜局面> 期待局面;
     for (int n = 1; n <= N && 書ける; ++n) {
         棋譜局面 r;
+        const 棋譜の欄& e = s.記録[n];
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
-                r.盤[x][y] = s.盤履歴[n][x][y];
+                r.盤[x][y] = e.面.盤[x][y];
                 書ける = 書ける && 参照::駒コードか(r.盤[x][y]);
             }
         for (int i = 1; i <= 7; ++i) {
-            r.持駒_MAN[i] = s.持駒履歴_MAN[n][i];
-            r.持駒_COM[i] = s.持駒履歴_COM[n][i];
+            r.持駒_MAN[i] = e.面.持駒_MAN[i];
+            r.持駒_COM[i] = e.面.持駒_COM[i];
             for (int c : {r.持駒_MAN[i], r.持駒_COM[i]}) 書ける = 書ける && c >= 0 && c <= 持駒の上限;
         }
-        r.前秒M = 秒の欄(s.時計.前秒M履歴[n], 時計が外);
-        r.後秒M = 秒の欄(s.時計.後秒M履歴[n], 時計が外);
-        r.前秒C = 秒の欄(s.時計.前秒C履歴[n], 時計が外);
-        r.後秒C = 秒の欄(s.時計.後秒C履歴[n], 時計が外);
+        r.前秒M = 秒の欄(e.前秒M, 時計が外);
+        r.後秒M = 秒の欄(e.後秒M, 時計が外);
+        r.前秒C = 秒の欄(e.前秒C, 時計が外);
+        r.後秒C = 秒の欄(e.後秒C, 時計が外);
         期待局面.push_back(r);
     }
 

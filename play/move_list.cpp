@@ -14,7 +14,10 @@ struct 局面の面 {
     const int* 持駒_COM;
 };
 
-局面の面 記録の面(const 進行状態& s, int n) { return {s.盤履歴[n], s.持駒履歴_MAN[n], s.持駒履歴_COM[n]}; }
+局面の面 記録の面(const 進行状態& s, int n) {
+    const 局面& k = s.記録[n].面;
+    return {k.盤, k.持駒_MAN, k.持駒_COM};
+}
 
 // The move that turned 前 into 後, or a row with no destination when the
 // two are the same.

@@ -24,17 +24,18 @@ void 新規対局(状態& s) {
 int 手順保存(状態& s, int, int, int 先X, int 先Y, int, int, double 前秒M, double 後秒M, double 前秒C, double 後秒C) {
     const int n = s.棋譜手数;
     if (局面を記録(s, 先X, 先Y) != 真) return 偽;
-    s.時計.前秒M履歴[n] = 前秒M;
-    s.時計.後秒M履歴[n] = 後秒M;
-    s.時計.前秒C履歴[n] = 前秒C;
-    s.時計.後秒C履歴[n] = 後秒C;
+    棋譜の欄& e = s.記録.書く(n);
+    e.前秒M = 前秒M;
+    e.後秒M = 後秒M;
+    e.前秒C = 前秒C;
+    e.後秒C = 後秒C;
     return 真;
 }
 
 void 着手後の局面を記録(状態& s) {
     const int n = s.棋譜手数;
     if (n < 1 || 局面を記録(s, 0, 0) != 真) return;
-    時計状態& t = s.時計;
-    t.前秒M履歴[n] = t.後秒M履歴[n] = t.後秒M履歴[n - 1];
-    t.前秒C履歴[n] = t.後秒C履歴[n] = t.後秒C履歴[n - 1];
+    棋譜の欄& e = s.記録.書く(n);
+    e.前秒M = e.後秒M = s.記録[n - 1].後秒M;
+    e.前秒C = e.後秒C = s.記録[n - 1].後秒C;
 }

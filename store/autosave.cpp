@@ -315,7 +315,7 @@ const char* const 頭[] = {nullptr, "Vezuvire autosave 1", 自動保存の頭};
 constexpr const char* 段の頭 = "Vezuvire autosave 3";
 
 bool 記録が正しい(const 自動保存記録& r) {
-    return 局面として正しい(r.k) && 範囲内(r.先X, 0, 9) && 範囲内(r.先Y, 0, 9) && 時間として正しい(r.前秒M) &&
+    return 局面として正しい(r.面) && 範囲内(r.先X, 0, 9) && 範囲内(r.先Y, 0, 9) && 時間として正しい(r.前秒M) &&
            時間として正しい(r.後秒M) && 時間として正しい(r.前秒C) && 時間として正しい(r.後秒C);
 }
 
@@ -333,7 +333,7 @@ void 書く(std::string& o, const 欄& e, const 自動保存内容& d) {
             const 自動保存記録& r = d.履歴[n];
             o += "履歴=";
             数を足す(o, static_cast<int>(n));
-            局面を足す(o, r.k);
+            局面を足す(o, r.面);
             for (int v : {r.先X, r.先Y}) {
                 o += ' ';
                 数を足す(o, v);
@@ -394,7 +394,7 @@ bool 読む(読み手& r, const 欄& e, 自動保存内容& d) {
             for (int n = 0; n <= d.棋譜最終手数; ++n) {
                 自動保存記録 k;
                 int 番号 = -1;
-                if (!r.値("履歴", 1 + 局面の値数 + 2 + 4) || !r.整数(番号) || 番号 != n || !r.局面を読む(k.k) ||
+                if (!r.値("履歴", 1 + 局面の値数 + 2 + 4) || !r.整数(番号) || 番号 != n || !r.局面を読む(k.面) ||
                     !r.整数(k.先X) || !r.整数(k.先Y) || !r.実数(k.前秒M) || !r.実数(k.後秒M) || !r.実数(k.前秒C) ||
                     !r.実数(k.後秒C))
                     return false;
@@ -454,17 +454,7 @@ bool 調査_対局中(const 状態& s) { return s.手番 != 手番_なし && s.�
     }
     d.現在 = 局面_取得(s);
     const int n = s.棋譜最終手数 < 0 ? -1 : (s.棋譜最終手数 > 履歴最大 ? 履歴最大 : s.棋譜最終手数);
-    for (int i = 0; i <= n; ++i) {
-        自動保存記録 r;
-        r.k = 局面_履歴(s, i);
-        r.先X = s.先X履歴[i];
-        r.先Y = s.先Y履歴[i];
-        r.前秒M = s.時計.前秒M履歴[i];
-        r.後秒M = s.時計.後秒M履歴[i];
-        r.前秒C = s.時計.前秒C履歴[i];
-        r.後秒C = s.時計.後秒C履歴[i];
-        d.履歴.push_back(r);
-    }
+    for (int i = 0; i <= n; ++i) d.履歴.push_back(s.記録[i]);
     if (s.COM記憶 != nullptr) d.表 = *s.COM記憶;
     return d;
 }
@@ -476,16 +466,7 @@ void 適用_自動保存(状態& s, const 自動保存内容& d) {
         if (e.k == 種類::時間) s.時計.*e.時計時間 = d.*e.内容時間;
     }
     s.勝者 = 手番_なし;
-    for (int i = 0; i < static_cast<int>(d.履歴.size()) && i <= 履歴最大; ++i) {
-        const 自動保存記録& r = d.履歴[i];
-        局面_履歴設定(s, i, r.k);
-        s.先X履歴[i] = r.先X;
-        s.先Y履歴[i] = r.先Y;
-        s.時計.前秒M履歴[i] = r.前秒M;
-        s.時計.後秒M履歴[i] = r.後秒M;
-        s.時計.前秒C履歴[i] = r.前秒C;
-        s.時計.後秒C履歴[i] = r.後秒C;
-    }
+    for (int i = 0; i < static_cast<int>(d.履歴.size()) && i <= 履歴最大; ++i) s.記録.書く(i) = d.履歴[static_cast<std::size_t>(i)];
     // Last: the computer's memory is what it was, not what the board says
     // (where it last saw both kings, among the rest).
     if (s.COM記憶 != nullptr) *s.COM記憶 = d.表;

@@ -61,13 +61,8 @@ inline constexpr const char* 自動保存の頭 = "Vezuvire autosave 2";
 // Largest file the reader takes (a full log is about a third of this).
 inline constexpr std::size_t 自動保存の上限 = 1 << 20;
 
-// One log slot as the file holds it.
-struct 自動保存記録 {
-    局面 k;
-    int 先X = 0, 先Y = 0;
-    double 前秒M = 0, 後秒M = 0, 前秒C = 0, 後秒C = 0;
-    bool operator==(const 自動保存記録&) const = default;
-};
+// One slot of the record, as the file holds it.
+using 自動保存記録 = 棋譜の欄;
 
 // Everything of a game in progress that its continuation depends on.
 struct 自動保存内容 {

@@ -81,10 +81,10 @@ bool 空白(unsigned char c) { return c == ' ' || c == '\t'; }
     棋譜局面 r;
     if (n < 0 || n > 履歴最大) return r;
     static_cast<局面&>(r) = 局面_履歴(s, n);
-    r.前秒M = 時間欄(s.時計.前秒M履歴[n]);
-    r.後秒M = 時間欄(s.時計.後秒M履歴[n]);
-    r.前秒C = 時間欄(s.時計.前秒C履歴[n]);
-    r.後秒C = 時間欄(s.時計.後秒C履歴[n]);
+    r.前秒M = 時間欄(s.記録[n].前秒M);
+    r.後秒M = 時間欄(s.記録[n].後秒M);
+    r.前秒C = 時間欄(s.記録[n].前秒C);
+    r.後秒C = 時間欄(s.記録[n].後秒C);
     return r;
 }
 
@@ -123,22 +123,22 @@ std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局
     bool 時間を丸めた = false;
     for (int n = 1; n <= 最後; ++n) {
         const std::string 手 = std::to_string(n) + "手目の";
+        const 棋譜の欄& e = s.記録[n];
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
-                if (!有効な駒コード(s.盤履歴[n][x][y])) {
+                if (!有効な駒コード(e.面.盤[x][y])) {
                     エラー = 手 + "盤（" + std::to_string(x) + ", " + std::to_string(y) + "）の駒 " +
-                             std::to_string(s.盤履歴[n][x][y]) + " は棋譜ファイルに書けません。";
+                             std::to_string(e.面.盤[x][y]) + " は棋譜ファイルに書けません。";
                     return {};
                 }
         for (int k = 1; k <= 7; ++k)
-            for (const auto& [手駒, 側] :
-                 {std::pair{s.持駒履歴_MAN[n][k], "下"}, std::pair{s.持駒履歴_COM[n][k], "上"}})
+            for (const auto& [手駒, 側] : {std::pair{e.面.持駒_MAN[k], "下"}, std::pair{e.面.持駒_COM[k], "上"}})
                 if (手駒 < 0 || 手駒 > 持駒の上限) {
                     エラー = 手 + 側 + "の持駒の" + 駒名[k] + "が" + std::to_string(手駒) +
                              "枚あり、棋譜ファイルには書けません（1種類" + std::to_string(持駒の上限) + "枚まで）。";
                     return {};
                 }
-        for (double t : {s.時計.前秒M履歴[n], s.時計.後秒M履歴[n], s.時計.前秒C履歴[n], s.時計.後秒C履歴[n]})
+        for (double t : {e.前秒M, e.後秒M, e.前秒C, e.後秒C})
             if (!(t >= 0 && t < 時間の上限 + 1)) 時間を丸めた = true;
     }
     if (時間を丸めた && 注意)

@@ -7,7 +7,7 @@
     最終手 m;
     const int n = s.棋譜手数;
     if (n < 1 || n > 履歴最大 || n - 1 > s.棋譜最終手数) return m;
-    const auto& 前 = s.盤履歴[n - 1];
+    const auto& 前 = s.記録[n - 1].面.盤;
     int 空いた = 0, 置いた = 0;
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
@@ -28,10 +28,10 @@
     // A drop: the hand it came from holds one piece of some kind fewer.
     const int 駒 = s.盤[m.先列][m.先行];
     for (int k = 1; k <= 7; ++k) {
-        if (MANの駒(駒) && s.持駒履歴_MAN[n - 1][k] == s.持駒_MAN[k] + 1) {
+        if (MANの駒(駒) && s.記録[n - 1].面.持駒_MAN[k] == s.持駒_MAN[k] + 1) {
             m.元列 = 持駒列_MAN;
             m.元行 = 持駒行_MAN(k);
-        } else if (COMの駒(駒) && s.持駒履歴_COM[n - 1][k] == s.持駒_COM[k] + 1) {
+        } else if (COMの駒(駒) && s.記録[n - 1].面.持駒_COM[k] == s.持駒_COM[k] + 1) {
             m.元列 = 持駒列_COM;
             m.元行 = 持駒行_COM(k);
         } else {

@@ -4,7 +4,7 @@
 // and three parts only the game layer and the front ends see:
 //  - 操作: the controller's: the kind of game, modes, the selection of the
 //    mouse and keyboard, the menu's check marks, the autosave's knowledge;
-//  - 時計: both sides' thinking-time clocks and their log;
+//  - 時計: both sides' thinking-time clocks;
 //  - 表示: what the screen and the speakers use: background, guidance
 //    colour, font, sound handles.
 // The rules and the computer take 盤面状態 or 進行状態 and so cannot reach
@@ -138,12 +138,7 @@ struct 操作状態 {
 
 // ---- The clocks (seconds) ------------------------------------------------------
 struct 時計状態 {
-    // The four clock values logged with each slot of the move history.
-    double 前秒M履歴[履歴最大 + 1] = {};
-    double 後秒M履歴[履歴最大 + 1] = {};
-    double 前秒C履歴[履歴最大 + 1] = {};
-    double 後秒C履歴[履歴最大 + 1] = {};
-
+    // (The values shown with each position are in the record, 進行状態::記録.)
     double 開始時刻 = 0;
     double 経過秒 = 0;
     int 経過秒_表示 = 0;

@@ -366,12 +366,12 @@ TEST_F(COM手番試験, 打つ手の記録と点滅と手番) {
     EXPECT_EQ(r.手.元Y, 3);
 
     // Logged before the move, in slot 4.
-    EXPECT_EQ(s.盤履歴[4][4][4], 空);
-    EXPECT_EQ(s.持駒履歴_COM[4][3], 1);
-    EXPECT_EQ(s.先X履歴[4], 4);
-    EXPECT_EQ(s.先Y履歴[4], 4);
+    EXPECT_EQ(s.記録[4].面.盤[4][4], 空);
+    EXPECT_EQ(s.記録[4].面.持駒_COM[3], 1);
+    EXPECT_EQ(s.記録[4].先X, 4);
+    EXPECT_EQ(s.記録[4].先Y, 4);
     EXPECT_EQ(s.棋譜最終手数, 5);  // the position the move left is logged too
-    EXPECT_EQ(s.盤履歴[5][4][4], COM_桂1);
+    EXPECT_EQ(s.記録[5].面.盤[4][4], COM_桂1);
     EXPECT_EQ(s.手数, 5);
     EXPECT_EQ(s.棋譜手数, 5);
 
@@ -406,7 +406,7 @@ TEST_F(COM手番試験, 考える間も時計が進む) {
     ASSERT_FALSE(記録.empty());
     EXPECT_DOUBLE_EQ(記録.back().経過秒, 9 + 2);
     EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, 100 + 16);
-    EXPECT_DOUBLE_EQ(s.時計.後秒C履歴[s.棋譜手数 - 1], 100 + 16);
+    EXPECT_DOUBLE_EQ(s.記録[s.棋譜手数 - 1].後秒C, 100 + 16);
 
     // Without the elapsed-time display the clock is not read in the search.
     SetUp();

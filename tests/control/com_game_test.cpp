@@ -36,7 +36,7 @@ protected:
     int 動いた桝() const {
         int n = 0;
         for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) n += s.盤[x][y] != s.盤履歴[0][x][y];
+            for (int y = 1; y <= 9; ++y) n += s.盤[x][y] != s.記録[0].面.盤[x][y];
         return n;
     }
 };
@@ -132,12 +132,12 @@ TEST_F(COM対局試験, 後手の人の秒は人の時計の欄に記録され�
     指す(7, 7, 7, 6);  // the human, as 後手, thinks for 20 seconds
     ASSERT_EQ(s.棋譜手数, 3);
     // Record 1 holds the human's move: its seconds go to the bottom side.
-    EXPECT_DOUBLE_EQ(s.時計.前秒M履歴[1], 0);
-    EXPECT_DOUBLE_EQ(s.時計.後秒M履歴[1], 20);
-    EXPECT_DOUBLE_EQ(s.時計.前秒C履歴[1], COM秒);
-    EXPECT_DOUBLE_EQ(s.時計.後秒C履歴[1], COM秒);
+    EXPECT_DOUBLE_EQ(s.記録[1].前秒M, 0);
+    EXPECT_DOUBLE_EQ(s.記録[1].後秒M, 20);
+    EXPECT_DOUBLE_EQ(s.記録[1].前秒C, COM秒);
+    EXPECT_DOUBLE_EQ(s.記録[1].後秒C, COM秒);
     EXPECT_DOUBLE_EQ(s.時計.所有時間_MAN, 20);
-    EXPECT_DOUBLE_EQ(s.時計.前秒M履歴[2], 20);  // the reply starts from the charged total
+    EXPECT_DOUBLE_EQ(s.記録[2].前秒M, 20);  // the reply starts from the charged total
 
     REPLAY_Click(s, p);
     REPLAY_Click(s, p);  // before the human's move

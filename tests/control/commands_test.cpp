@@ -137,11 +137,11 @@ TEST_F(対局試験, 二人で最後まで指す) {
     EXPECT_EQ(s.手数, 5);
     EXPECT_EQ(s.棋譜手数, 5);
     EXPECT_EQ(s.棋譜最終手数, 5);  // slots 0..5: the position before each move and the last
-    EXPECT_EQ(s.盤履歴[0][3][7], -102);
-    EXPECT_EQ(s.盤履歴[3][7][3], -612);
-    EXPECT_EQ(s.盤履歴[4][5][1], 800);
-    EXPECT_EQ(s.盤履歴[4][9][4], 103);
-    EXPECT_EQ(s.盤履歴[5][5][1], -612);  // the winning move is kept
+    EXPECT_EQ(s.記録[0].面.盤[3][7], -102);
+    EXPECT_EQ(s.記録[3].面.盤[7][3], -612);
+    EXPECT_EQ(s.記録[4].面.盤[5][1], 800);
+    EXPECT_EQ(s.記録[4].面.盤[9][4], 103);
+    EXPECT_EQ(s.記録[5].面.盤[5][1], -612);  // the winning move is kept
     auto t = p.文字の履歴();
     EXPECT_EQ(std::vector<std::string>(t.end() - 6, t.end()),
               (std::vector<std::string>{"５", "５", "一", "一", "角成", "角成"}));

@@ -23,7 +23,7 @@ namespace {
 
 constexpr const char* 問い = "今の対局を終わりにしますか？";
 
-enum 局 { 始まる前, 手なし, 途中, 全部戻した, 終局, 棋譜 };
+enum 局 { 始まる前, 手なし, 途中, 全部戻した, 終局, 棋譜を見る };
 
 // Name, what opens its menu or panel, the command.  The first two throw the
 // board away; a record that cannot be read throws nothing away.
@@ -58,7 +58,7 @@ protected:
     }
     void 用意(局 k) {
         初期設定(s, p);
-        if (k == 棋譜) {
+        if (k == 棋譜を見る) {
             File1_Click(s, p, "対局.棋譜");
             AFTER_Click(s, p);
         } else if (k != 始まる前) {
@@ -82,7 +82,7 @@ protected:
 
 TEST_F(確認試験, 対局途中を捨てる命令だけが問う) {
     for (const auto& c : 命令表)
-        for (局 k : {始まる前, 手なし, 途中, 全部戻した, 終局, 棋譜}) {
+        for (局 k : {始まる前, 手なし, 途中, 全部戻した, 終局, 棋譜を見る}) {
             SCOPED_TRACE(std::string(c.名) + " " + std::to_string(k));
             用意(k);
             c.準備(s, p);

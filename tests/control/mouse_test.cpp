@@ -177,7 +177,7 @@ TEST_F(押し試験, 指すと回り記録され時計が進む) {
     EXPECT_EQ(s.手数, 1);
     EXPECT_EQ(s.棋譜手数, 1);
     EXPECT_EQ(局面_履歴(s, 0).盤[3][7], MAN_歩2);  // logged before the move
-    EXPECT_EQ(s.時計.後秒M履歴[0], 12.5);
+    EXPECT_EQ(s.記録[0].後秒M, 12.5);
     EXPECT_EQ(s.時計.所有時間_MAN, 12.5);
     EXPECT_EQ(s.時計.所有時間_COM, 0);
     EXPECT_EQ(s.時計.開始時刻, 1012.5);
@@ -194,8 +194,8 @@ TEST_F(押し試験, 指すと回り記録され時計が進む) {
     EXPECT_EQ(盤(1, 4), COM_歩3);
     EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, 7.5);
     EXPECT_EQ(s.時計.所有時間_MAN, 12.5);
-    EXPECT_DOUBLE_EQ(s.時計.後秒C履歴[1], 7.5);
-    EXPECT_EQ(s.時計.前秒M履歴[1], 12.5);
+    EXPECT_DOUBLE_EQ(s.記録[1].後秒C, 7.5);
+    EXPECT_EQ(s.記録[1].前秒M, 12.5);
     EXPECT_EQ(s.手番, 先手);
 }
 
@@ -296,7 +296,7 @@ TEST_F(押し試験, 記録が満杯なら指させない) {
     指す(5, 7, 5, 6);  // move 500: the position it leaves takes slot 500, the last
     EXPECT_EQ(s.棋譜最終手数, 履歴最大);
     EXPECT_EQ(s.棋譜手数, 履歴最大);
-    EXPECT_EQ(s.盤履歴[履歴最大][5][6], s.盤[5][6]);
+    EXPECT_EQ(s.記録[履歴最大].面.盤[5][6], s.盤[5][6]);
     p.全消去();
     指す(5, 3, 5, 4);
     EXPECT_EQ(対(最後の告知()), 告知対(記録上限メッセージ, 記録上限題));
@@ -369,7 +369,7 @@ TEST_F(押し試験, 経過時間を表示しなくても指した側に自分�
     p.現在時刻 = 1030;
     指す(7, 7, 7, 6);
     EXPECT_DOUBLE_EQ(s.時計.所有時間_MAN, 30);
-    EXPECT_DOUBLE_EQ(s.時計.後秒M履歴[0], 30);
+    EXPECT_DOUBLE_EQ(s.記録[0].後秒M, 30);
     p.現在時刻 = 1042;
     指す(3, 3, 3, 4);
     EXPECT_DOUBLE_EQ(s.時計.所有時間_COM, 12);

@@ -37,7 +37,7 @@ TEST_F(作業場所, 起動すると初期配置で誰の番でもない) {
     EXPECT_EQ(s.勝者, 手番_なし);
     EXPECT_EQ(s.棋譜手数, 0);
     EXPECT_EQ(s.棋譜最終手数, 0);
-    EXPECT_EQ(s.盤履歴[0][5][1], 800);
+    EXPECT_EQ(s.記録[0].面.盤[5][1], 800);
     EXPECT_EQ(s.レベル, 3);
     EXPECT_TRUE(s.操作.checked(メニュー項目::LEVEL3));
     EXPECT_EQ(s.手番_MAN, 後手);
@@ -99,13 +99,13 @@ TEST(手順保存, 局面と時計を記録し最後の記録になる) {
     s.盤[3][3] = 空;
     手順保存(s, 0, 0, 4, 5, 0, 0, 10, 11, 12, 13);
     EXPECT_EQ(s.棋譜最終手数, 3);
-    EXPECT_EQ(s.盤履歴[3][3][3], 空);
-    EXPECT_EQ(s.盤履歴[2][3][3], -702);
-    EXPECT_EQ(s.持駒履歴_COM[3][5], 2);
-    EXPECT_EQ(s.先X履歴[3], 4);
-    EXPECT_EQ(s.先Y履歴[3], 5);
-    EXPECT_DOUBLE_EQ(s.時計.後秒M履歴[3], 11);
-    EXPECT_DOUBLE_EQ(s.時計.前秒C履歴[3], 12);
+    EXPECT_EQ(s.記録[3].面.盤[3][3], 空);
+    EXPECT_EQ(s.記録[2].面.盤[3][3], -702);
+    EXPECT_EQ(s.記録[3].面.持駒_COM[5], 2);
+    EXPECT_EQ(s.記録[3].先X, 4);
+    EXPECT_EQ(s.記録[3].先Y, 5);
+    EXPECT_DOUBLE_EQ(s.記録[3].後秒M, 11);
+    EXPECT_DOUBLE_EQ(s.記録[3].前秒C, 12);
 }
 
 TEST(手順保存, 五百を越える記録は書かずに断る) {
@@ -119,10 +119,10 @@ TEST(手順保存, 五百を越える記録は書かずに断る) {
     EXPECT_EQ(s.棋譜最終手数, 500);
     s.棋譜手数 = 501;
     EXPECT_EQ(調査_記録満杯(s), 真);
-    s.先X履歴[500] = 42;
+    s.記録.書く(500).先X = 42;
     EXPECT_EQ(手順保存(s, 0, 0, 9, 9, 0, 0, 0, 0, 0, 0), 偽);
     EXPECT_EQ(s.棋譜最終手数, 500);
-    EXPECT_EQ(s.先X履歴[500], 42);
+    EXPECT_EQ(s.記録[500].先X, 42);
     s.棋譜手数 = -1;
     EXPECT_EQ(手順保存(s, 0, 0, 9, 9, 0, 0, 0, 0, 0, 0), 偽);
 }

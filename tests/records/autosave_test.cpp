@@ -257,7 +257,7 @@ TEST(自動保存形式, 盤と記録の駒は知っている駒だけで今の�
         t->盤[1][1] = 悪い駒;
         EXPECT_FALSE(読める(書いたもの(*t))) << 悪い駒;
         auto u = 途中の対局();
-        u->盤履歴[2][9][9] = 悪い駒;
+        u->記録.書く(2).面.盤[9][9] = 悪い駒;
         EXPECT_FALSE(読める(書いたもの(*u))) << 悪い駒;
     }
     for (int 王の符号 : {+1, -1}) {
@@ -269,17 +269,17 @@ TEST(自動保存形式, 盤と記録の駒は知っている駒だけで今の�
     }
     // A logged position may lack a king: a record file can hold one.
     auto t = 途中の対局();
-    t->盤履歴[1][5][1] = 空;
+    t->記録.書く(1).面.盤[5][1] = 空;
     EXPECT_TRUE(読める(書いたもの(*t)));
     // The log's squares and hand counts are checked like the board's.
     auto u = 途中の対局();
-    u->先X履歴[2] = 10;
+    u->記録.書く(2).先X = 10;
     EXPECT_FALSE(読める(書いたもの(*u)));
     auto w = 途中の対局();
-    w->持駒履歴_COM[3][7] = 19;
+    w->記録.書く(3).面.持駒_COM[7] = 19;
     EXPECT_FALSE(読める(書いたもの(*w)));
     auto x = 途中の対局();
-    x->時計.前秒C履歴[0] = -0.5;
+    x->記録.書く(0).前秒C = -0.5;
     EXPECT_FALSE(読める(書いたもの(*x)));
 }
 

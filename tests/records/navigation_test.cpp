@@ -18,7 +18,7 @@ namespace {
 using 告知対 = std::pair<std::string, std::string>;
 告知対 対(const メッセージ記録& m) { return {m.本文, m.題}; }
 
-bool 盤が同じ(const 状態& s, int n) { return std::memcmp(s.盤, s.盤履歴[n], sizeof s.盤) == 0; }
+bool 盤が同じ(const 状態& s, int n) { return std::memcmp(s.盤, s.記録[n].面.盤, sizeof s.盤) == 0; }
 
 class 棋譜操作 : public 対局試験 {
 protected:

@@ -191,7 +191,7 @@ TEST_F(棋譜パネル, 読み込むと見出しを書き開始局面のまま�
     EXPECT_EQ(s.棋譜手数 + s.手数, 0);
     EXPECT_EQ(s.棋譜最終手数, 2);
     EXPECT_EQ(s.盤[7][7], -102);  // still the start position
-    EXPECT_EQ(s.盤履歴[1][1][1], 200);
+    EXPECT_EQ(s.記録[1].面.盤[1][1], 200);
 
     std::vector<std::tuple<std::string, int, int, int>> 字;
     for (const auto& d : p.描画)
@@ -239,7 +239,7 @@ TEST_F(棋譜パネル, 壊れた棋譜は一度ずつ知らせ王のない局�
     EXPECT_NE(t[2].first.find("3手目の局面には王がありません"), std::string::npos);
     EXPECT_EQ(t[3].first, " 読み込みました");
     EXPECT_EQ(s.棋譜最終手数, 2);
-    EXPECT_EQ(s.盤履歴[1][1][1], 空);
+    EXPECT_EQ(s.記録[1].面.盤[1][1], 空);
     const auto 字 = p.文字の履歴();  // the bad header byte as a replacement character
     EXPECT_NE(std::find(字.begin(), 字.end(), "\xEF\xBF\xBD"), 字.end());
 
@@ -267,7 +267,7 @@ TEST_F(棋譜パネル, 実戦を書いて読み戻すとどの局面も同じ�
     ASSERT_GE(手, 40);
     int 持駒 = 0;  // captures happened on the way
     for (int n = 0; n <= s.棋譜最終手数; ++n)
-        for (int k = 1; k <= 7; ++k) 持駒 += s.持駒履歴_MAN[n][k] + s.持駒履歴_COM[n][k];
+        for (int k = 1; k <= 7; ++k) 持駒 += s.記録[n].面.持駒_MAN[k] + s.記録[n].面.持駒_COM[k];
     EXPECT_GT(持駒, 0);
 
     const auto 元 = std::make_unique<状態>(s);
@@ -283,13 +283,13 @@ TEST_F(棋譜パネル, 実戦を書いて読み戻すとどの局面も同じ�
     for (int n = 1; n <= N; ++n) {
         AFTER_Click(s, p);
         ASSERT_EQ(s.棋譜手数, n);
-        EXPECT_EQ(std::memcmp(s.盤, 元->盤履歴[n], sizeof s.盤), 0) << n;
-        EXPECT_EQ(std::memcmp(s.持駒_MAN, 元->持駒履歴_MAN[n], sizeof s.持駒_MAN), 0) << n;
-        EXPECT_EQ(std::memcmp(s.持駒_COM, 元->持駒履歴_COM[n], sizeof s.持駒_COM), 0) << n;
-        EXPECT_EQ(s.時計.所有時間_MAN, std::floor(元->時計.後秒M履歴[n])) << n;
-        EXPECT_EQ(s.時計.所有時間_COM, std::floor(元->時計.後秒C履歴[n])) << n;
-        EXPECT_EQ(s.時計.前秒M履歴[n], std::floor(元->時計.前秒M履歴[n])) << n;
-        EXPECT_EQ(s.時計.前秒C履歴[n], std::floor(元->時計.前秒C履歴[n])) << n;
+        EXPECT_EQ(std::memcmp(s.盤, 元->記録[n].面.盤, sizeof s.盤), 0) << n;
+        EXPECT_EQ(std::memcmp(s.持駒_MAN, 元->記録[n].面.持駒_MAN, sizeof s.持駒_MAN), 0) << n;
+        EXPECT_EQ(std::memcmp(s.持駒_COM, 元->記録[n].面.持駒_COM, sizeof s.持駒_COM), 0) << n;
+        EXPECT_EQ(s.時計.所有時間_MAN, std::floor(元->記録[n].後秒M)) << n;
+        EXPECT_EQ(s.時計.所有時間_COM, std::floor(元->記録[n].後秒C)) << n;
+        EXPECT_EQ(s.記録[n].前秒M, std::floor(元->記録[n].前秒M)) << n;
+        EXPECT_EQ(s.記録[n].前秒C, std::floor(元->記録[n].前秒C)) << n;
     }
     // At the end of a record: "終わり" and no sound.
     p.全消去();
@@ -299,7 +299,7 @@ TEST_F(棋譜パネル, 実戦を書いて読み戻すとどの局面も同じ�
 
     // Back to the start, and "戻" refuses there with sound, record or not.
     for (int n = N; n >= 1; --n) REPLAY_Click(s, p);
-    EXPECT_EQ(std::memcmp(s.盤, s.盤履歴[0], sizeof s.盤), 0);
+    EXPECT_EQ(std::memcmp(s.盤, s.記録[0].面.盤, sizeof s.盤), 0);
     p.全消去();
     REPLAY_Click(s, p);
     EXPECT_EQ(最後(), 告知対("できません", "戻る"));
@@ -342,7 +342,7 @@ TEST_F(棋譜パネル, 読込エラーでも対局はそのままでCRCRLFの�
 
 TEST_F(棋譜パネル, 書けない値や書けないファイルは知らせて書かず時間を収めたら言う) {
     二手指す();
-    s.持駒履歴_COM[1][1] = 19;  // 18 pawns from a record, and one more taken
+    s.記録.書く(1).面.持駒_COM[1] = 19;  // 18 pawns from a record, and one more taken
     KIFU_WRITE_Click(s, p);
     名前("十九");
     Command1_Click(s, p);
@@ -353,14 +353,14 @@ TEST_F(棋譜パネル, 書けない値や書けないファイルは知らせ�
     EXPECT_FALSE(fs::exists(作業場所 / "十九.棋譜"));
     EXPECT_TRUE(見える(パネル部品::RETURN)) << "the panel stays open";
 
-    s.持駒履歴_COM[1][1] = 0;
+    s.記録.書く(1).面.持駒_COM[1] = 0;
     fs::create_symlink("/dev/null", 作業場所 / "リンク.棋譜");
     名前("リンク");
     Command1_Click(s, p);
     EXPECT_TRUE(告知に("「./リンク.棋譜」を書き込めませんでした。\r通常のファイルではありません。")) << 最後().first;
     EXPECT_TRUE(fs::is_symlink(作業場所 / "リンク.棋譜"));
 
-    s.時計.後秒M履歴[1] = 200000;
+    s.記録.書く(1).後秒M = 200000;
     名前("長考");
     p.全消去();
     Command1_Click(s, p);

@@ -8,6 +8,9 @@
 // went (王を見た).
 #pragma once
 
+#include <climits>
+#include <span>
+
 #include "core/position.h"
 #include "core/state.h"
 
@@ -58,6 +61,21 @@ struct COM作業 : 盤面状態, COM表 {
     COM作業() = default;
     COM作業(const 盤面状態& 局, const COM表& 記憶) : 盤面状態(局), COM表(記憶) {}
 };
+
+// The memory as a kept game holds it: its items in a fixed order, each a
+// table of 100 integers ([x][y], x = 0..9 outer) or one integer, under a
+// layout version of the computer's own (COM表の版).  Whoever keeps a game
+// writes and reads the items as listed here and knows nothing of what they
+// mean.  A change to the memory changes the list and raises the version;
+// a game kept with another version then goes on with a fresh memory.
+inline constexpr int COM表の版 = 1;
+struct COM表の項目 {
+    const char* 名;
+    int (COM表::*表)[10][10] = nullptr;  // a table, or
+    int COM表::*値 = nullptr;            // one integer
+    int 下 = INT_MIN, 上 = INT_MAX;      // the range an integer may hold
+};
+std::span<const COM表の項目> COM表の項目一覧();
 
 // The tables learn where a king stands: the top's (符号 +1) or the
 // bottom's (−1).  The human king's square is known only this way, so until

@@ -6,7 +6,9 @@
 // changes nothing.  The same bytes then pick the values of a game (kept
 // within the ranges the file allows) that must go through the writer and
 // back unchanged.
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -32,14 +34,22 @@ void 読んで確かめる(std::string_view b) {
     if (!解析_自動保存(b, *d)) return;
     if (!調査_自動保存内容(*d)) 失敗("accepted a game out of range", b);
     // A file of any version is exactly what the writer writes in it, but
-    // for the former strengths 4 and 5, which come back on the new ladder.
-    const int 版 = b.starts_with("Vezuvire autosave 1\n") ? 1 : 2;
-    const bool 旧の段 = d->レベル > 3 && !b.starts_with("Vezuvire autosave 3\n");
-    if (!旧の段 && 変換_自動保存(*d, 版) != b) 失敗("accepted bytes the writer does not write", b);
+    // for the former strengths 4 and 5, which come back on the new ladder,
+    // and a computer's memory of another layout, which is passed over.
+    const int 版 = b.starts_with("Vezuvire autosave 1\n") ? 1 : b.starts_with("Vezuvire autosave 4\n") ? 4 : 2;
+    const bool 旧の段 = 版 < 4 && d->レベル > 3 && !b.starts_with("Vezuvire autosave 3\n");
+    if (!旧の段 && d->記憶の版 != 0 && 変換_自動保存(*d, 版) != b) 失敗("accepted bytes the writer does not write", b);
     auto s = std::make_unique<状態>();
     auto 記憶 = std::make_unique<COM表>();  // the computer answering in the game
     s->COM記憶 = 記憶.get();
     適用_自動保存(*s, *d);
+    // A memory passed over leaves the computer's own, fresh one.
+    if (d->記憶の版 == 0) {
+        if (!std::all_of(std::begin(記憶->勢MAN[0]), std::end(記憶->勢MAN[9]), [](int v) { return v == 0; }))
+            失敗("a memory passed over was used", b);
+        d->記憶の版 = COM表の版;
+        d->表 = *記憶;
+    }
     if (!(取得_自動保存(*s) == *d)) 失敗("the state does not give back the game it was given", b);
     if (!調査_対局中(*s)) 失敗("a restored game is not running", b);
 }

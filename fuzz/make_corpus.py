@@ -140,12 +140,24 @@ def autosave_file(slots, clock="0", hands=(0,) * 7, level=3, table_value=0):
     return "".join(l + "\n" for l in lines).encode("utf-8")
 
 
+def version_4(b):
+    """The same game as the file the present writer writes: the human king's
+    square with the computer's memory, which comes under its own version."""
+    b = b.replace(b"autosave 1", b"autosave 4", 1).replace(b"\n\xe7\x8e\x8bX_MAN=5\n\xe7\x8e\x8bY_MAN=9\n", b"\n", 1)
+    i = b.find(b"\nCOM.") + 1
+    b = b[:i] + b"COM=1\n" + b[i:]
+    end = "終わり\n".encode()
+    return b[: -len(end)] + "COM.王X_MAN=5\nCOM.王Y_MAN=9\n".encode() + end
+
+
 def autosaves():
     start = autosave_file(1)
     seeds = {
         "start": start,
         "three_slots": autosave_file(3, clock="12.5", hands=(18, 4, 4, 4, 4, 2, 2), level=1, table_value=-7),
         "future_version": start.replace(b"autosave 1", b"autosave 2", 1),
+        "version_4": version_4(start),
+        "other_memory": version_4(start).replace(b"\nCOM=1\n", b"\nCOM=2\n", 1),
         "cut_short": start[: len(start) // 2],
         "crlf": start.replace(b"\n", b"\r\n"),
         "no_end": start[: start.rfind("終わり".encode())],

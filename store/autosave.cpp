@@ -142,6 +142,13 @@ public:
         return true;
     }
     bool 一つの整数(std::string_view 鍵, int& v) { return 値(鍵, 1) && 整数(v); }
+    // Passes over the lines that start with 頭.
+    void 飛ばす(std::string_view 頭) {
+        while (残り_.starts_with(頭)) {
+            std::string_view l;
+            if (!次の行(l)) return;
+        }
+    }
     bool 一つの実数(std::string_view 鍵, double& v) { return 値(鍵, 1) && 実数(v); }
     bool 終わった() const { return 残り_.empty(); }
 
@@ -177,24 +184,24 @@ enum class 種類 {
     盤,      // the board: 81 codes
     持駒,    // a hand: 7 counts
     履歴,    // the log, one line per slot
-    記憶表,  // a table of the computer's memory: 100 integers
-    記憶値,  // one integer of the computer's memory
+    記憶,    // the computer's memory, as the computer lists it
+    記憶値,  // version 1: one integer of the computer's memory with the game
 };
 
-// Which versions of the file hold a member.
-constexpr unsigned 版1 = 1, 版2 = 2, 両版 = 版1 | 版2;
+// Which versions of the file hold a member (version 3 is version 2's
+// items, its level on the longer ladder).
+constexpr unsigned 版1 = 1, 版2 = 2, 版4 = 4, 全版 = 版1 | 版2 | 版4;
 
 struct 欄 {
     const char* 名;
     種類 k;
-    unsigned 版 = 両版;
+    unsigned 版 = 全版;
     int 自動保存内容::*内容整数 = nullptr;  // 整数: the member of the content ...
     int 進行状態::*進行整数 = nullptr;      // ... and of the game: of its course
     int 操作状態::*操作整数 = nullptr;      //     or of the controller's part
     double 自動保存内容::*内容時間 = nullptr;
     double 時計状態::*時計時間 = nullptr;
     int (局面::*持駒)[8] = nullptr;
-    int (COM表::*表)[10][10] = nullptr;
     int COM表::*値 = nullptr;
     int 下 = std::numeric_limits<int>::min(), 上 = std::numeric_limits<int>::max();
 };
@@ -227,13 +234,7 @@ constexpr 欄 持駒欄(const char* 名, int (局面::*h)[8]) {
     e.持駒 = h;
     return e;
 }
-constexpr 欄 記憶表欄(const char* 名, int (COM表::*t)[10][10]) {
-    欄 e{名, 種類::記憶表};
-    e.表 = t;
-    return e;
-}
-constexpr 欄 記憶値欄(const char* 名, int COM表::*v, unsigned 版 = 両版, int 下 = std::numeric_limits<int>::min(),
-                      int 上 = std::numeric_limits<int>::max()) {
+constexpr 欄 記憶値欄(const char* 名, int COM表::*v, unsigned 版, int 下, int 上) {
     欄 e{名, 種類::記憶値, 版};
     e.値 = v;
     e.下 = 下;
@@ -241,8 +242,8 @@ constexpr 欄 記憶値欄(const char* 名, int COM表::*v, unsigned 版 = 両�
     return e;
 }
 
-// Version 1 kept the human king's square with the game; version 2 keeps it
-// with the rest of the computer's memory, which is where it now lives.
+// Version 1 kept the human king's square with the game; later versions
+// keep it with the rest of the computer's memory, which is where it lives.
 constexpr 欄 欄一覧[] = {
     整数欄("対局種別", &自動保存内容::対局種別, &操作状態::対局種別, 対局_人間, 対局_COM),
     整数欄("レベル", &自動保存内容::レベル, &進行状態::レベル, 1, 最強レベル),
@@ -265,54 +266,22 @@ constexpr 欄 欄一覧[] = {
     持駒欄("持駒_MAN", &局面::持駒_MAN),
     持駒欄("持駒_COM", &局面::持駒_COM),
     {"履歴", 種類::履歴},
-    記憶表欄("COM.勢MAN", &COM表::勢MAN),
-    記憶表欄("COM.勢COM", &COM表::勢COM),
-    記憶表欄("COM.弱MAN駒", &COM表::弱MAN駒),
-    記憶表欄("COM.弱MAN_X", &COM表::弱MAN_X),
-    記憶表欄("COM.弱MAN_Y", &COM表::弱MAN_Y),
-    記憶表欄("COM.弱COM駒", &COM表::弱COM駒),
-    記憶表欄("COM.弱COM_X", &COM表::弱COM_X),
-    記憶表欄("COM.弱COM_Y", &COM表::弱COM_Y),
-    記憶表欄("COM.弱COM攻駒", &COM表::弱COM攻駒),
-    記憶表欄("COM.弱COM攻_X", &COM表::弱COM攻_X),
-    記憶表欄("COM.弱COM攻_Y", &COM表::弱COM攻_Y),
-    記憶表欄("COM.守MAN駒", &COM表::守MAN駒),
-    記憶表欄("COM.王手COM", &COM表::王手COM),
-    記憶表欄("COM.盤_保存", &COM表::盤_保存),
-    記憶表欄("COM.勢MAN_保存", &COM表::勢MAN_保存),
-    記憶表欄("COM.勢COM_保存", &COM表::勢COM_保存),
-    記憶表欄("COM.弱COM攻_X_保存", &COM表::弱COM攻_X_保存),
-    記憶表欄("COM.弱COM攻_Y_保存", &COM表::弱COM攻_Y_保存),
-    記憶表欄("COM.移動不可駒", &COM表::移動不可駒),
-    記憶表欄("COM.持角狙座標_MAN", &COM表::持角狙座標_MAN),
-    記憶値欄("COM.王X_COM", &COM表::王X_COM),
-    記憶値欄("COM.王Y_COM", &COM表::王Y_COM),
-    記憶値欄("COM.逃道数_MAN王", &COM表::逃道数_MAN王),
-    記憶値欄("COM.移動元王距離", &COM表::移動元王距離),
-    記憶値欄("COM.候補駒", &COM表::候補駒),
-    記憶値欄("COM.最高点", &COM表::最高点),
-    記憶値欄("COM.移動不可あり", &COM表::移動不可あり),
-    記憶値欄("COM.王X_MAN", &COM表::王X_MAN, 版2, 0, 9),
-    記憶値欄("COM.王Y_MAN", &COM表::王Y_MAN, 版2, 0, 9),
+    {"COM", 種類::記憶},
 };
 
-// Every member of the computer's memory is in the file once per version.
-constexpr int 記憶の整数数(unsigned 版) {
-    int n = 0;
-    for (const 欄& e : 欄一覧)
-        if (e.版 & 版) n += e.k == 種類::記憶表 ? 100 : e.k == 種類::記憶値 ? 1 : 0;
-    return n;
-}
-static_assert(sizeof(COM表) == sizeof(int) * static_cast<std::size_t>(記憶の整数数(版1)) &&
-                  sizeof(COM表) == sizeof(int) * static_cast<std::size_t>(記憶の整数数(版2)),
-              "COM表 changed: list its members in the autosave and raise the autosave version");
+// Version 3 held version 2's items, its level (above 3) counted on the
+// longer ladder; versions 1 and 2 counted five strengths, and their 4 and 5
+// resume at 旧レベルの段.  Version 4 counts every level on the ladder and
+// gives the computer's memory under the memory's own version.
+const char* const 頭[] = {nullptr, "Vezuvire autosave 1", "Vezuvire autosave 2", "Vezuvire autosave 3",
+                          自動保存の頭};
+constexpr unsigned 版の印(int 番) { return 番 == 1 ? 版1 : 番 == 4 ? 版4 : 版2; }
 
-const char* const 頭[] = {nullptr, "Vezuvire autosave 1", 自動保存の頭};
-// A game at one of the strengths above 3 is written as version 3: the
-// items of version 2, its level counted on the longer ladder.  Versions 1
-// and 2 counted five strengths; their 4 and 5 resume at 旧レベルの段.  A
-// game at 1 to 3 stays version 2, which every reader reads.
-constexpr const char* 段の頭 = "Vezuvire autosave 3";
+// The memory's items in a file of version 番: version 1 kept the human
+// king's square elsewhere (記憶値 above).
+bool 記憶の項目か(const COM表の項目& m, unsigned 版) {
+    return 版 != 版1 || (m.値 != &COM表::王X_MAN && m.値 != &COM表::王Y_MAN);
+}
 
 bool 記録が正しい(const 自動保存記録& r) {
     return 局面として正しい(r.面) && 範囲内(r.先X, 0, 9) && 範囲内(r.先Y, 0, 9) && 時間として正しい(r.前秒M) &&
@@ -327,7 +296,7 @@ void 値を並べる(std::string& o, const int* v, int n) {
 }
 
 // One member written as the file holds it.
-void 書く(std::string& o, const 欄& e, const 自動保存内容& d) {
+void 書く(std::string& o, const 欄& e, const 自動保存内容& d, unsigned 版) {
     if (e.k == 種類::履歴) {
         for (std::size_t n = 0; n < d.履歴.size(); ++n) {
             const 自動保存記録& r = d.履歴[n];
@@ -346,6 +315,25 @@ void 書く(std::string& o, const 欄& e, const 自動保存内容& d) {
         }
         return;
     }
+    if (e.k == 種類::記憶) {
+        if (版 == 版4) {
+            o += "COM=";
+            数を足す(o, d.記憶の版);
+            o += '\n';
+        }
+        if (d.記憶の版 != COM表の版) return;
+        for (const COM表の項目& m : COM表の項目一覧()) {
+            if (!記憶の項目か(m, 版)) continue;
+            o += m.名;
+            o += '=';
+            if (m.表)
+                for (int x = 0; x <= 9; ++x) 値を並べる(o, (d.表.*m.表)[x], 10), o += x < 9 ? " " : "";
+            else
+                数を足す(o, d.表.*m.値);
+            o += '\n';
+        }
+        return;
+    }
     o += e.名;
     o += '=';
     switch (e.k) {
@@ -355,17 +343,15 @@ void 書く(std::string& o, const 欄& e, const 自動保存内容& d) {
             for (int x = 1; x <= 9; ++x) 値を並べる(o, d.現在.盤[x] + 1, 9), o += x < 9 ? " " : "";
             break;
         case 種類::持駒: 値を並べる(o, (d.現在.*e.持駒) + 1, 7); break;
-        case 種類::記憶表:
-            for (int x = 0; x <= 9; ++x) 値を並べる(o, (d.表.*e.表)[x], 10), o += x < 9 ? " " : "";
-            break;
         case 種類::記憶値: 数を足す(o, d.表.*e.値); break;
+        case 種類::記憶:
         case 種類::履歴: break;
     }
     o += '\n';
 }
 
 // One member read, only in the form the writer gives it.
-bool 読む(読み手& r, const 欄& e, 自動保存内容& d) {
+bool 読む(読み手& r, const 欄& e, 自動保存内容& d, unsigned 版) {
     switch (e.k) {
         case 種類::整数: return r.一つの整数(e.名, d.*e.内容整数);
         case 種類::時間: return r.一つの実数(e.名, d.*e.内容時間);
@@ -381,12 +367,32 @@ bool 読む(読み手& r, const 欄& e, 自動保存内容& d) {
             for (int i = 1; i <= 7; ++i)
                 if (!r.整数((d.現在.*e.持駒)[i])) return false;
             return true;
-        case 種類::記憶表:
-            if (!r.値(e.名, 100)) return false;
-            for (int x = 0; x <= 9; ++x)
-                for (int y = 0; y <= 9; ++y)
-                    if (!r.整数((d.表.*e.表)[x][y])) return false;
+        case 種類::記憶: {
+            // Versions 1 to 3 hold the memory as it was when they were
+            // written, the first layout.
+            int 記憶の版 = 1;
+            if (版 == 版4 && (!r.一つの整数("COM", 記憶の版) || 記憶の版 < 0)) return false;
+            if (記憶の版 != COM表の版) {
+                // Another computer's memory: passed over, and the game goes
+                // on with a fresh one.
+                r.飛ばす("COM.");
+                d.記憶の版 = 0;
+                return true;
+            }
+            d.記憶の版 = 記憶の版;
+            for (const COM表の項目& m : COM表の項目一覧()) {
+                if (!記憶の項目か(m, 版)) continue;
+                if (m.表) {
+                    if (!r.値(m.名, 100)) return false;
+                    for (int x = 0; x <= 9; ++x)
+                        for (int y = 0; y <= 9; ++y)
+                            if (!r.整数((d.表.*m.表)[x][y])) return false;
+                } else if (!r.一つの整数(m.名, d.表.*m.値)) {
+                    return false;
+                }
+            }
             return true;
+        }
         case 種類::履歴:
             // The log's length comes from the file's own count, checked
             // before anything is read by it.
@@ -413,7 +419,12 @@ bool 範囲に合う(const 欄& e, const 自動保存内容& d) {
         case 種類::記憶値: return 範囲内(d.表.*e.値, e.下, e.上);
         case 種類::盤: return 局面として正しい(d.現在) && 両方の王がいる(d.現在);
         case 種類::持駒: return true;  // with the board
-        case 種類::記憶表: return true;
+        case 種類::記憶:
+            if (d.記憶の版 == 0) return true;
+            if (d.記憶の版 != COM表の版) return false;
+            for (const COM表の項目& m : COM表の項目一覧())
+                if (m.値 && !範囲内(d.表.*m.値, m.下, m.上)) return false;
+            return true;
         case 種類::履歴:
             if (d.履歴.size() != static_cast<std::size_t>(d.棋譜最終手数) + 1) return false;
             for (const auto& r : d.履歴)
@@ -430,7 +441,9 @@ bool 等しい(const 欄& e, const 自動保存内容& a, const 自動保存内�
         case 種類::記憶値: return a.表.*e.値 == b.表.*e.値;
         case 種類::盤: return std::memcmp(a.現在.盤, b.現在.盤, sizeof a.現在.盤) == 0;
         case 種類::持駒: return std::memcmp(a.現在.*e.持駒, b.現在.*e.持駒, sizeof(int[8])) == 0;
-        case 種類::記憶表: return std::memcmp(a.表.*e.表, b.表.*e.表, sizeof(int[10][10])) == 0;
+        case 種類::記憶:
+            // Integers only: the bytes say it all.
+            return a.記憶の版 == b.記憶の版 && std::memcmp(&a.表, &b.表, sizeof(COM表)) == 0;
         case 種類::履歴: return a.履歴 == b.履歴;
     }
     return false;
@@ -469,7 +482,7 @@ void 適用_自動保存(状態& s, const 自動保存内容& d) {
     for (int i = 0; i < static_cast<int>(d.履歴.size()) && i <= 履歴最大; ++i) s.記録.書く(i) = d.履歴[static_cast<std::size_t>(i)];
     // Last: the computer's memory is what it was, not what the board says
     // (where it last saw both kings, among the rest).
-    if (s.COM記憶 != nullptr) *s.COM記憶 = d.表;
+    if (s.COM記憶 != nullptr && d.記憶の版 == COM表の版) *s.COM記憶 = d.表;
 }
 
 bool 調査_自動保存内容(const 自動保存内容& d) {
@@ -480,28 +493,28 @@ bool 調査_自動保存内容(const 自動保存内容& d) {
 }
 
 std::string 変換_自動保存(const 自動保存内容& d, int 版) {
-    const unsigned v = 版 == 1 ? 版1 : 版2;
+    const unsigned v = 版の印(版);
     std::string o;
     o.reserve(64 * 1024);
-    o += v == 版2 && d.レベル > 3 ? 段の頭 : 頭[v];
+    o += 頭[版 == 2 && d.レベル > 3 ? 3 : 版];
     o += '\n';
     for (const 欄& e : 欄一覧)
-        if (e.版 & v) 書く(o, e, d);
+        if (e.版 & v) 書く(o, e, d, v);
     o += "終わり\n";
     return o;
 }
 
 bool 解析_自動保存(std::string_view バイト列, 自動保存内容& 結果) {
-    for (int 番 : {3, 2, 1}) {
-        const unsigned 版 = 番 == 1 ? 版1 : 版2;
+    for (int 番 : {4, 3, 2, 1}) {
+        const unsigned 版 = 版の印(番);
         読み手 r(バイト列);
-        if (!r.そのまま(番 == 3 ? 段の頭 : 頭[版])) continue;
+        if (!r.そのまま(頭[番])) continue;
         auto d = std::make_unique<自動保存内容>();
         for (const 欄& e : 欄一覧)
-            if ((e.版 & 版) && !読む(r, e, *d)) return false;
+            if ((e.版 & 版) && !読む(r, e, *d, 版)) return false;
         if (!r.そのまま("終わり") || !r.終わった()) return false;
         if (!調査_自動保存内容(*d)) return false;
-        if (番 == 3 ? d->レベル <= 3 : d->レベル > 5) return false;
+        if (番 == 3 ? d->レベル <= 3 : 番 < 3 && d->レベル > 5) return false;
         if (番 < 3) d->レベル = 旧レベルの段(d->レベル);
         結果 = std::move(*d);
         return true;

@@ -8,8 +8,8 @@
 // in a fixed order, numbers in their shortest decimal form (a clock is the
 // shortest text without an exponent that reads back as the same double):
 //
-//   Vezuvire autosave 2
-//   対局種別=0|1          レベル=1..3 (version 3: 4..最強レベル)
+//   Vezuvire autosave 4
+//   対局種別=0|1          レベル=1..最強レベル
 //   手番_MAN=±1           手番_COM=−手番_MAN        手番=±1
 //   手数=0..501           棋譜手数=0..501           棋譜最終手数=0..500
 //   棋譜モード=0|1        ハンデ設定中=0|1          ハンデレベル=−10..10
@@ -19,20 +19,26 @@
 //   持駒_MAN=7 counts (kind 1..7, 0..18)            持駒_COM=likewise
 //   履歴=n, 81 codes, 7 + 7 counts, 先X, 先Y (0..9), 前秒M, 後秒M, 前秒C, 後秒C
 //        one line per log slot n = 0..棋譜最終手数, in order
-//   then the computer's memory (COM表):
+//   COM=n                 the version of the computer's memory that follows
+//   then the computer's memory (COM表), its items as the computer lists
+//   them (engine/com_tables.h COM表の項目一覧), in its version 1:
 //   COM.<table>=100 integers, [x][y] with x = 0..9 outer (20 tables)
 //   COM.<value>=one integer (7 values)
 //   COM.王X_MAN=0..9      COM.王Y_MAN=0..9   (the human's king as last seen)
 //   終わり
 //
-// A game at a strength above 3 is written as version 3 ("Vezuvire autosave
-// 3"), the same items with the level on the ladder of 最強レベル strengths;
-// versions 1 and 2 had five, and their levels 4 and 5 are read as
-// 旧レベルの段(4) and 旧レベルの段(5).
+// A memory of a version other than the computer's own (COM表の版) is passed
+// over, whatever its lines: the game goes on, and the computer starts from
+// a fresh memory that knows where the kings stand.
 //
-// Version 1 ("Vezuvire autosave 1") is read as well: the same items, but
-// the human king's square as 王X_MAN and 王Y_MAN right after 経過秒 and not
-// among the COM lines.  One table of members (store/autosave.cpp) drives
+// Earlier versions are read as well, their memory always of version 1 and
+// without the COM line:
+//  - version 3 ("Vezuvire autosave 3"): a game at a strength above 3, the
+//    level on the ladder of 最強レベル strengths;
+//  - version 2: a level 1..5 of the former five; 4 and 5 are read as
+//    旧レベルの段(4) and 旧レベルの段(5);
+//  - version 1: as version 2, but the human king's square as 王X_MAN and
+//    王Y_MAN right after 経過秒 and not among the COM lines.  One table of members (store/autosave.cpp) drives
 // the writer, the reader, the range checks and the passage to and from the
 // game.
 //
@@ -57,7 +63,7 @@
 inline constexpr const char* 自動保存ファイル = "Vezuvire.autosave";
 inline constexpr const char* 自動保存ファイル_旧 = "Vezuvire.autosave.old";
 inline constexpr const char* 自動保存ファイル_破損 = "Vezuvire.autosave.damaged";
-inline constexpr const char* 自動保存の頭 = "Vezuvire autosave 2";
+inline constexpr const char* 自動保存の頭 = "Vezuvire autosave 4";
 // Largest file the reader takes (a full log is about a third of this).
 inline constexpr std::size_t 自動保存の上限 = 1 << 20;
 
@@ -76,7 +82,9 @@ struct 自動保存内容 {
     std::vector<自動保存記録> 履歴;  // slots 0..棋譜最終手数
     // The memory of the computer answering in the game (状態::COM記憶):
     // some tables keep values of earlier turns, and its next move reads
-    // them.
+    // them.  記憶の版 0: the file held a memory of another version, and 表
+    // is not used.
+    int 記憶の版 = COM表の版;
     COM表 表;
     bool operator==(const 自動保存内容& o) const;
 };
@@ -94,9 +102,9 @@ void 適用_自動保存(状態& s, const 自動保存内容& d);
 bool 調査_自動保存内容(const 自動保存内容& d);
 
 // The file's bytes (the content must pass 調査_自動保存内容), in the current
-// version; 版 = 1 gives the first version's bytes, which only checks of the
-// reader need.
-std::string 変換_自動保存(const 自動保存内容& d, int 版 = 2);
+// version; 版 = 1 or 2 gives an earlier version's bytes (2: 3 for a level
+// above 3), which only checks of the reader need.
+std::string 変換_自動保存(const 自動保存内容& d, int 版 = 4);
 // Parses the bytes of a file; false, leaving d as it was, unless the file
 // is exactly as the writer writes it.
 bool 解析_自動保存(std::string_view バイト列, 自動保存内容& d);

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -101,7 +103,9 @@ std::string 差し替え(const std::string& b, const std::string& 鍵, const std
 TEST(自動保存形式, 書いたものは同じ対局として読め_もう一度書けば同じバイト列) {
     const auto s = 途中の対局();
     const std::string b = 書いたもの(*s);
-    EXPECT_TRUE(b.starts_with("Vezuvire autosave 2\n対局種別=1\nレベル=2\n手番_MAN=1\n手番_COM=-1\n手番=-1\n"));
+    EXPECT_TRUE(b.starts_with("Vezuvire autosave 4\n対局種別=1\nレベル=2\n手番_MAN=1\n手番_COM=-1\n手番=-1\n"));
+    EXPECT_NE(b.find("\n履歴=3 "), std::string::npos);
+    EXPECT_NE(b.find("\nCOM=1\nCOM.勢MAN="), std::string::npos);
     EXPECT_NE(b.find("\n所有時間_MAN=0.3333333333333333\n所有時間_COM=86399.99\n経過秒=0.1\n"), std::string::npos);
     EXPECT_NE(b.find("\n履歴=3 "), std::string::npos);
     EXPECT_EQ(b.find("\n履歴=4 "), std::string::npos);
@@ -127,13 +131,14 @@ std::string 第1版に(std::string b) {
         if (i == std::string::npos) ADD_FAILURE() << 行;
         else b.erase(i, 行.size());
     };
+    抜く("COM=1\n");
     抜く("COM.王X_MAN=5\n");
     抜く("COM.王Y_MAN=8\n");
     b.insert(b.find("\n盤=") + 1, "王X_MAN=5\n王Y_MAN=8\n");
     return "Vezuvire autosave 1" + b.substr(b.find('\n'));
 }
 
-TEST(自動保存形式, 第1版のファイルも同じ対局として読み_書けば第2版) {
+TEST(自動保存形式, 第1版のファイルも同じ対局として読み_書けば今の版) {
     const auto s = 途中の対局();
     const std::string b = 書いたもの(*s);
     const std::string 第1版 = 第1版に(b);
@@ -148,6 +153,35 @@ TEST(自動保存形式, 第1版のファイルも同じ対局として読み_�
     // Each version only in its own layout.
     EXPECT_FALSE(読める("Vezuvire autosave 1" + b.substr(b.find('\n'))));
     EXPECT_FALSE(読める("Vezuvire autosave 2" + 第1版.substr(第1版.find('\n'))));
+}
+
+// The computer's memory is the computer's: every value of it comes back,
+// and a memory of another layout is passed over while the game goes on.
+TEST(自動保存形式, 計算機の記憶はどの値も戻り_他の版の記憶は飛ばして続ける) {
+    auto s = 途中の対局();
+    int* const 値 = reinterpret_cast<int*>(&s->記憶);
+    for (std::size_t i = 0; i < sizeof(COM表) / sizeof(int); ++i) 値[i] = static_cast<int>(i * 7919 % 100003) - 50000;
+    s->記憶.王X_MAN = 5;
+    s->記憶.王Y_MAN = 8;
+    const std::string b = 書いたもの(*s);
+    自動保存内容 d;
+    ASSERT_TRUE(解析_自動保存(b, d));
+    EXPECT_EQ(std::memcmp(&d.表, &s->記憶, sizeof(COM表)), 0);
+
+    std::string 他 = b.substr(0, b.find("COM=1\n")) + "COM=2\nCOM.新しい表=1 2 3\nCOM.勢MAN=0\n終わり\n";
+    自動保存内容 e;
+    ASSERT_TRUE(解析_自動保存(他, e));
+    EXPECT_EQ(e.記憶の版, 0);
+    auto t = std::make_unique<記憶つき対局>();
+    新規対局(*t);
+    t->記憶.勢COM[3][3] = 77;
+    適用_自動保存(*t, e);
+    EXPECT_EQ(t->記憶.勢COM[3][3], 77);  // not the file's
+    EXPECT_EQ(t->記憶.王X_MAN, 5);       // but told where the kings are
+    EXPECT_TRUE(std::equal(t->盤[1], t->盤[10], s->盤[1]));
+    const std::string 書き直し = 変換_自動保存(e);
+    EXPECT_TRUE(書き直し.ends_with("\nCOM=0\n終わり\n"));
+    EXPECT_TRUE(読める(書き直し));
 }
 
 TEST(自動保存形式, 途中で切れたファイルはどこで切れても読まない) {
@@ -181,7 +215,7 @@ TEST(自動保存形式, 他の版や他の改行は読まない) {
     const auto s = 途中の対局();
     const std::string b = 書いたもの(*s);
     const std::string 本体 = b.substr(b.find('\n'));
-    for (const char* 頭 : {"Vezuvire autosave 3", "Vezuvire autosave 0", "Vezuvire autosave", "Vezuvire autosave 1 ",
+    for (const char* 頭 : {"Vezuvire autosave 3", "Vezuvire autosave 5", "Vezuvire autosave 0", "Vezuvire autosave", "Vezuvire autosave 1 ",
                            "vezuvire autosave 1", "\xEF\xBB\xBFVezuvire autosave 1"})
         EXPECT_FALSE(読める(頭 + 本体)) << 頭;
     std::string crlf;
@@ -197,7 +231,9 @@ TEST(自動保存形式, 範囲外の値と書き手の書かない数の形は�
         {"対局種別", "2"},
         {"対局種別", "-1"},
         {"レベル", "0"},
-        {"レベル", "6"},
+        {"レベル", "16"},
+        {"COM", "-1"},
+        {"COM", "01"},
         {"手番_MAN", "0"},
         {"手番_COM", "1"},  // the same side as the human
         {"手番", "0"},
@@ -390,21 +426,22 @@ TEST(自動保存ファイル, リンクと読めないと壊れたものを分�
 
 }  // namespace
 
-TEST(自動保存形式, 四から上の強さは第3版に書き_旧版の4と5は新しい段で戻る) {
+TEST(自動保存形式, どの強さも段のまま書き_旧版の4と5は新しい段で戻る) {
     struct 例 {
-        int レベル;           // the game's
-        const char* 頭;       // the file's first line
+        int レベル;     // the game's
+        const char* 頭; // the first line of the file as version 2 would have it
     };
     for (const 例& e : {例{1, "Vezuvire autosave 2"}, 例{3, "Vezuvire autosave 2"}, 例{4, "Vezuvire autosave 3"},
                         例{7, "Vezuvire autosave 3"}, 例{最強レベル, "Vezuvire autosave 3"}}) {
         auto s = 途中の対局();
         s->レベル = e.レベル;
-        const std::string b = 書いたもの(*s);
-        EXPECT_TRUE(b.starts_with(std::string(e.頭) + "\n")) << e.レベル;
-        自動保存内容 d;
-        ASSERT_TRUE(解析_自動保存(b, d)) << e.レベル;
-        EXPECT_EQ(d.レベル, e.レベル);
-        EXPECT_EQ(変換_自動保存(d), b);
+        for (const std::string& b : {書いたもの(*s), 変換_自動保存(取得_自動保存(*s), 2)}) {
+            自動保存内容 d;
+            ASSERT_TRUE(解析_自動保存(b, d)) << e.レベル << b.substr(0, 20);
+            EXPECT_EQ(d.レベル, e.レベル);
+            EXPECT_EQ(変換_自動保存(d, b.starts_with("Vezuvire autosave 4\n") ? 4 : 2), b);
+        }
+        EXPECT_TRUE(変換_自動保存(取得_自動保存(*s), 2).starts_with(std::string(e.頭) + "\n")) << e.レベル;
     }
     struct 旧 {
         const char* 頭;
@@ -412,7 +449,7 @@ TEST(自動保存形式, 四から上の強さは第3版に書き_旧版の4と5
         int 読んだ;  // 0: not read
     };
     const auto s = 途中の対局();
-    const std::string 本体 = 書いたもの(*s).substr(std::string("Vezuvire autosave 2\n").size());
+    const std::string 本体 = 変換_自動保存(取得_自動保存(*s), 2).substr(std::string("Vezuvire autosave 2\n").size());
     for (const 旧& e : {旧{"Vezuvire autosave 2", "4", 旧レベルの段(4)}, 旧{"Vezuvire autosave 2", "5", 最強レベル},
                         旧{"Vezuvire autosave 2", "6", 0}, 旧{"Vezuvire autosave 3", "3", 0},
                         旧{"Vezuvire autosave 3", "16", 0}, 旧{"Vezuvire autosave 3", "6", 6}}) {

@@ -254,7 +254,7 @@ int 対局::置く駒(const 対局の手& m) const {
     if (m.打ち()) return 打つ駒(手番_, m.打);
     const int v = 盤_[m.元X][m.元Y];
     if (!m.成) return v;
-    return v < 0 ? v - 10 : v + 10;
+    return 成った駒(v);
 }
 
 // ---- Making and taking back moves -----------------------------------------------

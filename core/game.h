@@ -150,24 +150,8 @@ private:
 
 // The code a piece shows after arriving on an empty square (x, y): the
 // quarter turn of the game, clockwise when x + y is even.
-constexpr int 着いた駒(int 駒, int x, int y) {
-    if (駒 == 空) return 空;
-    const int a = 駒絶対(駒);
-    const int f = (x + y) % 2 == 0 ? (a % 10 + 1) % 4 : (a % 10 + 3) % 4;
-    const int v = a / 10 * 10 + f;
-    return 駒 < 0 ? -v : v;
-}
+constexpr int 着いた駒(int 駒, int x, int y) { return 回した駒(駒, 桝の回り(x, y)); }
 
 // The code a dropped piece of kind 種 leaves the hand with.
 constexpr int 打つ駒(int 側, int 種) { return 側 > 0 ? 種 * 100 : -(種 * 100 + 2); }
 
-// True when a piece with code 駒 (of the side of its sign) may promote moving
-// from row 元Y to row 先Y.
-constexpr bool 成れる(int 駒, int 元Y, int 先Y) {
-    const int t = 駒型(駒);
-    const bool 小駒 = t == 10 || t == 20 || t == 30;
-    const bool 大きい = t == 40 || t == 60 || t == 70;
-    if (!小駒 && !大きい) return false;
-    if (駒 < 0) return 先Y <= 3 || (大きい && 元Y <= 3);
-    return 先Y >= 7 || (大きい && 元Y >= 7);
-}

@@ -3,16 +3,11 @@
 
 
 int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int I_移動駒) {
-    // A capturing piece keeps its facing.
+    // A capturing piece keeps its facing; the square's colour says which
+    // way the others turn.
     if (s.盤[移動先X][移動先Y] != 空) return I_移動駒;
-    if (I_移動駒 == 0) return 0;
-    const int type = 駒型(I_移動駒);
-    int facing = 駒向き(I_移動駒);
     const int 色 = s.桝色[移動先X][移動先Y];
-    if (色 == 桝色_緑) facing = (facing + 1) % 4;       // clockwise
-    else if (色 == 桝色_水) facing = (facing + 3) % 4;  // anticlockwise
-    const int v = type * 10 + facing;
-    return I_移動駒 < 0 ? -v : v;
+    return 回した駒(I_移動駒, 色 == 桝色_緑 ? 1 : 色 == 桝色_水 ? -1 : 0);
 }
 
 void 駒取得(進行状態& s, int 取得駒) {
@@ -76,20 +71,8 @@ int 盤上で動かす(盤面状態& s, int 移動元X, int 移動元Y, int 移�
 int 調査_駒成(盤面状態& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
     if (移動元X == -1 || 移動元X == 11) return 偽;
     const int v = 移動駒種類;
-    if (!有効な駒コード(v) || v == 0) return 偽;
-    const int type = 駒型(v);
-    bool 可 = false;
-    const bool 小駒 = type == 10 || type == 20 || type == 30;
-    const bool 大駒 = type == 40 || type == 60 || type == 70;
-    if (v < 0) {
-        if (小駒) 可 = 移動先Y <= 3;
-        else if (大駒) 可 = 移動先Y <= 3 || 移動元Y <= 3;
-    } else {
-        if (小駒) 可 = 移動先Y >= 7;
-        else if (大駒) 可 = 移動先Y >= 7 || 移動元Y >= 7;
-    }
-    if (!可) return 偽;
-    s.成駒 = v < 0 ? v - 10 : v + 10;
+    if (!有効な駒コード(v) || v == 0 || !成れる(v, 移動元Y, 移動先Y)) return 偽;
+    s.成駒 = 成った駒(v);
     return 真;
 }
 

@@ -64,6 +64,37 @@ constexpr bool 有効な駒コード(int v) {
     return true;
 }
 
+// ---- The two rules every move routine shares -------------------------------------
+// The game, the computer's working copy and the rules' own move all turn
+// and promote through these, so that each rule is written once.
+
+// A piece after its quarter turn: 回り +1 clockwise, −1 anticlockwise, 0 not
+// at all.  Kind, promotion and side stay.
+constexpr int 回した駒(int 駒, int 回り) {
+    if (駒 == 0 || 回り == 0) return 駒;
+    const int a = 駒絶対(駒);
+    const int v = a / 10 * 10 + (a % 10 + (回り > 0 ? 1 : 3)) % 4;
+    return 駒 < 0 ? -v : v;
+}
+// The way a piece arriving on an empty square (x, y) turns: clockwise where
+// x + y is even (the green squares), anticlockwise where it is odd.
+constexpr int 桝の回り(int x, int y) { return (x + y) % 2 == 0 ? 1 : -1; }
+
+// True when a piece with code 駒 (of the side of its sign) may promote
+// moving on the board from row 元Y to row 先Y: a pawn, lance or knight
+// ending in the far three rows, a silver, bishop or rook ending there or
+// starting there.  Gold, king and promoted pieces never promote.
+constexpr bool 成れる(int 駒, int 元Y, int 先Y) {
+    const int t = 駒型(駒);
+    const bool 小駒 = t == 10 || t == 20 || t == 30;
+    const bool 大きい = t == 40 || t == 60 || t == 70;
+    if (!小駒 && !大きい) return false;
+    if (駒 < 0) return 先Y <= 3 || (大きい && 元Y <= 3);
+    return 先Y >= 7 || (大きい && 元Y >= 7);
+}
+// The promoted code, facing kept.
+constexpr int 成った駒(int 駒) { return 駒 < 0 ? 駒 - 10 : 駒 + 10; }
+
 // ---- Squares -------------------------------------------------------------------
 // A square of the board: columns and rows 1..9.
 constexpr bool 盤上(int x, int y) { return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ; }

@@ -85,7 +85,7 @@ bool 盤の手を試す(COM作業& s, COM候補& 最善, 評価関数 評価, in
         // The piece is handed over as it stood on its source, promoted:
         // the move gives it the quarter turn itself, so it lands exactly as
         // the promoted code was scored.
-        const int 成って置く = s.候補駒 + 10;
+        const int 成って置く = 成った駒(s.候補駒);
         if (成点 > 点) {
             点 = 成点;
             置駒 = 成って置く;

@@ -22,6 +22,7 @@
 
 #include "fuzz/record_oracle.h"
 #include "store/record_file.h"
+#include "view/state.h"
 #include "store/sjis.h"
 
 namespace {
@@ -149,7 +150,7 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
     if (元.size() % 2 == 0) std::filesystem::remove(パス);  // else an older save is in the way
     const std::optional<std::string> 前 = 中身(パス);
     std::string 注意 = "(stale)";
-    const std::string 答 = 書込_棋譜(s, パス, k.対局名, k.上の名前, k.下の名前, &注意);
+    const std::string 答 = 書込_棋譜(s.記録, s.棋譜最終手数, パス, k.対局名, k.上の名前, k.下の名前, &注意);
     if (!書ける) {
         if (答.empty()) 失敗("a record that cannot be saved was reported as saved", 元);
         if (N > 0 && 答.find(パス) == std::string::npos) 失敗("a refused save does not name the file: " + 答, 元);

@@ -81,7 +81,7 @@ void Command1_Click(状態& s, Platform& p) {
     const std::string 後手名 = p.パネル文字(パネル部品::入力_下);
     const bool 下が先手 = s.手番_MAN == 先手;
     std::string 注意;
-    const std::string エラー = 書込_棋譜(s, フォルダ + "/" + 名前 + 棋譜拡張子, p.パネル文字(パネル部品::入力_対局名),
+    const std::string エラー = 書込_棋譜(s.記録, s.棋譜最終手数, フォルダ + "/" + 名前 + 棋譜拡張子, p.パネル文字(パネル部品::入力_対局名),
                                          下が先手 ? 後手名 : 先手名, 下が先手 ? 先手名 : 後手名, &注意);
     if (!エラー.empty()) {
         告知(p, エラー, 題_書込, true);

@@ -77,14 +77,14 @@ bool 空白(unsigned char c) { return c == ' ' || c == '\t'; }
 
 // ---- writing ----------------------------------------------------------------
 
-棋譜局面 取得_記録局面(const 状態& s, int n) {
+棋譜局面 取得_記録局面(const 棋譜& 記録, int n) {
     棋譜局面 r;
-    if (n < 0 || n > 履歴最大) return r;
-    static_cast<局面&>(r) = 局面_履歴(s, n);
-    r.前秒M = 時間欄(s.記録[n].前秒M);
-    r.後秒M = 時間欄(s.記録[n].後秒M);
-    r.前秒C = 時間欄(s.記録[n].前秒C);
-    r.後秒C = 時間欄(s.記録[n].後秒C);
+    const 棋譜の欄& e = 記録[n];
+    static_cast<局面&>(r) = e.面;
+    r.前秒M = 時間欄(e.前秒M);
+    r.後秒M = 時間欄(e.後秒M);
+    r.前秒C = 時間欄(e.前秒C);
+    r.後秒C = 時間欄(e.後秒C);
     return r;
 }
 
@@ -105,7 +105,7 @@ std::string 変換_指し手行(const 棋譜局面& r) {
     return 行;
 }
 
-std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局名, const std::string& 上の名前,
+std::string 変換_棋譜バイト列(const 棋譜& 記録, int 棋譜最終手数, const std::string& 対局名, const std::string& 上の名前,
                               const std::string& 下の名前, std::string& エラー, std::string* 注意) {
     エラー.clear();
     if (注意) 注意->clear();
@@ -115,7 +115,7 @@ std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局
         if (!エラー.empty()) return {};
         out += sj + "\r\n";
     }
-    const int 最後 = s.棋譜最終手数 > 履歴最大 ? 履歴最大 : s.棋譜最終手数;
+    const int 最後 = 棋譜最終手数 > 履歴最大 ? 履歴最大 : 棋譜最終手数;
 
     // A value the columns cannot hold is never changed silently: pieces are
     // refused, clocks are kept within their five columns and the player told.
@@ -123,7 +123,7 @@ std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局
     bool 時間を丸めた = false;
     for (int n = 1; n <= 最後; ++n) {
         const std::string 手 = std::to_string(n) + "手目の";
-        const 棋譜の欄& e = s.記録[n];
+        const 棋譜の欄& e = 記録[n];
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
                 if (!有効な駒コード(e.面.盤[x][y])) {
@@ -146,7 +146,7 @@ std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局
                 "秒（負の時間は0秒）として書きました。";
 
     out.reserve(out.size() + static_cast<std::size_t>(最後 > 0 ? 最後 : 0) * (指し手行の長さ + 2));
-    for (int n = 1; n <= 最後; ++n) out += 変換_指し手行(取得_記録局面(s, n)) + "\r\n";
+    for (int n = 1; n <= 最後; ++n) out += 変換_指し手行(取得_記録局面(記録, n)) + "\r\n";
     return out;
 }
 

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "core/position.h"
-#include "view/state.h"
+#include "core/game_record.h"
 #include "store/safe_file.h"
 
 inline constexpr const char* 棋譜拡張子 = ".棋譜";
@@ -70,29 +70,30 @@ std::string 説明_切断(const 棋譜内容& k);
 
 // ---- writing ----------------------------------------------------------------
 
-// Record n of the game's log as it goes into a file: clocks rounded down to
+// Slot n of a game's record as it goes into a file: clocks rounded down to
 // whole seconds and kept within 0..99999.
-棋譜局面 取得_記録局面(const 状態& s, int n);
+棋譜局面 取得_記録局面(const 棋譜& 記録, int n);
 // The 358-column move line of one position, without the line end.  Hand
 // counts 10..18 become "A".."I".
 std::string 変換_指し手行(const 棋譜局面& r);
 // The whole file: the three header lines (UTF-8 in, Shift_JIS out), then
-// records 1..棋譜最終手数, each line ended by CR LF.  Empty string and a
+// the record's slots 1..最後 (the game's 棋譜最終手数), each line ended by
+// CR LF.  Empty string and a
 // reason in エラー when something cannot be written as it is: a header
 // that has no Shift_JIS form, a hand count outside 0..18, a piece code the
 // game does not know.  Clocks outside 0..99999 seconds are written as the
 // nearest end of that range and 注意 (when given) then says so.
-std::string 変換_棋譜バイト列(const 状態& s, const std::string& 対局名, const std::string& 上の名前,
+std::string 変換_棋譜バイト列(const 棋譜& 記録, int 最後, const std::string& 対局名, const std::string& 上の名前,
                               const std::string& 下の名前, std::string& エラー, std::string* 注意 = nullptr);
 
-// Saves the game's record at パス (the full path, extension included) the
+// Saves a game's record, slots 1..最後, at パス (the full path, extension included) the
 // way the "RETURN" button does: header line 2 is the top player, line 3 the
 // bottom player.  Answers "" on success, otherwise a message for the player
 // that names the file and the reason; an older file of that name is then
 // left as it was.  The file is replaced as a whole (書込_置換): a target
 // that is not a regular file (a symbolic link included) or that this user
 // may not write is refused.  注意 as for 変換_棋譜バイト列.
-std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名, const std::string& 上の名前,
+std::string 書込_棋譜(const 棋譜& 記録, int 最後, const std::string& パス, const std::string& 対局名, const std::string& 上の名前,
                       const std::string& 下の名前, std::string* 注意 = nullptr);
 
 // Writes バイト列 to パス with 書込_置換.  Answers "" or the reason of the

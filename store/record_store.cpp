@@ -7,13 +7,13 @@
 #include "store/safe_file.h"
 #include "view/tr.h"
 
-std::string 書込_棋譜(const 状態& s, const std::string& パス, const std::string& 対局名, const std::string& 上の名前,
+std::string 書込_棋譜(const 棋譜& 記録, int 最後, const std::string& パス, const std::string& 対局名, const std::string& 上の名前,
                       const std::string& 下の名前, std::string* 注意) {
     if (注意) 注意->clear();
-    if (s.棋譜最終手数 < 1) return QT_TRANSLATE_NOOP("Game", "保存するデータがありません");
+    if (最後 < 1) return QT_TRANSLATE_NOOP("Game", "保存するデータがありません");
     const std::string 頭 = "棋譜ファイル「" + パス + "」を書き込めませんでした。\r";
     std::string エラー;
-    const std::string バイト列 = 変換_棋譜バイト列(s, 対局名, 上の名前, 下の名前, エラー, 注意);
+    const std::string バイト列 = 変換_棋譜バイト列(記録, 最後, 対局名, 上の名前, 下の名前, エラー, 注意);
     if (!エラー.empty()) {
         if (注意) 注意->clear();
         return 頭 + エラー;

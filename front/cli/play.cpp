@@ -126,7 +126,7 @@ int cli_play(int argc, char** argv) {
     // The record is written as the "RETURN" button writes it.
     if (!o.保存先.empty()) {
         std::string 注意;
-        const std::string e = 書込_棋譜(*s, o.保存先, o.対局名, o.上の名, o.下の名, &注意);
+        const std::string e = 書込_棋譜(s->記録, s->棋譜最終手数, o.保存先, o.対局名, o.上の名, o.下の名, &注意);
         if (!e.empty()) {
             std::cerr << "vezuvire-cli play: " << 一行に(e) << "\n";
             return 2;

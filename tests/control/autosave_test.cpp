@@ -227,7 +227,7 @@ TEST_F(自動保存試験, 二人の対局を戻せば次のクリックで時�
 TEST_F(自動保存試験, 見ているだけの棋譜は残らず_そこから指せば残る_手合割の対局も戻る) {
     START_Click(s, p);
     for (int i = 0; i < 4; ++i) 一手();
-    ASSERT_EQ(書込_棋譜(s, "対局.棋譜", "試合", "上", "下"), "");
+    ASSERT_EQ(書込_棋譜(s.記録, s.棋譜最終手数, "対局.棋譜", "試合", "上", "下"), "");
     File1_Click(s, p, "対局.棋譜");
     ASSERT_EQ(s.操作.棋譜モード, 真);
     // Stepping through a loaded record, and leaving the program while at

@@ -53,7 +53,7 @@ protected:
     void SetUp() override {
         対局試験::SetUp();
         用意(途中);  // a record to load: four moves of two people
-        ASSERT_EQ(書込_棋譜(s, "対局.棋譜", "試合", "上", "下"), "");
+        ASSERT_EQ(書込_棋譜(s.記録, s.棋譜最終手数, "対局.棋譜", "試合", "上", "下"), "");
         s.操作.自動保存 = true;
     }
     void 用意(局 k) {

@@ -95,7 +95,7 @@ TEST_F(棋譜一覧の窓試験, 読み込んだ棋譜の手が並び行を押�
         後.push_back(局面_取得(s()));
     }
     const std::string パス = (場所.場所() / "list.kif").string();
-    ASSERT_EQ(書込_棋譜(s(), パス, "t", "a", "b"), "");
+    ASSERT_EQ(書込_棋譜(s().記録, s().棋譜最終手数, パス, "t", "a", "b"), "");
     w->メニュー("KIFU_ICHIRAN")->trigger();
     w->自動応答 = [](const std::string&, const std::string&, ボタン b) {
         return b == ボタン::OK ? 応答::OK : 応答::はい;  // yes, leave the game for the record

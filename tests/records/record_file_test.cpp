@@ -2,6 +2,7 @@
 // The record-file format on its own: column layout, header lines, the
 // reading rules for damaged files, and saving without losing an older file.
 #include "store/record_file.h"
+#include "view/state.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -59,7 +60,7 @@ TEST(棋譜の行, 桝は四桁で持駒は325桁目から時間は五桁) {
     s->記録.書く(1).後秒M = 1234;
     s->記録.書く(1).前秒C = 12345;
     s->記録.書く(1).後秒C = 123456;
-    const std::string 行 = 変換_指し手行(取得_記録局面(*s, 1));
+    const std::string 行 = 変換_指し手行(取得_記録局面(s->記録, 1));
     ASSERT_EQ(行.size(), 指し手行の長さ);
     EXPECT_EQ(桝欄(行, 1, 1), " 200");
     EXPECT_EQ(桝欄(行, 1, 2), "   0");
@@ -89,17 +90,17 @@ TEST(棋譜ファイル, 見出し三行と一手目からの行をCRLFのShift_
     s->記録.書く(2).面.盤[5][5] = -102;
     s->棋譜最終手数 = 2;
     std::string エラー;
-    const std::string b = 変換_棋譜バイト列(*s, "ﾃｽﾄ対局", "上の人", "", エラー);
+    const std::string b = 変換_棋譜バイト列(s->記録, s->棋譜最終手数, "ﾃｽﾄ対局", "上の人", "", エラー);
     ASSERT_TRUE(エラー.empty());
     const std::string 期待頭 = "\xC3\xBD\xC4" + *UTF8からSJIS("対局") + "\r\n" + *UTF8からSJIS("上の人") + "\r\n\r\n";
     ASSERT_EQ(b.substr(0, 期待頭.size()), 期待頭);
     EXPECT_EQ(b.substr(期待頭.size()),
-              変換_指し手行(取得_記録局面(*s, 1)) + "\r\n" + 変換_指し手行(取得_記録局面(*s, 2)) + "\r\n");
+              変換_指し手行(取得_記録局面(s->記録, 1)) + "\r\n" + 変換_指し手行(取得_記録局面(s->記録, 2)) + "\r\n");
 
     // A name the file cannot hold is refused, naming it.
-    EXPECT_TRUE(変換_棋譜バイト列(*s, "🐉", "", "", エラー).empty());
+    EXPECT_TRUE(変換_棋譜バイト列(s->記録, s->棋譜最終手数, "🐉", "", "", エラー).empty());
     EXPECT_NE(エラー.find("🐉"), std::string::npos);
-    変換_棋譜バイト列(*s, "", "a\nb", "", エラー);
+    変換_棋譜バイト列(s->記録, s->棋譜最終手数, "", "a\nb", "", エラー);
     EXPECT_FALSE(エラー.empty());
 }
 
@@ -338,7 +339,7 @@ TEST(棋譜を保存, 書けなかったとき古いファイルはそのまま�
     for (int n = 1; n <= 40; ++n) s->記録.書く(n).面.盤[5][1] = 800, s->記録.書く(n).面.盤[5][9] = -802;
     s->棋譜最終手数 = 1;
     const std::string パス = (d.場所() / "対局.棋譜").string();
-    ASSERT_EQ(書込_棋譜(*s, パス, "名", "上", "下"), "");
+    ASSERT_EQ(書込_棋譜(s->記録, s->棋譜最終手数, パス, "名", "上", "下"), "");
     const std::string 一回目 = 読む(パス);
     棋譜内容 k;
     std::string エラー;
@@ -357,7 +358,7 @@ TEST(棋譜を保存, 書けなかったとき古いファイルはそのまま�
     小さい = 元の上限;
     小さい.rlim_cur = 4000;
     setrlimit(RLIMIT_FSIZE, &小さい);
-    const std::string e = 書込_棋譜(*s, パス, "名", "上", "下");
+    const std::string e = 書込_棋譜(s->記録, s->棋譜最終手数, パス, "名", "上", "下");
     setrlimit(RLIMIT_FSIZE, &元の上限);
     sigaction(SIGXFSZ, &元, nullptr);
     EXPECT_NE(e.find("「" + パス + "」を書き込めませんでした"), std::string::npos) << e;
@@ -372,14 +373,14 @@ TEST(棋譜を保存, 書けない値は黙って変えず_持駒は断り時間
     auto s = std::make_unique<状態>();
     for (int n = 1; n <= 3; ++n) s->記録.書く(n).面.盤[5][1] = 800, s->記録.書く(n).面.盤[5][9] = -802;
     s->棋譜最終手数 = 3;
-    ASSERT_EQ(書込_棋譜(*s, "対局.棋譜", "", "", ""), "");
+    ASSERT_EQ(書込_棋譜(s->記録, s->棋譜最終手数, "対局.棋譜", "", "", ""), "");
     const std::string 元 = 読む("対局.棋譜");
 
     // 18 pawns in hand and one more captured.
     s->記録.書く(2).面.持駒_MAN[1] = 18;
     s->記録.書く(3).面.持駒_MAN[1] = 19;
     std::string 注意 = "前の注意";
-    std::string e = 書込_棋譜(*s, "対局.棋譜", "", "", "", &注意);
+    std::string e = 書込_棋譜(s->記録, s->棋譜最終手数, "対局.棋譜", "", "", "", &注意);
     EXPECT_EQ(e,
               "棋譜ファイル「対局.棋譜」を書き込めませんでした。\r3手目の下の持駒の歩が19枚あり、"
               "棋譜ファイルには書けません（1種類18枚まで）。");
@@ -387,16 +388,16 @@ TEST(棋譜を保存, 書けない値は黙って変えず_持駒は断り時間
     EXPECT_EQ(読む("対局.棋譜"), 元);
     s->記録.書く(3).面.持駒_MAN[1] = 18;
     s->記録.書く(1).面.持駒_COM[7] = -1;
-    EXPECT_NE(書込_棋譜(*s, "対局.棋譜", "", "", "").find("1手目の上の持駒の飛が-1枚あり"), std::string::npos);
+    EXPECT_NE(書込_棋譜(s->記録, s->棋譜最終手数, "対局.棋譜", "", "", "").find("1手目の上の持駒の飛が-1枚あり"), std::string::npos);
     s->記録.書く(1).面.持駒_COM[7] = 0;
     s->記録.書く(2).面.盤[4][4] = 813;
-    EXPECT_NE(書込_棋譜(*s, "対局.棋譜", "", "", "").find("2手目の盤（4, 4）の駒 813 は"), std::string::npos);
+    EXPECT_NE(書込_棋譜(s->記録, s->棋譜最終手数, "対局.棋譜", "", "", "").find("2手目の盤（4, 4）の駒 813 は"), std::string::npos);
     s->記録.書く(2).面.盤[4][4] = 0;
     EXPECT_EQ(読む("対局.棋譜"), 元);
 
     // Clocks beyond the five columns are written at the limit, and said so.
     s->記録.書く(2).後秒C = 123456.5;
-    EXPECT_EQ(書込_棋譜(*s, "対局.棋譜", "", "", "", &注意), "");
+    EXPECT_EQ(書込_棋譜(s->記録, s->棋譜最終手数, "対局.棋譜", "", "", "", &注意), "");
     EXPECT_EQ(注意, "0〜99999秒に収まらない時間は、99999秒（負の時間は0秒）として書きました。");
     棋譜内容 k;
     std::string エラー;
@@ -404,10 +405,10 @@ TEST(棋譜を保存, 書けない値は黙って変えず_持駒は断り時間
     EXPECT_EQ(k.局面[1].後秒C, 99999);
     EXPECT_EQ(k.局面[1].持駒_MAN[1], 18);
     s->記録.書く(2).後秒C = 99999.9;  // whole seconds: fits
-    EXPECT_EQ(書込_棋譜(*s, "対局.棋譜", "", "", "", &注意), "");
+    EXPECT_EQ(書込_棋譜(s->記録, s->棋譜最終手数, "対局.棋譜", "", "", "", &注意), "");
     EXPECT_EQ(注意, "");
     s->記録.書く(1).前秒M = -3;
-    EXPECT_EQ(書込_棋譜(*s, "対局.棋譜", "", "", "", &注意), "");
+    EXPECT_EQ(書込_棋譜(s->記録, s->棋譜最終手数, "対局.棋譜", "", "", "", &注意), "");
     EXPECT_NE(注意, "");
 }
 
@@ -420,9 +421,9 @@ TEST(棋譜を保存, リンクやFIFOや書けないファイルへは書かず
     std::ofstream("大事.txt") << "大事";
     fs::create_symlink("大事.txt", "リンク.棋譜");
     ASSERT_EQ(::mkfifo("管.棋譜", 0644), 0);
-    EXPECT_EQ(書込_棋譜(*s, "リンク.棋譜", "", "", ""),
+    EXPECT_EQ(書込_棋譜(s->記録, s->棋譜最終手数, "リンク.棋譜", "", "", ""),
               "棋譜ファイル「リンク.棋譜」を書き込めませんでした。\r通常のファイルではありません。");
-    EXPECT_NE(書込_棋譜(*s, "管.棋譜", "", "", ""), "");
+    EXPECT_NE(書込_棋譜(s->記録, s->棋譜最終手数, "管.棋譜", "", "", ""), "");
     EXPECT_EQ(読む("大事.txt"), "大事");
     EXPECT_TRUE(fs::is_symlink("リンク.棋譜"));
     EXPECT_TRUE(fs::is_fifo("管.棋譜"));
@@ -433,7 +434,7 @@ TEST(棋譜を保存, リンクやFIFOや書けないファイルへは書かず
     一般ユーザーのものに("読専.棋譜");
     std::string e;
     const int 結果 = 一般ユーザーで([&] {
-        return 書込_棋譜(*s, "読専.棋譜", "", "", "").find("書き込みが許されていないファイルです") != std::string::npos
+        return 書込_棋譜(s->記録, s->棋譜最終手数, "読専.棋譜", "", "", "").find("書き込みが許されていないファイルです") != std::string::npos
                    ? 0
                    : 1;
     });

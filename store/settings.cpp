@@ -87,7 +87,7 @@ void 背景クリック(状態& s, Platform& p, int 種類, メニュー項目 �
 
 }  // namespace
 
-void チェック変更(状態& s, Platform& p, メニュー項目 項目, bool 付ける) {
+void チェック変更(状態& s, メニュー窓口& p, メニュー項目 項目, bool 付ける) {
     s.操作.チェック[static_cast<int>(項目)] = 付ける;
     p.チェック表示(項目, 付ける);
 }

@@ -9,7 +9,7 @@
 inline constexpr const char* 設定ファイル名 = "Vezuvire.ini";
 
 // Sets a menu check mark in the state and on screen.
-void チェック変更(状態& s, Platform& p, メニュー項目 項目, bool 付ける);
+void チェック変更(状態& s, メニュー窓口& p, メニュー項目 項目, bool 付ける);
 void チェック設定(状態& s, Platform& p, int IN_背景種類);
 void 読込_環境設定ファイル(状態& s, Platform& p);
 void 書込_環境設定ファイル(状態& s, Platform& p);

@@ -5,7 +5,7 @@
 
 #include "store/safe_file.h"
 
-void サウンドエラー表示(Platform& p, const std::string& 本文) { p.メッセージ(本文, サウンド題, ボタン::OK, true); }
+void サウンドエラー表示(対話窓口& p, const std::string& 本文) { p.メッセージ(本文, サウンド題, ボタン::OK, true); }
 
 void サウンド初期化(状態& s, Platform& p) {
     s.表示.サウンド装置 = p.dsInitialize();
@@ -24,7 +24,7 @@ long サウンド読込(状態& s, Platform& p, const std::string& ファイル�
     return p.dsCreateDSB(s.表示.サウンド装置, reinterpret_cast<const unsigned char*>(画像.data()), 画像.size(), フラグ);
 }
 
-void サウンド終了(状態& s, Platform& p) {
+void サウンド終了(状態& s, 音窓口& p) {
     if (s.表示.サウンド装置 != 0) p.dsTerminate(s.表示.サウンド装置);
 }
 

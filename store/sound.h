@@ -24,8 +24,8 @@ inline constexpr std::size_t サウンドの上限 = 64u << 20;
 // Only a regular file of at most サウンドの上限 bytes is read; anything else
 // (a folder, a FIFO, a device, a read error) warns and gives 0.
 long サウンド読込(状態& s, Platform& p, const std::string& ファイル名, int フラグ);
-void サウンド終了(状態& s, Platform& p);
+void サウンド終了(状態& s, 音窓口& p);
 // Whether the sound 音 is played: the music always, the effects unless the
 // player turned them off.
 bool 効果音を鳴らす(const 状態& s, long 音);
-void サウンドエラー表示(Platform& p, const std::string& 本文);
+void サウンドエラー表示(対話窓口& p, const std::string& 本文);

@@ -6,7 +6,7 @@
 #include "core/clock.h"
 #include "view/render.h"
 
-void Timer1_有効(状態& s, Platform& p, bool 有効) {
+void Timer1_有効(状態& s, 時間窓口& p, bool 有効) {
     s.時計.Timer1有効 = 有効;
     p.タイマー(有効);
 }
@@ -22,7 +22,7 @@ void Timer1_Timer(状態& s, Platform& p) {
     p.再描画();
 }
 
-void 描画_所有時間(状態& s, Platform& p, int IN_手番, double IN_思考時間) {
+void 描画_所有時間(状態& s, 描画窓口& p, int IN_手番, double IN_思考時間) {
     if (!s.操作.checked(メニュー項目::KEIKA)) return;
     const std::string t = 調査_時間秒追加結果(IN_思考時間);
     消去_所有時間(s, p, IN_手番);
@@ -35,7 +35,7 @@ void 描画_所有時間(状態& s, Platform& p, int IN_手番, double IN_思考
     }
 }
 
-void 消去_所有時間(状態& s, Platform& p, int IN_手番) {
+void 消去_所有時間(状態& s, 描画窓口& p, int IN_手番) {
     if (IN_手番 == s.手番_MAN) {
         for (int c = 13; c <= 15; ++c) 描画_絵(s, p, s.表示.背景種類, c, 9);
     } else if (IN_手番 == s.手番_COM) {

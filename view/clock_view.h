@@ -9,8 +9,8 @@
 // Period of Timer1 in milliseconds.
 inline constexpr int Timer1_周期ms = 50;
 
-void Timer1_有効(状態& s, Platform& p, bool 有効);
+void Timer1_有効(状態& s, 時間窓口& p, bool 有効);
 // Once a whole second has passed, redraws the clock of the side to move.
 void Timer1_Timer(状態& s, Platform& p);
-void 描画_所有時間(状態& s, Platform& p, int IN_手番, double IN_思考時間);
-void 消去_所有時間(状態& s, Platform& p, int IN_手番);
+void 描画_所有時間(状態& s, 描画窓口& p, int IN_手番, double IN_思考時間);
+void 消去_所有時間(状態& s, 描画窓口& p, int IN_手番);

@@ -24,4 +24,4 @@ void 描画_駒移動(状態& s, Platform& p, const 移動結果& r) {
     描画_桝輪郭(s, p, 背景色, r.先X, r.先Y);
 }
 
-void 待ち時間(Platform& p, double IN_秒) { p.待つ(IN_秒); }
+void 待ち時間(時間窓口& p, double IN_秒) { p.待つ(IN_秒); }

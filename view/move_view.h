@@ -15,4 +15,4 @@
 void 駒移動(状態& s, Platform& p, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
 // Draws a move that 駒を動かす has already made, in the order above.
 void 描画_駒移動(状態& s, Platform& p, const 移動結果& r);
-void 待ち時間(Platform& p, double IN_秒);
+void 待ち時間(時間窓口& p, double IN_秒);

@@ -44,7 +44,7 @@ struct 表示位置 {
 constexpr 表示位置 COM欄 = {-1.5, -1.1, -0.5, 8.5};  // left of the board, low
 constexpr 表示位置 MAN欄 = {12.5, 12.9, 13.5, 2.5};  // right of the board, high
 
-void 影付き表示(状態& s, Platform& p, double x, double y, const std::string& t, int 色) {
+void 影付き表示(状態& s, 描画窓口& p, double x, double y, const std::string& t, int 色) {
     描画_移動駒種類(s, p, x, y, t, 色_黒);
     描画_移動駒種類(s, p, x - 0.1, y - 0.1, t, 色);
 }
@@ -61,12 +61,12 @@ std::string 文字列変換(int IN_文字列) {
     return "";
 }
 
-void 描画_移動駒種類(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 駒文字, int 色) {
+void 描画_移動駒種類(状態& s, 描画窓口& p, double 入力X, double 入力Y, const std::string& 駒文字, int 色) {
     const int x = セルX(入力X), y = セルY(入力Y);
     p.文字(x, y, 駒文字, 12, s.表示.フォント太字, 色);
 }
 
-void 消去_移動結果(状態& s, Platform& p, int IN_手番) {
+void 消去_移動結果(状態& s, 描画窓口& p, int IN_手番) {
     if (IN_手番 == s.手番_COM) {
         for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.表示.背景種類, c, 8);
         // The tiles overpaint the outlines of the hand slot above and the
@@ -78,7 +78,7 @@ void 消去_移動結果(状態& s, Platform& p, int IN_手番) {
     }
 }
 
-void 描画_移動結果(状態& s, Platform& p, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色) {
+void 描画_移動結果(状態& s, 描画窓口& p, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色) {
     消去_移動結果(s, p, IN_手番);
     const 表示位置* 欄 = nullptr;
     if (IN_手番 == s.手番_COM) 欄 = &COM欄;

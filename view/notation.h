@@ -17,13 +17,13 @@ std::string 文字列変換(int IN_文字列);
 
 // Prints 駒文字 in 12 points and palette colour 色 with its top-left corner
 // at cell (入力X, 入力Y), fractional cells allowed, with no further shift.
-void 描画_移動駒種類(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 駒文字, int 色);
+void 描画_移動駒種類(状態& s, 描画窓口& p, double 入力X, double 入力Y, const std::string& 駒文字, int 色);
 
 // Wipes the move slot of side IN_手番 (手番_COM or 手番_MAN); any other value
 // does nothing.
-void 消去_移動結果(状態& s, Platform& p, int IN_手番);
+void 消去_移動結果(状態& s, 描画窓口& p, int IN_手番);
 
 // Shows one move in the slot of side IN_手番: callers pass 手番_COM for a
 // positive code and 手番_MAN for a negative one, and the code as it arrived
 // (already promoted when the mover promoted).
-void 描画_移動結果(状態& s, Platform& p, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色);
+void 描画_移動結果(状態& s, 描画窓口& p, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色);

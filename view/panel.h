@@ -10,8 +10,8 @@
 
 // Visibility of the drive list, the folder list and the file list, in that
 // order (真 shows, 偽 hides).
-void 描画_可視(状態& s, Platform& p, int a, int b, int c);
+void 描画_可視(状態& s, パネル窓口& p, int a, int b, int c);
 
 // フラグ = 0 shows the write controls; any other value empties the four text
 // boxes and hides all write controls.
-void 描画_棋譜_IO(状態& s, Platform& p, int フラグ);
+void 描画_棋譜_IO(状態& s, パネル窓口& p, int フラグ);

@@ -41,8 +41,10 @@ enum class パネル部品 {
 inline constexpr int パネル部品数 = 12;
 
 // The platform, one interface for each of its concerns.  A routine that
-// needs only one concern may take that interface alone; the game's routines
-// take the whole Platform.
+// needs only one concern takes that interface alone (the board's painting
+// 描画窓口, the clock's timer 時間窓口, the menu's check marks メニュー窓口, the
+// record panel パネル窓口, the sounds 音窓口); the routines that do several
+// things at once take the whole Platform.
 
 // Painting, positions in twips.
 class 描画窓口 {

@@ -22,7 +22,7 @@ namespace {
 
 // A number or text with its black shadow: the black copy first, the
 // coloured one 0.1 cell up and to the left on top of it.
-void 影付き(状態& s, Platform& p, double x, double y, const std::string& t, int 色, int 大きさ) {
+void 影付き(const 状態& s, 描画窓口& p, double x, double y, const std::string& t, int 色, int 大きさ) {
     描画_数値(s, p, x + 0.1, y + 0.1, t, 色_黒, 0, 大きさ);
     描画_数値(s, p, x, y, t, 色, 0, 大きさ);
 }
@@ -61,22 +61,22 @@ int 絵の選択(const 状態& s, int 駒種類, double 座標X, double 座標Y)
     return 0;
 }
 
-void 描画_絵(状態& s, Platform& p, int 駒種類, double 座標X, double 座標Y) {
+void 描画_絵(const 状態& s, 描画窓口& p, int 駒種類, double 座標X, double 座標Y) {
     const int 絵番号 = 絵の選択(s, 駒種類, 座標X, 座標Y);
     if (絵番号 != 0) p.絵(絵番号, セルX(座標X), セルY(座標Y));
 }
 
-void 描画_桝輪郭(状態&, Platform& p, int 描画色, double 座標X, double 座標Y) {
+void 描画_桝輪郭(const 状態&, 描画窓口& p, int 描画色, double 座標X, double 座標Y) {
     p.枠(セルX(座標X), セルY(座標Y), セルX(座標X + 1), セルY(座標Y + 1), 描画色);
 }
 
-void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
+void 描画_数値(const 状態& s, 描画窓口& p, double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
                int フォントサイズ) {
     p.文字(セルX(入力X), セルY(入力Y), 数値, フォントサイズ, s.表示.フォント太字, 色);
     (void)モード;
 }
 
-void 描画_数値(状態& s, Platform& p, double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ) {
+void 描画_数値(const 状態& s, 描画窓口& p, double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ) {
     std::string t;
     if (モード == 0) t = std::to_string(数値);
     else if (数値 >= 1 && 数値 <= 9) t = 漢数字[数値];
@@ -105,13 +105,13 @@ std::string 文字列_固定(int 数値) {
     return "";
 }
 
-void 描画_文字列(状態& s, Platform& p, double 入力X, double 入力Y, int 数値, int 色, int サイズ) {
+void 描画_文字列(const 状態& s, 描画窓口& p, double 入力X, double 入力Y, int 数値, int 色, int サイズ) {
     const std::string t = 文字列_固定(数値);
     if (t.empty()) return;
     p.文字(セルX(入力X) + 120, セルY(入力Y) + 160, t, サイズ, s.表示.フォント太字, 色);
 }
 
-void 描画_盤(状態& s, Platform& p) {
+void 描画_盤(const 状態& s, 描画窓口& p) {
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
             描画_絵(s, p, s.盤[c][r], c, r);
@@ -119,12 +119,12 @@ void 描画_盤(状態& s, Platform& p) {
         }
 }
 
-void 描画_将棋盤桝(状態& s, Platform& p) {
+void 描画_将棋盤桝(const 状態& s, 描画窓口& p) {
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) 描画_桝輪郭(s, p, 桝輪郭色, c, r);
 }
 
-void 描画_背景(状態& s, Platform& p, int IN_背景種類) {
+void 描画_背景(const 状態& s, 描画窓口& p, int IN_背景種類) {
     for (int c = -3; c <= 28; ++c)
         for (int r = -2; r <= 17; ++r) {
             if (c >= 1 && c <= 9 && r >= 1 && r <= 9) continue;
@@ -132,7 +132,7 @@ void 描画_背景(状態& s, Platform& p, int IN_背景種類) {
         }
 }
 
-void 描画_桝_数値(状態& s, Platform& p) {
+void 描画_桝_数値(状態& s, 描画窓口& p) {
     s.表示.フォント太字 = true;
     for (int i = 1; i <= 9; ++i) {
         描画_絵(s, p, s.表示.背景種類, i, 0);
@@ -145,7 +145,7 @@ void 描画_桝_数値(状態& s, Platform& p) {
     }
 }
 
-void 描画_自持盤(状態& s, Platform& p) {
+void 描画_自持盤(const 状態& s, 描画窓口& p) {
     for (int i = 1; i <= 7; ++i) {
         const int r = 持駒行_MAN(i);
         描画_絵(s, p, 空, 持駒列_MAN, r);
@@ -160,7 +160,7 @@ void 描画_自持盤(状態& s, Platform& p) {
     }
 }
 
-void 描画_敵持盤(状態& s, Platform& p) {
+void 描画_敵持盤(const 状態& s, 描画窓口& p) {
     for (int r = 1; r <= 7; ++r) {
         const int k = 持駒種_COM(r);
         描画_絵(s, p, 空, 持駒列_COM, r);
@@ -175,7 +175,7 @@ void 描画_敵持盤(状態& s, Platform& p) {
     }
 }
 
-void 描画_手数(状態& s, Platform& p, int 数値, int 色) {
+void 描画_手数(const 状態& s, 描画窓口& p, int 数値, int 色) {
     描画_絵(s, p, s.表示.背景種類, 13, 3);
     描画_絵(s, p, s.表示.背景種類, 14, 3);
     描画_桝輪郭(s, p, 背景色, 11, 3);
@@ -185,14 +185,14 @@ void 描画_手数(状態& s, Platform& p, int 数値, int 色) {
     描画_文字列(s, p, 13.8, 3.1, 99, 色, 10);
 }
 
-void 描画_レベル(状態& s, Platform& p, int IN_LEVEL) {
+void 描画_レベル(const 状態& s, 描画窓口& p, int IN_LEVEL) {
     描画_数値(s, p, -1.4, 0.2, "LEVEL", 色_黒, 0, 10);
     描画_数値(s, p, -1.5, 0.1, "LEVEL", 色_白, 0, 10);
     描画_数値(s, p, 0.1, 0.1, IN_LEVEL, 色_黒, 0, 12);
     描画_数値(s, p, 0, 0, IN_LEVEL, 色_白, 0, 12);
 }
 
-void 描画_ハンデレベル(状態& s, Platform& p, int IN_ハンデレベル) {
+void 描画_ハンデレベル(const 状態& s, 描画窓口& p, int IN_ハンデレベル) {
     // The grade name runs on some three cells to the right of (11, 1); the
     // whole row from there to the right edge of the window is wiped, or a
     // shorter name would be printed over the tail of the last one.
@@ -214,7 +214,7 @@ void 描画_駒点滅(状態& s, Platform& p, int 入力_駒, double 入力_X, d
     }
 }
 
-void 描画_棋譜読込み部分消去(状態& s, Platform& p) {
+void 描画_棋譜読込み部分消去(状態& s, 描画窓口& p) {
     描画_桝_数値(s, p);
     描画_絵(s, p, s.表示.背景種類, -1, 10);
     描画_絵(s, p, s.表示.背景種類, 0, 10);

@@ -104,7 +104,7 @@ private:
     // The game keeps the computer's memory with it (autosave, resume).
     コンピュータ_->受け持つ(*s_);
     setWindowTitle("Vezuvire");
-    盤面_ = new 盤面(this);
+    盤面_ = new 盤面(this, this);
     setCentralWidget(盤面_);
     メニュー作成();
     パネル作成();

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "front/qt/language.h"
+#include "front/qt/window_canvas.h"
 #include "view/key_cursor.h"
 #include "view/platform.h"
 #include "view/state.h"
@@ -33,7 +34,7 @@ class 遊び方窓;
 class 棋譜一覧窓;
 class 学ぶ窓;
 
-class 窓 : public QMainWindow, public Platform {
+class 窓 : public QMainWindow, public Platform, private 盤面の持ち主 {
 public:
     // 起動する = false leaves the start-up sequence to the caller (tests).
     explicit 窓(bool 起動する = true);
@@ -96,10 +97,10 @@ public:
     // the board, the hands, the coordinates, the marks and the keyboard's
     // cursor are shown turned, and presses are turned back; the game, its
     // records and its drawing stay as they are.
-    bool 盤を回している() const;
+    bool 盤を回している() const override;
     // A cell of the board or a hand as the screen shows it, and back.
-    static int 回した列(int 列) { return 10 - 列; }
-    static int 回した行(int 行) { return 10 - 行; }
+    static int 回した列(int 列) { return ::回した列(列); }
+    static int 回した行(int 行) { return ::回した行(行); }
 
     // The status line under the board (ｵﾌﾟｼｮﾝ → 表示 → 状況行): the notice
     // shown there, as drawn, empty when none.
@@ -215,8 +216,8 @@ public:
     void dsTerminate(long 装置) override;
 
     // Canvas size in twips.
-    static constexpr int 幅 = 10620;
-    static constexpr int 高さ = 7230;
+    static constexpr int 幅 = 画布幅;
+    static constexpr int 高さ = 画布高さ;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -224,7 +225,11 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    friend class 盤面;  // the canvas widget (window_canvas.h)
+    // What the canvas widget asks (window_canvas.h).
+    const 状態& 画布の状態() const override { return *s_; }
+    const QImage& 画布() const override { return 画布_; }
+    double 画布倍率() const override { return 画布倍率_; }
+    const キーカーソル* 見えるカーソル() const override { return カーソル表示_ ? &カーソル_ : nullptr; }
 
     // Drawing (window_drawing.cpp) and the canvas' picture (window_canvas.cpp).
     struct 命令 {
@@ -244,7 +249,7 @@ private:
     void 箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色);  // 枠 or 塗り
     void 実行(QPainter& g, const 命令& op, double 倍率) const;
     QImage 描く(const std::vector<命令>& 命令列, double 倍率) const;
-    void 描き直し();      // re-render every kept operation if the resolution changed
+    void 描き直し() override;      // re-render every kept operation if the resolution changed
     void 整理();          // drop operations hidden by later ones
     void 文字を置く(int x, int y, const std::string& t, bool 訳す, int 大きさ, bool 太字, int 色);
     void 文字の範囲(命令& op) const;  // a text's box and cells from its letters
@@ -267,7 +272,7 @@ private:
     // Record panel (window_panel.cpp).
     void パネル作成();
     void パネルの表題();          // the labels in the language in use
-    void パネル配置();            // places the panel's controls over the canvas, scaled
+    void パネル配置() override;            // places the panel's controls over the canvas, scaled
     bool パネルに入力中() const;  // a visible control of the panel has the focus
     bool パネルが開いている() const;
     void フォルダ模型を作る();    // while the folder tree is shown
@@ -284,13 +289,13 @@ private:
     void 操作(const std::function<void(状態&, Platform&)>& f);
     void 考え中も操作(const std::function<void(状態&, Platform&)>& f);
     void 終わりの操作(const std::function<void(状態&, Platform&)>& f);
-    void マウス(QMouseEvent* e);
+    void マウス(QMouseEvent* e) override;
     // Dragging a piece (window_play.cpp): a press that picked up a piece of
     // the side to move may carry it; the release plays it where it lands.
     void 引きの候補(QMouseEvent* e, int X, int Y);
-    void マウス移動(QMouseEvent* e);
-    void マウス離す(QMouseEvent* e);
-    void 引きを描く(QPainter& g, double k, QPointF o);
+    void マウス移動(QMouseEvent* e) override;
+    void マウス離す(QMouseEvent* e) override;
+    void 引きを描く(QPainter& g, double k, QPointF o) override;
     struct 引き {
         bool 候補 = false, 中 = false;
         int 列 = 0, 行 = 0, 駒 = 0;

@@ -11,11 +11,11 @@
 #include "view/marks.h"
 #include "core/pieces.h"
 
-盤面::盤面(窓* w) : QWidget(w), w_(w) {
+盤面::盤面(QWidget* 親, 盤面の持ち主* w) : QWidget(親), w_(w) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A press on the board takes the keyboard back from the menu bar.
     setFocusPolicy(Qt::ClickFocus);
-    setMinimumSize(窓::幅 / 画素 / 2, 窓::高さ / 画素 / 2);
+    setMinimumSize(画布幅 / 画素 / 2, 画布高さ / 画素 / 2);
 }
 
 void 盤面::paintEvent(QPaintEvent*) {
@@ -25,10 +25,10 @@ void 盤面::paintEvent(QPaintEvent*) {
     const QPointF o = 原点();
     g.setRenderHint(QPainter::SmoothPixmapTransform);
     余白(g, k, o);
-    g.drawImage(QRectF(o.x(), o.y(), k * 窓::幅 / 画素, k * 窓::高さ / 画素), w_->画布_);
+    g.drawImage(QRectF(o.x(), o.y(), k * 画布幅 / 画素, k * 画布高さ / 画素), w_->画布());
     if (w_->盤を回している()) 回す(g, k, o);
     印(g, k, o);
-    if (w_->カーソル表示_) カーソル(g, k, o);
+    if (w_->見えるカーソル()) カーソル(g, k, o);
     w_->引きを描く(g, k, o);
 }
 
@@ -37,14 +37,14 @@ void 盤面::paintEvent(QPaintEvent*) {
 // outlines the game draws on the edge (selection, guidance, grid) all stay
 // in sight.
 void 盤面::カーソル(QPainter& g, double k, QPointF o) {
-    キーカーソル c = w_->カーソル_;
-    if (w_->盤を回している()) c = {窓::回した列(c.列), 窓::回した行(c.行)};
+    キーカーソル c = *w_->見えるカーソル();
+    if (w_->盤を回している()) c = {回した列(c.列), 回した行(c.行)};
     const double 一画素 = k;  // one canvas pixel in widget pixels
     const QRectF 桝(o.x() + k * (盤原点X + 桝幅 * c.列) / 画素, o.y() + k * (盤原点Y + 桝高 * c.行) / 画素,
                    k * 桝幅 / 画素, k * 桝高 / 画素);
     // With the thick outlines, three pixels wide and further in, clear of
     // the picked-up piece's frame.
-    const double 太 = w_->s_->表示.太い枠 ? 3 : 2, 内 = w_->s_->表示.太い枠 ? 6 : 4;
+    const double 太 = w_->画布の状態().表示.太い枠 ? 3 : 2, 内 = w_->画布の状態().表示.太い枠 ? 6 : 4;
     const QRectF 箱 = 桝.adjusted(内 * 一画素, 内 * 一画素, -内 * 一画素, -内 * 一画素);
     g.save();
     g.setRenderHint(QPainter::Antialiasing, false);
@@ -61,7 +61,7 @@ void 盤面::カーソル(QPainter& g, double k, QPointF o) {
 // never into it, each time the picture is shown: in canvas pixels scaled by
 // k, their edges on whole device pixels so that they stay sharp at any scale.
 void 盤面::印(QPainter& g, double k, QPointF o) {
-    印を描く(g, *w_->s_, k, o, devicePixelRatioF(), w_->盤を回している());
+    印を描く(g, w_->画布の状態(), k, o, devicePixelRatioF(), w_->盤を回している());
 }
 
 const std::vector<回る桝>& 回る桝一覧() {
@@ -82,14 +82,14 @@ const std::vector<回る桝>& 回る桝一覧() {
 // place: a square or a hand slot turned round with what stands on it, a
 // coordinate kept upright, so the numbers read the other way.
 void 盤面::回す(QPainter& g, double k, QPointF o) {
-    const QImage& 画 = w_->画布_;
-    const double r = w_->画布倍率_;
+    const QImage& 画 = w_->画布();
+    const double r = w_->画布倍率();
     const double 幅 = k * 桝幅 / 画素, 高 = k * 桝高 / 画素;
     g.save();
     g.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const 回る桝& m : 回る桝一覧()) {
-        const int 先列 = m.字 ? (m.行 == 0 ? 窓::回した列(m.列) : m.列) : 窓::回した列(m.列);
-        const int 先行 = m.字 ? (m.行 == 0 ? m.行 : 窓::回した行(m.行)) : 窓::回した行(m.行);
+        const int 先列 = m.字 ? (m.行 == 0 ? 回した列(m.列) : m.列) : 回した列(m.列);
+        const int 先行 = m.字 ? (m.行 == 0 ? m.行 : 回した行(m.行)) : 回した行(m.行);
         const QRectF 元((盤原点X + 桝幅 * m.列) * r / 画素, (盤原点Y + 桝高 * m.行) * r / 画素, 桝幅 * r / 画素,
                        桝高 * r / 画素);
         const QPointF 中(o.x() + k * (盤原点X + 桝幅 * 先列) / 画素 + 幅 / 2, o.y() + k * (盤原点Y + 桝高 * 先行) / 画素 + 高 / 2);
@@ -106,8 +106,8 @@ void 印を描く(QPainter& g, const 状態& s, double k, QPointF o, double dpr,
     std::vector<盤の印> 一覧 = 盤の印一覧(s);
     if (回す)
         for (盤の印& m : 一覧) {
-            m.列 = 窓::回した列(m.列);
-            m.行 = 窓::回した行(m.行);
+            m.列 = 回した列(m.列);
+            m.行 = 回した行(m.行);
             m.上向き = !m.上向き;
         }
     if (一覧.empty()) return;
@@ -194,7 +194,7 @@ void 盤面::mouseReleaseEvent(QMouseEvent* e) { w_->マウス離す(e); }
 // background tile carries on past the canvas on the canvas' own cell
 // grid, so the margins look like more of the same table.
 void 盤面::余白(QPainter& g, double k, QPointF o) {
-    QImage 地 = ::絵(w_->s_->表示.背景種類, w_->画布倍率_);
+    QImage 地 = ::絵(w_->画布の状態().表示.背景種類, w_->画布倍率());
     if (地.isNull()) {
         g.fillRect(rect(), パレット色(背景色));
         return;
@@ -208,61 +208,3 @@ void 盤面::余白(QPainter& g, double k, QPointF o) {
     b.setTransform(t);
     g.fillRect(rect(), b);
 }
-
-// ---- the window's side ------------------------------------------------------
-
-QWidget* 窓::キャンバス() const { return 盤面_; }
-
-QPoint 窓::ツイップから位置(int X, int Y) const {
-    const double k = 盤面_->拡大();
-    const QPointF o = 盤面_->原点();
-    return QPoint(static_cast<int>(std::floor(o.x() + X * k / 画素)),
-                  static_cast<int>(std::floor(o.y() + Y * k / 画素)));
-}
-
-double 窓::倍率() const {
-    const double dpr = 盤面_ ? 盤面_->devicePixelRatioF() : 1.0;
-    const double k = 盤面_ ? 盤面_->拡大() : 1.0;
-    // Quantised so that small resizes do not re-render for nothing.
-    return std::max(0.5, std::ceil(k * dpr * 4) / 4);
-}
-
-QImage 窓::描く(const std::vector<命令>& 命令列, double r) const {
-    QImage img(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
-               QImage::Format_ARGB32_Premultiplied);
-    img.fill(パレット色(背景色));
-    {
-        QPainter g(&img);
-        for (const auto& op : 命令列) 実行(g, op, r);
-    }
-    return img;
-}
-
-QImage 窓::画像(double r) const { return 描く(ops_, r); }
-
-QImage 窓::見える画像(double r) const {
-    QImage img = 画像(r);
-    QPainter g(&img);
-    印を描く(g, *s_, r, QPointF(0, 0), 1);
-    return img;
-}
-
-void 窓::全命令を控える(const std::vector<double>& 倍率一覧) {
-    全命令控え_.clear();
-    for (double r : 倍率一覧) 全命令控え_.emplace_back(r, 描く({}, r));
-}
-
-QImage 窓::全命令の画像(double r) const {
-    for (const auto& [k, img] : 全命令控え_)
-        if (k == r) return img;
-    return {};
-}
-
-void 窓::描き直し() {
-    const double r = 倍率();
-    if (!画布_.isNull() && 画布倍率_ == r) return;
-    画布_ = 画像(r);
-    画布倍率_ = r;  // kept beside the image: painting scales by it explicitly
-}
-
-void 窓::再描画() { 盤面_->repaint(); }

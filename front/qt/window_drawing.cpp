@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "front/qt/pictures.h"
+#include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
 
 namespace {
@@ -337,3 +338,60 @@ QStringList 窓::描いた文字() const {
         if (op.種類 == 命令::文字) r << op.文字列;
     return r;
 }
+// ---- the window's side ------------------------------------------------------
+
+QWidget* 窓::キャンバス() const { return 盤面_; }
+
+QPoint 窓::ツイップから位置(int X, int Y) const {
+    const double k = 盤面_->拡大();
+    const QPointF o = 盤面_->原点();
+    return QPoint(static_cast<int>(std::floor(o.x() + X * k / 画素)),
+                  static_cast<int>(std::floor(o.y() + Y * k / 画素)));
+}
+
+double 窓::倍率() const {
+    const double dpr = 盤面_ ? 盤面_->devicePixelRatioF() : 1.0;
+    const double k = 盤面_ ? 盤面_->拡大() : 1.0;
+    // Quantised so that small resizes do not re-render for nothing.
+    return std::max(0.5, std::ceil(k * dpr * 4) / 4);
+}
+
+QImage 窓::描く(const std::vector<命令>& 命令列, double r) const {
+    QImage img(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
+               QImage::Format_ARGB32_Premultiplied);
+    img.fill(パレット色(背景色));
+    {
+        QPainter g(&img);
+        for (const auto& op : 命令列) 実行(g, op, r);
+    }
+    return img;
+}
+
+QImage 窓::画像(double r) const { return 描く(ops_, r); }
+
+QImage 窓::見える画像(double r) const {
+    QImage img = 画像(r);
+    QPainter g(&img);
+    印を描く(g, *s_, r, QPointF(0, 0), 1);
+    return img;
+}
+
+void 窓::全命令を控える(const std::vector<double>& 倍率一覧) {
+    全命令控え_.clear();
+    for (double r : 倍率一覧) 全命令控え_.emplace_back(r, 描く({}, r));
+}
+
+QImage 窓::全命令の画像(double r) const {
+    for (const auto& [k, img] : 全命令控え_)
+        if (k == r) return img;
+    return {};
+}
+
+void 窓::描き直し() {
+    const double r = 倍率();
+    if (!画布_.isNull() && 画布倍率_ == r) return;
+    画布_ = 画像(r);
+    画布倍率_ = r;  // kept beside the image: painting scales by it explicitly
+}
+
+void 窓::再描画() { 盤面_->repaint(); }

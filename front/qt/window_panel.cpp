@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "play/record_io.h"
+#include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
 
 namespace {

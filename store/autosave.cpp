@@ -269,8 +269,8 @@ constexpr 欄 欄一覧[] = {
     {"COM", 種類::記憶},
 };
 
-// Version 3 held version 2's items, its level (above 3) counted on the
-// longer ladder; versions 1 and 2 counted five strengths, and their 4 and 5
+// Version 3 held version 2's items, its level (above 3) counted on a ladder
+// of fifteen, whose top 15 is the top now; versions 1 and 2 counted five strengths, and their 4 and 5
 // resume at 旧レベルの段.  Version 4 counts every level on the ladder and
 // gives the computer's memory under the memory's own version.
 const char* const 頭[] = {nullptr, "Vezuvire autosave 1", "Vezuvire autosave 2", "Vezuvire autosave 3",
@@ -514,8 +514,9 @@ bool 解析_自動保存(std::string_view バイト列, 自動保存内容& 結�
             if ((e.版 & 版) && !読む(r, e, *d, 版)) return false;
         if (!r.そのまま("終わり") || !r.終わった()) return false;
         if (!調査_自動保存内容(*d)) return false;
-        if (番 == 3 ? d->レベル <= 3 : 番 < 3 && d->レベル > 5) return false;
+        if (番 == 3 ? d->レベル <= 3 || d->レベル > 十五段の最強 : 番 < 3 && d->レベル > 5) return false;
         if (番 < 3) d->レベル = 旧レベルの段(d->レベル);
+        if (番 == 3 && d->レベル == 十五段の最強) d->レベル = 最強レベル;
         結果 = std::move(*d);
         return true;
     }

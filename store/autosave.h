@@ -34,7 +34,8 @@
 // Earlier versions are read as well, their memory always of version 1 and
 // without the COM line:
 //  - version 3 ("Vezuvire autosave 3"): a game at a strength above 3, the
-//    level on the ladder of 最強レベル strengths;
+//    level on a ladder of fifteen strengths, whose top (15) is read as
+//    最強レベル;
 //  - version 2: a level 1..5 of the former five; 4 and 5 are read as
 //    旧レベルの段(4) and 旧レベルの段(5);
 //  - version 1: as version 2, but the human king's square as 王X_MAN and

@@ -42,6 +42,7 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"LEVEL13", "LEVEL13", "LEVEL", true, LEVEL13_Click, {}},
         {"LEVEL14", "LEVEL14", "LEVEL", true, LEVEL14_Click, {}},
         {"LEVEL15", "LEVEL15", "LEVEL", true, LEVEL15_Click, {}},
+        {"LEVEL16", "LEVEL16", "LEVEL", true, LEVEL16_Click, {}},
         //: Resign the game in progress (投了).
         {"TOURYOU", QT_TRANSLATE_NOOP("Menu", "投了"), "TAIKYOKU", false, TOURYOU_Click, {}},
         {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", false, OWARI_Click, {}},

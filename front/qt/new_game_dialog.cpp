@@ -22,7 +22,9 @@ QString 訳(const char* 文, int n = -1) { return QCoreApplication::translate("N
 
 // Keys of the preferences store.
 constexpr const char* 鍵_相手 = "new_game_opponent";  // "computer" or "person"
-constexpr const char* 鍵_レベル = "new_game_level";     // 1..
+constexpr const char* 鍵_レベル = "new_game_strength";  // 1..最強レベル
+// Written by the ladder of fifteen, whose top (15) is the top now.
+constexpr const char* 鍵_十五段のレベル = "new_game_level";
 constexpr const char* 鍵_手番 = "new_game_side";        // "first" or "second"
 constexpr const char* 鍵_ハンデ = "new_game_handicap";  // −10..10
 
@@ -49,7 +51,11 @@ int 最強のレベル(const 窓& w) {
     帳.読む(好み設定ファイル名);
     新しい対局の選択 c;
     c.COM = 帳.値(鍵_相手, "computer") != "person";
-    c.レベル = 数(帳.値(鍵_レベル), 1, 1, 99);
+    c.レベル = 数(帳.値(鍵_レベル), 0, 1, 99);
+    if (c.レベル == 0) {
+        c.レベル = 数(帳.値(鍵_十五段のレベル), 1, 1, 99);
+        if (c.レベル == 十五段の最強) c.レベル = 最強レベル;
+    }
     c.先手 = 帳.値(鍵_手番, "first") != "second";
     c.ハンデ = 数(帳.値(鍵_ハンデ), 0, -10, 10);
     return c;

@@ -423,7 +423,7 @@ TEST(遊びの再開, コンピュータの番で再開するとすぐに考え�
             w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
             w.起動だけ();
             w.自動保存を始める();
-            w.メニュー("LEVEL15")->trigger();  // thinks for a second: still thinking when the window goes
+            w.メニュー("LEVEL16")->trigger();  // thinks for a second: still thinking when the window goes
             w.メニュー("SENTE")->trigger();
             台本の対局(w).押す(3, 7);
             台本の対局(w).押す(3, 6);

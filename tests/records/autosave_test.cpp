@@ -231,7 +231,7 @@ TEST(自動保存形式, 範囲外の値と書き手の書かない数の形は�
         {"対局種別", "2"},
         {"対局種別", "-1"},
         {"レベル", "0"},
-        {"レベル", "16"},
+        {"レベル", "17"},
         {"COM", "-1"},
         {"COM", "01"},
         {"手番_MAN", "0"},
@@ -432,7 +432,7 @@ TEST(自動保存形式, どの強さも段のまま書き_旧版の4と5は新�
         const char* 頭; // the first line of the file as version 2 would have it
     };
     for (const 例& e : {例{1, "Vezuvire autosave 2"}, 例{3, "Vezuvire autosave 2"}, 例{4, "Vezuvire autosave 3"},
-                        例{7, "Vezuvire autosave 3"}, 例{最強レベル, "Vezuvire autosave 3"}}) {
+                        例{7, "Vezuvire autosave 3"}, 例{14, "Vezuvire autosave 3"}}) {
         auto s = 途中の対局();
         s->レベル = e.レベル;
         for (const std::string& b : {書いたもの(*s), 変換_自動保存(取得_自動保存(*s), 2)}) {
@@ -443,6 +443,13 @@ TEST(自動保存形式, どの強さも段のまま書き_旧版の4と5は新�
         }
         EXPECT_TRUE(変換_自動保存(取得_自動保存(*s), 2).starts_with(std::string(e.頭) + "\n")) << e.レベル;
     }
+    for (int l : {最強レベル - 1, 最強レベル}) {
+        auto s = 途中の対局();
+        s->レベル = l;
+        自動保存内容 d;
+        ASSERT_TRUE(解析_自動保存(書いたもの(*s), d)) << l;
+        EXPECT_EQ(d.レベル, l);
+    }
     struct 旧 {
         const char* 頭;
         const char* 値;
@@ -452,7 +459,8 @@ TEST(自動保存形式, どの強さも段のまま書き_旧版の4と5は新�
     const std::string 本体 = 変換_自動保存(取得_自動保存(*s), 2).substr(std::string("Vezuvire autosave 2\n").size());
     for (const 旧& e : {旧{"Vezuvire autosave 2", "4", 旧レベルの段(4)}, 旧{"Vezuvire autosave 2", "5", 最強レベル},
                         旧{"Vezuvire autosave 2", "6", 0}, 旧{"Vezuvire autosave 3", "3", 0},
-                        旧{"Vezuvire autosave 3", "16", 0}, 旧{"Vezuvire autosave 3", "6", 6}}) {
+                        旧{"Vezuvire autosave 3", "16", 0}, 旧{"Vezuvire autosave 3", "6", 6},
+                        旧{"Vezuvire autosave 3", "14", 14}, 旧{"Vezuvire autosave 3", "15", 最強レベル}}) {
         const std::string b = 差し替え(std::string(e.頭) + "\n" + 本体, "レベル", e.値);
         自動保存内容 d;
         EXPECT_EQ(解析_自動保存(b, d), e.読んだ != 0) << e.頭 << " " << e.値;
@@ -461,6 +469,6 @@ TEST(自動保存形式, どの強さも段のまま書き_旧版の4と5は新�
         }
     }
     // The former 0.3 s and 1 s strengths resume at the rung nearest each.
-    EXPECT_EQ(旧レベルの段(4), 最強レベル - 2);
+    EXPECT_EQ(旧レベルの段(4), 13);
     EXPECT_EQ(旧レベルの段(5), 最強レベル);
 }

@@ -51,12 +51,11 @@ const std::array<動き, 表長>& 動き表() {
 // piece in hand counted as many times as it is held, one for the bottom
 // side to move.
 
-std::uint64_t 混ぜる(std::uint64_t& x) {
+// The next key of the sequence that starts at x.
+std::uint64_t 次の鍵(std::uint64_t& x) {
+    const std::uint64_t k = 混ぜる(x);
     x += 0x9E3779B97F4A7C15ull;
-    std::uint64_t z = x;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
+    return k;
 }
 
 struct 鍵表 {
@@ -66,10 +65,10 @@ struct 鍵表 {
     鍵表() {
         std::uint64_t x = 0x5645'5A55'5649'5245ull;
         for (auto& sq : 盤)
-            for (auto& k : sq) k = 混ぜる(x);
+            for (auto& k : sq) k = 次の鍵(x);
         for (auto& side : 持駒)
-            for (auto& k : side) k = 混ぜる(x);
-        下手番 = 混ぜる(x);
+            for (auto& k : side) k = 次の鍵(x);
+        下手番 = 次の鍵(x);
     }
 };
 const 鍵表 鍵;

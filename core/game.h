@@ -34,6 +34,16 @@
 
 #include "core/pieces.h"
 
+// A 64-bit number mixed so that neighbouring inputs give unrelated outputs
+// (splitmix64): the hash keys, the search's seeded choices and the match
+// tool's seeds all draw from it.
+constexpr std::uint64_t 混ぜる(std::uint64_t z) {
+    z += 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 inline constexpr int 上手 = 1;   // the side of the positive codes, at the top
 inline constexpr int 下手 = -1;  // the side of the negative codes, at the bottom
 

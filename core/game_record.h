@@ -49,10 +49,6 @@ public:
         if (n >= static_cast<int>(欄_.size())) 欄_.resize(static_cast<std::size_t>(n) + 1);
         return 欄_[static_cast<std::size_t>(n)];
     }
-    // How many slots were ever written (the highest written slot + 1).
-    int 欄数() const { return static_cast<int>(欄_.size()); }
-    // Forgets every slot.
-    void 消す() { 欄_.clear(); }
 
 private:
     std::vector<棋譜の欄> 欄_;

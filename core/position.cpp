@@ -35,8 +35,3 @@ void 局面_設定(進行状態& s, const 局面& k) {
             else if (COMの王(v)) s.王を見た(+1, x, y);
         }
 }
-
-void 局面_履歴設定(進行状態& s, int n, const 局面& k) {
-    if (n < 0 || n > 履歴最大) return;
-    s.記録.書く(n).面 = k;
-}

@@ -17,5 +17,3 @@ void 局面_設定(進行状態& s, const 局面& k);
 // The board and hands alone (the computer's working copy, engine/com_tables.h,
 // adds its own kings' squares).
 void 局面を置く(盤面状態& s, const 局面& k);
-// Logs a position into slot n (board and hands only; 0..500).
-void 局面_履歴設定(進行状態& s, int n, const 局面& k);

@@ -22,13 +22,6 @@ public:
     }
 };
 
-std::uint64_t 混ぜる(std::uint64_t z) {
-    z += 0x9E3779B97F4A7C15ull;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 // A move packed into 32 bits for the table (0 = no move).
 std::uint32_t 詰める(const 対局の手& m) {
     return static_cast<std::uint32_t>(m.元X) | static_cast<std::uint32_t>(m.元Y) << 4 |

@@ -92,13 +92,7 @@ void 保存して読み直す(const 棋譜内容& k, std::string_view 元) {
     const int N = static_cast<int>(k.局面.size());
     s.棋譜最終手数 = N;
     for (int n = 1; n <= N; ++n) {
-        const 棋譜局面& r = k.局面[static_cast<std::size_t>(n - 1)];
-        棋譜の欄& e = s.記録.書く(n);
-        e.面 = r;
-        e.前秒M = r.前秒M;
-        e.後秒M = r.後秒M;
-        e.前秒C = r.前秒C;
-        e.後秒C = r.後秒C;
+        s.記録.書く(n) = 記録の欄(k.局面[static_cast<std::size_t>(n - 1)]);
     }
 
     const bool 植える = !元.empty() && 元.back() != '\n' && 元.back() != '\r';

@@ -270,9 +270,10 @@ constexpr 欄 欄一覧[] = {
 };
 
 // Version 3 held version 2's items, its level (above 3) counted on a ladder
-// of fifteen, whose top 15 is the top now; versions 1 and 2 counted five strengths, and their 4 and 5
-// resume at 旧レベルの段.  Version 4 counts every level on the ladder and
-// gives the computer's memory under the memory's own version.
+// of fifteen, whose top 15 is the top now; versions 1 and 2 counted five
+// strengths, and their 4 and 5 resume at 旧レベルの段.  Version 4 counts
+// every level on the ladder and gives the computer's memory under the
+// memory's own version.
 const char* const 頭[] = {nullptr, "Vezuvire autosave 1", "Vezuvire autosave 2", "Vezuvire autosave 3",
                           自動保存の頭};
 constexpr unsigned 版の印(int 番) { return 番 == 1 ? 版1 : 番 == 4 ? 版4 : 版2; }

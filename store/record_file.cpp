@@ -88,6 +88,16 @@ bool 空白(unsigned char c) { return c == ' ' || c == '\t'; }
     return r;
 }
 
+棋譜の欄 記録の欄(const 棋譜局面& r) {
+    棋譜の欄 e;
+    e.面 = r;
+    e.前秒M = r.前秒M;
+    e.後秒M = r.後秒M;
+    e.前秒C = r.前秒C;
+    e.後秒C = r.後秒C;
+    return e;
+}
+
 std::string 変換_指し手行(const 棋譜局面& r) {
     std::string 行;
     行.reserve(指し手行の長さ);

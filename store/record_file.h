@@ -73,6 +73,9 @@ std::string 説明_切断(const 棋譜内容& k);
 // Slot n of a game's record as it goes into a file: clocks rounded down to
 // whole seconds and kept within 0..99999.
 棋譜局面 取得_記録局面(const 棋譜& 記録, int n);
+// The record's slot a file's line gives: its position and clocks (a file
+// keeps no destinations).
+棋譜の欄 記録の欄(const 棋譜局面& r);
 // The 358-column move line of one position, without the line end.  Hand
 // counts 10..18 become "A".."I".
 std::string 変換_指し手行(const 棋譜局面& r);

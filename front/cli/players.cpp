@@ -66,13 +66,6 @@ bool レベルを読む(const std::string& w, int& レベル) {
     return true;
 }
 
-std::uint64_t 混ぜる(std::uint64_t z) {
-    z += 0x9E3779B97F4A7C15ull;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 対局 序盤(std::uint64_t 種, int 手数) {
     対局 g = 対局::初期局面();
     std::uint64_t r = 種;

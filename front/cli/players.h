@@ -31,8 +31,6 @@ bool 深い設定(const 対局者設定& o, 探索設定& s, 評価の重み& w)
 // Reads a level from the command line: 1 .. 最強レベル.
 bool レベルを読む(const std::string& w, int& レベル);
 
-// A 64-bit mix (splitmix64's finaliser): seeds for games and openings.
-std::uint64_t 混ぜる(std::uint64_t z);
 // 手数 random quiet moves from the start, chosen by 種, that leave no king
 // to be taken at once: the varied openings of matches and of the puzzles.
 対局 序盤(std::uint64_t 種, int 手数);

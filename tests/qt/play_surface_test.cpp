@@ -369,6 +369,20 @@ TEST_F(遊びの窓, 新しい対局の窓で選んだとおりに始まり選�
     EXPECT_EQ(w->メニュー("SHINKI")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 }
 
+// A level chosen under the ladder of fifteen comes back as the same
+// strength: its top (15) as today's top.
+TEST_F(遊びの窓, 十五段のときに選んだ強さは同じ強さで戻る) {
+    struct 例 {
+        const char* 中身;
+        int レベル;
+    };
+    for (const 例& e : {例{"new_game_level=15\n", 最強レベル}, 例{"new_game_level=9\n", 9},
+                        例{"new_game_level=15\nnew_game_strength=15\n", 15}, 例{"", 1}}) {
+        ASSERT_EQ(好み設定::解読(e.中身).書く(好み設定ファイル名), 0);
+        EXPECT_EQ(新しい対局の好み().レベル, e.レベル) << e.中身;
+    }
+}
+
 TEST_F(遊びの窓, ﾊﾝﾃﾞｨｷｬｯﾌﾟの説明は枚数の複数形も英語にする) {
     struct 行 {
         int ハンデ;

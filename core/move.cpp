@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/move.h"
 
+#include "core/game_state.h"
+
 
 int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int I_移動駒) {
     // A capturing piece keeps its facing; the square's colour says which
@@ -10,21 +12,6 @@ int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int 
     return 回した駒(I_移動駒, 色 == 桝色_緑 ? 1 : 色 == 桝色_水 ? -1 : 0);
 }
 
-void 駒取得(進行状態& s, int 取得駒) {
-    const int kind = 駒種(取得駒);
-    if (COMの王(取得駒)) {
-        s.勝者 = s.手番_MAN;
-        return;
-    }
-    if (MANの王(取得駒)) {
-        s.勝者 = s.手番_COM;
-        return;
-    }
-    if (kind < 1 || kind > 7) return;
-    if (取得駒 >= 100) s.持駒_MAN[kind] += 1;
-    else if (取得駒 <= -100) s.持駒_COM[kind] += 1;
-}
-
 移動結果 駒を動かす(進行状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
     移動結果 r;
     r.元X = 移動元X;
@@ -32,32 +19,44 @@ void 駒取得(進行状態& s, int 取得駒) {
     r.先X = 移動先X;
     r.先Y = 移動先Y;
     r.置駒 = 移動駒;
-    const int 旧 = s.盤[移動先X][移動先Y];
-    r.取得駒 = 旧;
-    if (旧 <= -100) {
-        s.持駒数_COM += 1;
-        駒取得(s, 旧);
-        r.取得_COM持駒 = true;
-    } else if (旧 >= 100) {
-        s.持駒数_MAN += 1;
-        駒取得(s, 旧);
-        r.取得_MAN持駒 = true;
+    r.取得駒 = s.盤[移動先X][移動先Y];
+    r.回転 = r.取得駒 == 空;
+
+    // The move is the game's own (対局::指す): the quarter turn, promotion,
+    // the capture into hand and the taken king are written there once.
+    const int 側 = 移動駒 > 0 ? 上手 : 下手;
+    対局 g = 対局にする(局面_取得(s), 側);
+    対局の手 m;
+    m.先X = static_cast<std::int8_t>(移動先X);
+    m.先Y = static_cast<std::int8_t>(移動先Y);
+    if (移動元X == 持駒列_COM || 移動元X == 持駒列_MAN) {
+        m.打 = static_cast<std::int8_t>(移動元X == 持駒列_COM ? 移動元Y : 持駒種_MAN(移動元Y));
+        r.打_COM持駒 = 移動元X == 持駒列_COM;
+        r.打_MAN持駒 = 移動元X == 持駒列_MAN;
+    } else {
+        m.元X = static_cast<std::int8_t>(移動元X);
+        m.元Y = static_cast<std::int8_t>(移動元Y);
+        m.成 = 移動駒 != s.盤[移動元X][移動元Y];
     }
+    g.指す(m);
+
+    局面 後;
+    for (int x = 1; x <= 盤サイズ; ++x)
+        for (int y = 1; y <= 盤サイズ; ++y) 後.盤[x][y] = g.駒(x, y);
+    for (int i = 1; i <= 7; ++i) {
+        後.持駒_COM[i] = g.持駒(上手, i);
+        後.持駒_MAN[i] = g.持駒(下手, i);
+    }
+    局面を置く(s, 後);
+    r.着後駒 = g.駒(移動先X, 移動先Y);
+    r.取得_COM持駒 = r.取得駒 <= -100;
+    r.取得_MAN持駒 = r.取得駒 >= 100;
+    if (COMの王(r.取得駒)) s.勝者 = s.手番_MAN;
+    else if (MANの王(r.取得駒)) s.勝者 = s.手番_COM;
     if (MANの王(移動駒)) {
         s.王を見た(-1, 移動先X, 移動先Y);
         r.王移動_MAN = true;
     }
-    if (移動元X == -1) {
-        s.持駒数_COM -= 1;
-        s.持駒_COM[移動元Y] -= 1;
-        r.打_COM持駒 = true;
-    } else if (移動元X == 11) {
-        s.持駒数_MAN -= 1;
-        s.持駒_MAN[移動元Y - 2] -= 1;
-        r.打_MAN持駒 = true;
-    }
-    r.回転 = 旧 == 空;
-    r.着後駒 = 盤上で動かす(s, 移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
     return r;
 }
 

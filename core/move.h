@@ -20,9 +20,11 @@ struct 移動結果 {
 };
 
 // Moves (or drops) 移動駒 — already promoted if the mover promotes — from the
-// source to the destination: capture into hand (a captured king decides the
-// game), king bookkeeping and the quarter turn on an empty square.  Only the
-// state changes; the answer says what happened.
+// source to the destination, as the game's own move (対局::指す) makes it:
+// capture into hand (a captured king decides the game), the quarter turn on
+// an empty square; the human's king is reported where it went.  The source
+// holds the piece before it promotes (a drop comes from the hand
+// pseudo-square).  Only the state changes; the answer says what happened.
 移動結果 駒を動かす(進行状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
 // The board part alone, as the computer tries its candidates: the source
 // square (if on the board) is emptied and the destination gets the piece as
@@ -31,7 +33,6 @@ struct 移動結果 {
 int 盤上で動かす(盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
 // The code a piece shows after arriving on the destination (pure).
 int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int I_移動駒);
-void 駒取得(進行状態& s, int 取得駒);
 // 真 when the move may promote; then 成駒 holds the promoted code.
 int 調査_駒成(盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
 int 調査_駒存在(const 盤面状態& s, int I_駒種類);

@@ -173,6 +173,7 @@ struct 探索者 {
     const 探索時計* 時計 = nullptr;
     double 始め = 0, 締切 = 0;
     bool 時間制限 = false;
+    std::uint64_t 節点の上限 = 0;  // 0: none
     int 根の側 = 上手;
     int 引分の損 = 0;
     std::uint64_t 節点 = 0, 当たり = 0, 問い = 0;
@@ -186,6 +187,7 @@ struct 探索者 {
         if (止め->load(std::memory_order_relaxed)) throw 止まった{};
         if (終わり != nullptr && 終わり->load(std::memory_order_relaxed)) throw 止まった{};
         if (時間制限 && 時計->秒() >= 締切) throw 止まった{};
+        if (節点の上限 != 0 && 節点 >= 節点の上限) throw 止まった{};
     }
 
     bool 探る(std::uint64_t h, 表の値& v) {
@@ -413,6 +415,7 @@ struct 探索者 {
         時間制限 = 設.持ち時間 > 0;
         締切 = 始め + 設.持ち時間;
         節点 = 当たり = 問い = 0;
+        節点の上限 = 設.節点の上限;
         根の側 = g.手番();
         引分の損 = 設.引分の損;
         for (auto& k : 殺し手) k[0] = k[1] = 対局の手{};
@@ -467,6 +470,7 @@ struct 探索者 {
                 if (決着の点(最善) && 最善 > 0) break;  // a king taken: nothing is better
                 if (根.size() == 1) break;
                 if (時間制限 && 時計->秒() - 始め > 設.持ち時間 * 0.45) break;
+                if (節点の上限 != 0 && 節点 * 100 > 節点の上限 * 45) break;
             }
         } catch (const 止まった&) {
             // The game copy is left mid-line: the result comes from 確定.
@@ -598,6 +602,7 @@ bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const st
     else if (名 == "誤り" && n >= 0 && n <= 100) 設定.誤り率 = n;
     else if (名 == "誤りの幅" && n >= 0) 設定.誤りの幅 = n;
     else if (名 == "スレッド" && n >= 1 && n <= 64) 設定.スレッド数 = n;
+    else if (名 == "節点" && n >= 0) 設定.節点の上限 = static_cast<std::uint64_t>(n) * 1000;
     else if (!評価の重みを設定(w, 名, n)) return false;
     return true;
 }

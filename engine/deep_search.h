@@ -90,6 +90,11 @@ struct 探索設定 {
     // Threads searching at once (1: the search runs on the caller's thread
     // only).  Any number from 1; more than the machine's cores only slows.
     int スレッド数 = 1;
+    // Positions the first thread may visit (0: no limit).  Like the time
+    // limit, no new depth starts once 45 % of them are gone, and the search
+    // stops where it is when they are all gone; unlike it, the same number
+    // of positions gives the same move on any machine and under any load.
+    std::uint64_t 節点の上限 = 0;
     std::size_t 置換表の桁 = 19;  // 2^n entries of 16 bytes
     const 探索時計* 時計 = nullptr;  // nullptr: the steady clock
     const 評価の重み* 重み = nullptr;  // nullptr: 標準の重み()
@@ -112,7 +117,8 @@ constexpr bool 決着の点(int 点) { return 点 > 勝ちの点 - 1000 || 点 <
 
 // Sets one named knob of the settings or of the weights w (used when
 // 設定.重み points at w) from "name=value", for tuning by self-play: 幅,
-// 引分の損, 枝刈り, 深さ, 誤り (誤り率), 誤りの幅, スレッド and the weights' names (see 評価の重みを設定).  False for
+// 引分の損, 枝刈り, 深さ, 誤り (誤り率), 誤りの幅, スレッド, 節点 (節点の上限, in
+// thousands) and the weights' names (see 評価の重みを設定).  False for
 // an unknown name.
 bool 探索設定を変える(探索設定& 設定, 評価の重み& w, const std::string& 名と値);
 

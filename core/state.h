@@ -32,13 +32,14 @@ inline constexpr int 後手 = -1;
 // many moves deep, to a fixed depth and then for a limited time
 // (engine/deep_search.h).  A game saved at the former top strengths 4 (0.3 s)
 // and 5 (1 s) resumes at 旧レベルの段.
-inline constexpr int 最強レベル = 16;
+inline constexpr int 最強レベル = 17;
 // The former 4 stands nearest the 4-ply rung 13 (README, "How strong is each
 // level"), the former 5 nearest the top.
 constexpr int 旧レベルの段(int 旧) { return 旧 >= 5 ? 最強レベル : 旧 == 4 ? 13 : 旧; }
-// A ladder of fifteen had its top at 15; the top is now 最強レベル, and a
-// game kept at the old top resumes there.
-inline constexpr int 十五段の最強 = 15;
+// A level kept by a build whose ladder had 段数 strengths (15 and 16 were
+// such ladders), on this one.  Each new rung went in just below the top, so
+// every former level stands where it stood and the former top is the top.
+constexpr int 今の段(int 段数, int レベル) { return レベル >= 段数 ? 最強レベル : レベル; }
 
 inline constexpr int 桝色_緑 = 2;  // clockwise turn on arrival
 inline constexpr int 桝色_水 = 3;  // anticlockwise turn on arrival

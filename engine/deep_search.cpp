@@ -543,6 +543,7 @@ struct 段 {
     double 秒;
     int 幅, 誤り率, 誤りの幅;
     int 糸;  // threads: 0 = as many as the caller allows
+    int 千節点 = 0;  // thousands of positions at most (0: no limit)
 };
 constexpr 段 段表[] = {
     {1, 0, 175, 45, 500, 1},  // 4
@@ -557,7 +558,10 @@ constexpr 段 段表[] = {
     {4, 0, 15, 5, 60, 1},     // 13
     {5, 0, 40, 15, 150, 1},   // 14
     {5, 0, 15, 5, 60, 1},     // 15
-    {0, 1.0, 8, 0, 0, 0},     // 16: the top, on every core
+    // 16: 6 plies where 1.5 million positions allow, else 5; a number of
+    // positions rather than seconds, so that it too plays alike anywhere.
+    {6, 0, 15, 5, 60, 1, 1500},
+    {0, 1.0, 8, 0, 0, 0},     // 17: the top, on every core
 };
 static_assert(sizeof 段表 / sizeof 段表[0] == 探索設定::最強 - 3);
 
@@ -571,6 +575,7 @@ static_assert(sizeof 段表 / sizeof 段表[0] == 探索設定::最強 - 3);
     s.幅 = e.幅;
     s.誤り率 = e.誤り率;
     s.誤りの幅 = e.誤りの幅;
+    s.節点の上限 = static_cast<std::uint64_t>(e.千節点) * 1000;
     s.スレッド数 = e.糸 == 0 ? static_cast<int>(std::max(1u, std::thread::hardware_concurrency())) : e.糸;
     return s;
 }

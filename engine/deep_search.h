@@ -65,7 +65,7 @@ struct 探索設定 {
     static constexpr int レベル4の幅 = 20;
     static constexpr int レベル5の幅 = 8;
     // The strongest strength this search plays.
-    static constexpr int 最強 = 16;
+    static constexpr int 最強 = 17;
     // The defaults of strength 4 .. 最強 (anything below 4 reads as 4).
     static 探索設定 レベル(int レベル);
     // The former strength 4 (0.3 s) or 5 (1 s) as it played before the

@@ -34,10 +34,15 @@ void 読んで確かめる(std::string_view b) {
     if (!解析_自動保存(b, *d)) return;
     if (!調査_自動保存内容(*d)) 失敗("accepted a game out of range", b);
     // A file of any version is exactly what the writer writes in it, but
-    // for the former strengths 4 and 5, which come back on the new ladder,
-    // and a computer's memory of another layout, which is passed over.
-    const int 版 = b.starts_with("Vezuvire autosave 1\n") ? 1 : b.starts_with("Vezuvire autosave 4\n") ? 4 : 2;
-    const bool 旧の段 = 版 < 4 && d->レベル > 3 && !b.starts_with("Vezuvire autosave 3\n");
+    // for the former strengths 4 and 5 and a former ladder's top, which come
+    // back on today's ladder, and a computer's memory of another layout,
+    // which is passed over.
+    const int 版 = b.starts_with("Vezuvire autosave 1\n")   ? 1
+                   : b.starts_with("Vezuvire autosave 4\n") ? 4
+                   : b.starts_with("Vezuvire autosave 5\n") ? 5
+                                                             : 2;
+    const bool 旧の段 = d->レベル > 3 && ((版 < 4 && !b.starts_with("Vezuvire autosave 3\n")) ||
+                                          (版 < 5 && d->レベル == 最強レベル));
     if (!旧の段 && d->記憶の版 != 0 && 変換_自動保存(*d, 版) != b) 失敗("accepted bytes the writer does not write", b);
     auto s = std::make_unique<状態>();
     auto 記憶 = std::make_unique<COM表>();  // the computer answering in the game

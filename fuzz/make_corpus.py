@@ -157,6 +157,7 @@ def autosaves():
         "three_slots": autosave_file(3, clock="12.5", hands=(18, 4, 4, 4, 4, 2, 2), level=1, table_value=-7),
         "future_version": start.replace(b"autosave 1", b"autosave 2", 1),
         "version_4": version_4(start),
+        "version_5": version_4(start).replace(b"autosave 4", b"autosave 5", 1),
         "other_memory": version_4(start).replace(b"\nCOM=1\n", b"\nCOM=2\n", 1),
         "cut_short": start[: len(start) // 2],
         "crlf": start.replace(b"\n", b"\r\n"),

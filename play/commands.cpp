@@ -88,11 +88,12 @@ void LEVEL13_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 13); }
 void LEVEL14_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 14); }
 void LEVEL15_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 15); }
 void LEVEL16_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 16); }
+void LEVEL17_Click(状態& s, Platform& p) { レベルを選ぶ(s, p, 17); }
 
 namespace {
 constexpr メニュー項目 レベルの項目[最強レベル] = {メニュー項目::LEVEL1, メニュー項目::LEVEL2, メニュー項目::LEVEL3, メニュー項目::LEVEL4, メニュー項目::LEVEL5, メニュー項目::LEVEL6, メニュー項目::LEVEL7, メニュー項目::LEVEL8, メニュー項目::LEVEL9, メニュー項目::LEVEL10, メニュー項目::LEVEL11,
                                                メニュー項目::LEVEL12, メニュー項目::LEVEL13, メニュー項目::LEVEL14, メニュー項目::LEVEL15,
-                                               メニュー項目::LEVEL16};
+                                               メニュー項目::LEVEL16, メニュー項目::LEVEL17};
 }  // namespace
 
 void レベルの印を合わせる(状態& s, Platform& p) {

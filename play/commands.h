@@ -28,6 +28,7 @@ void LEVEL13_Click(状態& s, Platform& p);
 void LEVEL14_Click(状態& s, Platform& p);
 void LEVEL15_Click(状態& s, Platform& p);
 void LEVEL16_Click(状態& s, Platform& p);
+void LEVEL17_Click(状態& s, Platform& p);
 // Check mark and strength 1..3; any other value clears all three marks and
 // keeps the strength.
 void レベル_設定(状態& s, Platform& p, int IN_LEVEL);

@@ -270,13 +270,15 @@ constexpr 欄 欄一覧[] = {
 };
 
 // Version 3 held version 2's items, its level (above 3) counted on a ladder
-// of fifteen, whose top 15 is the top now; versions 1 and 2 counted five
-// strengths, and their 4 and 5 resume at 旧レベルの段.  Version 4 counts
-// every level on the ladder and gives the computer's memory under the
-// memory's own version.
+// of fifteen; versions 1 and 2 counted five strengths, and their 4 and 5
+// resume at 旧レベルの段.  Version 4 gives the computer's memory under the
+// memory's own version, its level counted on a ladder of sixteen; version 5
+// is version 4 on today's ladder.  A former top is the top now (今の段).
 const char* const 頭[] = {nullptr, "Vezuvire autosave 1", "Vezuvire autosave 2", "Vezuvire autosave 3",
-                          自動保存の頭};
-constexpr unsigned 版の印(int 番) { return 番 == 1 ? 版1 : 番 == 4 ? 版4 : 版2; }
+                          "Vezuvire autosave 4", 自動保存の頭};
+constexpr unsigned 版の印(int 番) { return 番 == 1 ? 版1 : 番 >= 4 ? 版4 : 版2; }
+// The strengths of the ladder a version counted its level on.
+constexpr int 版の段数(int 番) { return 番 == 3 ? 15 : 番 == 4 ? 16 : 最強レベル; }
 
 // The memory's items in a file of version 番: version 1 kept the human
 // king's square elsewhere (記憶値 above).
@@ -506,7 +508,7 @@ std::string 変換_自動保存(const 自動保存内容& d, int 版) {
 }
 
 bool 解析_自動保存(std::string_view バイト列, 自動保存内容& 結果) {
-    for (int 番 : {4, 3, 2, 1}) {
+    for (int 番 : {5, 4, 3, 2, 1}) {
         const unsigned 版 = 版の印(番);
         読み手 r(バイト列);
         if (!r.そのまま(頭[番])) continue;
@@ -515,9 +517,9 @@ bool 解析_自動保存(std::string_view バイト列, 自動保存内容& 結�
             if ((e.版 & 版) && !読む(r, e, *d, 版)) return false;
         if (!r.そのまま("終わり") || !r.終わった()) return false;
         if (!調査_自動保存内容(*d)) return false;
-        if (番 == 3 ? d->レベル <= 3 || d->レベル > 十五段の最強 : 番 < 3 && d->レベル > 5) return false;
-        if (番 < 3) d->レベル = 旧レベルの段(d->レベル);
-        if (番 == 3 && d->レベル == 十五段の最強) d->レベル = 最強レベル;
+        if (番 == 3 && d->レベル <= 3) return false;
+        if (番 < 3 ? d->レベル > 5 : d->レベル > 版の段数(番)) return false;
+        d->レベル = 番 < 3 ? 旧レベルの段(d->レベル) : 今の段(版の段数(番), d->レベル);
         結果 = std::move(*d);
         return true;
     }

@@ -8,7 +8,7 @@
 // in a fixed order, numbers in their shortest decimal form (a clock is the
 // shortest text without an exponent that reads back as the same double):
 //
-//   Vezuvire autosave 4
+//   Vezuvire autosave 5
 //   対局種別=0|1          レベル=1..最強レベル
 //   手番_MAN=±1           手番_COM=−手番_MAN        手番=±1
 //   手数=0..501           棋譜手数=0..501           棋譜最終手数=0..500
@@ -31,8 +31,10 @@
 // over, whatever its lines: the game goes on, and the computer starts from
 // a fresh memory that knows where the kings stand.
 //
-// Earlier versions are read as well, their memory always of version 1 and
-// without the COM line:
+// Earlier versions are read as well:
+//  - version 4: as version 5, the level on a ladder of sixteen strengths,
+//    whose top (16) is read as 最強レベル;
+// and, their memory always of version 1 and without the COM line:
 //  - version 3 ("Vezuvire autosave 3"): a game at a strength above 3, the
 //    level on a ladder of fifteen strengths, whose top (15) is read as
 //    最強レベル;
@@ -64,7 +66,7 @@
 inline constexpr const char* 自動保存ファイル = "Vezuvire.autosave";
 inline constexpr const char* 自動保存ファイル_旧 = "Vezuvire.autosave.old";
 inline constexpr const char* 自動保存ファイル_破損 = "Vezuvire.autosave.damaged";
-inline constexpr const char* 自動保存の頭 = "Vezuvire autosave 4";
+inline constexpr const char* 自動保存の頭 = "Vezuvire autosave 5";
 // Largest file the reader takes (a full log is about a third of this).
 inline constexpr std::size_t 自動保存の上限 = 1 << 20;
 
@@ -105,7 +107,7 @@ bool 調査_自動保存内容(const 自動保存内容& d);
 // The file's bytes (the content must pass 調査_自動保存内容), in the current
 // version; 版 = 1 or 2 gives an earlier version's bytes (2: 3 for a level
 // above 3), which only checks of the reader need.
-std::string 変換_自動保存(const 自動保存内容& d, int 版 = 4);
+std::string 変換_自動保存(const 自動保存内容& d, int 版 = 5);
 // Parses the bytes of a file; false, leaving d as it was, unless the file
 // is exactly as the writer writes it.
 bool 解析_自動保存(std::string_view バイト列, 自動保存内容& d);

@@ -1280,7 +1280,7 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
     <message>
         <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
 対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
-コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL16 から選べます（対局の途中でも変えられます）。LEVEL4 から LEVEL15 までは、一つ上のレベルがコンピュータどうしの対局ですぐ下のレベルに6割から8割ほど勝ちます。LEVEL16 は LEVEL15 よりずっと強いレベルです。
+コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL17 から選べます（対局の途中でも変えられます）。LEVEL4 から LEVEL16 までは、一つ上のレベルがコンピュータどうしの対局ですぐ下のレベルに6割から8割ほど勝ちます。LEVEL17 は LEVEL16 よりずっと強いレベルです。
 ・LEVEL1〜LEVEL3：一手先だけを読んですぐに指します。初めての対局に。
 ・LEVEL4：一手先を読み、よく少し悪い手を指します。LEVEL3 に勝てたら、初めての勝利の次に。
 ・LEVEL5：一手先を読み、ときどき少し悪い手を指します。駒の取り合いで損をしなくなったら。
@@ -1294,11 +1294,12 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
 ・LEVEL13：四手先まで読み、まれに少し悪い手を指します。
 ・LEVEL14：五手先まで読み、たまに少し悪い手を指します。
 ・LEVEL15：五手先まで読み、まれに少し悪い手を指します。
-・LEVEL16：一手に1秒、二つの核で考えます。いちばん強いレベルです。
+・LEVEL16：六手先まで読み（読む局面が多すぎるときは五手まで）、まれに少し悪い手を指します。
+・LEVEL17：一手に1秒、二つの核で考えます。いちばん強いレベルです。
 LEVEL4 から上は何手も先まで読むので、考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。LEVEL4 から上は同じ局面でも指し手が変わることがあります。</source>
         <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
 Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
-Choose the computer&apos;s strength, LEVEL1 to LEVEL16, under Game → Computer level (also during a game). From LEVEL4 to LEVEL15, in games between computers each level wins about 60 % to 80 % of its games against the level just below it. LEVEL16 is far stronger than LEVEL15.
+Choose the computer&apos;s strength, LEVEL1 to LEVEL17, under Game → Computer level (also during a game). From LEVEL4 to LEVEL16, in games between computers each level wins about 60 % to 80 % of its games against the level just below it. LEVEL17 is far stronger than LEVEL16.
 • LEVEL1 to LEVEL3: look one move ahead and answer at once. For a first game.
 • LEVEL4: looks one move ahead and often plays a slightly weaker move. The next step once you have beaten LEVEL3.
 • LEVEL5: looks one move ahead and sometimes plays a slightly weaker move. Once you no longer lose material in exchanges.
@@ -1312,7 +1313,8 @@ Choose the computer&apos;s strength, LEVEL1 to LEVEL16, under Game → Computer 
 • LEVEL13: looks four moves ahead and rarely plays a slightly weaker move.
 • LEVEL14: looks five moves ahead and now and then plays a slightly weaker move.
 • LEVEL15: looks five moves ahead and rarely plays a slightly weaker move.
-• LEVEL16: thinks for 1 s a move on two cores. The strongest level.
+• LEVEL16: looks six moves ahead (five where that would mean too many positions) and rarely plays a slightly weaker move.
+• LEVEL17: thinks for 1 s a move on two cores. The strongest level.
 From LEVEL4 up the computer reads many moves ahead: the window stays alive while it thinks, but the board and the menus wait for its move. From LEVEL4 up it may play different moves in the same position.</translation>
     </message>
     <message>

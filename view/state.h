@@ -71,8 +71,9 @@ enum class メニュー項目 {
     LEVEL14,
     LEVEL15,
     LEVEL16,
+    LEVEL17,
 };
-inline constexpr int メニュー項目数 = 24;
+inline constexpr int メニュー項目数 = 25;
 // The control name of a menu item, as the window and the records of the
 // platform calls name it.
 constexpr const char* メニュー項目名(メニュー項目 項目) {
@@ -101,6 +102,7 @@ constexpr const char* メニュー項目名(メニュー項目 項目) {
         case メニュー項目::LEVEL14: return "LEVEL14";
         case メニュー項目::LEVEL15: return "LEVEL15";
         case メニュー項目::LEVEL16: return "LEVEL16";
+        case メニュー項目::LEVEL17: return "LEVEL17";
     }
     return "?";
 }

@@ -43,6 +43,7 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"LEVEL14", "LEVEL14", "LEVEL", true, LEVEL14_Click, {}},
         {"LEVEL15", "LEVEL15", "LEVEL", true, LEVEL15_Click, {}},
         {"LEVEL16", "LEVEL16", "LEVEL", true, LEVEL16_Click, {}},
+        {"LEVEL17", "LEVEL17", "LEVEL", true, LEVEL17_Click, {}},
         //: Resign the game in progress (投了).
         {"TOURYOU", QT_TRANSLATE_NOOP("Menu", "投了"), "TAIKYOKU", false, TOURYOU_Click, {}},
         {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", false, OWARI_Click, {}},

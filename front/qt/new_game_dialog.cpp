@@ -23,7 +23,9 @@ QString 訳(const char* 文, int n = -1) { return QCoreApplication::translate("N
 // Keys of the preferences store.
 constexpr const char* 鍵_相手 = "new_game_opponent";  // "computer" or "person"
 constexpr const char* 鍵_レベル = "new_game_strength";  // 1..最強レベル
-// Written by the ladder of fifteen, whose top (15) is the top now.
+// How many strengths the ladder had that wrote the level (none: sixteen).
+constexpr const char* 鍵_段数 = "new_game_ladder";
+// Written by the ladder of fifteen.
 constexpr const char* 鍵_十五段のレベル = "new_game_level";
 constexpr const char* 鍵_手番 = "new_game_side";        // "first" or "second"
 constexpr const char* 鍵_ハンデ = "new_game_handicap";  // −10..10
@@ -52,10 +54,8 @@ int 最強のレベル(const 窓& w) {
     新しい対局の選択 c;
     c.COM = 帳.値(鍵_相手, "computer") != "person";
     c.レベル = 数(帳.値(鍵_レベル), 0, 1, 99);
-    if (c.レベル == 0) {
-        c.レベル = 数(帳.値(鍵_十五段のレベル), 1, 1, 99);
-        if (c.レベル == 十五段の最強) c.レベル = 最強レベル;
-    }
+    if (c.レベル != 0) c.レベル = 今の段(数(帳.値(鍵_段数), 16, 1, 99), c.レベル);
+    else c.レベル = 今の段(15, 数(帳.値(鍵_十五段のレベル), 1, 1, 99));
     c.先手 = 帳.値(鍵_手番, "first") != "second";
     c.ハンデ = 数(帳.値(鍵_ハンデ), 0, -10, 10);
     return c;
@@ -66,6 +66,7 @@ void 新しい対局の好みを書く(const 新しい対局の選択& c) {
     if (帳.読む(好み設定ファイル名) != 0) return;
     帳.設定(鍵_相手, c.COM ? "computer" : "person");
     帳.設定(鍵_レベル, std::to_string(c.レベル));
+    帳.設定(鍵_段数, std::to_string(最強レベル));
     帳.設定(鍵_手番, c.先手 ? "first" : "second");
     帳.設定(鍵_ハンデ, std::to_string(c.ハンデ));
     帳.書く(好み設定ファイル名);

@@ -58,7 +58,7 @@ status=0
 echo "not a position" | "$cli" bestmove 2> /dev/null > /dev/null || status=$?
 [ "$status" -eq 2 ] || { echo "bestmove of a bad line: status $status"; exit 1; }
 status=0
-"$cli" play --level 17 < /dev/null > /dev/null 2>&1 || status=$?
+"$cli" play --level 18 < /dev/null > /dev/null 2>&1 || status=$?
 [ "$status" -eq 2 ] || { echo "bad level: status $status"; exit 1; }
 
 # One message line on standard error, no carriage return in it.

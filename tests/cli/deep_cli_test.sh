@@ -39,12 +39,12 @@ grep -q '^COM ' gote.out || fail "--gote at level 5: no computer move"
 # top are bounded by depth, so the same seed answers the same move.
 printf '%s\n' "$moves" | "$cli" play --level 1 --save pos.棋譜 > /dev/null
 "$cli" show --lines pos.棋譜 | tail -1 > pos.line
-for level in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 "16 --threads 2" "5 --legacy"; do
+for level in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 "17 --threads 2" "5 --legacy"; do
     # shellcheck disable=SC2086
     "$cli" bestmove --level $level < pos.line > bm1.out
     grep -q '^-\{0,1\}[0-9]* [0-9]* [0-9] [0-9] -\{0,1\}[0-9]* -\{0,1\}[0-9]*$' bm1.out ||
         { cat bm1.out; fail "bestmove --level $level: no move line"; }
-    case $level in 16*|*legacy) continue ;; esac
+    case $level in 17*|*legacy) continue ;; esac
     # shellcheck disable=SC2086
     "$cli" bestmove --level $level < pos.line > bm2.out
     cmp -s bm1.out bm2.out || fail "bestmove --level $level: two answers"
@@ -56,7 +56,7 @@ cmp -s c.out d.out || fail "level 7: the same seed played differently"
 [ "$("$cli" --help | grep -c '^        [0-9]')" -ge 7 ] || fail "--help: fewer than seven strengths"
 
 # Wrong values: status 2.
-for args in "--level 17" "--level 0" "--level 3 --legacy" "--level 4 --depth 0" "--level 4 --movetime 0" "--level 4 --movetime x" "--level 4 --seed"; do
+for args in "--level 18" "--level 0" "--level 3 --legacy" "--level 4 --depth 0" "--level 4 --movetime 0" "--level 4 --movetime x" "--level 4 --seed"; do
     status=0
     # shellcheck disable=SC2086
     "$cli" play $args < /dev/null > /dev/null 2>&1 || status=$?
@@ -76,7 +76,7 @@ grep -q '^think time A (level 4): median ' q.out || fail "match: no think time o
 "$cli" match --a 5 --b 4 --games 2 --depth-a 1 --depth-b 1 --seed 5 --jobs 2 | sort | head -1 > s2.out
 cmp -s s1.out s2.out || fail "match: the same seed gave other games"
 
-for args in "--a 1 --b 2" "--a 17 --b 1 --games 2" "--a 6 --legacy-a --b 1 --games 2" "--a 1 --b 2 --games 2 --tune-a nothing=1"; do
+for args in "--a 1 --b 2" "--a 18 --b 1 --games 2" "--a 6 --legacy-a --b 1 --games 2" "--a 1 --b 2 --games 2 --tune-a nothing=1"; do
     status=0
     # shellcheck disable=SC2086
     "$cli" match $args > /dev/null 2>&1 || status=$?

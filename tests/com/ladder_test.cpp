@@ -42,7 +42,7 @@ TEST(段, 上から二つ目までは深さだけで決まり_その深さの合
         int レベル, 深さ;
     };
     const 例 表[] = {{4, 1}, {5, 1}, {6, 2}, {7, 2}, {8, 2}, {9, 2}, {10, 3}, {11, 3}, {12, 4}, {13, 4}, {14, 5}, {15, 5}};
-    static_assert(sizeof 表 / sizeof 表[0] == 最強レベル - 4);
+    static_assert(sizeof 表 / sizeof 表[0] == 最強レベル - 5);
     const auto 局面 = 少しの局面(3);
     for (const auto& e : 表) {
         探索設定 s = 探索設定::レベル(e.レベル);
@@ -62,6 +62,31 @@ TEST(段, 上から二つ目までは深さだけで決まり_その深さの合
                     EXPECT_EQ(a.深さ, e.深さ) << e.レベル;
                 }
             }
+        }
+    }
+}
+
+// The rung below the top is bounded by a number of positions instead of a
+// clock: with a small bound it stops short of its depth, within the bound,
+// and answers the same move every time.
+TEST(段, 節点の上限で止まる段も毎回同じ手を答える) {
+    const 探索設定 段16 = 探索設定::レベル(最強レベル - 1);
+    EXPECT_EQ(段16.持ち時間, 0);
+    EXPECT_EQ(段16.最大深さ, 6);
+    EXPECT_EQ(段16.節点の上限, 1500000u);
+    EXPECT_EQ(段16.スレッド数, 1);
+    for (std::uint64_t 上限 : {3000u, 20000u}) {
+        探索設定 s = 段16;
+        s.節点の上限 = 上限;
+        s.置換表の桁 = 16;
+        for (const auto& g : 少しの局面(2)) {
+            const auto a = 深く探索する(g, s, 止めない);
+            const auto b = 深く探索する(g, s, 止めない);
+            ASSERT_TRUE(a.あり);
+            EXPECT_TRUE(合法手か(g, a.手));
+            EXPECT_LE(a.節点数, 上限 + 256);
+            EXPECT_LT(a.深さ, 6);
+            EXPECT_TRUE(a.手 == b.手 && a.点 == b.点 && a.節点数 == b.節点数);
         }
     }
 }

@@ -535,7 +535,7 @@ TEST_F(自動保存試験, 壊れたファイルは一度告げて破損に移�
     const std::string 正しい = 中身(自動保存ファイル);
     const std::string 壊れ[] = {
         正しい.substr(0, 正しい.size() / 2),                       // cut off
-        "Vezuvire autosave 5" + 正しい.substr(正しい.find('\n')),  // a later version
+        "Vezuvire autosave 6" + 正しい.substr(正しい.find('\n')),  // a later version
         "ごみ",
     };
     const std::string 名前[] = {"Vezuvire.autosave.damaged", "Vezuvire.autosave.damaged.2",

@@ -163,6 +163,7 @@ TEST_F(対局試験, 上の強さも一つずつ選べ_窓からは二つの糸�
         {LEVEL12_Click, メニュー項目::LEVEL12, 12}, {LEVEL13_Click, メニュー項目::LEVEL13, 13},
         {LEVEL14_Click, メニュー項目::LEVEL14, 14}, {LEVEL15_Click, メニュー項目::LEVEL15, 15},
         {LEVEL16_Click, メニュー項目::LEVEL16, 16},
+        {LEVEL17_Click, メニュー項目::LEVEL17, 17},
     };
     static_assert(sizeof 表 / sizeof 表[0] == 最強レベル - 3);
     s.操作.対局種別 = 対局_COM;

@@ -369,15 +369,16 @@ TEST_F(遊びの窓, 新しい対局の窓で選んだとおりに始まり選�
     EXPECT_EQ(w->メニュー("SHINKI")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
 }
 
-// A level chosen under the ladder of fifteen comes back as the same
-// strength: its top (15) as today's top.
-TEST_F(遊びの窓, 十五段のときに選んだ強さは同じ強さで戻る) {
+// A level chosen under the ladders of fifteen and sixteen comes back as
+// the same strength: their tops (15, 16) as today's top.
+TEST_F(遊びの窓, 前の段で選んだ強さは同じ強さで戻る) {
     struct 例 {
         const char* 中身;
         int レベル;
     };
     for (const 例& e : {例{"new_game_level=15\n", 最強レベル}, 例{"new_game_level=9\n", 9},
-                        例{"new_game_level=15\nnew_game_strength=15\n", 15}, 例{"", 1}}) {
+                        例{"new_game_level=15\nnew_game_strength=15\n", 15}, 例{"new_game_strength=16\n", 最強レベル},
+                        例{"new_game_strength=16\nnew_game_ladder=17\n", 16}, 例{"", 1}}) {
         ASSERT_EQ(好み設定::解読(e.中身).書く(好み設定ファイル名), 0);
         EXPECT_EQ(新しい対局の好み().レベル, e.レベル) << e.中身;
     }
@@ -437,7 +438,7 @@ TEST(遊びの再開, コンピュータの番で再開するとすぐに考え�
             w.自動応答 = [](const std::string&, const std::string&, ボタン) { return 応答::OK; };
             w.起動だけ();
             w.自動保存を始める();
-            w.メニュー("LEVEL16")->trigger();  // thinks for a second: still thinking when the window goes
+            w.メニュー("LEVEL17")->trigger();  // thinks for a second: still thinking when the window goes
             w.メニュー("SENTE")->trigger();
             台本の対局(w).押す(3, 7);
             台本の対局(w).押す(3, 6);

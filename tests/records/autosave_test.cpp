@@ -103,7 +103,7 @@ std::string 差し替え(const std::string& b, const std::string& 鍵, const std
 TEST(自動保存形式, 書いたものは同じ対局として読め_もう一度書けば同じバイト列) {
     const auto s = 途中の対局();
     const std::string b = 書いたもの(*s);
-    EXPECT_TRUE(b.starts_with("Vezuvire autosave 4\n対局種別=1\nレベル=2\n手番_MAN=1\n手番_COM=-1\n手番=-1\n"));
+    EXPECT_TRUE(b.starts_with("Vezuvire autosave 5\n対局種別=1\nレベル=2\n手番_MAN=1\n手番_COM=-1\n手番=-1\n"));
     EXPECT_NE(b.find("\n履歴=3 "), std::string::npos);
     EXPECT_NE(b.find("\nCOM=1\nCOM.勢MAN="), std::string::npos);
     EXPECT_NE(b.find("\n所有時間_MAN=0.3333333333333333\n所有時間_COM=86399.99\n経過秒=0.1\n"), std::string::npos);
@@ -215,7 +215,7 @@ TEST(自動保存形式, 他の版や他の改行は読まない) {
     const auto s = 途中の対局();
     const std::string b = 書いたもの(*s);
     const std::string 本体 = b.substr(b.find('\n'));
-    for (const char* 頭 : {"Vezuvire autosave 3", "Vezuvire autosave 5", "Vezuvire autosave 0", "Vezuvire autosave", "Vezuvire autosave 1 ",
+    for (const char* 頭 : {"Vezuvire autosave 3", "Vezuvire autosave 6", "Vezuvire autosave 0", "Vezuvire autosave", "Vezuvire autosave 1 ",
                            "vezuvire autosave 1", "\xEF\xBB\xBFVezuvire autosave 1"})
         EXPECT_FALSE(読める(頭 + 本体)) << 頭;
     std::string crlf;
@@ -231,7 +231,7 @@ TEST(自動保存形式, 範囲外の値と書き手の書かない数の形は�
         {"対局種別", "2"},
         {"対局種別", "-1"},
         {"レベル", "0"},
-        {"レベル", "17"},
+        {"レベル", "18"},
         {"COM", "-1"},
         {"COM", "01"},
         {"手番_MAN", "0"},
@@ -439,7 +439,7 @@ TEST(自動保存形式, どの強さも段のまま書き_旧版の4と5は新�
             自動保存内容 d;
             ASSERT_TRUE(解析_自動保存(b, d)) << e.レベル << b.substr(0, 20);
             EXPECT_EQ(d.レベル, e.レベル);
-            EXPECT_EQ(変換_自動保存(d, b.starts_with("Vezuvire autosave 4\n") ? 4 : 2), b);
+            EXPECT_EQ(変換_自動保存(d, b.starts_with("Vezuvire autosave 5\n") ? 5 : 2), b);
         }
         EXPECT_TRUE(変換_自動保存(取得_自動保存(*s), 2).starts_with(std::string(e.頭) + "\n")) << e.レベル;
     }
@@ -457,11 +457,15 @@ TEST(自動保存形式, どの強さも段のまま書き_旧版の4と5は新�
     };
     const auto s = 途中の対局();
     const std::string 本体 = 変換_自動保存(取得_自動保存(*s), 2).substr(std::string("Vezuvire autosave 2\n").size());
+    const std::string 本体4 = 変換_自動保存(取得_自動保存(*s), 4).substr(std::string("Vezuvire autosave 4\n").size());
     for (const 旧& e : {旧{"Vezuvire autosave 2", "4", 旧レベルの段(4)}, 旧{"Vezuvire autosave 2", "5", 最強レベル},
                         旧{"Vezuvire autosave 2", "6", 0}, 旧{"Vezuvire autosave 3", "3", 0},
                         旧{"Vezuvire autosave 3", "16", 0}, 旧{"Vezuvire autosave 3", "6", 6},
-                        旧{"Vezuvire autosave 3", "14", 14}, 旧{"Vezuvire autosave 3", "15", 最強レベル}}) {
-        const std::string b = 差し替え(std::string(e.頭) + "\n" + 本体, "レベル", e.値);
+                        旧{"Vezuvire autosave 3", "14", 14}, 旧{"Vezuvire autosave 3", "15", 最強レベル},
+                        旧{"Vezuvire autosave 4", "15", 15}, 旧{"Vezuvire autosave 4", "16", 最強レベル},
+                        旧{"Vezuvire autosave 4", "17", 0}}) {
+        const bool 版4 = std::string_view(e.頭).ends_with('4');
+        const std::string b = 差し替え(std::string(e.頭) + "\n" + (版4 ? 本体4 : 本体), "レベル", e.値);
         自動保存内容 d;
         EXPECT_EQ(解析_自動保存(b, d), e.読んだ != 0) << e.頭 << " " << e.値;
         if (e.読んだ != 0) {

@@ -1280,7 +1280,7 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
     <message>
         <source>対局 → 対局(人間) → スタート：二人で一つの盤を使って指します（下側が先手です）。
 対局 → 対局(COM) → 先手／後手：コンピュータと対局します。あなたはいつも盤の下側の駒を持ちます。
-コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL17 から選べます（対局の途中でも変えられます）。LEVEL4 から LEVEL16 までは、一つ上のレベルがコンピュータどうしの対局ですぐ下のレベルに6割から8割ほど勝ちます。LEVEL17 は LEVEL16 よりずっと強いレベルです。
+コンピュータの強さは 対局 → COM対局ﾚﾍﾞﾙ で LEVEL1〜LEVEL17 から選べます（対局の途中でも変えられます）。LEVEL4 から上では、一つ上のレベルがコンピュータどうしの対局ですぐ下のレベルに6割から8割ほど勝ちます。
 ・LEVEL1〜LEVEL3：一手先だけを読んですぐに指します。初めての対局に。
 ・LEVEL4：一手先を読み、よく少し悪い手を指します。LEVEL3 に勝てたら、初めての勝利の次に。
 ・LEVEL5：一手先を読み、ときどき少し悪い手を指します。駒の取り合いで損をしなくなったら。
@@ -1299,7 +1299,7 @@ Esc, Game → Quit and closing the window all finish what is being shown and the
 LEVEL4 から上は何手も先まで読むので、考えている間も窓は動きますが、盤とメニューはコンピュータが指すまで待たされます。LEVEL4 から上は同じ局面でも指し手が変わることがあります。</source>
         <translation>Game → Two players → Start: two people play at one board (the lower player moves first).
 Game → Against the computer → Move first / Move second: play the computer. You always hold the pieces at the bottom of the board.
-Choose the computer&apos;s strength, LEVEL1 to LEVEL17, under Game → Computer level (also during a game). From LEVEL4 to LEVEL16, in games between computers each level wins about 60 % to 80 % of its games against the level just below it. LEVEL17 is far stronger than LEVEL16.
+Choose the computer&apos;s strength, LEVEL1 to LEVEL17, under Game → Computer level (also during a game). From LEVEL4 up, in games between computers each level wins about 60 % to 80 % of its games against the level just below it.
 • LEVEL1 to LEVEL3: look one move ahead and answer at once. For a first game.
 • LEVEL4: looks one move ahead and often plays a slightly weaker move. The next step once you have beaten LEVEL3.
 • LEVEL5: looks one move ahead and sometimes plays a slightly weaker move. Once you no longer lose material in exchanges.

@@ -2,6 +2,7 @@
 #include "core/move.h"
 
 #include "core/game_state.h"
+#include "core/position.h"
 
 
 int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int I_移動駒) {
@@ -12,7 +13,7 @@ int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int 
     return 回した駒(I_移動駒, 色 == 桝色_緑 ? 1 : 色 == 桝色_水 ? -1 : 0);
 }
 
-移動結果 駒を動かす(進行状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+移動結果 盤の駒を動かす(盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
     移動結果 r;
     r.元X = 移動元X;
     r.元Y = 移動元Y;
@@ -51,12 +52,7 @@ int 駒移動_回転(const 盤面状態& s, int 移動先X, int 移動先Y, int 
     r.着後駒 = g.駒(移動先X, 移動先Y);
     r.取得_COM持駒 = r.取得駒 <= -100;
     r.取得_MAN持駒 = r.取得駒 >= 100;
-    if (COMの王(r.取得駒)) s.勝者 = s.手番_MAN;
-    else if (MANの王(r.取得駒)) s.勝者 = s.手番_COM;
-    if (MANの王(移動駒)) {
-        s.王を見た(-1, 移動先X, 移動先Y);
-        r.王移動_MAN = true;
-    }
+    r.王移動_MAN = MANの王(移動駒);
     return r;
 }
 
@@ -99,12 +95,12 @@ int 調査_持駒数(const 盤面状態& s, int IN_手番) {
     return n;
 }
 
-void 調査_移動結果(const 進行状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) {
+void 調査_移動結果(const 棋譜& 記録, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類) {
     if (IN_CNT < 1 || IN_CNT > 履歴最大) return;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            const int v = s.記録[IN_CNT].面.盤[x][y];
-            if (v != 空 && v != s.記録[IN_CNT - 1].面.盤[x][y]) {
+            const int v = 記録[IN_CNT].面.盤[x][y];
+            if (v != 空 && v != 記録[IN_CNT - 1].面.盤[x][y]) {
                 O_移動先X = x;
                 O_移動先Y = y;
                 O_移動駒種類 = v;

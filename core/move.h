@@ -21,11 +21,12 @@ struct 移動結果 {
 
 // Moves (or drops) 移動駒 — already promoted if the mover promotes — from the
 // source to the destination, as the game's own move (対局::指す) makes it:
-// capture into hand (a captured king decides the game), the quarter turn on
-// an empty square; the human's king is reported where it went.  The source
-// holds the piece before it promotes (a drop comes from the hand
-// pseudo-square).  Only the state changes; the answer says what happened.
-移動結果 駒を動かす(進行状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+// capture into hand, the quarter turn on an empty square.  The source holds
+// the piece before it promotes (a drop comes from the hand pseudo-square).
+// Only the board and hands change; the answer says what happened, the
+// captured piece included (a captured king decides the game, which the
+// game's course, view/course.h, records).
+移動結果 盤の駒を動かす(盤面状態& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
 // The board part alone, as the computer tries its candidates: the source
 // square (if on the board) is emptied and the destination gets the piece as
 // it stands after landing.  Hands, king squares and the result are left
@@ -40,4 +41,6 @@ int 調査_駒存在(const 盤面状態& s, int I_駒種類);
 // on the board.
 int 調査_王あり(const 盤面状態& s, int 符号);
 int 調査_持駒数(const 盤面状態& s, int IN_手番);
-void 調査_移動結果(const 進行状態& s, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類);
+// The square a move of the record reached and the code it left there,
+// found by comparing slot IN_CNT with the slot before it.
+void 調査_移動結果(const 棋譜& 記録, int IN_CNT, int& O_移動先X, int& O_移動先Y, int& O_移動駒種類);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/position.h"
 
-局面 局面_取得(const 進行状態& s) {
+局面 局面_取得(const 盤面状態& s) {
     局面 k;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) k.盤[x][y] = s.盤[x][y];
@@ -11,8 +11,6 @@
     }
     return k;
 }
-
-局面 局面_履歴(const 進行状態& s, int n) { return s.記録[n].面; }
 
 void 局面を置く(盤面状態& s, const 局面& k) {
     s.持駒数_MAN = s.持駒数_COM = 0;
@@ -24,14 +22,4 @@ void 局面を置く(盤面状態& s, const 局面& k) {
     }
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) s.盤[x][y] = k.盤[x][y];
-}
-
-void 局面_設定(進行状態& s, const 局面& k) {
-    局面を置く(s, k);
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int v = k.盤[x][y];
-            if (MANの王(v)) s.王を見た(-1, x, y);
-            else if (COMの王(v)) s.王を見た(+1, x, y);
-        }
 }

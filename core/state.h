@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The state the rules work on: the board and hands (盤面状態) and the
-// course of the game with its log (進行状態).  The game layer's whole state
-// (view/state.h) is built on it and adds the controller's, the clocks' and
-// the screen's parts, which nothing here can reach.  The computer keeps its
-// own memory (engine/com_tables.h) and thinks on a working copy of the board
-// part (盤面状態); the rules know nothing of it and only say where the kings
-// went (進行状態::王を見た).
+// The board and hands the rules work on (盤面状態).  The game layer's whole
+// state (view/state.h) is built on it and adds the course of the game with
+// its record and the controller's, the clocks' and the screen's parts,
+// which nothing here can reach.  The computer keeps its own memory
+// (engine/com_tables.h) and thinks on a working copy of the board part; the
+// rules know nothing of either.
 //
 // Piece codes: sign × (type × 10 + facing).  Positive codes are the
 // computer's (COM, top), negative codes the human's (MAN, bottom).  type is
@@ -67,34 +66,4 @@ struct 盤面状態 {
 
     // The promoted code, as 調査_駒成 last found it.
     int 成駒 = 0;
-};
-
-// The course of the game: whose turn, the result, the counters and the
-// record.  The rules that move pieces, set positions and log them
-// work on it.
-struct 進行状態 : 盤面状態 {
-    // Turn and result.
-    int 手番 = 手番_なし;
-    int 勝者 = 手番_なし;
-
-    // Counters.
-    int 手数 = 0;
-    int 棋譜手数 = 0;
-    int 棋譜最終手数 = 0;
-
-    // The record: every position of the game with its clocks, slots
-    // 0..棋譜最終手数 in use (core/game_record.h).
-    棋譜 記録;
-
-    // Whom to tell where a king now stands: the king of side 符号 (+1 the
-    // top's, −1 the bottom's) whenever a position is put on the board
-    // (局面_設定), and the bottom king whenever it moves (駒を動かす).  The
-    // rules need nothing of it; the game's state (view/state.h) passes it on
-    // to the memory of the computer answering in it, which learns the kings'
-    // squares only this way.  A plain function, so that a copy of the state
-    // never points back into the one it was copied from.
-    void (*王の知らせ先)(進行状態& s, int 符号, int x, int y) = nullptr;
-    void 王を見た(int 符号, int x, int y) {
-        if (王の知らせ先 != nullptr) 王の知らせ先(*this, 符号, x, y);
-    }
 };

@@ -3,11 +3,11 @@
 // copy of the game, bounded by depth (the lower strengths, so that they play
 // alike on any machine) or by time (the top ones).
 //
-//   const 対局 g = 対局にする(s);              // core/game_state.h
+//   const 対局 g = 対局にする(s);              // view/course.h
 //   探索設定 設定 = 探索設定::レベル(4);
 //   std::atomic<bool> 止め{false};
 //   const 深い探索の結果 r = 深く探索する(g, 設定, 止め);   // on any thread
-//   if (r.あり) 状態で指す(s, g, r.手);          // or 候補にする(g, r) for the turn
+//   if (r.あり) 状態で指す(s, g, r.手);          // view/course.h; or 候補にする(g, r)
 //
 // The search works on its own copy of g and touches nothing else, so it may
 // run on a worker thread while the window goes on.  Setting 止め makes it

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/com_turn.h"
+#include "view/course.h"
 
 #include <algorithm>
 

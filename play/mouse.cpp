@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/mouse.h"
+#include "view/course.h"
 
 #include "core/clock.h"
 #include "core/move.h"

@@ -14,14 +14,14 @@ struct 局面の面 {
     const int* 持駒_COM;
 };
 
-局面の面 記録の面(const 進行状態& s, int n) {
+局面の面 記録の面(const 状態& s, int n) {
     const 局面& k = s.記録[n].面;
     return {k.盤, k.持駒_MAN, k.持駒_COM};
 }
 
 // The move that turned 前 into 後, or a row with no destination when the
 // two are the same.
-棋譜一覧の行 差から(const 進行状態& s, const 局面の面& 前, const 局面の面& 後, int 手目) {
+棋譜一覧の行 差から(const 状態& s, const 局面の面& 前, const 局面の面& 後, int 手目) {
     棋譜一覧の行 r;
     r.手目 = 手目;
     for (int x = 1; x <= 9; ++x)
@@ -54,7 +54,7 @@ std::vector<std::string> 桝の文(int x, int y) { return {文字列変換(10 - 
 
 }  // namespace
 
-std::vector<棋譜一覧の行> 棋譜一覧(const 進行状態& s) {
+std::vector<棋譜一覧の行> 棋譜一覧(const 状態& s) {
     std::vector<棋譜一覧の行> 行;
     const int 最後 = s.棋譜最終手数 > 履歴最大 ? 履歴最大 : s.棋譜最終手数;
     for (int i = 1; i <= 最後; ++i) 行.push_back(差から(s, 記録の面(s, i - 1), 記録の面(s, i), i));
@@ -64,7 +64,7 @@ std::vector<棋譜一覧の行> 棋譜一覧(const 進行状態& s) {
     return 行;
 }
 
-int 棋譜一覧の今の手(const 進行状態& s) { return s.棋譜手数; }
+int 棋譜一覧の今の手(const 状態& s) { return s.棋譜手数; }
 
 棋譜一覧の文 棋譜一覧の文にする(const 棋譜一覧の行& r) {
     棋譜一覧の文 t;

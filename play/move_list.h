@@ -30,10 +30,10 @@ struct 棋譜一覧の行 {
 };
 
 // Every ply that the board can be stepped to, first to last.
-std::vector<棋譜一覧の行> 棋譜一覧(const 進行状態& s);
+std::vector<棋譜一覧の行> 棋譜一覧(const 状態& s);
 
 // The ply whose position the board shows (0: the start).
-int 棋譜一覧の今の手(const 進行状態& s);
+int 棋譜一覧の今の手(const 状態& s);
 
 // A row as the player reads it, each column a list of texts that the window
 // translates one by one and puts side by side: 手目 "12"; 側 "先手";

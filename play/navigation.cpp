@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/navigation.h"
+#include "view/course.h"
 
 #include "core/clock.h"
 #include "core/move.h"
@@ -27,7 +28,7 @@ void 告知(Platform& p, const char* 本文, const char* 題) { p.メッセー�
 
 void 復元_記録(状態& s, int i) {
     if (i < 0 || i > 履歴最大) return;
-    局面_設定(s, 局面_履歴(s, i));
+    局面_設定(s, s.記録[i].面);
 }
 
 void CANCEL_Click(状態& s, Platform& p) {
@@ -68,7 +69,7 @@ void REPLAY_Click(状態& s, Platform& p) {
     記録を見せる(s, p, 前, s.記録[前].前秒C, s.記録[前].前秒M);
 
     int X = 0, Y = 0, 駒 = 0;
-    調査_移動結果(s, s.棋譜手数, X, Y, 駒);
+    調査_移動結果(s.記録, s.棋譜手数, X, Y, 駒);
     p.dsPlay(s.表示.音_駒打);
     消去_移動結果(s, p, 駒 > 0 ? s.手番_COM : s.手番_MAN);
 
@@ -107,7 +108,7 @@ void AFTER_Click(状態& s, Platform& p) {
     記録を見せる(s, p, s.棋譜手数, s.記録[s.棋譜手数].後秒C, s.記録[s.棋譜手数].後秒M);
 
     int X = 0, Y = 0, 駒 = 0;
-    調査_移動結果(s, s.棋譜手数, X, Y, 駒);
+    調査_移動結果(s.記録, s.棋譜手数, X, Y, 駒);
     p.dsPlay(s.表示.音_駒打);
     描画_移動結果(s, p, 駒 > 0 ? s.手番_COM : s.手番_MAN, X, Y, 駒, 色_白);
 

@@ -2,6 +2,7 @@
 #include "play/new_game.h"
 
 #include "core/setup.h"
+#include "view/course.h"
 
 void 新規対局(状態& s) {
     s.操作.ハンデレベル = 0;
@@ -10,6 +11,10 @@ void 新規対局(状態& s) {
     s.操作.再開待ち = 偽;
     s.操作.棋譜モード = 偽;
     s.操作.選択状態 = 0;
+    s.勝者 = 手番_なし;
+    s.手番 = 手番_なし;
+    s.棋譜手数 = 0;
+    s.手数 = 0;
     初期局面にする(s);
 
     s.時計.Timer1有効 = false;

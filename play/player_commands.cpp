@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/player_commands.h"
+#include "view/course.h"
 
 #include <atomic>
 #include <optional>
@@ -41,7 +42,7 @@ bool 対COMの対局中(const 状態& s) {
 void 自分の手を描き直す(状態& s, Platform& p) {
     for (int k = s.棋譜手数; k >= 1 && k > s.棋譜手数 - 2; --k) {
         int X = 0, Y = 0, 駒 = 0;
-        調査_移動結果(s, k, X, Y, 駒);
+        調査_移動結果(s.記録, k, X, Y, 駒);
         if (駒 < 0) {
             描画_移動結果(s, p, s.手番_MAN, X, Y, 駒, 色_白);
             return;

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "store/safe_file.h"
+#include "view/course.h"
 #include "view/tr.h"
 
 namespace {
@@ -197,7 +198,7 @@ struct 欄 {
     種類 k;
     unsigned 版 = 全版;
     int 自動保存内容::*内容整数 = nullptr;  // 整数: the member of the content ...
-    int 進行状態::*進行整数 = nullptr;      // ... and of the game: of its course
+    int 状態::*進行整数 = nullptr;          // ... and of the game: of its course
     int 操作状態::*操作整数 = nullptr;      //     or of the controller's part
     double 自動保存内容::*内容時間 = nullptr;
     double 時計状態::*時計時間 = nullptr;
@@ -206,7 +207,7 @@ struct 欄 {
     int 下 = std::numeric_limits<int>::min(), 上 = std::numeric_limits<int>::max();
 };
 
-constexpr 欄 整数欄(const char* 名, int 自動保存内容::*c, int 進行状態::*s, int 下, int 上) {
+constexpr 欄 整数欄(const char* 名, int 自動保存内容::*c, int 状態::*s, int 下, int 上) {
     欄 e{名, 種類::整数};
     e.内容整数 = c;
     e.進行整数 = s;
@@ -215,7 +216,7 @@ constexpr 欄 整数欄(const char* 名, int 自動保存内容::*c, int 進行�
     return e;
 }
 constexpr 欄 整数欄(const char* 名, int 自動保存内容::*c, int 操作状態::*s, int 下, int 上) {
-    欄 e = 整数欄(名, c, static_cast<int 進行状態::*>(nullptr), 下, 上);
+    欄 e = 整数欄(名, c, static_cast<int 状態::*>(nullptr), 下, 上);
     e.操作整数 = s;
     return e;
 }
@@ -246,13 +247,13 @@ constexpr 欄 記憶値欄(const char* 名, int COM表::*v, unsigned 版, int �
 // keep it with the rest of the computer's memory, which is where it lives.
 constexpr 欄 欄一覧[] = {
     整数欄("対局種別", &自動保存内容::対局種別, &操作状態::対局種別, 対局_人間, 対局_COM),
-    整数欄("レベル", &自動保存内容::レベル, &進行状態::レベル, 1, 最強レベル),
-    整数欄("手番_MAN", &自動保存内容::手番_MAN, &進行状態::手番_MAN, 後手, 先手),
-    整数欄("手番_COM", &自動保存内容::手番_COM, &進行状態::手番_COM, 後手, 先手),
-    整数欄("手番", &自動保存内容::手番, &進行状態::手番, 後手, 先手),
-    整数欄("手数", &自動保存内容::手数, &進行状態::手数, 0, 手数の最大),
-    整数欄("棋譜手数", &自動保存内容::棋譜手数, &進行状態::棋譜手数, 0, 手数の最大),
-    整数欄("棋譜最終手数", &自動保存内容::棋譜最終手数, &進行状態::棋譜最終手数, 0, 履歴最大),
+    整数欄("レベル", &自動保存内容::レベル, &状態::レベル, 1, 最強レベル),
+    整数欄("手番_MAN", &自動保存内容::手番_MAN, &状態::手番_MAN, 後手, 先手),
+    整数欄("手番_COM", &自動保存内容::手番_COM, &状態::手番_COM, 後手, 先手),
+    整数欄("手番", &自動保存内容::手番, &状態::手番, 後手, 先手),
+    整数欄("手数", &自動保存内容::手数, &状態::手数, 0, 手数の最大),
+    整数欄("棋譜手数", &自動保存内容::棋譜手数, &状態::棋譜手数, 0, 手数の最大),
+    整数欄("棋譜最終手数", &自動保存内容::棋譜最終手数, &状態::棋譜最終手数, 0, 履歴最大),
     整数欄("棋譜モード", &自動保存内容::棋譜モード, &操作状態::棋譜モード, 偽, 真),
     整数欄("ハンデ設定中", &自動保存内容::ハンデ設定中, &操作状態::ハンデ設定中, 偽, 真),
     整数欄("ハンデレベル", &自動保存内容::ハンデレベル, &操作状態::ハンデレベル, -10, 10),

@@ -2,7 +2,7 @@
 // The pictures of the rules that the help window shows, worked out by the
 // game's own rules so that they can never disagree with play: which squares
 // a piece reaches in each facing (asked of 移動チェック on a scratch board),
-// and how a piece turns when it lands (carried out by 駒を動かす on a
+// and how a piece turns when it lands (carried out by 盤の駒を動かす on a
 // scratch board with the real square colours).
 #pragma once
 

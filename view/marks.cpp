@@ -3,7 +3,7 @@
 
 #include "core/rules.h"
 
-最終手 最終手を調べる(const 進行状態& s) {
+最終手 最終手を調べる(const 状態& s) {
     最終手 m;
     const int n = s.棋譜手数;
     if (n < 1 || n > 履歴最大 || n - 1 > s.棋譜最終手数) return m;

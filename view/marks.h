@@ -19,7 +19,7 @@ struct 最終手 {
 // The move that led to the position on the board: the difference between
 // the logged position before it (slot 棋譜手数 − 1) and the board.  None at
 // the start, or when the board is not one move away from that slot.
-最終手 最終手を調べる(const 進行状態& s);
+最終手 最終手を調べる(const 状態& s);
 
 struct 盤の印 {
     enum class 種類 {

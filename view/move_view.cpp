@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/move_view.h"
+#include "view/course.h"
 
 #include "view/render.h"
 

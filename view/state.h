@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole state of one game window (or of the command-line tool's game):
-// the course of the game that the rules work on (進行状態, core/state.h)
-// and three parts only the game layer and the front ends see:
+// the board the rules work on (盤面状態, core/state.h), the course of the
+// game with its record, and three parts only the game layer and the front
+// ends see:
 //  - 操作: the controller's: the kind of game, modes, the selection of the
 //    mouse and keyboard, the menu's check marks, the autosave's knowledge;
 //  - 時計: both sides' thinking-time clocks;
 //  - 表示: what the screen and the speakers use: background, guidance
 //    colour, font, sound handles.
-// The rules and the computer take 盤面状態 or 進行状態 and so cannot reach
-// any of the three.
+// The rules and the computer take 盤面状態 and so cannot reach any of them.
 #pragma once
 
+#include "core/game_record.h"
 #include "core/state.h"
 #include "engine/com_tables.h"
 
@@ -142,7 +143,7 @@ struct 操作状態 {
 
 // ---- The clocks (seconds) ------------------------------------------------------
 struct 時計状態 {
-    // (The values shown with each position are in the record, 進行状態::記録.)
+    // (The values shown with each position are in the record, 状態::記録.)
     double 開始時刻 = 0;
     double 経過秒 = 0;
     int 経過秒_表示 = 0;
@@ -196,7 +197,18 @@ struct 表示状態 {
     bool 効果音を消す = false;
 };
 
-struct 状態 : 進行状態 {
+struct 状態 : 盤面状態 {
+    // The course of the game: whose turn, the result, the counters and the
+    // record (view/course.h carries moves and positions through it).
+    int 手番 = 手番_なし;
+    int 勝者 = 手番_なし;
+    int 手数 = 0;      // moves played in the game shown
+    int 棋譜手数 = 0;  // the record's slot the game stands at
+    int 棋譜最終手数 = 0;  // the last slot written, as far as 進 may step
+    // Every position of the game with its clocks, slots 0..棋譜最終手数 in
+    // use (core/game_record.h).
+    棋譜 記録;
+
     操作状態 操作;
     時計状態 時計;
     表示状態 表示;
@@ -207,11 +219,9 @@ struct 状態 : 進行状態 {
     // stand as the rules put them there.
     COM表* COM記憶 = nullptr;
 
-    状態() { 王の知らせ先 = &王を記憶に知らせる; }
-
-private:
-    static void 王を記憶に知らせる(進行状態& s, int 符号, int x, int y) {
-        const 状態& t = static_cast<const 状態&>(s);
-        if (t.COM記憶 != nullptr) ::王を見た(*t.COM記憶, 符号, x, y);
+    // The king of side 符号 (+1 the top's, −1 the bottom's) now stands on
+    // (x, y): the computer answering learns the kings' squares only so.
+    void 王を見た(int 符号, int x, int y) const {
+        if (COM記憶 != nullptr) ::王を見た(*COM記憶, 符号, x, y);
     }
 };

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "front/cli/commands.h"
+#include "view/course.h"
 #include "front/cli/input_line.h"
 #include "front/cli/numbers.h"
 #include "front/cli/players.h"

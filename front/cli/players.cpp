@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "front/cli/players.h"
+#include "view/course.h"
 
 #include <atomic>
 

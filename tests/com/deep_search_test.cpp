@@ -15,6 +15,7 @@
 #include "core/move.h"
 #include "core/setup.h"
 #include "play/new_game.h"
+#include "view/course.h"
 
 namespace {
 

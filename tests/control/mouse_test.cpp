@@ -15,6 +15,7 @@
 #include "store/settings.h"
 #include "tests/control/fixture.h"
 #include "play/new_game.h"
+#include "view/course.h"
 
 namespace {
 
@@ -176,7 +177,7 @@ TEST_F(押し試験, 指すと回り記録され時計が進む) {
     EXPECT_EQ(鳴った("play 3"), 1);
     EXPECT_EQ(s.手数, 1);
     EXPECT_EQ(s.棋譜手数, 1);
-    EXPECT_EQ(局面_履歴(s, 0).盤[3][7], MAN_歩2);  // logged before the move
+    EXPECT_EQ(s.記録[0].面.盤[3][7], MAN_歩2);  // logged before the move
     EXPECT_EQ(s.記録[0].後秒M, 12.5);
     EXPECT_EQ(s.時計.所有時間_MAN, 12.5);
     EXPECT_EQ(s.時計.所有時間_COM, 0);

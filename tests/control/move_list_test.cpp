@@ -11,6 +11,7 @@
 #include "play/player_commands.h"
 #include "store/record_file.h"
 #include "tests/control/fixture.h"
+#include "view/course.h"
 
 namespace {
 

@@ -21,6 +21,7 @@
 #include "store/sound.h"
 #include "tests/control/fixture.h"
 #include "tests/support/search_corpus.h"
+#include "view/course.h"
 
 namespace {
 

@@ -21,6 +21,7 @@
 #include "core/setup.h"
 #include "tests/support/game_compare.h"
 #include "play/new_game.h"
+#include "view/course.h"
 
 namespace {
 

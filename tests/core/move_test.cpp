@@ -10,6 +10,7 @@
 #include "tests/support/game_compare.h"
 #include "view/move_view.h"
 #include "view/render.h"
+#include "view/course.h"
 
 namespace {
 
@@ -147,15 +148,15 @@ TEST_F(盤テスト, 駒の存在と手駒の数と記録の行き先) {
     s.記録.書く(0).面.盤[7][7] = -102;
     s.記録.書く(1).面.盤[7][6] = -101;
     int x = -1, y = -1, k = -1;
-    調査_移動結果(s, 1, x, y, k);
+    調査_移動結果(s.記録, 1, x, y, k);
     EXPECT_EQ(x, 7);
     EXPECT_EQ(y, 6);
     EXPECT_EQ(k, -101);
     x = y = k = -1;
-    調査_移動結果(s, 2, x, y, k);  // nothing changed: outputs untouched
+    調査_移動結果(s.記録, 2, x, y, k);  // nothing changed: outputs untouched
     EXPECT_EQ(x, -1);
-    調査_移動結果(s, 0, x, y, k);  // out of range: ignored
-    調査_移動結果(s, 501, x, y, k);
+    調査_移動結果(s.記録, 0, x, y, k);  // out of range: ignored
+    調査_移動結果(s.記録, 501, x, y, k);
     EXPECT_EQ(x, -1);
 }
 

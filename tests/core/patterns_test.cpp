@@ -17,6 +17,7 @@
 #include "core/rules.h"
 #include "tests/support/random_position.h"
 #include "view/state.h"
+#include "view/course.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 // or into the log, for every slot the log has and none beyond.
 #include "core/position.h"
 #include "view/state.h"
+#include "view/course.h"
 
 #include <gtest/gtest.h>
 
@@ -48,9 +49,9 @@ TEST(局面, 記録は0から500までの枠に入り外は空の局面と読む
     for (int n : {0, 1, 499, 履歴最大}) {
         SCOPED_TRACE(n);
         s->記録.書く(n).面 = 例();
-        EXPECT_EQ(局面_履歴(*s, n), 例());
+        EXPECT_EQ(s->記録[n].面, 例());
     }
-    EXPECT_EQ(局面_履歴(*s, 2), 局面{});
-    EXPECT_EQ(局面_履歴(*s, 履歴最大 + 1), 局面{});
-    EXPECT_EQ(局面_履歴(*s, -1), 局面{});
+    EXPECT_EQ(s->記録[2].面, 局面{});
+    EXPECT_EQ(s->記録[履歴最大 + 1].面, 局面{});
+    EXPECT_EQ(s->記録[-1].面, 局面{});
 }

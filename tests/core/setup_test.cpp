@@ -9,6 +9,7 @@
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 #include "play/new_game.h"
+#include "view/course.h"
 
 namespace {
 

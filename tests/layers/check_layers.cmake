@@ -10,10 +10,10 @@
 #   4 play/        vz_play    the controller: input, commands, the computer's turn
 #   4 learn/       vz_learn   lessons and puzzles, beside play/ (neither includes the other)
 #   5 front/qt/    the window;  front/cli/  the command-line tool
-# The rules and the computer work on the board and the course of the game
-# (盤面状態, 進行状態 in core/state.h); the whole state with the
-# controller's, the clocks' and the screen's parts (状態, view/state.h) is
-# the game layer's.  A file of core/ or engine/ that names it, even through
+# The rules and the computer work on the board (盤面状態, core/state.h) and
+# the game as a value (対局); the whole state with the course of the game,
+# the controller's, the clocks' and the screen's parts (状態, view/state.h)
+# is the game layer's.  A file of core/ or engine/ that names it, even through
 # a declaration of its own, fails the check like an upward include.
 # sound/ (vz_dsound) is the sound library: it includes nothing of the game,
 # and only a front end includes it.  The two front ends stand side by side:
@@ -53,7 +53,6 @@ foreach(f IN LISTS files)
   if(from EQUAL 0 OR from EQUAL 1)
     file(READ ${SOURCE_DIR}/${f} text)
     string(REPLACE "盤面状態" "" text "${text}")
-    string(REPLACE "進行状態" "" text "${text}")
     foreach(name "状態&" "状態 &" "状態*" "状態>" "struct 状態" "操作状態" "時計状態" "表示状態")
       string(FIND "${text}" "${name}" at)
       if(NOT at EQUAL -1)

@@ -42,7 +42,7 @@ set(named
   "core/x.cpp|struct 状態|fail"
   "engine/x.h|int f(const 操作状態& c)|fail"
   "engine/x.cpp|double f(時計状態* c)|fail"
-  "core/x.h|void f(進行状態& s)|pass"
+  "core/x.h|void f(const 局面& k)|pass"
   "engine/x.h|int f(const 盤面状態& s)|pass"
   "view/x.h|void f(状態& s)|pass")
 

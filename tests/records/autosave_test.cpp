@@ -458,6 +458,7 @@ TEST(自動保存形式, どの強さも段のまま書き_旧版の4と5は新�
     const auto s = 途中の対局();
     const std::string 本体 = 変換_自動保存(取得_自動保存(*s), 2).substr(std::string("Vezuvire autosave 2\n").size());
     const std::string 本体4 = 変換_自動保存(取得_自動保存(*s), 4).substr(std::string("Vezuvire autosave 4\n").size());
+    ASSERT_NE(本体4.find("\nCOM=1\n"), std::string::npos);  // version 4 names its memory's version
     for (const 旧& e : {旧{"Vezuvire autosave 2", "4", 旧レベルの段(4)}, 旧{"Vezuvire autosave 2", "5", 最強レベル},
                         旧{"Vezuvire autosave 2", "6", 0}, 旧{"Vezuvire autosave 3", "3", 0},
                         旧{"Vezuvire autosave 3", "16", 0}, 旧{"Vezuvire autosave 3", "6", 6},

@@ -187,6 +187,11 @@ TEST_F(盤テスト, 動かすだけの手は起きたことを答え何も描�
     EXPECT_EQ(s.盤[3][3], 601);
     EXPECT_EQ(s.持駒_COM[6], 0);
 
+    s.盤[3][4] = -100;  // a bottom pawn turned to face down, the lowest code
+    const 移動結果 下向き = 駒を動かす(s, 3, 3, 3, 4, 601);
+    EXPECT_TRUE(下向き.取得_COM持駒);
+    EXPECT_EQ(s.持駒_COM[1], 1);
+
     s.盤[5][9] = -802;
     const 移動結果 王 = 駒を動かす(s, 5, 9, 4, 8, -802);
     EXPECT_TRUE(王.王移動_MAN);

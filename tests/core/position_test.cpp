@@ -36,6 +36,14 @@ TEST(局面, 置くと手駒の数と両方の王の位置も揃う) {
     EXPECT_EQ(記憶->王Y_MAN, 8);
     EXPECT_EQ(記憶->王X_COM, 5);
     EXPECT_EQ(記憶->王Y_COM, 1);
+    // Kings in the last column and row are found as well.
+    局面 隅 = 例();
+    隅.盤[5][1] = 隅.盤[4][8] = 空;
+    隅.盤[9][1] = COM_王0;
+    隅.盤[9][9] = MAN_王3;
+    局面_設定(*s, 隅);
+    EXPECT_EQ(記憶->王X_MAN * 10 + 記憶->王Y_MAN, 99);
+    EXPECT_EQ(記憶->王X_COM * 10 + 記憶->王Y_COM, 91);
     // A working copy of the computer keeps it in its own tables.
     auto w = std::make_unique<COM作業>();
     局面_設定(*w, 例());

@@ -14,6 +14,17 @@
     return g;
 }
 
+局面 局面にする(const 対局& g) {
+    局面 k;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) k.盤[x][y] = g.駒(x, y);
+    for (int i = 1; i <= 7; ++i) {
+        k.持駒_COM[i] = g.持駒(上手, i);
+        k.持駒_MAN[i] = g.持駒(下手, i);
+    }
+    return k;
+}
+
 int 元X座標(const 対局の手& m, int 側) {
     if (!m.打ち()) return m.元X;
     return 側 > 0 ? 持駒列_COM : 持駒列_MAN;

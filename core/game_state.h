@@ -12,6 +12,8 @@
 
 // A position with 側 to move.
 対局 対局にする(const 局面& k, int 側);
+// The board and hands of g, the other way.
+局面 局面にする(const 対局& g);
 
 // The source of m as the game's routines write it: the board square, or for
 // a drop the hand pseudo-square ((−1, kind) for the top side, (11, kind + 2)

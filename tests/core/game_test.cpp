@@ -29,14 +29,7 @@ namespace {
 std::unique_ptr<記憶つき対局> 状態に(const 対局& g) {
     auto s = std::make_unique<記憶つき対局>();
     桝色設定(*s);
-    局面 k;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) k.盤[x][y] = g.駒(x, y);
-    for (int i = 1; i <= 7; ++i) {
-        k.持駒_COM[i] = g.持駒(上手, i);
-        k.持駒_MAN[i] = g.持駒(下手, i);
-    }
-    局面_設定(*s, k);
+    局面_設定(*s, 局面にする(g));
     s->手番_COM = 先手;
     s->手番_MAN = 後手;
     s->手番 = g.手番() > 0 ? 先手 : 後手;

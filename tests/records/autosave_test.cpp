@@ -279,9 +279,11 @@ TEST(自動保存形式, 範囲外の値と書き手の書かない数の形は�
         {"COM.王X_COM", "x"},
     };
     for (const auto& [鍵, 値] : 悪い) EXPECT_FALSE(読める(差し替え(b, 鍵, 値))) << 鍵 << "=" << 値;
-    // The largest values the game can reach are taken.
+    // The smallest and largest values the game can reach are taken (a
+    // record stepped back to its start stands at 0).
     for (const auto& [鍵, 値] : std::vector<std::pair<std::string, std::string>>{
-             {"手数", "501"}, {"棋譜手数", "501"}, {"所有時間_MAN", "1000000000"}, {"ハンデレベル", "10"}})
+             {"手数", "501"}, {"棋譜手数", "501"}, {"棋譜手数", "0"}, {"手数", "0"}, {"所有時間_MAN", "1000000000"},
+             {"所有時間_MAN", "0"}, {"ハンデレベル", "10"}})
         EXPECT_TRUE(読める(差し替え(b, 鍵, 値))) << 鍵 << "=" << 値;
 }
 

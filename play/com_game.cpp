@@ -14,7 +14,7 @@ void 盤を整える(状態& s, Platform& p) {
     if (s.勝者 != 手番_なし) 初期設定(s, p);
     描画_棋譜読込み部分消去(s, p);
     描画_レベル(s, p, s.レベル);
-    描画_将棋盤桝(s, p);
+    描画_将棋盤桝(p);
 }
 
 // A record being stepped through is cut at the position shown.

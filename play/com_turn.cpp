@@ -36,11 +36,11 @@ void 思考中を描く(状態& s, Platform& p) {
     描画_絵(s, p, s.表示.背景種類, -2, 8);
     描画_絵(s, p, s.表示.背景種類, -1, 8);
     描画_絵(s, p, s.表示.背景種類, 0, 8);
-    描画_桝輪郭(s, p, 背景色, -1, 7);
+    描画_桝輪郭(p, 背景色, -1, 7);
     //: Shown beside the board while the computer thinks; letters that reach below the line touch the clock.
     描画_数値(s, p, -1.5, 8.5, QT_TRANSLATE_NOOP("Game", "思考中"), 色_黒, 0, 12);
     描画_数値(s, p, -1.6, 8.4, QT_TRANSLATE_NOOP("Game", "思考中"), 色_白, 0, 12);
-    描画_桝輪郭(s, p, 背景色, 1, 8);
+    描画_桝輪郭(p, 背景色, 1, 8);
 }
 
 bool 王あり(const 状態& s, int 符号) { return 調査_王あり(s, 符号) == 真; }
@@ -95,7 +95,7 @@ COM手番結果 com_ban_決めた手(状態& s, COM表& 記憶, Platform& p, con
     指して見せる(s, 記憶, p, 手);
     // The move is shown in its slot whether or not it ends the game.
     描画_移動結果(s, p, s.手番_COM, 手.先X, 手.先Y, 手.置駒, 色_白);
-    描画_桝輪郭(s, p, 色_白, 手.先X, 手.先Y);
+    描画_桝輪郭(p, 色_白, 手.先X, 手.先Y);
 
     if (!王あり(s, -1)) {
         p.メッセージ(QT_TRANSLATE_NOOP("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです"), QT_TRANSLATE_NOOP("Game", "終了"), ボタン::OK);

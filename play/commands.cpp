@@ -14,11 +14,6 @@
 
 namespace {
 
-void パネルを閉じる(状態& s, Platform& p) {
-    描画_可視(s, p, 偽, 偽, 偽);
-    描画_棋譜_IO(s, p, 1);
-}
-
 // The level indicator sits on cells (−2, 0) .. (0, 0); painting the
 // background over them wipes it.
 void レベル表示を消す(状態& s, Platform& p) {
@@ -32,8 +27,8 @@ void 音を放す(Platform& p, long& 音) {
 
 }  // namespace
 
-void TAIKYOKU_Click(状態& s, Platform& p) { パネルを閉じる(s, p); }
-void STOP_Click(状態& s, Platform& p) { パネルを閉じる(s, p); }
+void TAIKYOKU_Click(状態&, Platform& p) { パネルを閉じる(p); }
+void STOP_Click(状態&, Platform& p) { パネルを閉じる(p); }
 
 void START_Click(状態& s, Platform& p) {
     // A finished game is thrown away.
@@ -43,7 +38,7 @@ void START_Click(状態& s, Platform& p) {
     }
     描画_棋譜読込み部分消去(s, p);
     レベル表示を消す(s, p);  // no computer, so no level
-    描画_将棋盤桝(s, p);
+    描画_将棋盤桝(p);
 
     s.時計.開始時刻 = p.時刻();
     if (s.操作.checked(メニュー項目::KEIKA)) Timer1_有効(s, p, true);

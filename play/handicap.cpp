@@ -24,22 +24,22 @@ struct 段 {
 void 変わった桝を描く(状態& s, Platform& p, const 段& d) {
     描画_ハンデレベル(s, p, s.操作.ハンデレベル);
     描画_絵(s, p, s.盤[d.x][d.y], d.x, d.y);
-    描画_桝輪郭(s, p, 背景色, d.x, d.y);
+    描画_桝輪郭(p, 背景色, d.x, d.y);
     p.dsPlay(s.表示.音_駒打);
 }
 
 // The checks both buttons share; false when the press is refused.
 bool 押せる(状態& s, Platform& p) {
-    描画_可視(s, p, 偽, 偽, 偽);
-    描画_棋譜_IO(s, p, 1);
+    描画_可視(p, 偽, 偽, 偽);
+    描画_棋譜_IO(p, 1);
     if (s.操作.棋譜モード == 真) {
         p.dsPlay(s.表示.音_禁止);
-        描画_メッセージ(s, p, 1);
+        描画_メッセージ(p, 1);
         return false;
     }
     if (s.棋譜手数 > 0) {
         p.dsPlay(s.表示.音_禁止);
-        描画_メッセージ(s, p, 2);
+        描画_メッセージ(p, 2);
         return false;
     }
     s.棋譜最終手数 = 0;  // the record can no longer be stepped forward
@@ -48,7 +48,7 @@ bool 押せる(状態& s, Platform& p) {
 
 }  // namespace
 
-void 描画_メッセージ(状態&, Platform& p, int IN_メッセージ番号) {
+void 描画_メッセージ(Platform& p, int IN_メッセージ番号) {
     const char* 本文 = IN_メッセージ番号 == 1 ? QT_TRANSLATE_NOOP("Game", "棋譜ﾓｰﾄﾞではできません")
                                               : QT_TRANSLATE_NOOP("Game", "対局途中ではできません");
     p.メッセージ(std::string(本文) + "\r\r" + QT_TRANSLATE_NOOP("Game", "局面→最初にして下さい"),

@@ -9,4 +9,4 @@
 void LBEL_UP_Click(状態& s, Platform& p);
 void LEBEL_DOWN_Click(状態& s, Platform& p);
 // Refusal box: 1 in record mode, 2 once a move has been played.
-void 描画_メッセージ(状態& s, Platform& p, int IN_メッセージ番号);
+void 描画_メッセージ(Platform& p, int IN_メッセージ番号);

@@ -81,18 +81,18 @@ void 盤上で選択(状態& s, Platform& p, int 列, int 行) {
     s.操作.選択駒 = s.盤[列][行];
     描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, s.表示.移動指導色, s.操作.選択駒);
     if (自駒(s, s.操作.選択駒)) {
-        描画_桝輪郭(s, p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
+        描画_桝輪郭(p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
         s.操作.選択状態 = 1;
     } else {
         // The opponent's piece: its reach is only shown.
-        描画_桝輪郭(s, p, s.表示.移動指導色, s.操作.選択元X, s.操作.選択元Y);
+        描画_桝輪郭(p, s.表示.移動指導色, s.操作.選択元X, s.操作.選択元Y);
     }
 }
 
 void 選択を解く(状態& s, Platform& p) {
     s.操作.選択状態 = 0;
-    描画_将棋盤桝(s, p);
-    描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+    描画_将棋盤桝(p);
+    描画_桝輪郭(p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
 }
 
 // A refused destination shows red for a moment, so the refusal is seen even
@@ -106,7 +106,7 @@ void 選択を解く(状態& s, Platform& p) {
 constexpr double 断り表示秒 = 0.3;
 constexpr double 断り説明秒 = 0.6;
 void 断りを見せる(状態& s, Platform& p, int 列, int 行) {
-    描画_桝輪郭(s, p, 色_赤, 列, 行);
+    描画_桝輪郭(p, 色_赤, 列, 行);
     if (s.表示.断り説明) {
         s.表示.断り中 = true;
         s.表示.断り列 = 列;
@@ -115,7 +115,7 @@ void 断りを見せる(状態& s, Platform& p, int 列, int 行) {
     p.再描画();  // the pause below paints nothing
     p.待つ(s.表示.断り説明 ? 断り説明秒 : 断り表示秒);
     s.表示.断り中 = false;
-    描画_桝輪郭(s, p, 桝輪郭色, 列, 行);
+    描画_桝輪郭(p, 桝輪郭色, 列, 行);
 }
 
 void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, int 行) {
@@ -125,19 +125,19 @@ void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, i
     // A piece of the opponent's hand was only being looked at.
     if ((s.手番 == s.手番_MAN && s.操作.選択元X == -1) || (s.手番 == s.手番_COM && s.操作.選択元X == 11)) {
         描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, 桝輪郭色, s.操作.選択駒);
-        描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+        描画_桝輪郭(p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
         s.操作.選択状態 = 0;
         return;
     }
 
     // Another own piece: the selection moves to it.
     if (自駒(s, s.盤[s.操作.選択先X][s.操作.選択先Y])) {
-        描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+        描画_桝輪郭(p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
         s.操作.選択元X = s.操作.選択先X;
         s.操作.選択元Y = s.操作.選択先Y;
         s.操作.選択駒 = s.盤[s.操作.選択元X][s.操作.選択元Y];
         描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, s.表示.移動指導色, s.操作.選択駒);
-        描画_桝輪郭(s, p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
+        描画_桝輪郭(p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
         return;
     }
 
@@ -145,7 +145,7 @@ void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, i
         p.dsPlay(s.表示.音_禁止);
         断りを見せる(s, p, s.操作.選択先X, s.操作.選択先Y);
         s.操作.選択状態 = 0;
-        描画_将棋盤桝(s, p);
+        描画_将棋盤桝(p);
         return;
     }
 
@@ -155,7 +155,7 @@ void 移動先で(状態& s, Platform& p, 応手& 相手, int Button, int 列, i
 void 盤外で(状態& s, Platform& p, int 列, int 行) {
     if (COMの駒(s.操作.選択駒) || MANの駒(s.操作.選択駒)) {
         描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, 桝輪郭色, s.操作.選択駒);
-        描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+        描画_桝輪郭(p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
     }
     if (列 == 11 && 行 >= 3 && 行 <= 9) {
         // Bottom hand: row r holds kind r − 2, pawn at the top.
@@ -165,8 +165,8 @@ void 盤外で(状態& s, Platform& p, int 列, int 行) {
         s.操作.選択元X = 11;
         s.操作.選択元Y = 行;
         s.操作.選択駒 = -(種 * 100 + 2);
-        if (s.手番 == s.手番_MAN) 描画_桝輪郭(s, p, 色_赤, 11, 行);
-        else if (s.手番 == s.手番_COM) 描画_桝輪郭(s, p, s.表示.移動指導色, 11, 行);
+        if (s.手番 == s.手番_MAN) 描画_桝輪郭(p, 色_赤, 11, 行);
+        else if (s.手番 == s.手番_COM) 描画_桝輪郭(p, s.表示.移動指導色, 11, 行);
         描画_移動可能桝色(s, p, 11, 行, s.表示.移動指導色, s.操作.選択駒);
     } else if (列 == -1 && 行 >= 1 && 行 <= 7) {
         // Top hand: row r holds kind 8 − r, rook at the top.
@@ -176,8 +176,8 @@ void 盤外で(状態& s, Platform& p, int 列, int 行) {
         s.操作.選択元X = -1;
         s.操作.選択元Y = 行;
         s.操作.選択駒 = 種 * 100;
-        if (s.手番 == s.手番_COM) 描画_桝輪郭(s, p, 色_赤, -1, 行);
-        else if (s.手番 == s.手番_MAN) 描画_桝輪郭(s, p, s.表示.移動指導色, -1, 行);
+        if (s.手番 == s.手番_COM) 描画_桝輪郭(p, 色_赤, -1, 行);
+        else if (s.手番 == s.手番_MAN) 描画_桝輪郭(p, s.表示.移動指導色, -1, 行);
         描画_移動可能桝色(s, p, -1, 行, s.表示.移動指導色, s.操作.選択駒);
     }
 }
@@ -233,11 +233,11 @@ int 桝列(int X) { return 切り捨て除算(X - 盤原点X, 桝幅); }
 int 桝行(int Y) { return 切り捨て除算(Y - 盤原点Y, 桝高); }
 
 void 描画_移動可能桝色(状態& s, Platform& p, int 移動元X, int 移動元Y, int 描画色, int 移動駒) {
-    描画_将棋盤桝(s, p);
+    描画_将棋盤桝(p);
     if (s.操作.移動指導 == 偽) return;
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
-            if (移動チェック(s, 移動元X, 移動元Y, c, r, 移動駒) == 真) 描画_桝輪郭(s, p, 描画色, c, r);
+            if (移動チェック(s, 移動元X, 移動元Y, c, r, 移動駒) == 真) 描画_桝輪郭(p, 描画色, c, r);
 }
 
 void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int 元Y, int 先X, int 先Y, int 駒, int Button) {
@@ -280,8 +280,8 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
     if (成る) s.操作.選択駒 = s.成駒;
 
     s.操作.選択状態 = 0;
-    描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
-    描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択先X, s.操作.選択先Y);
+    描画_桝輪郭(p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+    描画_桝輪郭(p, 桝輪郭色, s.操作.選択先X, s.操作.選択先Y);
     描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, 桝輪郭色, s.操作.選択駒);
 
     // The top hand shows the rook in slot row 1 and the pawn in row 7, but
@@ -301,8 +301,8 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
 
 void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Shift*/, int X, int Y) {
     // Any press on the window closes the record-file panel.
-    描画_可視(s, p, 偽, 偽, 偽);
-    描画_棋譜_IO(s, p, 1);
+    描画_可視(p, 偽, 偽, 偽);
+    描画_棋譜_IO(p, 1);
 
     // A loaded record is stepped through with "進", not played on.
     if (s.操作.棋譜モード == 真) {

@@ -17,11 +17,6 @@
 
 namespace {
 
-void パネルを閉じる(状態& s, Platform& p) {
-    描画_可視(s, p, 偽, 偽, 偽);
-    描画_棋譜_IO(s, p, 1);
-}
-
 void 告知(Platform& p, const char* 本文, const char* 題) { p.メッセージ(本文, 題, ボタン::OK); }
 
 }  // namespace
@@ -54,7 +49,7 @@ void 記録を見せる(状態& s, Platform& p, int i, double COM秒, double MAN
 }  // namespace
 
 void REPLAY_Click(状態& s, Platform& p) {
-    パネルを閉じる(s, p);
+    パネルを閉じる(p);
     s.操作.再開待ち = 真;
     if (s.棋譜手数 < 1) {
         p.dsPlay(s.表示.音_禁止);
@@ -63,7 +58,7 @@ void REPLAY_Click(状態& s, Platform& p) {
     }
     s.操作.選択状態 = 0;
     Timer1_有効(s, p, false);
-    描画_将棋盤桝(s, p);
+    描画_将棋盤桝(p);
 
     const int 前 = s.棋譜手数 - 1;
     記録を見せる(s, p, 前, s.記録[前].前秒C, s.記録[前].前秒M);
@@ -81,7 +76,7 @@ void REPLAY_Click(状態& s, Platform& p) {
 }
 
 void AFTER_Click(状態& s, Platform& p) {
-    パネルを閉じる(s, p);
+    パネルを閉じる(p);
     if (s.手番 == 手番_なし) {
         p.dsPlay(s.表示.音_禁止);
         告知(p, QT_TRANSLATE_NOOP("Game", "「対局」で始めて下さい"), QT_TRANSLATE_NOOP("Game", "開始"));
@@ -99,7 +94,7 @@ void AFTER_Click(状態& s, Platform& p) {
     }
     s.操作.選択状態 = 0;
     Timer1_有効(s, p, false);
-    描画_将棋盤桝(s, p);
+    描画_将棋盤桝(p);
 
     s.棋譜手数 += 1;
     s.手数 += 1;

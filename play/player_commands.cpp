@@ -19,11 +19,6 @@
 
 namespace {
 
-void パネルを閉じる(状態& s, Platform& p) {
-    描画_可視(s, p, 偽, 偽, 偽);
-    描画_棋譜_IO(s, p, 1);
-}
-
 void 告知(Platform& p, const char* 本文, const char* 題) { p.メッセージ(本文, 題, ボタン::OK); }
 
 // The refusal of "戻" with nothing to take back.
@@ -54,7 +49,7 @@ void 自分の手を描き直す(状態& s, Platform& p) {
 }  // namespace
 
 void MATTA_Click(状態& s, Platform& p) {
-    パネルを閉じる(s, p);
+    パネルを閉じる(p);
     // With the computer to move (the player stepped back with "戻") one
     // step reaches the player's turn; otherwise the computer's answer and
     // the player's move go together.
@@ -66,7 +61,7 @@ void MATTA_Click(状態& s, Platform& p) {
     s.操作.再開待ち = 真;
     s.操作.選択状態 = 0;
     Timer1_有効(s, p, false);
-    描画_将棋盤桝(s, p);
+    描画_将棋盤桝(p);
 
     const int 前 = s.棋譜手数 - 手数;
     復元_記録(s, 前);
@@ -90,7 +85,7 @@ void MATTA_Click(状態& s, Platform& p) {
 }
 
 void TOURYOU_Click(状態& s, Platform& p) {
-    パネルを閉じる(s, p);
+    パネルを閉じる(p);
     if (s.操作.棋譜モード == 真 || s.手番 == 手番_なし) {
         p.dsPlay(s.表示.音_禁止);
         告知(p, QT_TRANSLATE_NOOP("Game", "「対局」で始めて下さい"), QT_TRANSLATE_NOOP("Game", "開始"));
@@ -105,8 +100,8 @@ void TOURYOU_Click(状態& s, Platform& p) {
     Timer1_有効(s, p, false);
     if (s.操作.選択状態 != 0) {
         s.操作.選択状態 = 0;
-        描画_将棋盤桝(s, p);
-        描画_桝輪郭(s, p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
+        描画_将棋盤桝(p);
+        描画_桝輪郭(p, 桝輪郭色, s.操作.選択元X, s.操作.選択元Y);
     }
     s.操作.再開待ち = 偽;
     if (s.操作.対局種別 == 対局_COM) {
@@ -163,7 +158,7 @@ void HINT_Click(状態& s, Platform& p) {
 }
 
 void HINT_Click(状態& s, Platform& p, 応手& 相手) {
-    パネルを閉じる(s, p);
+    パネルを閉じる(p);
     if (!対COMの対局中(s) || s.手番 != s.手番_MAN) {
         p.dsPlay(s.表示.音_禁止);
         告知(p, QT_TRANSLATE_NOOP("Game", "できません"), QT_TRANSLATE_NOOP("Game", "ヒント"));
@@ -177,21 +172,21 @@ void HINT_Click(状態& s, Platform& p, 応手& 相手) {
         告知(p, QT_TRANSLATE_NOOP("Game", "できません"), QT_TRANSLATE_NOOP("Game", "ヒント"));
         return;
     }
-    描画_桝輪郭(s, p, 色_黄, h.元X, h.元Y);
-    描画_桝輪郭(s, p, 色_黄, h.先X, h.先Y);
+    描画_桝輪郭(p, 色_黄, h.元X, h.元Y);
+    描画_桝輪郭(p, 色_黄, h.先X, h.先Y);
     描画_移動結果(s, p, s.手番_MAN, h.先X, h.先Y, h.置駒, 色_黄);
     s.表示.ヒント中 = true;
     s.表示.ヒント元列 = h.元X, s.表示.ヒント元行 = h.元Y, s.表示.ヒント先列 = h.先X, s.表示.ヒント先行 = h.先Y;
     p.再描画();  // the pause below paints nothing
     p.待つ(ヒント表示秒);
     s.表示.ヒント中 = false;
-    描画_桝輪郭(s, p, 桝輪郭色, h.元X, h.元Y);
-    描画_桝輪郭(s, p, 桝輪郭色, h.先X, h.先Y);
+    描画_桝輪郭(p, 桝輪郭色, h.元X, h.元Y);
+    描画_桝輪郭(p, 桝輪郭色, h.先X, h.先Y);
     // A piece picked up before the hint stays picked up, its reach shown
     // again.
     if (s.操作.選択状態 != 0) {
         描画_移動可能桝色(s, p, s.操作.選択元X, s.操作.選択元Y, s.表示.移動指導色, s.操作.選択駒);
-        描画_桝輪郭(s, p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
+        描画_桝輪郭(p, 色_赤, s.操作.選択元X, s.操作.選択元Y);
     }
     自分の手を描き直す(s, p);
 }

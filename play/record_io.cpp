@@ -30,16 +30,11 @@ long long 文字数(const std::string& t) {
     return n;
 }
 
-void 閉じる(状態& s, Platform& p) {
-    描画_可視(s, p, 偽, 偽, 偽);
-    描画_棋譜_IO(s, p, 1);
-}
-
 }  // namespace
 
-void KIFU_READ_Click(状態& s, Platform& p) {
-    描画_可視(s, p, 真, 真, 真);
-    描画_棋譜_IO(s, p, 1);
+void KIFU_READ_Click(状態&, Platform& p) {
+    描画_可視(p, 真, 真, 真);
+    描画_棋譜_IO(p, 1);
     p.パネル一覧更新();  // files may have come and gone since the list was read
 }
 
@@ -49,11 +44,11 @@ void KIFU_WRITE_Click(状態& s, Platform& p) {
              QT_TRANSLATE_NOOP("Game", "棋譜書込"));
         return;
     }
-    描画_可視(s, p, 真, 真, 偽);
-    描画_棋譜_IO(s, p, 0);
+    描画_可視(p, 真, 真, 偽);
+    描画_棋譜_IO(p, 0);
 }
 
-void Dir1_Change(状態&, Platform& p, const std::string& フォルダ) {
+void Dir1_Change(Platform& p, const std::string& フォルダ) {
     p.パネルフォルダ設定(フォルダ);
     p.パネル一覧更新();
 }
@@ -88,7 +83,7 @@ void Command1_Click(状態& s, Platform& p) {
         return;
     }
 
-    閉じる(s, p);
+    パネルを閉じる(p);
     p.パネル一覧更新();
     告知(p, QT_TRANSLATE_NOOP("Game", "棋譜を書き込みました"), "  ");
     if (!注意.empty()) 告知(p, 注意, 題_書込, true);
@@ -126,7 +121,7 @@ void 読込_記録(状態& s, Platform& p, const std::string& パス, const std:
     // A game in progress is asked about with the lists still open, so that
     // いいえ leaves the window exactly as it was.
     const bool 問う = 調査_対局途中(s);
-    if (!問う) 描画_可視(s, p, 偽, 偽, 偽);
+    if (!問う) 描画_可視(p, 偽, 偽, 偽);
 
     // Read first: a file that cannot be read must not cost the game in play,
     // nor should the player be asked about a record that never comes.
@@ -134,7 +129,7 @@ void 読込_記録(状態& s, Platform& p, const std::string& パス, const std:
     std::string エラー;
     const bool 読めた = 読込_棋譜(パス.empty() ? 現在のフォルダ(p) + "/" + ファイル名 : パス, 内容, エラー) == 真;
     if (問う && 読めた && !確認_対局終了(s, p)) return;
-    if (問う) 描画_可視(s, p, 偽, 偽, 偽);
+    if (問う) 描画_可視(p, 偽, 偽, 偽);
     if (!読めた) {
         告知(p, "棋譜ファイル「" + ファイル名 + "」を開けませんでした。\r" + エラー, 題_読込, true);
         return;

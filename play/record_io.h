@@ -17,7 +17,7 @@ void KIFU_READ_Click(状態& s, Platform& p);
 // handicap is set.
 void KIFU_WRITE_Click(状態& s, Platform& p);
 // The folder list moved to フォルダ: the file list follows it.
-void Dir1_Change(状態& s, Platform& p, const std::string& フォルダ);
+void Dir1_Change(Platform& p, const std::string& フォルダ);
 // "RETURN": writes the game to <folder>/<name>.棋譜.  Every failure is told
 // to the player and the game goes on; the panel stays open then.
 void Command1_Click(状態& s, Platform& p);

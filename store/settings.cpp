@@ -155,9 +155,9 @@ void SIDOU_Click(状態& s, Platform& p) {
     if (s.操作.checked(メニュー項目::SIDOU)) {
         // Guidance off: wipe any highlight still on screen.
         for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) 描画_桝輪郭(s, p, 2, x, y);
-        for (int r = 1; r <= 7; ++r) 描画_桝輪郭(s, p, 2, -1, r);
-        for (int r = 3; r <= 9; ++r) 描画_桝輪郭(s, p, 2, 11, r);
+            for (int y = 1; y <= 9; ++y) 描画_桝輪郭(p, 2, x, y);
+        for (int r = 1; r <= 7; ++r) 描画_桝輪郭(p, 2, -1, r);
+        for (int r = 3; r <= 9; ++r) 描画_桝輪郭(p, 2, 11, r);
         指導を適用(s, p, false);
     } else {
         指導を適用(s, p, true);
@@ -176,9 +176,9 @@ void BGM_Click(状態& s, Platform& p) {
     書込_環境設定ファイル(s, p);
 }
 
-void OPTION_Click(状態& s, Platform& p) {
-    描画_可視(s, p, 偽, 偽, 偽);
-    描画_棋譜_IO(s, p, 1);
+void OPTION_Click(状態&, Platform& p) {
+    描画_可視(p, 偽, 偽, 偽);
+    描画_棋譜_IO(p, 1);
 }
 
 void KEIKA_Click(状態& s, Platform& p) {

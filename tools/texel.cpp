@@ -226,14 +226,15 @@ struct 重み {
 };
 std::vector<重み> 重みの一覧(評価の重み& w) {
     std::vector<重み> v;
-    for (int i = 0; i < 14; ++i)
-        if (i != 9) v.push_back({"駒" + std::to_string(i), &w.駒[i], 20, 3000});
+    // The promoted lance, knight and silver are too rare in the games to be
+    // judged apart: they keep their values (a gold's and a little more).
+    for (int i : {0, 1, 2, 4, 6, 8, 10, 11, 12, 13}) v.push_back({"駒" + std::to_string(i), &w.駒[i], 20, 3000});
     v.push_back({"持駒率", &w.持駒率, 50, 200});
     for (int a = 0; a < 5; ++a)
         for (int b = 0; b < 2; ++b)
             v.push_back({"向き" + std::to_string(a) + std::to_string(b), &w.向き損[a][b], 0, 95});
-    v.push_back({"王の周り", &w.王の周り, 0, 200});
-    v.push_back({"王手", &w.王手, 0, 400});
+    v.push_back({"王の周り", &w.王の周り, 0, 1000});
+    v.push_back({"王手", &w.王手, 0, 1000});
     v.push_back({"利き", &w.利き, 0, 50});
     v.push_back({"寄り", &w.寄り, 0, 50});
     return v;

@@ -71,8 +71,8 @@ void 消去_移動結果(状態& s, 描画窓口& p, int IN_手番) {
         for (int c = -2; c <= 0; ++c) 描画_絵(s, p, s.表示.背景種類, c, 8);
         // The tiles overpaint the outlines of the hand slot above and the
         // board square to the right; put them back.
-        描画_桝輪郭(s, p, 背景色, -1, 7);
-        描画_桝輪郭(s, p, 背景色, 1, 8);
+        描画_桝輪郭(p, 背景色, -1, 7);
+        描画_桝輪郭(p, 背景色, 1, 8);
     } else if (IN_手番 == s.手番_MAN) {
         for (int c = 12; c <= 14; ++c) 描画_絵(s, p, s.表示.背景種類, c, 2);
     }
@@ -89,5 +89,5 @@ void 描画_移動結果(状態& s, 描画窓口& p, int IN_手番, int 移動�
     影付き表示(s, p, 欄->段X, 欄->Y, 文字列変換(1000 + 移動先Y), 駒色);
     影付き表示(s, p, 欄->駒X, 欄->Y, 文字列変換(移動駒), 駒色);
     // The piece name of the left slot reaches into the board's outline.
-    if (IN_手番 == s.手番_COM) 描画_桝輪郭(s, p, 背景色, 1, 8);
+    if (IN_手番 == s.手番_COM) 描画_桝輪郭(p, 背景色, 1, 8);
 }

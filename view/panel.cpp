@@ -13,16 +13,21 @@ constexpr パネル部品 書込部品[9] = {
 
 }  // namespace
 
-void 描画_可視(状態&, パネル窓口& p, int a, int b, int c) {
+void 描画_可視(パネル窓口& p, int a, int b, int c) {
     p.パネル表示(パネル部品::Drive1, a != 偽);
     p.パネル表示(パネル部品::Dir1, b != 偽);
     p.パネル表示(パネル部品::File1, c != 偽);
 }
 
-void 描画_棋譜_IO(状態&, パネル窓口& p, int フラグ) {
+void 描画_棋譜_IO(パネル窓口& p, int フラグ) {
     const bool 見える = フラグ == 0;
     // Closing the panel forgets whatever was typed.
     if (!見える)
         for (auto 欄 : 入力欄) p.パネル文字設定(欄, "");
     for (auto 部品 : 書込部品) p.パネル表示(部品, 見える);
+}
+
+void パネルを閉じる(パネル窓口& p) {
+    描画_可視(p, 偽, 偽, 偽);
+    描画_棋譜_IO(p, 1);
 }

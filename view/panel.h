@@ -10,8 +10,12 @@
 
 // Visibility of the drive list, the folder list and the file list, in that
 // order (真 shows, 偽 hides).
-void 描画_可視(状態& s, パネル窓口& p, int a, int b, int c);
+void 描画_可視(パネル窓口& p, int a, int b, int c);
 
 // フラグ = 0 shows the write controls; any other value empties the four text
 // boxes and hides all write controls.
-void 描画_棋譜_IO(状態& s, パネル窓口& p, int フラグ);
+void 描画_棋譜_IO(パネル窓口& p, int フラグ);
+
+// Every list and write control hidden, whatever was typed forgotten: the
+// panel closed for play.
+void パネルを閉じる(パネル窓口& p);

@@ -27,7 +27,7 @@ int セルY(double 座標Y);
 int 絵の選択(const 状態& s, int 駒種類, double 座標X, double 座標Y);
 
 void 描画_絵(const 状態& s, 描画窓口& p, int 駒種類, double 座標X, double 座標Y);
-void 描画_桝輪郭(const 状態& s, 描画窓口& p, int 描画色, double 座標X, double 座標Y);
+void 描画_桝輪郭(描画窓口& p, int 描画色, double 座標X, double 座標Y);
 void 描画_数値(const 状態& s, 描画窓口& p, double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
                int フォントサイズ);
 void 描画_数値(const 状態& s, 描画窓口& p, double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
@@ -35,7 +35,7 @@ void 描画_数値(const 状態& s, 描画窓口& p, double 入力X, double 入�
 std::string 文字列_固定(int 数値);
 void 描画_文字列(const 状態& s, 描画窓口& p, double 入力X, double 入力Y, int 数値, int 色, int サイズ);
 void 描画_盤(const 状態& s, 描画窓口& p);
-void 描画_将棋盤桝(const 状態& s, 描画窓口& p);
+void 描画_将棋盤桝(描画窓口& p);
 void 描画_背景(const 状態& s, 描画窓口& p, int IN_背景種類);
 void 描画_桝_数値(状態& s, 描画窓口& p);
 void 描画_自持盤(const 状態& s, 描画窓口& p);

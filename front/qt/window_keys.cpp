@@ -92,10 +92,7 @@ bool 窓::パネルのキー(QObject* o, QKeyEvent* e) {
     const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
     if (e->key() == Qt::Key_Escape && m == Qt::NoModifier) {
         if (!パネルに入力中()) return false;  // from the board Esc ends the game as ever
-        操作([](状態& s, Platform& p) {
-            描画_可視(s, p, 偽, 偽, 偽);
-            描画_棋譜_IO(s, p, 1);
-        });
+        操作([](状態&, Platform& p) { パネルを閉じる(p); });
         盤面_->setFocus(Qt::OtherFocusReason);
         return true;
     }

@@ -104,7 +104,7 @@ void 窓::フォルダ模型を作る() {
             [dir] { dir->scrollTo(dir->currentIndex(), QAbstractItemView::PositionAtCenter); });
     connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, model](const QModelIndex& i) {
         const std::string f = model->filePath(i).toStdString();
-        操作([f](状態& s, Platform& p) { Dir1_Change(s, p, f); });
+        操作([f](状態&, Platform& p) { Dir1_Change(p, f); });
     });
 }
 

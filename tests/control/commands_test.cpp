@@ -79,8 +79,8 @@ TEST_F(対局試験, メニューと盤の押下は棋譜パネルを閉じる) 
                        応手なし 誰も;
                        Form_MouseDown(s, p, 誰も, 1, 0, 0, 0);
                    }}) {
-        描画_可視(s, p, 真, 真, 真);
-        描画_棋譜_IO(s, p, 0);  // the write controls come up, the lists stay as they were
+        描画_可視(p, 真, 真, 真);
+        描画_棋譜_IO(p, 0);  // the write controls come up, the lists stay as they were
         EXPECT_TRUE(部品(パネル部品::RETURN) && 部品(パネル部品::ラベル_上) && 部品(パネル部品::File1));
         p.パネル文字設定(パネル部品::入力_対局名, "名局");
         f(s, p);

@@ -348,7 +348,7 @@ private:
             return false;
         }
         if (c == "フォルダ" && n == 2) {
-            Dir1_Change(*s_, *p_, w[1]);
+            Dir1_Change(*p_, w[1]);
             return true;
         }
         if (c == "ファイル選択" && n == 2) {

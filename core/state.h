@@ -48,14 +48,14 @@ inline constexpr int 桝色_水 = 3;  // anticlockwise turn on arrival
 // hands, the sides, the strength and the promoted
 // code 調査_駒成 leaves.  The movement rules work on it alone, so they serve
 // the game and the computer's working copy (COM作業) alike.
-struct 盤面状態 {
-    // Board and square colours.
-    int 盤[10][10] = {};
+// The board and the hands (盤, 持駒_MAN, 持駒_COM) are a 局面, the very
+// position a slot of the record keeps: taking the position off the board or
+// putting one on is a copy.
+struct 盤面状態 : 局面 {
+    // Square colours.
     int 桝色[10][10] = {};
 
-    // Hands, indexed by kind 1..7 (index 0 unused).
-    int 持駒_MAN[8] = {};
-    int 持駒_COM[8] = {};
+    // How many pieces each hand holds.
     int 持駒数_MAN = 0;
     int 持駒数_COM = 0;
 

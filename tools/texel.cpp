@@ -274,6 +274,9 @@ int 調える(int argc, char** argv) {
             std::string 盤, 持駒, 手番, 結果;
             対局 g;
             if (!(in >> 盤 >> 持駒 >> 手番 >> 結果) || !局面を読む(盤, 持駒, 手番, g)) continue;
+            // A king under attack is a question for the search, not for the
+            // judgement: such positions would only teach it to fear them.
+            if (g.利いている(-g.手番(), g.王X(g.手番()), g.王Y(g.手番()))) continue;
             標本 s = 数える(g);
             s.結果 = 結果 == "b" ? 1.0 : 結果 == "t" ? 0.0 : 0.5;
             // The short sum must be the judgement itself, for any weights.

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window shell: building the window, the start-up sequence, message
-// boxes, the end of the program, and the keyboard and mouse events handed
-// to the game.  The canvas, the drawing, the record panel, the menu bar and
-// the sound and time services live in the window_*.cpp files beside this.
+// boxes, the end of the program, the keyboard and mouse events handed to
+// the game, and the canvas the drawing book's picture is shown on.  The
+// drawing book, the record panel, the menu bar and the sound and time
+// services live in the window_*.cpp files beside this.
 #include "front/qt/window.h"
 
 #include <QAbstractButton>
@@ -14,10 +15,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlatformSurfaceEvent>
 #include <QPushButton>
 #include <QTranslator>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -312,3 +315,35 @@ void 窓::マウス(QMouseEvent* e) {
     操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
     if (ボタン == 1 && e->button() == Qt::LeftButton) 引きの候補(e, X, Y);
 }
+
+// ---- the canvas --------------------------------------------------------------
+
+QWidget* 窓::キャンバス() const { return 盤面_; }
+
+QPoint 窓::ツイップから位置(int X, int Y) const {
+    const double k = 盤面_->拡大();
+    const QPointF o = 盤面_->原点();
+    return QPoint(static_cast<int>(std::floor(o.x() + X * k / 画素)),
+                  static_cast<int>(std::floor(o.y() + Y * k / 画素)));
+}
+
+double 窓::倍率() const {
+    const double dpr = 盤面_ ? 盤面_->devicePixelRatioF() : 1.0;
+    const double k = 盤面_ ? 盤面_->拡大() : 1.0;
+    // Quantised so that small resizes do not re-render for nothing.
+    return std::max(0.5, std::ceil(k * dpr * 4) / 4);
+}
+
+QImage 窓::見える画像(double r) const {
+    QImage img = 画像(r);
+    QPainter g(&img);
+    印を描く(g, *s_, r, QPointF(0, 0), 1);
+    return img;
+}
+
+void 窓::全部描き直す() {
+    帳_.全部描き直す(倍率());
+    盤面_->update();
+}
+
+void 窓::再描画() { 盤面_->repaint(); }

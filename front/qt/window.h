@@ -18,6 +18,7 @@
 
 #include "front/qt/language.h"
 #include "front/qt/window_canvas.h"
+#include "front/qt/window_drawing.h"
 #include "view/key_cursor.h"
 #include "view/platform.h"
 #include "view/state.h"
@@ -60,7 +61,7 @@ public:
     // Twip position → widget position of the canvas (for tests and events).
     QPoint ツイップから位置(int X, int Y) const;
     // Current drawing as an image of the canvas at the given device scale.
-    QImage 画像(double 倍率 = 1.0) const;
+    QImage 画像(double 倍率 = 1.0) const { return 帳_.画像(倍率); }
     // The same with the marks over the board on top, as the window shows it.
     QImage 見える画像(double 倍率 = 1.0) const;
     // For tests: when set, message boxes are not shown; each is recorded and
@@ -167,27 +168,33 @@ public:
     // The box the letters of a board text cover, in twips from the text's
     // corner, measured with the window's font made for 倍率 device pixels
     // per canvas pixel (as the canvas paints it at that scale).
-    static QRectF 文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率);
+    static QRectF 文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率) {
+        return 描画帳::文字の墨(文字列, 大きさ, 太字, 倍率);
+    }
     // For tests: the texts of the kept drawing operations, as drawn.
-    QStringList 描いた文字() const;
+    QStringList 描いた文字() const { return 帳_.描いた文字(); }
 
     // Number of drawing operations kept for re-rendering.
-    std::size_t 描画命令数() const { return ops_.size(); }
+    std::size_t 描画命令数() const { return 帳_.命令数(); }
     // For tests: from now on every drawing operation is also painted, as it
     // comes, into a picture of the canvas for each of the given scales, so
     // that re-rendering the kept operations (画像) can be compared with
     // everything the game has drawn.  Call before the game draws anything.
     // 全命令の画像 gives the picture for one of those scales (null for any
     // other).
-    void 全命令を控える(const std::vector<double>& 倍率一覧);
-    QImage 全命令の画像(double 倍率) const;
+    void 全命令を控える(const std::vector<double>& 倍率一覧) { 帳_.全命令を控える(倍率一覧); }
+    QImage 全命令の画像(double 倍率) const { return 帳_.全命令の画像(倍率); }
 
-    // 描画窓口, painting (window_drawing.cpp, window_canvas.cpp)
-    void 絵(int 絵番号, int x, int y) override;
-    void 枠(int x1, int y1, int x2, int y2, int 色) override;
-    void 塗り(int x1, int y1, int x2, int y2, int 色) override;
-    void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
-    void 名前の文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
+    // 描画窓口, painting: written into the drawing book (window_drawing.h)
+    void 絵(int 絵番号, int x, int y) override { 帳_.絵(絵番号, x, y); }
+    void 枠(int x1, int y1, int x2, int y2, int 色) override { 帳_.枠(x1, y1, x2, y2, 色); }
+    void 塗り(int x1, int y1, int x2, int y2, int 色) override { 帳_.塗り(x1, y1, x2, y2, 色); }
+    void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override {
+        帳_.文字(x, y, 文字列, true, 大きさ, 太字, 色);
+    }
+    void 名前の文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override {
+        帳_.文字(x, y, 文字列, false, 大きさ, 太字, 色);
+    }
     void 再描画() override;
     // 対話窓口, message boxes, and 終了窓口, the end of the program (window.cpp)
     応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
@@ -227,32 +234,13 @@ protected:
 private:
     // What the canvas widget asks (window_canvas.h).
     const 状態& 画布の状態() const override { return *s_; }
-    const QImage& 画布() const override { return 画布_; }
-    double 画布倍率() const override { return 画布倍率_; }
+    const QImage& 画布() const override { return 帳_.画布(); }
+    double 画布倍率() const override { return 帳_.画布倍率(); }
     const キーカーソル* 見えるカーソル() const override { return カーソル表示_ ? &カーソル_ : nullptr; }
 
-    // Drawing (window_drawing.cpp) and the canvas' picture (window_canvas.cpp).
-    struct 命令 {
-        enum 種類 { 絵, 枠, 塗り, 文字 } 種類 = 絵;
-        int x = 0, y = 0, x2 = 0, y2 = 0;  // twips; x2/y2 = bounding box for 絵/文字
-        // The cells of the table whose pixels it can touch (see 整理), and
-        // whether it is an opaque picture on one whole cell.
-        int 列0 = 0, 列1 = 0, 行0 = 0, 行1 = 0;
-        bool 桝を覆う = false;
-        int 番号 = 0, 色 = 0, 大きさ = 0;
-        bool 太字 = false;
-        QString 文字列;    // as drawn
-        std::string 原文;  // as the game gave it (for a change of language)
-        bool 訳す = true;  // false for the player's own words
-    };
-    void 命令追加(命令 op);
-    void 箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色);  // 枠 or 塗り
-    void 実行(QPainter& g, const 命令& op, double 倍率) const;
-    QImage 描く(const std::vector<命令>& 命令列, double 倍率) const;
-    void 描き直し() override;      // re-render every kept operation if the resolution changed
-    void 整理();          // drop operations hidden by later ones
-    void 文字を置く(int x, int y, const std::string& t, bool 訳す, int 大きさ, bool 太字, int 色);
-    void 文字の範囲(命令& op) const;  // a text's box and cells from its letters
+    // The canvas' picture, kept by the drawing book at the scale the
+    // canvas is shown at (window.cpp).
+    void 描き直し() override { 帳_.倍率に合わせる(倍率()); }  // re-render if the resolution changed
     void 全部描き直す();              // re-render every kept operation now
     void 言語の表示を更新();          // menus, panel, help in the language in use
     void 印の好みを読む();            // window_marks.cpp
@@ -335,11 +323,7 @@ private:
     std::unique_ptr<窓の思考> 思考_;
     std::unique_ptr<COMの応手> コンピュータ_;  // the side that answers a human move
     盤面* 盤面_ = nullptr;
-    QImage 画布_;
-    double 画布倍率_ = 0;
-    std::vector<命令> ops_;
-    std::size_t 整理する長さ_ = 0;                       // ops_ is thinned out when it reaches this length
-    std::vector<std::pair<double, QImage>> 全命令控え_;  // (scale, picture), tests only
+    描画帳 帳_{[this] { 盤面_->update(); }};  // everything the game has painted
     std::map<QString, QAction*> メニュー_;
     QTimer timer1_;
     QWidget* 部品_[パネル部品数] = {};

@@ -13,22 +13,11 @@
 #include "store/safe_file.h"
 #include "view/tr.h"
 
-void 窓::全部描き直す() {
-    画布_ = 画像(倍率());
-    画布倍率_ = 倍率();
-    for (auto& [r, img] : 全命令控え_) img = 画像(r);
-    盤面_->update();
-}
-
 void 窓::言語を変える(言語 l) {
     言語を使う(l);
     // The board's texts are kept as the game gave them: each is drawn again
     // in the new language, in the same place.
-    for (命令& op : ops_)
-        if (op.種類 == 命令::文字 && op.訳す) {
-            op.文字列 = ゲームの文(op.原文);
-            文字の範囲(op);
-        }
+    帳_.訳し直す();
     全部描き直す();
     言語の表示を更新();
 }

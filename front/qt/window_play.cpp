@@ -206,7 +206,7 @@ void 窓::引きを描く(QPainter& g, double k, QPointF o) {
                    k * 桝高 / 画素);
     g.save();
     g.fillRect(元.adjusted(k, k, -k, -k), QColor(255, 255, 255, 120));
-    const QImage& 駒 = ::絵(引き_.駒, 画布倍率_);
+    const QImage& 駒 = ::絵(引き_.駒, 帳_.画布倍率());
     if (!駒.isNull()) {
         g.setRenderHint(QPainter::SmoothPixmapTransform);
         g.setOpacity(0.9);

@@ -35,8 +35,11 @@
 #include "play/start.h"
 #include "view/clock_view.h"
 #include "front/qt/autosave_lock.h"
+#include "front/qt/help_window.h"
+#include "front/qt/learn_window.h"
 #include "front/qt/menu.h"
 #include "front/qt/move_list_window.h"
+#include "front/qt/new_game_dialog.h"
 #include "front/qt/sequence.h"
 #include "front/qt/window_canvas.h"
 #include "front/qt/window_thinking.h"
@@ -109,7 +112,7 @@ private:
     setWindowTitle("Vezuvire");
     盤面_ = new 盤面(this, this);
     setCentralWidget(盤面_);
-    メニュー作成();
+    メニュー_.作る();
     パネル作成();
     間_.setSingleShot(true);
     間_.setTimerType(Qt::PreciseTimer);
@@ -347,3 +350,59 @@ void 窓::全部描き直す() {
 }
 
 void 窓::再描画() { 盤面_->repaint(); }
+
+// ---- the menu bar's items ------------------------------------------------------
+
+std::function<void(状態&, Platform&)> 窓::この手番で(const 処理& f) {
+    return [this, f](状態& s, Platform& p) { f(s, p, *コンピュータ_); };
+}
+
+void 窓::メニューの処理(const 処理& f, 扱い 時) {
+    switch (時) {
+        case 扱い::開いた:
+            // Opening a menu while a sequence is under way (the computer
+            // thinks, a move is being shown) changes nothing and ends
+            // nothing.
+            if (手すき() && !s_->操作.COM思考中) 操作(この手番で(f));
+            break;
+        case 扱い::操作: 操作(この手番で(f)); break;
+        case 扱い::いつでも: 考え中も操作(この手番で(f)); break;
+        case 扱い::終わり: 終わりの操作(この手番で(f)); break;
+    }
+}
+
+// ---- the windows beside this one -------------------------------------------------
+
+void 窓::窓を開く(const QString& 名前) {
+    if (名前 == "ASOBIKATA") 遊び方を開く();
+    else if (名前 == "SHINKI") {
+        if (!s_->操作.COM思考中) 新しい対局を選ぶ(*this);
+    } else if (名前 == "KIFU_ICHIRAN") 棋譜一覧を開く();
+    else if (名前 == "MANABU_NYUMON") 学ぶを開く(false);
+    else if (名前 == "MANABU_MONDAI") 学ぶを開く(true);
+}
+
+void 窓::遊び方を開く() {
+    if (!遊び方_) 遊び方_ = new 遊び方窓(this);
+    遊び方_->show();
+    遊び方_->raise();
+    遊び方_->activateWindow();
+}
+
+void 窓::棋譜一覧を開く() {
+    if (!棋譜一覧_)
+        棋譜一覧_ = new 棋譜一覧窓(
+            *s_, [this](int 手目) { 操作([手目](状態& s, Platform& p) { 棋譜一覧_手へ(s, p, 手目); }); }, this);
+    棋譜一覧_->show();
+    棋譜一覧_->raise();
+    棋譜一覧_->activateWindow();
+}
+
+void 窓::学ぶを開く(bool 練習問題) {
+    if (!学ぶ_) 学ぶ_ = new 学ぶ窓(this);
+    if (練習問題) 学ぶ_->問題を開く();
+    else 学ぶ_->入門を開く();
+    学ぶ_->show();
+    学ぶ_->raise();
+    学ぶ_->activateWindow();
+}

@@ -19,6 +19,7 @@
 #include "front/qt/language.h"
 #include "front/qt/window_canvas.h"
 #include "front/qt/window_drawing.h"
+#include "front/qt/window_menu.h"
 #include "view/key_cursor.h"
 #include "view/platform.h"
 #include "view/state.h"
@@ -35,7 +36,7 @@ class 遊び方窓;
 class 棋譜一覧窓;
 class 学ぶ窓;
 
-class 窓 : public QMainWindow, public Platform, private 盤面の持ち主 {
+class 窓 : public QMainWindow, public Platform, private 盤面の持ち主, private メニューの持ち主 {
 public:
     // 起動する = false leaves the start-up sequence to the caller (tests).
     explicit 窓(bool 起動する = true);
@@ -56,7 +57,8 @@ public:
     // it, with the same questions and messages.
     void 棋譜を開く(const std::string& パス);
     状態& 状態参照() { return *s_; }
-    QAction* メニュー(const QString& 名前) const;  // by control name, e.g. "START"
+    // A menu item by its control name, e.g. "START" (window_menu.h).
+    QAction* メニュー(const QString& 名前) const { return メニュー_.項目(名前); }
     QWidget* キャンバス() const;
     // Twip position → widget position of the canvas (for tests and events).
     QPoint ツイップから位置(int X, int Y) const;
@@ -204,8 +206,8 @@ public:
     void タイマー(bool 有効) override;
     double 時刻() override;
     void 待つ(double 秒) override;
-    // メニュー窓口, menu check marks (window_menu.cpp)
-    void チェック表示(メニュー項目 項目, bool 付ける) override;
+    // メニュー窓口, menu check marks (window_menu.h)
+    void チェック表示(メニュー項目 項目, bool 付ける) override { メニュー_.チェック表示(項目, 付ける); }
     // パネル窓口, the record panel (window_panel.cpp)
     void パネル表示(パネル部品 部品, bool 見える) override;
     std::string パネル文字(パネル部品 部品) override;
@@ -251,11 +253,19 @@ private:
     bool 好みの失敗を告げた_ = false;
     double 倍率() const;  // device pixels per canvas pixel (15 twips)
 
-    // Menu bar (window_menu.cpp).
-    void メニュー作成();
-    void メニューの表題();  // captions in the language in use, check marks of the window's own options
+    // What the menu bar asks (window_menu.h): its items run as the
+    // window's events (window.cpp), the window's own options chosen and
+    // shown (window_marks.cpp).
+    void メニューの処理(const 処理& f, 扱い 時) override;
+    const 状態& メニューの状態() const override { return *s_; }
+    void 自前の項目(const QString& 名前) override;
+    bool 自前の印(const QString& 名前) const override;
+    void 窓を開く(const QString& 名前) override;
+    // The current value of a mark's or an option of play's flag, by its
+    // menu item's control name.
+    bool 印が付いている(const QString& 名前) const;
     // A menu handler bound to this window's computer player.
-    std::function<void(状態&, Platform&)> この手番で(const class 処理& f);
+    std::function<void(状態&, Platform&)> この手番で(const 処理& f);
 
     // Record panel (window_panel.cpp).
     void パネル作成();
@@ -324,7 +334,7 @@ private:
     std::unique_ptr<COMの応手> コンピュータ_;  // the side that answers a human move
     盤面* 盤面_ = nullptr;
     描画帳 帳_{[this] { 盤面_->update(); }};  // everything the game has painted
-    std::map<QString, QAction*> メニュー_;
+    窓のメニュー メニュー_{*this, *this};
     QTimer timer1_;
     QWidget* 部品_[パネル部品数] = {};
     std::string フォルダ_;

@@ -45,7 +45,7 @@ void 窓::駒の表記を変える(bool 英字) {
     英字の駒を描く(英字);
     全部描き直す();
     if (遊び方_) 遊び方_->update();
-    メニューの表題();
+    メニュー_.表題();
 }
 
 void 窓::駒の表記を選ぶ(bool 英字) {
@@ -60,7 +60,7 @@ void 窓::好み設定を読む() {
     駒の表記を変える(帳.値(好み_駒の表記) == "letters");
     s_->表示.効果音を消す = 帳.値(好み_効果音) == "off";
     印の好みを読む();
-    メニューの表題();
+    メニュー_.表題();
     // The window where the player left it, at the size it had then.
     位置を残す = true;
     const std::string 位置 = 帳.値(好み_窓の位置);
@@ -95,7 +95,7 @@ void 窓::効果音を選ぶ(bool 鳴らす) {
 }
 
 void 窓::言語の表示を更新() {
-    メニューの表題();
+    メニュー_.表題();
     パネルの表題();
     if (棋譜一覧_) 棋譜一覧_->言語を更新();
     // The help is built from its texts: a new one replaces it, where it was.

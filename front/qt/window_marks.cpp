@@ -3,6 +3,7 @@
 // (ｵﾌﾟｼｮﾝ → 操作): each one a flag of the game's screen state, kept in the
 // preferences store of the working folder.  The marks themselves are
 // painted by the canvas (window_canvas.cpp).
+#include "front/qt/pictures.h"
 #include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
 #include "store/preferences.h"
@@ -46,7 +47,7 @@ void 窓::印を変える(const QString& 名前, bool 付ける) {
     if (名前 == "HYOUJI_JOUKYOU") 状況行を更新();
     if (名前 == "HYOUJI_MAWASU") 盤を回す_ = 付ける;
     if (名前 == "HYOUJI_GOTE_MAWASU") 後手で回す_ = 付ける;
-    メニューの表題();
+    メニュー_.表題();
     盤面_->update();
 }
 
@@ -69,4 +70,33 @@ void 窓::印の好みを読む() {
         const std::string v = 帳.値(鍵);
         印を変える(名, v == "on" ? true : v == "off" ? false : 既定);
     }
+}
+
+bool 窓::印が付いている(const QString& 名前) const {
+    for (const 印の項目& i : 印の項目一覧)
+        if (名前 == i.名前) return s_->表示.*i.旗;
+    if (名前 == "HYOUJI_MAWASU") return 盤を回す_;
+    if (名前 == "HYOUJI_GOTE_MAWASU") return 後手で回す_;
+    return false;
+}
+
+// ---- the window's own items of the menu bar ------------------------------------
+
+void 窓::自前の項目(const QString& 名前) {
+    if (名前 == "GENGO_JA") 言語を選ぶ(言語::日本語);
+    else if (名前 == "GENGO_EN") 言語を選ぶ(言語::英語);
+    else if (名前 == "HYOUKI_KANJI") 駒の表記を選ぶ(false);
+    else if (名前 == "HYOUKI_EIJI") 駒の表記を選ぶ(true);
+    else if (名前 == "KOUKAON") 効果音を選ぶ(s_->表示.効果音を消す);
+    else 印を選ぶ(名前, !印が付いている(名前));
+}
+
+bool 窓::自前の印(const QString& 名前) const {
+    const bool 英語 = 今の言語() == 言語::英語, 英字 = 英字の駒();
+    if (名前 == "GENGO_JA") return !英語;
+    if (名前 == "GENGO_EN") return 英語;
+    if (名前 == "HYOUKI_KANJI") return !英字;
+    if (名前 == "HYOUKI_EIJI") return 英字;
+    if (名前 == "KOUKAON") return !s_->表示.効果音を消す;
+    return 印が付いている(名前);
 }

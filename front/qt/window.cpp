@@ -29,6 +29,7 @@
 #include "play/com_turn.h"
 #include "play/mouse.h"
 #include "play/player_commands.h"
+#include "play/record_io.h"
 #include "play/commands.h"
 #include "view/about.h"
 #include "play/resume.h"
@@ -113,7 +114,7 @@ private:
     盤面_ = new 盤面(this, this);
     setCentralWidget(盤面_);
     メニュー_.作る();
-    パネル作成();
+    パネル_ = std::make_unique<棋譜パネル>(*盤面_, *this, [this](const 棋譜パネル::出来事& f) { 操作(f); });
     間_.setSingleShot(true);
     間_.setTimerType(Qt::PreciseTimer);
     connect(&間_, &QTimer::timeout, this, [this] { 続きを進める(); });
@@ -141,6 +142,10 @@ void 窓::起動だけ() {
     s_->操作.自動保存 = false;
     起動(*s_, *this);
 }
+void 窓::棋譜を開く(const std::string& パス) {
+    操作([パス](状態& s, Platform& p) { 開く_棋譜(s, p, パス); });
+}
+
 void 窓::自動保存を始める() {
     // Only the copy that holds the folder's lock keeps the game.
     操作([this](状態& s, Platform& p) {
@@ -288,7 +293,7 @@ bool 窓::eventFilter(QObject* o, QEvent* e) {
 
 void 窓::keyPressEvent(QKeyEvent* e) {
     // Keys typed into the record panel's boxes and lists belong to them.
-    if (パネルに入力中()) return;
+    if (パネル_->入力中()) return;
     const QString t = e->text();
     int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
     if (code == 27) 終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });

@@ -20,6 +20,7 @@
 #include "front/qt/window_canvas.h"
 #include "front/qt/window_drawing.h"
 #include "front/qt/window_menu.h"
+#include "front/qt/window_panel.h"
 #include "view/key_cursor.h"
 #include "view/platform.h"
 #include "view/state.h"
@@ -30,7 +31,6 @@ class QPainter;
 class COMの応手;
 class 窓の思考;
 class 一続き;
-class QFileSystemModel;
 class 盤面;
 class 遊び方窓;
 class 棋譜一覧窓;
@@ -208,13 +208,13 @@ public:
     void 待つ(double 秒) override;
     // メニュー窓口, menu check marks (window_menu.h)
     void チェック表示(メニュー項目 項目, bool 付ける) override { メニュー_.チェック表示(項目, 付ける); }
-    // パネル窓口, the record panel (window_panel.cpp)
-    void パネル表示(パネル部品 部品, bool 見える) override;
-    std::string パネル文字(パネル部品 部品) override;
-    void パネル文字設定(パネル部品 部品, const std::string& 文字列) override;
-    std::string パネルフォルダ() override;
-    void パネルフォルダ設定(const std::string& フォルダ) override;
-    void パネル一覧更新() override;
+    // パネル窓口, the record panel (window_panel.h)
+    void パネル表示(パネル部品 部品, bool 見える) override { パネル_->表示(部品, 見える); }
+    std::string パネル文字(パネル部品 部品) override { return パネル_->文字(部品); }
+    void パネル文字設定(パネル部品 部品, const std::string& 文字列) override { パネル_->文字設定(部品, 文字列); }
+    std::string パネルフォルダ() override { return パネル_->フォルダ(); }
+    void パネルフォルダ設定(const std::string& フォルダ) override { パネル_->フォルダ設定(フォルダ); }
+    void パネル一覧更新() override { パネル_->一覧更新(); }
     // 音窓口, sound, passed on to the sound library (window_services.cpp)
     long dsInitialize() override;
     long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;
@@ -267,14 +267,10 @@ private:
     // A menu handler bound to this window's computer player.
     std::function<void(状態&, Platform&)> この手番で(const 処理& f);
 
-    // Record panel (window_panel.cpp).
-    void パネル作成();
-    void パネルの表題();          // the labels in the language in use
-    void パネル配置() override;            // places the panel's controls over the canvas, scaled
-    bool パネルに入力中() const;  // a visible control of the panel has the focus
-    bool パネルが開いている() const;
-    void フォルダ模型を作る();    // while the folder tree is shown
-    void フォルダ模型を捨てる();  // when it is hidden
+    // The canvas has changed size: the record panel's controls follow.
+    void パネル配置() override {
+        if (パネル_) パネル_->配置();
+    }
 
     // Events handed to the game (window.cpp).  操作 is for a press or a
     // command that changes the game: while a move, a refusal or a hint is
@@ -336,9 +332,7 @@ private:
     描画帳 帳_{[this] { 盤面_->update(); }};  // everything the game has painted
     窓のメニュー メニュー_{*this, *this};
     QTimer timer1_;
-    QWidget* 部品_[パネル部品数] = {};
-    std::string フォルダ_;
-    QFileSystemModel* フォルダ模型_ = nullptr;
+    std::unique_ptr<棋譜パネル> パネル_;  // over the canvas, made with it
     bool 終了中_ = false;
     bool 位置を残す = false;  // set by 好み設定を読む
     bool 盤を回す_ = false, 後手で回す_ = false;  // options of 盤を回している

@@ -25,7 +25,7 @@
 // typed into, and never from another top-level window.
 bool 窓::キーを盤へ(QObject* o) const {
     return o->isWidgetType() && static_cast<QWidget*>(o)->window() == this && !QApplication::activePopupWidget() &&
-           !QApplication::activeModalWidget() && !パネルに入力中();
+           !QApplication::activeModalWidget() && !パネル_->入力中();
 }
 
 bool 窓::盤のキー(QKeyEvent* e) {
@@ -87,11 +87,11 @@ bool 窓::盤のキー(QKeyEvent* e) {
 
 bool 窓::パネルのキー(QObject* o, QKeyEvent* e) {
     if (!o->isWidgetType() || static_cast<QWidget*>(o)->window() != this || QApplication::activePopupWidget() ||
-        QApplication::activeModalWidget() || !パネルが開いている() || (menuBar()->hasFocus() && menuBar()->activeAction()))
+        QApplication::activeModalWidget() || !パネル_->開いている() || (menuBar()->hasFocus() && menuBar()->activeAction()))
         return false;
     const Qt::KeyboardModifiers m = e->modifiers() & ~Qt::KeypadModifier;
     if (e->key() == Qt::Key_Escape && m == Qt::NoModifier) {
-        if (!パネルに入力中()) return false;  // from the board Esc ends the game as ever
+        if (!パネル_->入力中()) return false;  // from the board Esc ends the game as ever
         操作([](状態& s, Platform& p) {
             描画_可視(s, p, 偽, 偽, 偽);
             描画_棋譜_IO(s, p, 1);
@@ -101,16 +101,6 @@ bool 窓::パネルのキー(QObject* o, QKeyEvent* e) {
     }
     const bool 前へ = e->key() == Qt::Key_Backtab || (e->key() == Qt::Key_Tab && m == Qt::ShiftModifier);
     if (!前へ && !(e->key() == Qt::Key_Tab && m == Qt::NoModifier)) return false;
-    // The ring: the board, then the shown controls that take the keyboard,
-    // in the panel's order.
-    std::vector<QWidget*> 輪{盤面_};
-    for (QWidget* w : 部品_)
-        if (w && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) 輪.push_back(w);
-    const QWidget* f = QApplication::focusWidget();
-    std::size_t i = 0;
-    for (std::size_t n = 1; n < 輪.size(); ++n)
-        if (f && 輪[n]->isAncestorOf(f)) i = n;
-    i = 前へ ? (i + 輪.size() - 1) % 輪.size() : (i + 1) % 輪.size();
-    輪[i]->setFocus(前へ ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    パネル_->次へ(前へ);
     return true;
 }

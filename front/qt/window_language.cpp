@@ -96,7 +96,7 @@ void 窓::効果音を選ぶ(bool 鳴らす) {
 
 void 窓::言語の表示を更新() {
     メニュー_.表題();
-    パネルの表題();
+    パネル_->表題();
     if (棋譜一覧_) 棋譜一覧_->言語を更新();
     // The help is built from its texts: a new one replaces it, where it was.
     if (遊び方_) {

@@ -35,6 +35,7 @@
 #include "play/resume.h"
 #include "play/start.h"
 #include "view/clock_view.h"
+#include "view/panel.h"
 #include "front/qt/autosave_lock.h"
 #include "front/qt/help_window.h"
 #include "front/qt/learn_window.h"
@@ -115,6 +116,7 @@ private:
     setCentralWidget(盤面_);
     メニュー_.作る();
     パネル_ = std::make_unique<棋譜パネル>(*盤面_, *this, [this](const 棋譜パネル::出来事& f) { 操作(f); });
+    キー_ = std::make_unique<窓のキー>(*this, *盤面_, *パネル_, メニュー_, static_cast<キーの持ち主&>(*this));
     間_.setSingleShot(true);
     間_.setTimerType(Qt::PreciseTimer);
     connect(&間_, &QTimer::timeout, this, [this] { 続きを進める(); });
@@ -279,14 +281,14 @@ bool 窓::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::PlatformSurface && o == windowHandle() &&
         static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
         窓が消えた();
-    if (e->type() == QEvent::KeyPress && パネルのキー(o, static_cast<QKeyEvent*>(e))) return true;
-    if (e->type() == QEvent::KeyPress && キーを盤へ(o)) {
+    if (e->type() == QEvent::KeyPress && キー_->パネルのキー(o, static_cast<QKeyEvent*>(e))) return true;
+    if (e->type() == QEvent::KeyPress && キー_->盤へ(o)) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Escape) {
             終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
             return true;
         }
-        if (盤のキー(k)) return true;
+        if (キー_->盤のキー(k)) return true;
     }
     return QMainWindow::eventFilter(o, e);
 }
@@ -316,11 +318,11 @@ void 窓::マウス(QMouseEvent* e) {
     if (e->modifiers() & Qt::ControlModifier) shift |= 2;
     if (e->modifiers() & Qt::AltModifier) shift |= 4;
     // The keyboard's cursor hides, ready to go on from the pressed cell.
-    if (カーソル可能(*s_, 桝列(X), 桝行(Y))) カーソル_ = {桝列(X), 桝行(Y)};
-    カーソル表示_ = false;
+    キー_->押した桝(桝列(X), 桝行(Y));
+    キー_->隠す();
     盤面_->update();
     状況行を消す();  // what the line says now is about this press
-    操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+    盤を押す(ボタン, shift, X, Y);
     if (ボタン == 1 && e->button() == Qt::LeftButton) 引きの候補(e, X, Y);
 }
 
@@ -410,4 +412,16 @@ void 窓::学ぶを開く(bool 練習問題) {
     学ぶ_->show();
     学ぶ_->raise();
     学ぶ_->activateWindow();
+}
+
+// A press on the board handed to the game, from the mouse or the keys.
+void 窓::盤を押す(int ボタン, int shift, int X, int Y) {
+    操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+}
+
+void 窓::パネルを閉じる() {
+    操作([](状態& s, Platform& p) {
+        描画_可視(s, p, 偽, 偽, 偽);
+        描画_棋譜_IO(s, p, 1);
+    });
 }

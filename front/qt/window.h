@@ -19,6 +19,7 @@
 #include "front/qt/language.h"
 #include "front/qt/window_canvas.h"
 #include "front/qt/window_drawing.h"
+#include "front/qt/window_keys.h"
 #include "front/qt/window_menu.h"
 #include "front/qt/window_panel.h"
 #include "view/key_cursor.h"
@@ -36,7 +37,11 @@ class 遊び方窓;
 class 棋譜一覧窓;
 class 学ぶ窓;
 
-class 窓 : public QMainWindow, public Platform, private 盤面の持ち主, private メニューの持ち主 {
+class 窓 : public QMainWindow,
+           public Platform,
+           private 盤面の持ち主,
+           private メニューの持ち主,
+           private キーの持ち主 {
 public:
     // 起動する = false leaves the start-up sequence to the caller (tests).
     explicit 窓(bool 起動する = true);
@@ -130,9 +135,9 @@ public:
     // True once the game has asked to end the program.
     bool 終わった() const { return 終了中_; }
 
-    // The keyboard's cursor and whether it is shown (window_keys.cpp).
-    const キーカーソル& カーソル() const { return カーソル_; }
-    bool カーソル表示中() const { return カーソル表示_; }
+    // The keyboard's cursor and whether it is shown (window_keys.h).
+    const キーカーソル& カーソル() const { return キー_->カーソル(); }
+    bool カーソル表示中() const { return キー_->表示中(); }
 
     // Qt's own texts (standard buttons, the menus of text boxes) in Japanese:
     // Qt's translation from 訳のフォルダ (Qt's own translations folder when
@@ -238,7 +243,7 @@ private:
     const 状態& 画布の状態() const override { return *s_; }
     const QImage& 画布() const override { return 帳_.画布(); }
     double 画布倍率() const override { return 帳_.画布倍率(); }
-    const キーカーソル* 見えるカーソル() const override { return カーソル表示_ ? &カーソル_ : nullptr; }
+    const キーカーソル* 見えるカーソル() const override { return キー_->表示中() ? &キー_->カーソル() : nullptr; }
 
     // The canvas' picture, kept by the drawing book at the scale the
     // canvas is shown at (window.cpp).
@@ -306,11 +311,11 @@ private:
     // A box of the game's own was up from 始 on: the player to move is not
     // charged for that time.
     void 箱の時間を返す(double 始);
-    // Playing keys: the cursor, Enter and Space, 戻 and 進 (window_keys.cpp).
-    bool 盤のキー(QKeyEvent* e);
-    bool キーを盤へ(QObject* o) const;
-    // Tab and Esc while the record panel is open (window_keys.cpp).
-    bool パネルのキー(QObject* o, QKeyEvent* e);
+    // What the keys ask (window_keys.h): a press on the board, as the
+    // mouse's are handed to the game, and the record panel closed.
+    const 状態& キーの状態() const override { return *s_; }
+    void 盤を押す(int ボタン, int shift, int X, int Y) override;
+    void パネルを閉じる() override;
 
     // The native window went away without a close request: the program ends
     // the way closing the window ends it.
@@ -338,8 +343,7 @@ private:
     bool 盤を回す_ = false, 後手で回す_ = false;  // options of 盤を回している
     // A point in twips on the turned board (or hand) as the game has it.
     void 回した点を戻す(int& X, int& Y) const;
-    キーカーソル カーソル_;
-    bool カーソル表示_ = false;  // from the first cursor key until a mouse press
+    std::unique_ptr<窓のキー> キー_;  // the playing keys and the keyboard's cursor
     遊び方窓* 遊び方_ = nullptr;
     棋譜一覧窓* 棋譜一覧_ = nullptr;
     学ぶ窓* 学ぶ_ = nullptr;

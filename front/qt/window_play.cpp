@@ -191,9 +191,9 @@ void 窓::マウス離す(QMouseEvent* e) {
     // The drop is the second press of click-click, with all it does.
     const int ボタン = (e->modifiers() & Qt::ControlModifier) ? 2 : 1;
     const int shift = (e->modifiers() & Qt::ControlModifier) ? 2 : 0;
-    if (カーソル可能(*s_, 列, 行)) カーソル_ = {列, 行};
+    キー_->押した桝(列, 行);
     状況行を消す();
-    操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+    盤を押す(ボタン, shift, X, Y);
 }
 
 // The carried piece under the pointer, its own cell veiled meanwhile.

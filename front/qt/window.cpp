@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window shell: building the window, the start-up sequence, message
-// boxes, the end of the program, the keyboard and mouse events handed to
-// the game, and the canvas the drawing book's picture is shown on.  The
-// drawing book, the record panel, the menu bar and the sound and time
-// services live in the window_*.cpp files beside this.
+// The window shell: building the window and its parts, the start-up
+// sequence, message boxes, the end of the program, the keyboard and mouse
+// events handed to the game, the canvas the drawing book's picture is shown
+// on, the windows opened beside this one, and the sound and time services.
 #include "front/qt/window.h"
 
 #include <QAbstractButton>
@@ -18,6 +17,7 @@
 #include <QPainter>
 #include <QPlatformSurfaceEvent>
 #include <QPushButton>
+#include <QTime>
 #include <QTranslator>
 #include <QWindow>
 #include <algorithm>
@@ -45,6 +45,8 @@
 #include "front/qt/sequence.h"
 #include "front/qt/window_canvas.h"
 #include "front/qt/window_thinking.h"
+#include "sound/dsound.h"
+#include "store/sound.h"
 
 namespace {
 
@@ -425,3 +427,26 @@ void 窓::パネルを閉じる() {
         描画_棋譜_IO(s, p, 1);
     });
 }
+
+// ---- sound --------------------------------------------------------------------
+
+long 窓::dsInitialize() { return ::dsInitialize(reinterpret_cast<void*>(winId())); }
+long 窓::dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) {
+    return ::dsCreateDSB(装置, 画像, 長さ, フラグ);
+}
+void 窓::dsPlay(long h) {
+    if (効果音を鳴らす(*s_, h)) ::dsPlay(h);
+}
+void 窓::dsPlayLooping(long h) { ::dsPlayLooping(h); }
+void 窓::dsStop(long h) { ::dsStop(h); }
+void 窓::dsFree(long h) { ::dsFree(h); }
+void 窓::dsTerminate(long d) { ::dsTerminate(d); }
+
+// ---- time ---------------------------------------------------------------------
+
+void 窓::タイマー(bool 有効) {
+    if (有効) timer1_.start();
+    else timer1_.stop();
+}
+
+double 窓::時刻() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }

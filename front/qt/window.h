@@ -1,9 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game window: a menu bar over a canvas.  Everything the game paints goes
-// into a persistent off-screen picture kept in twips, so covering,
-// uncovering and resizing never lose it; a resize (or a move to a screen with
-// another pixel ratio) re-renders the picture at the new resolution so
-// pictures and text stay crisp.
+// The game window: a menu bar over a canvas.  The window keeps the game and
+// runs each of its events as a sequence (window_sequence.cpp); it answers
+// the game's platform calls itself or passes them on to the parts it owns:
+//   - the drawing book (window_drawing.h): everything the game paints, kept
+//     in twips, so covering, uncovering and resizing never lose it; a resize
+//     (or a move to a screen with another pixel ratio) re-renders the
+//     picture at the new resolution so pictures and text stay crisp;
+//   - the menu bar (window_menu.h);
+//   - the record panel laid over the canvas (window_panel.h);
+//   - the playing keys and the keyboard's cursor (window_keys.h).
+// The canvas widget is window_canvas.h.  The window's own code is in
+// window.cpp (building it, message boxes, events, sound and time),
+// window_play.cpp (dragging, the promotion chooser, the status line, the
+// turned board) and window_options.cpp (the options kept in the
+// preferences store).
 #pragma once
 
 #include <QMainWindow>
@@ -207,7 +217,7 @@ public:
     応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
     応答 成り選択(int 列, int 行) override;  // window_play.cpp
     void 終了() override;
-    // 時間窓口, time (window_services.cpp)
+    // 時間窓口, time (window.cpp)
     void タイマー(bool 有効) override;
     double 時刻() override;
     void 待つ(double 秒) override;
@@ -220,7 +230,7 @@ public:
     std::string パネルフォルダ() override { return パネル_->フォルダ(); }
     void パネルフォルダ設定(const std::string& フォルダ) override { パネル_->フォルダ設定(フォルダ); }
     void パネル一覧更新() override { パネル_->一覧更新(); }
-    // 音窓口, sound, passed on to the sound library (window_services.cpp)
+    // 音窓口, sound, passed on to the sound library (window.cpp)
     long dsInitialize() override;
     long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;
     void dsPlay(long 音) override;
@@ -250,8 +260,8 @@ private:
     void 描き直し() override { 帳_.倍率に合わせる(倍率()); }  // re-render if the resolution changed
     void 全部描き直す();              // re-render every kept operation now
     void 言語の表示を更新();          // menus, panel, help in the language in use
-    void 印の好みを読む();            // window_marks.cpp
-    // Stores one choice in the preferences store (window_language.cpp).  A
+    void 印の好みを読む();            // window_options.cpp
+    // Stores one choice in the preferences store (window_options.cpp).  A
     // choice that cannot be stored still holds for this run; the first
     // failure of the run is told, with the reason, and no later one.
     void 好みを保存する(const char* 鍵, const std::string& 値);
@@ -260,7 +270,7 @@ private:
 
     // What the menu bar asks (window_menu.h): its items run as the
     // window's events (window.cpp), the window's own options chosen and
-    // shown (window_marks.cpp).
+    // shown (window_options.cpp).
     void メニューの処理(const 処理& f, 扱い 時) override;
     const 状態& メニューの状態() const override { return *s_; }
     void 自前の項目(const QString& 名前) override;
@@ -330,20 +340,23 @@ private:
     std::optional<bool> 思考を待つ();  // the sequence stopped until the worker answers
     void 後始末();            // after a step of the game: the cursor, the move list
 
+    // A point in twips on the turned board (or hand) as the game has it.
+    void 回した点を戻す(int& X, int& Y) const;
+
+    // The game, and who thinks for the computer.
     std::unique_ptr<状態> s_;
     std::unique_ptr<窓の思考> 思考_;
     std::unique_ptr<COMの応手> コンピュータ_;  // the side that answers a human move
-    盤面* 盤面_ = nullptr;
-    描画帳 帳_{[this] { 盤面_->update(); }};  // everything the game has painted
-    窓のメニュー メニュー_{*this, *this};
-    QTimer timer1_;
-    std::unique_ptr<棋譜パネル> パネル_;  // over the canvas, made with it
+    // The window's parts.
+    盤面* 盤面_ = nullptr;                    // the canvas, a child widget (window_canvas.h)
+    描画帳 帳_{[this] { 盤面_->update(); }};  // all the game has painted (window_drawing.h)
+    窓のメニュー メニュー_{*this, *this};      // the menu bar (window_menu.h)
+    std::unique_ptr<棋譜パネル> パネル_;      // the record panel, over the canvas (window_panel.h)
+    std::unique_ptr<窓のキー> キー_;          // the keys and the keyboard's cursor (window_keys.h)
+    QTimer timer1_;                           // the game's clock tick (タイマー)
     bool 終了中_ = false;
     bool 位置を残す = false;  // set by 好み設定を読む
     bool 盤を回す_ = false, 後手で回す_ = false;  // options of 盤を回している
-    // A point in twips on the turned board (or hand) as the game has it.
-    void 回した点を戻す(int& X, int& Y) const;
-    std::unique_ptr<窓のキー> キー_;  // the playing keys and the keyboard's cursor
     遊び方窓* 遊び方_ = nullptr;
     棋譜一覧窓* 棋譜一覧_ = nullptr;
     学ぶ窓* 学ぶ_ = nullptr;

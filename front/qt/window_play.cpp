@@ -2,7 +2,7 @@
 // Playing by hand beside click-click: a piece dragged to its square, the
 // small chooser that asks 成る or 成らない at the destination, and the
 // status line under the board that takes the notices that ask nothing,
-// each under its own option (window_marks.cpp keeps them).
+// each under its own option (window_options.cpp keeps them).
 #include <QAction>
 #include <QApplication>
 #include <QMenu>

@@ -188,7 +188,7 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
     // What a sequence finished in haste at the end of the program says is
     // not shown: nobody is there to read it.
     if (閉じ急ぎ_ && 一続き::今の()) return b == ボタン::OK ? 応答::OK : 応答::なし;
-    if (状況行に出す(本文, 題, b, 警告)) return 応答::OK;
+    if (状況行_.出す(本文, 題, b, 警告)) return 応答::OK;
     if (自動応答) return 自動応答(本文, 題, b);
     QString text = ゲームの文(本文);
     text.replace("\r\n", "\n");
@@ -323,7 +323,7 @@ void 窓::マウス(QMouseEvent* e) {
     キー_->押した桝(桝列(X), 桝行(Y));
     キー_->隠す();
     盤面_->update();
-    状況行を消す();  // what the line says now is about this press
+    状況行_.消す();  // what the line says now is about this press
     盤を押す(ボタン, shift, X, Y);
     if (ボタン == 1 && e->button() == Qt::LeftButton) 引きの候補(e, X, Y);
 }

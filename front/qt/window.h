@@ -8,11 +8,11 @@
 //     picture at the new resolution so pictures and text stay crisp;
 //   - the menu bar (window_menu.h);
 //   - the record panel laid over the canvas (window_panel.h);
-//   - the playing keys and the keyboard's cursor (window_keys.h).
+//   - the playing keys and the keyboard's cursor (window_keys.h);
+//   - the status line under the board (window_status.h).
 // The canvas widget is window_canvas.h.  The window's own code is in
 // window.cpp (building it, message boxes, events, sound and time),
-// window_play.cpp (dragging, the promotion chooser, the status line, the
-// turned board) and window_options.cpp (the options kept in the
+// window_play.cpp (dragging, the promotion chooser, the turned board) and window_options.cpp (the options kept in the
 // preferences store).
 #pragma once
 
@@ -20,7 +20,6 @@
 #include <QPointF>
 #include <QTimer>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -32,6 +31,7 @@
 #include "front/qt/window_keys.h"
 #include "front/qt/window_menu.h"
 #include "front/qt/window_panel.h"
+#include "front/qt/window_status.h"
 #include "view/key_cursor.h"
 #include "view/platform.h"
 #include "view/state.h"
@@ -122,7 +122,7 @@ public:
 
     // The status line under the board (ｵﾌﾟｼｮﾝ → 表示 → 状況行): the notice
     // shown there, as drawn, empty when none.
-    QString 状況行の文() const;
+    QString 状況行の文() const { return 状況行_.文(); }
 
     // The help window ("遊び方"), opened by its menu item and F1; created on
     // first use.  Null until then.
@@ -310,14 +310,6 @@ private:
         int 列 = 0, 行 = 0, 駒 = 0;
         QPointF 始点, 点;  // canvas widget positions
     } 引き_;
-    // The status line (window_play.cpp).
-    bool 状況行に出す(const std::string& 本文, const std::string& 題, ボタン b, bool 警告);
-    void 状況行を更新();
-    void 状況行を消す();
-    std::string 状況題_, 状況文_;  // the notice as the game gave it
-    // Shown on the status line once, at a first start in a language other
-    // than Japanese, until the first press: the Letters labels.
-    QString 勧め_;
     // A box of the game's own was up from 始 on: the player to move is not
     // charged for that time.
     void 箱の時間を返す(double 始);
@@ -353,6 +345,7 @@ private:
     窓のメニュー メニュー_{*this, *this};      // the menu bar (window_menu.h)
     std::unique_ptr<棋譜パネル> パネル_;      // the record panel, over the canvas (window_panel.h)
     std::unique_ptr<窓のキー> キー_;          // the keys and the keyboard's cursor (window_keys.h)
+    状況行 状況行_{*this, *s_};               // the status line (window_status.h)
     QTimer timer1_;                           // the game's clock tick (タイマー)
     bool 終了中_ = false;
     bool 位置を残す = false;  // set by 好み設定を読む

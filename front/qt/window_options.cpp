@@ -75,13 +75,13 @@ void 窓::好み設定を読む() {
     if (今の言語() != 言語::日本語 && s_->表示.状況行 && 帳.値(好み_駒の表記).empty() && 帳.値(好み_英字の勧め).empty()) {
         //: The status line at a first start in another language: the Letters labels of the pieces.
         static const char* const 文 = QT_TRANSLATE_NOOP("Window", "駒の字が読みにくければ、ｵﾌﾟｼｮﾝ → 駒の表記 → 英字 で英字の駒にできます。");
-        勧め_ = QCoreApplication::translate("Window", 文);
+        状況行_.勧める(QCoreApplication::translate("Window", 文));
         好み設定 今の帳;
         if (今の帳.読む(好み設定ファイル名) == 0) {
             今の帳.設定(好み_英字の勧め, "shown");
             今の帳.書く(好み設定ファイル名);
         }
-        状況行を更新();
+        状況行_.更新();
     }
 }
 
@@ -153,7 +153,7 @@ const 回す項目 回す項目一覧[] = {
 void 窓::印を変える(const QString& 名前, bool 付ける) {
     for (const 印の項目& i : 印の項目一覧)
         if (名前 == i.名前) s_->表示.*i.旗 = 付ける;
-    if (名前 == "HYOUJI_JOUKYOU") 状況行を更新();
+    if (名前 == "HYOUJI_JOUKYOU") 状況行_.更新();
     if (名前 == "HYOUJI_MAWASU") 盤を回す_ = 付ける;
     if (名前 == "HYOUJI_GOTE_MAWASU") 後手で回す_ = 付ける;
     メニュー_.表題();

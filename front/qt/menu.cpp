@@ -78,7 +78,7 @@ const std::vector<メニュー定義>& メニュー一覧() {
         {"BGM", "BGM", "OPTION", true, BGM_Click, {}},
         //: Option: the sounds of the pieces and of refused moves (効果音, sound effects); the music stays under BGM.
         {"KOUKAON", QT_TRANSLATE_NOOP("Menu", "効果音"), "OPTION", true, {}, {}},
-        // The window's own options (window_language.cpp), kept in the
+        // The window's own options (window_options.cpp), kept in the
         // preferences store, not in the settings file.  The language menu
         // reads the same in both languages, and each language is named in
         // its own.

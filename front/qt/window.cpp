@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window shell: building the window, the start-up sequence, message
-// boxes, the end of the program, and the keyboard and mouse events handed
-// to the game.  The canvas, the drawing, the record panel, the menu bar and
-// the sound and time services live in the window_*.cpp files beside this.
+// The window shell: building the window and its parts, the start-up
+// sequence, message boxes, the end of the program, the keyboard and mouse
+// events handed to the game, the canvas the drawing book's picture is shown
+// on, the windows opened beside this one, and the sound and time services.
 #include "front/qt/window.h"
 
 #include <QAbstractButton>
@@ -14,10 +14,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlatformSurfaceEvent>
 #include <QPushButton>
+#include <QTime>
 #include <QTranslator>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -26,17 +29,24 @@
 #include "play/com_turn.h"
 #include "play/mouse.h"
 #include "play/player_commands.h"
+#include "play/record_io.h"
 #include "play/commands.h"
 #include "view/about.h"
 #include "play/resume.h"
 #include "play/start.h"
 #include "view/clock_view.h"
+#include "view/panel.h"
 #include "front/qt/autosave_lock.h"
+#include "front/qt/help_window.h"
+#include "front/qt/learn_window.h"
 #include "front/qt/menu.h"
 #include "front/qt/move_list_window.h"
+#include "front/qt/new_game_dialog.h"
 #include "front/qt/sequence.h"
 #include "front/qt/window_canvas.h"
 #include "front/qt/window_thinking.h"
+#include "sound/dsound.h"
+#include "store/sound.h"
 
 namespace {
 
@@ -106,8 +116,9 @@ private:
     setWindowTitle("Vezuvire");
     盤面_ = new 盤面(this, this);
     setCentralWidget(盤面_);
-    メニュー作成();
-    パネル作成();
+    メニュー_.作る();
+    パネル_ = std::make_unique<棋譜パネル>(*盤面_, *this, [this](const 棋譜パネル::出来事& f) { 操作(f); });
+    キー_ = std::make_unique<窓のキー>(*this, *盤面_, *パネル_, メニュー_, static_cast<キーの持ち主&>(*this));
     間_.setSingleShot(true);
     間_.setTimerType(Qt::PreciseTimer);
     connect(&間_, &QTimer::timeout, this, [this] { 続きを進める(); });
@@ -135,6 +146,10 @@ void 窓::起動だけ() {
     s_->操作.自動保存 = false;
     起動(*s_, *this);
 }
+void 窓::棋譜を開く(const std::string& パス) {
+    操作([パス](状態& s, Platform& p) { 開く_棋譜(s, p, パス); });
+}
+
 void 窓::自動保存を始める() {
     // Only the copy that holds the folder's lock keeps the game.
     操作([this](状態& s, Platform& p) {
@@ -173,7 +188,7 @@ bool 窓::Qtの訳を入れる(const QString& 訳のフォルダ) {
     // What a sequence finished in haste at the end of the program says is
     // not shown: nobody is there to read it.
     if (閉じ急ぎ_ && 一続き::今の()) return b == ボタン::OK ? 応答::OK : 応答::なし;
-    if (状況行に出す(本文, 題, b, 警告)) return 応答::OK;
+    if (状況行_.出す(本文, 題, b, 警告)) return 応答::OK;
     if (自動応答) return 自動応答(本文, 題, b);
     QString text = ゲームの文(本文);
     text.replace("\r\n", "\n");
@@ -268,21 +283,21 @@ bool 窓::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::PlatformSurface && o == windowHandle() &&
         static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
         窓が消えた();
-    if (e->type() == QEvent::KeyPress && パネルのキー(o, static_cast<QKeyEvent*>(e))) return true;
-    if (e->type() == QEvent::KeyPress && キーを盤へ(o)) {
+    if (e->type() == QEvent::KeyPress && キー_->パネルのキー(o, static_cast<QKeyEvent*>(e))) return true;
+    if (e->type() == QEvent::KeyPress && キー_->盤へ(o)) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Escape) {
             終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
             return true;
         }
-        if (盤のキー(k)) return true;
+        if (キー_->盤のキー(k)) return true;
     }
     return QMainWindow::eventFilter(o, e);
 }
 
 void 窓::keyPressEvent(QKeyEvent* e) {
     // Keys typed into the record panel's boxes and lists belong to them.
-    if (パネルに入力中()) return;
+    if (パネル_->入力中()) return;
     const QString t = e->text();
     int code = e->key() == Qt::Key_Escape ? 27 : (t.size() == 1 ? t.at(0).unicode() : 0);
     if (code == 27) 終わりの操作([](状態& s, Platform& p) { キー処理(s, p, 27); });
@@ -305,10 +320,130 @@ void 窓::マウス(QMouseEvent* e) {
     if (e->modifiers() & Qt::ControlModifier) shift |= 2;
     if (e->modifiers() & Qt::AltModifier) shift |= 4;
     // The keyboard's cursor hides, ready to go on from the pressed cell.
-    if (カーソル可能(*s_, 桝列(X), 桝行(Y))) カーソル_ = {桝列(X), 桝行(Y)};
-    カーソル表示_ = false;
+    キー_->押した桝(桝列(X), 桝行(Y));
+    キー_->隠す();
     盤面_->update();
-    状況行を消す();  // what the line says now is about this press
-    操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+    状況行_.消す();  // what the line says now is about this press
+    盤を押す(ボタン, shift, X, Y);
     if (ボタン == 1 && e->button() == Qt::LeftButton) 引きの候補(e, X, Y);
 }
+
+// ---- the canvas --------------------------------------------------------------
+
+QWidget* 窓::キャンバス() const { return 盤面_; }
+
+QPoint 窓::ツイップから位置(int X, int Y) const {
+    const double k = 盤面_->拡大();
+    const QPointF o = 盤面_->原点();
+    return QPoint(static_cast<int>(std::floor(o.x() + X * k / 画素)),
+                  static_cast<int>(std::floor(o.y() + Y * k / 画素)));
+}
+
+double 窓::倍率() const {
+    const double dpr = 盤面_ ? 盤面_->devicePixelRatioF() : 1.0;
+    const double k = 盤面_ ? 盤面_->拡大() : 1.0;
+    // Quantised so that small resizes do not re-render for nothing.
+    return std::max(0.5, std::ceil(k * dpr * 4) / 4);
+}
+
+QImage 窓::見える画像(double r) const {
+    QImage img = 画像(r);
+    QPainter g(&img);
+    印を描く(g, *s_, r, QPointF(0, 0), 1);
+    return img;
+}
+
+void 窓::全部描き直す() {
+    帳_.全部描き直す(倍率());
+    盤面_->update();
+}
+
+void 窓::再描画() { 盤面_->repaint(); }
+
+// ---- the menu bar's items ------------------------------------------------------
+
+std::function<void(状態&, Platform&)> 窓::この手番で(const 処理& f) {
+    return [this, f](状態& s, Platform& p) { f(s, p, *コンピュータ_); };
+}
+
+void 窓::メニューの処理(const 処理& f, 扱い 時) {
+    switch (時) {
+        case 扱い::開いた:
+            // Opening a menu while a sequence is under way (the computer
+            // thinks, a move is being shown) changes nothing and ends
+            // nothing.
+            if (手すき() && !s_->操作.COM思考中) 操作(この手番で(f));
+            break;
+        case 扱い::操作: 操作(この手番で(f)); break;
+        case 扱い::いつでも: 考え中も操作(この手番で(f)); break;
+        case 扱い::終わり: 終わりの操作(この手番で(f)); break;
+    }
+}
+
+// ---- the windows beside this one -------------------------------------------------
+
+void 窓::窓を開く(const QString& 名前) {
+    if (名前 == "ASOBIKATA") 遊び方を開く();
+    else if (名前 == "SHINKI") {
+        if (!s_->操作.COM思考中) 新しい対局を選ぶ(*this);
+    } else if (名前 == "KIFU_ICHIRAN") 棋譜一覧を開く();
+    else if (名前 == "MANABU_NYUMON") 学ぶを開く(false);
+    else if (名前 == "MANABU_MONDAI") 学ぶを開く(true);
+}
+
+void 窓::遊び方を開く() {
+    if (!遊び方_) 遊び方_ = new 遊び方窓(this);
+    遊び方_->show();
+    遊び方_->raise();
+    遊び方_->activateWindow();
+}
+
+void 窓::棋譜一覧を開く() {
+    if (!棋譜一覧_)
+        棋譜一覧_ = new 棋譜一覧窓(
+            *s_, [this](int 手目) { 操作([手目](状態& s, Platform& p) { 棋譜一覧_手へ(s, p, 手目); }); }, this);
+    棋譜一覧_->show();
+    棋譜一覧_->raise();
+    棋譜一覧_->activateWindow();
+}
+
+void 窓::学ぶを開く(bool 練習問題) {
+    if (!学ぶ_) 学ぶ_ = new 学ぶ窓(this);
+    if (練習問題) 学ぶ_->問題を開く();
+    else 学ぶ_->入門を開く();
+    学ぶ_->show();
+    学ぶ_->raise();
+    学ぶ_->activateWindow();
+}
+
+// A press on the board handed to the game, from the mouse or the keys.
+void 窓::盤を押す(int ボタン, int shift, int X, int Y) {
+    操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+}
+
+void 窓::パネルを閉じる() {
+    操作([](状態&, Platform& p) { ::パネルを閉じる(p); });
+}
+
+// ---- sound --------------------------------------------------------------------
+
+long 窓::dsInitialize() { return ::dsInitialize(reinterpret_cast<void*>(winId())); }
+long 窓::dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) {
+    return ::dsCreateDSB(装置, 画像, 長さ, フラグ);
+}
+void 窓::dsPlay(long h) {
+    if (効果音を鳴らす(*s_, h)) ::dsPlay(h);
+}
+void 窓::dsPlayLooping(long h) { ::dsPlayLooping(h); }
+void 窓::dsStop(long h) { ::dsStop(h); }
+void 窓::dsFree(long h) { ::dsFree(h); }
+void 窓::dsTerminate(long d) { ::dsTerminate(d); }
+
+// ---- time ---------------------------------------------------------------------
+
+void 窓::タイマー(bool 有効) {
+    if (有効) timer1_.start();
+    else timer1_.stop();
+}
+
+double 窓::時刻() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }

@@ -1,16 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game window: a menu bar over a canvas.  Everything the game paints goes
-// into a persistent off-screen picture kept in twips, so covering,
-// uncovering and resizing never lose it; a resize (or a move to a screen with
-// another pixel ratio) re-renders the picture at the new resolution so
-// pictures and text stay crisp.
+// The game window: a menu bar over a canvas.  The window keeps the game and
+// runs each of its events as a sequence (window_sequence.cpp); it answers
+// the game's platform calls itself or passes them on to the parts it owns:
+//   - the drawing book (window_drawing.h): everything the game paints, kept
+//     in twips, so covering, uncovering and resizing never lose it; a resize
+//     (or a move to a screen with another pixel ratio) re-renders the
+//     picture at the new resolution so pictures and text stay crisp;
+//   - the menu bar (window_menu.h);
+//   - the record panel laid over the canvas (window_panel.h);
+//   - the playing keys and the keyboard's cursor (window_keys.h);
+//   - the status line under the board (window_status.h).
+// The canvas widget is window_canvas.h.  The window's own code is in
+// window.cpp (building it, message boxes, events, sound and time),
+// window_play.cpp (dragging, the promotion chooser, the turned board) and window_options.cpp (the options kept in the
+// preferences store).
 #pragma once
 
 #include <QMainWindow>
 #include <QPointF>
 #include <QTimer>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -18,6 +27,11 @@
 
 #include "front/qt/language.h"
 #include "front/qt/window_canvas.h"
+#include "front/qt/window_drawing.h"
+#include "front/qt/window_keys.h"
+#include "front/qt/window_menu.h"
+#include "front/qt/window_panel.h"
+#include "front/qt/window_status.h"
 #include "view/key_cursor.h"
 #include "view/platform.h"
 #include "view/state.h"
@@ -28,13 +42,16 @@ class QPainter;
 class COMの応手;
 class 窓の思考;
 class 一続き;
-class QFileSystemModel;
 class 盤面;
 class 遊び方窓;
 class 棋譜一覧窓;
 class 学ぶ窓;
 
-class 窓 : public QMainWindow, public Platform, private 盤面の持ち主 {
+class 窓 : public QMainWindow,
+           public Platform,
+           private 盤面の持ち主,
+           private メニューの持ち主,
+           private キーの持ち主 {
 public:
     // 起動する = false leaves the start-up sequence to the caller (tests).
     explicit 窓(bool 起動する = true);
@@ -55,12 +72,13 @@ public:
     // it, with the same questions and messages.
     void 棋譜を開く(const std::string& パス);
     状態& 状態参照() { return *s_; }
-    QAction* メニュー(const QString& 名前) const;  // by control name, e.g. "START"
+    // A menu item by its control name, e.g. "START" (window_menu.h).
+    QAction* メニュー(const QString& 名前) const { return メニュー_.項目(名前); }
     QWidget* キャンバス() const;
     // Twip position → widget position of the canvas (for tests and events).
     QPoint ツイップから位置(int X, int Y) const;
     // Current drawing as an image of the canvas at the given device scale.
-    QImage 画像(double 倍率 = 1.0) const;
+    QImage 画像(double 倍率 = 1.0) const { return 帳_.画像(倍率); }
     // The same with the marks over the board on top, as the window shows it.
     QImage 見える画像(double 倍率 = 1.0) const;
     // For tests: when set, message boxes are not shown; each is recorded and
@@ -104,7 +122,7 @@ public:
 
     // The status line under the board (ｵﾌﾟｼｮﾝ → 表示 → 状況行): the notice
     // shown there, as drawn, empty when none.
-    QString 状況行の文() const;
+    QString 状況行の文() const { return 状況行_.文(); }
 
     // The help window ("遊び方"), opened by its menu item and F1; created on
     // first use.  Null until then.
@@ -127,9 +145,9 @@ public:
     // True once the game has asked to end the program.
     bool 終わった() const { return 終了中_; }
 
-    // The keyboard's cursor and whether it is shown (window_keys.cpp).
-    const キーカーソル& カーソル() const { return カーソル_; }
-    bool カーソル表示中() const { return カーソル表示_; }
+    // The keyboard's cursor and whether it is shown (window_keys.h).
+    const キーカーソル& カーソル() const { return キー_->カーソル(); }
+    bool カーソル表示中() const { return キー_->表示中(); }
 
     // Qt's own texts (standard buttons, the menus of text boxes) in Japanese:
     // Qt's translation from 訳のフォルダ (Qt's own translations folder when
@@ -167,46 +185,52 @@ public:
     // The box the letters of a board text cover, in twips from the text's
     // corner, measured with the window's font made for 倍率 device pixels
     // per canvas pixel (as the canvas paints it at that scale).
-    static QRectF 文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率);
+    static QRectF 文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率) {
+        return 描画帳::文字の墨(文字列, 大きさ, 太字, 倍率);
+    }
     // For tests: the texts of the kept drawing operations, as drawn.
-    QStringList 描いた文字() const;
+    QStringList 描いた文字() const { return 帳_.描いた文字(); }
 
     // Number of drawing operations kept for re-rendering.
-    std::size_t 描画命令数() const { return ops_.size(); }
+    std::size_t 描画命令数() const { return 帳_.命令数(); }
     // For tests: from now on every drawing operation is also painted, as it
     // comes, into a picture of the canvas for each of the given scales, so
     // that re-rendering the kept operations (画像) can be compared with
     // everything the game has drawn.  Call before the game draws anything.
     // 全命令の画像 gives the picture for one of those scales (null for any
     // other).
-    void 全命令を控える(const std::vector<double>& 倍率一覧);
-    QImage 全命令の画像(double 倍率) const;
+    void 全命令を控える(const std::vector<double>& 倍率一覧) { 帳_.全命令を控える(倍率一覧); }
+    QImage 全命令の画像(double 倍率) const { return 帳_.全命令の画像(倍率); }
 
-    // 描画窓口, painting (window_drawing.cpp, window_canvas.cpp)
-    void 絵(int 絵番号, int x, int y) override;
-    void 枠(int x1, int y1, int x2, int y2, int 色) override;
-    void 塗り(int x1, int y1, int x2, int y2, int 色) override;
-    void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
-    void 名前の文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override;
+    // 描画窓口, painting: written into the drawing book (window_drawing.h)
+    void 絵(int 絵番号, int x, int y) override { 帳_.絵(絵番号, x, y); }
+    void 枠(int x1, int y1, int x2, int y2, int 色) override { 帳_.枠(x1, y1, x2, y2, 色); }
+    void 塗り(int x1, int y1, int x2, int y2, int 色) override { 帳_.塗り(x1, y1, x2, y2, 色); }
+    void 文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override {
+        帳_.文字(x, y, 文字列, true, 大きさ, 太字, 色);
+    }
+    void 名前の文字(int x, int y, const std::string& 文字列, int 大きさ, bool 太字, int 色) override {
+        帳_.文字(x, y, 文字列, false, 大きさ, 太字, 色);
+    }
     void 再描画() override;
     // 対話窓口, message boxes, and 終了窓口, the end of the program (window.cpp)
     応答 メッセージ(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) override;
     応答 成り選択(int 列, int 行) override;  // window_play.cpp
     void 終了() override;
-    // 時間窓口, time (window_services.cpp)
+    // 時間窓口, time (window.cpp)
     void タイマー(bool 有効) override;
     double 時刻() override;
     void 待つ(double 秒) override;
-    // メニュー窓口, menu check marks (window_menu.cpp)
-    void チェック表示(メニュー項目 項目, bool 付ける) override;
-    // パネル窓口, the record panel (window_panel.cpp)
-    void パネル表示(パネル部品 部品, bool 見える) override;
-    std::string パネル文字(パネル部品 部品) override;
-    void パネル文字設定(パネル部品 部品, const std::string& 文字列) override;
-    std::string パネルフォルダ() override;
-    void パネルフォルダ設定(const std::string& フォルダ) override;
-    void パネル一覧更新() override;
-    // 音窓口, sound, passed on to the sound library (window_services.cpp)
+    // メニュー窓口, menu check marks (window_menu.h)
+    void チェック表示(メニュー項目 項目, bool 付ける) override { メニュー_.チェック表示(項目, 付ける); }
+    // パネル窓口, the record panel (window_panel.h)
+    void パネル表示(パネル部品 部品, bool 見える) override { パネル_->表示(部品, 見える); }
+    std::string パネル文字(パネル部品 部品) override { return パネル_->文字(部品); }
+    void パネル文字設定(パネル部品 部品, const std::string& 文字列) override { パネル_->文字設定(部品, 文字列); }
+    std::string パネルフォルダ() override { return パネル_->フォルダ(); }
+    void パネルフォルダ設定(const std::string& フォルダ) override { パネル_->フォルダ設定(フォルダ); }
+    void パネル一覧更新() override { パネル_->一覧更新(); }
+    // 音窓口, sound, passed on to the sound library (window.cpp)
     long dsInitialize() override;
     long dsCreateDSB(long 装置, const unsigned char* 画像, std::size_t 長さ, int フラグ) override;
     void dsPlay(long 音) override;
@@ -227,56 +251,41 @@ protected:
 private:
     // What the canvas widget asks (window_canvas.h).
     const 状態& 画布の状態() const override { return *s_; }
-    const QImage& 画布() const override { return 画布_; }
-    double 画布倍率() const override { return 画布倍率_; }
-    const キーカーソル* 見えるカーソル() const override { return カーソル表示_ ? &カーソル_ : nullptr; }
+    const QImage& 画布() const override { return 帳_.画布(); }
+    double 画布倍率() const override { return 帳_.画布倍率(); }
+    const キーカーソル* 見えるカーソル() const override { return キー_->表示中() ? &キー_->カーソル() : nullptr; }
 
-    // Drawing (window_drawing.cpp) and the canvas' picture (window_canvas.cpp).
-    struct 命令 {
-        enum 種類 { 絵, 枠, 塗り, 文字 } 種類 = 絵;
-        int x = 0, y = 0, x2 = 0, y2 = 0;  // twips; x2/y2 = bounding box for 絵/文字
-        // The cells of the table whose pixels it can touch (see 整理), and
-        // whether it is an opaque picture on one whole cell.
-        int 列0 = 0, 列1 = 0, 行0 = 0, 行1 = 0;
-        bool 桝を覆う = false;
-        int 番号 = 0, 色 = 0, 大きさ = 0;
-        bool 太字 = false;
-        QString 文字列;    // as drawn
-        std::string 原文;  // as the game gave it (for a change of language)
-        bool 訳す = true;  // false for the player's own words
-    };
-    void 命令追加(命令 op);
-    void 箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色);  // 枠 or 塗り
-    void 実行(QPainter& g, const 命令& op, double 倍率) const;
-    QImage 描く(const std::vector<命令>& 命令列, double 倍率) const;
-    void 描き直し() override;      // re-render every kept operation if the resolution changed
-    void 整理();          // drop operations hidden by later ones
-    void 文字を置く(int x, int y, const std::string& t, bool 訳す, int 大きさ, bool 太字, int 色);
-    void 文字の範囲(命令& op) const;  // a text's box and cells from its letters
+    // The canvas' picture, kept by the drawing book at the scale the
+    // canvas is shown at (window.cpp).
+    void 描き直し() override { 帳_.倍率に合わせる(倍率()); }  // re-render if the resolution changed
     void 全部描き直す();              // re-render every kept operation now
     void 言語の表示を更新();          // menus, panel, help in the language in use
-    void 印の好みを読む();            // window_marks.cpp
-    // Stores one choice in the preferences store (window_language.cpp).  A
+    void 印の好みを読む();            // window_options.cpp
+    // Stores one choice in the preferences store (window_options.cpp).  A
     // choice that cannot be stored still holds for this run; the first
     // failure of the run is told, with the reason, and no later one.
     void 好みを保存する(const char* 鍵, const std::string& 値);
     bool 好みの失敗を告げた_ = false;
     double 倍率() const;  // device pixels per canvas pixel (15 twips)
 
-    // Menu bar (window_menu.cpp).
-    void メニュー作成();
-    void メニューの表題();  // captions in the language in use, check marks of the window's own options
+    // What the menu bar asks (window_menu.h): its items run as the
+    // window's events (window.cpp), the window's own options chosen and
+    // shown (window_options.cpp).
+    void メニューの処理(const 処理& f, 扱い 時) override;
+    const 状態& メニューの状態() const override { return *s_; }
+    void 自前の項目(const QString& 名前) override;
+    bool 自前の印(const QString& 名前) const override;
+    void 窓を開く(const QString& 名前) override;
+    // The current value of a mark's or an option of play's flag, by its
+    // menu item's control name.
+    bool 印が付いている(const QString& 名前) const;
     // A menu handler bound to this window's computer player.
-    std::function<void(状態&, Platform&)> この手番で(const class 処理& f);
+    std::function<void(状態&, Platform&)> この手番で(const 処理& f);
 
-    // Record panel (window_panel.cpp).
-    void パネル作成();
-    void パネルの表題();          // the labels in the language in use
-    void パネル配置() override;            // places the panel's controls over the canvas, scaled
-    bool パネルに入力中() const;  // a visible control of the panel has the focus
-    bool パネルが開いている() const;
-    void フォルダ模型を作る();    // while the folder tree is shown
-    void フォルダ模型を捨てる();  // when it is hidden
+    // The canvas has changed size: the record panel's controls follow.
+    void パネル配置() override {
+        if (パネル_) パネル_->配置();
+    }
 
     // Events handed to the game (window.cpp).  操作 is for a press or a
     // command that changes the game: while a move, a refusal or a hint is
@@ -301,22 +310,14 @@ private:
         int 列 = 0, 行 = 0, 駒 = 0;
         QPointF 始点, 点;  // canvas widget positions
     } 引き_;
-    // The status line (window_play.cpp).
-    bool 状況行に出す(const std::string& 本文, const std::string& 題, ボタン b, bool 警告);
-    void 状況行を更新();
-    void 状況行を消す();
-    std::string 状況題_, 状況文_;  // the notice as the game gave it
-    // Shown on the status line once, at a first start in a language other
-    // than Japanese, until the first press: the Letters labels.
-    QString 勧め_;
     // A box of the game's own was up from 始 on: the player to move is not
     // charged for that time.
     void 箱の時間を返す(double 始);
-    // Playing keys: the cursor, Enter and Space, 戻 and 進 (window_keys.cpp).
-    bool 盤のキー(QKeyEvent* e);
-    bool キーを盤へ(QObject* o) const;
-    // Tab and Esc while the record panel is open (window_keys.cpp).
-    bool パネルのキー(QObject* o, QKeyEvent* e);
+    // What the keys ask (window_keys.h): a press on the board, as the
+    // mouse's are handed to the game, and the record panel closed.
+    const 状態& キーの状態() const override { return *s_; }
+    void 盤を押す(int ボタン, int shift, int X, int Y) override;
+    void パネルを閉じる() override;
 
     // The native window went away without a close request: the program ends
     // the way closing the window ends it.
@@ -331,27 +332,24 @@ private:
     std::optional<bool> 思考を待つ();  // the sequence stopped until the worker answers
     void 後始末();            // after a step of the game: the cursor, the move list
 
+    // A point in twips on the turned board (or hand) as the game has it.
+    void 回した点を戻す(int& X, int& Y) const;
+
+    // The game, and who thinks for the computer.
     std::unique_ptr<状態> s_;
     std::unique_ptr<窓の思考> 思考_;
     std::unique_ptr<COMの応手> コンピュータ_;  // the side that answers a human move
-    盤面* 盤面_ = nullptr;
-    QImage 画布_;
-    double 画布倍率_ = 0;
-    std::vector<命令> ops_;
-    std::size_t 整理する長さ_ = 0;                       // ops_ is thinned out when it reaches this length
-    std::vector<std::pair<double, QImage>> 全命令控え_;  // (scale, picture), tests only
-    std::map<QString, QAction*> メニュー_;
-    QTimer timer1_;
-    QWidget* 部品_[パネル部品数] = {};
-    std::string フォルダ_;
-    QFileSystemModel* フォルダ模型_ = nullptr;
+    // The window's parts.
+    盤面* 盤面_ = nullptr;                    // the canvas, a child widget (window_canvas.h)
+    描画帳 帳_{[this] { 盤面_->update(); }};  // all the game has painted (window_drawing.h)
+    窓のメニュー メニュー_{*this, *this};      // the menu bar (window_menu.h)
+    std::unique_ptr<棋譜パネル> パネル_;      // the record panel, over the canvas (window_panel.h)
+    std::unique_ptr<窓のキー> キー_;          // the keys and the keyboard's cursor (window_keys.h)
+    状況行 状況行_{*this, *s_};               // the status line (window_status.h)
+    QTimer timer1_;                           // the game's clock tick (タイマー)
     bool 終了中_ = false;
     bool 位置を残す = false;  // set by 好み設定を読む
     bool 盤を回す_ = false, 後手で回す_ = false;  // options of 盤を回している
-    // A point in twips on the turned board (or hand) as the game has it.
-    void 回した点を戻す(int& X, int& Y) const;
-    キーカーソル カーソル_;
-    bool カーソル表示_ = false;  // from the first cursor key until a mouse press
     遊び方窓* 遊び方_ = nullptr;
     棋譜一覧窓* 棋譜一覧_ = nullptr;
     学ぶ窓* 学ぶ_ = nullptr;

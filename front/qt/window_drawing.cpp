@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's drawing: every picture, outline, fill and text the game paints
-// is kept as an operation in twips and painted at once into the canvas'
-// off-screen picture, so that the picture can be painted again from them at
-// any resolution.
+// The window's drawing book (window_drawing.h): the operations the game
+// paints, how each one is painted at a given scale, which cells of the table
+// it can touch, and the thinning out of those painted over.
+#include "front/qt/window_drawing.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,8 +14,8 @@
 #include <tuple>
 #include <unordered_set>
 
+#include "front/qt/language.h"
 #include "front/qt/pictures.h"
-#include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
 
 namespace {
@@ -45,7 +46,7 @@ enum class 塗り方 {
 // the span [a, b) of twips reaches into at any scale from 0.5 to 16 in
 // quarter steps, the scales the window renders at.  A cell's picture
 // covers the pixels from its corner rounded to the nearest pixel to the far
-// corner rounded the same way (窓::実行).
+// corner rounded the same way (描画帳::実行).
 void 桝の範囲を求める(塗り方 方, double a, double b, int 原点, int 幅, int& c0, int& c1) {
     auto 画素位置 = [](double t, double r) { return std::lround(t * r / 画素); };
     auto 桝 = [&](double t) { return static_cast<int>(std::floor((t - 原点) / 幅)); };
@@ -105,7 +106,7 @@ const 文字の大きさ& 文字を測る(const QString& 文字列, int 大き�
 
 }  // namespace
 
-void 窓::実行(QPainter& g, const 命令& op, double r) const {
+void 描画帳::実行(QPainter& g, const 命令& op, double r) const {
     if (op.種類 == 命令::絵) {
         // A picture covers whole device pixels, from its corner rounded to
         // the nearest pixel to its far corner rounded the same way, so that
@@ -156,7 +157,7 @@ bool 桝に揃う(int x, int y, int x2, int y2) {
 
 }  // namespace
 
-void 窓::命令追加(命令 op) {
+void 描画帳::命令追加(命令 op) {
     if (op.種類 == 命令::絵) {
         // the same rounding as the cells' own pictures
         op.列0 = 桝の番号(op.x, 盤原点X);
@@ -185,7 +186,7 @@ void 窓::命令追加(命令 op) {
     // time: the work stays proportional to what is drawn, and the list to
     // about one full picture of the window.
     if (ops_.size() >= 整理する長さ_) 整理();
-    盤面_->update();
+    描いた_();
 }
 
 namespace {
@@ -217,7 +218,7 @@ bool 矩形の鍵(int x, int y, int x2, int y2, std::uint64_t& 鍵) {
 //   (Below scale 1 an outline is thinner than a pixel and Qt blends it, so
 //   there a re-rendered outline shows only its last colour, not the mix of
 //   all of them that was painted.)
-void 窓::整理() {
+void 描画帳::整理() {
     constexpr int 列数 = 列最大 - 列最小 + 1, 行数 = 行最大 - 行最小 + 1;
     bool 覆[列数][行数] = {};
     bool 後の桝枠[列数][行数] = {};  // an outline of exactly that cell comes later
@@ -254,9 +255,9 @@ void 窓::整理() {
     整理する長さ_ = std::max<std::size_t>(1024, n + n / 8);
 }
 
-// ---- Platform: painting ---------------------------------------------------
+// ---- what the game paints ----------------------------------------------------
 
-void 窓::絵(int 絵番号, int x, int y) {
+void 描画帳::絵(int 絵番号, int x, int y) {
     命令 op;
     op.種類 = 命令::絵;
     op.番号 = 絵番号;
@@ -268,7 +269,7 @@ void 窓::絵(int 絵番号, int x, int y) {
 }
 
 // Outlines and filled boxes are kept with their corners in order.
-void 窓::箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色) {
+void 描画帳::箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2, int 色) {
     命令 op;
     op.種類 = 種;
     op.x = std::min(x1, x2);
@@ -279,19 +280,11 @@ void 窓::箱追加(decltype(命令::種類) 種, int x1, int y1, int x2, int y2
     命令追加(std::move(op));
 }
 
-void 窓::枠(int x1, int y1, int x2, int y2, int 色) { 箱追加(命令::枠, x1, y1, x2, y2, 色); }
+void 描画帳::枠(int x1, int y1, int x2, int y2, int 色) { 箱追加(命令::枠, x1, y1, x2, y2, 色); }
 
-void 窓::塗り(int x1, int y1, int x2, int y2, int 色) { 箱追加(命令::塗り, x1, y1, x2, y2, 色); }
+void 描画帳::塗り(int x1, int y1, int x2, int y2, int 色) { 箱追加(命令::塗り, x1, y1, x2, y2, 色); }
 
-void 窓::文字(int x, int y, const std::string& t, int 大きさ, bool 太字, int 色) {
-    文字を置く(x, y, t, true, 大きさ, 太字, 色);
-}
-
-void 窓::名前の文字(int x, int y, const std::string& t, int 大きさ, bool 太字, int 色) {
-    文字を置く(x, y, t, false, 大きさ, 太字, 色);
-}
-
-void 窓::文字を置く(int x, int y, const std::string& t, bool 訳す, int 大きさ, bool 太字, int 色) {
+void 描画帳::文字(int x, int y, const std::string& t, bool 訳す, int 大きさ, bool 太字, int 色) {
     命令 op;
     op.種類 = 命令::文字;
     op.x = x;
@@ -306,7 +299,7 @@ void 窓::文字を置く(int x, int y, const std::string& t, bool 訳す, int �
     命令追加(std::move(op));
 }
 
-void 窓::文字の範囲(命令& op) const {
+void 描画帳::文字の範囲(命令& op) const {
     const 文字の大きさ& m = 文字を測る(op.文字列, op.大きさ, op.太字);
     op.x2 = op.x + m.行.width() + 画素;
     op.y2 = op.y + m.行.height() + 画素;
@@ -321,7 +314,7 @@ void 窓::文字の範囲(命令& op) const {
     桝の範囲(塗り方::文字, 墨.top(), 墨.bottom(), 盤原点Y, 桝高, op.行0, op.行1);
 }
 
-QRectF 窓::文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率) {
+QRectF 描画帳::文字の墨(const QString& 文字列, int 大きさ, bool 太字, double 倍率) {
     QFont f = 文字フォント(大きさ, 太字);
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(大きさ * 20 * 倍率 / 画素))));
     const QFontMetrics fm(f);
@@ -332,32 +325,17 @@ QRectF 窓::文字の墨(const QString& 文字列, int 大きさ, bool 太字, d
     return QRectF(r.left() * k, r.top() * k, r.width() * k, r.height() * k);
 }
 
-QStringList 窓::描いた文字() const {
+QStringList 描画帳::描いた文字() const {
     QStringList r;
     for (const 命令& op : ops_)
         if (op.種類 == 命令::文字) r << op.文字列;
     return r;
 }
-// ---- the window's side ------------------------------------------------------
 
-QWidget* 窓::キャンバス() const { return 盤面_; }
+// ---- the picture -------------------------------------------------------------
 
-QPoint 窓::ツイップから位置(int X, int Y) const {
-    const double k = 盤面_->拡大();
-    const QPointF o = 盤面_->原点();
-    return QPoint(static_cast<int>(std::floor(o.x() + X * k / 画素)),
-                  static_cast<int>(std::floor(o.y() + Y * k / 画素)));
-}
-
-double 窓::倍率() const {
-    const double dpr = 盤面_ ? 盤面_->devicePixelRatioF() : 1.0;
-    const double k = 盤面_ ? 盤面_->拡大() : 1.0;
-    // Quantised so that small resizes do not re-render for nothing.
-    return std::max(0.5, std::ceil(k * dpr * 4) / 4);
-}
-
-QImage 窓::描く(const std::vector<命令>& 命令列, double r) const {
-    QImage img(static_cast<int>(std::lround(幅 / 画素 * r)), static_cast<int>(std::lround(高さ / 画素 * r)),
+QImage 描画帳::描く(const std::vector<命令>& 命令列, double r) const {
+    QImage img(static_cast<int>(std::lround(画布幅 / 画素 * r)), static_cast<int>(std::lround(画布高さ / 画素 * r)),
                QImage::Format_ARGB32_Premultiplied);
     img.fill(パレット色(背景色));
     {
@@ -367,31 +345,37 @@ QImage 窓::描く(const std::vector<命令>& 命令列, double r) const {
     return img;
 }
 
-QImage 窓::画像(double r) const { return 描く(ops_, r); }
+QImage 描画帳::画像(double r) const { return 描く(ops_, r); }
 
-QImage 窓::見える画像(double r) const {
-    QImage img = 画像(r);
-    QPainter g(&img);
-    印を描く(g, *s_, r, QPointF(0, 0), 1);
-    return img;
-}
-
-void 窓::全命令を控える(const std::vector<double>& 倍率一覧) {
-    全命令控え_.clear();
-    for (double r : 倍率一覧) 全命令控え_.emplace_back(r, 描く({}, r));
-}
-
-QImage 窓::全命令の画像(double r) const {
-    for (const auto& [k, img] : 全命令控え_)
-        if (k == r) return img;
-    return {};
-}
-
-void 窓::描き直し() {
-    const double r = 倍率();
+void 描画帳::倍率に合わせる(double r) {
     if (!画布_.isNull() && 画布倍率_ == r) return;
     画布_ = 画像(r);
     画布倍率_ = r;  // kept beside the image: painting scales by it explicitly
 }
 
-void 窓::再描画() { 盤面_->repaint(); }
+void 描画帳::全部描き直す(double r) {
+    画布_ = 画像(r);
+    画布倍率_ = r;
+    for (auto& [k, img] : 全命令控え_) img = 画像(k);
+}
+
+// The board's texts are kept as the game gave them: each is put into the
+// language in use again, in the same place.
+void 描画帳::訳し直す() {
+    for (命令& op : ops_)
+        if (op.種類 == 命令::文字 && op.訳す) {
+            op.文字列 = ゲームの文(op.原文);
+            文字の範囲(op);
+        }
+}
+
+void 描画帳::全命令を控える(const std::vector<double>& 倍率一覧) {
+    全命令控え_.clear();
+    for (double r : 倍率一覧) 全命令控え_.emplace_back(r, 描く({}, r));
+}
+
+QImage 描画帳::全命令の画像(double r) const {
+    for (const auto& [k, img] : 全命令控え_)
+        if (k == r) return img;
+    return {};
+}

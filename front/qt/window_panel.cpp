@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The record-file panel: a folder tree, a file list, the game's name, the
-// two players' names, the file name and a RETURN button, laid over the
-// canvas while a record is read or written.
+// The record panel (window_panel.h): its controls, where they lie over the
+// canvas, and the folder tree's model, made only while the tree is shown.
+#include "front/qt/window_panel.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileSystemModel>
@@ -11,10 +12,11 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <cmath>
+#include <utility>
+#include <vector>
 
-#include "play/record_io.h"
-#include "front/qt/window.h"
 #include "front/qt/window_canvas.h"
+#include "play/record_io.h"
 
 namespace {
 
@@ -49,50 +51,47 @@ const std::pair<パネル部品, const char*> パネルのラベル[] = {
 
 }  // namespace
 
-void 窓::パネル作成() {
+棋譜パネル::棋譜パネル(盤面& 画布, QObject& 窓, std::function<void(const 出来事&)> 操作)
+    : 画布_(画布), 窓_(窓), 操作_(std::move(操作)) {
     フォルダ_ = QDir::currentPath().toStdString();
 
     // The tree gets its folder model only while it is shown (フォルダ模型を作る):
     // a model watches the folders it has read and reads them again whenever
     // something in them changes, which a hidden panel has no use for.
-    auto* dir = new QTreeView(盤面_);
+    auto* dir = new QTreeView(&画布_);
     dir->setHeaderHidden(true);
     部品_[static_cast<int>(パネル部品::Dir1)] = dir;
 
-    auto* files = new QListWidget(盤面_);
-    connect(files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    auto* files = new QListWidget(&画布_);
+    QObject::connect(files, &QListWidget::itemClicked, &窓_, [this](QListWidgetItem* item) {
         const std::string name = item->text().toStdString();
-        操作([name](状態& s, Platform& p) { File1_Click(s, p, name); });
+        操作_([name](状態& s, Platform& p) { File1_Click(s, p, name); });
     });
     部品_[static_cast<int>(パネル部品::File1)] = files;
 
     for (auto [部品, 表題] : パネルのラベル) {
-        auto* l = new QLabel(盤面_);
+        auto* l = new QLabel(&画布_);
         l->setAutoFillBackground(true);
         部品_[static_cast<int>(部品)] = l;
     }
     for (auto 部品 : {パネル部品::入力_対局名, パネル部品::入力_上, パネル部品::入力_下, パネル部品::入力_ファイル名})
-        部品_[static_cast<int>(部品)] = new QLineEdit(盤面_);
-    auto* ret = new QPushButton(盤面_);
-    connect(ret, &QPushButton::clicked, this, [this] { 操作(Command1_Click); });
+        部品_[static_cast<int>(部品)] = new QLineEdit(&画布_);
+    auto* ret = new QPushButton(&画布_);
+    QObject::connect(ret, &QPushButton::clicked, &窓_, [this] { 操作_(Command1_Click); });
     部品_[static_cast<int>(パネル部品::RETURN)] = ret;
-    パネルの表題();
+    表題();
 
     for (QWidget* w : 部品_)
         if (w) w->hide();
 }
 
-void 窓::棋譜を開く(const std::string& パス) {
-    操作([パス](状態& s, Platform& p) { 開く_棋譜(s, p, パス); });
-}
-
 // The folder tree's model, rooted at the folder shown: it reads that folder
 // first and the others as the tree opens them.  The tree still reaches every
 // folder up to "/".
-void 窓::フォルダ模型を作る() {
+void 棋譜パネル::フォルダ模型を作る() {
     auto* dir = static_cast<QTreeView*>(部品_[static_cast<int>(パネル部品::Dir1)]);
     if (フォルダ模型_ || !dir) return;
-    auto* model = new QFileSystemModel(this);
+    auto* model = new QFileSystemModel(&窓_);
     フォルダ模型_ = model;
     model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model->setRootPath(QString::fromStdString(フォルダ_));
@@ -100,17 +99,18 @@ void 窓::フォルダ模型を作る() {
     for (int c = 1; c < model->columnCount(); ++c) dir->hideColumn(c);
     dir->setCurrentIndex(model->index(QString::fromStdString(フォルダ_)));
     // The model fills in folders as they load; keep the chosen one in view.
-    connect(model, &QFileSystemModel::directoryLoaded, dir,
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, dir,
             [dir] { dir->scrollTo(dir->currentIndex(), QAbstractItemView::PositionAtCenter); });
-    connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, model](const QModelIndex& i) {
-        const std::string f = model->filePath(i).toStdString();
-        操作([f](状態&, Platform& p) { Dir1_Change(p, f); });
-    });
+    QObject::connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, &窓_,
+                     [this, model](const QModelIndex& i) {
+                         const std::string f = model->filePath(i).toStdString();
+                         操作_([f](状態&, Platform& p) { Dir1_Change(p, f); });
+                     });
 }
 
 // Takes the model away from the hidden tree, and with it every watch on the
 // disk.
-void 窓::フォルダ模型を捨てる() {
+void 棋譜パネル::フォルダ模型を捨てる() {
     if (!フォルダ模型_) return;
     auto* dir = static_cast<QTreeView*>(部品_[static_cast<int>(パネル部品::Dir1)]);
     QItemSelectionModel* 選択 = dir->selectionModel();
@@ -120,7 +120,7 @@ void 窓::フォルダ模型を捨てる() {
     フォルダ模型_ = nullptr;
 }
 
-void 窓::パネルの表題() {
+void 棋譜パネル::表題() {
     for (auto [部品, 表題] : パネルのラベル)
         if (auto* l = qobject_cast<QLabel*>(部品_[static_cast<int>(部品)]))
             l->setText(QCoreApplication::translate("Panel", 表題));
@@ -130,9 +130,9 @@ void 窓::パネルの表題() {
         b->setText(QCoreApplication::translate("Panel", 書く));
 }
 
-void 窓::パネル配置() {
-    const double k = 盤面_->拡大();
-    const QPointF o = 盤面_->原点();
+void 棋譜パネル::配置() {
+    const double k = 画布_.拡大();
+    const QPointF o = 画布_.原点();
     for (const auto& d : 部品表) {
         QWidget* w = 部品_[static_cast<int>(d.部品)];
         if (!w) continue;
@@ -143,7 +143,7 @@ void 窓::パネル配置() {
     }
 }
 
-void 窓::パネル表示(パネル部品 部品, bool 見える) {
+void 棋譜パネル::表示(パネル部品 部品, bool 見える) {
     if (QWidget* w = 部品_[static_cast<int>(部品)]) {
         if (部品 == パネル部品::Dir1) {
             if (見える) フォルダ模型を作る();
@@ -156,18 +156,16 @@ void 窓::パネル表示(パネル部品 部品, bool 見える) {
     }
 }
 
-std::string 窓::パネル文字(パネル部品 部品) {
+std::string 棋譜パネル::文字(パネル部品 部品) const {
     if (auto* e = qobject_cast<QLineEdit*>(部品_[static_cast<int>(部品)])) return e->text().toStdString();
     return {};
 }
 
-void 窓::パネル文字設定(パネル部品 部品, const std::string& t) {
+void 棋譜パネル::文字設定(パネル部品 部品, const std::string& t) {
     if (auto* e = qobject_cast<QLineEdit*>(部品_[static_cast<int>(部品)])) e->setText(QString::fromStdString(t));
 }
 
-std::string 窓::パネルフォルダ() { return フォルダ_; }
-
-void 窓::パネルフォルダ設定(const std::string& f) {
+void 棋譜パネル::フォルダ設定(const std::string& f) {
     フォルダ_ = f;
     auto* dir = qobject_cast<QTreeView*>(部品_[static_cast<int>(パネル部品::Dir1)]);
     if (dir && フォルダ模型_) {
@@ -180,7 +178,7 @@ void 窓::パネルフォルダ設定(const std::string& f) {
     }
 }
 
-void 窓::パネル一覧更新() {
+void 棋譜パネル::一覧更新() {
     auto* files = qobject_cast<QListWidget*>(部品_[static_cast<int>(パネル部品::File1)]);
     if (!files) return;
     files->clear();
@@ -188,7 +186,7 @@ void 窓::パネル一覧更新() {
     for (const QString& name : d.entryList({"*.棋譜"}, QDir::Files | QDir::Readable, QDir::Name)) files->addItem(name);
 }
 
-bool 窓::パネルに入力中() const {
+bool 棋譜パネル::入力中() const {
     const QWidget* f = QApplication::focusWidget();
     if (!f) return false;
     for (const QWidget* w : 部品_)
@@ -196,8 +194,22 @@ bool 窓::パネルに入力中() const {
     return false;
 }
 
-bool 窓::パネルが開いている() const {
+bool 棋譜パネル::開いている() const {
     for (const QWidget* w : 部品_)
         if (w && w->isVisible()) return true;
     return false;
+}
+
+void 棋譜パネル::次へ(bool 前へ) {
+    // The ring: the board, then the shown controls that take the keyboard,
+    // in the panel's order.
+    std::vector<QWidget*> 輪{&画布_};
+    for (QWidget* w : 部品_)
+        if (w && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) 輪.push_back(w);
+    const QWidget* f = QApplication::focusWidget();
+    std::size_t i = 0;
+    for (std::size_t n = 1; n < 輪.size(); ++n)
+        if (f && 輪[n]->isAncestorOf(f)) i = n;
+    i = 前へ ? (i + 輪.size() - 1) % 輪.size() : (i + 1) % 輪.size();
+    輪[i]->setFocus(前へ ? Qt::BacktabFocusReason : Qt::TabFocusReason);
 }

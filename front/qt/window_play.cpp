@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Playing by hand beside click-click: a piece dragged to its square, the
-// small chooser that asks 成る or 成らない at the destination, and the
-// status line under the board that takes the notices that ask nothing,
-// each under its own option (window_marks.cpp keeps them).
+// Playing by hand beside click-click: a piece dragged to its square and the
+// small chooser that asks 成る or 成らない at the destination, each under
+// its own option (window_options.cpp keeps them); the board turned half
+// round.
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStatusBar>
 #include <cmath>
-#include <set>
 
 #include "core/pieces.h"
 #include "front/qt/language.h"
@@ -20,25 +18,6 @@
 #include "front/qt/window_canvas.h"
 #include "play/com_turn.h"
 #include "play/mouse.h"
-
-namespace {
-
-// Notices that only tell: whose move it is, a refusal and its reason, how
-// the game ended.  With the status line on they are written there, first
-// line of the text matched as the game wrote it.
-const std::set<std::string>& 知らせの文() {
-    static const std::set<std::string> 一覧 = {
-        "先手の番です",      "後手の番です",          "MANの番です",       "OKですか？",
-        "あなたの勝ちです",  "ｺﾝﾋﾟｭｰﾀの勝ちです",     "先手の勝ちです",    "後手の勝ちです",
-        "できません",        "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
-        "「対局」で始めて下さい", "新規に対局してください", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません",
-    };
-    return 一覧;
-}
-
-std::string 最初の行(const std::string& t) { return t.substr(0, t.find('\r')); }
-
-}  // namespace
 
 // ---- the board turned half round ---------------------------------------------
 
@@ -59,54 +38,6 @@ void 窓::回した点を戻す(int& X, int& Y) const {
         Y = 2 * 盤原点Y + 11 * 桝高 - Y;
         return;
     }
-}
-
-// ---- the status line ---------------------------------------------------------
-
-bool 窓::状況行に出す(const std::string& 本文, const std::string& 題, ボタン b, bool 警告) {
-    if (!s_->表示.状況行 || b != ボタン::OK || 警告 || !知らせの文().count(最初の行(本文))) return false;
-    状況題_ = 題;
-    状況文_ = 本文;
-    状況行を更新();
-    return true;
-}
-
-void 窓::状況行を消す() {
-    勧め_.clear();
-    状況題_.clear();
-    状況文_.clear();
-    状況行を更新();
-}
-
-void 窓::状況行を更新() {
-    if (!s_->表示.状況行) {
-        // Never made while the option is off: the window keeps its first size.
-        if (QStatusBar* b = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly)) b->hide();
-        return;
-    }
-    statusBar()->show();
-    statusBar()->showMessage(状況行の文());
-}
-
-QString 窓::状況行の文() const {
-    if (!s_->表示.状況行) return {};
-    if (s_->操作.COM思考中) return ゲームの文(std::string("思考中"));
-    if (状況文_.empty() && !勧め_.isEmpty()) return 勧め_;
-    if (状況文_.empty()) {
-        // Nothing was said: whose move it is, while a game goes on.
-        const 状態& s = *s_;
-        if (s.手番 == 手番_なし || s.勝者 != 手番_なし || s.操作.棋譜モード == 真) return {};
-        if (s.操作.対局種別 == 対局_COM) return s.手番 == s.手番_MAN ? ゲームの文(std::string("MANの番です")) : QString();
-        return ゲームの文(std::string(s.手番 == 先手 ? "先手の番です" : "後手の番です"));
-    }
-    QString 文 = ゲームの文(状況文_);
-    文.replace("\r\n", " ");
-    文.replace('\r', ' ');
-    文.replace('\n', ' ');
-    QString 題 = ゲームの文(状況題_).trimmed();
-    if (題.isEmpty()) return 文.simplified();
-    //: The status line under the board: the title of a notice (対局, 終了, 戻る…) and the notice.
-    return QCoreApplication::translate("Window", "%1：%2").arg(題, 文.simplified());
 }
 
 void 窓::箱の時間を返す(double 始) {
@@ -191,9 +122,9 @@ void 窓::マウス離す(QMouseEvent* e) {
     // The drop is the second press of click-click, with all it does.
     const int ボタン = (e->modifiers() & Qt::ControlModifier) ? 2 : 1;
     const int shift = (e->modifiers() & Qt::ControlModifier) ? 2 : 0;
-    if (カーソル可能(*s_, 列, 行)) カーソル_ = {列, 行};
-    状況行を消す();
-    操作([=, this](状態& s, Platform& p) { マウス処理(s, p, *コンピュータ_, ボタン, shift, X, Y); });
+    キー_->押した桝(列, 行);
+    状況行_.消す();
+    盤を押す(ボタン, shift, X, Y);
 }
 
 // The carried piece under the pointer, its own cell veiled meanwhile.
@@ -206,7 +137,7 @@ void 窓::引きを描く(QPainter& g, double k, QPointF o) {
                    k * 桝高 / 画素);
     g.save();
     g.fillRect(元.adjusted(k, k, -k, -k), QColor(255, 255, 255, 120));
-    const QImage& 駒 = ::絵(引き_.駒, 画布倍率_);
+    const QImage& 駒 = ::絵(引き_.駒, 帳_.画布倍率());
     if (!駒.isNull()) {
         g.setRenderHint(QPainter::SmoothPixmapTransform);
         g.setOpacity(0.9);

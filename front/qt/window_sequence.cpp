@@ -87,7 +87,7 @@ void 窓::待つ(double 秒) {
 }
 
 void 窓::後始末() {
-    状況行を更新();  // 思考中 while the computer thinks
-    カーソル補正(*s_, カーソル_);  // the kind of game may have changed
+    状況行_.更新();  // 思考中 while the computer thinks
+    キー_->補正();  // the kind of game may have changed
     if (棋譜一覧_ && 棋譜一覧_->isVisible()) 棋譜一覧_->更新();  // the move list follows the game
 }

@@ -13,7 +13,9 @@
 #include "core/game.h"
 #include "core/game_state.h"
 #include "core/move.h"
+#include "core/position.h"
 #include "core/setup.h"
+#include "learn/puzzle_file.h"
 #include "play/new_game.h"
 #include "view/course.h"
 
@@ -227,6 +229,25 @@ TEST(深い探索, 候補は状態の手として指せる) {
     h.指す(r.手);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) EXPECT_EQ(h.駒(x, y), s->盤[x][y]);
+}
+
+// The game's move count goes with it into the search: a win that needs
+// moves past the end of the record (500 moves) is no win.
+TEST(深い探索, 記録の終わりを越える勝ちは勝ちでない) {
+    対局 p;  // the top side takes the king in two of its moves (S*79 first)
+    ASSERT_TRUE(局面を読む("l0n0s0g0k0g0s0n0./.r0......l3/p0p0p0p0p0p0.p0p0/.......p0./.....P2.../"
+                           ".P3P1..P3.P2L1/P2...P2.P2P2./n3...G1..../+b0.+l3.G3K2.+b1.",
+                           "SNrs", "t", p));
+    auto s = std::make_unique<状態>();
+    桝色設定(*s);
+    新規対局(*s);
+    局面を置く(*s, 局面にする(p));
+    s->手番 = s->手番_COM;
+    for (const auto& [手数, 勝ち] : {std::pair{10, true}, std::pair{499, false}}) {
+        s->手数 = 手数;
+        const auto r = 深く探索する(対局にする(*s), 深さで(4), 止めない);
+        EXPECT_EQ(決着の点(r.点), 勝ち) << 手数;
+    }
 }
 
 TEST(深い探索, 調整のつまみ) {

@@ -43,6 +43,15 @@ const 評価の重み& 標準の重み() {
     return w;
 }
 
+const 評価の重み& 上の段の重み() {
+    static const 評価の重み w = [] {
+        評価の重み v;
+        v.王の周り = 60;
+        return v;
+    }();
+    return w;
+}
+
 bool 評価の重みを設定(評価の重み& w, const std::string& 名, int v) {
     if (名 == "持駒率") w.持駒率 = v;
     else if (名 == "王の周り") w.王の周り = v;

@@ -577,6 +577,7 @@ static_assert(sizeof 段表 / sizeof 段表[0] == 探索設定::最強 - 3);
     s.誤りの幅 = e.誤りの幅;
     s.節点の上限 = static_cast<std::uint64_t>(e.千節点) * 1000;
     s.スレッド数 = e.糸 == 0 ? static_cast<int>(std::max(1u, std::thread::hardware_concurrency())) : e.糸;
+    if (レベル >= 最強 - 1) s.重み = &上の段の重み();
     return s;
 }
 

@@ -46,7 +46,7 @@ private:
 
 bool 深い設定(const 対局者設定& o, 探索設定& s, 評価の重み& w) {
     s = o.旧 ? 探索設定::旧レベル(o.レベル) : 探索設定::レベル(o.レベル);
-    w = 標準の重み();
+    w = s.重み ? *s.重み : 標準の重み();
     s.重み = &w;
     // A time alone bounds the search: no depth (the level's own is dropped).
     if (o.持ち時間 >= 0) s.持ち時間 = o.持ち時間, s.最大深さ = 0;

@@ -11,6 +11,7 @@
 
 #include "core/game_state.h"
 #include "core/state.h"
+#include "engine/deep_eval.h"
 #include "engine/deep_search.h"
 #include "tests/support/search_corpus.h"
 
@@ -89,6 +90,22 @@ TEST(段, 節点の上限で止まる段も毎回同じ手を答える) {
             EXPECT_TRUE(a.手 == b.手 && a.点 == b.点 && a.節点数 == b.節点数);
         }
     }
+}
+
+// The two highest rungs judge a king's neighbourhood under attack more
+// gravely; every rung below and the former strengths keep the weights the
+// ladder was measured with.
+TEST(段, 上の二段だけが王の周りを重く見る) {
+    対局 g;  // a bottom rook reaching the square below the top king
+    g.置く(5, 1, 800);
+    g.置く(5, 3, -702);
+    g.置く(5, 9, -802);
+    g.手番を置く(上手);
+    g.整える();
+    const int 標準 = 深い評価(g);
+    auto 評価 = [&](const 探索設定& s) { return 深い評価(g, s.重み ? *s.重み : 標準の重み()); };
+    for (int l = 4; l <= 最強レベル; ++l) EXPECT_EQ(評価(探索設定::レベル(l)) < 標準, l >= 最強レベル - 1) << l;
+    for (int l : {4, 5}) EXPECT_EQ(評価(探索設定::旧レベル(l)), 標準) << l;
 }
 
 TEST(段, 誤りの幅があっても取れる王は必ず取る) {

@@ -41,7 +41,7 @@ void 木の桝(QPainter& p);
 void 色の桝(QPainter& p, const QColor& c);
 void 駒(QPainter& p, int 駒コード, bool 英字 = false);  // 英字: Latin letters, not kanji
 
-// Background tiles (picture_tiles.cpp); each wraps both ways.
+// Background tiles (pictures.cpp); each wraps both ways.
 void 緑の地(QPainter& p);
 void 畳の地(QPainter& p);
 void 竹の地(QPainter& p);

@@ -39,7 +39,7 @@
 #include "front/qt/autosave_lock.h"
 #include "front/qt/help_window.h"
 #include "front/qt/learn_window.h"
-#include "front/qt/menu.h"
+#include "front/qt/window_menu.h"
 #include "front/qt/move_list_window.h"
 #include "front/qt/new_game_dialog.h"
 #include "front/qt/sequence.h"

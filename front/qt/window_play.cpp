@@ -12,7 +12,7 @@
 
 #include "core/pieces.h"
 #include "front/qt/language.h"
-#include "front/qt/menu.h"
+#include "front/qt/window_menu.h"
 #include "front/qt/pictures.h"
 #include "front/qt/window.h"
 #include "front/qt/window_canvas.h"

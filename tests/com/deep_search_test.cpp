@@ -255,9 +255,10 @@ TEST(深い探索, 調整のつまみ) {
         const char* 文;
         bool 可;
     };
-    const 例 表[] = {{"幅=7", true},     {"引分の損=0", true}, {"枝刈り=0", true}, {"利き=3", true},
-                     {"駒13=1400", true}, {"向き31=30", true},  {"駒16=1", false},  {"向き52=1", false},
-                     {"なに=1", false},   {"幅=", false},       {"幅=x", false},    {"幅", false}};
+    const 例 表[] = {{"幅=7", true},      {"引分の損=0", true}, {"枝刈り=0", true}, {"利き=3", true},
+                     {"駒13=1400", true}, {"向き31=30", true},  {"向き20=50", true}, {"駒16=1", false},
+                     {"向き52=1", false}, {"なに=1", false},    {"幅=", false},      {"幅=x", false},
+                     {"幅", false}};
     for (const auto& e : 表) {
         探索設定 s;
         評価の重み w;

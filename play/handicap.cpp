@@ -30,8 +30,7 @@ void 変わった桝を描く(状態& s, Platform& p, const 段& d) {
 
 // The checks both buttons share; false when the press is refused.
 bool 押せる(状態& s, Platform& p) {
-    描画_可視(p, 偽, 偽, 偽);
-    描画_棋譜_IO(p, 1);
+    パネルを閉じる(p);
     if (s.操作.棋譜モード == 真) {
         p.dsPlay(s.表示.音_禁止);
         描画_メッセージ(p, 1);

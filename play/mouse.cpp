@@ -301,8 +301,7 @@ void 人の手を指す(状態& s, Platform& p, 応手& 相手, int 元X, int �
 
 void Form_MouseDown(状態& s, Platform& p, 応手& 相手, int Button, int /*Shift*/, int X, int Y) {
     // Any press on the window closes the record-file panel.
-    描画_可視(p, 偽, 偽, 偽);
-    描画_棋譜_IO(p, 1);
+    パネルを閉じる(p);
 
     // A loaded record is stepped through with "進", not played on.
     if (s.操作.棋譜モード == 真) {

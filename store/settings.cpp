@@ -177,8 +177,7 @@ void BGM_Click(状態& s, Platform& p) {
 }
 
 void OPTION_Click(状態&, Platform& p) {
-    描画_可視(p, 偽, 偽, 偽);
-    描画_棋譜_IO(p, 1);
+    パネルを閉じる(p);
 }
 
 void KEIKA_Click(状態& s, Platform& p) {

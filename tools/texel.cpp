@@ -132,6 +132,7 @@ std::string 一局(std::uint64_t 種, std::uint64_t 千節点) {
 
 int 遊ぶ(int argc, char** argv) {
     long long 局数 = 0, 千節点 = 20, 種 = 1, 並列 = 2;
+    if (argc % 2 != 0) return 失敗("every option needs a value");
     for (int i = 2; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
         long long* p = a == "--games" ? &局数 : a == "--nodes" ? &千節点 : a == "--seed" ? &種 : a == "--jobs" ? &並列 : nullptr;

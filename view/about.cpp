@@ -15,8 +15,7 @@ std::string バージョン表示文() {
 }
 
 void VER_Click(状態& s, Platform& p) {
-    描画_可視(p, 偽, 偽, 偽);
-    描画_棋譜_IO(p, 1);
+    パネルを閉じる(p);
     p.dsPlay(s.表示.音_その他);
     p.メッセージ(バージョン表示文(), "Vezuvire", ボタン::OK);
 }

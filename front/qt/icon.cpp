@@ -17,6 +17,20 @@
 #include "front/qt/pictures.h"
 #include "front/qt/picture_parts.h"
 
+namespace {
+
+// Both icons are the piece clipped to a rounded square of side 辺; small
+// icons keep sharper corners so that the square still reads.
+void 角丸に切る(QPainter& p, int 辺) {
+    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    const double 角 = 辺 * (辺 <= 24 ? 0.12 : 0.18);
+    QPainterPath 枠;
+    枠.addRoundedRect(QRectF(0, 0, 辺, 辺), 角, 角);
+    p.setClipPath(枠);
+}
+
+}  // namespace
+
 QImage アイコン画像(int 辺) {
     if (辺 < 1 || 辺 > 1024) return {};
     // The piece picture is a 41-pixel cell; drawn at 辺 / 41 it fills the icon.
@@ -24,12 +38,7 @@ QImage アイコン画像(int 辺) {
     QImage img(辺, 辺, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    // Small icons keep sharper corners so that the square still reads.
-    const double 角 = 辺 * (辺 <= 24 ? 0.12 : 0.18);
-    QPainterPath 枠;
-    枠.addRoundedRect(QRectF(0, 0, 辺, 辺), 角, 角);
-    p.setClipPath(枠);
+    角丸に切る(p, 辺);
     p.drawImage(QRectF(0, 0, 辺, 辺), 駒, QRectF(0, 0, 駒.width(), 駒.height()));
     return img;
 }
@@ -274,12 +283,7 @@ QByteArray アイコンSVG(int 辺) {
     SVG面 面(辺);
     {
         QPainter p(&面);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        // the same rounded square as the pictures (アイコン画像)
-        const double 角 = 辺 * (辺 <= 24 ? 0.12 : 0.18);
-        QPainterPath 枠;
-        枠.addRoundedRect(QRectF(0, 0, 辺, 辺), 角, 角);
-        p.setClipPath(枠);
+        角丸に切る(p, 辺);  // the same rounded square as the pictures
         p.scale(辺 / 絵の部品::桝, 辺 / 絵の部品::桝);
         p.fillRect(QRectF(0, 0, 絵の部品::桝, 絵の部品::桝), QColor(0xD4, 0xB8, 0x84));
         絵の部品::駒(p, MAN_王2);
